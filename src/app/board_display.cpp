@@ -1,0 +1,119 @@
+#include "app/game.h"
+#include "model/errors.h"
+#include "model/task_reader.h"
+
+namespace krizovky {
+
+void Game::setGauge(int position, int maximum) {
+    screen_.gauge1.position = position;
+    screen_.gauge1.maximum = maximum;
+    screen_.gauge1.visible = true;
+    host_.repaintGauge();
+}
+
+void Game::loadTask() {
+    if (selectedTaskName_.empty()) return;
+
+    // The whole task is read into a copy first: a file that cannot be read or
+    // a row that breaks the format leaves the board on screen and its game
+    // untouched.
+    Board read = board_;
+    setGauge(0, kBoardSize);
+    try {
+        readTask(taskFilePath_, selectedTaskName_, read,
+                 [this](int row) { setGauge(row, kBoardSize); });
+    } catch (const RunError& e) {
+        screen_.gauge1.visible = false;
+        host_.failure(e.what());
+        return;
+    }
+    screen_.gauge1.visible = false;
+
+    read.prevRowCount = board_.rowCount;
+    read.prevColCount = board_.colCount;
+    board_ = read;
+
+    history_.clear();
+    screen_.label21 = false;
+    screen_.label22 = false;
+    screen_.button1 = false;
+    screen_.button2 = false;
+    screen_.button3 = false;
+    screen_.button4 = !checkEntries_;
+
+    releaseSquares();
+    buildSquares();
+    deriveRuns(board_);
+
+    screen_.gauge1.visible = false;
+    for (int m = 1; m <= 4; ++m) screen_.swatch[m] = false;
+    screen_.panel1 = true;
+}
+
+void Game::releaseSquares() {
+    if (!board_.boardBuilt) {
+        board_.boardBuilt = true;
+        return;
+    }
+    for (int r = 1; r <= board_.prevRowCount; ++r)
+        for (int c = 1; c <= board_.prevColCount; ++c) screen_.square(r, c) = SquareLook{};
+}
+
+void Game::buildSquares() {
+    setGauge(0, board_.rowCount);
+    for (int r = 1; r <= board_.rowCount; ++r) {
+        setGauge(r, board_.rowCount);
+        for (int c = 1; c <= board_.colCount; ++c) {
+            Cell& cell = board_.at(r, c);
+            SquareLook look;
+            look.exists = true;
+            look.visible = true;
+            look.caption = " ";
+            look.left = 30 * c + 8;
+            look.top = 30 * r;
+            cell.mark = 0;
+            switch (cell.kind) {
+                case kBlank:
+                    look.visible = false;
+                    break;
+                case kClue:
+                    look.font = FontRole::kClue;
+                    look.textColour = kWhite;
+                    look.wordWrap = true;
+                    look.background = kBlack;
+                    look.caption = clueCaption(cell);
+                    break;
+                case kEntry:
+                    look.background = kYellow;
+                    look.centred = true;
+                    look.tag = squareTag(r, c);
+                    look.font = FontRole::kEntry;
+                    look.interactive = true;
+                    cell.digit = 0;
+                    break;
+                default:
+                    break;  // shown without colour or function
+            }
+            screen_.square(r, c) = look;
+        }
+    }
+}
+
+void Game::paintSquare(int row, int column, Colour colour) {
+    SquareLook& look = screen_.square(row, column);
+    if (colour >= 0) {
+        look.background = colour;
+        return;
+    }
+    const Cell& cell = board_.at(row, column);
+    if (level_ == Level::k70)
+        look.background = kYellow;
+    else if (cell.mark >= 1 && cell.mark <= 4)
+        look.background = screen_.swatchColour[cell.mark];
+    else if (current_.row == row && current_.column == column)
+        look.background = kRed;
+    else
+        look.background = kYellow;
+}
+
+}  // namespace krizovky

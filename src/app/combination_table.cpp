@@ -1,0 +1,64 @@
+#include "app/combination_table.h"
+
+#include "model/errors.h"
+#include "model/file_layer.h"
+
+namespace krizovky {
+
+std::array<std::uint8_t, kCombinationRecordSize> encodeCombination(const Combination& c) {
+    std::array<std::uint8_t, kCombinationRecordSize> record{};
+    record[0] = c.digitCount;
+    record[1] = c.sum;
+    record[2] = static_cast<std::uint8_t>(c.digitText.size());
+    for (std::size_t i = 0; i < c.digitText.size() && i < 9; ++i)
+        record[3 + i] = static_cast<std::uint8_t>(c.digitText[i]);
+    record[12] = static_cast<std::uint8_t>(c.digitSet & 0xFF);
+    record[13] = static_cast<std::uint8_t>(c.digitSet >> 8);
+    return record;
+}
+
+void CombinationTable::load(std::string_view bytes) {
+    count_ = 0;
+    slots_[0] = Combination{};
+    std::size_t records = bytes.size() / kCombinationRecordSize;
+    for (std::size_t r = 0; r < records; ++r) {
+        if (count_ == kCombinationSlots) throw RunError(kRangeCheckError);
+        const auto* record =
+            reinterpret_cast<const unsigned char*>(bytes.data() + r * kCombinationRecordSize);
+        Combination c;
+        c.digitCount = record[0];
+        c.sum = record[1];
+        std::size_t length = record[2];
+        if (length > 9) throw RunError(kRangeCheckError);
+        c.digitText.assign(reinterpret_cast<const char*>(record + 3), length);
+        // The stored set is not trusted; it is made again from the text.
+        for (char ch : c.digitText) {
+            int bit = static_cast<unsigned char>(ch) - '0';
+            if (bit < 0 || bit > 15) throw RunError(kRangeCheckError);
+            c.digitSet |= digitBit(bit);
+        }
+        slots_[count_] = std::move(c);
+        ++count_;
+        slots_[count_] = Combination{};  // the terminator follows the last record read
+    }
+}
+
+void CombinationTable::loadFile(const std::string& path) { load(readFileBytes(path)); }
+
+std::optional<CombinationTable::Group> CombinationTable::lookup(int sum, int digitCount) const {
+    for (int i = 1; i <= count_; ++i) {
+        const Combination& c = slot(i);
+        if (c.digitCount != digitCount || c.sum != sum) continue;
+        Group group{i, 0};
+        // The group never reaches past the last record, even for the pair (0, 0)
+        // that the terminator carries.
+        while (i <= count_ && slot(i).digitCount == digitCount && slot(i).sum == sum) {
+            ++group.count;
+            ++i;
+        }
+        return group;
+    }
+    return std::nullopt;
+}
+
+}  // namespace krizovky

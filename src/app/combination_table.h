@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/board.h"
+
+namespace krizovky {
+
+// One set of distinct digits with its size and its sum. digitText holds the
+// digits as characters in the order the player is shown them.
+struct Combination {
+    std::uint8_t digitCount = 0;
+    std::uint8_t sum = 0;
+    std::string digitText;
+    DigitSet digitSet = 0;
+};
+
+inline constexpr std::size_t kCombinationRecordSize = 14;
+inline constexpr int kCombinationSlots = 512;
+
+// The 14-byte record of the combination file: count, sum, text length, nine
+// text bytes, the digit set little-endian.
+std::array<std::uint8_t, kCombinationRecordSize> encodeCombination(const Combination& c);
+
+// The combinations read once at start-up, in file order, in slots
+// 1..combinationCount(); slot combinationCount() + 1 is the terminator with
+// count and sum 0. Records of the same (count, sum) stand together as a group.
+class CombinationTable {
+public:
+    struct Group {
+        int first = 0;  // slot of the group's first record
+        int count = 0;  // records in the group
+    };
+
+    // Reads the records of a combination file; a trailing fragment shorter than
+    // a record is ignored. Throws RunError "Range check error" for a 513th
+    // record or a text longer than nine characters; the table then keeps the
+    // records read before it.
+    void load(std::string_view bytes);
+    void loadFile(const std::string& path);
+
+    int combinationCount() const { return count_; }
+    const Combination& slot(int i) const { return slots_.at(i - 1); }
+
+    // The first group of records with this sum and count, scanning from slot 1;
+    // nothing when no record matches.
+    std::optional<Group> lookup(int sum, int digitCount) const;
+
+private:
+    std::array<Combination, kCombinationSlots + 1> slots_{};
+    int count_ = 0;
+};
+
+}  // namespace krizovky

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace krizovky {
+
+// The names of the data files, formed from the path of the running executable.
+struct DataFileNames {
+    std::string programDir;   // up to and including the last "/", "\" or ":"; empty without one
+    std::string programBase;  // up to and including the "." that begins the extension
+    std::string structureFile;
+    std::string combinationFile;
+    std::string defaultTaskFile;
+};
+
+// An executable without an extension gets its whole path plus "." as the base,
+// so "/opt/krizovky" finds "/opt/krizovky.DEF".
+DataFileNames dataFileNames(const std::string& executablePath);
+
+// The full path of the running executable, from /proc/self/exe; empty when the
+// system does not tell.
+std::string executablePath();
+
+}  // namespace krizovky

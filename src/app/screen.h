@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/board.h"
+
+namespace krizovky {
+
+// A colour as 0xRRGGBB.
+using Colour = std::int32_t;
+// Passed to paintSquare for the square's natural colour.
+inline constexpr Colour kNaturalColour = -1;
+
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kYellow = 0xFFFF00;
+inline constexpr Colour kRed = 0xFF0000;
+inline constexpr Colour kAqua = 0x00FFFF;
+inline constexpr Colour kLime = 0x00FF00;
+inline constexpr Colour kFuchsia = 0xFF00FF;
+inline constexpr Colour kOrange = 0xFF8000;
+inline constexpr Colour kOlive = 0x808000;
+inline constexpr Colour kGray = 0x808080;
+
+enum class FontRole : std::uint8_t {
+    kPanel,  // the window's own font: squares of unknown kinds
+    kClue,   // two lines of sums, fixed pitch, bold, white
+    kEntry,  // one large bold digit, black
+};
+
+// What the player sees of one square of the board.
+struct SquareLook {
+    bool exists = false;  // created by the latest board build
+    bool visible = false;
+    std::string caption;  // Windows-1250
+    std::optional<Colour> background;  // nothing: the panel's own colour
+    Colour textColour = kBlack;
+    FontRole font = FontRole::kPanel;
+    bool centred = false;
+    bool wordWrap = false;
+    bool interactive = false;  // an entry square: clicks and the pop-up menu reach it
+    int tag = 0;               // entry squares: 10000 + 100 * row + column
+    int left = 0;
+    int top = 0;
+    int width = 25;
+    int height = 25;
+};
+
+struct GaugeLook {
+    bool visible = false;
+    int maximum = 100;
+    int position = 0;
+};
+
+// Everything the main window shows, as plain data; the window draws it.
+struct MainScreen {
+    bool panel1 = false;  // the board panel
+    std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1> squares{};  // [row][column], 1-based
+
+    bool label20 = true;         // the name of the chosen task above the board
+    std::string label20Caption;  // Windows-1250
+
+    GaugeLook gauge1;
+
+    std::array<bool, 5> swatch{};  // the Mark swatches 1..4 (index 0 unused)
+    std::array<Colour, 5> swatchColour{kBlack, kAqua, kLime, kFuchsia, kOrange};
+    bool label21 = false;  // legend " duplikátní číslo"
+    bool label22 = false;  // legend " chybný součet"
+    bool button1 = false;  // "nastav značku"
+    bool button2 = false;  // "zpět o 1 tah"
+    bool button3 = false;  // "zpět ke značce"
+    bool button4 = false;  // " proveď kontroly"
+
+    SquareLook& square(int row, int column) { return squares[row][column]; }
+    const SquareLook& square(int row, int column) const { return squares[row][column]; }
+};
+
+// What the task list window shows.
+struct TaskListScreen {
+    bool visible = false;
+    std::vector<std::string> items;  // Windows-1250, sorted
+    int selected = -1;               // index into items, -1 none
+    std::string label1;              // the name last clicked
+};
+
+// The tag of an entry square and its way back to the cell.
+inline constexpr int squareTag(int row, int column) { return 10000 + 100 * row + column; }
+inline constexpr int tagRow(int tag) { return (tag % 10000) / 100; }
+inline constexpr int tagColumn(int tag) { return tag % 100; }
+
+}  // namespace krizovky

@@ -1,0 +1,35 @@
+#include "app/game.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+
+namespace krizovky {
+
+void Game::FormCreate(const std::string& executablePath) {
+    board_.prevRowCount = 0;
+    board_.prevColCount = 0;
+    taskListForEditor_ = false;
+    names_ = dataFileNames(executablePath);
+    std::string records;
+    try {
+        records = readFileBytes(names_.combinationFile);
+    } catch (const RunError& e) {
+        // Without the table nothing else is set up, not even the task file.
+        host_.failure(e.what());
+        return;
+    }
+    taskFilePath_ = names_.defaultTaskFile;
+    try {
+        table_.load(records);
+    } catch (const RunError& e) {
+        host_.failure(e.what());
+    }
+}
+
+void Game::FormDestroy() {
+    board_.prevRowCount = board_.rowCount;
+    board_.prevColCount = board_.colCount;
+    releaseSquares();
+    terminate_ = true;
+}
+
+}  // namespace krizovky

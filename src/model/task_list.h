@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace krizovky {
+
+// The names of all tasks in the lines of a task file, in file order,
+// duplicates included.
+std::vector<std::string> taskNamesOfLines(const std::vector<std::string>& lines);
+
+// The same from the file at path; file errors throw RunError.
+std::vector<std::string> readTaskNames(const std::string& path);
+
+// Sorts Windows-1250 names alphabetically as a Czech reader expects them:
+// letters before their capital-insensitive neighbours, "č" after "c", "ch"
+// after "h", "ř" after "r". Equal names keep their file order.
+void sortTaskNames(std::vector<std::string>& names);
+
+// True when the Czech alphabetical order is available on this system; without
+// it names are sorted by their bytes.
+bool czechCollationAvailable();
+
+}  // namespace krizovky

@@ -1,0 +1,113 @@
+#include "model/task_reader.h"
+
+#include <algorithm>
+
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+constexpr std::size_t kMaxRowLine = 254;  // the parser appends "," and a line holds 255
+constexpr int kByteMax = 255;
+constexpr unsigned kSaturated = 1000;  // any value above kByteMax is out of range alike
+
+enum class Mode { kPlain, kAfterSlash, kRepeat };
+
+std::uint8_t checkedByte(unsigned value) {
+    if (value > kByteMax) throw RunError(kRangeCheckError);
+    return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace
+
+bool isNameLine(std::string_view line) { return !line.empty() && line.front() == '@'; }
+
+std::string nameOfLine(std::string_view line) { return std::string(line.substr(1, 255)); }
+
+void parseRowLine(std::string_view line, int n, Board& board) {
+    if (line.size() > kMaxRowLine) throw RunError(kRangeCheckError);
+    unsigned buffer = 0;  // an empty buffer is 0
+    Mode mode = Mode::kPlain;
+    int col = 1;
+    std::uint8_t repeatKind = 0;
+    auto handle = [&](char ch) {
+        if (ch >= '0' && ch <= '9') {
+            buffer = std::min(buffer * 10 + static_cast<unsigned>(ch - '0'), kSaturated);
+        } else if (ch == '/') {
+            if (Board::onBoard(n, col)) board.at(n, col).acrossSum = checkedByte(buffer);
+            mode = Mode::kAfterSlash;
+            buffer = 0;
+        } else if (ch == '*') {
+            repeatKind = checkedByte(buffer);
+            mode = Mode::kRepeat;
+            buffer = 0;
+        } else if (ch == ',') {
+            switch (mode) {
+                case Mode::kPlain:
+                    if (Board::onBoard(n, col)) board.at(n, col).kind = checkedByte(buffer);
+                    break;
+                case Mode::kAfterSlash:
+                    if (Board::onBoard(n, col)) {
+                        Cell& cell = board.at(n, col);
+                        cell.downSum = checkedByte(buffer);
+                        cell.kind = kClue;
+                    }
+                    break;
+                case Mode::kRepeat: {
+                    int count = checkedByte(buffer);
+                    if (n >= 1 && n <= kBoardSize && col >= 1 && count >= 1) {
+                        for (int k = 1; k <= count; ++k) {
+                            int c = col + k - 1;
+                            if (c <= board.colCount && c <= kBoardSize) board.at(n, c).kind = repeatKind;
+                        }
+                    }
+                    if (col + count - 1 > kByteMax) throw RunError(kRangeCheckError);
+                    col += count - 1;
+                    break;
+                }
+            }
+            mode = Mode::kPlain;
+            buffer = 0;
+            if (++col > kByteMax) throw RunError(kIntegerOverflow);
+        }
+        // every other character carries no meaning
+    };
+    for (char ch : line) handle(ch);
+    handle(',');
+}
+
+bool readTaskLines(const std::vector<std::string>& lines, std::string_view name, Board& board,
+                   const RowProgress& progress) {
+    board.setAllKinds(kEntry);
+    auto line = lines.begin();
+    bool found = false;
+    for (; line != lines.end(); ++line) {
+        if (isBlankLine(*line) || !isNameLine(*line)) continue;
+        if (nameOfLine(*line) == name) {
+            found = true;
+            ++line;
+            break;
+        }
+    }
+    board.rowCount = kBoardSize;
+    board.colCount = kBoardSize;
+    if (!found) return false;
+    int n = 1;
+    for (; line != lines.end(); ++line) {
+        if (isBlankLine(*line)) continue;
+        if (isNameLine(*line)) break;
+        parseRowLine(*line, n, board);
+        if (progress) progress(n);
+        if (++n > kByteMax) throw RunError(kIntegerOverflow);
+    }
+    return true;
+}
+
+bool readTask(const std::string& path, std::string_view name, Board& board,
+              const RowProgress& progress) {
+    return readTaskLines(splitLines(readFileBytes(path)), name, board, progress);
+}
+
+}  // namespace krizovky

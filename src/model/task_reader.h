@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/board.h"
+
+namespace krizovky {
+
+// Called after each row line with its running number.
+using RowProgress = std::function<void(int row)>;
+
+// A name line begins with "@" in its very first column; the name is the rest
+// of the line, at most 255 characters, trailing blanks included.
+bool isNameLine(std::string_view line);
+std::string nameOfLine(std::string_view line);
+
+// Updates the cells of row n from one row line. Throws RunError with
+// "Range check error" or "Integer overflow" when the line breaks the byte
+// limits of the format; the row may be partly written then.
+void parseRowLine(std::string_view line, int n, Board& board);
+
+// Reads the task called name from the lines of a task file into board: every
+// cell becomes an entry cell first, then the task's row lines are parsed.
+// Returns whether the name was found; without it the board is left as 15 x 15
+// entry cells.
+bool readTaskLines(const std::vector<std::string>& lines, std::string_view name, Board& board,
+                   const RowProgress& progress = {});
+
+// The same from the file at path; file errors throw RunError.
+bool readTask(const std::string& path, std::string_view name, Board& board,
+              const RowProgress& progress = {});
+
+}  // namespace krizovky

@@ -1,0 +1,108 @@
+// krizovky-tool: the game's task reading without a window, for task authors
+// and scripts.
+//   krizovky-tool list TASKFILE        the task names in file order
+//   krizovky-tool show TASKFILE NAME   the board that loading NAME gives
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/game.h"
+#include "model/errors.h"
+#include "model/task_list.h"
+#include "model/text.h"
+
+namespace {
+
+using namespace krizovky;
+
+// Collects what the game would show in a box; the tool has nothing to ask.
+class ToolHost : public Host {
+public:
+    std::optional<std::string> failureText;
+    void message(std::string_view) override {}
+    void error(std::string_view text) override { failureText = std::string(text); }
+    void failure(std::string_view text) override { failureText = std::string(text); }
+    bool askYesNo(std::string_view) override { return false; }
+    std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
+    void processEvents() override {}
+    void repaintSquare(int, int) override {}
+    void repaintGauge() override {}
+};
+
+int fail(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return 1;
+}
+
+int usage() {
+    return fail(
+        "usage: krizovky-tool list TASKFILE\n"
+        "       krizovky-tool show TASKFILE NAME");
+}
+
+std::string squareToken(const Cell& cell) {
+    switch (cell.kind) {
+        case kBlank:
+            return "x";
+        case kClue:
+            return std::to_string(cell.acrossSum) + "/" + std::to_string(cell.downSum);
+        case kEntry:
+            return cell.digit == 0 ? "_" : std::to_string(cell.digit);
+        default:
+            return "k" + std::to_string(cell.kind);
+    }
+}
+
+int list(const std::string& path) {
+    std::vector<std::string> names;
+    try {
+        names = readTaskNames(path);
+    } catch (const RunError& e) {
+        return fail(e.what());
+    }
+    for (const auto& name : names) std::printf("%s\n", utf8FromCp1250(name).c_str());
+    return 0;
+}
+
+int show(const std::string& path, const std::string& utf8Name) {
+    std::vector<std::string> names;
+    try {
+        names = readTaskNames(path);
+    } catch (const RunError& e) {
+        return fail(e.what());
+    }
+    std::string name;
+    bool known = tryCp1250FromUtf8(utf8Name, name);
+    if (known) {
+        known = false;
+        for (const auto& n : names) known = known || n == name;
+    }
+    if (!known || name.empty()) return fail("no task named \"" + utf8Name + "\"");
+
+    ToolHost host;
+    Game game(host);
+    game.setTaskFilePath(path);
+    game.setSelectedTaskName(name);
+    game.loadTask();
+    if (host.failureText) return fail(*host.failureText);
+    const Board& board = game.board();
+    for (int r = 1; r <= board.rowCount; ++r) {
+        std::string line;
+        for (int c = 1; c <= board.colCount; ++c) {
+            if (c > 1) line += ' ';
+            line += squareToken(board.at(r, c));
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 2 && args[0] == "list") return list(args[1]);
+    if (args.size() == 3 && args[0] == "show") return show(args[1], args[2]);
+    return usage();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace krizovky::testing {
+
+// A task file from rows written one per line with "\n"; the file gets CR LF
+// line ends as the game writes them.
+inline std::string crlf(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch == '\n') out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+// The small example task: clues 16 and 3 down, 8 and 11 across; solution
+// 7 1 over 9 2.
+inline const char* kExampleTask =
+    "@priklad\n"
+    "0,0/16,0/3,0*12\n"
+    "8/0,2,2,0*12\n"
+    "11/0,2,2,0*12\n"
+    "0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n0*15\n";
+
+}  // namespace krizovky::testing
