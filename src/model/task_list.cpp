@@ -1,9 +1,9 @@
 #include "model/task_list.h"
 
-#include <locale.h>
+#include <unicode/ucol.h>
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 
 #include "model/file_layer.h"
 #include "model/task_reader.h"
@@ -12,15 +12,19 @@
 namespace krizovky {
 namespace {
 
-locale_t czechLocale() {
-    static locale_t locale = [] {
-        for (const char* name : {"cs_CZ.UTF-8", "cs_CZ.utf8"}) {
-            locale_t l = newlocale(LC_COLLATE_MASK | LC_CTYPE_MASK, name, static_cast<locale_t>(0));
-            if (l != static_cast<locale_t>(0)) return l;
+// The Czech collation of ICU: digits before letters, "ch" after "h", capitals
+// next to their small letters. Opened once; nullptr when ICU has no data.
+UCollator* czechCollator() {
+    static std::unique_ptr<UCollator, void (*)(UCollator*)> collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        UCollator* c = ucol_open("cs", &status);
+        if (U_FAILURE(status)) {
+            if (c) ucol_close(c);
+            c = nullptr;
         }
-        return static_cast<locale_t>(0);
+        return std::unique_ptr<UCollator, void (*)(UCollator*)>(c, ucol_close);
     }();
-    return locale;
+    return collator.get();
 }
 
 }  // namespace
@@ -36,20 +40,24 @@ std::vector<std::string> readTaskNames(const std::string& path) {
     return taskNamesOfLines(splitLines(readFileBytes(path)));
 }
 
-bool czechCollationAvailable() { return czechLocale() != static_cast<locale_t>(0); }
+bool czechCollationAvailable() { return czechCollator() != nullptr; }
 
 void sortTaskNames(std::vector<std::string>& names) {
-    locale_t locale = czechLocale();
-    if (locale == static_cast<locale_t>(0)) {
+    UCollator* collator = czechCollator();
+    if (collator == nullptr) {
         std::stable_sort(names.begin(), names.end());
         return;
     }
-    // Collate on UTF-8 copies; names with a NUL byte compare up to it.
+    // Collate UTF-8 copies.
     std::vector<std::pair<std::string, std::size_t>> keyed;
     keyed.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) keyed.emplace_back(utf8FromCp1250(names[i]), i);
-    std::stable_sort(keyed.begin(), keyed.end(), [locale](const auto& a, const auto& b) {
-        return strcoll_l(a.first.c_str(), b.first.c_str(), locale) < 0;
+    std::stable_sort(keyed.begin(), keyed.end(), [collator](const auto& a, const auto& b) {
+        UErrorCode status = U_ZERO_ERROR;
+        UCollationResult order = ucol_strcollUTF8(
+            collator, a.first.data(), static_cast<int32_t>(a.first.size()), b.first.data(),
+            static_cast<int32_t>(b.first.size()), &status);
+        return U_SUCCESS(status) && order == UCOL_LESS;
     });
     std::vector<std::string> sorted;
     sorted.reserve(names.size());

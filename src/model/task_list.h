@@ -13,7 +13,7 @@ std::vector<std::string> taskNamesOfLines(const std::vector<std::string>& lines)
 std::vector<std::string> readTaskNames(const std::string& path);
 
 // Sorts Windows-1250 names alphabetically as a Czech reader expects them:
-// letters before their capital-insensitive neighbours, "č" after "c", "ch"
+// numbers first, capitals beside their small letters, "č" after "c", "ch"
 // after "h", "ř" after "r". Equal names keep their file order.
 void sortTaskNames(std::vector<std::string>& names);
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/game.h"
+#include "support/scripted_host.h"
+#include "support/task_text.h"
+#include "support/temp_dir.h"
+
+namespace krizovky::testing {
+
+// A game started as the program "krizovky" in a fresh folder that holds the
+// build's combination file and the given task file as krizovky.KRI.
+struct GameFixture {
+    TempDir dir;
+    ScriptedHost host;
+    Game game{host};
+
+    explicit GameFixture(const std::string& taskFileText = kExampleTask) {
+        std::filesystem::copy_file(std::string(KRIZOVKY_BINARY_DIR) + "/krizovky.DEF",
+                                   dir.file("krizovky.DEF"));
+        dir.write("krizovky.KRI", crlf(taskFileText));
+        game.FormCreate(dir.file("krizovky"));
+    }
+
+    // Loads a task through the menu and the list, as the player does.
+    void choose(const std::string& name) {
+        game.N1Click();
+        game.fillTaskList(true);
+        const auto& items = game.taskListScreen().items;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i] == name) {
+                game.selectListedTask(static_cast<int>(i));
+                game.chooseListedTask();
+                return;
+            }
+        }
+        throw std::runtime_error("no task " + name + " in the list");
+    }
+};
+
+}  // namespace krizovky::testing
