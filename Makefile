@@ -1,0 +1,38 @@
+# make run   builds and starts the game
+# make test  builds and runs every test, the library's also under the sanitizers
+BUILD ?= build
+SANITIZED_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup build run test bench screenshot format clean
+
+all: build
+
+setup:
+	@bash scripts/install-deps.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/krizovky
+
+test: build
+	cmake -S . -B $(SANITIZED_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKRIZOVKY_SANITIZE=ON \
+		-DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_BENCHMARKS=OFF
+	cmake --build $(SANITIZED_BUILD) -j$(JOBS)
+	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	./$(BUILD)/bench/krizovky_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+screenshot: build
+	bash scripts/screenshot.sh
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(SANITIZED_BUILD)

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the screenshots need.
+# As root it installs what is missing; otherwise it prints the one command to run.
+set -euo pipefail
+
+packages=(
+    build-essential cmake make pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libicu-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core
+    xvfb xauth x11-apps imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "These packages are missing; install them with:"
+    echo "  sudo apt-get install -y ${missing[*]}"
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${missing[@]}"
