@@ -1,0 +1,109 @@
+#include "ui/square_widget.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <tuple>
+
+#include "ui/fonts.h"
+#include "ui/text_convert.h"
+
+namespace krizovky::ui {
+namespace {
+
+// A clue caption is "\", the across sum, a blank, the down sum, "\": with
+// both sums two wide it breaks into two lines of three characters.
+constexpr int kClueColumns = 3;
+constexpr int kClueMargin = 2;
+
+auto fields(const SquareLook& look) {
+    return std::tie(look.exists, look.visible, look.caption, look.background, look.textColour,
+                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.left,
+                    look.top, look.width, look.height);
+}
+
+}  // namespace
+
+QColor toQColor(Colour colour) {
+    return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+}
+
+QStringList wrapFixedPitch(const QString& text, int columns) {
+    QStringList lines;
+    QString rest = text;
+    while (rest.size() > columns) {
+        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), columns);
+        if (cut < 0) cut = rest.indexOf(QLatin1Char(' '), columns);
+        if (cut < 0) break;
+        lines << rest.left(cut);
+        rest = rest.mid(cut + 1);
+    }
+    lines << rest;
+    return lines;
+}
+
+SquareWidget::SquareWidget(QWidget* parent) : QWidget(parent) {
+    hide();
+}
+
+void SquareWidget::setLook(const SquareLook& look) {
+    // The whole board is drawn after every handler; most squares stay as they were.
+    if (fields(look) == fields(look_) && isHidden() != (look.exists && look.visible)) return;
+    look_ = look;
+    caption_ = fromCp1250(look.caption);
+    setGeometry(look.left, look.top, look.width, look.height);
+    setVisible(look.exists && look.visible);
+    update();
+}
+
+std::optional<QColor> SquareWidget::background() const {
+    if (!look_.background) return std::nullopt;
+    return toQColor(*look_.background);
+}
+
+QStringList SquareWidget::lines() const {
+    if (look_.wordWrap && look_.font == FontRole::kClue)
+        return wrapFixedPitch(caption_, kClueColumns);
+    return {caption_};
+}
+
+void SquareWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (look_.background) painter.fillRect(rect(), toQColor(*look_.background));
+    painter.setPen(toQColor(look_.textColour));
+
+    switch (look_.font) {
+        case FontRole::kClue: {
+            const QFont font = clueFont();
+            painter.setFont(font);
+            const QFontMetrics metrics(font);
+            // Every clue square puts its lines at the same heights, whatever
+            // digits they hold: the first line's top and the last line's
+            // bottom at the margins.
+            const QRect ink = metrics.tightBoundingRect(QStringLiteral("\\0123456789"));
+            const int firstBaseline = kClueMargin - ink.top();
+            const int lastBaseline = height() - kClueMargin - (ink.top() + ink.height());
+            const int left =
+                (width() - kClueColumns * metrics.horizontalAdvance(QLatin1Char('0'))) / 2;
+            const QStringList wrapped = lines();
+            const auto count = wrapped.size();
+            for (qsizetype i = 0; i < count; ++i) {
+                const int baseline =
+                    count == 1 ? firstBaseline
+                               : firstBaseline + static_cast<int>((lastBaseline - firstBaseline) *
+                                                                  i / (count - 1));
+                painter.drawText(left, baseline, wrapped[i]);
+            }
+            break;
+        }
+        case FontRole::kEntry:
+        case FontRole::kPanel: {
+            if (look_.font == FontRole::kEntry) painter.setFont(entryFont());
+            int flags = look_.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop;
+            if (look_.wordWrap) flags |= Qt::TextWordWrap;
+            painter.drawText(rect(), flags, caption_);
+            break;
+        }
+    }
+}
+
+}  // namespace krizovky::ui
