@@ -1,0 +1,130 @@
+#include "ui/qt_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "ui/main_window.h"
+#include "ui/text_convert.h"
+
+namespace krizovky::ui {
+namespace {
+
+// The file dialog with the two checks the game asks for on top of Qt's own:
+// the folder of the chosen file must exist, and a file that does not exist is
+// taken only after the player agrees to it. Nothing is created here.
+class FileChoiceDialog : public QFileDialog {
+  public:
+    FileChoiceDialog(QWidget* parent, QtHost& host, const FileDialog& spec)
+        : QFileDialog(parent), host_(host), spec_(spec) {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setFileMode(QFileDialog::AnyFile);
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setWindowTitle(fromCp1250(spec.title));
+        const QString pattern = fromCp1250(spec.filterPattern);
+        setNameFilter(QStringLiteral("%1 (%2)").arg(fromCp1250(spec.filterName), pattern));
+        setDefaultSuffix(fromCp1250(spec.defaultExtension));
+        if (!spec.initialDirectory.empty()) setDirectory(fromNativePath(spec.initialDirectory));
+        // A file name with a wildcard says no more than the filter does.
+        const QString name = QFileInfo(fromNativePath(spec.fileName)).fileName();
+        if (!name.isEmpty() && !name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?')))
+            selectFile(fromNativePath(spec.fileName));
+    }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QFileInfo chosen(files.first());
+            if (!chosen.exists()) {
+                if (spec_.pathMustExist && !chosen.absoluteDir().exists()) {
+                    host_.showBox(this, QMessageBox::Warning, windowTitle(),
+                                  QStringLiteral("Složka %1 neexistuje.")
+                                      .arg(QDir::toNativeSeparators(chosen.absolutePath())),
+                                  QMessageBox::Ok);
+                    return;
+                }
+                if (spec_.promptToCreate &&
+                    host_.showBox(this, QMessageBox::Question, windowTitle(),
+                                  QStringLiteral("Soubor %1 neexistuje. Vytvořit jej?")
+                                      .arg(chosen.fileName()),
+                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                    return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+  private:
+    QtHost& host_;
+    FileDialog spec_;
+};
+
+}  // namespace
+
+QtHost::QtHost(ModalRunner runner) : runner_(std::move(runner)) {}
+
+QWidget* QtHost::defaultParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return mainWindow_;
+}
+
+void QtHost::runModal(QDialog& dialog) {
+    if (runner_)
+        runner_(dialog);
+    else
+        dialog.exec();
+}
+
+QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon icon,
+                                            const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption, text, buttons, parent ? parent : defaultParent());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons.testFlag(QMessageBox::No)) box.setEscapeButton(QMessageBox::No);
+    runModal(box);
+    if (box.clickedButton() == nullptr) return QMessageBox::NoButton;
+    return box.standardButton(box.clickedButton());
+}
+
+void QtHost::message(std::string_view text) {
+    showBox(nullptr, QMessageBox::NoIcon, TForm1::caption(), fromCp1250(text), QMessageBox::Ok);
+}
+
+void QtHost::error(std::string_view text) {
+    showBox(nullptr, QMessageBox::Critical, QStringLiteral("Error"), fromCp1250(text),
+            QMessageBox::Ok);
+}
+
+void QtHost::failure(std::string_view text) {
+    showBox(nullptr, QMessageBox::Critical, TForm1::caption(), fromCp1250(text), QMessageBox::Ok);
+}
+
+bool QtHost::askYesNo(std::string_view text) {
+    return showBox(nullptr, QMessageBox::Question, TForm1::caption(), fromCp1250(text),
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtHost::chooseFile(const FileDialog& spec) {
+    FileChoiceDialog dialog(defaultParent(), *this, spec);
+    runModal(dialog);
+    if (dialog.result() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return toNativePath(files.first());
+}
+
+void QtHost::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtHost::repaintSquare(int row, int column) {
+    if (mainWindow_) mainWindow_->repaintSquare(row, column);
+}
+
+void QtHost::repaintGauge() {
+    if (mainWindow_) mainWindow_->repaintGauge();
+}
+
+}  // namespace krizovky::ui
