@@ -1,0 +1,199 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/pie_gauge.h"
+#include "ui/square_widget.h"
+#include "ui_harness.h"
+
+namespace krizovky::testing {
+namespace {
+
+// A small task in the upper right: down clues 16 and 3 over the columns 12
+// and 13, across clues 8 and 11 in column 11, and a clue with both sums in
+// the corner.
+std::string hora(const std::string& acrossOfRow3 = "8") {
+    return "@hora\n"
+           "0*14,9/35\n"
+           "0*11,0/16,0/3,0*2\n"
+           "0*10," +
+           acrossOfRow3 +
+           "/0,2,2,0*2\n"
+           "0*10,11/0,2,2,0*2\n" +
+           [] {
+               std::string rest;
+               for (int i = 5; i <= 15; ++i)
+                   rest += "0*15\n";
+               return rest;
+           }();
+}
+
+class MainWindowTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        writeTasks("krizovky.KRI", hora() + "@další\n2*15\n");
+    }
+
+    // "&Výběr úlohy", then the name and " vybráno" as the player does it.
+    void choose(const QString& name) {
+        trigger("H2");
+        auto* list = control<QListWidget>(form2(), "ListBox1");
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+        list->setCurrentItem(found.first());
+        control<QPushButton>(form2(), "Button1")->click();
+        QApplication::processEvents();
+    }
+    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+
+    // Runs the event loop with action as its first event; the loop's exit
+    // code, or 99 when the program did not end within five seconds.
+    int runUntilTheEnd(const std::function<void()>& action) {
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        stuck.start(5000);
+        QTimer::singleShot(0, &stuck, action);
+        return QApplication::exec();
+    }
+};
+
+TEST_F(MainWindowTest, BoardIsHiddenUntilTheFirstTaskIsLoaded) {
+    start();
+    EXPECT_EQ(form1().windowTitle(), QStringLiteral("součtové křížovky"));
+    EXPECT_FALSE(control<QWidget>(form1(), "Panel1")->isVisible());
+    EXPECT_FALSE(control<ui::PieGauge>(form1(), "Gauge1")->isVisible());
+    EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
+    start();
+    choose("hora");
+    ASSERT_TRUE(control<QWidget>(form1(), "Panel1")->isVisible());
+    EXPECT_EQ(control<QLabel>(form1(), "Label20")->text(), QStringLiteral("  hora  "));
+    EXPECT_FALSE(control<ui::PieGauge>(form1(), "Gauge1")->isVisible());
+
+    struct Clue {
+        int row, column;
+        QString caption;
+        QStringList lines;
+    };
+    for (const Clue& clue :
+         {Clue{1, 15, "\\ 9 35\\", {"\\ 9", "35\\"}}, Clue{2, 12, "\\   16\\", {"\\  ", "16\\"}},
+          Clue{2, 13, "\\    3\\", {"\\  ", " 3\\"}}, Clue{3, 11, "\\ 8   \\", {"\\ 8", "  \\"}},
+          Clue{4, 11, "\\11   \\", {"\\11", "  \\"}}}) {
+        SCOPED_TRACE(clue.caption.toStdString());
+        ui::SquareWidget* widget = square(clue.row, clue.column);
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_EQ(widget->background(), QColor(Qt::black));
+        EXPECT_EQ(widget->caption(), clue.caption);
+        EXPECT_EQ(widget->lines(), clue.lines);
+    }
+
+    for (auto [row, column] : {std::pair{3, 12}, {3, 13}, {4, 12}, {4, 13}}) {
+        ui::SquareWidget* widget = square(row, column);
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_EQ(widget->background(), QColor(Qt::yellow));
+        EXPECT_EQ(widget->property("tag").toInt(), 10000 + 100 * row + column);
+    }
+    EXPECT_EQ(square(3, 12)->geometry(), QRect(368, 90, 25, 25));
+    EXPECT_EQ(square(3, 12)->parentWidget(), control<QWidget>(form1(), "Panel1"));
+    EXPECT_EQ(square(3, 12)->tag(), 10312);
+
+    int hidden = 0;
+    for (int r = 1; r <= 15; ++r)
+        for (int c = 1; c <= 15; ++c)
+            hidden += square(r, c)->isHidden();
+    EXPECT_EQ(hidden, 225 - 5 - 4);
+}
+
+TEST_F(MainWindowTest, ZnovuReadsTheTaskAgain) {
+    start();
+    choose("hora");
+    writeTasks("krizovky.KRI", hora("7"));
+    trigger("N1");  // "&Znovu"
+    EXPECT_EQ(square(3, 11)->caption(), QStringLiteral("\\ 7   \\"));
+    EXPECT_EQ(control<QLabel>(form1(), "Label20")->text(), QStringLiteral("  hora  "));
+}
+
+TEST_F(MainWindowTest, KonecEndsTheProgram) {
+    start();
+    choose("hora");
+    EXPECT_EQ(runUntilTheEnd([this] { trigger("k2"); }), 0);  // "&Konec"
+    EXPECT_TRUE(application->game().terminateRequested());
+    EXPECT_FALSE(form1().isVisible());
+    EXPECT_TRUE(square(3, 12)->isHidden());  // the squares are released
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram) {
+    start();
+    EXPECT_EQ(runUntilTheEnd([this] { form1().close(); }), 0);
+    EXPECT_TRUE(application->game().terminateRequested());
+}
+
+class TaskFileChoiceTest : public MainWindowTest {
+  protected:
+    static std::function<void(QFileDialog&)> pick(const std::string& path) {
+        return [path](QFileDialog& dialog) {
+            dialog.selectFile(QString::fromStdString(path));
+            QMetaObject::invokeMethod(&dialog, "accept");  // the Open button
+        };
+    }
+};
+
+TEST_F(TaskFileChoiceTest, DialogOffersTaskFilesBesideTheProgram) {
+    start();
+    trigger("S1");  // "&Soubor úloh", cancelled
+    ASSERT_EQ(script.fileDialogs.size(), 1u);
+    const ShownFileDialog& shown = script.fileDialogs[0];
+    EXPECT_EQ(shown.title, QStringLiteral("soubory s e zadáním úloh"));
+    EXPECT_EQ(shown.nameFilters, QStringList{QStringLiteral("úlohy (*.kri)")});
+    EXPECT_EQ(shown.defaultSuffix, QStringLiteral("kri"));
+    EXPECT_EQ(shown.directory, QString::fromStdString(dir.path()));
+    EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
+}
+
+TEST_F(TaskFileChoiceTest, ChosenFileIsListedNext) {
+    const std::string other = writeTasks("jiné.kri", "@z jiného souboru\n0*15\n");
+    script.fileChoices.push_back(pick(other));
+    start();
+    trigger("S1");
+    EXPECT_EQ(application->game().taskFilePath(), other);
+    trigger("H2");
+    EXPECT_EQ(listed(), QStringList{"z jiného souboru"});
+}
+
+TEST_F(TaskFileChoiceTest, NewFileIsTakenOnlyAfterTheQuestion) {
+    script.fileChoices.push_back(pick(dir.file("nová")));  // refused, then cancelled
+    script.fileChoices.push_back(pick(dir.file("nová")));  // accepted
+    script.answers = {QMessageBox::No, QMessageBox::Yes};
+    start();
+
+    trigger("S1");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Question);
+    EXPECT_TRUE(script.boxes[0].text.contains(QStringLiteral("nová.kri")));
+    EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
+
+    trigger("S1");
+    ASSERT_EQ(script.boxes.size(), 2u);
+    EXPECT_EQ(application->game().taskFilePath(), dir.file("nová.kri"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nová.kri")));
+
+    trigger("H2");  // the list now reports the file that is not there
+    ASSERT_EQ(script.boxes.size(), 3u);
+    EXPECT_EQ(script.boxes[2].text, QStringLiteral("File not found"));
+}
+
+TEST_F(TaskFileChoiceTest, FileInAMissingFolderIsRefused) {
+    script.fileChoices.push_back(pick(dir.file("není/úlohy.kri")));
+    start();
+    trigger("S1");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
+}
+
+}  // namespace
+}  // namespace krizovky::testing

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/text.h"
+#include "support/task_text.h"
+#include "support/temp_dir.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "ui/task_list_dialog.h"
+
+namespace krizovky::testing {
+
+// A message box as the player would have seen it.
+struct ShownBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// A file dialog as it was prepared.
+struct ShownFileDialog {
+    QString title;
+    QStringList nameFilters;
+    QString defaultSuffix;
+    QString directory;
+};
+
+// Stands in for the player at every modal box and dialog: records it and
+// answers from the script.
+class ModalScript {
+  public:
+    std::vector<ShownBox> boxes;
+    std::vector<ShownFileDialog> fileDialogs;
+    std::deque<QMessageBox::StandardButton> answers;            // an OK box needs none
+    std::deque<std::function<void(QFileDialog&)>> fileChoices;  // cancel when empty
+
+    ui::QtHost::ModalRunner runner() {
+        return [this](QDialog& dialog) { run(dialog); };
+    }
+
+  private:
+    void run(QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            QMessageBox::StandardButton answer = QMessageBox::Ok;
+            if (!answers.empty()) {
+                answer = answers.front();
+                answers.pop_front();
+            }
+            QAbstractButton* button = box->button(answer);
+            ASSERT_NE(button, nullptr) << "the box has no button the script answers with";
+            button->click();
+            return;
+        }
+        if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+            fileDialogs.push_back({files->windowTitle(), files->nameFilters(),
+                                   files->defaultSuffix(), files->directory().absolutePath()});
+            if (fileChoices.empty()) {
+                files->reject();
+                return;
+            }
+            auto choose = std::move(fileChoices.front());
+            fileChoices.pop_front();
+            choose(*files);
+            return;
+        }
+        dialog.reject();
+    }
+};
+
+// A folder with the combination table and a task file, and the program
+// started on it as if its executable lay there.
+class UiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.DEF", dir.file("krizovky.DEF"));
+    }
+
+    // A task file from UTF-8 text, written as the game keeps them: CP1250, CR LF.
+    std::string writeTasks(const std::string& name, const std::string& utf8) {
+        return dir.write(name, crlf(cp1250FromUtf8(utf8)));
+    }
+
+    ui::Application& start() {
+        application = std::make_unique<ui::Application>(dir.file("krizovky"), script.runner());
+        application->show();
+        QApplication::processEvents();
+        return *application;
+    }
+
+    ui::TForm1& form1() { return application->mainWindow(); }
+    ui::TForm2& form2() { return application->taskList(); }
+    void trigger(const char* action) {
+        QAction* item = form1().findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_NE(item, nullptr) << action;
+        item->trigger();
+        QApplication::processEvents();
+    }
+    template <typename T>
+    T* control(QWidget& window, const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    QStringList listed() {
+        QStringList names;
+        auto* list = control<QListWidget>(form2(), "ListBox1");
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
+        return names;
+    }
+
+    TempDir dir;
+    ModalScript script;
+    std::unique_ptr<ui::Application> application;
+};
+
+}  // namespace krizovky::testing
