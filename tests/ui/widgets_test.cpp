@@ -13,6 +13,7 @@
 #include "ui/pie_gauge.h"
 #include "ui/square_widget.h"
 #include "ui/text_convert.h"
+#include "ui_harness.h"
 
 namespace krizovky::testing {
 namespace {
@@ -142,6 +143,25 @@ TEST(DigitalClockTest, ShowsTheTimeOfDayAndMovesOn) {
     EXPECT_LE(std::abs(shown.secsTo(QTime::currentTime())), 2);
     const QString before = clock.text();
     EXPECT_TRUE(QTest::qWaitFor([&] { return clock.text() != before; }, 2500));
+}
+
+TEST(QtHostTest, BoxesOfTheGameAndTheirAnswers) {
+    ModalScript script;
+    ui::QtHost host(script.runner());
+    host.message(cp1250FromUtf8("Úloha je vyřešena."));
+    host.error(cp1250FromUtf8("Chybný řádek"));
+    script.answers = {QMessageBox::Yes, QMessageBox::No};
+    EXPECT_TRUE(host.askYesNo(cp1250FromUtf8("Smazat?")));
+    EXPECT_FALSE(host.askYesNo(cp1250FromUtf8("Smazat?")));
+
+    ASSERT_EQ(script.boxes.size(), 4u);
+    EXPECT_EQ(script.boxes[0].text, QStringLiteral("Úloha je vyřešena."));
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(script.boxes[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(script.boxes[1].caption, QStringLiteral("Error"));
+    EXPECT_EQ(script.boxes[1].text, QStringLiteral("Chybný řádek"));
+    EXPECT_EQ(script.boxes[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(script.boxes[2].buttons, QMessageBox::Yes | QMessageBox::No);
 }
 
 TEST(TextConvertTest, AgreesWithTheGamesOwnConversion) {
