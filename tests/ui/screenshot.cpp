@@ -21,7 +21,9 @@ namespace {
 void answerUnattended(QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
         std::fprintf(stderr, "krizovky-screenshot: box \"%s\"\n", qPrintable(box->text()));
-        if (QAbstractButton* button = box->escapeButton()) button->click();
+        QAbstractButton* button = box->escapeButton();
+        if (button == nullptr) button = box->buttons().value(0);
+        if (button) button->click();
         return;
     }
     dialog.reject();
