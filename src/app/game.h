@@ -52,6 +52,7 @@ public:
     void selectListedTask(int index);      // a click on a name
     void chooseListedTask();               // double click, " vybráno", a click on the name label
     void cancelTaskList();                 // "zruš"
+    void closeTaskList();                  // the window's own close button: only hidden
 
     const MainScreen& screen() const { return screen_; }
     const TaskListScreen& taskListScreen() const { return taskList_; }

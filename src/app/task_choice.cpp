@@ -76,6 +76,8 @@ void Game::chooseListedTask() {
     loadTask();
 }
 
+void Game::closeTaskList() { taskList_.visible = false; }
+
 void Game::cancelTaskList() {
     selectedTaskName_.clear();
     screen_.label20 = false;

@@ -148,10 +148,7 @@ void TForm2::FormActivate() {
 }
 
 void TForm2::FormClose() {
-    // The game has no way yet to hide the list without "zruš". While the list
-    // is open nothing is chosen (opening it cleared the choice and hid the
-    // name above the board), so "zruš" changes nothing but the visibility.
-    game_.cancelTaskList();
+    game_.closeTaskList();
     changed_();
 }
 
