@@ -12,7 +12,8 @@ setup:
 	@bash scripts/install-deps.sh
 
 build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRIZOVKY_BUILD_UI=ON \
+		-DKRIZOVKY_SANITIZE=OFF -DKRIZOVKY_BENCHMARKS=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
