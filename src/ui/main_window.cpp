@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -97,9 +99,19 @@ void TForm1::showScreen() {
         for (int c = 1; c <= kBoardSize; ++c)
             squares_[r][c]->setLook(screen.square(r, c));
     label20_->setText(fromCp1250(screen.label20Caption));
+    fitLabel20();
     label20_->setVisible(screen.label20);
     panel1_->setVisible(screen.panel1);
     showGauge();
+}
+
+void TForm1::fitLabel20() {
+    // The name stays centred over the board; a name longer than the label's
+    // 137 pixels widens it on both sides, up to the clock on the left.
+    constexpr int kLeft = 184, kWidth = 137, kCentre = kLeft + kWidth / 2, kClockRight = 80;
+    const int needed = label20_->fontMetrics().horizontalAdvance(label20_->text()) + 4;
+    const int width = std::clamp(needed, kWidth, 2 * (kCentre - kClockRight));
+    label20_->setGeometry(kCentre - width / 2, 8, width, 15);
 }
 
 void TForm1::showGauge() {

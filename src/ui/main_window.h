@@ -54,6 +54,7 @@ class TForm1 : public QMainWindow {
     void createMenu();
     void createBoardPanel(QWidget* form);
     void showGauge();
+    void fitLabel20();
 
     Game& game_;
     std::function<void()> changed_;

@@ -32,7 +32,7 @@ class MainWindowTest : public UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        writeTasks("krizovky.KRI", hora() + "@další\n2*15\n");
+        writeTasks("krizovky.KRI", hora() + "@další\n2*15\n@velmi dlouhý název té úlohy\n2*15\n");
     }
 
     // "&Výběr úlohy", then the name and " vybráno" as the player does it.
@@ -106,6 +106,17 @@ TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
         for (int c = 1; c <= 15; ++c)
             hidden += square(r, c)->isHidden();
     EXPECT_EQ(hidden, 225 - 5 - 4);
+}
+
+TEST_F(MainWindowTest, TaskNameStaysCentredAndWholeAboveTheBoard) {
+    start();
+    choose("hora");
+    auto* label = control<QLabel>(form1(), "Label20");
+    EXPECT_EQ(label->geometry(), QRect(184, 8, 137, 15));
+    choose(QStringLiteral("velmi dlouhý název té úlohy"));
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    EXPECT_NEAR(label->geometry().center().x(), QRect(184, 8, 137, 15).center().x(), 1);
+    EXPECT_GT(label->x(), control<QWidget>(form1(), "RxClock1")->geometry().right());
 }
 
 TEST_F(MainWindowTest, ZnovuReadsTheTaskAgain) {
