@@ -16,20 +16,20 @@ namespace {
 // taken only after the player agrees to it. Nothing is created here.
 class FileChoiceDialog : public QFileDialog {
   public:
-    FileChoiceDialog(QWidget* parent, QtHost& host, const FileDialog& spec)
-        : QFileDialog(parent), host_(host), spec_(spec) {
+    FileChoiceDialog(QWidget* parent, QtHost& host, const FileDialog& request)
+        : QFileDialog(parent), host_(host), request_(request) {
         setOption(QFileDialog::DontUseNativeDialog);
         setFileMode(QFileDialog::AnyFile);
         setAcceptMode(QFileDialog::AcceptOpen);
-        setWindowTitle(fromCp1250(spec.title));
-        const QString pattern = fromCp1250(spec.filterPattern);
-        setNameFilter(QStringLiteral("%1 (%2)").arg(fromCp1250(spec.filterName), pattern));
-        setDefaultSuffix(fromCp1250(spec.defaultExtension));
-        if (!spec.initialDirectory.empty()) setDirectory(fromNativePath(spec.initialDirectory));
+        setWindowTitle(fromCp1250(request.title));
+        const QString pattern = fromCp1250(request.filterPattern);
+        setNameFilter(QStringLiteral("%1 (%2)").arg(fromCp1250(request.filterName), pattern));
+        setDefaultSuffix(fromCp1250(request.defaultExtension));
+        if (!request.initialDirectory.empty()) setDirectory(fromNativePath(request.initialDirectory));
         // A file name with a wildcard says no more than the filter does.
-        const QString name = QFileInfo(fromNativePath(spec.fileName)).fileName();
+        const QString name = QFileInfo(fromNativePath(request.fileName)).fileName();
         if (!name.isEmpty() && !name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?')))
-            selectFile(fromNativePath(spec.fileName));
+            selectFile(fromNativePath(request.fileName));
     }
 
     void accept() override {
@@ -37,14 +37,14 @@ class FileChoiceDialog : public QFileDialog {
         if (!files.isEmpty()) {
             const QFileInfo chosen(files.first());
             if (!chosen.exists()) {
-                if (spec_.pathMustExist && !chosen.absoluteDir().exists()) {
+                if (request_.pathMustExist && !chosen.absoluteDir().exists()) {
                     host_.showBox(this, QMessageBox::Warning, windowTitle(),
                                   QStringLiteral("Složka %1 neexistuje.")
                                       .arg(QDir::toNativeSeparators(chosen.absolutePath())),
                                   QMessageBox::Ok);
                     return;
                 }
-                if (spec_.promptToCreate &&
+                if (request_.promptToCreate &&
                     host_.showBox(this, QMessageBox::Question, windowTitle(),
                                   QStringLiteral("Soubor %1 neexistuje. Vytvořit jej?")
                                       .arg(chosen.fileName()),
@@ -57,7 +57,7 @@ class FileChoiceDialog : public QFileDialog {
 
   private:
     QtHost& host_;
-    FileDialog spec_;
+    FileDialog request_;
 };
 
 }  // namespace
@@ -106,8 +106,8 @@ bool QtHost::askYesNo(std::string_view text) {
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtHost::chooseFile(const FileDialog& spec) {
-    FileChoiceDialog dialog(defaultParent(), *this, spec);
+std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {
+    FileChoiceDialog dialog(defaultParent(), *this, request);
     runModal(dialog);
     if (dialog.result() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
