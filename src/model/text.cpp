@@ -10,8 +10,8 @@ namespace {
 
 // One iconv conversion, run to the end of the input. An input sequence that
 // cannot be converted is either reported (strict) or replaced and skipped.
-bool convert(const char* to, const char* from, std::string_view in, std::string& out,
-             bool strict, std::string_view replacement, std::size_t badInputStep) {
+bool convert(const char* to, const char* from, std::string_view in, std::string& out, bool strict,
+             std::string_view replacement) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error(std::string("no conversion from ") + from + " to " + to);
@@ -29,16 +29,14 @@ bool convert(const char* to, const char* from, std::string_view in, std::string&
         if (errno == E2BIG) continue;
         ok = false;
         if (strict) break;
-        // EILSEQ or EINVAL: replace the offending input and go on after it.
+        // EILSEQ or EINVAL: replace the offending input and go on after it. A
+        // Windows-1250 byte stands alone; a UTF-8 sequence is skipped whole, its
+        // lead byte with the continuation bytes after it.
         out.append(replacement);
-        std::size_t step = badInputStep;
-        if (from == std::string_view("UTF-8")) {
-            // Skip one whole UTF-8 sequence: the lead byte and its continuation bytes.
-            step = 1;
+        std::size_t step = 1;
+        if (from == std::string_view("UTF-8"))
             while (step < inLeft && (static_cast<unsigned char>(inPtr[step]) & 0xC0) == 0x80)
                 ++step;
-        }
-        if (step > inLeft) step = inLeft;
         inPtr += step;
         inLeft -= step;
     }
@@ -50,17 +48,17 @@ bool convert(const char* to, const char* from, std::string_view in, std::string&
 
 std::string cp1250FromUtf8(std::string_view utf8) {
     std::string out;
-    convert("WINDOWS-1250", "UTF-8", utf8, out, false, "?", 1);
+    convert("WINDOWS-1250", "UTF-8", utf8, out, false, "?");
     return out;
 }
 
 bool tryCp1250FromUtf8(std::string_view utf8, std::string& out) {
-    return convert("WINDOWS-1250", "UTF-8", utf8, out, true, "", 1);
+    return convert("WINDOWS-1250", "UTF-8", utf8, out, true, "");
 }
 
 std::string utf8FromCp1250(std::string_view bytes) {
     std::string out;
-    convert("UTF-8", "WINDOWS-1250", bytes, out, false, "\xEF\xBF\xBD", 1);
+    convert("UTF-8", "WINDOWS-1250", bytes, out, false, "\xEF\xBF\xBD");
     return out;
 }
 
