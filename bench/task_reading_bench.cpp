@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/game.h"
+#include "app/headless_host.h"
 #include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/task_reader.h"
@@ -20,25 +21,14 @@ std::string taskFile() {
     return std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.KRI";
 }
 
-class SilentHost : public Host {
-public:
-    void message(std::string_view) override {}
-    void error(std::string_view) override {}
-    void failure(std::string_view) override {}
-    bool askYesNo(std::string_view) override { return false; }
-    std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
-    void processEvents() override {}
-    void repaintSquare(int, int) override {}
-    void repaintGauge() override {}
-};
-
 // Reading every task of the file by name from its lines, one pass each.
 void BM_ReadEveryTask(benchmark::State& state) {
     auto lines = splitLines(readFileBytes(taskFile()));
     auto names = taskNamesOfLines(lines);
     Board board;
     for (auto _ : state) {
-        for (const auto& name : names) benchmark::DoNotOptimize(readTaskLines(lines, name, board));
+        for (const auto& name : names)
+            benchmark::DoNotOptimize(readTaskLines(lines, name, board));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(names.size()));
 }
@@ -46,13 +36,14 @@ BENCHMARK(BM_ReadEveryTask)->Unit(benchmark::kMillisecond);
 
 // What the player waits for after a choice: the file read, the board built.
 void BM_LoadTaskFromFile(benchmark::State& state) {
-    SilentHost host;
+    HeadlessHost host;
     Game game(host);
     std::string path = taskFile();
     auto names = readTaskNames(path);
     game.setTaskFilePath(path);
     game.setSelectedTaskName(names.back());  // the last task: the whole file is searched
-    for (auto _ : state) game.loadTask();
+    for (auto _ : state)
+        game.loadTask();
 }
 BENCHMARK(BM_LoadTaskFromFile)->Unit(benchmark::kMicrosecond);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/game.h"
+#include "app/headless_host.h"
 #include "model/errors.h"
 #include "model/task_list.h"
 #include "model/text.h"
@@ -15,20 +16,6 @@
 namespace {
 
 using namespace krizovky;
-
-// Collects what the game would show in a box; the tool has nothing to ask.
-class ToolHost : public Host {
-public:
-    std::optional<std::string> failureText;
-    void message(std::string_view) override {}
-    void error(std::string_view text) override { failureText = std::string(text); }
-    void failure(std::string_view text) override { failureText = std::string(text); }
-    bool askYesNo(std::string_view) override { return false; }
-    std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
-    void processEvents() override {}
-    void repaintSquare(int, int) override {}
-    void repaintGauge() override {}
-};
 
 int fail(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
@@ -61,7 +48,8 @@ int list(const std::string& path) {
     } catch (const RunError& e) {
         return fail(e.what());
     }
-    for (const auto& name : names) std::printf("%s\n", utf8FromCp1250(name).c_str());
+    for (const auto& name : names)
+        std::printf("%s\n", utf8FromCp1250(name).c_str());
     return 0;
 }
 
@@ -76,16 +64,17 @@ int show(const std::string& path, const std::string& utf8Name) {
     bool known = tryCp1250FromUtf8(utf8Name, name);
     if (known) {
         known = false;
-        for (const auto& n : names) known = known || n == name;
+        for (const auto& n : names)
+            known = known || n == name;
     }
     if (!known || name.empty()) return fail("no task named \"" + utf8Name + "\"");
 
-    ToolHost host;
+    HeadlessHost host;
     Game game(host);
     game.setTaskFilePath(path);
     game.setSelectedTaskName(name);
     game.loadTask();
-    if (host.failureText) return fail(*host.failureText);
+    if (host.lastFailure) return fail(*host.lastFailure);
     const Board& board = game.board();
     for (int r = 1; r <= board.rowCount; ++r) {
         std::string line;
