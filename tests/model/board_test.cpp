@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "model/task_reader.h"
+#include "support/task_text.h"
 
 namespace krizovky {
 namespace {
 
 Board boardOf(const std::vector<std::string>& rows) {
     Board board;
-    std::vector<std::string> lines{"@t"};
-    lines.insert(lines.end(), rows.begin(), rows.end());
-    readTaskLines(lines, "t", board);
+    readTaskLines(testing::taskLines(rows), "t", board);
     deriveRuns(board);
     return board;
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "model/errors.h"
+#include "model/text.h"
 #include "support/task_text.h"
 #include "support/temp_dir.h"
-#include "model/text.h"
 
 namespace krizovky {
 namespace {
@@ -15,24 +15,21 @@ using testing::TempDir;
 // Reads the task "t" made of the given row lines.
 Board read(const std::vector<std::string>& rows) {
     Board board;
-    std::vector<std::string> lines{"@t"};
-    lines.insert(lines.end(), rows.begin(), rows.end());
-    EXPECT_TRUE(readTaskLines(lines, "t", board));
+    EXPECT_TRUE(readTaskLines(testing::taskLines(rows), "t", board));
     return board;
 }
 
 std::string kindsOfRow(const Board& board, int row) {
     std::string kinds;
-    for (int c = 1; c <= kBoardSize; ++c) kinds += std::to_string(board.at(row, c).kind);
+    for (int c = 1; c <= kBoardSize; ++c)
+        kinds += std::to_string(board.at(row, c).kind);
     return kinds;
 }
 
 std::string errorOf(const std::vector<std::string>& rows) {
     Board board;
-    std::vector<std::string> lines{"@t"};
-    lines.insert(lines.end(), rows.begin(), rows.end());
     try {
-        readTaskLines(lines, "t", board);
+        readTaskLines(testing::taskLines(rows), "t", board);
     } catch (const RunError& e) {
         return e.what();
     }
@@ -164,8 +161,8 @@ TEST(TaskReading, FindsNamesByteForByte) {
 }
 
 TEST(TaskReading, LineRolesFollowTheFirstCharacter) {
-    std::vector<std::string> lines{"0/9",  "@t", "", "  \t", "0/1", " @u", "0/2", "",
-                                   "0/3", "@u", "0/4"};
+    std::vector<std::string> lines{"0/9", "@t", "",    "  \t", "0/1", " @u",
+                                   "0/2", "",   "0/3", "@u",   "0/4"};
     Board board;
     ASSERT_TRUE(readTaskLines(lines, "t", board));
     // Blank lines do not count as rows; " @u" is the row line "0" (one blank square).
@@ -184,7 +181,8 @@ TEST(TaskReading, UnknownNameGivesEntrySquaresOnly) {
     board.at(4, 4).kind = kClue;
     EXPECT_FALSE(readTaskLines({"@t", "0*15"}, "x", board));
     EXPECT_EQ(board.rowCount, 15);
-    for (int r = 1; r <= 15; ++r) EXPECT_EQ(kindsOfRow(board, r), "222222222222222");
+    for (int r = 1; r <= 15; ++r)
+        EXPECT_EQ(kindsOfRow(board, r), "222222222222222");
 }
 
 TEST(TaskReading, NamesLongerThan255AreCut) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace krizovky::testing {
 
@@ -13,6 +14,13 @@ inline std::string crlf(const std::string& text) {
         out += ch;
     }
     return out;
+}
+
+// The lines of a task file holding the one task "t" with the given rows.
+inline std::vector<std::string> taskLines(const std::vector<std::string>& rows) {
+    std::vector<std::string> lines{"@t"};
+    lines.insert(lines.end(), rows.begin(), rows.end());
+    return lines;
 }
 
 // The small example task: clues 16 and 3 down, 8 and 11 across; solution
