@@ -41,7 +41,7 @@ void Game::loadTask() {
     screen_.button3 = false;
     screen_.button4 = !checkEntries_;
 
-    releaseSquares();
+    releaseSquares(board_.prevRowCount, board_.prevColCount);
     buildSquares();
     deriveRuns(board_);
 
@@ -50,13 +50,13 @@ void Game::loadTask() {
     screen_.panel1 = true;
 }
 
-void Game::releaseSquares() {
+void Game::releaseSquares(int rows, int columns) {
     if (!board_.boardBuilt) {
         board_.boardBuilt = true;
         return;
     }
-    for (int r = 1; r <= board_.prevRowCount; ++r)
-        for (int c = 1; c <= board_.prevColCount; ++c) screen_.square(r, c) = SquareLook{};
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c) screen_.square(r, c) = SquareLook{};
 }
 
 void Game::buildSquares() {

@@ -72,7 +72,9 @@ public:
     void setSelectedTaskName(std::string name) { selectedTaskName_ = std::move(name); }
 
 private:
-    void releaseSquares();
+    // Takes the squares of a board of that size off the screen; the first
+    // build of a run has none to take.
+    void releaseSquares(int rows, int columns);
     void buildSquares();
     void setGauge(int position, int maximum);
 

@@ -26,9 +26,7 @@ void Game::FormCreate(const std::string& executablePath) {
 }
 
 void Game::FormDestroy() {
-    board_.prevRowCount = board_.rowCount;
-    board_.prevColCount = board_.colCount;
-    releaseSquares();
+    releaseSquares(board_.rowCount, board_.colCount);
     terminate_ = true;
 }
 
