@@ -33,13 +33,17 @@ void Game::loadTask() {
     read.prevColCount = board_.colCount;
     board_ = read;
 
-    history_.clear();
+    history_.startGame();
+    // The selection and the pop-up's square belonged to the squares just
+    // released; nothing on the new board is selected.
+    current_ = {};
+    popup_ = {};
     screen_.label21 = false;
     screen_.label22 = false;
     screen_.button1 = false;
     screen_.button2 = false;
     screen_.button3 = false;
-    screen_.button4 = !checkEntries_;
+    screen_.button4 = !screen_.menu.k1;
 
     releaseSquares(board_.prevRowCount, board_.prevColCount);
     buildSquares();
@@ -100,6 +104,7 @@ void Game::buildSquares() {
 }
 
 void Game::paintSquare(int row, int column, Colour colour) {
+    if (!Board::onBoard(row, column)) return;
     SquareLook& look = screen_.square(row, column);
     if (colour >= 0) {
         look.background = colour;

@@ -2,33 +2,33 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "app/combination_table.h"
 #include "app/data_files.h"
 #include "app/host.h"
 #include "app/screen.h"
 #include "history/move_history.h"
+#include "history/undo.h"
 #include "model/board.h"
+#include "model/combination_table.h"
+#include "play/level.h"
 
 namespace krizovky {
 
-enum class Level : std::uint8_t { k100 = 0, k130 = 1, k160 = 2, k70 = 3 };
-
-struct SquarePosition {
-    int row = 0;  // 0 and 0: none
-    int column = 0;
-    bool none() const { return row == 0; }
-};
-
 // The main window's state for the whole run and the logic of its handlers.
 // The window draws screen() and taskListScreen() after each call; everything
-// modal goes through the Host.
-class Game {
+// modal goes through the Host. Handlers that stand for a click on a square
+// take its row and column; they do nothing for a square that is not an entry
+// square of the board, as a click on nothing does nothing.
+class Game : private UndoActions {
 public:
     explicit Game(Host& host) : host_(host) {}
 
     // Start-up: the data file names, the combination table, the task file.
     void FormCreate(const std::string& executablePath);
+    // The same with the combination file's bytes given instead of read from
+    // the file beside the executable.
+    void FormCreate(const std::string& executablePath, std::string_view combinationRecords);
     // The end of the program, by "&Konec" or by closing the window: the
     // squares are released once.
     void FormDestroy();
@@ -54,6 +54,44 @@ public:
     void cancelTaskList();                 // "zruš"
     void closeTaskList();                  // the window's own close button: only hidden
 
+    // Play on the board.
+    void Label1Click(int row, int column);      // a left click: select and show the hints
+    void PopupMenu1Popup(int row, int column);  // a right click, before the menu opens
+    void N11Click(int digit);                   // a digit item of the pop-up menu
+    void vyma1Click();                          // "vymaž" on the pop-up's square
+    void Label1DblClick(int row, int column);   // writes the single allowed digit
+    void Button4Click() { checkBoard(true); }   // " proveď kontroly"
+
+    // The history buttons and the Mark swatches; each acts only while shown.
+    void Button1Click();             // "nastav značku"
+    void Button2Click();             // "zpět o 1 tah"
+    void Button3Click();             // "zpět ke značce"
+    void Label16Click(int mark);     // a click on swatch 1..4
+    void Label16DblClick(int mark);  // a double click on swatch 1..4
+
+    // "&Volby": the Levels of "&IQ" and the two options.
+    void Z1Click();  // "100"
+    void N3Click();  // "130"
+    void N7Click();  // "160"
+    void I2Click();  // "&Doplňovat"
+    void K1Click();  // "&Kontrolovat"
+
+    // The one way a digit reaches the board (0 erases). Checks it when
+    // "&Kontrolovat" is on, records it when asked, shows it, and ends the game
+    // when the board has just become full. False when nothing changed.
+    bool enterDigit(int row, int column, int digit, bool record, bool byPlayer);
+    // Fills every run that has one empty square left, cascading.
+    void autoFill();
+    // The full check; fromButton says the player asked for it.
+    void checkBoard(bool fromButton);
+    // Takes temporary colours (a check's, a Mark highlight's) off the board.
+    void clearColouring();
+    void undoStep();
+    void undoToMark();
+    void setMark();
+    void removeMark(int mark) override;
+    void highlightMark(int mark);
+
     const MainScreen& screen() const { return screen_; }
     const TaskListScreen& taskListScreen() const { return taskList_; }
     const Board& board() const { return board_; }
@@ -64,7 +102,12 @@ public:
     const std::string& selectedTaskName() const { return selectedTaskName_; }
     bool taskListForEditor() const { return taskListForEditor_; }
     Level level() const { return level_; }
-    SquarePosition currentSquare() const { return current_; }
+    bool autoFillOn() const { return autoFillOn_; }
+    bool checkingOn() const { return screen_.menu.k1; }
+    BoardSquare currentSquare() const { return current_; }
+    BoardSquare popupSquare() const { return popup_; }
+    DigitSet allowedDigits() const { return allowedDigits_; }
+    const std::string& solverCandidates() const { return solverCandidates_; }
     bool terminateRequested() const { return terminate_; }
 
     // Set directly by the headless tool and by tests that skip the dialogs.
@@ -75,8 +118,16 @@ private:
     // Takes the squares of a board of that size off the screen; the first
     // build of a run has none to take.
     void releaseSquares(int rows, int columns);
+    // The first steps of start-up: the data file names.
+    void formNames(const std::string& executablePath);
     void buildSquares();
     void setGauge(int position, int maximum);
+    bool isEntrySquare(int row, int column) const;
+    void endOfGame();
+
+    // UndoActions
+    void restoreMove(const Move& move) override;
+    void historyEmptied() override;
 
     Host& host_;
     Board board_;
@@ -89,8 +140,11 @@ private:
     std::string selectedTaskName_;
     bool taskListForEditor_ = false;
     Level level_ = Level::k100;
-    bool checkEntries_ = true;  // "&Kontrolovat"
-    SquarePosition current_;
+    bool autoFillOn_ = true;  // "&Doplňovat"
+    BoardSquare current_;     // the selected square, painted red
+    BoardSquare popup_;       // the square the pop-up menu last opened on
+    DigitSet allowedDigits_ = 0;
+    std::string solverCandidates_;  // the allowed digits for the solver, "137"
     bool terminate_ = false;
 };
 

@@ -75,6 +75,29 @@ struct MainScreen {
     bool button3 = false;  // "zpět ke značce"
     bool button4 = false;  // " proveď kontroly"
 
+    // The hint panels right of the board and their lists, one string a line
+    // (Windows-1250). The lists show their design texts until first filled.
+    bool panel2 = false;  // "vodorovně:" with memo1, the across combinations
+    bool panel3 = false;  // "svisle:" with memo2, the down combinations
+    bool panel4 = false;  // "přípustné cifry:" with memo3, the allowed digits
+    std::vector<std::string> memo1{"Memo1"};
+    std::vector<std::string> memo2{"Memo2"};
+    std::vector<std::string> memo3{"Memo3"};
+
+    // The digit items "1".."9" of the squares' pop-up menu (index 0 unused);
+    // "vymaž" is always enabled.
+    std::array<bool, 10> digitItemEnabled{false, true, true, true, true,
+                                          true,  true, true, true, true};
+
+    // The check marks of the menu "&Volby".
+    struct MenuChecks {
+        bool z1 = true;   // "100"
+        bool n3 = false;  // "130"
+        bool n7 = false;  // "160"
+        bool i2 = true;   // "&Doplňovat"
+        bool k1 = true;   // "&Kontrolovat": the immediate check is on
+    } menu;
+
     SquareLook& square(int row, int column) { return squares[row][column]; }
     const SquareLook& square(int row, int column) const { return squares[row][column]; }
 };

@@ -5,18 +5,27 @@
 namespace krizovky {
 
 void Game::FormCreate(const std::string& executablePath) {
+    std::string records;
+    try {
+        records = readFileBytes(dataFileNames(executablePath).combinationFile);
+    } catch (const RunError& e) {
+        // Without the table nothing else is set up, not even the task file.
+        formNames(executablePath);
+        host_.failure(e.what());
+        return;
+    }
+    FormCreate(executablePath, records);
+}
+
+void Game::formNames(const std::string& executablePath) {
     board_.prevRowCount = 0;
     board_.prevColCount = 0;
     taskListForEditor_ = false;
     names_ = dataFileNames(executablePath);
-    std::string records;
-    try {
-        records = readFileBytes(names_.combinationFile);
-    } catch (const RunError& e) {
-        // Without the table nothing else is set up, not even the task file.
-        host_.failure(e.what());
-        return;
-    }
+}
+
+void Game::FormCreate(const std::string& executablePath, std::string_view records) {
+    formNames(executablePath);
     taskFilePath_ = names_.defaultTaskFile;
     try {
         table_.load(records);

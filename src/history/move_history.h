@@ -1,15 +1,55 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 namespace krizovky {
 
-// The record of the game's moves and the marks on it. A task load empties it.
-struct MoveHistory {
-    int moveCount = 0;
-    int markCount = 0;
-    bool colouringShown = false;       // some square carries a temporary colour
-    bool checkColouringShown = false;  // that colour comes from a full-board check
+// One write or erasure of an entry square. The digit written is not kept: it
+// is the square's digit while the Move is the newest one on that square.
+struct Move {
+    std::uint8_t row = 0;
+    std::uint8_t col = 0;
+    std::uint8_t byPlayer = 0;  // 1: the player's entry or a solver placement; else automatic
+    std::uint8_t prevDigit = 0;  // the square's digit before the Move
+    std::uint8_t spare = 0;
+};
 
-    void clear() { *this = MoveHistory{}; }
+inline constexpr int kMoveSlots = 500;
+
+struct BoardSquare {
+    int row = 0;  // 0 and 0: none
+    int column = 0;
+    bool none() const { return row == 0; }
+    bool operator==(const BoardSquare&) const = default;
+};
+
+// The record of the game's moves, with the state the undo, the Marks and the
+// temporary colourings share between events. Marks themselves are kept on
+// the squares (Cell::mark).
+struct MoveHistory {
+    std::array<Move, kMoveSlots + 1> moves{};  // 1-based; slots above moveCount are leftovers
+    int moveCount = 0;
+    int markCount = 0;  // Marks 1..markCount, without gaps
+
+    BoardSquare lastPlayerMove;  // the square "nastav značku" marks
+    bool markAllowed = false;    // a Move was recorded or undone since the last Mark
+    bool colouringShown = false;       // some squares show a temporary colour
+    bool checkColouringShown = false;  // that colour comes from a full-board check
+    int highlightFirst = 1;  // the Moves whose squares the latest Mark highlight painted
+    int highlightLast = 0;
+
+    Move& move(int k) { return moves[k]; }
+    const Move& move(int k) const { return moves[k]; }
+
+    // Appends a Move. A full history drops its oldest Move to make room, so a
+    // long game goes on with its newest 500 Moves undoable.
+    void recordMove(int row, int col, bool byPlayer, int prevDigit);
+    void noteLastPlayerMove(int row, int col) { lastPlayerMove = {row, col}; }
+
+    // What a task load empties: the Moves, the Marks and the colouring flags.
+    // The last player move, markAllowed and the old slots stay.
+    void startGame();
 };
 
 }  // namespace krizovky

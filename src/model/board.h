@@ -13,7 +13,10 @@ enum CellKind : std::uint8_t { kBlank = 0, kClue = 1, kEntry = 2 };
 // Bit d stands for digit d; digits 1..9 use bits 1..9.
 using DigitSet = std::uint16_t;
 
-inline constexpr DigitSet digitBit(int d) { return static_cast<DigitSet>(1u << d); }
+// A value outside 0..15 (a digit no task can hold) stands for no bit.
+inline constexpr DigitSet digitBit(int d) {
+    return d >= 0 && d < 16 ? static_cast<DigitSet>(1u << d) : DigitSet{0};
+}
 
 struct Cell {
     std::uint8_t kind = kEntry;  // any value read from a task stays as read

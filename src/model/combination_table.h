@@ -26,6 +26,11 @@ inline constexpr int kCombinationSlots = 512;
 // text bytes, the digit set little-endian.
 std::array<std::uint8_t, kCombinationRecordSize> encodeCombination(const Combination& c);
 
+// The combination file the program ships: every set of distinct digits 1..9
+// once, grouped by (digit count, sum), the groups in ascending order of count
+// and then sum, the records of a group in ascending order of their digits.
+std::string completeCombinationFile();
+
 // The combinations read once at start-up, in file order, in slots
 // 1..combinationCount(); slot combinationCount() + 1 is the terminator with
 // count and sum 0. Records of the same (count, sum) stand together as a group.

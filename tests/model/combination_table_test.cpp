@@ -1,4 +1,4 @@
-#include "app/combination_table.h"
+#include "model/combination_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
-#include "app/combination_table.h"
+#include "model/combination_table.h"
+
+#include <algorithm>
+#include <vector>
 
 #include "model/errors.h"
 #include "model/file_layer.h"
@@ -15,6 +18,32 @@ std::array<std::uint8_t, kCombinationRecordSize> encodeCombination(const Combina
     record[12] = static_cast<std::uint8_t>(c.digitSet & 0xFF);
     record[13] = static_cast<std::uint8_t>(c.digitSet >> 8);
     return record;
+}
+
+std::string completeCombinationFile() {
+    std::vector<Combination> all;
+    for (unsigned mask = 1; mask < (1u << 9); ++mask) {
+        Combination c;
+        for (int d = 1; d <= 9; ++d) {
+            if (!(mask & (1u << (d - 1)))) continue;
+            c.digitText += static_cast<char>('0' + d);
+            c.sum = static_cast<std::uint8_t>(c.sum + d);
+            c.digitSet |= digitBit(d);
+        }
+        c.digitCount = static_cast<std::uint8_t>(c.digitText.size());
+        all.push_back(c);
+    }
+    std::sort(all.begin(), all.end(), [](const Combination& a, const Combination& b) {
+        if (a.digitCount != b.digitCount) return a.digitCount < b.digitCount;
+        if (a.sum != b.sum) return a.sum < b.sum;
+        return a.digitText < b.digitText;
+    });
+    std::string bytes;
+    for (const auto& c : all) {
+        auto record = encodeCombination(c);
+        bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
+    }
+    return bytes;
 }
 
 void CombinationTable::load(std::string_view bytes) {

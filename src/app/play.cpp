@@ -1,0 +1,203 @@
+// The handlers of play on the board: selecting a square and its hints, the
+// pop-up menu, the entry of digits with its checks and the completion of runs,
+// the full check and the end of the game, and the options of "&Volby".
+#include "app/game.h"
+#include "model/text.h"
+#include "play/completion.h"
+#include "play/entry_check.h"
+#include "play/full_check.h"
+#include "play/hints.h"
+
+namespace krizovky {
+
+bool Game::isEntrySquare(int row, int column) const {
+    return Board::onBoard(row, column) && row <= board_.rowCount && column <= board_.colCount &&
+           board_.at(row, column).kind == kEntry;
+}
+
+void Game::Label1Click(int row, int column) {
+    if (!isEntrySquare(row, column)) return;
+    if (history_.colouringShown) clearColouring();
+
+    const BoardSquare old = current_;
+    current_ = {row, column};
+    if (!old.none()) paintSquare(old.row, old.column, kNaturalColour);
+    paintSquare(row, column, kNaturalColour);
+
+    if (level_ == Level::k160 || level_ == Level::k70) {
+        screen_.panel3 = false;
+        screen_.panel2 = false;
+        screen_.panel4 = false;
+        if (level_ == Level::k160) return;
+    } else {
+        // Red even on a marked square, whose natural colour is its Mark's.
+        paintSquare(row, column, kRed);
+    }
+
+    const Hints hints = computeHints(board_, table_, level_, row, column);
+    Cell& cell = board_.at(row, column);
+    cell.acrossUsed = hints.acrossUsed;
+    cell.downUsed = hints.downUsed;
+    screen_.memo3.clear();
+    allowedDigits_ = hints.allowed;
+    if (level_ == Level::k70) {
+        solverCandidates_ = hints.allowedText;
+        return;
+    }
+    screen_.memo1 = hints.across;
+    screen_.memo2 = hints.down;
+    screen_.panel2 = true;
+    screen_.panel3 = true;
+    if (level_ == Level::k130) {
+        screen_.panel4 = false;
+    } else {
+        screen_.memo3 = {hints.allowedText};
+        screen_.panel4 = true;
+    }
+}
+
+void Game::PopupMenu1Popup(int row, int column) {
+    if (!isEntrySquare(row, column)) return;
+    popup_ = {row, column};
+    Label1Click(row, column);
+    for (int d = 1; d <= 9; ++d) screen_.digitItemEnabled[d] = level_ != Level::k100;
+    if (level_ == Level::k100 && !screen_.memo3.empty()) {
+        for (char ch : screen_.memo3.front())
+            if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;
+    }
+}
+
+void Game::N11Click(int digit) {
+    if (digit < 1 || digit > 9 || !screen_.digitItemEnabled[digit]) return;
+    // The pop-up has made the square under the pointer the current one; a
+    // change of Level to "160" since then leaves no square to write into.
+    if (current_.none()) return;
+    const BoardSquare square = current_;
+    enterDigit(square.row, square.column, digit, true, true);
+    history_.noteLastPlayerMove(square.row, square.column);
+    autoFill();
+}
+
+void Game::vyma1Click() {
+    if (popup_.none()) return;
+    const BoardSquare square = popup_;
+    Label1Click(square.row, square.column);
+    enterDigit(square.row, square.column, 0, true, true);
+}
+
+void Game::Label1DblClick(int row, int column) {
+    if (!isEntrySquare(row, column)) return;
+    if (history_.colouringShown) clearColouring();
+    if (level_ != Level::k100 || current_.none()) return;
+    int single = 0;
+    for (int d = 1; d <= 9; ++d) {
+        if (!(allowedDigits_ & digitBit(d))) continue;
+        if (single != 0) return;
+        single = d;
+    }
+    if (single == 0) return;
+    const BoardSquare square = current_;
+    if (enterDigit(square.row, square.column, single, true, true)) {
+        history_.noteLastPlayerMove(square.row, square.column);
+        autoFill();
+    }
+}
+
+bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer) {
+    if (digit >= 10 || digit < 0 || !isEntrySquare(row, column)) return false;
+    if (digit != 0 && screen_.menu.k1) {
+        const EntryVerdict verdict = checkEntry(board_, row, column, digit);
+        if (verdict != EntryVerdict::kAccepted) {
+            if (level_ != Level::k70) host_.message(entryMessage(verdict, digit));
+            return false;
+        }
+    }
+    Cell& cell = board_.at(row, column);
+    if (record) history_.recordMove(row, column, byPlayer, cell.digit);
+    screen_.square(row, column).caption = digit == 0 ? " " : std::string(1, char('0' + digit));
+    cell.digit = static_cast<std::uint8_t>(digit);
+    if (level_ == Level::k70) host_.repaintSquare(row, column);
+    screen_.button2 = true;
+    screen_.button1 = true;
+    if (boardFilled(board_)) endOfGame();
+    return true;
+}
+
+void Game::autoFill() {
+    if (!autoFillOn_) return;
+    krizovky::autoFill(board_, [this](int row, int column, int digit) {
+        return enterDigit(row, column, digit, true, false);
+    });
+}
+
+void Game::checkBoard(bool fromButton) {
+    // Colours still on show from an earlier check or a Mark highlight go
+    // first, so the board shows this check's verdict alone.
+    if (history_.colouringShown) clearColouring();
+    history_.colouringShown = false;
+    history_.checkColouringShown = false;
+    for (const FailingRun& run : krizovky::checkBoard(board_)) {
+        const bool repeated = run.verdict == RunVerdict::kRepeated;
+        for (const auto& [r, c] : run.squares)
+            if (board_.at(r, c).kind == kEntry) paintSquare(r, c, repeated ? kOlive : kGray);
+        if (repeated)
+            screen_.label21 = true;
+        else
+            screen_.label22 = true;
+        history_.colouringShown = true;
+        history_.checkColouringShown = true;
+    }
+    if (fromButton && !history_.colouringShown)
+        host_.message(cp1250FromUtf8("Vše je zatím v pořádku!"));
+}
+
+void Game::endOfGame() {
+    checkBoard(false);
+    if (history_.colouringShown)
+        host_.message(
+            cp1250FromUtf8("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!"));
+    else if (level_ != Level::k70)
+        host_.message(cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
+}
+
+void Game::Z1Click() {
+    level_ = Level::k100;
+    screen_.menu.z1 = true;
+    screen_.menu.n7 = false;
+    screen_.menu.n3 = false;
+}
+
+void Game::N3Click() {
+    level_ = Level::k130;
+    screen_.menu.z1 = false;
+    screen_.menu.n3 = true;
+    screen_.menu.n7 = false;
+    screen_.panel4 = false;
+}
+
+void Game::N7Click() {
+    level_ = Level::k160;
+    screen_.menu.z1 = false;
+    screen_.menu.n3 = false;
+    screen_.menu.n7 = true;
+    screen_.panel3 = false;
+    screen_.panel2 = false;
+    screen_.panel4 = false;
+    if (!current_.none()) {
+        const BoardSquare old = current_;
+        current_ = {};
+        paintSquare(old.row, old.column, kNaturalColour);
+    }
+}
+
+void Game::I2Click() {
+    autoFillOn_ = !autoFillOn_;
+    screen_.menu.i2 = !screen_.menu.i2;
+}
+
+void Game::K1Click() {
+    screen_.menu.k1 = !screen_.menu.k1;
+    if (screen_.panel1) screen_.button4 = !screen_.menu.k1;
+}
+
+}  // namespace krizovky

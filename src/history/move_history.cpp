@@ -1,0 +1,30 @@
+#include "history/move_history.h"
+
+#include <algorithm>
+
+namespace krizovky {
+
+void MoveHistory::recordMove(int row, int col, bool byPlayer, int prevDigit) {
+    if (moveCount == kMoveSlots) {
+        // The oldest Move gives way; the numbers of a Mark highlight move with
+        // the Moves they name.
+        std::copy(moves.begin() + 2, moves.end(), moves.begin() + 1);
+        --moveCount;
+        highlightFirst = std::max(1, highlightFirst - 1);
+        --highlightLast;
+    }
+    ++moveCount;
+    markAllowed = true;
+    moves[moveCount] = Move{static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(col),
+                            static_cast<std::uint8_t>(byPlayer ? 1 : 0),
+                            static_cast<std::uint8_t>(prevDigit), 0};
+}
+
+void MoveHistory::startGame() {
+    moveCount = 0;
+    markCount = 0;
+    colouringShown = false;
+    checkColouringShown = false;
+}
+
+}  // namespace krizovky

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/board.h"
+#include "model/combination_table.h"
+#include "play/level.h"
+
+namespace krizovky {
+
+// A run measured from its first square: the entry squares up to the first
+// square that is not an entry square or the edge of the board, and the digits
+// written in them.
+struct RunMeasure {
+    int length = 0;
+    DigitSet used = 0;
+};
+RunMeasure measureRun(const Board& board, Direction direction, int firstRow, int firstColumn);
+
+// The digits of every member of the (sum, length) group that holds all of
+// used, and the whole group (members that do not fit included). A group that
+// does not exist gives an empty union and an empty group.
+struct GroupUnion {
+    DigitSet digits = 0;
+    CombinationTable::Group group;  // count 0: no such group
+};
+GroupUnion groupUnion(const CombinationTable& table, int sum, int length, DigitSet used);
+
+// The lines of one combination list: at 130 every member of the group; at 100
+// the members that hold all of used and share a digit with allowed. Lines come
+// in table order, each the member's digit text.
+std::vector<std::string> listCombinations(const CombinationTable& table,
+                                          const CombinationTable::Group& group, DigitSet used,
+                                          Level level, DigitSet allowed);
+
+// What a click on an entry square works out, at Levels 100, 130 and 70.
+struct Hints {
+    DigitSet acrossUsed = 0;  // the digits of the square's across run, its own included
+    DigitSet downUsed = 0;
+    DigitSet allowed = 0;
+    // The allowed digits ascending: " 1 3 7", or "137" at Level 70.
+    std::string allowedText;
+    // The two lists; not worked out at Level 70.
+    std::vector<std::string> across;
+    std::vector<std::string> down;
+};
+
+// An entry square without a clue for one of its runs (only in a malformed
+// task) has no run that way, and a missing run allows no digit.
+Hints computeHints(const Board& board, const CombinationTable& table, Level level, int row,
+                   int column);
+
+}  // namespace krizovky
