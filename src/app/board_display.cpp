@@ -34,9 +34,8 @@ void Game::loadTask() {
     board_ = read;
 
     history_.startGame();
-    // The selection and the pop-up's square belonged to the squares just
-    // released; nothing on the new board is selected.
-    current_ = {};
+    // The pop-up menu's square was one of the squares just released. The
+    // selected square stays as it was.
     popup_ = {};
     screen_.label21 = false;
     screen_.label22 = false;
@@ -111,6 +110,9 @@ void Game::paintSquare(int row, int column, Colour colour) {
         return;
     }
     const Cell& cell = board_.at(row, column);
+    // Only entry squares have a natural colour to go back to: a selection
+    // kept from an earlier task may now name a clue or a blank square.
+    if (cell.kind != kEntry) return;
     if (level_ == Level::k70)
         look.background = kYellow;
     else if (cell.mark >= 1 && cell.mark <= 4)

@@ -60,7 +60,7 @@ public:
     void N11Click(int digit);                   // a digit item of the pop-up menu
     void vyma1Click();                          // "vymaž" on the pop-up's square
     void Label1DblClick(int row, int column);   // writes the single allowed digit
-    void Button4Click() { checkBoard(true); }   // " proveď kontroly"
+    void Button4Click();                        // " proveď kontroly"
 
     // The history buttons and the Mark swatches; each acts only while shown.
     void Button1Click();             // "nastav značku"

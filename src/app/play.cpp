@@ -151,6 +151,10 @@ void Game::checkBoard(bool fromButton) {
         host_.message(cp1250FromUtf8("Vše je zatím v pořádku!"));
 }
 
+void Game::Button4Click() {
+    if (screen_.button4) checkBoard(true);
+}
+
 void Game::endOfGame() {
     checkBoard(false);
     if (history_.colouringShown)

@@ -1,17 +1,21 @@
-// krizovky-tool: the game's task reading without a window, for task authors
-// and scripts.
+// krizovky-tool: the game without a window, for task authors and scripts.
 //   krizovky-tool list TASKFILE        the task names in file order
 //   krizovky-tool show TASKFILE NAME   the board that loading NAME gives
+//   krizovky-tool play TASKFILE NAME   a game of NAME driven by the player's
+//                                      events on standard input
 #include <cstdio>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/data_files.h"
 #include "app/game.h"
 #include "app/headless_host.h"
 #include "model/errors.h"
 #include "model/task_list.h"
 #include "model/text.h"
+#include "tools/play.h"
 
 namespace {
 
@@ -25,7 +29,8 @@ int fail(const std::string& text) {
 int usage() {
     return fail(
         "usage: krizovky-tool list TASKFILE\n"
-        "       krizovky-tool show TASKFILE NAME");
+        "       krizovky-tool show TASKFILE NAME\n"
+        "       krizovky-tool play TASKFILE NAME < EVENTS");
 }
 
 std::string squareToken(const Cell& cell) {
@@ -53,21 +58,33 @@ int list(const std::string& path) {
     return 0;
 }
 
-int show(const std::string& path, const std::string& utf8Name) {
+// The Windows-1250 form of a task name given in UTF-8, when the task file
+// holds a task of that name; otherwise the error text for the caller.
+bool findTask(const std::string& path, const std::string& utf8Name, std::string& name,
+              std::string& error) {
     std::vector<std::string> names;
     try {
         names = readTaskNames(path);
     } catch (const RunError& e) {
-        return fail(e.what());
+        error = e.what();
+        return false;
     }
-    std::string name;
     bool known = tryCp1250FromUtf8(utf8Name, name);
     if (known) {
         known = false;
         for (const auto& n : names)
             known = known || n == name;
     }
-    if (!known || name.empty()) return fail("no task named \"" + utf8Name + "\"");
+    if (!known || name.empty()) {
+        error = "no task named \"" + utf8Name + "\"";
+        return false;
+    }
+    return true;
+}
+
+int show(const std::string& path, const std::string& utf8Name) {
+    std::string name, error;
+    if (!findTask(path, utf8Name, name, error)) return fail(error);
 
     HeadlessHost host;
     Game game(host);
@@ -87,11 +104,18 @@ int show(const std::string& path, const std::string& utf8Name) {
     return 0;
 }
 
+int play(const std::string& path, const std::string& utf8Name) {
+    std::string name, error;
+    if (!findTask(path, utf8Name, name, error)) return fail(error);
+    return playScript(executablePath(), path, name, std::cin);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "list") return list(args[1]);
     if (args.size() == 3 && args[0] == "show") return show(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "play") return play(args[1], args[2]);
     return usage();
 }

@@ -23,6 +23,15 @@ inline std::vector<std::string> taskLines(const std::vector<std::string>& rows) 
     return lines;
 }
 
+// A task file holding the one task "t" whose top rows are given: each row is
+// closed with blank squares and the rows below them are blank.
+inline std::string smallTask(const std::vector<std::string>& rows) {
+    std::string text = "@t\n";
+    for (const auto& row : rows) text += row + ",0*15\n";
+    for (std::size_t r = rows.size(); r < 15; ++r) text += "0*15\n";
+    return text;
+}
+
 // The small example task: clues 16 and 3 down, 8 and 11 across; solution
 // 7 1 over 9 2.
 inline const char* kExampleTask =

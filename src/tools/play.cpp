@@ -1,0 +1,340 @@
+#include "tools/play.h"
+
+#include <charconv>
+#include <cstdio>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/game.h"
+#include "app/host.h"
+#include "model/combination_table.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+// A message box's text as one line of UTF-8: a line break inside it becomes
+// the two characters "\n", so every box is exactly one line of output.
+std::string oneLine(std::string_view cp1250) {
+    std::string utf8 = utf8FromCp1250(cp1250);
+    std::string line;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        char ch = utf8[i];
+        if (ch == '\r' || ch == '\n') {
+            line += "\\n";
+            if (ch == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
+        } else {
+            line += ch;
+        }
+    }
+    return line;
+}
+
+// The player at the screen: every box is printed as it is shown and every
+// question is answered Yes. While the program starts and the task loads, an
+// error or a failure is kept instead, to end the run with it.
+class ScriptHost : public Host {
+  public:
+    bool starting = true;
+    std::optional<std::string> startFailure;
+
+    void message(std::string_view text) override { print("message", text); }
+    void error(std::string_view text) override {
+        if (starting)
+            startFailure = utf8FromCp1250(text);
+        else
+            print("error", text);
+    }
+    // A failed operation shows the system's text in a plain box.
+    void failure(std::string_view text) override {
+        if (starting)
+            startFailure = utf8FromCp1250(text);
+        else
+            print("message", text);
+    }
+    bool askYesNo(std::string_view text) override {
+        print("question", text);
+        return true;
+    }
+    std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
+    void processEvents() override {}
+    void repaintSquare(int, int) override {}
+    void repaintGauge() override {}
+
+  private:
+    static void print(const char* kind, std::string_view text) {
+        std::printf("%s: %s\n", kind, oneLine(text).c_str());
+    }
+};
+
+const char* levelText(Level level) {
+    switch (level) {
+        case Level::k100:
+            return "100";
+        case Level::k130:
+            return "130";
+        case Level::k160:
+            return "160";
+        case Level::k70:
+            return "70";
+    }
+    return "?";
+}
+
+char colourLetter(const std::optional<Colour>& colour) {
+    if (!colour) return '?';
+    switch (*colour) {
+        case kYellow:
+            return 'Y';
+        case kRed:
+            return 'R';
+        case kAqua:
+            return 'A';
+        case kLime:
+            return 'L';
+        case kFuchsia:
+            return 'F';
+        case kOrange:
+            return 'O';
+        case kOlive:
+            return 'V';
+        case kGray:
+            return 'G';
+        default:
+            return '?';
+    }
+}
+
+std::string squareToken(const Game& game, int row, int column) {
+    const Cell& cell = game.board().at(row, column);
+    switch (cell.kind) {
+        case kBlank:
+            return "x";
+        case kClue:
+            return std::to_string(cell.acrossSum) + "/" + std::to_string(cell.downSum);
+        case kEntry:
+            return (cell.digit == 0 ? std::string("_") : std::to_string(cell.digit)) +
+                   colourLetter(game.screen().square(row, column).background);
+        default:
+            return "k" + std::to_string(cell.kind);
+    }
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += ' ';
+        text += utf8FromCp1250(line);
+    }
+    return text;
+}
+
+// The numbers from..to of the shown items, each after one blank.
+template <typename Shown>
+std::string shownNumbers(int from, int to, Shown shown) {
+    std::string text;
+    for (int i = from; i <= to; ++i)
+        if (shown(i)) text += " " + std::to_string(i);
+    return text;
+}
+
+void printState(const Game& game) {
+    const MainScreen& screen = game.screen();
+    const MoveHistory& history = game.history();
+    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.level()),
+                game.autoFillOn() ? "on" : "off", game.checkingOn() ? "on" : "off",
+                game.currentSquare().row, game.currentSquare().column);
+    std::printf("moves %d marks %d last %d %d\n", history.moveCount, history.markCount,
+                history.lastPlayerMove.row, history.lastPlayerMove.column);
+    for (int r = 1; r <= kBoardSize; ++r) {
+        std::string line;
+        for (int c = 1; c <= kBoardSize; ++c) {
+            if (c > 1) line += ' ';
+            line += squareToken(game, r, c);
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    std::printf("across:%s\n", screen.panel2 ? joined(screen.memo1).c_str() : " hidden");
+    std::printf("down:%s\n", screen.panel3 ? joined(screen.memo2).c_str() : " hidden");
+    if (!screen.panel4)
+        std::printf("allowed: hidden\n");
+    else
+        std::printf("allowed: [%s]\n",
+                    screen.memo3.empty() ? "" : utf8FromCp1250(screen.memo3.front()).c_str());
+    std::printf("menu:%s\n",
+                shownNumbers(1, 9, [&](int d) { return screen.digitItemEnabled[d]; }).c_str());
+    const bool buttons[] = {screen.button1, screen.button2, screen.button3, screen.button4};
+    std::printf("buttons:%s\n", shownNumbers(1, 4, [&](int b) { return buttons[b - 1]; }).c_str());
+    std::printf("swatches:%s\n",
+                shownNumbers(1, 4, [&](int k) { return screen.swatch[k]; }).c_str());
+    std::printf("legends:%s\n", shownNumbers(21, 22, [&](int n) {
+                                    return n == 21 ? screen.label21 : screen.label22;
+                                }).c_str());
+    for (int k = 1; k <= history.moveCount; ++k) {
+        const Move& move = history.move(k);
+        std::printf("move %d: %d %d %d %d\n", k, move.row, move.col, move.byPlayer, move.prevDigit);
+    }
+}
+
+std::vector<std::string> wordsOf(std::string_view line) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start) words.emplace_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+// One line of the script turned into a call of the window's handler. A
+// line that is no event gives the reason instead.
+class EventRunner {
+  public:
+    explicit EventRunner(Game& game) : game_(game) {}
+
+    std::optional<std::string> run(const std::vector<std::string>& words) {
+        const std::string& event = words.front();
+        args_.assign(words.begin() + 1, words.end());
+        numbers_.clear();
+
+        using Handler = void (Game::*)();
+        static constexpr std::pair<std::string_view, Handler> kMenuAndButtons[] = {
+            {"check", &Game::Button4Click}, {"undo", &Game::Button2Click},
+            {"mark", &Game::Button1Click},  {"tomark", &Game::Button3Click},
+            {"autofill", &Game::I2Click},   {"checking", &Game::K1Click},
+            {"reload", &Game::H1Click},
+        };
+        for (const auto& [name, handler] : kMenuAndButtons) {
+            if (event != name) continue;
+            if (auto wrong = readNumbers({})) return wrong;
+            (game_.*handler)();
+            return std::nullopt;
+        }
+
+        if (event == "click" || event == "dblclick" || event == "popup") {
+            if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}})) return wrong;
+            int row = numbers_[0], column = numbers_[1];
+            if (event == "click")
+                game_.Label1Click(row, column);
+            else if (event == "dblclick")
+                game_.Label1DblClick(row, column);
+            else
+                game_.PopupMenu1Popup(row, column);
+        } else if (event == "digit") {
+            if (auto wrong = readNumbers({{1, 9}})) return wrong;
+            // Without a pop-up menu opened there is no item to choose.
+            if (!game_.popupSquare().none()) game_.N11Click(numbers_[0]);
+        } else if (event == "erase") {
+            if (auto wrong = readNumbers({})) return wrong;
+            if (!game_.popupSquare().none()) game_.vyma1Click();
+        } else if (event == "swatch" || event == "unswatch") {
+            if (auto wrong = readNumbers({{1, 4}})) return wrong;
+            if (event == "swatch")
+                game_.Label16Click(numbers_[0]);
+            else
+                game_.Label16DblClick(numbers_[0]);
+        } else if (event == "level") {
+            // Only the three items of "&IQ"; "70" starts the solver, no event here.
+            if (args_.size() != 1) return "expects 1 number";
+            if (args_[0] == "100")
+                game_.Z1Click();
+            else if (args_[0] == "130")
+                game_.N3Click();
+            else if (args_[0] == "160")
+                game_.N7Click();
+            else
+                return "the level is 100, 130 or 160";
+        } else if (event == "show") {
+            if (auto wrong = readNumbers({})) return wrong;
+            printState(game_);
+        } else {
+            return "unknown event";
+        }
+        return std::nullopt;
+    }
+
+  private:
+    struct Range {
+        int low;
+        int high;
+    };
+
+    // Reads one number for each range into numbers_.
+    std::optional<std::string> readNumbers(std::initializer_list<Range> ranges) {
+        if (args_.size() != ranges.size()) {
+            if (ranges.size() == 0) return "nothing may follow the event";
+            return "expects " + std::to_string(ranges.size()) +
+                   (ranges.size() == 1 ? " number" : " numbers");
+        }
+        std::size_t i = 0;
+        for (const Range& range : ranges) {
+            const std::string& word = args_[i++];
+            const char* last = word.data() + word.size();
+            int value = 0;
+            auto [end, error] = std::from_chars(word.data(), last, value);
+            if (end != last || error == std::errc::invalid_argument)
+                return "\"" + word + "\" is not a number";
+            if (error != std::errc() || value < range.low || value > range.high)
+                return word + " is out of range " + std::to_string(range.low) + ".." +
+                       std::to_string(range.high);
+            numbers_.push_back(value);
+        }
+        return std::nullopt;
+    }
+
+    Game& game_;
+    std::vector<std::string> args_;
+    std::vector<int> numbers_;
+};
+
+}  // namespace
+
+int playScript(const std::string& executable, const std::string& taskFile, const std::string& name,
+               std::istream& in) {
+    ScriptHost host;
+    Game game(host);
+    // The table the build writes beside the program, held in memory, so the
+    // run does not depend on a file there.
+    game.FormCreate(executable, completeCombinationFile());
+    game.setTaskFilePath(taskFile);
+    game.N1Click();
+    game.fillTaskList(true);
+    const auto& items = game.taskListScreen().items;
+    for (std::size_t i = 0; i < items.size() && !host.startFailure; ++i) {
+        if (items[i] == name) {
+            game.selectListedTask(static_cast<int>(i));
+            game.chooseListedTask();
+            break;
+        }
+    }
+    if (!host.startFailure && game.selectedTaskName() != name)
+        host.startFailure = "no task named \"" + utf8FromCp1250(name) + "\"";
+    if (host.startFailure) {
+        std::fprintf(stderr, "%s\n", host.startFailure->c_str());
+        return 1;
+    }
+    host.starting = false;
+
+    EventRunner runner(game);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.starts_with('#') || isBlankLine(line)) continue;
+        if (auto wrong = runner.run(wordsOf(line))) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "line %d: \"%s\": %s\n", number, line.c_str(), wrong->c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace krizovky

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+using testing::smallTask;
+
+// Eight squares in two rows, played with the checks and the completion off so
+// that any digit lands where it is put.
+struct HistoryTest : ::testing::Test {
+    GameFixture f{smallTask({"0,0/30,0/30,0/30,0/30", "30/0,2,2,2,2", "30/0,2,2,2,2"})};
+    Game& g = f.game;
+    const MainScreen& s = g.screen();
+    const MoveHistory& h = g.history();
+    void SetUp() override {
+        f.choose("t");
+        g.K1Click();
+        g.I2Click();
+        g.N3Click();
+    }
+    void write(int row, int column, int digit) {
+        g.PopupMenu1Popup(row, column);
+        g.N11Click(digit);
+    }
+    int digit(int row, int column) { return g.board().at(row, column).digit; }
+    int mark(int row, int column) { return g.board().at(row, column).mark; }
+};
+
+TEST_F(HistoryTest, UndoBringsBackOverwrittenAndErasedDigits) {
+    write(2, 2, 5);
+    write(2, 2, 7);
+    g.Button2Click();
+    EXPECT_EQ(digit(2, 2), 5);
+    EXPECT_EQ(s.square(2, 2).caption, "5");
+    g.PopupMenu1Popup(2, 2);
+    g.vyma1Click();
+    EXPECT_EQ(digit(2, 2), 0);
+    g.Button2Click();
+    EXPECT_EQ(digit(2, 2), 5);
+    g.Button2Click();
+    EXPECT_EQ(h.moveCount, 0);
+    EXPECT_FALSE(s.button1 || s.button2);
+    g.Button2Click();  // hidden: nothing
+    EXPECT_EQ(h.moveCount, 0);
+}
+
+TEST_F(HistoryTest, MarksAreSetOncePerMoveUpToFourAndRenumberedWhenOneGoes) {
+    write(2, 2, 1);
+    g.Button1Click();
+    g.Button1Click();  // no Move since: no second Mark
+    EXPECT_EQ(h.markCount, 1);
+    write(2, 3, 2);
+    g.Button1Click();
+    write(2, 4, 3);
+    g.Button1Click();
+    EXPECT_EQ(s.square(2, 2).background, kAqua);
+    EXPECT_EQ(s.square(2, 3).background, kLime);
+    EXPECT_EQ(s.square(2, 4).background, kFuchsia);
+
+    g.Label16DblClick(2);
+    EXPECT_EQ(h.markCount, 2);
+    EXPECT_EQ(mark(2, 3), 0);
+    EXPECT_EQ(mark(2, 4), 2);
+    EXPECT_EQ(s.square(2, 4).background, kLime);
+    EXPECT_EQ(s.square(2, 3).background, kYellow);
+    EXPECT_FALSE(s.swatch[3]);
+    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.button3);
+
+    g.Button1Click();  // the removal is no Move
+    EXPECT_EQ(h.markCount, 2);
+    write(2, 5, 4);
+    g.Button1Click();
+    write(3, 2, 5);
+    g.Button1Click();
+    ASSERT_EQ(h.markCount, 4);
+    EXPECT_EQ(s.square(3, 2).background, kOrange);
+    write(3, 3, 6);
+    g.Button1Click();
+    EXPECT_EQ(h.markCount, 4);
+    EXPECT_EQ(mark(3, 3), 0);
+}
+
+TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
+    write(2, 2, 1);
+    g.Button1Click();
+    write(2, 3, 2);
+    write(2, 4, 3);
+    g.Button1Click();
+    write(2, 5, 4);
+    write(3, 2, 5);
+    write(3, 3, 6);
+    g.Button3Click();
+    EXPECT_EQ(h.moveCount, 2);
+    EXPECT_EQ(h.markCount, 1);
+    EXPECT_EQ(mark(2, 2), 1);
+    EXPECT_EQ(digit(2, 4), 0);
+    EXPECT_FALSE(s.swatch[2]);
+    EXPECT_TRUE(s.button3);
+    // The next Mark goes onto the square of the newest remaining Move.
+    g.Button1Click();
+    EXPECT_EQ(mark(2, 3), 2);
+
+    // A later rewrite of a marked square, undone, takes its Mark away too.
+    write(2, 3, 9);
+    g.Button2Click();
+    EXPECT_EQ(mark(2, 3), 0);
+    EXPECT_EQ(h.markCount, 1);
+    EXPECT_EQ(digit(2, 3), 2);
+}
+
+TEST_F(HistoryTest, SwatchHighlightsTheMovesSinceItsMark) {
+    write(2, 2, 1);
+    g.Button1Click();
+    write(2, 3, 2);
+    write(2, 4, 3);
+    g.Button1Click();
+    write(2, 5, 4);
+    g.Label16Click(1);
+    EXPECT_EQ(s.square(2, 2).background, kAqua);
+    EXPECT_EQ(s.square(2, 3).background, kAqua);
+    EXPECT_EQ(s.square(2, 4).background, kLime);  // the next Mark ends it
+    g.Label16Click(2);
+    EXPECT_EQ(s.square(2, 5).background, kLime);
+    // The next click repaints the latest highlight's squares only.
+    g.Label1Click(3, 2);
+    EXPECT_EQ(s.square(2, 5).background, kYellow);
+    EXPECT_EQ(s.square(2, 4).background, kLime);
+    EXPECT_EQ(s.square(2, 3).background, kAqua);
+}
+
+TEST_F(HistoryTest, FullHistoryDropsItsOldestMove) {
+    for (int k = 1; k <= kMoveSlots + 1; ++k) write(2, 2, k % 9 + 1);
+    EXPECT_EQ(h.moveCount, kMoveSlots);
+    EXPECT_EQ(h.move(1).prevDigit, 1 % 9 + 1);  // the second Move wrote over the first
+    for (int k = 1; k <= kMoveSlots; ++k) g.Button2Click();
+    EXPECT_EQ(h.moveCount, 0);
+    EXPECT_EQ(digit(2, 2), 1 % 9 + 1);
+}
+
+}  // namespace
+}  // namespace krizovky
