@@ -49,7 +49,8 @@ void Game::loadTask() {
     deriveRuns(board_);
 
     screen_.gauge1.visible = false;
-    for (int m = 1; m <= 4; ++m) screen_.swatch[m] = false;
+    for (int m = 1; m <= 4; ++m)
+        screen_.swatch[m] = false;
     screen_.panel1 = true;
 }
 
@@ -59,7 +60,8 @@ void Game::releaseSquares(int rows, int columns) {
         return;
     }
     for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= columns; ++c) screen_.square(r, c) = SquareLook{};
+        for (int c = 1; c <= columns; ++c)
+            screen_.square(r, c) = SquareLook{};
 }
 
 void Game::buildSquares() {

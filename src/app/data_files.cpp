@@ -7,7 +7,9 @@
 namespace krizovky {
 namespace {
 
-bool isSeparator(char ch) { return ch == '/' || ch == '\\' || ch == ':'; }
+bool isSeparator(char ch) {
+    return ch == '/' || ch == '\\' || ch == ':';
+}
 
 }  // namespace
 

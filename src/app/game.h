@@ -21,7 +21,7 @@ namespace krizovky {
 // take its row and column; they do nothing for a square that is not an entry
 // square of the board, as a click on nothing does nothing.
 class Game : private UndoActions {
-public:
+  public:
     explicit Game(Host& host) : host_(host) {}
 
     // Start-up: the data file names, the combination table, the task file.
@@ -114,7 +114,7 @@ public:
     void setTaskFilePath(std::string path) { taskFilePath_ = std::move(path); }
     void setSelectedTaskName(std::string name) { selectedTaskName_ = std::move(name); }
 
-private:
+  private:
     // Takes the squares of a board of that size off the screen; the first
     // build of a run has none to take.
     void releaseSquares(int rows, int columns);

@@ -11,7 +11,7 @@ namespace krizovky {
 // dialogs are cancelled, and the text of the last error or failure is kept
 // for the caller to report.
 class HeadlessHost : public Host {
-public:
+  public:
     std::optional<std::string> lastFailure;
 
     void message(std::string_view) override {}

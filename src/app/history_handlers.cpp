@@ -31,9 +31,13 @@ void Game::historyEmptied() {
     screen_.button1 = false;
 }
 
-void Game::undoStep() { krizovky::undoStep(history_, board_, *this); }
+void Game::undoStep() {
+    krizovky::undoStep(history_, board_, *this);
+}
 
-void Game::undoToMark() { krizovky::undoToMark(history_, board_, *this); }
+void Game::undoToMark() {
+    krizovky::undoToMark(history_, board_, *this);
+}
 
 void Game::setMark() {
     const auto square = krizovky::setMark(history_, board_);

@@ -15,15 +15,15 @@ struct FileDialog {
     std::string defaultExtension;
     std::string initialDirectory;
     std::string fileName;
-    bool pathMustExist = true;       // the folder of the chosen file must exist
-    bool promptToCreate = false;     // a file that does not exist is accepted after a question
+    bool pathMustExist = true;    // the folder of the chosen file must exist
+    bool promptToCreate = false;  // a file that does not exist is accepted after a question
 };
 
 // The modal things only a window system can do. The window layer implements
 // it with message boxes and dialogs; tests implement it with scripted answers.
 // All texts are Windows-1250.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     virtual void message(std::string_view text) = 0;  // a plain box with OK
     virtual void error(std::string_view text) = 0;    // caption "Error", error symbol, OK

@@ -60,7 +60,8 @@ void Game::PopupMenu1Popup(int row, int column) {
     if (!isEntrySquare(row, column)) return;
     popup_ = {row, column};
     Label1Click(row, column);
-    for (int d = 1; d <= 9; ++d) screen_.digitItemEnabled[d] = level_ != Level::k100;
+    for (int d = 1; d <= 9; ++d)
+        screen_.digitItemEnabled[d] = level_ != Level::k100;
     if (level_ == Level::k100 && !screen_.memo3.empty()) {
         for (char ch : screen_.memo3.front())
             if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;

@@ -36,7 +36,7 @@ enum class FontRole : std::uint8_t {
 struct SquareLook {
     bool exists = false;  // created by the latest board build
     bool visible = false;
-    std::string caption;  // Windows-1250
+    std::string caption;               // Windows-1250
     std::optional<Colour> background;  // nothing: the panel's own colour
     Colour textColour = kBlack;
     FontRole font = FontRole::kPanel;
@@ -59,7 +59,8 @@ struct GaugeLook {
 // Everything the main window shows, as plain data; the window draws it.
 struct MainScreen {
     bool panel1 = false;  // the board panel
-    std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1> squares{};  // [row][column], 1-based
+    std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1>
+        squares{};  // [row][column], 1-based
 
     bool label20 = true;         // the name of the chosen task above the board
     std::string label20Caption;  // Windows-1250
@@ -111,8 +112,14 @@ struct TaskListScreen {
 };
 
 // The tag of an entry square and its way back to the cell.
-inline constexpr int squareTag(int row, int column) { return 10000 + 100 * row + column; }
-inline constexpr int tagRow(int tag) { return (tag % 10000) / 100; }
-inline constexpr int tagColumn(int tag) { return tag % 100; }
+inline constexpr int squareTag(int row, int column) {
+    return 10000 + 100 * row + column;
+}
+inline constexpr int tagRow(int tag) {
+    return (tag % 10000) / 100;
+}
+inline constexpr int tagColumn(int tag) {
+    return tag % 100;
+}
 
 }  // namespace krizovky

@@ -76,7 +76,9 @@ void Game::chooseListedTask() {
     loadTask();
 }
 
-void Game::closeTaskList() { taskList_.visible = false; }
+void Game::closeTaskList() {
+    taskList_.visible = false;
+}
 
 void Game::cancelTaskList() {
     selectedTaskName_.clear();

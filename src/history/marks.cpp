@@ -6,8 +6,8 @@ std::optional<BoardSquare> setMark(MoveHistory& history, Board& board) {
     const BoardSquare square = history.lastPlayerMove;
     // Only erasures so far, or an entry made on an earlier task's board: no
     // entry square of this board to carry the Mark.
-    const bool entry = Board::onBoard(square.row, square.column) &&
-                       square.row <= board.rowCount && square.column <= board.colCount &&
+    const bool entry = Board::onBoard(square.row, square.column) && square.row <= board.rowCount &&
+                       square.column <= board.colCount &&
                        board.at(square.row, square.column).kind == kEntry;
     if (history.moveCount == 0 || !history.markAllowed || !entry) return std::nullopt;
     history.markAllowed = false;

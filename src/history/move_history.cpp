@@ -15,9 +15,9 @@ void MoveHistory::recordMove(int row, int col, bool byPlayer, int prevDigit) {
     }
     ++moveCount;
     markAllowed = true;
-    moves[moveCount] = Move{static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(col),
-                            static_cast<std::uint8_t>(byPlayer ? 1 : 0),
-                            static_cast<std::uint8_t>(prevDigit), 0};
+    moves[moveCount] =
+        Move{static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(col),
+             static_cast<std::uint8_t>(byPlayer ? 1 : 0), static_cast<std::uint8_t>(prevDigit), 0};
 }
 
 void MoveHistory::startGame() {

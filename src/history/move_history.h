@@ -10,7 +10,7 @@ namespace krizovky {
 struct Move {
     std::uint8_t row = 0;
     std::uint8_t col = 0;
-    std::uint8_t byPlayer = 0;  // 1: the player's entry or a solver placement; else automatic
+    std::uint8_t byPlayer = 0;   // 1: the player's entry or a solver placement; else automatic
     std::uint8_t prevDigit = 0;  // the square's digit before the Move
     std::uint8_t spare = 0;
 };
@@ -32,11 +32,11 @@ struct MoveHistory {
     int moveCount = 0;
     int markCount = 0;  // Marks 1..markCount, without gaps
 
-    BoardSquare lastPlayerMove;  // the square "nastav značku" marks
-    bool markAllowed = false;    // a Move was recorded or undone since the last Mark
+    BoardSquare lastPlayerMove;        // the square "nastav značku" marks
+    bool markAllowed = false;          // a Move was recorded or undone since the last Mark
     bool colouringShown = false;       // some squares show a temporary colour
     bool checkColouringShown = false;  // that colour comes from a full-board check
-    int highlightFirst = 1;  // the Moves whose squares the latest Mark highlight painted
+    int highlightFirst = 1;            // the Moves whose squares the latest Mark highlight painted
     int highlightLast = 0;
 
     Move& move(int k) { return moves[k]; }

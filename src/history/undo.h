@@ -9,7 +9,7 @@ namespace krizovky {
 // through its entry operation, removing a Mark with everything that shows it,
 // and hiding the history buttons.
 class UndoActions {
-public:
+  public:
     virtual ~UndoActions() = default;
     // The Move's square gets prevDigit back, checked but not recorded.
     virtual void restoreMove(const Move& move) = 0;

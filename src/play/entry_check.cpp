@@ -42,8 +42,8 @@ EntryVerdict checkEntry(const Board& board, int row, int column, int digit) {
 
     const int c0 = square.acrossClueCol;
     if (c0 == 0) return EntryVerdict::kAcrossSum;
-    switch (checkRun([&](int c) -> const Cell& { return board.at(row, c); }, c0 + 1,
-                     board.colCount, column, digit, board.at(row, c0).acrossSum, true)) {
+    switch (checkRun([&](int c) -> const Cell& { return board.at(row, c); }, c0 + 1, board.colCount,
+                     column, digit, board.at(row, c0).acrossSum, true)) {
         case RunCheck::kDuplicate:
             return EntryVerdict::kAcrossDuplicate;
         case RunCheck::kSum:

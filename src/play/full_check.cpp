@@ -41,12 +41,12 @@ std::vector<FailingRun> checkClue(const Board& board, int row, int column) {
     const Cell& clue = board.at(row, column);
     int last = 0;
     if (clue.acrossSum != 0) {
-        const RunVerdict verdict =
-            judgeRun([&](int c) -> const Cell& { return board.at(row, c); }, column + 1,
-                     board.colCount, clue.acrossSum, last);
+        const RunVerdict verdict = judgeRun([&](int c) -> const Cell& { return board.at(row, c); },
+                                            column + 1, board.colCount, clue.acrossSum, last);
         if (verdict != RunVerdict::kFine) {
             FailingRun run{verdict, Direction::kAcross, row, column, {}};
-            for (int c = column + 1; c <= last; ++c) run.squares.emplace_back(row, c);
+            for (int c = column + 1; c <= last; ++c)
+                run.squares.emplace_back(row, c);
             failing.push_back(std::move(run));
         }
     }
@@ -56,7 +56,8 @@ std::vector<FailingRun> checkClue(const Board& board, int row, int column) {
                      board.rowCount, clue.downSum, last);
         if (verdict != RunVerdict::kFine) {
             FailingRun run{verdict, Direction::kDown, row, column, {}};
-            for (int r = row + 1; r <= last; ++r) run.squares.emplace_back(r, column);
+            for (int r = row + 1; r <= last; ++r)
+                run.squares.emplace_back(r, column);
             failing.push_back(std::move(run));
         }
     }

@@ -34,9 +34,8 @@ std::vector<std::string> listCombinations(const CombinationTable& table,
     for (int i = group.first; i < group.first + group.count; ++i) {
         const Combination& member = table.slot(i);
         const bool listed =
-            level == Level::k130 ||
-            (level == Level::k100 && (member.digitSet & allowed) != 0 &&
-             (used & member.digitSet) == used);
+            level == Level::k130 || (level == Level::k100 && (member.digitSet & allowed) != 0 &&
+                                     (used & member.digitSet) == used);
         if (listed) lines.push_back(member.digitText);
     }
     return lines;
@@ -74,7 +73,8 @@ Hints computeHints(const Board& board, const CombinationTable& table, Level leve
         hints.allowed |= digitBit(square.digit);
 
     for (int d = 1; d <= 9; ++d)
-        if (hints.allowed & digitBit(d)) hints.allowedText += formatSum(d, level == Level::k70 ? 1 : 2);
+        if (hints.allowed & digitBit(d))
+            hints.allowedText += formatSum(d, level == Level::k70 ? 1 : 2);
     if (level == Level::k70) return hints;
 
     hints.across = listCombinations(table, ua.group, hints.acrossUsed, level, hints.allowed);

@@ -132,10 +132,12 @@ TEST_F(HistoryTest, SwatchHighlightsTheMovesSinceItsMark) {
 }
 
 TEST_F(HistoryTest, FullHistoryDropsItsOldestMove) {
-    for (int k = 1; k <= kMoveSlots + 1; ++k) write(2, 2, k % 9 + 1);
+    for (int k = 1; k <= kMoveSlots + 1; ++k)
+        write(2, 2, k % 9 + 1);
     EXPECT_EQ(h.moveCount, kMoveSlots);
     EXPECT_EQ(h.move(1).prevDigit, 1 % 9 + 1);  // the second Move wrote over the first
-    for (int k = 1; k <= kMoveSlots; ++k) g.Button2Click();
+    for (int k = 1; k <= kMoveSlots; ++k)
+        g.Button2Click();
     EXPECT_EQ(h.moveCount, 0);
     EXPECT_EQ(digit(2, 2), 1 % 9 + 1);
 }

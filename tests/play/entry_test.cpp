@@ -9,7 +9,9 @@ namespace {
 using testing::GameFixture;
 using testing::smallTask;
 
-std::string text(const char* utf8) { return cp1250FromUtf8(utf8); }
+std::string text(const char* utf8) {
+    return cp1250FromUtf8(utf8);
+}
 
 // Across 10 over three squares in row 2 and 16 over three in row 3; down 3,
 // 4 and 13 over two squares each.
@@ -40,7 +42,8 @@ TEST_F(EntryTest, TheImmediateCheckRefusesWithTheFourMessages) {
     EXPECT_EQ(f.host.messages.back(), text("Vkládané číslo 6 je ve sloupci duplikátní!"));
     write(3, 2, 1);
     write(2, 2, 3);  // down 3: 3 + 1 when full
-    EXPECT_EQ(f.host.messages.back(), text("Při vložení čísla 3 by součet ve sloupci nesouhlasil!"));
+    EXPECT_EQ(f.host.messages.back(),
+              text("Při vložení čísla 3 by součet ve sloupci nesouhlasil!"));
     EXPECT_EQ(g.history().moveCount, 2);
     EXPECT_EQ(g.history().lastPlayerMove, (BoardSquare{2, 2}));  // noted even when refused
 
@@ -109,7 +112,8 @@ TEST(Completion, CascadesAndEndsTheGame) {
     // One step takes the player's entry back with everything that followed it.
     g.Button2Click();
     EXPECT_EQ(h.moveCount, 0);
-    for (auto [r, c] : {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}}) EXPECT_EQ(g.board().at(r, c).digit, 0);
+    for (auto [r, c] : {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}})
+        EXPECT_EQ(g.board().at(r, c).digit, 0);
     EXPECT_FALSE(g.screen().button1 || g.screen().button2);
 }
 

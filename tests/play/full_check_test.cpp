@@ -9,7 +9,9 @@ namespace {
 using testing::GameFixture;
 using testing::smallTask;
 
-std::string text(const char* utf8) { return cp1250FromUtf8(utf8); }
+std::string text(const char* utf8) {
+    return cp1250FromUtf8(utf8);
+}
 
 TEST(CheckButton, FollowsTheImmediateCheckWhileATaskIsShown) {
     GameFixture f;

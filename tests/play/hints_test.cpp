@@ -33,7 +33,8 @@ TEST(Hints, ClickShowsWhatTheLevelAllows) {
     g.PopupMenu1Popup(3, 3);
     EXPECT_EQ(s.square(2, 2).background, kYellow);
     EXPECT_EQ(s.square(3, 3).background, kRed);
-    for (int d = 1; d <= 9; ++d) EXPECT_EQ(s.digitItemEnabled[d], d == 1 || d == 2) << d;
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_EQ(s.digitItemEnabled[d], d == 1 || d == 2) << d;
 
     g.N3Click();
     EXPECT_FALSE(s.panel4);
@@ -41,7 +42,8 @@ TEST(Hints, ClickShowsWhatTheLevelAllows) {
     g.PopupMenu1Popup(2, 2);
     EXPECT_EQ(s.memo2, Lines{"123"});
     EXPECT_FALSE(s.panel4);
-    for (int d = 1; d <= 9; ++d) EXPECT_TRUE(s.digitItemEnabled[d]);
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_TRUE(s.digitItemEnabled[d]);
 
     // 160 hides everything and takes the red off; a click only moves the red
     // and leaves the allowed digits of the last hint alone.
@@ -112,7 +114,8 @@ TEST(Hints, SquareWithoutCluesAllowsNoDigitAndReadsNothingOutsideTheBoard) {
     g.PopupMenu1Popup(1, 1);
     EXPECT_EQ(g.screen().memo1, Lines{});
     EXPECT_EQ(g.screen().memo3, Lines{""});
-    for (int d = 1; d <= 9; ++d) EXPECT_FALSE(g.screen().digitItemEnabled[d]);
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_FALSE(g.screen().digitItemEnabled[d]);
 
     g.I2Click();
     g.N3Click();

@@ -12,13 +12,13 @@ namespace krizovky::testing {
 // A Host that records every box and answers questions and file dialogs from a
 // script given by the test.
 class ScriptedHost : public Host {
-public:
+  public:
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     std::vector<std::string> failures;
     std::vector<std::string> questions;
     std::vector<FileDialog> dialogs;
-    std::deque<bool> answers;                       // for askYesNo; No when empty
+    std::deque<bool> answers;                      // for askYesNo; No when empty
     std::deque<std::optional<std::string>> files;  // for chooseFile; cancel when empty
     int eventsProcessed = 0;
     int gaugeRepaints = 0;

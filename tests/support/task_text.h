@@ -27,8 +27,10 @@ inline std::vector<std::string> taskLines(const std::vector<std::string>& rows) 
 // closed with blank squares and the rows below them are blank.
 inline std::string smallTask(const std::vector<std::string>& rows) {
     std::string text = "@t\n";
-    for (const auto& row : rows) text += row + ",0*15\n";
-    for (std::size_t r = rows.size(); r < 15; ++r) text += "0*15\n";
+    for (const auto& row : rows)
+        text += row + ",0*15\n";
+    for (std::size_t r = rows.size(); r < 15; ++r)
+        text += "0*15\n";
     return text;
 }
 

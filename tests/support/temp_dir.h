@@ -8,7 +8,7 @@ namespace krizovky::testing {
 
 // A fresh folder for one test, removed with everything in it at the end.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "krizovky-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -30,7 +30,7 @@ public:
         return file(name);
     }
 
-private:
+  private:
     std::string path_;
 };
 
