@@ -1,0 +1,77 @@
+// Plays every published puzzle beside the project to its end as a careful
+// player would: at "IQ" 100, each empty square gets its solution digit from
+// the pop-up menu, with the immediate check and the completion of runs on.
+// The solution digit must always be offered, never refused, and the last
+// square must bring the congratulation. Skipped where the puzzles are absent.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "app/game.h"
+#include "model/combination_table.h"
+#include "model/file_layer.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+#include "support/scripted_host.h"
+
+namespace krizovky {
+namespace {
+
+const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko";
+
+// The solutions: after "@name", 15 lines with a digit for every entry square.
+std::map<std::string, std::vector<std::string>> readSolutions() {
+    std::map<std::string, std::vector<std::string>> solutions;
+    std::vector<std::string>* current = nullptr;
+    for (const auto& line : splitLines(readFileBytes(kPuzzles + ".sol"))) {
+        if (isNameLine(line))
+            current = &solutions[nameOfLine(line)];
+        else if (current)
+            current->push_back(line);
+    }
+    return solutions;
+}
+
+TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
+    if (!std::filesystem::exists(kPuzzles + ".kri")) GTEST_SKIP() << "no puzzles at " << kPuzzles;
+    const auto solutions = readSolutions();
+    ASSERT_FALSE(solutions.empty());
+    const std::string congratulation =
+        cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    int played = 0;
+    for (const auto& [name, solution] : solutions) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(solution.size(), 15u);
+        testing::ScriptedHost host;
+        Game game(host);
+        game.FormCreate("krizovky", completeCombinationFile());
+        game.setTaskFilePath(kPuzzles + ".kri");
+        game.setSelectedTaskName(name);
+        game.loadTask();
+        for (int r = 1; r <= kBoardSize; ++r) {
+            for (int c = 1; c <= kBoardSize; ++c) {
+                const char wanted = solution[r - 1][c - 1];
+                ASSERT_EQ(game.board().at(r, c).kind == kEntry, wanted != '.') << r << " " << c;
+                if (wanted == '.' || game.board().at(r, c).digit != 0) continue;
+                const int digit = wanted - '0';
+                game.PopupMenu1Popup(r, c);
+                ASSERT_TRUE(game.screen().digitItemEnabled[digit]) << r << " " << c;
+                game.N11Click(digit);
+            }
+        }
+        for (int r = 1; r <= kBoardSize; ++r) {
+            for (int c = 1; c <= kBoardSize; ++c) {
+                if (solution[r - 1][c - 1] != '.') {
+                    ASSERT_EQ(game.board().at(r, c).digit, solution[r - 1][c - 1] - '0');
+                }
+            }
+        }
+        ASSERT_EQ(host.messages, std::vector<std::string>{congratulation});
+        ++played;
+    }
+    EXPECT_EQ(played, 687);
+}
+
+}  // namespace
+}  // namespace krizovky
