@@ -33,19 +33,6 @@ int usage() {
         "       krizovky-tool play TASKFILE NAME < EVENTS");
 }
 
-std::string squareToken(const Cell& cell) {
-    switch (cell.kind) {
-        case kBlank:
-            return "x";
-        case kClue:
-            return std::to_string(cell.acrossSum) + "/" + std::to_string(cell.downSum);
-        case kEntry:
-            return cell.digit == 0 ? "_" : std::to_string(cell.digit);
-        default:
-            return "k" + std::to_string(cell.kind);
-    }
-}
-
 int list(const std::string& path) {
     std::vector<std::string> names;
     try {

@@ -109,19 +109,12 @@ char colourLetter(const std::optional<Colour>& colour) {
     }
 }
 
-std::string squareToken(const Game& game, int row, int column) {
+// The token of show, an entry square followed by the letter of its colour.
+std::string stateToken(const Game& game, int row, int column) {
     const Cell& cell = game.board().at(row, column);
-    switch (cell.kind) {
-        case kBlank:
-            return "x";
-        case kClue:
-            return std::to_string(cell.acrossSum) + "/" + std::to_string(cell.downSum);
-        case kEntry:
-            return (cell.digit == 0 ? std::string("_") : std::to_string(cell.digit)) +
-                   colourLetter(game.screen().square(row, column).background);
-        default:
-            return "k" + std::to_string(cell.kind);
-    }
+    std::string token = squareToken(cell);
+    if (cell.kind == kEntry) token += colourLetter(game.screen().square(row, column).background);
+    return token;
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -154,7 +147,7 @@ void printState(const Game& game) {
         std::string line;
         for (int c = 1; c <= kBoardSize; ++c) {
             if (c > 1) line += ' ';
-            line += squareToken(game, r, c);
+            line += stateToken(game, r, c);
         }
         std::printf("%s\n", line.c_str());
     }
@@ -296,6 +289,19 @@ class EventRunner {
 };
 
 }  // namespace
+
+std::string squareToken(const Cell& cell) {
+    switch (cell.kind) {
+        case kBlank:
+            return "x";
+        case kClue:
+            return std::to_string(cell.acrossSum) + "/" + std::to_string(cell.downSum);
+        case kEntry:
+            return cell.digit == 0 ? "_" : std::to_string(cell.digit);
+        default:
+            return "k" + std::to_string(cell.kind);
+    }
+}
 
 int playScript(const std::string& executable, const std::string& taskFile, const std::string& name,
                std::istream& in) {

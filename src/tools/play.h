@@ -5,6 +5,12 @@
 
 namespace krizovky {
 
+struct Cell;
+
+// A square as the tool prints a board: "x" blank, "A/D" a clue, "_" or the
+// digit for an entry square, "kN" a square of another kind N.
+std::string squareToken(const Cell& cell);
+
 // krizovky-tool play: starts the game as the program starts, chooses the task
 // called name (Windows-1250) from the task file in the task list, and runs the
 // player's events read from in, one a line, printing every message box and
