@@ -122,7 +122,6 @@ class Game : private UndoActions {
     void formNames(const std::string& executablePath);
     void buildSquares();
     void setGauge(int position, int maximum);
-    bool isEntrySquare(int row, int column) const;
     void endOfGame();
 
     // UndoActions

@@ -10,13 +10,8 @@
 
 namespace krizovky {
 
-bool Game::isEntrySquare(int row, int column) const {
-    return Board::onBoard(row, column) && row <= board_.rowCount && column <= board_.colCount &&
-           board_.at(row, column).kind == kEntry;
-}
-
 void Game::Label1Click(int row, int column) {
-    if (!isEntrySquare(row, column)) return;
+    if (!board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
 
     const BoardSquare old = current_;
@@ -57,7 +52,7 @@ void Game::Label1Click(int row, int column) {
 }
 
 void Game::PopupMenu1Popup(int row, int column) {
-    if (!isEntrySquare(row, column)) return;
+    if (!board_.isEntry(row, column)) return;
     popup_ = {row, column};
     Label1Click(row, column);
     for (int d = 1; d <= 9; ++d)
@@ -87,7 +82,7 @@ void Game::vyma1Click() {
 }
 
 void Game::Label1DblClick(int row, int column) {
-    if (!isEntrySquare(row, column)) return;
+    if (!board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
     if (level_ != Level::k100 || current_.none()) return;
     int single = 0;
@@ -105,7 +100,7 @@ void Game::Label1DblClick(int row, int column) {
 }
 
 bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer) {
-    if (digit >= 10 || digit < 0 || !isEntrySquare(row, column)) return false;
+    if (digit >= 10 || digit < 0 || !board_.isEntry(row, column)) return false;
     if (digit != 0 && screen_.menu.k1) {
         const EntryVerdict verdict = checkEntry(board_, row, column, digit);
         if (verdict != EntryVerdict::kAccepted) {

@@ -45,9 +45,15 @@ struct Board {
         return row >= 1 && row <= kBoardSize && column >= 1 && column <= kBoardSize;
     }
 
+    // An entry square inside the loaded task's rows and columns.
+    bool isEntry(int row, int column) const {
+        return onBoard(row, column) && row <= rowCount && column <= colCount &&
+               at(row, column).kind == kEntry;
+    }
+
     void setAllKinds(std::uint8_t kind);
 
-private:
+  private:
     std::array<std::array<Cell, kBoardSize>, kBoardSize> cells_{};
 };
 
