@@ -64,40 +64,48 @@ void Game::releaseSquares(int rows, int columns) {
             screen_.square(r, c) = SquareLook{};
 }
 
+SquareLook Game::newSquare(int row, int column, int left) const {
+    const Cell& cell = board_.at(row, column);
+    SquareLook look;
+    look.exists = true;
+    look.visible = true;
+    look.caption = " ";
+    look.left = left;
+    look.top = 30 * row;
+    switch (cell.kind) {
+        case kBlank:
+            look.visible = false;
+            break;
+        case kClue:
+            look.font = FontRole::kClue;
+            look.textColour = kWhite;
+            look.wordWrap = true;
+            look.background = kBlack;
+            look.caption = clueCaption(cell);
+            break;
+        case kEntry:
+            look.centred = true;
+            look.tag = squareTag(row, column);
+            look.font = FontRole::kEntry;
+            look.interactive = true;
+            break;
+        default:
+            break;  // shown without colour or function
+    }
+    return look;
+}
+
 void Game::buildSquares() {
     setGauge(0, board_.rowCount);
     for (int r = 1; r <= board_.rowCount; ++r) {
         setGauge(r, board_.rowCount);
         for (int c = 1; c <= board_.colCount; ++c) {
             Cell& cell = board_.at(r, c);
-            SquareLook look;
-            look.exists = true;
-            look.visible = true;
-            look.caption = " ";
-            look.left = 30 * c + 8;
-            look.top = 30 * r;
             cell.mark = 0;
-            switch (cell.kind) {
-                case kBlank:
-                    look.visible = false;
-                    break;
-                case kClue:
-                    look.font = FontRole::kClue;
-                    look.textColour = kWhite;
-                    look.wordWrap = true;
-                    look.background = kBlack;
-                    look.caption = clueCaption(cell);
-                    break;
-                case kEntry:
-                    look.background = kYellow;
-                    look.centred = true;
-                    look.tag = squareTag(r, c);
-                    look.font = FontRole::kEntry;
-                    look.interactive = true;
-                    cell.digit = 0;
-                    break;
-                default:
-                    break;  // shown without colour or function
+            SquareLook look = newSquare(r, c, 30 * c + 8);
+            if (cell.kind == kEntry) {
+                look.background = kYellow;
+                cell.digit = 0;
             }
             screen_.square(r, c) = look;
         }

@@ -42,6 +42,13 @@ class Game : private UndoActions {
     // The one way to colour a square: a colour, or kNaturalColour.
     void paintSquare(int row, int column, Colour colour);
 
+    // "&Ulož" and "&Načti": the game in progress to a file and back. A file
+    // that is not a sound saved game is refused and the game stays as it was.
+    void saveGame();
+    void loadGame();
+    void N8Click() { saveGame(); }
+    void N9Click() { loadGame(); }
+
     // "&Výběr úlohy": shows the task list for the board.
     void N1Click();
     // "&Soubor úloh": chooses another task file.
@@ -121,6 +128,9 @@ class Game : private UndoActions {
     // The first steps of start-up: the data file names.
     void formNames(const std::string& executablePath);
     void buildSquares();
+    // A square of the board as a build creates it, by the cell's kind; an
+    // entry square gets its colour and caption from the caller.
+    SquareLook newSquare(int row, int column, int left) const;
     void setGauge(int position, int maximum);
     void endOfGame();
 

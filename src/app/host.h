@@ -17,6 +17,8 @@ struct FileDialog {
     std::string fileName;
     bool pathMustExist = true;    // the folder of the chosen file must exist
     bool promptToCreate = false;  // a file that does not exist is accepted after a question
+    bool fileMustExist = false;   // only an existing file can be chosen
+    bool forSaving = false;       // to be written: an existing file only after a question
 };
 
 // The modal things only a window system can do. The window layer implements

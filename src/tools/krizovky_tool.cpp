@@ -3,6 +3,7 @@
 //   krizovky-tool show TASKFILE NAME   the board that loading NAME gives
 //   krizovky-tool play TASKFILE NAME   a game of NAME driven by the player's
 //                                      events on standard input
+//   krizovky-tool show-saved FILE      what a saved game file holds
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -12,7 +13,9 @@
 #include "app/data_files.h"
 #include "app/game.h"
 #include "app/headless_host.h"
+#include "history/saved_game.h"
 #include "model/errors.h"
+#include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/text.h"
 #include "tools/play.h"
@@ -30,7 +33,8 @@ int usage() {
     return fail(
         "usage: krizovky-tool list TASKFILE\n"
         "       krizovky-tool show TASKFILE NAME\n"
-        "       krizovky-tool play TASKFILE NAME < EVENTS");
+        "       krizovky-tool play TASKFILE NAME < EVENTS\n"
+        "       krizovky-tool show-saved FILE");
 }
 
 int list(const std::string& path) {
@@ -69,6 +73,8 @@ bool findTask(const std::string& path, const std::string& utf8Name, std::string&
     return true;
 }
 
+void printBoard(const Board& board);
+
 int show(const std::string& path, const std::string& utf8Name) {
     std::string name, error;
     if (!findTask(path, utf8Name, name, error)) return fail(error);
@@ -79,7 +85,11 @@ int show(const std::string& path, const std::string& utf8Name) {
     game.setSelectedTaskName(name);
     game.loadTask();
     if (host.lastFailure) return fail(*host.lastFailure);
-    const Board& board = game.board();
+    printBoard(game.board());
+    return 0;
+}
+
+void printBoard(const Board& board) {
     for (int r = 1; r <= board.rowCount; ++r) {
         std::string line;
         for (int c = 1; c <= board.colCount; ++c) {
@@ -87,6 +97,26 @@ int show(const std::string& path, const std::string& utf8Name) {
             line += squareToken(board.at(r, c));
         }
         std::printf("%s\n", line.c_str());
+    }
+}
+
+// A saved game as the file holds it: its counts, its board and its Moves.
+int showSaved(const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = readFileStart(path, kSavedGameSize + 1);
+    } catch (const RunError& e) {
+        return fail(e.what());
+    }
+    SavedGame saved;
+    std::string problem;
+    if (!decodeSavedGame(bytes, saved, problem)) return fail(utf8FromCp1250(problem));
+    std::printf("rows %d\ncols %d\nmoves %d\nmarks %d\n", saved.board.rowCount,
+                saved.board.colCount, saved.moveCount, saved.markCount);
+    printBoard(saved.board);
+    for (int k = 1; k <= saved.moveCount; ++k) {
+        const Move& m = saved.moves[k];
+        std::printf("%d %d %d %d\n", m.row, m.col, m.byPlayer, m.prevDigit);
     }
     return 0;
 }
@@ -104,5 +134,6 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "list") return list(args[1]);
     if (args.size() == 3 && args[0] == "show") return show(args[1], args[2]);
     if (args.size() == 3 && args[0] == "play") return play(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "show-saved") return showSaved(args[1]);
     return usage();
 }

@@ -60,7 +60,12 @@ class ScriptHost : public Host {
         print("question", text);
         return true;
     }
-    std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
+    // The file the script names for the next dialog; cancelled without one.
+    std::optional<std::string> nextFile;
+
+    std::optional<std::string> chooseFile(const FileDialog&) override {
+        return std::exchange(nextFile, std::nullopt);
+    }
     void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
@@ -191,10 +196,13 @@ std::vector<std::string> wordsOf(std::string_view line) {
 // line that is no event gives the reason instead.
 class EventRunner {
   public:
-    explicit EventRunner(Game& game) : game_(game) {}
+    EventRunner(Game& game, ScriptHost& host) : game_(game), host_(host) {}
 
-    std::optional<std::string> run(const std::vector<std::string>& words) {
+    std::optional<std::string> run(std::string_view line) {
+        const std::vector<std::string> words = wordsOf(line);
         const std::string& event = words.front();
+        const auto pathStart = line.find_first_not_of(" \t", line.find(event) + event.size());
+        path_ = pathStart == std::string_view::npos ? "" : std::string(line.substr(pathStart));
         args_.assign(words.begin() + 1, words.end());
         numbers_.clear();
 
@@ -245,6 +253,14 @@ class EventRunner {
                 game_.N7Click();
             else
                 return "the level is 100, 130 or 160";
+        } else if (event == "save" || event == "load") {
+            // The rest of the line is the path chosen in the dialog.
+            if (args_.empty()) return "expects a file";
+            host_.nextFile = path_;
+            if (event == "save")
+                game_.N8Click();
+            else
+                game_.N9Click();
         } else if (event == "show") {
             if (auto wrong = readNumbers({})) return wrong;
             printState(game_);
@@ -284,7 +300,9 @@ class EventRunner {
     }
 
     Game& game_;
+    ScriptHost& host_;
     std::vector<std::string> args_;
+    std::string path_;  // the line after the event
     std::vector<int> numbers_;
 };
 
@@ -329,12 +347,12 @@ int playScript(const std::string& executable, const std::string& taskFile, const
     }
     host.starting = false;
 
-    EventRunner runner(game);
+    EventRunner runner(game, host);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.starts_with('#') || isBlankLine(line)) continue;
-        if (auto wrong = runner.run(wordsOf(line))) {
+        if (auto wrong = runner.run(line)) {
             std::fflush(stdout);
             std::fprintf(stderr, "line %d: \"%s\": %s\n", number, line.c_str(), wrong->c_str());
             return 1;

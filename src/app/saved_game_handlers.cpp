@@ -1,0 +1,113 @@
+// "&Ulož" and "&Načti": the game in progress written to a file and read back.
+#include <algorithm>
+
+#include "app/game.h"
+#include "history/saved_game.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+FileDialog savedGameDialog(const DataFileNames& names, bool forSaving) {
+    FileDialog dialog;
+    dialog.title = cp1250FromUtf8("uložené rozpracované úlohy");
+    dialog.filterName = cp1250FromUtf8("uložené");
+    dialog.filterPattern = "*.ulo";
+    dialog.defaultExtension = "ulo";
+    dialog.initialDirectory = names.programDir;
+    dialog.fileName = names.programDir + "*.ulo";
+    dialog.pathMustExist = true;
+    dialog.fileMustExist = !forSaving;
+    dialog.forSaving = forSaving;
+    return dialog;
+}
+
+// The file's name without its folder, as the player chose it.
+std::string baseName(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void Game::saveGame() {
+    const auto path = host_.chooseFile(savedGameDialog(names_, true));
+    if (!path) return;
+    try {
+        writeFileReplacing(*path, encodeSavedGame(board_, history_));
+    } catch (const RunError& e) {
+        host_.failure(e.what());
+    }
+}
+
+void Game::loadGame() {
+    const auto path = host_.chooseFile(savedGameDialog(names_, false));
+    if (!path) return;
+    // The whole file is read and judged before anything of the game changes.
+    std::string bytes;
+    try {
+        bytes = readFileStart(*path, kSavedGameSize + 1);
+    } catch (const RunError& e) {
+        host_.failure(e.what());
+        return;
+    }
+    SavedGame saved;
+    std::string problem;
+    if (!decodeSavedGame(bytes, saved, problem)) {
+        host_.message(cp1250FromUtf8("Soubor ") + baseName(*path) +
+                      cp1250FromUtf8(" nelze načíst jako uloženou hru: ") + problem + ".");
+        return;
+    }
+
+    const int oldRows = board_.rowCount, oldColumns = board_.colCount;
+    screen_.button1 = false;
+    screen_.button2 = false;
+    screen_.button3 = false;
+    screen_.label21 = false;
+    screen_.label22 = false;
+    history_.colouringShown = false;
+    releaseSquares(oldRows, oldColumns);
+    popup_ = {};
+
+    const bool built = board_.boardBuilt;
+    board_ = saved.board;
+    board_.boardBuilt = built;
+    // The previous size on file has no use: it is the size of the board this
+    // load replaced.
+    board_.prevRowCount = static_cast<std::uint8_t>(oldRows);
+    board_.prevColCount = static_cast<std::uint8_t>(oldColumns);
+    history_.moves = saved.moves;
+    history_.moveCount = saved.moveCount;
+    history_.markCount = saved.markCount;
+    // "nastav značku" marks the square of the newest loaded Move next.
+    if (history_.moveCount > 0) {
+        const Move& newest = history_.move(history_.moveCount);
+        history_.noteLastPlayerMove(newest.row, newest.col);
+    }
+
+    screen_.button1 = history_.moveCount > 0;
+    screen_.button2 = true;
+    screen_.button3 = history_.markCount > 0;
+    for (int k = 1; k <= 4; ++k)
+        screen_.swatch[k] = k <= history_.markCount;
+
+    const int size = board_.rowCount * board_.colCount;
+    setGauge(0, size);
+    for (int r = 1; r <= board_.rowCount; ++r) {
+        for (int c = 1; c <= board_.colCount; ++c) {
+            setGauge(std::min(15 * r + c, size), size);
+            const Cell& cell = board_.at(r, c);
+            // A loaded board stands 8 pixels left of one built by a task load.
+            SquareLook look = newSquare(r, c, 30 * c);
+            if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
+            screen_.square(r, c) = look;
+            paintSquare(r, c, kNaturalColour);
+        }
+    }
+    screen_.gauge1.visible = false;
+    screen_.panel1 = true;
+}
+
+}  // namespace krizovky

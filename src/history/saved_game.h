@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "history/move_history.h"
+#include "model/board.h"
+
+namespace krizovky {
+
+// A game in progress as a file of 8,812 bytes, little-endian: the board's
+// size, the counts of Moves and Marks, the 500 Move slots, the 225 cells as
+// 28-byte images row by row, the previous board size and a 4-byte field that
+// carries nothing (written as zeros, like the first 4 bytes of every cell).
+inline constexpr std::size_t kSavedGameSize = 8812;
+inline constexpr std::size_t kSavedMovesOffset = 6;
+inline constexpr std::size_t kSavedCellsOffset = 2506;
+inline constexpr std::size_t kSavedCellSize = 28;
+
+std::string encodeSavedGame(const Board& board, const MoveHistory& history);
+
+// What a SavedGame file holds.
+struct SavedGame {
+    Board board;  // cells, rowCount, colCount, prevRowCount, prevColCount
+    int moveCount = 0;
+    int markCount = 0;
+    std::array<Move, kMoveSlots + 1> moves{};  // 1-based, as in the history
+};
+
+// Reads a file's bytes. A file that is not a saved game the program can go on
+// with (a wrong size, counts or values out of their ranges) gives nothing and
+// problem says what is wrong, in Czech (Windows-1250).
+bool decodeSavedGame(std::string_view bytes, SavedGame& game, std::string& problem);
+
+}  // namespace krizovky

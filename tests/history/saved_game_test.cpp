@@ -1,0 +1,181 @@
+#include "history/saved_game.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "model/file_layer.h"
+#include "model/text.h"
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+using testing::smallTask;
+
+struct SavedGameTest : ::testing::Test {
+    GameFixture f{smallTask({"0,0/30,0/30,0/30,0/30", "30/0,2,2,2,2", "30/0,2,2,2,2"})};
+    Game& g = f.game;
+    const MainScreen& s = g.screen();
+    const MoveHistory& h = g.history();
+    std::string file = f.dir.file("hra.ulo");
+    void SetUp() override {
+        f.choose("t");
+        g.K1Click();
+        g.I2Click();
+        g.N3Click();
+    }
+    void write(int row, int column, int digit) {
+        g.PopupMenu1Popup(row, column);
+        g.N11Click(digit);
+    }
+    void save(const std::string& path) {
+        f.host.files.push_back(path);
+        g.N8Click();
+    }
+    void load(const std::string& path) {
+        f.host.files.push_back(path);
+        g.N9Click();
+    }
+};
+
+TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
+    write(2, 3, 5);
+    write(3, 2, 7);
+    g.Button1Click();
+    save(file);
+    const std::string bytes = readFileBytes(file);
+    ASSERT_EQ(bytes.size(), kSavedGameSize);
+    EXPECT_EQ(bytes.substr(0, 6), std::string("\x0f\x0f\x02\x00\x01\x00", 6));
+    EXPECT_EQ(bytes.substr(6, 10), std::string("\x02\x03\x01\x00\x00\x03\x02\x01\x00\x00", 10));
+    // The cell of row 2, column 1: a clue 30/0; then (2, 2), an entry square.
+    EXPECT_EQ(bytes.substr(2926, 8), std::string("\0\0\0\0\x01\x00\x1e\x00", 8));
+    const std::size_t cell32 = 2506 + 28 * (15 * 2 + 1);
+    EXPECT_EQ(bytes[cell32 + 5], 7);   // digit
+    EXPECT_EQ(bytes[cell32 + 12], 1);  // mark
+    EXPECT_EQ(bytes.substr(8808, 4), std::string(4, '\0'));
+    // Two saves of the same game are the same bytes.
+    save(file + "2");
+    EXPECT_EQ(readFileBytes(file + "2"), bytes);
+    EXPECT_TRUE(f.host.failures.empty());
+}
+
+TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
+    write(2, 2, 1);
+    g.Button1Click();
+    write(2, 3, 2);
+    write(2, 4, 3);
+    g.Button1Click();
+    save(file);
+    write(2, 5, 4);
+    g.Button1Click();
+    write(3, 2, 5);
+    g.Button1Click();
+    write(3, 3, 6);
+    ASSERT_TRUE(s.swatch[4]);
+
+    load(file);
+    EXPECT_EQ(h.moveCount, 3);
+    EXPECT_EQ(h.markCount, 2);
+    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.button3 && s.button1 && s.button2);
+    EXPECT_FALSE(s.swatch[3] || s.swatch[4]);
+    EXPECT_EQ(s.square(2, 2).background, kAqua);
+    EXPECT_EQ(s.square(2, 4).background, kLime);
+    EXPECT_EQ(g.board().at(3, 3).digit, 0);
+    EXPECT_EQ(s.square(2, 3).caption, "2");
+    EXPECT_EQ(s.square(2, 3).left, 90);  // 8 pixels left of a task load's 98
+    EXPECT_EQ(h.lastPlayerMove, (BoardSquare{2, 4}));
+    // Undo takes back the saved Moves, newest first.
+    g.Button2Click();
+    EXPECT_EQ(g.board().at(2, 4).digit, 0);
+    EXPECT_EQ(h.markCount, 1);
+    g.Button2Click();
+    EXPECT_EQ(g.board().at(2, 3).digit, 0);
+}
+
+TEST_F(SavedGameTest, EmptyHistoryLoadsWithUndoShownAndNoMarkButton) {
+    save(file);
+    write(2, 2, 1);
+    load(file);
+    EXPECT_FALSE(s.button1);
+    EXPECT_TRUE(s.button2);
+    g.Button2Click();
+    EXPECT_EQ(h.moveCount, 0);
+}
+
+TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
+    write(2, 2, 1);
+    g.Button1Click();
+    write(2, 3, 2);
+    save(file);
+    const std::string good = readFileBytes(file);
+    write(3, 3, 4);
+    const std::string before = encodeSavedGame(g.board(), h);
+    const auto squaresBefore = s.squares;
+
+    auto patched = [&](std::size_t at, const std::string& bytes) {
+        std::string out = good;
+        out.replace(at, bytes.size(), bytes);
+        return out;
+    };
+    const std::pair<std::string, const char*> cases[] = {
+        {good.substr(0, 8811), "má 8811 bajtů místo 8812"},
+        {good + "x", "má 8813 bajtů místo 8812"},
+        {patched(0, "\x10"), "počet řádků 16 je větší než 15"},
+        {patched(2, std::string("\xf5\x01", 2)), "počet tahů 501 je větší než 500"},
+        {patched(4, std::string("\x05\x00", 2)), "počet značek 5 je větší než 4"},
+        {patched(6, std::string("\x00", 1)), "tah 1 míří mimo plochu (0, 2)"},
+        {patched(6 + 3, "\x0a"), "tah 1 má neplatné údaje"},
+        {patched(2506 + 5, "\x0a"), "políčko (1, 1) má číslici 10"},
+        {patched(2506 + 28 + 12, "\x05"), "políčko (1, 2) má značku 5"},
+        {patched(2506 + 13, "\x10"), "políčko (1, 1) odkazuje na zadání mimo plochu"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        SCOPED_TRACE(reason);
+        f.dir.write("zla.ulo", bytes);
+        load(f.dir.file("zla.ulo"));
+        EXPECT_EQ(f.host.messages.back(),
+                  cp1250FromUtf8(std::string("Soubor zla.ulo nelze načíst jako uloženou hru: ") +
+                                 reason + "."));
+        EXPECT_EQ(encodeSavedGame(g.board(), h), before);
+        for (int r = 1; r <= kBoardSize; ++r)
+            for (int c = 1; c <= kBoardSize; ++c)
+                EXPECT_EQ(s.squares[r][c].background, squaresBefore[r][c].background);
+    }
+    // Slots above the count are leftovers, never judged.
+    f.dir.write("zbytky.ulo", patched(6 + 5 * 2, std::string("\xff\xff\xff\xff", 4)));
+    load(f.dir.file("zbytky.ulo"));
+    EXPECT_EQ(h.moveCount, 2);
+
+    load(f.dir.file("none.ulo"));
+    EXPECT_EQ(f.host.failures.back(), "File not found");
+}
+
+TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileWhole) {
+    write(2, 2, 1);
+    save(file);
+    const std::string earlier = readFileBytes(file);
+    write(2, 3, 2);
+    // A disk that takes no more than 100 bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    save(file);
+    setrlimit(RLIMIT_FSIZE, &old);
+    ASSERT_EQ(f.host.failures.size(), 1u);
+    EXPECT_EQ(f.host.failures.back(), "File too large");
+    EXPECT_EQ(readFileBytes(file), earlier);
+    // Nothing is left beside it.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(f.dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 3);  // krizovky.DEF, krizovky.KRI, hra.ulo
+}
+
+}  // namespace
+}  // namespace krizovky
