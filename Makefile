@@ -2,9 +2,11 @@
 # make test  builds and runs every test, the library's also under the sanitizers
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench screenshot format clean
+.PHONY: all setup build run test fuzz bench screenshot format clean
 
 all: build
 
@@ -25,6 +27,14 @@ test: build
 	cmake --build $(SANITIZED_BUILD) -j$(JOBS)
 	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory fuzz
+
+# Each fuzz target for FUZZ_SECONDS on its seed files, built with clang.
+fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DKRIZOVKY_FUZZ=ON -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_SANITIZE=OFF -DKRIZOVKY_BENCHMARKS=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target saved_game_fuzz
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) saved_game
 
 bench: build
 	./$(BUILD)/bench/krizovky_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
@@ -36,4 +46,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED_BUILD)
+	rm -rf $(BUILD) $(SANITIZED_BUILD) $(FUZZ_BUILD)

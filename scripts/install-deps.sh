@@ -8,8 +8,9 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
     fonts-dejavu-core
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-apps imagemagick xdotool
 )
 
 missing=()

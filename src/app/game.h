@@ -46,6 +46,9 @@ class Game : private UndoActions {
     // that is not a sound saved game is refused and the game stays as it was.
     void saveGame();
     void loadGame();
+    // The second half of "&Načti": the bytes of the chosen file, named by
+    // fileName (Windows-1250) in a refusal.
+    void loadSavedGame(std::string_view bytes, const std::string& fileName);
     void N8Click() { saveGame(); }
     void N9Click() { loadGame(); }
 

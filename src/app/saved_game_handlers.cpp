@@ -53,10 +53,14 @@ void Game::loadGame() {
         host_.failure(e.what());
         return;
     }
+    loadSavedGame(bytes, baseName(*path));
+}
+
+void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     SavedGame saved;
     std::string problem;
     if (!decodeSavedGame(bytes, saved, problem)) {
-        host_.message(cp1250FromUtf8("Soubor ") + baseName(*path) +
+        host_.message(cp1250FromUtf8("Soubor ") + fileName +
                       cp1250FromUtf8(" nelze načíst jako uloženou hru: ") + problem + ".");
         return;
     }

@@ -1,0 +1,58 @@
+// Feeds arbitrary bytes to "&Načti" and then plays on whatever was accepted:
+// every square clicked and written, every Mark highlighted, the history
+// undone, the board checked. A file the reader lets through must never make
+// the game read or write outside its board and history.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "app/game.h"
+#include "app/headless_host.h"
+#include "history/saved_game.h"
+#include "model/combination_table.h"
+
+using namespace krizovky;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    HeadlessHost host;
+    Game game(host);
+    static const std::string table = completeCombinationFile();
+    game.FormCreate("krizovky", table);
+    game.loadSavedGame(bytes, "fuzz.ulo");
+    if (!game.screen().panel1) return 0;
+
+    // What the reader accepted comes out of the writer as it went in, but for
+    // the fields that carry nothing.
+    SavedGame saved;
+    std::string problem;
+    if (!decodeSavedGame(bytes, saved, problem)) __builtin_trap();
+    const std::string again = encodeSavedGame(game.board(), game.history());
+    for (std::size_t i = 0; i < kSavedCellsOffset; ++i)
+        if (i < 6 + 5 * static_cast<std::size_t>(game.history().moveCount) && again[i] != bytes[i])
+            __builtin_trap();
+
+    for (int mark = 1; mark <= 4; ++mark)
+        game.Label16Click(mark);
+    game.Z1Click();
+    for (int r = 1; r <= kBoardSize; ++r) {
+        for (int c = 1; c <= kBoardSize; ++c) {
+            game.PopupMenu1Popup(r, c);
+            for (int d = 1; d <= 9; ++d)
+                if (game.screen().digitItemEnabled[d]) {
+                    game.N11Click(d);
+                    break;
+                }
+            game.Label1DblClick(r, c);
+        }
+    }
+    game.Button1Click();
+    game.K1Click();
+    game.Button4Click();
+    game.Label16DblClick(1);
+    while (game.history().moveCount > 0 && game.screen().button3)
+        game.Button3Click();
+    for (int k = 0; k < 600 && game.history().moveCount > 0; ++k)
+        game.Button2Click();
+    return 0;
+}
