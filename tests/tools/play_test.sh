@@ -2,25 +2,11 @@
 # End-to-end games of "krizovky-tool play" on the example task: the events of a
 # script against the printed boxes and states, and the ways a run ends early.
 set -u
-tool=${KRIZOVKY_TOOL:?KRIZOVKY_TOOL names the program under test}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() {  # name, expected, actual
-    if [ "$2" == "$3" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        printf 'FAIL %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3"
-    fi
-}
+source "$(dirname "$0")/check.sh"
 
 # The example task, solved by 7 1 over 9 2; "zlá" breaks the row format.
 {
-    printf '@priklad\r\n0,0/16,0/3,0*12\r\n8/0,2,2,0*12\r\n11/0,2,2,0*12\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
+    example_task
     printf '@zl\xe1\r\n0*300\r\n'
 } >"$work/p.kri"
 
