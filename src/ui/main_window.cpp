@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 
+#include "ui/click_tracker.h"
 #include "ui/digital_clock.h"
 #include "ui/fonts.h"
 #include "ui/pie_gauge.h"
@@ -16,6 +20,44 @@
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
+namespace {
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+}
+
+// A label that only says something, at its place and never wider than
+// maxWidth: the caption must stay whole in the window's own font.
+QLabel* captionLabel(const QString& text, QWidget* parent, const char* name, QRect place,
+                     int maxWidth) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 4;
+    place.setWidth(std::clamp(needed, place.width(), std::max(place.width(), maxWidth)));
+    label->setGeometry(place);
+    return label;
+}
+
+// The lines of a list as the text of its box.
+QString joinLines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines)
+        texts << fromCp1250(line);
+    return texts.join(QLatin1Char('\n'));
+}
+
+void showLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+    // Redrawn after every handler: setting the same text again would scroll
+    // a long list back to its top.
+    const QString text = joinLines(lines);
+    if (memo->toPlainText() != text) memo->setPlainText(text);
+}
+
+}  // namespace
 
 TForm1::TForm1(Game& game, std::function<void()> changed, const std::string& executablePath)
     : game_(game), changed_(std::move(changed)) {
@@ -30,6 +72,9 @@ TForm1::TForm1(Game& game, std::function<void()> changed, const std::string& exe
     auto* form = new QWidget(this);
     setCentralWidget(form);
     createBoardPanel(form);
+    createHintPanels(form);
+    createButtons(form);
+    createSquareMenu();
 
     gauge1_ = new PieGauge(form);
     gauge1_->setObjectName(QStringLiteral("Gauge1"));
@@ -60,6 +105,52 @@ void TForm1::createMenu() {
     add("S1", QStringLiteral("&Soubor úloh"), &TForm1::S1Click);
     game->addSeparator()->setObjectName(QStringLiteral("N5"));
     add("k2", QStringLiteral("&Konec"), &TForm1::FormDestroy);
+    createOptionsMenu();
+}
+
+void TForm1::createOptionsMenu() {
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Volby"));
+    options->setObjectName(QStringLiteral("V1"));
+    QMenu* iq = options->addMenu(QStringLiteral("&IQ"));
+    iq->setObjectName(QStringLiteral("O2"));
+    // The check marks are the game's: Qt's own toggling on a click is
+    // overwritten by the redraw that follows.
+    auto add = [this](QMenu* menu, const char* name, const QString& text,
+                      void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    z1_ = add(iq, "Z1", QStringLiteral("100"), &TForm1::Z1Click);
+    n3_ = add(iq, "N3", QStringLiteral("130"), &TForm1::N3Click);
+    n7_ = add(iq, "N7", QStringLiteral("160"), &TForm1::N7Click);
+    // One Level at a time: drawn as radio items. The group need not enforce
+    // it, the game does.
+    auto* levels = new QActionGroup(iq);
+    levels->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* level : {z1_, n3_, n7_})
+        levels->addAction(level);
+    i2_ = add(options, "I2", QStringLiteral("&Doplňovat"), &TForm1::I2Click);
+    k1_ = add(options, "K1", QStringLiteral("&Kontrolovat"), &TForm1::K1Click);
+}
+
+void TForm1::createSquareMenu() {
+    popupMenu1_ = new QMenu(this);
+    popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* erase = popupMenu1_->addAction(QStringLiteral("vymaž"));
+    erase->setObjectName(QStringLiteral("vyma1"));
+    connect(erase, &QAction::triggered, this, &TForm1::vyma1Click);
+    static constexpr const char* kNames[] = {"N11", "N21", "N31", "N41", "N51",
+                                             "N61", "N72", "N81", "N91"};
+    for (int digit = 1; digit <= 9; ++digit) {
+        QAction* item = popupMenu1_->addAction(QString::number(digit));
+        item->setObjectName(QString::fromLatin1(kNames[digit - 1]));
+        item->setData(digit);
+        connect(item, &QAction::triggered, this, [this, item] { N11Click(*item); });
+        digitItems_[digit] = item;
+    }
 }
 
 void TForm1::createBoardPanel(QWidget* form) {
@@ -70,8 +161,10 @@ void TForm1::createBoardPanel(QWidget* form) {
     panel1_->hide();
 
     for (int r = 1; r <= kBoardSize; ++r)
-        for (int c = 1; c <= kBoardSize; ++c)
+        for (int c = 1; c <= kBoardSize; ++c) {
             squares_[r][c] = new SquareWidget(panel1_);
+            connectSquare(squares_[r][c]);
+        }
 
     label20_ = new QLabel(panel1_);
     label20_->setObjectName(QStringLiteral("Label20"));
@@ -87,6 +180,94 @@ void TForm1::createBoardPanel(QWidget* form) {
     rxClock1_ = new DigitalClock(panel1_);
     rxClock1_->setObjectName(QStringLiteral("RxClock1"));
     rxClock1_->setGeometry(4, 4, 73, 25);
+
+    createMarkSwatches();
+    createLegends();
+}
+
+void TForm1::connectSquare(SquareWidget* square) {
+    connect(square, &SquareWidget::clicked, this, [this, square] { Label1Click(*square); });
+    connect(square, &SquareWidget::doubleClicked, this,
+            [this, square] { Label1DblClick(*square); });
+    connect(square, &SquareWidget::popupRequested, this,
+            [this, square](const QPoint& at) { PopupMenu1Popup(*square, at); });
+}
+
+void TForm1::createMarkSwatches() {
+    for (int mark = 1; mark <= 4; ++mark) {
+        auto* swatch = new QLabel(panel1_);
+        swatch->setObjectName(QStringLiteral("Label%1").arg(15 + mark));
+        swatch->setProperty("tag", mark);
+        swatch->setGeometry(24 + 40 * (mark - 1), 480, 25, 16);
+        swatch->hide();
+        auto* clicks = new ClickTracker(swatch);
+        connect(clicks, &ClickTracker::clicked, this, [this, mark] { Label16Click(mark); });
+        connect(clicks, &ClickTracker::doubleClicked, this,
+                [this, mark] { Label16DblClick(mark); });
+        swatches_[mark] = swatch;
+    }
+}
+
+void TForm1::createLegends() {
+    // Each legend may grow up to the next one (or the panel's edge) to keep
+    // its caption whole.
+    label21_ = captionLabel(QStringLiteral(" duplikátní číslo"), panel1_, "Label21",
+                            QRect(216, 480, 105, 16), 352 - 8 - 216);
+    setBackground(label21_, toQColor(kOlive));
+    label21_->hide();
+    label22_ = captionLabel(QStringLiteral(" chybný součet"), panel1_, "Label22",
+                            QRect(352, 480, 105, 16), 521 - 8 - 352);
+    setBackground(label22_, toQColor(kGray));
+    label22_->hide();
+}
+
+void TForm1::createHintPanels(QWidget* form) {
+    auto panel = [form](const char* name, QRect place, const char* titleName, const QString& title,
+                        const char* memoName, QRect memoPlace) {
+        auto* frame = new QFrame(form);
+        frame->setObjectName(QString::fromLatin1(name));
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        frame->setGeometry(place);
+        frame->hide();
+        auto* label = new QLabel(title, frame);
+        label->setObjectName(QString::fromLatin1(titleName));
+        label->move(8, 0);
+        label->adjustSize();
+        auto* memo = new QPlainTextEdit(frame);
+        memo->setObjectName(QString::fromLatin1(memoName));
+        memo->setReadOnly(true);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setGeometry(memoPlace);
+        return std::pair{frame, memo};
+    };
+    std::tie(panel2_, memo1_) =
+        panel("Panel2", QRect(528, 8, 129, 289), "Label13", QStringLiteral("vodorovně:"), "Memo1",
+              QRect(0, 16, 129, 273));
+    std::tie(panel3_, memo2_) = panel("Panel3", QRect(664, 8, 129, 289), "Label14",
+                                      QStringLiteral("svisle:"), "Memo2", QRect(0, 16, 129, 273));
+    std::tie(panel4_, memo3_) =
+        panel("Panel4", QRect(528, 304, 265, 41), "Label15", QStringLiteral("přípustné cifry:"),
+              "Memo3", QRect(0, 16, 265, 25));
+    // One line of digits: no room for scroll bars or a wide margin.
+    memo3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo3_->document()->setDocumentMargin(2);
+}
+
+void TForm1::createButtons(QWidget* form) {
+    auto add = [this, form](const char* name, const QString& text, int top,
+                            void (TForm1::*handler)()) {
+        auto* button = new QPushButton(text, form);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(528, top, 121, 25);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    button2_ = add("Button2", QStringLiteral("zpět o 1 tah"), 352, &TForm1::Button2Click);
+    button1_ = add("Button1", QStringLiteral("nastav značku"), 384, &TForm1::Button1Click);
+    button3_ = add("Button3", QStringLiteral("zpět ke značce"), 416, &TForm1::Button3Click);
+    button4_ = add("Button4", QStringLiteral(" proveď kontroly"), 448, &TForm1::Button4Click);
 }
 
 void TForm1::FormCreate(const std::string& executablePath) {
@@ -103,6 +284,40 @@ void TForm1::showScreen() {
     label20_->setVisible(screen.label20);
     panel1_->setVisible(screen.panel1);
     showGauge();
+
+    for (int mark = 1; mark <= 4; ++mark) {
+        setBackground(swatches_[mark], toQColor(screen.swatchColour[mark]));
+        swatches_[mark]->setVisible(screen.swatch[mark]);
+    }
+    label21_->setVisible(screen.label21);
+    label22_->setVisible(screen.label22);
+    button1_->setVisible(screen.button1);
+    button2_->setVisible(screen.button2);
+    button3_->setVisible(screen.button3);
+    button4_->setVisible(screen.button4);
+    showHintPanels();
+    showMenus();
+}
+
+void TForm1::showHintPanels() {
+    const MainScreen& screen = game_.screen();
+    showLines(memo1_, screen.memo1);
+    showLines(memo2_, screen.memo2);
+    showLines(memo3_, screen.memo3);
+    panel2_->setVisible(screen.panel2);
+    panel3_->setVisible(screen.panel3);
+    panel4_->setVisible(screen.panel4);
+}
+
+void TForm1::showMenus() {
+    const MainScreen& screen = game_.screen();
+    for (int digit = 1; digit <= 9; ++digit)
+        digitItems_[digit]->setEnabled(screen.digitItemEnabled[digit]);
+    z1_->setChecked(screen.menu.z1);
+    n3_->setChecked(screen.menu.n3);
+    n7_->setChecked(screen.menu.n7);
+    i2_->setChecked(screen.menu.i2);
+    k1_->setChecked(screen.menu.k1);
 }
 
 void TForm1::fitLabel20() {
@@ -143,6 +358,87 @@ void TForm1::H1Click() {
 
 void TForm1::S1Click() {
     game_.S1Click();
+    changed_();
+}
+
+void TForm1::Label1Click(const SquareWidget& square) {
+    game_.Label1Click(tagRow(square.tag()), tagColumn(square.tag()));
+    changed_();
+}
+
+void TForm1::Label1DblClick(const SquareWidget& square) {
+    game_.Label1DblClick(tagRow(square.tag()), tagColumn(square.tag()));
+    changed_();
+}
+
+void TForm1::PopupMenu1Popup(const SquareWidget& square, const QPoint& globalPos) {
+    game_.PopupMenu1Popup(tagRow(square.tag()), tagColumn(square.tag()));
+    changed_();
+    popupMenu1_->exec(globalPos);
+}
+
+void TForm1::N11Click(const QAction& item) {
+    game_.N11Click(item.data().toInt());
+    changed_();
+}
+
+void TForm1::vyma1Click() {
+    game_.vyma1Click();
+    changed_();
+}
+
+void TForm1::Button1Click() {
+    game_.Button1Click();
+    changed_();
+}
+
+void TForm1::Button2Click() {
+    game_.Button2Click();
+    changed_();
+}
+
+void TForm1::Button3Click() {
+    game_.Button3Click();
+    changed_();
+}
+
+void TForm1::Button4Click() {
+    game_.Button4Click();
+    changed_();
+}
+
+void TForm1::Label16Click(int mark) {
+    game_.Label16Click(mark);
+    changed_();
+}
+
+void TForm1::Label16DblClick(int mark) {
+    game_.Label16DblClick(mark);
+    changed_();
+}
+
+void TForm1::Z1Click() {
+    game_.Z1Click();
+    changed_();
+}
+
+void TForm1::N3Click() {
+    game_.N3Click();
+    changed_();
+}
+
+void TForm1::N7Click() {
+    game_.N7Click();
+    changed_();
+}
+
+void TForm1::I2Click() {
+    game_.I2Click();
+    changed_();
+}
+
+void TForm1::K1Click() {
+    game_.K1Click();
     changed_();
 }
 

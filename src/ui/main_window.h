@@ -10,6 +10,9 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace krizovky::ui {
 
@@ -18,8 +21,10 @@ class PieGauge;
 class SquareWidget;
 
 // The main window: the board panel with its squares, the name of the task,
-// the clock, the load gauge and the menu of the game. It draws Game::screen();
-// its handlers only call the game and let the application redraw.
+// the clock, the Mark swatches and the legends of the check; the hint panels,
+// the history and check buttons and the load gauge beside it; the menu of the
+// game and the pop-up menu of the entry squares. It draws Game::screen(); its
+// handlers only call the game and let the application redraw.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -37,6 +42,8 @@ class TForm1 : public QMainWindow {
     void repaintGauge();
 
     SquareWidget* square(int row, int column) const { return squares_[row][column]; }
+    // The pop-up menu of the entry squares ("vymaž", "1".."9").
+    QMenu* popupMenu() const { return popupMenu1_; }
 
   public slots:
     void N1Click();  // "&Výběr úlohy"
@@ -46,14 +53,47 @@ class TForm1 : public QMainWindow {
     // program with it.
     void FormDestroy();
 
+    // The entry squares: a left click selects the square and shows its hints,
+    // a double click writes its single allowed digit, a right click selects it
+    // and opens the pop-up menu at globalPos.
+    void Label1Click(const SquareWidget& square);
+    void Label1DblClick(const SquareWidget& square);
+    void PopupMenu1Popup(const SquareWidget& square, const QPoint& globalPos);
+    void N11Click(const QAction& item);  // a digit item of the pop-up menu
+    void vyma1Click();                   // "vymaž"
+
+    void Button1Click();  // "nastav značku"
+    void Button2Click();  // "zpět o 1 tah"
+    void Button3Click();  // "zpět ke značce"
+    void Button4Click();  // " proveď kontroly"
+    // The Mark swatches 1..4: a click shows what was done since the Mark, a
+    // double click removes it.
+    void Label16Click(int mark);
+    void Label16DblClick(int mark);
+
+    void Z1Click();  // "100"
+    void N3Click();  // "130"
+    void N7Click();  // "160"
+    void I2Click();  // "&Doplňovat"
+    void K1Click();  // "&Kontrolovat"
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void FormCreate(const std::string& executablePath);
     void createMenu();
+    void createOptionsMenu();
+    void createSquareMenu();
     void createBoardPanel(QWidget* form);
+    void createMarkSwatches();
+    void createLegends();
+    void createHintPanels(QWidget* form);
+    void createButtons(QWidget* form);
+    void connectSquare(SquareWidget* square);
     void showGauge();
+    void showHintPanels();
+    void showMenus();
     void fitLabel20();
 
     Game& game_;
@@ -63,6 +103,31 @@ class TForm1 : public QMainWindow {
     DigitalClock* rxClock1_ = nullptr;
     PieGauge* gauge1_ = nullptr;
     std::array<std::array<SquareWidget*, kBoardSize + 1>, kBoardSize + 1> squares_{};
+
+    std::array<QLabel*, 5> swatches_{};  // Label16..Label19 as Marks 1..4
+    QLabel* label21_ = nullptr;          // " duplikátní číslo"
+    QLabel* label22_ = nullptr;          // " chybný součet"
+
+    QFrame* panel2_ = nullptr;
+    QFrame* panel3_ = nullptr;
+    QFrame* panel4_ = nullptr;
+    QPlainTextEdit* memo1_ = nullptr;
+    QPlainTextEdit* memo2_ = nullptr;
+    QPlainTextEdit* memo3_ = nullptr;
+
+    QPushButton* button1_ = nullptr;
+    QPushButton* button2_ = nullptr;
+    QPushButton* button3_ = nullptr;
+    QPushButton* button4_ = nullptr;
+
+    QMenu* popupMenu1_ = nullptr;
+    std::array<QAction*, 10> digitItems_{};  // N11..N91 as the digits 1..9
+
+    QAction* z1_ = nullptr;
+    QAction* n3_ = nullptr;
+    QAction* n7_ = nullptr;
+    QAction* i2_ = nullptr;
+    QAction* k1_ = nullptr;
 };
 
 }  // namespace krizovky::ui

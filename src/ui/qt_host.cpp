@@ -25,7 +25,8 @@ class FileChoiceDialog : public QFileDialog {
         const QString pattern = fromCp1250(request.filterPattern);
         setNameFilter(QStringLiteral("%1 (%2)").arg(fromCp1250(request.filterName), pattern));
         setDefaultSuffix(fromCp1250(request.defaultExtension));
-        if (!request.initialDirectory.empty()) setDirectory(fromNativePath(request.initialDirectory));
+        if (!request.initialDirectory.empty())
+            setDirectory(fromNativePath(request.initialDirectory));
         // A file name with a wildcard says no more than the filter does.
         const QString name = QFileInfo(fromNativePath(request.fileName)).fileName();
         if (!name.isEmpty() && !name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?')))
@@ -80,6 +81,10 @@ void QtHost::runModal(QDialog& dialog) {
 QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon icon,
                                             const QString& caption, const QString& text,
                                             QMessageBox::StandardButtons buttons) {
+    // A box comes in the middle of a handler, before the window's redraw:
+    // the board first shows what the game has done so far (the digit that
+    // completed it, the squares the completion filled).
+    if (mainWindow_) mainWindow_->showScreen();
     QMessageBox box(icon, caption, text, buttons, parent ? parent : defaultParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(QMessageBox::No)) box.setEscapeButton(QMessageBox::No);

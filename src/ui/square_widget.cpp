@@ -1,9 +1,11 @@
 #include "ui/square_widget.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <tuple>
 
+#include "ui/click_tracker.h"
 #include "ui/fonts.h"
 #include "ui/text_convert.h"
 
@@ -43,6 +45,22 @@ QStringList wrapFixedPitch(const QString& text, int columns) {
 
 SquareWidget::SquareWidget(QWidget* parent) : QWidget(parent) {
     hide();
+    auto* clicks = new ClickTracker(this);
+    connect(clicks, &ClickTracker::clicked, this, [this] {
+        if (look_.interactive) emit clicked();
+    });
+    connect(clicks, &ClickTracker::doubleClicked, this, [this] {
+        if (look_.interactive) emit doubleClicked();
+    });
+}
+
+void SquareWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (!look_.interactive) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit popupRequested(event->globalPos());
 }
 
 void SquareWidget::setLook(const SquareLook& look) {

@@ -11,7 +11,9 @@
 namespace krizovky::ui {
 
 // One square of the board, drawn from its SquareLook: a clue square shows its
-// two sums on either side of the diagonal, an entry square its digit.
+// two sums on either side of the diagonal, an entry square its digit. Only an
+// entry square (an interactive look) passes on clicks and asks for the
+// pop-up menu.
 class SquareWidget : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int tag READ tag)
@@ -30,9 +32,17 @@ class SquareWidget : public QWidget {
     // The caption as the square shows it: a word-wrapped caption broken into
     // its lines.
     QStringList lines() const;
+    bool interactive() const { return look_.interactive; }
+
+  signals:
+    void clicked();
+    void doubleClicked();
+    // A right click or the menu key: the pop-up menu belongs at globalPos.
+    void popupRequested(const QPoint& globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     SquareLook look_;

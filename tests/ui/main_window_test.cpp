@@ -35,16 +35,6 @@ class MainWindowTest : public UiTest {
         writeTasks("krizovky.KRI", hora() + "@další\n2*15\n@velmi dlouhý název té úlohy\n2*15\n");
     }
 
-    // "&Výběr úlohy", then the name and " vybráno" as the player does it.
-    void choose(const QString& name) {
-        trigger("H2");
-        auto* list = control<QListWidget>(form2(), "ListBox1");
-        const auto found = list->findItems(name, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
-        list->setCurrentItem(found.first());
-        control<QPushButton>(form2(), "Button1")->click();
-        QApplication::processEvents();
-    }
     ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
 
     // Runs the event loop with action as its first event; the loop's exit

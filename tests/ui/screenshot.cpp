@@ -1,21 +1,43 @@
 // Writes a picture of the main window with a task of the build's task file on
-// the board: krizovky-screenshot OUTPUT.png [TASK NAME]. Without a name the
-// first task of the list is taken.
+// the board, optionally after some moves of the player:
+//
+//   krizovky-screenshot OUTPUT.png [TASK NAME [STEP...]]
+//
+// Without a name the first task of the list is taken. The steps are played
+// in order, each as the player would do it in the window:
+//
+//   R,C=D    a right click on the square in row R, column C and the digit D of
+//            its pop-up menu ("vymaž" for 0)
+//   R,C      a left click on the square
+//   R,C!     a double click on the square
+//   NAME     a click on the button or swatch, or the menu item, of that name
+//            (Button1 "nastav značku", Button4 " proveď kontroly", Label16 the
+//            first Mark's swatch, K1 "&Kontrolovat", N3 IQ "130", ...)
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/square_widget.h"
 #include "ui/task_list_dialog.h"
 #include "ui/text_convert.h"
 
 namespace {
+
+using namespace krizovky;
+using namespace krizovky::ui;
 
 // Nobody is there to answer: a box is printed and closed.
 void answerUnattended(QDialog& dialog) {
@@ -29,43 +51,103 @@ void answerUnattended(QDialog& dialog) {
     dialog.reject();
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: krizovky-screenshot OUTPUT.png [TASK NAME]\n");
-        return 2;
-    }
-    QApplication qt(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("krizovky"));
-    QApplication::setFont(krizovky::ui::baseFont());
-
-    using namespace krizovky::ui;
-    Application application(KRIZOVKY_DATA_DIR "/krizovky", answerUnattended);
-    application.show();
-
-    // The player's way: "&Výběr úlohy", a click on the name, " vybráno".
+// The player's way: "&Výběr úlohy", a click on the name, " vybráno".
+bool chooseTask(Application& application, const char* wanted) {
     application.mainWindow().N1Click();
     const auto& names = application.game().taskListScreen().items;
     if (names.empty()) {
         std::fprintf(stderr, "krizovky-screenshot: the task file lists no task\n");
-        return 1;
+        return false;
     }
     int row = 0;
-    if (argc == 3) {
-        const std::string wanted = toCp1250(QString::fromLocal8Bit(argv[2]));
+    if (wanted != nullptr) {
+        const std::string name = toCp1250(QString::fromLocal8Bit(wanted));
         row = -1;
         for (std::size_t i = 0; i < names.size(); ++i)
-            if (names[i] == wanted) row = static_cast<int>(i);
+            if (names[i] == name) row = static_cast<int>(i);
         if (row < 0) {
-            std::fprintf(stderr, "krizovky-screenshot: no task \"%s\"\n", argv[2]);
-            return 1;
+            std::fprintf(stderr, "krizovky-screenshot: no task \"%s\"\n", wanted);
+            return false;
         }
     }
     auto* list = application.taskList().findChild<QListWidget*>(QStringLiteral("ListBox1"));
     list->setCurrentRow(row);
     application.taskList().Button1Click();
+    return true;
+}
+
+// One step of the list in the usage above; false for a step that names
+// nothing there is.
+bool play(Application& application, const QString& step) {
+    TForm1& form = application.mainWindow();
+    static const QRegularExpression squareStep(QStringLiteral(R"(^(\d+),(\d+)(=(\d)|!)?$)"));
+    if (const auto match = squareStep.match(step); match.hasMatch()) {
+        const int row = match.captured(1).toInt(), column = match.captured(2).toInt();
+        if (!Board::onBoard(row, column) || !form.square(row, column)->interactive()) return false;
+        const SquareWidget& square = *form.square(row, column);
+        if (match.captured(3).isEmpty()) {
+            form.Label1Click(square);
+        } else if (match.captured(3) == QLatin1String("!")) {
+            form.Label1Click(square);
+            form.Label1DblClick(square);
+        } else {
+            // What the right click does before its menu opens, then the item.
+            application.game().PopupMenu1Popup(row, column);
+            application.refresh();
+            // The digit items carry their digit, "vymaž" none (0).
+            const int digit = match.captured(4).toInt();
+            const QList<QAction*> items = form.popupMenu()->actions();
+            const auto item = std::find_if(items.begin(), items.end(), [digit](QAction* action) {
+                return action->data().toInt() == digit;
+            });
+            if (item == items.end() || !(*item)->isEnabled()) {
+                std::fprintf(stderr, "krizovky-screenshot: %s: the menu does not offer it\n",
+                             qPrintable(step));
+                return false;
+            }
+            (*item)->trigger();
+        }
+        return true;
+    }
+    if (auto* button = form.findChild<QPushButton*>(step)) {
+        if (!button->isVisible()) return false;
+        button->click();
+        return true;
+    }
+    if (auto* swatch = form.findChild<QLabel*>(step); swatch && swatch->property("tag").isValid()) {
+        if (!swatch->isVisible()) return false;
+        form.Label16Click(swatch->property("tag").toInt());
+        return true;
+    }
+    if (auto* action = form.findChild<QAction*>(step)) {
+        action->trigger();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: krizovky-screenshot OUTPUT.png [TASK NAME [STEP...]]\n");
+        return 2;
+    }
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("krizovky"));
+    QApplication::setFont(baseFont());
+
+    Application application(KRIZOVKY_DATA_DIR "/krizovky", answerUnattended);
+    application.show();
+    if (!chooseTask(application, argc >= 3 ? argv[2] : nullptr)) return 1;
     QApplication::processEvents();
+    for (int i = 3; i < argc; ++i) {
+        if (!play(application, QString::fromLocal8Bit(argv[i]))) {
+            std::fprintf(stderr, "krizovky-screenshot: cannot play step \"%s\"\n", argv[i]);
+            return 1;
+        }
+        QApplication::processEvents();
+    }
 
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (!application.mainWindow().grab().save(output, "PNG")) {

@@ -5,13 +5,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QColor>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "model/text.h"
@@ -20,6 +23,14 @@
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/task_list_dialog.h"
+
+// Failures show Qt's texts and colours readably.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QColor& colour, std::ostream* out) {
+    *out << colour.name().toStdString();
+}
 
 namespace krizovky::testing {
 
@@ -47,6 +58,7 @@ class ModalScript {
     std::vector<ShownFileDialog> fileDialogs;
     std::deque<QMessageBox::StandardButton> answers;            // an OK box needs none
     std::deque<std::function<void(QFileDialog&)>> fileChoices;  // cancel when empty
+    std::function<void()> whileBoxShown;                        // looks at the windows behind a box
 
     ui::QtHost::ModalRunner runner() {
         return [this](QDialog& dialog) { run(dialog); };
@@ -56,6 +68,7 @@ class ModalScript {
     void run(QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
             boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            if (whileBoxShown) whileBoxShown();
             QMessageBox::StandardButton answer = QMessageBox::Ok;
             if (!answers.empty()) {
                 answer = answers.front();
@@ -100,6 +113,17 @@ class UiTest : public ::testing::Test {
         application->show();
         QApplication::processEvents();
         return *application;
+    }
+
+    // "&Výběr úlohy", then the name and " vybráno" as the player does it.
+    void choose(const QString& name) {
+        trigger("H2");
+        auto* list = control<QListWidget>(form2(), "ListBox1");
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+        list->setCurrentItem(found.first());
+        control<QPushButton>(form2(), "Button1")->click();
+        QApplication::processEvents();
     }
 
     ui::TForm1& form1() { return application->mainWindow(); }

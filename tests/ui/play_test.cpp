@@ -1,0 +1,251 @@
+// Playing the small example task through the window: the mouse on the
+// squares, the pop-up menu, the buttons, the swatches and the menu "&Volby".
+
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/square_widget.h"
+#include "ui_harness.h"
+
+namespace krizovky::testing {
+namespace {
+
+const QColor kYellowSquare(255, 255, 0);
+const QColor kRedSquare(255, 0, 0);
+const QColor kAquaSquare(0, 255, 255);
+const QColor kOliveSquare(128, 128, 0);
+const QColor kGraySquare(128, 128, 128);
+
+class PlayTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        // The task "priklad": the solution is 7 1 over 9 2 in rows 2 and 3,
+        // columns 2 and 3.
+        writeTasks("krizovky.KRI", kExampleTask);
+        start();
+        choose("priklad");
+    }
+
+    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+    QString digits() {
+        QString shown;
+        for (int r = 2; r <= 3; ++r)
+            for (int c = 2; c <= 3; ++c)
+                shown += square(r, c)->caption();
+        return shown;
+    }
+    QString memo(const char* name) { return control<QPlainTextEdit>(form1(), name)->toPlainText(); }
+    bool shown(const char* name) { return control<QWidget>(form1(), name)->isVisible(); }
+    QPushButton* button(const char* name) { return control<QPushButton>(form1(), name); }
+    QAction* item(const char* name) { return form1().findChild<QAction*>(name); }
+    QStringList boxTexts() {
+        QStringList texts;
+        for (const ShownBox& box : script.boxes)
+            texts << box.text;
+        return texts;
+    }
+
+    // The mouse goes through the window system, as the player's does: it
+    // turns a right press into the context menu event and a second press into
+    // a double click.
+    void mouse(QWidget* widget, Qt::MouseButton button, bool twice = false) {
+        const QPoint at = widget->mapTo(&form1(), widget->rect().center());
+        if (twice)
+            QTest::mouseDClick(form1().windowHandle(), button, {}, at);
+        else
+            QTest::mouseClick(form1().windowHandle(), button, {}, at);
+    }
+    void click(int row, int column) { mouse(square(row, column), Qt::LeftButton); }
+    void doubleClick(int row, int column) { mouse(square(row, column), Qt::LeftButton, true); }
+
+    // A right click on the square and, in the menu that opens, a click on the
+    // item named; the captions of the items the menu offered (enabled). A
+    // disabled item is not clicked and the menu is closed instead.
+    QStringList popUp(int row, int column, const char* itemName) {
+        QStringList offered;
+        bool opened = false;
+        QTimer menuOpen;  // fires inside the menu's own event loop
+        menuOpen.setSingleShot(true);
+        QObject::connect(&menuOpen, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            opened = true;
+            for (QAction* action : menu->actions())
+                if (action->isEnabled()) offered << action->text();
+            QAction* chosen = menu->findChild<QAction*>(itemName);
+            if (chosen != nullptr && chosen->isEnabled())
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+            else
+                menu->close();
+        });
+        menuOpen.start(0);
+        mouse(square(row, column), Qt::RightButton);
+        EXPECT_TRUE(opened) << "no pop-up menu on " << row << "," << column;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        return offered;
+    }
+};
+
+TEST_F(PlayTest, SolvedThroughThePopUpMenuAndADoubleClick) {
+    trigger("I2");  // "&Doplňovat" off: every digit is the player's own
+    click(2, 2);
+    EXPECT_EQ(square(2, 2)->background(), kRedSquare);
+    ASSERT_TRUE(shown("Panel2") && shown("Panel3") && shown("Panel4"));
+    EXPECT_EQ(memo("Memo1"), QStringLiteral("17"));
+    EXPECT_EQ(memo("Memo2"), QStringLiteral("79"));
+    EXPECT_EQ(memo("Memo3"), QStringLiteral(" 7"));
+    EXPECT_FALSE(shown("Button1") || shown("Button2"));
+
+    // At IQ 100 the menu offers exactly the allowed digits.
+    EXPECT_EQ(popUp(2, 2, "N72"), (QStringList{"vymaž", "7"}));
+    EXPECT_EQ(square(2, 2)->caption(), QStringLiteral("7"));
+    EXPECT_TRUE(shown("Button1") && shown("Button2"));
+
+    doubleClick(2, 3);  // 1 is the only digit left for it
+    EXPECT_EQ(square(2, 3)->caption(), QStringLiteral("1"));
+    EXPECT_EQ(square(2, 3)->background(), kRedSquare);
+    popUp(3, 2, "N91");
+    EXPECT_TRUE(script.boxes.empty()) << boxTexts().join(" | ").toStdString();
+
+    popUp(3, 3, "N21");
+    EXPECT_EQ(digits(), QStringLiteral("7192"));
+    EXPECT_EQ(boxTexts(), QStringList{"Celou křížovku jste úspěšně vyřešil, gratuluji!"});
+    EXPECT_EQ(script.boxes[0].caption, QStringLiteral("součtové křížovky"));
+}
+
+TEST_F(PlayTest, CompletedBoardIsShownBehindTheEndMessage) {
+    QString behindTheBox;
+    script.whileBoxShown = [&] { behindTheBox = digits(); };
+    popUp(2, 2, "N72");  // the completion of runs fills the other three squares
+    EXPECT_EQ(boxTexts(), QStringList{"Celou křížovku jste úspěšně vyřešil, gratuluji!"});
+    EXPECT_EQ(behindTheBox, QStringLiteral("7192"));
+}
+
+TEST_F(PlayTest, RefusedDigitIsReportedAndErasingTakesADigitOut) {
+    trigger("N3");  // IQ 130: every digit is offered, none is filtered
+    EXPECT_FALSE(item("Z1")->isChecked());
+    EXPECT_TRUE(item("N3")->isChecked());
+    const QStringList offered = popUp(2, 2, "N81");
+    EXPECT_EQ(offered.size(), 10) << offered.join(" ").toStdString();
+    EXPECT_FALSE(shown("Panel4"));
+    EXPECT_EQ(boxTexts(), QStringList{"Při vložení čísla 8 by v řádku součet nesouhlasil!"});
+    EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));
+    EXPECT_FALSE(shown("Button2"));
+
+    trigger("I2");
+    popUp(2, 2, "N61");
+    EXPECT_EQ(square(2, 2)->caption(), QStringLiteral("6"));
+    popUp(2, 2, "vyma1");
+    EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));
+    EXPECT_EQ(script.boxes.size(), 1u);
+}
+
+TEST_F(PlayTest, CheckButtonPaintsFailingRunsUntilTheNextClick) {
+    EXPECT_FALSE(shown("Button4"));
+    trigger("K1");  // "&Kontrolovat" off: the check is the player's to ask for
+    trigger("I2");
+    trigger("N3");
+    ASSERT_TRUE(shown("Button4"));
+    EXPECT_EQ(button("Button4")->text(), QStringLiteral(" proveď kontroly"));
+
+    popUp(2, 2, "N51");
+    button("Button4")->click();
+    EXPECT_EQ(boxTexts(), QStringList{"Vše je zatím v pořádku!"});
+
+    // Row 2 repeats the 5; column 3 already passes its sum 3.
+    popUp(2, 3, "N51");
+    EXPECT_EQ(script.boxes.size(), 1u) << "no immediate check";
+    button("Button4")->click();
+    EXPECT_EQ(script.boxes.size(), 1u) << "a failure is shown by colour only";
+    EXPECT_EQ(square(2, 2)->background(), kOliveSquare);
+    EXPECT_EQ(square(2, 3)->background(), kOliveSquare);
+    EXPECT_EQ(square(3, 3)->background(), kGraySquare);
+    EXPECT_EQ(square(3, 2)->background(), kYellowSquare);
+    ASSERT_TRUE(shown("Label21") && shown("Label22"));
+    auto* legend = control<QLabel>(form1(), "Label21");
+    EXPECT_EQ(legend->text(), QStringLiteral(" duplikátní číslo"));
+    EXPECT_EQ(legend->palette().color(QPalette::Window), kOliveSquare);
+    EXPECT_GE(legend->width(), legend->fontMetrics().horizontalAdvance(legend->text()));
+    EXPECT_EQ(control<QLabel>(form1(), "Label22")->text(), QStringLiteral(" chybný součet"));
+
+    click(3, 2);
+    EXPECT_FALSE(shown("Label21") || shown("Label22"));
+    EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
+    EXPECT_EQ(square(3, 3)->background(), kYellowSquare);
+    EXPECT_EQ(square(3, 2)->background(), kRedSquare);
+}
+
+TEST_F(PlayTest, HistoryButtonsAndTheMarkSwatch) {
+    trigger("I2");
+    popUp(2, 2, "N72");
+    button("Button1")->click();  // "nastav značku" on the 7
+    auto* swatch = control<QLabel>(form1(), "Label16");
+    ASSERT_TRUE(swatch->isVisible());
+    EXPECT_EQ(swatch->palette().color(QPalette::Window), kAquaSquare);
+    EXPECT_FALSE(shown("Label17"));
+    EXPECT_TRUE(shown("Button3"));
+    EXPECT_EQ(square(2, 2)->background(), kAquaSquare);
+
+    doubleClick(2, 3);
+    popUp(3, 2, "N91");
+    EXPECT_EQ(digits(), QStringLiteral("719 "));
+    button("Button2")->click();  // "zpět o 1 tah"
+    EXPECT_EQ(digits(), QStringLiteral("71  "));
+
+    mouse(swatch, Qt::LeftButton);  // what was done since the Mark
+    EXPECT_EQ(square(2, 3)->background(), kAquaSquare);
+    mouse(swatch, Qt::LeftButton, true);  // the Mark goes, and its colours
+    EXPECT_FALSE(swatch->isVisible());
+    EXPECT_FALSE(shown("Button3"));
+    EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
+    EXPECT_EQ(square(2, 3)->background(), kYellowSquare);
+
+    button("Button1")->click();  // the undo allows a new Mark, on the 1
+    ASSERT_TRUE(swatch->isVisible());
+    EXPECT_EQ(square(2, 3)->background(), kAquaSquare);
+    button("Button3")->click();  // "zpět ke značce"
+    EXPECT_EQ(digits(), QStringLiteral("7   "));
+    EXPECT_FALSE(swatch->isVisible());
+    EXPECT_FALSE(shown("Button3"));
+    button("Button2")->click();
+    EXPECT_EQ(digits(), QStringLiteral("    "));
+    EXPECT_FALSE(shown("Button1") || shown("Button2"));
+    EXPECT_TRUE(script.boxes.empty()) << boxTexts().join(" | ").toStdString();
+}
+
+TEST_F(PlayTest, VolbyCheckMarksFollowTheGame) {
+    auto checked = [this] {
+        QString marks;
+        for (const char* name : {"Z1", "N3", "N7", "I2", "K1"})
+            marks += item(name)->isChecked() ? '+' : '-';
+        return marks;
+    };
+    EXPECT_EQ(checked(), QStringLiteral("+--++"));
+    trigger("Z1");  // a checked Level stays checked
+    EXPECT_EQ(checked(), QStringLiteral("+--++"));
+
+    click(2, 2);
+    ASSERT_TRUE(shown("Panel2") && shown("Panel3") && shown("Panel4"));
+    trigger("N7");  // IQ 160: the hints go, and the red square with them
+    EXPECT_FALSE(shown("Panel2") || shown("Panel3") || shown("Panel4"));
+    EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
+    click(3, 3);
+    EXPECT_FALSE(shown("Panel2") || shown("Panel3") || shown("Panel4"));
+    EXPECT_EQ(square(3, 3)->background(), kRedSquare);
+
+    trigger("K1");
+    EXPECT_EQ(checked(), QStringLiteral("--++-"));
+    EXPECT_TRUE(shown("Button4"));
+    trigger("I2");
+    trigger("Z1");
+    trigger("K1");
+    EXPECT_EQ(checked(), QStringLiteral("+---+"));
+    EXPECT_FALSE(shown("Button4"));
+}
+
+}  // namespace
+}  // namespace krizovky::testing
