@@ -101,6 +101,8 @@ void TForm1::createMenu() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     add("N1", QStringLiteral("&Znovu"), &TForm1::H1Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    add("N8", QStringLiteral("&Ulož"), &TForm1::N8Click);
+    add("N9", QStringLiteral("&Načti"), &TForm1::N9Click);
     game->addSeparator()->setObjectName(QStringLiteral("N4"));
     add("S1", QStringLiteral("&Soubor úloh"), &TForm1::S1Click);
     game->addSeparator()->setObjectName(QStringLiteral("N5"));
@@ -353,6 +355,16 @@ void TForm1::N1Click() {
 
 void TForm1::H1Click() {
     game_.H1Click();
+    changed_();
+}
+
+void TForm1::N8Click() {
+    game_.N8Click();
+    changed_();
+}
+
+void TForm1::N9Click() {
+    game_.N9Click();
     changed_();
 }
 

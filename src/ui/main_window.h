@@ -48,6 +48,8 @@ class TForm1 : public QMainWindow {
   public slots:
     void N1Click();  // "&Výběr úlohy"
     void H1Click();  // "&Znovu"
+    void N8Click();  // "&Ulož"
+    void N9Click();  // "&Načti"
     void S1Click();  // "&Soubor úloh"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.

@@ -19,8 +19,10 @@ class FileChoiceDialog : public QFileDialog {
     FileChoiceDialog(QWidget* parent, QtHost& host, const FileDialog& request)
         : QFileDialog(parent), host_(host), request_(request) {
         setOption(QFileDialog::DontUseNativeDialog);
-        setFileMode(QFileDialog::AnyFile);
-        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        // The question before overwriting is asked in Czech below.
+        setOption(QFileDialog::DontConfirmOverwrite);
         setWindowTitle(fromCp1250(request.title));
         const QString pattern = fromCp1250(request.filterPattern);
         setNameFilter(QStringLiteral("%1 (%2)").arg(fromCp1250(request.filterName), pattern));
@@ -37,6 +39,18 @@ class FileChoiceDialog : public QFileDialog {
         const QStringList files = selectedFiles();
         if (!files.isEmpty()) {
             const QFileInfo chosen(files.first());
+            if (chosen.exists() && request_.forSaving &&
+                host_.showBox(this, QMessageBox::Question, windowTitle(),
+                              QStringLiteral("Soubor %1 již existuje. Přepsat jej?")
+                                  .arg(chosen.fileName()),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                return;
+            if (!chosen.exists() && request_.fileMustExist) {
+                host_.showBox(this, QMessageBox::Warning, windowTitle(),
+                              QStringLiteral("Soubor %1 neexistuje.").arg(chosen.fileName()),
+                              QMessageBox::Ok);
+                return;
+            }
             if (!chosen.exists()) {
                 if (request_.pathMustExist && !chosen.absoluteDir().exists()) {
                     host_.showBox(this, QMessageBox::Warning, windowTitle(),

@@ -247,5 +247,37 @@ TEST_F(PlayTest, VolbyCheckMarksFollowTheGame) {
     EXPECT_FALSE(shown("Button4"));
 }
 
+TEST_F(PlayTest, SavedGameComesBackThroughTheGameMenu) {
+    const QString file = QString::fromStdString(dir.file("hra.ulo"));
+    auto pick = [&file](QFileDialog& dialog) {
+        dialog.selectFile(file);
+        QMetaObject::invokeMethod(&dialog, "accept");
+    };
+    trigger("I2");  // no completion: one digit stays one digit
+    popUp(2, 2, "N72");
+    button("Button1")->click();
+    script.fileChoices.push_back(pick);
+    trigger("N8");
+    ASSERT_EQ(script.fileDialogs.size(), 1u);
+    EXPECT_EQ(script.fileDialogs[0].title, QStringLiteral("uložené rozpracované úlohy"));
+    EXPECT_EQ(script.fileDialogs[0].nameFilters, QStringList{QStringLiteral("uložené (*.ulo)")});
+
+    popUp(3, 2, "N91");
+    // Saving over the file asks first; No keeps the file as it was.
+    script.fileChoices.push_back(pick);
+    script.answers = {QMessageBox::No};
+    trigger("N8");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text, QStringLiteral("Soubor hra.ulo již existuje. Přepsat jej?"));
+
+    script.fileChoices.push_back(pick);
+    trigger("N9");
+    EXPECT_EQ(digits(), QStringLiteral("7   "));
+    EXPECT_EQ(square(2, 2)->background(), kAquaSquare);
+    EXPECT_EQ(square(2, 2)->x(), 60);  // a loaded board stands 8 pixels further left
+    EXPECT_TRUE(shown("Label16"));
+    EXPECT_TRUE(shown("Button3"));
+}
+
 }  // namespace
 }  // namespace krizovky::testing
