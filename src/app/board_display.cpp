@@ -55,6 +55,9 @@ void Game::loadTask() {
 }
 
 void Game::releaseSquares(int rows, int columns) {
+    // Every board build, a task's or a saved game's, starts here: the digits
+    // of the board that follows are counted afresh at its first write.
+    emptyEntries_.reset();
     if (!board_.boardBuilt) {
         board_.boardBuilt = true;
         return;
@@ -69,7 +72,7 @@ SquareLook Game::newSquare(int row, int column, int left) const {
     SquareLook look;
     look.exists = true;
     look.visible = true;
-    look.caption = " ";
+    look.caption.assign(1, ' ');
     look.left = left;
     look.top = 30 * row;
     switch (cell.kind) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,7 @@
 #include "model/board.h"
 #include "model/combination_table.h"
 #include "play/level.h"
+#include "solver/solver.h"
 
 namespace krizovky {
 
@@ -19,8 +22,9 @@ namespace krizovky {
 // The window draws screen() and taskListScreen() after each call; everything
 // modal goes through the Host. Handlers that stand for a click on a square
 // take its row and column; they do nothing for a square that is not an entry
-// square of the board, as a click on nothing does nothing.
-class Game : private UndoActions {
+// square of the board, as a click on nothing does nothing. While the solver
+// runs, every handler but "přeruš" does nothing.
+class Game : private UndoActions, private SolverSteps {
   public:
     explicit Game(Host& host) : host_(host) {}
 
@@ -37,7 +41,9 @@ class Game : private UndoActions {
     // task called selectedTaskName() and builds a fresh board from it. A load
     // that fails leaves the board and its game as they were.
     void loadTask();
-    void H1Click() { loadTask(); }
+    void H1Click() {
+        if (!solving()) loadTask();
+    }
 
     // The one way to colour a square: a colour, or kNaturalColour.
     void paintSquare(int row, int column, Colour colour);
@@ -49,8 +55,12 @@ class Game : private UndoActions {
     // The second half of "&Načti": the bytes of the chosen file, named by
     // fileName (Windows-1250) in a refusal.
     void loadSavedGame(std::string_view bytes, const std::string& fileName);
-    void N8Click() { saveGame(); }
-    void N9Click() { loadGame(); }
+    void N8Click() {
+        if (!solving()) saveGame();
+    }
+    void N9Click() {
+        if (!solving()) loadGame();
+    }
 
     // "&Výběr úlohy": shows the task list for the board.
     void N1Click();
@@ -85,6 +95,22 @@ class Game : private UndoActions {
     void N7Click();  // "160"
     void I2Click();  // "&Doplňovat"
     void K1Click();  // "&Kontrolovat"
+
+    // The solver: "70" under "&IQ" asks "Mám dotaz!" and after " jsem trouba"
+    // runs ProTrouby, which restarts the task, writes the forced squares and
+    // searches for the rest visibly, square by square, yielding to the window
+    // after every placement. "přeruš" stops it after a Yes.
+    void N71Click();
+    void ProTrouby();
+    void Button5Click();
+    bool solving() const { return screen_.solverRunning; }
+    // How the latest solve ended and what its search did.
+    struct SolveReport {
+        SolveEnd end = SolveEnd::kSolved;
+        long placements = 0;  // digits the search wrote, also those taken back
+        long backtracks = 0;
+    };
+    const SolveReport& lastSolve() const { return lastSolve_; }
 
     // The one way a digit reaches the board (0 erases). Checks it when
     // "&Kontrolovat" is on, records it when asked, shows it, and ends the game
@@ -141,6 +167,15 @@ class Game : private UndoActions {
     void restoreMove(const Move& move) override;
     void historyEmptied() override;
 
+    // The solver's steps and its end.
+    std::string_view selectForSolver(int row, int column) override;
+    bool enterForSolver(int row, int column, int digit, bool byPlayer) override;
+    void undoForSolver() override;
+    void afterPlacement() override;
+    void reportUnsolvable() override;
+    void restoreOptions();
+    void selectSquare(int row, int column);  // Label1Click without its guard
+
     Host& host_;
     Board board_;
     CombinationTable table_;
@@ -158,6 +193,21 @@ class Game : private UndoActions {
     DigitSet allowedDigits_ = 0;
     std::string solverCandidates_;  // the allowed digits for the solver, "137"
     bool terminate_ = false;
+    // Empty entry squares of the board, counted at the first write after each
+    // board build; says when a write has filled the board.
+    std::optional<int> emptyEntries_;
+
+    // The solver's run: the options it puts back, its search, its clock.
+    struct KeptOptions {
+        Level level = Level::k100;
+        bool checking = true;
+        bool autoFill = true;
+    } kept_;
+    SolverSearch* search_ = nullptr;
+    std::chrono::steady_clock::time_point solveStart_;
+    long shownSeconds_ = 0;
+    int placementsSinceClock_ = 0;
+    SolveReport lastSolve_;
 };
 
 }  // namespace krizovky

@@ -71,23 +71,23 @@ void Game::highlightMark(int mark) {
 }
 
 void Game::Button1Click() {
-    if (screen_.button1) setMark();
+    if (screen_.button1 && !solving()) setMark();
 }
 
 void Game::Button2Click() {
-    if (screen_.button2) undoStep();
+    if (screen_.button2 && !solving()) undoStep();
 }
 
 void Game::Button3Click() {
-    if (screen_.button3) undoToMark();
+    if (screen_.button3 && !solving()) undoToMark();
 }
 
 void Game::Label16Click(int mark) {
-    if (mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark]) highlightMark(mark);
+    if (mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark] && !solving()) highlightMark(mark);
 }
 
 void Game::Label16DblClick(int mark) {
-    if (mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark]) removeMark(mark);
+    if (mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark] && !solving()) removeMark(mark);
 }
 
 }  // namespace krizovky

@@ -32,6 +32,9 @@ class Host {
     // A failed operation, shown with the system's text ("File not found").
     virtual void failure(std::string_view text) = 0;
     virtual bool askYesNo(std::string_view text) = 0;
+    // The dialog "Mám dotaz!" that "70" opens: true for " jsem trouba", false
+    // for "byl to omyl", the Escape key or closing it.
+    virtual bool confirmSolver() = 0;
     virtual std::optional<std::string> chooseFile(const FileDialog& dialog) = 0;
     virtual void processEvents() = 0;
     virtual void repaintSquare(int row, int column) = 0;  // at once, not at the next event

@@ -10,7 +10,23 @@
 
 namespace krizovky {
 
+namespace {
+
+int emptyEntryCount(const Board& board) {
+    int empty = 0;
+    for (int r = 1; r <= board.rowCount; ++r)
+        for (int c = 1; c <= board.colCount; ++c)
+            empty += board.at(r, c).kind == kEntry && board.at(r, c).digit == 0;
+    return empty;
+}
+
+}  // namespace
+
 void Game::Label1Click(int row, int column) {
+    if (!solving()) selectSquare(row, column);
+}
+
+void Game::selectSquare(int row, int column) {
     if (!board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
 
@@ -52,7 +68,7 @@ void Game::Label1Click(int row, int column) {
 }
 
 void Game::PopupMenu1Popup(int row, int column) {
-    if (!board_.isEntry(row, column)) return;
+    if (solving() || !board_.isEntry(row, column)) return;
     popup_ = {row, column};
     Label1Click(row, column);
     for (int d = 1; d <= 9; ++d)
@@ -64,7 +80,7 @@ void Game::PopupMenu1Popup(int row, int column) {
 }
 
 void Game::N11Click(int digit) {
-    if (digit < 1 || digit > 9 || !screen_.digitItemEnabled[digit]) return;
+    if (solving() || digit < 1 || digit > 9 || !screen_.digitItemEnabled[digit]) return;
     // The pop-up has made the square under the pointer the current one; a
     // change of Level to "160" since then leaves no square to write into.
     if (current_.none()) return;
@@ -75,14 +91,14 @@ void Game::N11Click(int digit) {
 }
 
 void Game::vyma1Click() {
-    if (popup_.none()) return;
+    if (solving() || popup_.none()) return;
     const BoardSquare square = popup_;
     Label1Click(square.row, square.column);
     enterDigit(square.row, square.column, 0, true, true);
 }
 
 void Game::Label1DblClick(int row, int column) {
-    if (!board_.isEntry(row, column)) return;
+    if (solving() || !board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
     if (level_ != Level::k100 || current_.none()) return;
     int single = 0;
@@ -111,11 +127,13 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     Cell& cell = board_.at(row, column);
     if (record) history_.recordMove(row, column, byPlayer, cell.digit);
     screen_.square(row, column).caption = digit == 0 ? " " : std::string(1, char('0' + digit));
+    if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
+    *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
     if (level_ == Level::k70) host_.repaintSquare(row, column);
     screen_.button2 = true;
     screen_.button1 = true;
-    if (boardFilled(board_)) endOfGame();
+    if (*emptyEntries_ == 0) endOfGame();
     return true;
 }
 
@@ -148,7 +166,7 @@ void Game::checkBoard(bool fromButton) {
 }
 
 void Game::Button4Click() {
-    if (screen_.button4) checkBoard(true);
+    if (screen_.button4 && !solving()) checkBoard(true);
 }
 
 void Game::endOfGame() {
@@ -161,6 +179,7 @@ void Game::endOfGame() {
 }
 
 void Game::Z1Click() {
+    if (solving()) return;
     level_ = Level::k100;
     screen_.menu.z1 = true;
     screen_.menu.n7 = false;
@@ -168,6 +187,7 @@ void Game::Z1Click() {
 }
 
 void Game::N3Click() {
+    if (solving()) return;
     level_ = Level::k130;
     screen_.menu.z1 = false;
     screen_.menu.n3 = true;
@@ -176,6 +196,7 @@ void Game::N3Click() {
 }
 
 void Game::N7Click() {
+    if (solving()) return;
     level_ = Level::k160;
     screen_.menu.z1 = false;
     screen_.menu.n3 = false;
@@ -191,11 +212,13 @@ void Game::N7Click() {
 }
 
 void Game::I2Click() {
+    if (solving()) return;
     autoFillOn_ = !autoFillOn_;
     screen_.menu.i2 = !screen_.menu.i2;
 }
 
 void Game::K1Click() {
+    if (solving()) return;
     screen_.menu.k1 = !screen_.menu.k1;
     if (screen_.panel1) screen_.button4 = !screen_.menu.k1;
 }

@@ -76,6 +76,13 @@ struct MainScreen {
     bool button3 = false;  // "zpět ke značce"
     bool button4 = false;  // " proveď kontroly"
 
+    // The solver at work: the time since its search began above the board,
+    // "přeruš" to stop it, and every other command of the window off.
+    bool solverRunning = false;
+    bool label36 = false;
+    std::string label36Caption;  // "0:00:00"
+    bool button5 = false;        // "přeruš"
+
     // The hint panels right of the board and their lists, one string a line
     // (Windows-1250). The lists show their design texts until first filled.
     bool panel2 = false;  // "vodorovně:" with memo1, the across combinations

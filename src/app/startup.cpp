@@ -35,6 +35,9 @@ void Game::FormCreate(const std::string& executablePath, std::string_view record
 }
 
 void Game::FormDestroy() {
+    // A search under way ends at its next yield instead of going on without
+    // a window.
+    if (search_ != nullptr) search_->requestStop();
     releaseSquares(board_.rowCount, board_.colCount);
     terminate_ = true;
 }

@@ -6,6 +6,7 @@
 namespace krizovky {
 
 void Game::N1Click() {
+    if (solving()) return;
     selectedTaskName_.clear();
     screen_.label20 = false;
     taskListForEditor_ = false;
@@ -13,6 +14,7 @@ void Game::N1Click() {
 }
 
 void Game::S1Click() {
+    if (solving()) return;
     FileDialog dialog;
     dialog.title = cp1250FromUtf8("soubory s e zadáním úloh");
     dialog.filterName = cp1250FromUtf8("úlohy");
@@ -60,12 +62,14 @@ void Game::fillTaskList(bool reportErrors) {
 }
 
 void Game::selectListedTask(int index) {
+    if (solving()) return;
     if (index < 0 || index >= static_cast<int>(taskList_.items.size())) return;
     taskList_.selected = index;
     taskList_.label1 = taskList_.items[index];
 }
 
 void Game::chooseListedTask() {
+    if (solving()) return;
     if (taskList_.selected < 0 || taskList_.selected >= static_cast<int>(taskList_.items.size()))
         return;
     selectedTaskName_ = taskList_.items[taskList_.selected];

@@ -47,6 +47,18 @@ std::string completeCombinationFile() {
 }
 
 void CombinationTable::load(std::string_view bytes) {
+    // A failed load keeps the records read before the failure, and the index
+    // of exactly those.
+    try {
+        readRecords(bytes);
+    } catch (...) {
+        buildIndex();
+        throw;
+    }
+    buildIndex();
+}
+
+void CombinationTable::readRecords(std::string_view bytes) {
     count_ = 0;
     slots_[0] = Combination{};
     std::size_t records = bytes.size() / kCombinationRecordSize;
@@ -72,9 +84,36 @@ void CombinationTable::load(std::string_view bytes) {
     }
 }
 
-void CombinationTable::loadFile(const std::string& path) { load(readFileBytes(path)); }
+void CombinationTable::loadFile(const std::string& path) {
+    load(readFileBytes(path));
+}
+
+void CombinationTable::buildIndex() {
+    index_.fill(IndexEntry{});
+    for (int i = 1; i <= kCombinationSlots + 1; ++i)
+        digitSets_[i - 1] = slot(i).digitSet;
+    for (int i = 1; i <= count_; ++i) {
+        const Combination& c = slot(i);
+        if (c.digitCount >= kIndexedCounts) continue;
+        IndexEntry& entry = index_[c.digitCount * 256 + c.sum];
+        // The first group of a pair is the one the scan finds.
+        if (entry.count != 0) continue;
+        const auto group = scan(c.sum, c.digitCount);
+        entry = {static_cast<std::uint16_t>(group->first),
+                 static_cast<std::uint16_t>(group->count)};
+    }
+}
 
 std::optional<CombinationTable::Group> CombinationTable::lookup(int sum, int digitCount) const {
+    if (digitCount >= 0 && digitCount < kIndexedCounts && sum >= 0 && sum <= 255) {
+        const IndexEntry entry = index_[digitCount * 256 + sum];
+        if (entry.count == 0) return std::nullopt;
+        return Group{entry.first, entry.count};
+    }
+    return scan(sum, digitCount);
+}
+
+std::optional<CombinationTable::Group> CombinationTable::scan(int sum, int digitCount) const {
     for (int i = 1; i <= count_; ++i) {
         const Combination& c = slot(i);
         if (c.digitCount != digitCount || c.sum != sum) continue;

@@ -35,7 +35,7 @@ std::string completeCombinationFile();
 // 1..combinationCount(); slot combinationCount() + 1 is the terminator with
 // count and sum 0. Records of the same (count, sum) stand together as a group.
 class CombinationTable {
-public:
+  public:
     struct Group {
         int first = 0;  // slot of the group's first record
         int count = 0;  // records in the group
@@ -50,14 +50,30 @@ public:
 
     int combinationCount() const { return count_; }
     const Combination& slot(int i) const { return slots_.at(i - 1); }
+    // slot(i).digitSet, from a compact copy for the hints of every click.
+    DigitSet digitSetOf(int i) const { return digitSets_.at(i - 1); }
 
     // The first group of records with this sum and count, scanning from slot 1;
-    // nothing when no record matches.
+    // nothing when no record matches. Counts below 16 are answered from an
+    // index made when the table is loaded.
     std::optional<Group> lookup(int sum, int digitCount) const;
 
-private:
+  private:
+    void readRecords(std::string_view bytes);
+    void buildIndex();
+    std::optional<Group> scan(int sum, int digitCount) const;
+
+    static constexpr int kIndexedCounts = 16;
+    struct IndexEntry {
+        std::uint16_t first = 0;
+        std::uint16_t count = 0;  // 0: no group
+    };
+
     std::array<Combination, kCombinationSlots + 1> slots_{};
     int count_ = 0;
+    // What scan gives for (count, sum), at count * 256 + sum.
+    std::array<IndexEntry, kIndexedCounts * 256> index_{};
+    std::array<DigitSet, kCombinationSlots + 1> digitSets_{};
 };
 
 }  // namespace krizovky

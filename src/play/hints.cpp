@@ -21,7 +21,7 @@ GroupUnion groupUnion(const CombinationTable& table, int sum, int length, DigitS
     if (!group) return result;
     result.group = *group;
     for (int i = group->first; i < group->first + group->count; ++i) {
-        const DigitSet digits = table.slot(i).digitSet;
+        const DigitSet digits = table.digitSetOf(i);
         if ((used & digits) == used) result.digits |= digits;
     }
     return result;
@@ -72,9 +72,15 @@ Hints computeHints(const Board& board, const CombinationTable& table, Level leve
     if (square.digit != 0 && (common & digitBit(square.digit)) != 0)
         hints.allowed |= digitBit(square.digit);
 
-    for (int d = 1; d <= 9; ++d)
-        if (hints.allowed & digitBit(d))
-            hints.allowedText += formatSum(d, level == Level::k70 ? 1 : 2);
+    // At 70 the digits alone, as the solver takes them; the player is shown
+    // each after a blank.
+    for (int d = 1; d <= 9; ++d) {
+        if (!(hints.allowed & digitBit(d))) continue;
+        if (level == Level::k70)
+            hints.allowedText += static_cast<char>('0' + d);
+        else
+            hints.allowedText += formatSum(d, 2);
+    }
     if (level == Level::k70) return hints;
 
     hints.across = listCombinations(table, ua.group, hints.acrossUsed, level, hints.allowed);

@@ -4,6 +4,10 @@
 //   krizovky-tool play TASKFILE NAME   a game of NAME driven by the player's
 //                                      events on standard input
 //   krizovky-tool show-saved FILE      what a saved game file holds
+//   krizovky-tool solve TASKFILE NAME [--limit N]
+//                                      the solver of "70" on NAME, with its
+//                                      counts and the board it leaves
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -34,7 +38,8 @@ int usage() {
         "usage: krizovky-tool list TASKFILE\n"
         "       krizovky-tool show TASKFILE NAME\n"
         "       krizovky-tool play TASKFILE NAME < EVENTS\n"
-        "       krizovky-tool show-saved FILE");
+        "       krizovky-tool show-saved FILE\n"
+        "       krizovky-tool solve TASKFILE NAME [--limit N]");
 }
 
 int list(const std::string& path) {
@@ -121,6 +126,74 @@ int showSaved(const std::string& path) {
     return 0;
 }
 
+// The window's side of a solve: "Mám dotaz!" is answered " jsem trouba", and
+// at the limit's placement "přeruš" is pressed and answered Yes.
+class SolveHost : public HeadlessHost {
+  public:
+    Game* game = nullptr;
+    long limit = 0;  // 0: no limit
+    long placements = 0;
+
+    bool confirmSolver() override { return true; }
+    bool askYesNo(std::string_view) override { return true; }
+    // The solver yields once after every placement.
+    void processEvents() override {
+        if (limit > 0 && ++placements == limit) game->Button5Click();
+    }
+};
+
+const char* endText(SolveEnd end) {
+    switch (end) {
+        case SolveEnd::kSolved:
+            return "solved";
+        case SolveEnd::kUnsolvable:
+            return "unsolvable";
+        case SolveEnd::kStopped:
+            return "stopped";
+    }
+    return "?";
+}
+
+int solve(const std::string& path, const std::string& utf8Name, long limit) {
+    std::string name, error;
+    if (!findTask(path, utf8Name, name, error)) return fail(error);
+
+    SolveHost host;
+    Game game(host);
+    host.game = &game;
+    host.limit = limit;
+    game.FormCreate(executablePath(), completeCombinationFile());
+    game.setTaskFilePath(path);
+    // Chosen in the task list, as the player chooses it.
+    game.N1Click();
+    game.fillTaskList(true);
+    const auto& items = game.taskListScreen().items;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == name) {
+            game.selectListedTask(static_cast<int>(i));
+            game.chooseListedTask();
+            break;
+        }
+    if (host.lastFailure) return fail(*host.lastFailure);
+    if (game.selectedTaskName() != name) return fail("no task named \"" + utf8Name + "\"");
+
+    game.N71Click();
+    const Game::SolveReport& report = game.lastSolve();
+    std::printf("%s\nplacements %ld\nbacktracks %ld\nmoves %d\n", endText(report.end),
+                report.placements, report.backtracks, game.history().moveCount);
+    printBoard(game.board());
+    return 0;
+}
+
+// A positive number of placements.
+std::optional<long> limitOf(const std::string& text) {
+    long value = 0;
+    const char* last = text.data() + text.size();
+    auto [end, error] = std::from_chars(text.data(), last, value);
+    if (end != last || error != std::errc() || value < 1) return std::nullopt;
+    return value;
+}
+
 int play(const std::string& path, const std::string& utf8Name) {
     std::string name, error;
     if (!findTask(path, utf8Name, name, error)) return fail(error);
@@ -135,5 +208,9 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "show") return show(args[1], args[2]);
     if (args.size() == 3 && args[0] == "play") return play(args[1], args[2]);
     if (args.size() == 2 && args[0] == "show-saved") return showSaved(args[1]);
+    if (args.size() == 3 && args[0] == "solve") return solve(args[1], args[2], 0);
+    if (args.size() == 5 && args[0] == "solve" && args[3] == "--limit") {
+        if (auto limit = limitOf(args[4])) return solve(args[1], args[2], *limit);
+    }
     return usage();
 }

@@ -60,6 +60,8 @@ class ScriptHost : public Host {
         print("question", text);
         return true;
     }
+    // "Mám dotaz!" is answered " jsem trouba".
+    bool confirmSolver() override { return true; }
     // The file the script names for the next dialog; cancelled without one.
     std::optional<std::string> nextFile;
 
@@ -242,8 +244,12 @@ class EventRunner {
                 game_.Label16Click(numbers_[0]);
             else
                 game_.Label16DblClick(numbers_[0]);
+        } else if (event == "solve") {
+            // "70", answered " jsem trouba": the solve runs to its end.
+            if (auto wrong = readNumbers({})) return wrong;
+            game_.N71Click();
         } else if (event == "level") {
-            // Only the three items of "&IQ"; "70" starts the solver, no event here.
+            // The three Levels of "&IQ"; "70" is the event solve.
             if (args_.size() != 1) return "expects 1 number";
             if (args_[0] == "100")
                 game_.Z1Click();

@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
 #include "ui/task_list_dialog.h"
 
@@ -11,11 +12,22 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     form1_ = std::make_unique<TForm1>(game_, changed, executablePath);
     host_.attach(form1_.get());
     form2_ = std::make_unique<TForm2>(game_, changed);
+    btnBottomDlg_ = std::make_unique<TBtnBottomDlg>(form1_.get());
+    host_.attachConfirmDialog(btnBottomDlg_.get());
+    // Between the solver's placements the windows show its progress, and
+    // take no other command until it ends.
+    host_.onYield([this] {
+        form1_->showSolverProgress();
+        form2_->setEnabled(!game_.solving());
+    });
     refresh();
 }
 
 Application::~Application() {
     host_.attach(nullptr);
+    host_.attachConfirmDialog(nullptr);
+    host_.onYield({});
+    btnBottomDlg_.reset();
     form2_.reset();
     form1_.reset();
 }
@@ -35,7 +47,10 @@ void Application::refresh() {
     do {
         refreshAgain_ = false;
         if (form1_) form1_->showScreen();
-        if (form2_) form2_->showScreen();
+        if (form2_) {
+            form2_->showScreen();
+            form2_->setEnabled(!game_.solving());
+        }
     } while (refreshAgain_);
     refreshing_ = false;
 }

@@ -8,6 +8,7 @@
 
 namespace krizovky::ui {
 
+class TBtnBottomDlg;
 class TForm1;
 class TForm2;
 
@@ -30,12 +31,14 @@ class Application {
     QtHost& host() { return host_; }
     TForm1& mainWindow() { return *form1_; }
     TForm2& taskList() { return *form2_; }
+    TBtnBottomDlg& confirmDialog() { return *btnBottomDlg_; }
 
   private:
     QtHost host_;
     Game game_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TBtnBottomDlg> btnBottomDlg_;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

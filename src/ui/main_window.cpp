@@ -125,6 +125,10 @@ void TForm1::createOptionsMenu() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
+    // "70" starts the solver; it is no Level to keep and never checked.
+    QAction* n71 = iq->addAction(QStringLiteral("70"));
+    n71->setObjectName(QStringLiteral("N71"));
+    connect(n71, &QAction::triggered, this, &TForm1::N71Click);
     z1_ = add(iq, "Z1", QStringLiteral("100"), &TForm1::Z1Click);
     n3_ = add(iq, "N3", QStringLiteral("130"), &TForm1::N3Click);
     n7_ = add(iq, "N7", QStringLiteral("160"), &TForm1::N7Click);
@@ -185,6 +189,19 @@ void TForm1::createBoardPanel(QWidget* form) {
 
     createMarkSwatches();
     createLegends();
+
+    // The solver's time since its search began: yellow bold on olive.
+    label36_ = new QLabel(panel1_);
+    label36_->setObjectName(QStringLiteral("Label36"));
+    label36_->setGeometry(96, 8, 57, 16);
+    label36_->setAlignment(Qt::AlignCenter);
+    label36_->setFont(pixelFont("DejaVu Sans", 12, true));
+    label36_->setAutoFillBackground(true);
+    QPalette olive = label36_->palette();
+    olive.setColor(QPalette::Window, toQColor(kOlive));
+    olive.setColor(QPalette::WindowText, toQColor(kYellow));
+    label36_->setPalette(olive);
+    label36_->hide();
 }
 
 void TForm1::connectSquare(SquareWidget* square) {
@@ -270,6 +287,7 @@ void TForm1::createButtons(QWidget* form) {
     button1_ = add("Button1", QStringLiteral("nastav značku"), 384, &TForm1::Button1Click);
     button3_ = add("Button3", QStringLiteral("zpět ke značce"), 416, &TForm1::Button3Click);
     button4_ = add("Button4", QStringLiteral(" proveď kontroly"), 448, &TForm1::Button4Click);
+    button5_ = add("Button5", QStringLiteral("přeruš"), 480, &TForm1::Button5Click);
 }
 
 void TForm1::FormCreate(const std::string& executablePath) {
@@ -297,8 +315,29 @@ void TForm1::showScreen() {
     button2_->setVisible(screen.button2);
     button3_->setVisible(screen.button3);
     button4_->setVisible(screen.button4);
+    showSolverProgress();
     showHintPanels();
     showMenus();
+}
+
+void TForm1::showSolverProgress() {
+    const MainScreen& screen = game_.screen();
+    label36_->setText(fromCp1250(screen.label36Caption));
+    label36_->setVisible(screen.label36);
+    button5_->setVisible(screen.button5);
+
+    // While the solver searches, only "přeruš" answers; everything else waits.
+    const bool idle = !screen.solverRunning;
+    if (commandsEnabled_ == idle) return;
+    commandsEnabled_ = idle;
+    menuBar()->setEnabled(idle);
+    for (QWidget* control : {button1_, button2_, button3_, button4_})
+        control->setEnabled(idle);
+    for (int mark = 1; mark <= 4; ++mark)
+        swatches_[mark]->setEnabled(idle);
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            squares_[r][c]->setEnabled(idle);
 }
 
 void TForm1::showHintPanels() {
@@ -426,6 +465,16 @@ void TForm1::Label16Click(int mark) {
 
 void TForm1::Label16DblClick(int mark) {
     game_.Label16DblClick(mark);
+    changed_();
+}
+
+void TForm1::N71Click() {
+    game_.N71Click();
+    changed_();
+}
+
+void TForm1::Button5Click() {
+    game_.Button5Click();
     changed_();
 }
 

@@ -78,6 +78,10 @@ class TForm1 : public QMainWindow {
     void N7Click();  // "160"
     void I2Click();  // "&Doplňovat"
     void K1Click();  // "&Kontrolovat"
+    // "70": after "Mám dotaz!" the program solves the task itself, visibly;
+    // "přeruš" stops it.
+    void N71Click();
+    void Button5Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +100,12 @@ class TForm1 : public QMainWindow {
     void showGauge();
     void showHintPanels();
     void showMenus();
+
+  public:
+    // The solver's clock and "přeruš", drawn between its placements.
+    void showSolverProgress();
+
+  private:
     void fitLabel20();
 
     Game& game_;
@@ -121,6 +131,9 @@ class TForm1 : public QMainWindow {
     QPushButton* button2_ = nullptr;
     QPushButton* button3_ = nullptr;
     QPushButton* button4_ = nullptr;
+    QPushButton* button5_ = nullptr;  // "přeruš"
+    QLabel* label36_ = nullptr;       // the solver's time
+    bool commandsEnabled_ = true;     // off while the solver searches
 
     QMenu* popupMenu1_ = nullptr;
     std::array<QAction*, 10> digitItems_{};  // N11..N91 as the digits 1..9

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
 #include "ui/text_convert.h"
 
@@ -40,10 +41,10 @@ class FileChoiceDialog : public QFileDialog {
         if (!files.isEmpty()) {
             const QFileInfo chosen(files.first());
             if (chosen.exists() && request_.forSaving &&
-                host_.showBox(this, QMessageBox::Question, windowTitle(),
-                              QStringLiteral("Soubor %1 již existuje. Přepsat jej?")
-                                  .arg(chosen.fileName()),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                host_.showBox(
+                    this, QMessageBox::Question, windowTitle(),
+                    QStringLiteral("Soubor %1 již existuje. Přepsat jej?").arg(chosen.fileName()),
+                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
                 return;
             if (!chosen.exists() && request_.fileMustExist) {
                 host_.showBox(this, QMessageBox::Warning, windowTitle(),
@@ -125,6 +126,12 @@ bool QtHost::askYesNo(std::string_view text) {
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtHost::confirmSolver() {
+    if (confirmDialog_ == nullptr) return false;
+    runModal(*confirmDialog_);
+    return confirmDialog_->result() == QDialog::Accepted;
+}
+
 std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {
     FileChoiceDialog dialog(defaultParent(), *this, request);
     runModal(dialog);
@@ -135,6 +142,7 @@ std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {
 }
 
 void QtHost::processEvents() {
+    if (onYield_) onYield_();
     QCoreApplication::processEvents();
 }
 

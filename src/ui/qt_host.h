@@ -9,6 +9,7 @@ class QDialog;
 
 namespace krizovky::ui {
 
+class TBtnBottomDlg;
 class TForm1;
 
 // The library's modal requests as Qt message boxes and file dialogs, and its
@@ -25,11 +26,16 @@ class QtHost : public Host {
     // The window whose squares and gauge the repaints reach; none before it
     // exists.
     void attach(TForm1* mainWindow) { mainWindow_ = mainWindow; }
+    // The dialog "Mám dotaz!" that confirmSolver shows.
+    void attachConfirmDialog(TBtnBottomDlg* dialog) { confirmDialog_ = dialog; }
+    // Run first whenever the game lets the windows handle pending events.
+    void onYield(std::function<void()> yield) { onYield_ = std::move(yield); }
 
     void message(std::string_view text) override;
     void error(std::string_view text) override;
     void failure(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
+    bool confirmSolver() override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void processEvents() override;
     void repaintSquare(int row, int column) override;
@@ -47,6 +53,8 @@ class QtHost : public Host {
 
     ModalRunner runner_;
     TForm1* mainWindow_ = nullptr;
+    TBtnBottomDlg* confirmDialog_ = nullptr;
+    std::function<void()> onYield_;
 };
 
 }  // namespace krizovky::ui

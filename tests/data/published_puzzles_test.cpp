@@ -2,7 +2,8 @@
 // player would: at "IQ" 100, each empty square gets its solution digit from
 // the pop-up menu, with the immediate check and the completion of runs on.
 // The solution digit must always be offered, never refused, and the last
-// square must bring the congratulation. Skipped where the puzzles are absent.
+// square must bring the congratulation. Then lets the solver of "70" solve
+// each of them. Skipped where the puzzles are absent.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -71,6 +72,49 @@ TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
         ++played;
     }
     EXPECT_EQ(played, 687);
+}
+
+// The solver of "70" on the published puzzles, stopped as "přeruš" answered
+// Yes stops it, right after its 100,000th placement: all but ten end solved,
+// with the published solution.
+TEST(PublishedPuzzles, TheSolverSolvesAllButTenWithinAHundredThousandPlacements) {
+    if (!std::filesystem::exists(kPuzzles + ".kri")) GTEST_SKIP() << "no puzzles at " << kPuzzles;
+    const long limit = 100000;
+    const auto solutions = readSolutions();
+    int solved = 0, stopped = 0;
+    for (const auto& [name, solution] : solutions) {
+        SCOPED_TRACE(name);
+        testing::ScriptedHost host;
+        Game game(host);
+        game.FormCreate("krizovky", completeCombinationFile());
+        game.setTaskFilePath(kPuzzles + ".kri");
+        game.setSelectedTaskName(name);
+        game.loadTask();
+        long placements = 0;
+        host.pendingEvents = [&] {
+            if (++placements != limit) return;
+            host.answers.push_back(true);
+            game.Button5Click();
+        };
+        host.confirmations.push_back(true);
+        game.N71Click();
+        ASSERT_EQ(game.lastSolve().placements, placements);
+        if (game.lastSolve().end == SolveEnd::kStopped) {
+            EXPECT_EQ(placements, limit);
+            ++stopped;
+            continue;
+        }
+        ASSERT_EQ(game.lastSolve().end, SolveEnd::kSolved);
+        for (int r = 1; r <= kBoardSize; ++r)
+            for (int c = 1; c <= kBoardSize; ++c)
+                if (solution[r - 1][c - 1] != '.') {
+                    ASSERT_EQ(game.board().at(r, c).digit, solution[r - 1][c - 1] - '0')
+                        << r << " " << c;
+                }
+        ++solved;
+    }
+    EXPECT_EQ(solved, 677);
+    EXPECT_EQ(stopped, 10);
 }
 
 }  // namespace

@@ -499,5 +499,20 @@ TEST_F(ShippedTasksTest, NumberedNamesGiveTheSizeAndSortFromSmallToLarge) {
     }
 }
 
+// The hard tasks of the solver's benchmarks, tests/data/hard.kri: sound
+// tasks with one solution each, whatever the solver makes of them.
+TEST(HardTasks, AreWellFormedWithExactlyOneSolution) {
+    const std::string path = std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri";
+    const std::vector<std::string> names = readTaskNames(path);
+    EXPECT_EQ(names.size(), 3u);
+    for (const std::string& name : names) {
+        Board board;
+        ASSERT_TRUE(readTask(path, name, board)) << utf8FromCp1250(name);
+        for (const std::string& problem : problemsOf(board))
+            ADD_FAILURE() << utf8FromCp1250(name) << ": " << problem;
+        EXPECT_EQ(SolutionCounter(board).count(), 1) << utf8FromCp1250(name);
+    }
+}
+
 }  // namespace
 }  // namespace krizovky

@@ -78,7 +78,8 @@ TEST(CombinationTable, GroupEndsAtTheLastRecordEvenForThePairOfTheTerminator) {
 
 TEST(CombinationTable, SlotLimits) {
     std::string full;
-    for (int i = 0; i < 512; ++i) full += record(1, i % 200, "1");
+    for (int i = 0; i < 512; ++i)
+        full += record(1, i % 200, "1");
     CombinationTable table;
     EXPECT_EQ(errorOfLoading(full, table), "");
     EXPECT_EQ(table.combinationCount(), 512);
@@ -97,6 +98,39 @@ TEST(CombinationTable, TextLongerThanNineIsARangeError) {
     EXPECT_EQ(table.slot(2).digitCount, 0);
     std::string letter = record(1, 1, "A");
     EXPECT_EQ(errorOfLoading(letter, table), kRangeCheckError);
+}
+
+TEST(CombinationTable, LookupFindsWhatAWalkOverTheSlotsFinds) {
+    // Pairs in no order, split groups, counts of 16 and more, sums of any byte;
+    // then a load that fails halfway.
+    std::string bytes;
+    for (unsigned i = 0, seed = 1; i < 512; ++i) {
+        seed = seed * 1103515245 + 12345;
+        bytes += record(int(seed >> 16) % 20, i % 3 ? int(seed % 8) : int(seed >> 8) % 256, "1");
+    }
+    std::string bad = record(1, 1, "1");
+    bad[2] = 10;
+    for (const std::string& file : {bytes, bytes.substr(0, 200 * kCombinationRecordSize) + bad}) {
+        CombinationTable table;
+        errorOfLoading(file, table);
+        for (int count = -1; count <= 21; ++count)
+            for (int sum = -1; sum <= 256; ++sum) {
+                int first = 1, n = 0;
+                auto is = [&](int i) {
+                    return i <= table.combinationCount() && table.slot(i).digitCount == count &&
+                           table.slot(i).sum == sum;
+                };
+                while (first <= table.combinationCount() && !is(first))
+                    ++first;
+                while (is(first + n))
+                    ++n;
+                const auto group = table.lookup(sum, count);
+                ASSERT_EQ(group.has_value(), n > 0) << count << " " << sum;
+                if (group) {
+                    EXPECT_EQ(std::pair(group->first, group->count), std::pair(first, n));
+                }
+            }
+    }
 }
 
 // The file the build writes beside the program.

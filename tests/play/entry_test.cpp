@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "history/saved_game.h"
 #include "model/text.h"
 #include "support/game_fixture.h"
 
@@ -130,6 +131,30 @@ TEST(Completion, MissingDigitOfTenOrMoreIsNotWrittenAndOnlyTheLastTryDecides) {
     EXPECT_EQ(g.board().at(2, 3).digit, 0);
     EXPECT_EQ(g.history().moveCount, 2);
     EXPECT_TRUE(f.host.messages.empty());
+}
+
+TEST(Completion, TheLastSquareEndsTheGameOnEveryBoardItWasBuiltFrom) {
+    GameFixture f;  // the example: 7 1 over 9 2
+    f.choose("priklad");
+    Game& g = f.game;
+    g.I2Click();
+    auto write = [&](int row, int column, int digit) {
+        g.PopupMenu1Popup(row, column);
+        g.N11Click(digit);
+    };
+    write(2, 2, 7);
+    write(2, 3, 1);
+    write(3, 2, 9);
+    const std::string saved = encodeSavedGame(g.board(), g.history());
+    write(3, 3, 2);
+    g.Button2Click();
+    write(3, 3, 2);  // full again after the undo
+    g.H1Click();
+    write(2, 2, 7);  // a fresh board, then a saved game with one square open
+    g.loadSavedGame(saved, "g.ulo");
+    write(3, 3, 2);
+    EXPECT_EQ(f.host.messages,
+              std::vector<std::string>(3, text("Celou křížovku jste úspěšně vyřešil, gratuluji!")));
 }
 
 TEST(DoubleClick, WritesTheSingleAllowedDigitAt100Only) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +21,11 @@ class ScriptedHost : public Host {
     std::vector<FileDialog> dialogs;
     std::deque<bool> answers;                      // for askYesNo; No when empty
     std::deque<std::optional<std::string>> files;  // for chooseFile; cancel when empty
+    std::deque<bool> confirmations;                // for confirmSolver; "byl to omyl" when empty
+    int solverDialogs = 0;
     int eventsProcessed = 0;
+    // The window's pending events, handled at each processEvents.
+    std::function<void()> pendingEvents;
     int gaugeRepaints = 0;
     std::vector<std::pair<int, int>> repaintedSquares;
 
@@ -34,6 +39,13 @@ class ScriptedHost : public Host {
         answers.pop_front();
         return answer;
     }
+    bool confirmSolver() override {
+        ++solverDialogs;
+        if (confirmations.empty()) return false;
+        bool answer = confirmations.front();
+        confirmations.pop_front();
+        return answer;
+    }
     std::optional<std::string> chooseFile(const FileDialog& dialog) override {
         dialogs.push_back(dialog);
         if (files.empty()) return std::nullopt;
@@ -41,7 +53,10 @@ class ScriptedHost : public Host {
         files.pop_front();
         return file;
     }
-    void processEvents() override { ++eventsProcessed; }
+    void processEvents() override {
+        ++eventsProcessed;
+        if (pendingEvents) pendingEvents();
+    }
     void repaintSquare(int row, int column) override { repaintedSquares.emplace_back(row, column); }
     void repaintGauge() override { ++gaugeRepaints; }
 };

@@ -21,6 +21,7 @@
 #include "support/task_text.h"
 #include "support/temp_dir.h"
 #include "ui/application.h"
+#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
 #include "ui/task_list_dialog.h"
 
@@ -58,7 +59,9 @@ class ModalScript {
     std::vector<ShownFileDialog> fileDialogs;
     std::deque<QMessageBox::StandardButton> answers;            // an OK box needs none
     std::deque<std::function<void(QFileDialog&)>> fileChoices;  // cancel when empty
-    std::function<void()> whileBoxShown;                        // looks at the windows behind a box
+    std::deque<bool> confirmations;  // "Mám dotaz!": true " jsem trouba"; "byl to omyl" when empty
+    int confirmShown = 0;
+    std::function<void()> whileBoxShown;  // looks at the windows behind a box
 
     ui::QtHost::ModalRunner runner() {
         return [this](QDialog& dialog) { run(dialog); };
@@ -77,6 +80,14 @@ class ModalScript {
             QAbstractButton* button = box->button(answer);
             ASSERT_NE(button, nullptr) << "the box has no button the script answers with";
             button->click();
+            return;
+        }
+        if (auto* confirm = qobject_cast<ui::TBtnBottomDlg*>(&dialog)) {
+            ++confirmShown;
+            const bool yes = !confirmations.empty() && confirmations.front();
+            if (!confirmations.empty()) confirmations.pop_front();
+            const char* name = yes ? "OKBtn" : "CancelBtn";
+            confirm->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
             return;
         }
         if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {

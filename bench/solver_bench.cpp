@@ -1,0 +1,104 @@
+// Speed of the solver of "70" without a window: one solve of a freshly loaded
+// task, the forced squares included, in placements a second. The window's
+// side costs nothing here: the Host repaints and yields to nobody.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/game.h"
+#include "app/headless_host.h"
+#include "model/combination_table.h"
+#include "model/task_list.h"
+#include "model/text.h"
+
+namespace {
+
+using namespace krizovky;
+
+const std::string kHardTasks = std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri";
+const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko.kri";
+
+// " jsem trouba" to the dialog, and "přeruš" answered Yes at the limit's
+// placement (0: no limit).
+class SolverHost : public HeadlessHost {
+  public:
+    Game* game = nullptr;
+    long limit = 0;
+    long placements = 0;
+
+    bool confirmSolver() override { return true; }
+    bool askYesNo(std::string_view) override { return true; }
+    void processEvents() override {
+        if (++placements == limit) game->Button5Click();
+    }
+};
+
+struct SolverGame {
+    SolverHost host;
+    Game game{host};
+
+    SolverGame(const std::string& taskFile, const std::string& name, long limit = 0) {
+        host.game = &game;
+        host.limit = limit;
+        game.FormCreate("krizovky", completeCombinationFile());
+        game.setTaskFilePath(taskFile);
+        game.setSelectedTaskName(name);
+        game.loadTask();
+    }
+
+    // One solve from the bare task, loaded again outside the timing; the
+    // placements it made.
+    long solve(benchmark::State& state) {
+        state.PauseTiming();
+        game.loadTask();
+        host.placements = 0;
+        state.ResumeTiming();
+        game.N71Click();
+        return game.lastSolve().placements;
+    }
+};
+
+void reportPlacements(benchmark::State& state, long placements) {
+    state.counters["placements"] =
+        benchmark::Counter(static_cast<double>(placements), benchmark::Counter::kIsRate);
+    state.counters["per_solve"] =
+        benchmark::Counter(static_cast<double>(placements), benchmark::Counter::kAvgIterations);
+}
+
+// The tasks of tests/data/hard.kri, each solved to its end.
+void BM_SolveHardTask(benchmark::State& state) {
+    const std::vector<std::string> names = readTaskNames(kHardTasks);
+    const std::string& name = names.at(static_cast<std::size_t>(state.range(0)));
+    SolverGame solver(kHardTasks, name);
+    state.SetLabel(utf8FromCp1250(name));
+    long placements = 0;
+    for (auto _ : state) {
+        placements += solver.solve(state);
+        if (solver.game.lastSolve().end != SolveEnd::kSolved) state.SkipWithError("not solved");
+    }
+    reportPlacements(state, placements);
+}
+BENCHMARK(BM_SolveHardTask)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Every published puzzle, stopped after 100,000 placements as "přeruš" stops
+// it: a mix of easy and hard searches.
+void BM_SolvePublishedPuzzles(benchmark::State& state) {
+    if (!std::filesystem::exists(kPuzzles)) {
+        state.SkipWithError("no published puzzles beside the project");
+        return;
+    }
+    std::vector<std::unique_ptr<SolverGame>> games;
+    for (const std::string& name : readTaskNames(kPuzzles))
+        games.push_back(std::make_unique<SolverGame>(kPuzzles, name, 100000));
+    long placements = 0;
+    for (auto _ : state)
+        for (auto& solver : games)
+            placements += solver->solve(state);
+    reportPlacements(state, placements);
+}
+BENCHMARK(BM_SolvePublishedPuzzles)->Unit(benchmark::kMillisecond);
+
+}  // namespace

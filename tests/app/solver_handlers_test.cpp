@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "model/text.h"
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+using testing::smallTask;
+using Squares = std::vector<std::pair<int, int>>;
+
+// Across 13 and 23 over three squares, down 10, 16 and 10 over two; solved by
+// 2 7 4 over 8 9 6. Forced: (3, 3), where 23 and 16 share only the 9, then
+// (2, 3) with the 7. The search lists (2, 2), (2, 4), (3, 2), (3, 4); its 1 in
+// (2, 2) leaves (2, 4) nothing (13 needs a 5 there, which 10 down never
+// takes), so it steps back once and goes on with 2.
+const std::string kOneStepBack = smallTask({"0,0/10,0/16,0/10", "13/0,2,2,2", "23/0,2,2,2"});
+// Every write of that solve, each repainted at once.
+const Squares kWrites = {{3, 3}, {2, 3}, {2, 2}, {2, 2}, {2, 2}, {2, 4}, {3, 2}, {3, 4}};
+
+struct SolverTest : ::testing::Test {
+    GameFixture f{kOneStepBack};
+    Game& g = f.game;
+    const MainScreen& s = g.screen();
+
+    void SetUp() override {
+        f.choose("t");
+        g.N3Click();  // the player's options, to come back after every solve
+        g.K1Click();
+        g.I2Click();
+    }
+    void solve() {
+        f.host.confirmations.push_back(true);
+        g.N71Click();
+    }
+    std::string rows() const {
+        std::string digits;
+        for (int r = 2; r <= 3; ++r)
+            for (int c = 2; c <= 4; ++c)
+                digits += char('0' + g.board().at(r, c).digit);
+        return digits;
+    }
+    void expectOptionsBack() const {
+        EXPECT_EQ(g.level(), Level::k130);
+        EXPECT_FALSE(g.checkingOn() || g.autoFillOn());
+        EXPECT_FALSE(s.solverRunning || s.label36 || s.button5);
+        EXPECT_FALSE(s.button1 || s.button2 || s.button3);
+    }
+};
+
+TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers) {
+    f.host.pendingEvents = [&] {  // after each placement
+        EXPECT_TRUE(s.solverRunning && s.label36 && s.button5 && s.label36Caption == "0:00:00");
+        EXPECT_TRUE(g.level() == Level::k70 && g.checkingOn() && !g.autoFillOn());
+    };
+    solve();
+    EXPECT_EQ(f.host.eventsProcessed, 5);
+    EXPECT_EQ(rows(), "274896");
+    EXPECT_EQ(f.host.repaintedSquares, kWrites);
+    EXPECT_EQ(g.lastSolve().placements, 5);
+    EXPECT_EQ(g.lastSolve().backtracks, 1);
+    EXPECT_TRUE(f.host.messages.empty());  // no congratulation at "70"
+    expectOptionsBack();
+
+    // Two automatic Moves, then one Move of the player per placement kept:
+    // after the player's erasure, one undo per placement, then the two.
+    ASSERT_EQ(g.history().moveCount, 6);
+    EXPECT_EQ(g.history().move(2).byPlayer, 0);
+    EXPECT_EQ(g.history().move(3).byPlayer, 1);
+    g.PopupMenu1Popup(3, 4);
+    g.vyma1Click();
+    std::vector<std::string> undone;
+    for (int click = 0; click < 6; ++click) {
+        g.Button2Click();
+        undone.push_back(rows());
+    }
+    EXPECT_EQ(undone, (std::vector<std::string>{"274896", "274890", "274090", "270090", "070090",
+                                                "000000"}));
+}
+
+TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
+    f.host.answers = {false, false, true};
+    f.host.pendingEvents = [&] {
+        g.Label1Click(2, 2);
+        g.PopupMenu1Popup(2, 2);
+        g.N11Click(9);
+        g.Button2Click();
+        g.Z1Click();
+        g.K1Click();
+        g.H1Click();
+        g.N1Click();
+        g.N71Click();
+        g.Button5Click();  // "přeruš": No, No, Yes
+    };
+    solve();
+    EXPECT_EQ(f.host.questions,
+              std::vector<std::string>(
+                  3, cp1250FromUtf8("Chcete skutečně ukončit proces hledání řešení?")));
+    EXPECT_EQ(f.host.solverDialogs, 1);
+    EXPECT_EQ(g.lastSolve().end, SolveEnd::kStopped);
+    // The digits written so far stay, on the board and in the history.
+    EXPECT_EQ(rows(), "274090");
+    EXPECT_EQ(g.history().moveCount, 4);
+    expectOptionsBack();
+}
+
+TEST_F(SolverTest, APlayersGameIsRestartedFirst) {
+    g.PopupMenu1Popup(3, 4);
+    g.N11Click(5);
+    g.Button1Click();
+    solve();
+    EXPECT_EQ(f.host.repaintedSquares, kWrites);
+    EXPECT_EQ(rows(), "274896");
+    EXPECT_EQ(g.history().markCount, 0);
+    EXPECT_EQ(g.board().at(3, 4).mark, 0);
+    // The restart ran with checking on; " proveď kontroly" comes back with the
+    // player's checking off.
+    EXPECT_TRUE(s.button4);
+}
+
+TEST_F(SolverTest, WithoutATaskAnEntrySquareOrAConfirmationNothingChanges) {
+    g.N71Click();  // "byl to omyl"
+    g.N1Click();   // no task chosen
+    solve();
+    GameFixture empty(smallTask({"0,0/3", "0"}));
+    empty.choose("t");
+    empty.host.confirmations.push_back(true);
+    empty.game.N71Click();
+    EXPECT_EQ(f.host.solverDialogs, 2);
+    EXPECT_EQ(f.host.messages, std::vector<std::string>{cp1250FromUtf8(
+                                   "Tuto úroveň je možno zvolit jen pokud je vybrána úloha!")});
+    EXPECT_EQ(empty.host.messages,
+              std::vector<std::string>{cp1250FromUtf8("Úloha nemá žádné políčko k vyplnění!")});
+    expectOptionsBack();
+}
+
+TEST(Solver, ForcedSquaresAloneOrNoSolution) {
+    GameFixture example;  // 7 1 over 9 2, every square forced
+    example.choose("priklad");
+    example.host.confirmations.push_back(true);
+    example.game.N71Click();
+    EXPECT_EQ(example.game.lastSolve().end, SolveEnd::kSolved);
+    EXPECT_EQ(example.host.eventsProcessed, 0);
+    EXPECT_EQ(example.game.history().moveCount, 4);
+    EXPECT_EQ(example.game.history().move(4).byPlayer, 0);
+
+    // Rows 1 + 2 and 8 + 9 under two columns of 9. The forced 8 leaves the
+    // square beside it nothing; the search tries 1 and 2 and steps back to
+    // the bare task.
+    GameFixture none(smallTask({"0,0/9,0/9", "3/0,2,2", "17/0,2,2"}));
+    none.choose("t");
+    none.game.K1Click();
+    none.host.confirmations.push_back(true);
+    none.game.N71Click();
+    EXPECT_EQ(none.host.messages,
+              std::vector<std::string>{cp1250FromUtf8("Tato úloha není řešitelná!")});
+    EXPECT_EQ(none.game.lastSolve().end, SolveEnd::kUnsolvable);
+    EXPECT_EQ(none.host.repaintedSquares,
+              (Squares{{3, 2}, {2, 2}, {2, 3}, {2, 3}, {2, 2}, {3, 2}}));
+    EXPECT_EQ(none.game.history().moveCount, 0);
+    EXPECT_EQ(none.game.screen().square(3, 2).caption, " ");
+    EXPECT_FALSE(none.game.checkingOn());
+}
+
+}  // namespace
+}  // namespace krizovky

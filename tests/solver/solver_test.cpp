@@ -1,0 +1,99 @@
+#include "solver/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/task_reader.h"
+
+namespace krizovky {
+namespace {
+
+using Squares = std::vector<std::pair<int, int>>;
+
+Board boardOf(const std::vector<std::string>& rows) {
+    std::vector<std::string> lines{"@t"};
+    for (const std::string& row : rows)
+        lines.push_back(row + ",0*15");
+    lines.resize(kBoardSize + 1, "0*15");
+    Board board;
+    EXPECT_TRUE(readTaskLines(lines, "t", board));
+    deriveRuns(board);
+    return board;
+}
+
+Squares squaresOf(const std::vector<SearchEntry>& list) {
+    Squares squares;
+    for (const SearchEntry& entry : list)
+        squares.emplace_back(entry.row, entry.col);
+    return squares;
+}
+
+TEST(SearchList, SpreadsByRunsLookingDownBeforeUpAndLeavesOutWhatItDoesNotReach) {
+    // A U whose right arm is reached from row 3 by looking up, and an island
+    // in rows 6 and 7 joined to nothing. The sums play no part in the order.
+    Board u = boardOf({"0,0/1,0/1,0,0/1,0/1", "1/0,2,2,1/0,2,2", "1/0,2,2,2,2,2", "0", "0,0/1,0/1",
+                       "1/0,2,2", "1/0,2,2"});
+    EXPECT_EQ(squaresOf(buildSearchList(u)),
+              (Squares{{2, 2}, {2, 3}, {3, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}, {2, 5}, {2, 6}}));
+    // Squares with digits still spread, and are left out at the end.
+    u.at(2, 2).digit = 4;
+    u.at(3, 5).digit = 1;
+    EXPECT_EQ(squaresOf(buildSearchList(u)),
+              (Squares{{2, 3}, {3, 2}, {3, 3}, {3, 4}, {3, 6}, {2, 5}, {2, 6}}));
+
+    // (4, 4) has unlisted squares above and below: the runs of the one below
+    // come first and list the one above.
+    const Board comb = boardOf(
+        {"0,0/1,0,0,0", "1/0,2,0,0/1,0/1", "1/0,2,1/1,2,2", "1/0,2,2,2,2", "1/0,2,1/0,2,2"});
+    EXPECT_EQ(squaresOf(buildSearchList(comb)), (Squares{{2, 2},
+                                                         {3, 2},
+                                                         {4, 2},
+                                                         {5, 2},
+                                                         {4, 3},
+                                                         {4, 4},
+                                                         {4, 5},
+                                                         {5, 4},
+                                                         {5, 5},
+                                                         {3, 4},
+                                                         {3, 5}}));
+    EXPECT_TRUE(buildSearchList(boardOf({"0,0/3", "0"})).empty());
+}
+
+// The game's side as a table of allowed and refused digits.
+struct TableSteps : SolverSteps {
+    std::map<int, std::string> allowed, refused;  // by 10 * row + column
+    std::string trace;
+
+    std::string_view selectForSolver(int row, int column) override {
+        trace += "?" + std::to_string(10 * row + column) + " ";
+        return allowed[10 * row + column];
+    }
+    bool enterForSolver(int row, int column, int digit, bool) override {
+        const bool accepted =
+            refused[10 * row + column].find(char('0' + digit)) == std::string::npos;
+        trace += std::to_string(10 * row + column) + (accepted ? "=" : "!") +
+                 std::to_string(digit) + " ";
+        return accepted;
+    }
+    void undoForSolver() override { trace += "undo "; }
+    void afterPlacement() override {}
+    void reportUnsolvable() override { trace += "unsolvable"; }
+};
+
+TEST(Search, PassesOverRefusedDigitsAndTakesCandidatesAfreshOnEachArrival) {
+    TableSteps steps;
+    steps.allowed = {{22, "12"}, {23, "345"}};
+    steps.refused = {{23, "345"}};
+    SolverSearch search({SearchEntry{{}, 0, 0, 2, 2}, SearchEntry{{}, 0, 0, 2, 3}}, steps);
+    EXPECT_EQ(search.run(), SolveEnd::kUnsolvable);
+    EXPECT_EQ(steps.trace,
+              "?22 22=1 ?23 23!3 23!4 23!5 undo 22=2 ?23 23!3 23!4 23!5 undo undo unsolvable");
+    EXPECT_EQ(search.placements(), 2);
+    EXPECT_EQ(search.backtracks(), 3);
+}
+
+}  // namespace
+}  // namespace krizovky
