@@ -34,6 +34,14 @@ std::map<std::string, std::vector<std::string>> readSolutions() {
     return solutions;
 }
 
+// A game started as the program starts, with the named puzzle loaded.
+void startOn(Game& game, const std::string& name) {
+    game.FormCreate("krizovky", completeCombinationFile());
+    game.setTaskFilePath(kPuzzles + ".kri");
+    game.setSelectedTaskName(name);
+    game.loadTask();
+}
+
 TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
     if (!std::filesystem::exists(kPuzzles + ".kri")) GTEST_SKIP() << "no puzzles at " << kPuzzles;
     const auto solutions = readSolutions();
@@ -46,10 +54,7 @@ TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
         ASSERT_EQ(solution.size(), 15u);
         testing::ScriptedHost host;
         Game game(host);
-        game.FormCreate("krizovky", completeCombinationFile());
-        game.setTaskFilePath(kPuzzles + ".kri");
-        game.setSelectedTaskName(name);
-        game.loadTask();
+        startOn(game, name);
         for (int r = 1; r <= kBoardSize; ++r) {
             for (int c = 1; c <= kBoardSize; ++c) {
                 const char wanted = solution[r - 1][c - 1];
@@ -86,10 +91,7 @@ TEST(PublishedPuzzles, TheSolverSolvesAllButTenWithinAHundredThousandPlacements)
         SCOPED_TRACE(name);
         testing::ScriptedHost host;
         Game game(host);
-        game.FormCreate("krizovky", completeCombinationFile());
-        game.setTaskFilePath(kPuzzles + ".kri");
-        game.setSelectedTaskName(name);
-        game.loadTask();
+        startOn(game, name);
         long placements = 0;
         host.pendingEvents = [&] {
             if (++placements != limit) return;

@@ -7,30 +7,13 @@
 
 #include "model/file_layer.h"
 #include "model/text.h"
-#include "support/game_fixture.h"
+#include "support/free_play.h"
 
 namespace krizovky {
 namespace {
 
-using testing::GameFixture;
-using testing::smallTask;
-
-struct SavedGameTest : ::testing::Test {
-    GameFixture f{smallTask({"0,0/30,0/30,0/30,0/30", "30/0,2,2,2,2", "30/0,2,2,2,2"})};
-    Game& g = f.game;
-    const MainScreen& s = g.screen();
-    const MoveHistory& h = g.history();
+struct SavedGameTest : testing::FreePlay {
     std::string file = f.dir.file("hra.ulo");
-    void SetUp() override {
-        f.choose("t");
-        g.K1Click();
-        g.I2Click();
-        g.N3Click();
-    }
-    void write(int row, int column, int digit) {
-        g.PopupMenu1Popup(row, column);
-        g.N11Click(digit);
-    }
     void save(const std::string& path) {
         f.host.files.push_back(path);
         g.N8Click();

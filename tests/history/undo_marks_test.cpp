@@ -1,33 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "support/game_fixture.h"
+#include "support/free_play.h"
 
 namespace krizovky {
 namespace {
 
-using testing::GameFixture;
-using testing::smallTask;
-
-// Eight squares in two rows, played with the checks and the completion off so
-// that any digit lands where it is put.
-struct HistoryTest : ::testing::Test {
-    GameFixture f{smallTask({"0,0/30,0/30,0/30,0/30", "30/0,2,2,2,2", "30/0,2,2,2,2"})};
-    Game& g = f.game;
-    const MainScreen& s = g.screen();
-    const MoveHistory& h = g.history();
-    void SetUp() override {
-        f.choose("t");
-        g.K1Click();
-        g.I2Click();
-        g.N3Click();
-    }
-    void write(int row, int column, int digit) {
-        g.PopupMenu1Popup(row, column);
-        g.N11Click(digit);
-    }
-    int digit(int row, int column) { return g.board().at(row, column).digit; }
-    int mark(int row, int column) { return g.board().at(row, column).mark; }
-};
+// The history's cases on a board where any digit lands where it is put.
+using HistoryTest = testing::FreePlay;
 
 TEST_F(HistoryTest, UndoBringsBackOverwrittenAndErasedDigits) {
     write(2, 2, 5);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "support/game_fixture.h"
+
+namespace krizovky::testing {
+
+// Eight squares in two rows, played at "130" with the checks and the
+// completion off, so that any digit lands where it is put.
+struct FreePlay : ::testing::Test {
+    GameFixture f{smallTask({"0,0/30,0/30,0/30,0/30", "30/0,2,2,2,2", "30/0,2,2,2,2"})};
+    Game& g = f.game;
+    const MainScreen& s = g.screen();
+    const MoveHistory& h = g.history();
+
+    void SetUp() override {
+        f.choose("t");
+        g.K1Click();
+        g.I2Click();
+        g.N3Click();
+    }
+    // The digit from the square's pop-up menu.
+    void write(int row, int column, int digit) {
+        g.PopupMenu1Popup(row, column);
+        g.N11Click(digit);
+    }
+    int digit(int row, int column) const { return g.board().at(row, column).digit; }
+    int mark(int row, int column) const { return g.board().at(row, column).mark; }
+};
+
+}  // namespace krizovky::testing
