@@ -33,8 +33,8 @@ test: build
 fuzz: setup
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DKRIZOVKY_FUZZ=ON -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_SANITIZE=OFF -DKRIZOVKY_BENCHMARKS=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target saved_game_fuzz
-	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) saved_game
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target saved_game_fuzz structure_fuzz
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) saved_game structure
 
 bench: build
 	./$(BUILD)/bench/krizovky_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true

@@ -11,6 +11,10 @@
 # 130, then back at IQ 100 a click on row 7, column 2 for its hints and
 # " proveď kontroly".
 #
+# Then docs/rules.png, docs/text-editor.png and docs/about.png: the windows of
+# "Pravidla", "Editace - Text" (on the build's task file) and "O hře" as their
+# menu items open them.
+#
 # Builds nothing; run it after the build (make screenshot). BUILD names the
 # build folder, build by default.
 set -euo pipefail
@@ -33,3 +37,7 @@ mkdir -p docs
 # The picture is taken from the window's own drawing, so no display is needed.
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/screenshot.png "$@"
 echo "wrote docs/screenshot.png"
+for window in rules text-editor about; do
+    QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" --window "$window" "docs/$window.png"
+    echo "wrote docs/$window.png"
+done

@@ -9,6 +9,8 @@
 #include "app/data_files.h"
 #include "app/host.h"
 #include "app/screen.h"
+#include "app/task_editor.h"
+#include "app/text_editor.h"
 #include "history/move_history.h"
 #include "history/undo.h"
 #include "model/board.h"
@@ -66,11 +68,19 @@ class Game : private UndoActions, private SolverSteps {
     void N1Click();
     // "&Soubor úloh": chooses another task file.
     void S1Click();
+    // "&Formulář" under "&Editace": shows the task editor window.
+    void F1Click();
+    // "&Text" under "&Editace": the current task file as text, when it exists.
+    void T1Click() {
+        if (!solving()) textEditor_.open(taskFilePath_);
+    }
 
     // The task list window.
     void fillTaskList(bool reportErrors);  // on creation, showing and activation
     void selectListedTask(int index);      // a click on a name
-    void chooseListedTask();               // double click, " vybráno", a click on the name label
+    // Double click, " vybráno", a click on the name label: loads the task onto
+    // the board, or into the task editor's grid when the editor opened the list.
+    void chooseListedTask();
     void cancelTaskList();                 // "zruš"
     void closeTaskList();                  // the window's own close button: only hidden
 
@@ -129,6 +139,10 @@ class Game : private UndoActions, private SolverSteps {
     void highlightMark(int mark);
 
     const MainScreen& screen() const { return screen_; }
+    TaskEditor& editor() { return editor_; }
+    const TaskEditor& editor() const { return editor_; }
+    TaskTextEditor& textEditor() { return textEditor_; }
+    const TaskTextEditor& textEditor() const { return textEditor_; }
     const TaskListScreen& taskListScreen() const { return taskList_; }
     const Board& board() const { return board_; }
     const CombinationTable& combinations() const { return table_; }
@@ -151,6 +165,8 @@ class Game : private UndoActions, private SolverSteps {
     void setSelectedTaskName(std::string name) { selectedTaskName_ = std::move(name); }
 
   private:
+    friend class TaskEditor;  // shares the file names, the chosen task and the task list
+
     // Takes the squares of a board of that size off the screen; the first
     // build of a run has none to take.
     void releaseSquares(int rows, int columns);
@@ -208,6 +224,10 @@ class Game : private UndoActions, private SolverSteps {
     long shownSeconds_ = 0;
     int placementsSinceClock_ = 0;
     SolveReport lastSolve_;
+
+    TaskEditor editor_{*this};
+    // A save in the text editor shows its names in the task list at once.
+    TaskTextEditor textEditor_{host_, [this] { fillTaskList(false); }};
 };
 
 }  // namespace krizovky

@@ -31,6 +31,10 @@ void Game::S1Click() {
     selectedTaskName_.clear();
 }
 
+void Game::F1Click() {
+    if (!solving()) editor_.show();
+}
+
 void Game::fillTaskList(bool reportErrors) {
     if (taskFilePath_.empty()) return;
     std::vector<std::string> names;
@@ -77,7 +81,10 @@ void Game::chooseListedTask() {
     screen_.label20 = true;
     taskList_.label1 = selectedTaskName_;
     taskList_.visible = false;
-    loadTask();
+    if (taskListForEditor_)
+        editor_.Vyzvedni();
+    else
+        loadTask();
 }
 
 void Game::closeTaskList() {

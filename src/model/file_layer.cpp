@@ -19,7 +19,53 @@ namespace {
     throw RunError(std::strerror(error));
 }
 
+WriteStep faultStep = WriteStep::kNone;
+int faultError = 0;
+
+// The error number of an injected fault at this step, or 0.
+int injected(WriteStep step) {
+    return faultStep == step ? faultError : 0;
+}
+
+// Writes bytes to the open file fd (named temporary) and renames it over
+// path; on failure the temporary file is removed.
+void finishReplacing(int fd, const std::string& temporary, const std::string& path,
+                     std::string_view bytes) {
+    auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        fail(error);
+    };
+    if (int error = injected(WriteStep::kWrite)) abandon(error);
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            abandon(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) abandon(errno);
+    if (::close(fd) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        fail(error);
+    }
+    int error = injected(WriteStep::kRename);
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        fail(error);
+    }
+}
+
 }  // namespace
+
+void injectWriteFault(WriteStep step, int error) {
+    faultStep = step;
+    faultError = error;
+}
 
 std::string readFileBytes(const std::string& path) {
     return readFileStart(path, std::string::npos);
@@ -48,39 +94,30 @@ std::string readFileStart(const std::string& path, std::size_t limit) {
 
 void writeFileReplacing(const std::string& path, std::string_view bytes) {
     if (path.empty()) throw RunError(kFileNotFound);
+    if (int error = injected(WriteStep::kCreate)) fail(error);
     std::string temporary = path + ".XXXXXX";
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) fail(errno);
-    auto abandon = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        fail(error);
-    };
     // mkstemp makes the file for its owner alone; a saved file is as readable
     // as any other file the user writes.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    if (::fchmod(fd, 0666 & ~mask) != 0) abandon(errno);
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            abandon(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) abandon(errno);
-    if (::close(fd) != 0) {
+    if (::fchmod(fd, 0666 & ~mask) != 0) {
         int error = errno;
+        ::close(fd);
         ::unlink(temporary.c_str());
         fail(error);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        int error = errno;
-        ::unlink(temporary.c_str());
-        fail(error);
-    }
+    finishReplacing(fd, temporary, path, bytes);
+}
+
+void writeFileThrough(const std::string& path, const std::string& workPath,
+                      std::string_view bytes) {
+    if (path.empty() || workPath.empty()) throw RunError(kFileNotFound);
+    if (int error = injected(WriteStep::kCreate)) fail(error);
+    int fd = ::open(workPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) fail(errno);
+    finishReplacing(fd, workPath, path, bytes);
 }
 
 bool fileExists(const std::string& path) {

@@ -22,6 +22,18 @@ std::string readFileStart(const std::string& path, std::size_t limit);
 // system's text.
 void writeFileReplacing(const std::string& path, std::string_view bytes);
 
+// The same through a work file of a given name: bytes are written to
+// workPath, which is then renamed over path. A failure removes the work file
+// and leaves the file at path as it was.
+void writeFileThrough(const std::string& path, const std::string& workPath,
+                      std::string_view bytes);
+
 bool fileExists(const std::string& path);
+
+// For tests: the step of the next replacing writes that fails with the given
+// error number, as a full disk or a lost folder would make it fail;
+// WriteStep::kNone for none.
+enum class WriteStep { kNone, kCreate, kWrite, kRename };
+void injectWriteFault(WriteStep step, int error);
 
 }  // namespace krizovky

@@ -7,6 +7,9 @@
 //   krizovky-tool solve TASKFILE NAME [--limit N]
 //                                      the solver of "70" on NAME, with its
 //                                      counts and the board it leaves
+//   krizovky-tool generate STRUCTUREFILE NUMBER [COUNT]
+//                                      COUNT tasks generated from task number
+//                                      NUMBER, as a task file on standard output
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -22,6 +25,7 @@
 #include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/text.h"
+#include "tools/generate.h"
 #include "tools/play.h"
 
 namespace {
@@ -39,7 +43,8 @@ int usage() {
         "       krizovky-tool show TASKFILE NAME\n"
         "       krizovky-tool play TASKFILE NAME < EVENTS\n"
         "       krizovky-tool show-saved FILE\n"
-        "       krizovky-tool solve TASKFILE NAME [--limit N]");
+        "       krizovky-tool solve TASKFILE NAME [--limit N]\n"
+        "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT]");
 }
 
 int list(const std::string& path) {
@@ -211,6 +216,15 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "solve") return solve(args[1], args[2], 0);
     if (args.size() == 5 && args[0] == "solve" && args[3] == "--limit") {
         if (auto limit = limitOf(args[4])) return solve(args[1], args[2], *limit);
+    }
+    if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
+        long count = 1;
+        if (args.size() == 4) {
+            const char* last = args[3].data() + args[3].size();
+            auto [end, error] = std::from_chars(args[3].data(), last, count);
+            if (end != last || error != std::errc() || count < 0) return usage();
+        }
+        return generateTasks(args[1], args[2], count);
     }
     return usage();
 }

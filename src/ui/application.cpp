@@ -1,8 +1,12 @@
 #include "ui/application.h"
 
+#include "ui/about_box.h"
 #include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
+#include "ui/rules_window.h"
+#include "ui/task_editor_window.h"
 #include "ui/task_list_dialog.h"
+#include "ui/text_editor_window.h"
 
 namespace krizovky::ui {
 
@@ -11,7 +15,20 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     auto changed = [this] { refresh(); };
     form1_ = std::make_unique<TForm1>(game_, changed, executablePath);
     host_.attach(form1_.get());
+    aboutBox_ = std::make_unique<TAboutBox>();
     form2_ = std::make_unique<TForm2>(game_, changed);
+    form3_ = std::make_unique<TForm3>(game_.fileNames().programBase + "PRA");
+    form4_ = std::make_unique<TForm4>(game_, changed);
+    auto bringUp = [](QWidget* window) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    };
+    QObject::connect(form1_.get(), &TForm1::rulesRequested, form3_.get(),
+                     [this, bringUp] { bringUp(form3_.get()); });
+    QObject::connect(form1_.get(), &TForm1::aboutRequested, aboutBox_.get(),
+                     [this, bringUp] { bringUp(aboutBox_.get()); });
+    form5_ = std::make_unique<TForm5>(game_, changed);
     btnBottomDlg_ = std::make_unique<TBtnBottomDlg>(form1_.get());
     host_.attachConfirmDialog(btnBottomDlg_.get());
     // Between the solver's placements the windows show its progress, and
@@ -28,7 +45,11 @@ Application::~Application() {
     host_.attachConfirmDialog(nullptr);
     host_.onYield({});
     btnBottomDlg_.reset();
+    form5_.reset();
+    form4_.reset();
+    form3_.reset();
     form2_.reset();
+    aboutBox_.reset();
     form1_.reset();
 }
 
@@ -47,6 +68,8 @@ void Application::refresh() {
     do {
         refreshAgain_ = false;
         if (form1_) form1_->showScreen();
+        if (form4_) form4_->showScreen();
+        if (form5_) form5_->showScreen();
         if (form2_) {
             form2_->showScreen();
             form2_->setEnabled(!game_.solving());

@@ -105,9 +105,25 @@ void TForm1::createMenu() {
     add("N9", QStringLiteral("&Načti"), &TForm1::N9Click);
     game->addSeparator()->setObjectName(QStringLiteral("N4"));
     add("S1", QStringLiteral("&Soubor úloh"), &TForm1::S1Click);
+    QMenu* editing = game->addMenu(QStringLiteral("&Editace"));
+    editing->setObjectName(QStringLiteral("E1"));
+    QAction* text = editing->addAction(QStringLiteral("&Text"));
+    text->setObjectName(QStringLiteral("T1"));
+    connect(text, &QAction::triggered, this, &TForm1::T1Click);
+    QAction* form = editing->addAction(QStringLiteral("&Formulář"));
+    form->setObjectName(QStringLiteral("F1"));
+    connect(form, &QAction::triggered, this, &TForm1::F1Click);
     game->addSeparator()->setObjectName(QStringLiteral("N5"));
     add("k2", QStringLiteral("&Konec"), &TForm1::FormDestroy);
     createOptionsMenu();
+    QMenu* information = menuBar()->addMenu(QStringLiteral("&Informace"));
+    information->setObjectName(QStringLiteral("I1"));
+    QAction* rules = information->addAction(QStringLiteral("&Pravidla"));
+    rules->setObjectName(QStringLiteral("O1"));
+    connect(rules, &QAction::triggered, this, &TForm1::O1Click);
+    QAction* about = information->addAction(QStringLiteral("&O hře"));
+    about->setObjectName(QStringLiteral("N2"));
+    connect(about, &QAction::triggered, this, &TForm1::I1Click);
 }
 
 void TForm1::createOptionsMenu() {
@@ -405,6 +421,24 @@ void TForm1::N8Click() {
 void TForm1::N9Click() {
     game_.N9Click();
     changed_();
+}
+
+void TForm1::F1Click() {
+    game_.F1Click();
+    changed_();
+}
+
+void TForm1::T1Click() {
+    game_.T1Click();
+    changed_();
+}
+
+void TForm1::O1Click() {
+    emit rulesRequested();
+}
+
+void TForm1::I1Click() {
+    emit aboutRequested();
 }
 
 void TForm1::S1Click() {

@@ -51,6 +51,10 @@ class TForm1 : public QMainWindow {
     void N8Click();  // "&Ulož"
     void N9Click();  // "&Načti"
     void S1Click();  // "&Soubor úloh"
+    void F1Click();  // "&Formulář" under "&Editace"
+    void T1Click();  // "&Text" under "&Editace"
+    void O1Click();  // "&Pravidla"
+    void I1Click();  // "&O hře"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void FormDestroy();
@@ -82,6 +86,11 @@ class TForm1 : public QMainWindow {
     // "přeruš" stops it.
     void N71Click();
     void Button5Click();
+
+  signals:
+    // "&Pravidla" and "&O hře": the windows that show them answer.
+    void rulesRequested();
+    void aboutRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,10 @@
 //
 //   krizovky-screenshot OUTPUT.png [TASK NAME [STEP...]]
 //
+// or of one of the smaller windows as its menu item opens it:
+//
+//   krizovky-screenshot --window rules|text-editor|about OUTPUT.png
+//
 // Without a name the first task of the list is taken. The steps are played
 // in order, each as the player would do it in the window:
 //
@@ -27,12 +31,15 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/rules_window.h"
 #include "ui/square_widget.h"
 #include "ui/task_list_dialog.h"
 #include "ui/text_convert.h"
+#include "ui/text_editor_window.h"
 
 namespace {
 
@@ -126,11 +133,50 @@ bool play(Application& application, const QString& step) {
     return false;
 }
 
+// "&Pravidla", "&Text" under "&Editace" or "&O hře", and the window it opens.
+QWidget* openWindow(Application& application, const QString& name) {
+    TForm1& form = application.mainWindow();
+    if (name == QLatin1String("rules")) {
+        form.O1Click();
+        return &application.rulesWindow();
+    }
+    if (name == QLatin1String("text-editor")) {
+        form.T1Click();
+        return &application.textEditor();
+    }
+    if (name == QLatin1String("about")) {
+        form.I1Click();
+        return &application.aboutBox();
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 4 && QLatin1String(argv[1]) == QLatin1String("--window")) {
+        QApplication qt(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("krizovky"));
+        QApplication::setFont(baseFont());
+        Application application(KRIZOVKY_DATA_DIR "/krizovky", answerUnattended);
+        application.show();
+        QApplication::processEvents();
+        QWidget* window = openWindow(application, QString::fromLocal8Bit(argv[2]));
+        if (window == nullptr || !window->isVisible()) {
+            std::fprintf(stderr, "krizovky-screenshot: no window \"%s\" to show\n", argv[2]);
+            return 1;
+        }
+        QApplication::processEvents();
+        if (!window->grab().save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+            std::fprintf(stderr, "krizovky-screenshot: cannot write %s\n", argv[3]);
+            return 1;
+        }
+        return 0;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: krizovky-screenshot OUTPUT.png [TASK NAME [STEP...]]\n");
+        std::fprintf(stderr,
+                     "usage: krizovky-screenshot OUTPUT.png [TASK NAME [STEP...]]\n"
+                     "       krizovky-screenshot --window rules|text-editor|about OUTPUT.png\n");
         return 2;
     }
     QApplication qt(argc, argv);

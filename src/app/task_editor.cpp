@@ -1,0 +1,157 @@
+#include "app/task_editor.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+#include "editor/structure_file.h"
+#include "editor/task_form.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/task_list.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+std::string defaultName() {
+    return cp1250FromUtf8("nová_úloha");
+}
+
+}  // namespace
+
+TaskEditor::TaskEditor(Game& game) : game_(game) {
+    editorTaskName_ = defaultName();
+    screen_.edit1 = editorTaskName_;
+    screen_.edit2 = "         1";
+}
+
+bool TaskEditor::Button1Click() {
+    Host& host = game_.host_;
+    if (auto bad = ValidateGrid(screen_.grid)) {
+        host.error(cp1250FromUtf8("Na řádku " + std::to_string(bad->row) + " a sloupci " +
+                                  std::to_string(bad->column) + " je chybná hodnota."));
+        return false;
+    }
+    if (editorTaskName_.empty()) {
+        host.error(cp1250FromUtf8("Není dosud definováno jméno úlohy pro uložení."));
+        return false;
+    }
+    FileDialog dialog;
+    dialog.title = cp1250FromUtf8("soubor s definicí úloh");
+    dialog.filterName = cp1250FromUtf8("úlohy");
+    dialog.filterPattern = "*.kri";
+    dialog.defaultExtension = "kri";
+    dialog.initialDirectory = game_.names_.programDir;
+    dialog.fileName = game_.names_.programDir + "*.kri";
+    dialog.pathMustExist = true;
+    dialog.fileMustExist = false;  // a new task file is created
+    const auto path = host.chooseFile(dialog);
+    if (!path || path->empty()) return false;
+
+    // The default name is derived at each save, so every generated task gets
+    // its own name and editorTaskName stays the default.
+    std::string name = editorTaskName_;
+    if (name == defaultName())
+        name = (cp1250FromUtf8("úloha/") + generator_.taskNumberText + "/" +
+                std::to_string(generator_.generationCount))
+                   .substr(0, 20);
+    try {
+        SaveTaskToFile(screen_.grid, name, *path);
+    } catch (const RunError& e) {
+        host.failure(e.what());
+        return false;
+    }
+    TaskListScreen& list = game_.taskList_;
+    std::string selected;
+    if (list.selected >= 0 && list.selected < static_cast<int>(list.items.size()))
+        selected = list.items[list.selected];
+    list.items.push_back(name);
+    sortTaskNames(list.items);
+    if (!selected.empty()) {
+        auto it = std::find(list.items.begin(), list.items.end(), selected);
+        list.selected = static_cast<int>(it - list.items.begin());
+    }
+    screen_.visible = false;
+    return true;
+}
+
+void TaskEditor::Button3Click() {
+    screen_.grid.fill("");
+}
+
+void TaskEditor::Button4Click() {
+    const std::string path = structureFile_.empty() ? game_.names_.structureFile : structureFile_;
+    StructureDraw outcome;
+    try {
+        outcome = LoadRandomStructure(screen_.grid, generator_.randomSeed, path);
+    } catch (const RunError& e) {
+        game_.host_.failure(e.what());
+        return;
+    }
+    if (outcome != StructureDraw::kDrawn) game_.host_.error(structureMessage(outcome));
+}
+
+bool TaskEditor::Button5Click() {
+    return GenerateWholeTask();
+}
+bool TaskEditor::Button6Click() {
+    return CompleteTask();
+}
+
+bool TaskEditor::GenerateWholeTask() {
+    // The fill goes on with the grid as it is whether a structure came or not.
+    Button4Click();
+    return fillAndSum();
+}
+
+bool TaskEditor::CompleteTask() {
+    return fillAndSum();
+}
+
+bool TaskEditor::fillAndSum() {
+    Host& host = game_.host_;
+    const bool filled = fillWithRetries(screen_.grid, generator_.randomSeed,
+                                        [&host](const std::string& text) { host.error(text); });
+    ++generator_.generationCount;
+    if (filled)
+        ComputeSums(screen_.grid);
+    else
+        host.error(cp1250FromUtf8("Nepodařilo se mi doplnit strukturu!"));
+    return filled;
+}
+
+void TaskEditor::Button7Click() {
+    game_.selectedTaskName_.clear();
+    game_.taskListForEditor_ = true;
+    game_.taskList_.visible = true;
+}
+
+void TaskEditor::Edit1Change(std::string_view text) {
+    screen_.edit1 = std::string(text);
+    editorTaskName_ = std::string(text.substr(0, 20));
+}
+
+void TaskEditor::Edit2Change(std::string_view text) {
+    screen_.edit2 = std::string(text);
+    if (!SetTaskNumber(generator_, text)) game_.host_.error(cp1250FromUtf8("Chybné číslo!"));
+}
+
+void TaskEditor::setCell(int column, int row, std::string_view text) {
+    if (EditorGrid::contains(column, row)) screen_.grid.at(column, row) = std::string(text);
+}
+
+void TaskEditor::Vyzvedni() {
+    game_.taskListForEditor_ = false;
+    std::vector<std::string> lines;
+    try {
+        lines = splitLines(readFileBytes(game_.taskFilePath_));
+    } catch (const RunError& e) {
+        game_.host_.failure(e.what());
+        return;
+    }
+    krizovky::Vyzvedni(screen_.grid, lines, game_.selectedTaskName_);
+    editorTaskName_ = game_.selectedTaskName_.substr(0, 20);
+    screen_.edit1 = editorTaskName_;
+}
+
+}  // namespace krizovky

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/host.h"
+
+namespace krizovky {
+
+// What the task text editor shows: the window's visibility and the lines of
+// its text field, as Windows-1250 bytes.
+struct TextEditorScreen {
+    bool visible = false;
+    std::vector<std::string> lines;
+    // Goes up with every load from the file: the window puts the lines into
+    // its text field only then, so a redraw never moves the player's cursor.
+    int loads = 0;
+};
+
+// The task text editor: the whole current task file as text, written back as
+// the player typed it. The file is read every time the editor becomes the
+// active window; leaving it with changes not yet saved asks whether to save
+// them. The file keeps its Windows-1250 bytes and CR LF line ends whatever
+// the window does with line ends.
+class TaskTextEditor {
+  public:
+    // saved runs after every successful save (the task list reads the file
+    // again, so changed names show at once).
+    TaskTextEditor(Host& host, std::function<void()> saved)
+        : host_(host), saved_(std::move(saved)) {}
+
+    // "&Text": shows the editor for the task file at path when a file exists
+    // there; otherwise nothing happens.
+    void open(const std::string& path);
+
+    // The editor became the active window: the text is the file's once more.
+    // Nothing happens while it is active already.
+    void FormActivate();
+    // The editor stopped being the active window, also on closing: changes
+    // not yet saved bring the question. The editor's own boxes do not count
+    // as leaving it.
+    // False when the player asked to save and the save failed: the editor
+    // then keeps its changes.
+    bool FormDeactivate();
+    // The player changed the text; lines separated by LF (a CR before the LF
+    // is dropped).
+    void Memo1Change(std::string_view text);
+    // The save button: the text replaces the file. False, with the system's
+    // text shown, when the file cannot be written; it is then as it was.
+    bool SpeedButton1Click();
+    // "OK" and the window's close button: leaves the editor and hides it.
+    void BitBtn1Click();
+
+    const TextEditorScreen& screen() const { return screen_; }
+    const std::string& path() const { return path_; }
+    bool modified() const { return modified_; }
+    bool active() const { return active_; }
+
+    // The question when leaving with changes not yet saved.
+    static std::string unsavedQuestion();
+    // The file's bytes for the lines: every line ended by CR LF.
+    static std::string fileBytes(const std::vector<std::string>& lines);
+    // The lines of the text field's text; an empty text has none.
+    static std::vector<std::string> memoLines(std::string_view text);
+
+  private:
+    void load();
+    bool save();
+
+    Host& host_;
+    std::function<void()> saved_;
+    TextEditorScreen screen_;
+    std::string path_;
+    bool modified_ = false;
+    bool active_ = false;
+    bool boxShown_ = false;  // one of the editor's own boxes is open
+};
+
+}  // namespace krizovky

@@ -1,0 +1,173 @@
+#include "editor/task_form.h"
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <charconv>
+
+#include "model/file_layer.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+bool isBlankCell(const std::string& text) {
+    return text == "x" || text == "X";
+}
+
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// The name of a task as a replacing save reads it from an "@" line.
+std::string_view savedNameOfLine(std::string_view line) {
+    return line.substr(1, 20);
+}
+
+std::u16string capitals(std::string_view cp1250) {
+    const std::string utf8 = utf8FromCp1250(cp1250);
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
+    text.toUpper(icu::Locale("cs"));
+    return std::u16string(reinterpret_cast<const char16_t*>(text.getBuffer()),
+                          static_cast<std::size_t>(text.length()));
+}
+
+}  // namespace
+
+std::string KeepDigitsAndSlashes(std::string_view text) {
+    std::string kept;
+    for (char ch : text)
+        if (ch == '/' || isDigit(ch)) kept += ch;
+    return kept;
+}
+
+std::optional<GridCell> ValidateGrid(const EditorGrid& grid) {
+    for (int r = 1; r <= kEditorSize; ++r) {
+        for (int c = 1; c <= kEditorSize; ++c) {
+            const std::string& t = grid.at(c, r);
+            if (isBlankCell(t)) continue;
+            const std::string d = KeepDigitsAndSlashes(t);
+            if (t.find('/') != std::string::npos && d != "/") continue;
+            if (d.empty()) continue;
+            if (d.size() == 1 && isDigit(d[0])) continue;
+            return GridCell{r, c};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string cellToken(const std::string& text) {
+    if (isBlankCell(text)) return "0";
+    if (text.find('/') != std::string::npos) return text;
+    return "2";
+}
+
+std::string taskText(const EditorGrid& grid, std::string_view name) {
+    std::string text = "\r\n@";
+    text += name;
+    text += "\r\n";
+    for (int r = 1; r <= kEditorSize; ++r) {
+        for (int c = 1; c <= kEditorSize; ++c) {
+            if (c > 1) text += ',';
+            text += cellToken(grid.at(c, r));
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool sameTaskName(std::string_view a, std::string_view b) {
+    return a == b || capitals(a) == capitals(b);
+}
+
+std::optional<std::string> RemoveTaskFromFile(std::string_view fileBytes, std::string_view name) {
+    const std::vector<std::string> lines = splitLines(fileBytes);
+    bool found = false;
+    for (const auto& line : lines)
+        if (!line.empty() && line[0] == '@' && sameTaskName(savedNameOfLine(line), name)) {
+            found = true;
+            break;
+        }
+    if (!found) return std::nullopt;
+    std::string kept;
+    bool copying = true;
+    for (const auto& line : lines) {
+        if (line.empty()) continue;
+        if (line[0] == '@') copying = !sameTaskName(savedNameOfLine(line), name);
+        if (!copying) continue;
+        kept += line;
+        kept += "\r\n";
+    }
+    return kept;
+}
+
+std::string workFileName(const std::string& taskFilePath) {
+    const std::size_t nameStart = taskFilePath.find_last_of("/\\");
+    const std::size_t dot = taskFilePath.rfind('.');
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
+        return taskFilePath + ".WRK";
+    return taskFilePath.substr(0, dot + 1) + "WRK";
+}
+
+void SaveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path) {
+    std::string bytes;
+    if (fileExists(path)) {
+        bytes = readFileBytes(path);
+        if (auto kept = RemoveTaskFromFile(bytes, name)) bytes = std::move(*kept);
+    }
+    bytes += taskText(grid, name);
+    writeFileThrough(path, workFileName(path), bytes);
+}
+
+void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r) {
+    std::string text(line);
+    if (text.empty() || text.back() != ',') text += ',';
+    std::string value;  // at most 10 characters
+    std::string held;   // at most 3 characters
+    long long k = 0;
+    for (char ch : text) {
+        if (ch == '/' || isDigit(ch)) {
+            if (value.size() < 10) value += ch;
+        } else if (ch == '*') {
+            held = value.substr(0, 3);
+            value.clear();
+        } else if (ch == ',') {
+            long long n = 1;
+            if (!held.empty()) {
+                long long count = 0;
+                auto [end, error] =
+                    std::from_chars(value.data(), value.data() + value.size(), count);
+                if (error == std::errc() && end == value.data() + value.size() && !value.empty() &&
+                    count <= 0x7FFFFFFF)
+                    n = count;
+                value = held;
+            }
+            const std::string cell = value == "0" ? "x" : value == "2" ? "" : value;
+            for (long long c = k + 1; c <= k + n && c <= kEditorSize; ++c)
+                if (EditorGrid::contains(static_cast<int>(c), r))
+                    grid.at(static_cast<int>(c), r) = cell;
+            k += n;
+            value.clear();
+            held.clear();
+        }
+    }
+}
+
+bool Vyzvedni(EditorGrid& grid, const std::vector<std::string>& lines, std::string_view name) {
+    std::size_t i = 0;
+    for (; i < lines.size(); ++i)
+        if (!lines[i].empty() && lines[i][0] == '@' && std::string_view(lines[i]).substr(1) == name)
+            break;
+    if (i == lines.size()) return false;
+    int row = 0;
+    for (++i; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        if (lines[i][0] == '@') break;
+        ++row;
+        if (row > kEditorSize) continue;
+        ParseTaskRowIntoGrid(grid, lines[i], row);
+    }
+    return true;
+}
+
+}  // namespace krizovky

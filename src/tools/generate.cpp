@@ -1,0 +1,76 @@
+#include "tools/generate.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/game.h"
+#include "app/task_editor.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+// Prints every box to standard error and chooses the one task file for every
+// save.
+class GenerateHost : public Host {
+  public:
+    std::string taskFile;
+
+    void message(std::string_view text) override { print(text); }
+    void error(std::string_view text) override { print(text); }
+    void failure(std::string_view text) override { print(text); }
+    bool askYesNo(std::string_view text) override {
+        print(text);
+        return true;
+    }
+    bool confirmSolver() override { return false; }
+    std::optional<std::string> chooseFile(const FileDialog&) override { return taskFile; }
+    void processEvents() override {}
+    void repaintSquare(int, int) override {}
+    void repaintGauge() override {}
+
+  private:
+    static void print(std::string_view text) {
+        std::fprintf(stderr, "%s\n", utf8FromCp1250(text).c_str());
+    }
+};
+
+}  // namespace
+
+int generateTasks(const std::string& structurePath, const std::string& number, long count) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "krizovky-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::perror("krizovky-tool");
+        return 1;
+    }
+    const std::filesystem::path folder = pattern;
+    GenerateHost host;
+    host.taskFile = (folder / "generated.kri").string();
+
+    Game game(host);
+    TaskEditor& editor = game.editor();
+    editor.setStructureFile(structurePath);
+    game.F1Click();
+    editor.Edit2Change(cp1250FromUtf8(number));
+    for (long k = 0; k < count; ++k) {
+        game.F1Click();
+        if (editor.Button5Click()) editor.Button1Click();
+    }
+    std::string bytes;
+    if (fileExists(host.taskFile)) {
+        try {
+            bytes = readFileBytes(host.taskFile);
+        } catch (const RunError& e) {
+            std::fprintf(stderr, "%s\n", e.what());
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    return 0;
+}
+
+}  // namespace krizovky

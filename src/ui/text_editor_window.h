@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "app/game.h"
+
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace krizovky::ui {
+
+// The task text editor: the whole current task file in a text field, with a
+// save button and "OK". Modal while shown; the game's text editor holds the
+// text, the window only draws it and hands over what the player does.
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+  public:
+    // changed is called after every handler that may change other windows.
+    TForm4(Game& game, std::function<void()> changed, QWidget* parent = nullptr);
+
+    static QString caption();
+
+    // Shows or hides the window as the game says; a new load of the file
+    // goes into the text field.
+    void showScreen();
+
+  public slots:
+    void SpeedButton1Click();  // the save button
+    void BitBtn1Click();       // "OK"
+    void Memo1Change();
+    void FormActivate();
+    void FormDeactivate();
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  public slots:
+    void reject() override;  // Escape leaves the editor like "OK"
+
+  private:
+    TaskTextEditor& editor() { return game_.textEditor(); }
+    void showText();
+
+    Game& game_;
+    std::function<void()> changed_;
+    QFrame* panel1_ = nullptr;
+    QToolButton* speedButton1_ = nullptr;
+    QPushButton* bitBtn1_ = nullptr;
+    QPlainTextEdit* memo1_ = nullptr;
+    int shownLoads_ = 0;  // the load of the file that the text field shows
+};
+
+}  // namespace krizovky::ui

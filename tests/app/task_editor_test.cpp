@@ -1,0 +1,175 @@
+#include "app/task_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "app/game.h"
+#include "editor/task_form.h"
+#include "model/file_layer.h"
+#include "model/task_list.h"
+#include "model/text.h"
+#include "support/editor_grid_text.h"
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+using V = std::vector<std::string>;
+
+std::string u(const char* utf8) {
+    return cp1250FromUtf8(utf8);
+}
+
+// A structure file of one 3 x 3 puzzle in the top left corner, blank cells
+// around it.
+std::string smallStructures() {
+    std::string text = "@mala\r\n";
+    const char* rows[] = {"x,/,/", "/, , ", "/, , "};
+    for (int r = 0; r < 15; ++r) {
+        std::string line = r < 3 ? rows[r] : "x";
+        for (int c = r < 3 ? 3 : 1; c < 15; ++c)
+            line += ",x";
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+struct EditorFixture : GameFixture {
+    TaskEditor& editor = game.editor();
+    EditorFixture() {
+        dir.write("krizovky.VZR", smallStructures());
+        game.F1Click();
+    }
+    // " generuj vše", then "ulož úlohu" into the file.
+    void generateAndSave(const std::string& file) {
+        editor.Button5Click();
+        host.files.push_back(dir.file(file));
+        editor.Button1Click();
+    }
+};
+
+TEST(TaskEditor, EachSaveUnderTheDefaultNameGetsItsOwnName) {
+    EditorFixture f;
+    f.generateAndSave("g.kri");  // seed 0 at start: the first task counts 2
+    f.game.F1Click();
+    f.generateAndSave("g.kri");
+    EXPECT_TRUE(f.host.errors.empty());
+    EXPECT_EQ(readTaskNames(f.dir.file("g.kri")), (V{u("úloha/1/2"), u("úloha/1/3")}));
+    EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
+    EXPECT_EQ(f.editor.screen().edit1, u("nová_úloha"));
+    EXPECT_FALSE(f.editor.screen().visible);
+    // The task list shows the saved names at once.
+    EXPECT_EQ(f.game.taskListScreen().items, (V{u("úloha/1/2"), u("úloha/1/3")}));
+}
+
+TEST(TaskEditor, GenerationsPast255KeepCounting) {
+    EditorFixture f;
+    f.editor.Button3Click();
+    for (int r = 1; r <= 15; ++r)
+        for (int c = 1; c <= 15; ++c)
+            f.editor.setCell(c, r, "x");
+    for (int i = 0; i < 300; ++i)
+        ASSERT_TRUE(f.editor.Button6Click());
+    EXPECT_EQ(f.editor.generator().generationCount, 301u);
+    f.host.files.push_back(f.dir.file("n.kri"));
+    ASSERT_TRUE(f.editor.Button1Click());
+    EXPECT_EQ(readTaskNames(f.dir.file("n.kri")), V{u("úloha/1/301")});
+}
+
+TEST(TaskEditor, ReportsWhatStopsASaveOrAGeneration) {
+    EditorFixture f;
+    f.editor.setCell(4, 1, "/");
+    EXPECT_FALSE(f.editor.Button1Click());
+    f.editor.setCell(4, 1, "");
+    f.editor.Edit1Change("");
+    EXPECT_FALSE(f.editor.Button1Click());
+    EXPECT_EQ(f.host.errors, (V{u("Na řádku 1 a sloupci 4 je chybná hodnota."),
+                                u("Není dosud definováno jméno úlohy pro uložení.")}));
+    EXPECT_TRUE(f.host.dialogs.empty());
+    f.editor.Edit1Change("Abc");
+    EXPECT_FALSE(f.editor.Button1Click());  // the dialog cancelled
+    ASSERT_EQ(f.host.dialogs.size(), 1u);
+    EXPECT_EQ(f.host.dialogs[0].title, u("soubor s definicí úloh"));
+    EXPECT_EQ(f.host.dialogs[0].fileName, f.dir.path() + "/*.kri");
+    EXPECT_TRUE(f.editor.screen().visible);
+
+    f.host.errors.clear();
+    f.editor.Edit2Change("-5");
+    EXPECT_EQ(f.host.errors, V{u("Chybné číslo!")});
+    EXPECT_EQ(f.editor.screen().edit2, "-5");
+    EXPECT_EQ(f.editor.generator().randomSeed, 3u);
+
+    // Without a structure file the fill goes on with the grid: fifteen open
+    // cells in a row never fill.
+    std::filesystem::remove(f.dir.file("krizovky.VZR"));
+    f.host.errors.clear();
+    f.editor.Button3Click();
+    EXPECT_FALSE(f.editor.Button5Click());
+    EXPECT_EQ(f.host.errors, (V{u("Nenalezl jsem soubor s definicemi struktur úloh!"),
+                                u("Nepodařilo se mi doplnit strukturu!")}));
+    EXPECT_EQ(f.editor.generator().generationCount, 1u);
+}
+
+TEST(TaskEditor, AFailedSaveKeepsTheTaskFileAndTheWindow) {
+    EditorFixture f;
+    const std::string path = f.dir.write("k.kri", "@Abc\r\n0\r\n");
+    f.editor.Edit1Change("ABC");
+    f.host.files.push_back(path);
+    injectWriteFault(WriteStep::kRename, EIO);
+    EXPECT_FALSE(f.editor.Button1Click());
+    injectWriteFault(WriteStep::kNone, 0);
+    EXPECT_EQ(f.host.failures, V{std::strerror(EIO)});
+    EXPECT_EQ(readFileBytes(path), "@Abc\r\n0\r\n");
+    EXPECT_TRUE(f.editor.screen().visible);
+    f.host.files.push_back(path);
+    EXPECT_TRUE(f.editor.Button1Click());
+    EXPECT_EQ(readTaskNames(path), V{"ABC"});
+}
+
+TEST(TaskEditor, LoadsATaskChosenInTheTaskList) {
+    EditorFixture f;
+    f.editor.setCell(1, 15, "keep");
+    f.game.setSelectedTaskName("priklad");
+    f.editor.Button7Click();
+    EXPECT_TRUE(f.game.taskListForEditor());
+    EXPECT_EQ(f.game.selectedTaskName(), "");
+    EXPECT_TRUE(f.game.taskListScreen().visible);
+    f.game.fillTaskList(true);
+    f.game.selectListedTask(0);
+    f.game.chooseListedTask();
+    EXPECT_FALSE(f.game.taskListForEditor());
+    EXPECT_EQ(f.editor.editorTaskName(), "priklad");
+    EXPECT_EQ(f.editor.screen().edit1, "priklad");
+    EXPECT_EQ(testing::rowOf(f.editor.screen().grid, 2, 4), "8/0,,,x");
+    EXPECT_EQ(f.editor.screen().grid.at(1, 15), "x");
+    // The name shows above the board, but the board waits for "&Znovu".
+    EXPECT_FALSE(f.game.screen().panel1);
+    EXPECT_EQ(f.game.screen().label20Caption, "  priklad  ");
+    f.game.H1Click();
+    EXPECT_TRUE(f.game.screen().panel1);
+}
+
+TEST(TaskEditor, ATaskListCancelledForTheEditorServesTheBoardNext) {
+    EditorFixture f;
+    f.editor.Button7Click();
+    f.game.cancelTaskList();
+    EXPECT_TRUE(f.game.taskListForEditor());
+    f.choose("priklad");
+    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_EQ(f.editor.screen().grid.at(1, 2), "");
+    EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
+    // A task file gone missing: the grid and the name stay.
+    f.editor.Button7Click();
+    f.game.fillTaskList(true);
+    f.game.selectListedTask(0);
+    std::filesystem::remove(f.dir.file("krizovky.KRI"));
+    f.game.chooseListedTask();
+    EXPECT_EQ(f.host.failures, V{"File not found"});
+    EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
+}
+
+}  // namespace
+}  // namespace krizovky
