@@ -7,6 +7,9 @@
 //   krizovky-tool solve TASKFILE NAME [--limit N]
 //                                      the solver of "70" on NAME, with its
 //                                      counts and the board it leaves
+//   krizovky-tool count TASKFILE NAME [--limit N]
+//                                      the solutions of NAME counted up to N
+//                                      by the exact solver, and the first
 //   krizovky-tool generate STRUCTUREFILE NUMBER [COUNT]
 //                                      COUNT tasks generated from task number
 //                                      NUMBER, as a task file on standard output
@@ -21,10 +24,12 @@
 #include "app/game.h"
 #include "app/headless_host.h"
 #include "history/saved_game.h"
+#include "model/combination_table.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/text.h"
+#include "solver/exact_solver.h"
 #include "tools/generate.h"
 #include "tools/play.h"
 
@@ -44,6 +49,7 @@ int usage() {
         "       krizovky-tool play TASKFILE NAME < EVENTS\n"
         "       krizovky-tool show-saved FILE\n"
         "       krizovky-tool solve TASKFILE NAME [--limit N]\n"
+        "       krizovky-tool count TASKFILE NAME [--limit N]\n"
         "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT]");
 }
 
@@ -190,7 +196,28 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     return 0;
 }
 
-// A positive number of placements.
+// The exact solver on the task as loading it gives it: the solutions counted
+// up to limit and the first of them.
+int count(const std::string& path, const std::string& utf8Name, long limit) {
+    std::string name, error;
+    if (!findTask(path, utf8Name, name, error)) return fail(error);
+
+    HeadlessHost host;
+    Game game(host);
+    game.setTaskFilePath(path);
+    game.setSelectedTaskName(name);
+    game.loadTask();
+    if (host.lastFailure) return fail(*host.lastFailure);
+    CombinationTable table;
+    table.load(completeCombinationFile());
+    const ExactResult result = solveExact(game.board(), table, static_cast<int>(limit));
+    if (!result.malformed.empty()) return fail("malformed: " + result.malformed);
+    std::printf("solutions %d\n", result.solutions);
+    if (result.solutions >= 1) printBoard(result.first);
+    return 0;
+}
+
+// A positive number of placements or solutions.
 std::optional<long> limitOf(const std::string& text) {
     long value = 0;
     const char* last = text.data() + text.size();
@@ -216,6 +243,11 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "solve") return solve(args[1], args[2], 0);
     if (args.size() == 5 && args[0] == "solve" && args[3] == "--limit") {
         if (auto limit = limitOf(args[4])) return solve(args[1], args[2], *limit);
+    }
+    if (args.size() == 3 && args[0] == "count") return count(args[1], args[2], 2);
+    if (args.size() == 5 && args[0] == "count" && args[3] == "--limit") {
+        if (auto limit = limitOf(args[4]); limit && *limit <= 1000000)
+            return count(args[1], args[2], *limit);
     }
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
         long count = 1;

@@ -1,0 +1,112 @@
+// Speed of the exact solver: every published puzzle counted up to 2 solutions.
+// Each puzzle is its own benchmark, so the report gives the time of each; the
+// last one prints the median and the largest of those times, and fails when a
+// puzzle does not come out unique with its published solution.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/combination_table.h"
+#include "model/file_layer.h"
+#include "model/task_list.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+#include "solver/exact_solver.h"
+
+namespace {
+
+using namespace krizovky;
+
+const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko";
+
+struct Puzzle {
+    std::string name;
+    Board board;
+    std::string solution;  // the digits of the entry squares, row by row
+};
+
+std::string digitsOf(const Board& board) {
+    std::string text;
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (board.isEntry(r, c)) text += static_cast<char>('0' + board.at(r, c).digit);
+    return text;
+}
+
+std::vector<Puzzle> readPuzzles() {
+    std::vector<Puzzle> puzzles;
+    if (!std::filesystem::exists(kPuzzles + ".kri")) return puzzles;
+    std::map<std::string, std::string> solutions;
+    std::string* current = nullptr;
+    for (const auto& line : splitLines(readFileBytes(kPuzzles + ".sol"))) {
+        if (isNameLine(line)) {
+            current = &solutions[nameOfLine(line)];
+        } else if (current) {
+            for (char ch : line)
+                if (ch >= '1' && ch <= '9') *current += ch;
+        }
+    }
+    const std::vector<std::string> lines = splitLines(readFileBytes(kPuzzles + ".kri"));
+    for (const auto& name : readTaskNames(kPuzzles + ".kri")) {
+        Puzzle p{name, Board{}, solutions[name]};
+        readTaskLines(lines, name, p.board);
+        puzzles.push_back(std::move(p));
+    }
+    return puzzles;
+}
+
+const std::vector<Puzzle>& puzzles() {
+    static const std::vector<Puzzle> all = readPuzzles();
+    return all;
+}
+
+const CombinationTable& table() {
+    static const CombinationTable t = [] {
+        CombinationTable loaded;
+        loaded.load(completeCombinationFile());
+        return loaded;
+    }();
+    return t;
+}
+
+// All 687 puzzles once each, timed one by one: the median and the largest
+// time per puzzle as counters, in milliseconds.
+void BM_ExactSolvePublishedPuzzles(benchmark::State& state) {
+    if (puzzles().empty()) {
+        state.SkipWithError("no published puzzles beside the project");
+        return;
+    }
+    std::vector<double> times(puzzles().size(), 1e300);
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < puzzles().size(); ++i) {
+            const Puzzle& p = puzzles()[i];
+            const auto start = std::chrono::steady_clock::now();
+            const ExactResult found = solveExact(p.board, table(), 2);
+            const auto end = std::chrono::steady_clock::now();
+            times[i] =
+                std::min(times[i], std::chrono::duration<double, std::milli>(end - start).count());
+            if (found.solutions != 1 || digitsOf(found.first) != p.solution) {
+                state.SkipWithError(
+                    ("not unique or not the published solution: " + p.name).c_str());
+                return;
+            }
+        }
+    }
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t slowest =
+        static_cast<std::size_t>(std::max_element(times.begin(), times.end()) - times.begin());
+    state.counters["puzzles"] = static_cast<double>(sorted.size());
+    state.counters["median_ms"] = sorted[sorted.size() / 2];
+    state.counters["largest_ms"] = sorted.back();
+    state.SetLabel("slowest: " + puzzles()[slowest].name);
+}
+BENCHMARK(BM_ExactSolvePublishedPuzzles)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace

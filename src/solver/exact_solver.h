@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/board.h"
+#include "model/combination_table.h"
+
+namespace krizovky {
+
+// What the exact solver found on a board. A malformed board is not searched.
+struct ExactResult {
+    std::string malformed;  // why the board is no sound task; empty when it is one
+    int solutions = 0;      // counted up to the limit asked for
+    Board first;            // the board with the first solution written in, when solutions >= 1
+};
+
+// Counts the solutions of the board's task up to limit (at least 1) and keeps
+// the first. Runs are read from the squares themselves: a run is a maximal
+// line of entry squares across or down, and the square before it must be a
+// clue with a sum for that direction. Digits already on the board stay. The
+// search keeps a set of candidate digits per square, narrows them run by run
+// through the combinations of the run's (length, sum) that fit, until nothing
+// changes, then branches on the square with the fewest candidates.
+ExactResult solveExact(const Board& board, const CombinationTable& table, int limit = 2);
+
+enum class TaskVerdict : std::uint8_t { kMalformed, kNoSolution, kUnique, kSeveral };
+
+struct TaskClass {
+    TaskVerdict verdict = TaskVerdict::kNoSolution;
+    std::string reason;  // kMalformed: why
+    int solutions = 0;   // kSeveral: 2, as far as the count goes
+    Board solution;      // kUnique: the board solved
+};
+
+// The task sorted by what a player can make of it: its solutions counted up
+// to 2.
+TaskClass classifyTask(const Board& board, const CombinationTable& table);
+
+}  // namespace krizovky

@@ -1,0 +1,210 @@
+// The exact solver: its counts on small boards written out, its reasons for
+// malformed ones, its agreement with the search of "70" on generated tasks,
+// and the published puzzles with their solutions where they are at hand.
+#include "solver/exact_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "app/game.h"
+#include "app/task_editor.h"
+#include "model/file_layer.h"
+#include "model/task_list.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+#include "support/scripted_host.h"
+#include "support/temp_dir.h"
+
+namespace krizovky {
+namespace {
+
+const CombinationTable& table() {
+    static const CombinationTable t = [] {
+        CombinationTable loaded;
+        loaded.load(completeCombinationFile());
+        return loaded;
+    }();
+    return t;
+}
+
+// A board from its top rows, each closed with blank squares.
+Board boardOf(const std::vector<std::string>& rows) {
+    std::vector<std::string> lines{"@t"};
+    for (const auto& row : rows)
+        lines.push_back(row + ",0*15");
+    while (lines.size() < 16)
+        lines.push_back("0*15");
+    Board board;
+    readTaskLines(lines, "t", board);
+    return board;
+}
+
+// The digits of the entry squares, one row of them a line.
+std::string digitsOf(const Board& board) {
+    std::string text;
+    for (int r = 1; r <= kBoardSize; ++r) {
+        std::string line;
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (board.isEntry(r, c)) line += static_cast<char>('0' + board.at(r, c).digit);
+        if (!line.empty()) text += line + "\n";
+    }
+    return text;
+}
+
+// Two solutions: 1 3 over 3 1 and 3 1 over 1 3.
+const std::vector<std::string> kTwoWays = {"0,0/4,0/4", "4/0,2,2", "4/0,2,2"};
+
+TEST(ExactSolver, CountsUpToTheLimitAndKeepsTheDigitsOnTheBoard) {
+    EXPECT_EQ(solveExact(boardOf(kTwoWays), table(), 1).solutions, 1);
+    EXPECT_EQ(solveExact(boardOf(kTwoWays), table(), 10).solutions, 2);
+    // Every row and column of three adds up to 6: the 12 Latin squares of 1, 2, 3.
+    const Board latin = boardOf({"0,0/6,0/6,0/6", "6/0,2,2,2", "6/0,2,2,2", "6/0,2,2,2"});
+    EXPECT_EQ(solveExact(latin, table(), 100).solutions, 12);
+    EXPECT_EQ(solveExact(latin, table(), 5).solutions, 5);
+
+    Board placed = boardOf(kTwoWays);
+    placed.at(2, 2).digit = 3;
+    ExactResult one = solveExact(placed, table(), 10);
+    EXPECT_EQ(one.solutions, 1);
+    EXPECT_EQ(digitsOf(one.first), "31\n13\n");
+
+    placed.at(2, 2).digit = 5;  // in no combination of 4
+    EXPECT_EQ(solveExact(placed, table(), 10).solutions, 0);
+    placed.at(2, 2).digit = 1;
+    placed.at(2, 3).digit = 1;  // twice in a run
+    EXPECT_EQ(solveExact(placed, table(), 10).solutions, 0);
+}
+
+TEST(ClassifyTask, SortsTasksByTheirSolutions) {
+    TaskClass none = classifyTask(boardOf({"0,0/9,0/9", "3/0,2,2", "17/0,2,2"}), table());
+    EXPECT_EQ(none.verdict, TaskVerdict::kNoSolution);
+    TaskClass several = classifyTask(boardOf(kTwoWays), table());
+    EXPECT_EQ(several.verdict, TaskVerdict::kSeveral);
+    EXPECT_EQ(several.solutions, 2);
+    TaskClass unique = classifyTask(boardOf({"0,0/16,0/3", "8/0,2,2", "11/0,2,2"}), table());
+    EXPECT_EQ(unique.verdict, TaskVerdict::kUnique);
+    EXPECT_EQ(digitsOf(unique.solution), "71\n92\n");
+}
+
+TEST(ClassifyTask, NamesTheFirstFaultOfAMalformedTask) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"0,0/3,0/3", "0,2,2"}, "the entry square at row 2 column 2 has no clue before it across"},
+        {{"2,0/3"}, "the entry square at row 1 column 1 has no clue before it across"},
+        {{"0,0,0", "3/0,2,2"}, "the entry square at row 2 column 2 has no clue before it down"},
+        {{"0,0/3,0/3", "2/0,2,2", "1/0,2,2"},
+         "the across sum 2 of the clue at row 2 column 1 is no sum of 2 distinct digits"},
+        {{"0,0/3,0/4,0/5", "3/0,2,2"}, "the down sum 5 of the clue at row 1 column 4 has no run"},
+        {{"0,0/3,0/3,7/0", "3/0,2,2", "3/0,2,2"},
+         "the across sum 7 of the clue at row 1 column 4 has no run"},
+        {{"0,0/3,0/3", "0/0,2,2", "3/0,2,2"},
+         "the across run after the clue at row 2 column 1 has no sum"},
+        {{"0,0/46,0/3", "3/0,2,2", "3/0,2,2", "0,2", "0,2", "0,2", "0,2", "0,2", "0,2", "0,2",
+          "0,2"},
+         "the down sum 46 of the clue at row 1 column 2 is no sum of 10 distinct digits"},
+    };
+    for (const auto& [rows, reason] : cases) {
+        SCOPED_TRACE(rows.front());
+        const TaskClass found = classifyTask(boardOf(rows), table());
+        EXPECT_EQ(found.verdict, TaskVerdict::kMalformed);
+        EXPECT_EQ(found.reason, reason);
+    }
+}
+
+// The task file of the generator's first 12 tasks of one task number.
+std::string generatedTasks(const testing::TempDir& dir, const std::string& number) {
+    const std::string taskFile = dir.file("generated.kri");
+    testing::ScriptedHost host;
+    Game author(host);
+    author.editor().setStructureFile(std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.VZR");
+    author.F1Click();
+    author.editor().Edit2Change(number);
+    for (int k = 0; k < 12; ++k) {
+        author.F1Click();
+        host.files.push_back(taskFile);
+        if (author.editor().Button5Click()) author.editor().Button1Click();
+    }
+    return taskFile;
+}
+
+// Each task of the file solved by the search of "70", stopped after 20,000
+// placements: where the exact solver finds one solution, both give the same
+// board; where it finds several, the board of the search is one of them.
+// Returns how many tasks were compared.
+int compareWithTheSearch(const std::string& taskFile, int& unique) {
+    int compared = 0;
+    for (const auto& name : readTaskNames(taskFile)) {
+        SCOPED_TRACE(name);
+        testing::ScriptedHost host;
+        Game game(host);
+        game.FormCreate("krizovky", completeCombinationFile());
+        game.setTaskFilePath(taskFile);
+        game.setSelectedTaskName(name);
+        game.loadTask();
+        const ExactResult exact = solveExact(game.board(), table(), 2);
+        EXPECT_TRUE(exact.malformed.empty()) << exact.malformed;
+        host.confirmations.push_back(true);
+        long placed = 0;
+        host.pendingEvents = [&] {
+            if (++placed != 20000) return;
+            host.answers.push_back(true);
+            game.Button5Click();
+        };
+        game.N71Click();
+        if (game.lastSolve().end == SolveEnd::kStopped) continue;
+        ++compared;
+        EXPECT_EQ(game.lastSolve().end == SolveEnd::kSolved, exact.solutions >= 1);
+        if (exact.solutions == 1) {
+            ++unique;
+            EXPECT_EQ(digitsOf(game.board()), digitsOf(exact.first));
+        } else if (exact.solutions > 1) {
+            EXPECT_EQ(solveExact(game.board(), table(), 2).solutions, 1);
+        }
+    }
+    return compared;
+}
+
+TEST(ExactSolver, AgreesWithTheSearchOnShippedAndGeneratedTasks) {
+    int unique = 0;
+    EXPECT_GE(compareWithTheSearch(std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.KRI", unique),
+              8);
+    EXPECT_GE(unique, 8);
+    testing::TempDir dir;
+    unique = 0;
+    EXPECT_GE(compareWithTheSearch(generatedTasks(dir, "3"), unique), 6);
+}
+
+const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko";
+
+TEST(ExactSolver, EveryPublishedPuzzleHasItsPublishedSolutionAlone) {
+    if (!std::filesystem::exists(kPuzzles + ".kri")) GTEST_SKIP() << "no puzzles at " << kPuzzles;
+    std::map<std::string, std::string> solutions;
+    std::string* current = nullptr;
+    for (const auto& line : splitLines(readFileBytes(kPuzzles + ".sol"))) {
+        if (isNameLine(line)) {
+            current = &solutions[nameOfLine(line)];
+        } else if (current) {
+            std::string digits;
+            for (char ch : line)
+                if (ch >= '1' && ch <= '9') digits += ch;
+            if (!digits.empty()) *current += digits + "\n";
+        }
+    }
+    const std::vector<std::string> lines = splitLines(readFileBytes(kPuzzles + ".kri"));
+    int checked = 0;
+    for (const auto& name : readTaskNames(kPuzzles + ".kri")) {
+        SCOPED_TRACE(name);
+        Board board;
+        ASSERT_TRUE(readTaskLines(lines, name, board));
+        const ExactResult found = solveExact(board, table(), 2);
+        ASSERT_TRUE(found.malformed.empty()) << found.malformed;
+        ASSERT_EQ(found.solutions, 1);
+        ASSERT_EQ(digitsOf(found.first), solutions[name]);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 687);
+}
+
+}  // namespace
+}  // namespace krizovky
