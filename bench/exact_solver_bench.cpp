@@ -67,12 +67,7 @@ const std::vector<Puzzle>& puzzles() {
 }
 
 const CombinationTable& table() {
-    static const CombinationTable t = [] {
-        CombinationTable loaded;
-        loaded.load(completeCombinationFile());
-        return loaded;
-    }();
-    return t;
+    return completeCombinationTable();
 }
 
 // All 687 puzzles once each, timed one by one: the median and the largest

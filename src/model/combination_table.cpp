@@ -46,6 +46,15 @@ std::string completeCombinationFile() {
     return bytes;
 }
 
+const CombinationTable& completeCombinationTable() {
+    static const CombinationTable table = [] {
+        CombinationTable loaded;
+        loaded.load(completeCombinationFile());
+        return loaded;
+    }();
+    return table;
+}
+
 void CombinationTable::load(std::string_view bytes) {
     // A failed load keeps the records read before the failure, and the index
     // of exactly those.

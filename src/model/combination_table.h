@@ -22,6 +22,10 @@ struct Combination {
 inline constexpr std::size_t kCombinationRecordSize = 14;
 inline constexpr int kCombinationSlots = 512;
 
+class CombinationTable;
+// The table of the shipped file, loaded once and shared.
+const CombinationTable& completeCombinationTable();
+
 // The 14-byte record of the combination file: count, sum, text length, nine
 // text bytes, the digit set little-endian.
 std::array<std::uint8_t, kCombinationRecordSize> encodeCombination(const Combination& c);

@@ -91,16 +91,22 @@ bool findTask(const std::string& path, const std::string& utf8Name, std::string&
 
 void printBoard(const Board& board);
 
-int show(const std::string& path, const std::string& utf8Name) {
+// Loads the task named utf8Name from path into game as "&Znovu" loads it;
+// the error text when there is no such task or the load fails.
+std::optional<std::string> loadNamedTask(const std::string& path, const std::string& utf8Name,
+                                         Game& game, HeadlessHost& host) {
     std::string name, error;
-    if (!findTask(path, utf8Name, name, error)) return fail(error);
-
-    HeadlessHost host;
-    Game game(host);
+    if (!findTask(path, utf8Name, name, error)) return error;
     game.setTaskFilePath(path);
     game.setSelectedTaskName(name);
     game.loadTask();
-    if (host.lastFailure) return fail(*host.lastFailure);
+    return host.lastFailure;
+}
+
+int show(const std::string& path, const std::string& utf8Name) {
+    HeadlessHost host;
+    Game game(host);
+    if (auto error = loadNamedTask(path, utf8Name, game, host)) return fail(*error);
     printBoard(game.board());
     return 0;
 }
@@ -199,18 +205,11 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
 // The exact solver on the task as loading it gives it: the solutions counted
 // up to limit and the first of them.
 int count(const std::string& path, const std::string& utf8Name, long limit) {
-    std::string name, error;
-    if (!findTask(path, utf8Name, name, error)) return fail(error);
-
     HeadlessHost host;
     Game game(host);
-    game.setTaskFilePath(path);
-    game.setSelectedTaskName(name);
-    game.loadTask();
-    if (host.lastFailure) return fail(*host.lastFailure);
-    CombinationTable table;
-    table.load(completeCombinationFile());
-    const ExactResult result = solveExact(game.board(), table, static_cast<int>(limit));
+    if (auto error = loadNamedTask(path, utf8Name, game, host)) return fail(*error);
+    const ExactResult result =
+        solveExact(game.board(), completeCombinationTable(), static_cast<int>(limit));
     if (!result.malformed.empty()) return fail("malformed: " + result.malformed);
     std::printf("solutions %d\n", result.solutions);
     if (result.solutions >= 1) printBoard(result.first);

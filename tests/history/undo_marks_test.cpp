@@ -63,12 +63,7 @@ TEST_F(HistoryTest, MarksAreSetOncePerMoveUpToFourAndRenumberedWhenOneGoes) {
 }
 
 TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
-    write(2, 2, 1);
-    g.Button1Click();
-    write(2, 3, 2);
-    write(2, 4, 3);
-    g.Button1Click();
-    write(2, 5, 4);
+    playTwoMarks();
     write(3, 2, 5);
     write(3, 3, 6);
     g.Button3Click();
@@ -91,12 +86,7 @@ TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
 }
 
 TEST_F(HistoryTest, SwatchHighlightsTheMovesSinceItsMark) {
-    write(2, 2, 1);
-    g.Button1Click();
-    write(2, 3, 2);
-    write(2, 4, 3);
-    g.Button1Click();
-    write(2, 5, 4);
+    playTwoMarks();
     g.Label16Click(1);
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 3).background, kAqua);

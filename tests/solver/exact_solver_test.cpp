@@ -21,12 +21,7 @@ namespace krizovky {
 namespace {
 
 const CombinationTable& table() {
-    static const CombinationTable t = [] {
-        CombinationTable loaded;
-        loaded.load(completeCombinationFile());
-        return loaded;
-    }();
-    return t;
+    return completeCombinationTable();
 }
 
 // A board from its top rows, each closed with blank squares.

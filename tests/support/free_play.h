@@ -25,6 +25,16 @@ struct FreePlay : ::testing::Test {
         g.PopupMenu1Popup(row, column);
         g.N11Click(digit);
     }
+    // 1 into (2, 2) with Mark 1, 2 into (2, 3), 3 into (2, 4) with Mark 2, then
+    // 4 into (2, 5).
+    void playTwoMarks() {
+        write(2, 2, 1);
+        g.Button1Click();
+        write(2, 3, 2);
+        write(2, 4, 3);
+        g.Button1Click();
+        write(2, 5, 4);
+    }
     int digit(int row, int column) const { return g.board().at(row, column).digit; }
     int mark(int row, int column) const { return g.board().at(row, column).mark; }
 };

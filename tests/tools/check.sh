@@ -15,8 +15,15 @@ check() {  # name, expected, actual
     fi
 }
 
-# The example task, solved by 7 1 over 9 2, in p.kri.
+# A task of the given name and top rows, blank below them, with CR LF.
+task() {  # name, rows...
+    printf '@%s\r\n' "$1"
+    shift
+    printf '%s\r\n' "$@"
+    for ((r = $# + 1; r <= 15; r++)); do printf '0*15\r\n'; done
+}
+
+# The example task, solved by 7 1 over 9 2.
 example_task() {
-    printf '@priklad\r\n0,0/16,0/3,0*12\r\n8/0,2,2,0*12\r\n11/0,2,2,0*12\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
+    task priklad 0,0/16,0/3,0*12 8/0,2,2,0*12 11/0,2,2,0*12
 }

@@ -8,12 +8,9 @@ source "$(dirname "$0")/check.sh"
 # whose down sum heads no run.
 {
     example_task
-    printf '@dva\r\n0,0/4,0/4,0*12\r\n4/0,2,2,0*12\r\n4/0,2,2,0*12\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
-    printf '@nic\r\n0,0/9,0/9,0*12\r\n3/0,2,2,0*12\r\n17/0,2,2,0*12\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
-    printf '@zly\r\n0,0/16,0/3,0/5,0*11\r\n8/0,2,2,0*12\r\n11/0,2,2,0*12\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
+    task dva 0,0/4,0/4,0*12 4/0,2,2,0*12 4/0,2,2,0*12
+    task nic 0,0/9,0/9,0*12 3/0,2,2,0*12 17/0,2,2,0*12
+    task zly 0,0/16,0/3,0/5,0*11 8/0,2,2,0*12 11/0,2,2,0*12
 } >"$work/c.kri"
 count() { "$tool" count "$work/c.kri" "$@" | head -4 | tr '\n' '|'; }
 

@@ -7,10 +7,8 @@ source "$(dirname "$0")/check.sh"
 # "krok": 2 7 4 over 8 9 6 after one step back from a 1; "nic": no solution.
 {
     example_task
-    printf '@krok\r\n0,0/10,0/16,0/10,0*11\r\n13/0,2,2,2,0*11\r\n23/0,2,2,2,0*11\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
-    printf '@nic\r\n0,0/9,0/9,0*12\r\n3/0,2,2,0*12\r\n17/0,2,2,0*12\r\n'
-    for r in $(seq 4 15); do printf '0*15\r\n'; done
+    task krok 0,0/10,0/16,0/10,0*11 13/0,2,2,2,0*11 23/0,2,2,2,0*11
+    task nic 0,0/9,0/9,0*12 3/0,2,2,0*12 17/0,2,2,0*12
 } >"$work/s.kri"
 solve() { "$tool" solve "$work/s.kri" "$@" | head -7 | tr '\n' '|'; }
 
