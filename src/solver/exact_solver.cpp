@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <limits>
 #include <vector>
 
 namespace krizovky {
@@ -44,6 +45,7 @@ class Puzzle {
             for (int c = 1; c <= board.colCount && malformed_.empty(); ++c)
                 for (int across = 1; across >= 0 && malformed_.empty(); --across)
                     examine(r, c, across == 1);
+        if (malformed_.empty() && squares_.empty()) malformed_ = "the task has no entry square";
     }
 
     const std::string& malformed() const { return malformed_; }
@@ -114,18 +116,38 @@ class Search {
   public:
     Search(const Puzzle& puzzle, int limit) : puzzle_(puzzle), limit_(limit) {
         queued_.assign(puzzle.runs().size(), false);
+        weight_.assign(puzzle.runs().size(), 1);
     }
 
     // Counts the solutions below the candidates given; every run is narrowed
-    // first.
+    // first. A search that has met many dead ends without reaching the limit
+    // starts again from the top, with the runs that failed most now branched
+    // on first; each new start allows half as many dead ends again as the one
+    // before, so a start always comes that runs to its end. The solutions
+    // found before a new start are remembered and not counted twice; once
+    // there are too many to remember, one last start counts them all anew
+    // without a bound on dead ends.
     void run(Candidates cands) {
         for (std::size_t k = 0; k < puzzle_.runs().size(); ++k)
             enqueue(static_cast<int>(k));
-        if (propagate(cands)) branch(cands);
+        if (!propagate(cands)) return;
+        for (long allowed = 100;; allowed += allowed / 2) {
+            const bool last = solutions >= kRemembered;
+            if (last) {
+                solutions = 0;
+                found_.clear();
+            }
+            deadEnds_ = 0;
+            allowedDeadEnds_ = last ? std::numeric_limits<long>::max() : allowed;
+            abandoned_ = false;
+            branch(cands);
+            if (!abandoned_) return;
+        }
     }
 
     int solutions = 0;
     Candidates first{};
+    Candidates second{};
 
   private:
     void enqueue(int run) {
@@ -142,7 +164,10 @@ class Search {
             const int k = queue_.back();
             queue_.pop_back();
             queued_[k] = false;
-            if (ok) ok = narrow(puzzle_.runs()[k], cands);
+            if (ok && !narrow(puzzle_.runs()[k], cands)) {
+                ok = false;
+                ++weight_[k];
+            }
         }
         return ok;
     }
@@ -166,7 +191,7 @@ class Search {
             if ((combo & present) != combo) continue;
             for (int k = 0; k < n; ++k)
                 options_[k] = cands[run.squares[k]] & combo;
-            memo_.fill(kUnknown);
+            nextMemo();
             fill(0, 0, n, support);
         }
         for (int k = 0; k < n; ++k) {
@@ -180,7 +205,7 @@ class Search {
     // left after used, each one; the digits that work go to support.
     bool fill(int k, DigitSet used, int n, std::array<DigitSet, kBoardSize>& support) {
         if (k == n) return true;
-        if (memo_[used] != kUnknown) return memo_[used] == kYes;
+        if ((memo_[used] & ~1u) == memoStamp_) return (memo_[used] & 1u) != 0;
         bool any = false;
         for (DigitSet rest = options_[k] & ~used; rest != 0; rest &= rest - 1) {
             const DigitSet d = rest & -rest;
@@ -189,57 +214,85 @@ class Search {
                 any = true;
             }
         }
-        memo_[used] = any ? kYes : kNo;
+        memo_[used] = memoStamp_ | (any ? 1u : 0u);
         return any;
     }
 
-    // Branches on the square with the fewest candidates; among those, on the
-    // one whose runs have the fewest open squares left, so a search stays in
-    // the part of the board where it started.
+    // Branches on the square with the fewest candidates for the weight of its
+    // runs, a run weighing one more for each dead end it showed: the search
+    // turns to the part of the board where the trouble is.
     void branch(const Candidates& cands) {
         int best = -1;
-        int bestCount = 10;
-        int bestOpen = 0;
+        int bestCount = 0;
+        long bestWeight = 1;
         const int n = static_cast<int>(puzzle_.squares().size());
         for (int s = 0; s < n; ++s) {
             const int count = std::popcount(cands[s]);
-            if (count < 2 || count > bestCount) continue;
-            const int open = openSquares(cands, s);
-            if (count < bestCount || open < bestOpen) {
+            if (count < 2) continue;
+            long weight = 0;
+            for (int run : puzzle_.squares()[s].runs)
+                weight += run >= 0 ? weight_[run] : 0;
+            // count / weight < bestCount / bestWeight, without division
+            if (best < 0 || count * bestWeight < bestCount * weight) {
                 best = s;
                 bestCount = count;
-                bestOpen = open;
+                bestWeight = weight;
             }
         }
         if (best < 0) {
-            if (solutions++ == 0) first = cands;
+            if (allowedDeadEnds_ != std::numeric_limits<long>::max()) {
+                for (const Candidates& known : found_)
+                    if (known == cands) return;
+                found_.push_back(cands);
+            }
+            if (solutions == 1 && !haveSecond_) {
+                second = cands;
+                haveSecond_ = true;
+            }
+            if (!haveFirst_) first = cands;
+            haveFirst_ = true;
+            ++solutions;
             return;
         }
-        for (DigitSet rest = cands[best]; rest != 0 && solutions < limit_; rest &= rest - 1) {
+        for (DigitSet rest = cands[best]; rest != 0 && solutions < limit_ && !abandoned_;
+             rest &= rest - 1) {
             Candidates next = cands;
             set(next, best, rest & -rest);
-            if (propagate(next)) branch(next);
+            if (propagate(next))
+                branch(next);
+            else if (++deadEnds_ > allowedDeadEnds_)
+                abandoned_ = true;
         }
     }
 
-    int openSquares(const Candidates& cands, int square) const {
-        int open = 0;
-        for (int run : puzzle_.squares()[square].runs)
-            for (int s : puzzle_.runs()[run].squares)
-                open += std::has_single_bit(cands[s]) ? 0 : 1;
-        return open;
-    }
-
-    static constexpr std::uint8_t kUnknown = 0, kYes = 1, kNo = 2;
     // Per run being narrowed: each square's digits within the combination,
-    // and what is known of the digits used so far (the square is their count).
+    // and, per set of digits used by the squares before, whether the squares
+    // after can be filled.
     std::array<DigitSet, kBoardSize> options_{};
-    std::array<std::uint8_t, 1024> memo_{};
+    // An entry holds the stamp of the filling it was found in, and 1 for a
+    // yes; a new filling takes a new stamp instead of clearing the array.
+    std::array<std::uint32_t, 1024> memo_{};
+    std::uint32_t memoStamp_ = 0;
+    void nextMemo() {
+        memoStamp_ += 2;
+        if (memoStamp_ == 0) {  // wrapped: the old stamps could look new
+            memo_.fill(1);
+            memoStamp_ = 2;
+        }
+    }
 
     const Puzzle& puzzle_;
     const int limit_;
     std::vector<bool> queued_;
     std::vector<int> queue_;
+    std::vector<long> weight_;       // per run: 1 + the dead ends it showed
+    std::vector<Candidates> found_;  // the solutions counted so far
+    static constexpr int kRemembered = 16;
+    bool haveFirst_ = false;
+    bool haveSecond_ = false;
+    long deadEnds_ = 0;
+    long allowedDeadEnds_ = 0;
+    bool abandoned_ = false;
 };
 
 }  // namespace
@@ -261,12 +314,15 @@ ExactResult solveExact(const Board& board, const CombinationTable& table, int li
     Search search(puzzle, limit < 1 ? 1 : limit);
     search.run(cands);
     result.solutions = search.solutions;
-    if (search.solutions >= 1) {
-        result.first = board;
+    auto written = [&](const Candidates& cands) {
+        Board solved = board;
         for (std::size_t s = 0; s < squares.size(); ++s)
-            result.first.at(squares[s].row, squares[s].col).digit =
-                static_cast<std::uint8_t>(std::countr_zero(search.first[s]));
-    }
+            solved.at(squares[s].row, squares[s].col).digit =
+                static_cast<std::uint8_t>(std::countr_zero(cands[s]));
+        return solved;
+    };
+    if (search.solutions >= 1) result.first = written(search.first);
+    if (search.solutions >= 2) result.second = written(search.second);
     return result;
 }
 

@@ -13,6 +13,7 @@ struct ExactResult {
     std::string malformed;  // why the board is no sound task; empty when it is one
     int solutions = 0;      // counted up to the limit asked for
     Board first;            // the board with the first solution written in, when solutions >= 1
+    Board second;           // and another one, when solutions >= 2
 };
 
 // Counts the solutions of the board's task up to limit (at least 1) and keeps
