@@ -4,9 +4,11 @@ BUILD ?= build
 SANITIZED_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
+# Every reader of outside data has its fuzz target NAME_fuzz.
+FUZZ_TARGETS = saved_game structure combination task_file editor_rows task_number play_script
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test fuzz bench screenshot format clean
+.PHONY: all setup build run test fuzz bench screenshot format clean install uninstall package
 
 all: build
 
@@ -33,8 +35,8 @@ test: build
 fuzz: setup
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DKRIZOVKY_FUZZ=ON -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_SANITIZE=OFF -DKRIZOVKY_BENCHMARKS=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target saved_game_fuzz structure_fuzz
-	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) saved_game structure
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS:%=%_fuzz)
+	bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 bench: build
 	./$(BUILD)/bench/krizovky_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
@@ -43,6 +45,26 @@ bench: build
 
 screenshot: build
 	bash scripts/screenshot.sh
+
+# make install puts the program under PREFIX (or CMAKE_INSTALL_PREFIX),
+# /usr/local by default; DESTDIR stages the tree elsewhere. make uninstall
+# removes what the last make install put there.
+PREFIX ?= $(or $(CMAKE_INSTALL_PREFIX),/usr/local)
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+	cp $(BUILD)/install_manifest.txt $(BUILD)/installed_files.txt
+
+uninstall:
+	@test -f $(BUILD)/installed_files.txt || { echo "nothing installed by make install"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/installed_files.txt
+	grep '/krizovky\.DEF$$' $(BUILD)/installed_files.txt | xargs -r -d '\n' dirname | \
+		xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
+	rm $(BUILD)/installed_files.txt
+
+# The Debian package $(BUILD)/krizovky_2.0_ARCH.deb; install it with
+# dpkg -i, remove it with dpkg -r krizovky.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,5 +1,5 @@
 // Speed of what one click and one entry cost on a 15 x 15 board: the shipped
-// task "13 mistrovská křížovka 15×15".
+// task with the most entry squares.
 #include <benchmark/benchmark.h>
 
 #include <memory>

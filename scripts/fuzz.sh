@@ -5,7 +5,9 @@
 #   scripts/fuzz.sh BUILD SECONDS NAME...
 #
 # A crash stops the run with the fuzzer's report and the input that caused it
-# (saved in the build folder) and a non-zero status.
+# (saved in the build folder) and a non-zero status. What the targets print
+# themselves (the boxes of a played script, say) is dropped; the fuzzer's own
+# report and a sanitizer's still come.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1 seconds=$2
@@ -14,7 +16,7 @@ for name in "$@"; do
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
     echo "fuzzing $name for $seconds s"
-    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len=9000 -print_final_stats=1 \
+    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len=9000 -print_final_stats=1 -close_fd_mask=3 \
         -artifact_prefix="$build/" "$corpus" "tests/fuzz/seeds/$name" 2>"$build/$name.log" ||
         { tail -n 60 "$build/$name.log"; exit 1; }
     grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$build/$name.log" | sed "s/^/$name: /"

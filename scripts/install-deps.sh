@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need.
+# Installs the Debian packages the build, the tests, the screenshots, the
+# icons and the package need.
 # As root it installs what is missing; otherwise it prints the one command to run.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     fonts-dejavu-core
     xvfb xauth x11-apps imagemagick xdotool
+    librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base
 )
 
 missing=()

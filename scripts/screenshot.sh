@@ -5,11 +5,14 @@
 #
 #   scripts/screenshot.sh [TASK NAME [STEP...]]
 #
-# Without arguments: a game in progress on "08 náročnější 11×11" with the
+# Without arguments: a game in progress on "13 lehká" (11 x 11) with the
 # immediate check and the completion of runs off; a few right digits, a Mark
-# on the 6 of row 3, a repeated 9 in row 6 and a wrong sum in row 10 at IQ
+# on the 6 of row 3, a repeated 8 in row 6 and a wrong sum in row 8 at IQ
 # 130, then back at IQ 100 a click on row 7, column 2 for its hints and
 # " proveď kontroly".
+#
+# The same once more as docs/main-window-scale2.png, under Xvfb with
+# QT_SCALE_FACTOR=2: the window of a high-density display, 1652 x 1156 pixels.
 #
 # Then docs/rules.png, docs/text-editor.png and docs/about.png: the windows of
 # "Pravidla", "Editace - Text" (on the build's task file) and "O hře" as their
@@ -27,9 +30,9 @@ if [[ ! -x "$program" ]]; then
 fi
 
 if [[ $# -eq 0 ]]; then
-    set -- "08 náročnější 11×11" I2 K1 \
-        2,2=9 2,3=5 3,2=5 3,3=2 3,4=6 Button1 2,6=2 2,7=1 \
-        N3 6,2=9 6,3=6 6,4=9 10,2=5 10,3=4 \
+    set -- "13 lehká" I2 K1 \
+        2,4=7 2,5=8 3,4=3 3,5=6 Button1 2,6=9 2,7=5 \
+        N3 6,2=8 6,3=7 6,4=8 8,2=9 8,3=8 8,4=6 8,5=1 \
         Z1 7,2 Button4
 fi
 
@@ -37,6 +40,11 @@ mkdir -p docs
 # The picture is taken from the window's own drawing, so no display is needed.
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/screenshot.png "$@"
 echo "wrote docs/screenshot.png"
+# The same game at twice the pixel density, as a high-density display shows
+# it: on a virtual X display with every size scaled by 2.
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2000x1400x24" \
+    "$program" docs/main-window-scale2.png "$@"
+echo "wrote docs/main-window-scale2.png"
 for window in rules text-editor about; do
     QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" --window "$window" "docs/$window.png"
     echo "wrote docs/$window.png"

@@ -56,8 +56,11 @@ void Game::loadTask() {
 
 void Game::releaseSquares(int rows, int columns) {
     // Every board build, a task's or a saved game's, starts here: the digits
-    // of the board that follows are counted afresh at its first write.
+    // of the board that follows are counted afresh at its first write, and
+    // the keys wait for a click on it; "&Pomoc" sorts the new task afresh.
     emptyEntries_.reset();
+    taskClass_.reset();
+    clicked_ = {};
     if (!board_.boardBuilt) {
         board_.boardBuilt = true;
         return;

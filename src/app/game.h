@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/data_files.h"
 #include "app/host.h"
+#include "app/keyboard.h"
 #include "app/screen.h"
 #include "app/task_editor.h"
 #include "app/text_editor.h"
@@ -16,6 +18,7 @@
 #include "model/board.h"
 #include "model/combination_table.h"
 #include "play/level.h"
+#include "solver/exact_solver.h"
 #include "solver/solver.h"
 
 namespace krizovky {
@@ -81,8 +84,8 @@ class Game : private UndoActions, private SolverSteps {
     // Double click, " vybráno", a click on the name label: loads the task onto
     // the board, or into the task editor's grid when the editor opened the list.
     void chooseListedTask();
-    void cancelTaskList();                 // "zruš"
-    void closeTaskList();                  // the window's own close button: only hidden
+    void cancelTaskList();  // "zruš"
+    void closeTaskList();   // the window's own close button: only hidden
 
     // Play on the board.
     void Label1Click(int row, int column);      // a left click: select and show the hints
@@ -91,6 +94,24 @@ class Game : private UndoActions, private SolverSteps {
     void vyma1Click();                          // "vymaž" on the pop-up's square
     void Label1DblClick(int row, int column);   // writes the single allowed digit
     void Button4Click();                        // " proveď kontroly"
+
+    // "&Pomoc": the logical solver's next step from the board as it stands,
+    // and the board compared with the task's one solution. They paint squares
+    // until the next click on a square and say the rest in a box; none of
+    // them writes a digit or a Move.
+    void nextStepClick();    // "&Další krok"
+    void verifyClick();      // "&Je to zatím správně?"
+    void showErrorsClick();  // "&Ukaž chyby"
+
+    // Keyboard play on the square the player selected last on this board.
+    // A digit key is a right click on that square and the digit's item of the
+    // pop-up menu, and does nothing for a digit the menu would not offer;
+    // Delete and Backspace are the right click and "vymaž". An arrow key is a
+    // left click on the nearest entry square that way, past clue and blank
+    // squares; at the edge of the board nothing happens.
+    void keyPress(Key key);
+    // A key in the task list window: Escape closes it like its close button.
+    void taskListKeyPress(Key key);
 
     // The history buttons and the Mark swatches; each acts only while shown.
     void Button1Click();             // "nastav značku"
@@ -191,6 +212,13 @@ class Game : private UndoActions, private SolverSteps {
     void reportUnsolvable() override;
     void restoreOptions();
     void selectSquare(int row, int column);  // Label1Click without its guard
+    // The board's task sorted by the exact solver, worked out at the first
+    // "&Pomoc" item after each board build.
+    const TaskClass& taskClass();
+    // The filled squares whose digit differs from the task's one solution.
+    std::vector<BoardSquare> wrongSquares();
+    // Paints squares in a colour of "&Pomoc", taken off by the next click.
+    void paintHelp(const std::vector<BoardSquare>& squares, Colour colour);
 
     Host& host_;
     Board board_;
@@ -206,12 +234,17 @@ class Game : private UndoActions, private SolverSteps {
     bool autoFillOn_ = true;  // "&Doplňovat"
     BoardSquare current_;     // the selected square, painted red
     BoardSquare popup_;       // the square the pop-up menu last opened on
+    // The square the player's latest click selected on the board now shown.
+    // A board build keeps current_ but paints it no more, and the solver
+    // selects squares of its own: the keys wait for the next click then.
+    BoardSquare clicked_;
     DigitSet allowedDigits_ = 0;
     std::string solverCandidates_;  // the allowed digits for the solver, "137"
     bool terminate_ = false;
     // Empty entry squares of the board, counted at the first write after each
     // board build; says when a write has filled the board.
     std::optional<int> emptyEntries_;
+    std::optional<TaskClass> taskClass_;  // see taskClass()
 
     // The solver's run: the options it puts back, its search, its clock.
     struct KeptOptions {

@@ -23,7 +23,9 @@ int emptyEntryCount(const Board& board) {
 }  // namespace
 
 void Game::Label1Click(int row, int column) {
-    if (!solving()) selectSquare(row, column);
+    if (solving() || !board_.isEntry(row, column)) return;
+    selectSquare(row, column);
+    clicked_ = current_;
 }
 
 void Game::selectSquare(int row, int column) {

@@ -25,6 +25,11 @@ inline constexpr Colour kFuchsia = 0xFF00FF;
 inline constexpr Colour kOrange = 0xFF8000;
 inline constexpr Colour kOlive = 0x808000;
 inline constexpr Colour kGray = 0x808080;
+// The colours of "&Pomoc": the squares a hint's reasoning went through, the
+// square it decides, and the squares whose digit is not the solution's.
+inline constexpr Colour kSkyBlue = 0xA6CAF0;
+inline constexpr Colour kBlue = 0x4080FF;
+inline constexpr Colour kPink = 0xFFC0CB;
 
 enum class FontRole : std::uint8_t {
     kPanel,  // the window's own font: squares of unknown kinds

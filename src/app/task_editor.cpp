@@ -8,7 +8,9 @@
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/task_list.h"
+#include "model/task_reader.h"
 #include "model/text.h"
+#include "solver/task_check.h"
 
 namespace krizovky {
 namespace {
@@ -77,6 +79,7 @@ bool TaskEditor::Button1Click() {
 
 void TaskEditor::Button3Click() {
     screen_.grid.fill("");
+    screen_.verdict.clear();
 }
 
 void TaskEditor::Button4Click() {
@@ -88,7 +91,10 @@ void TaskEditor::Button4Click() {
         game_.host_.failure(e.what());
         return;
     }
-    if (outcome != StructureDraw::kDrawn) game_.host_.error(structureMessage(outcome));
+    if (outcome == StructureDraw::kDrawn)
+        screen_.verdict.clear();
+    else
+        game_.host_.error(structureMessage(outcome));
 }
 
 bool TaskEditor::Button5Click() {
@@ -113,10 +119,13 @@ bool TaskEditor::fillAndSum() {
     const bool filled = fillWithRetries(screen_.grid, generator_.randomSeed,
                                         [&host](const std::string& text) { host.error(text); });
     ++generator_.generationCount;
-    if (filled)
+    if (filled) {
         ComputeSums(screen_.grid);
-    else
+        judgeGrid();
+    } else {
+        screen_.verdict.clear();
         host.error(cp1250FromUtf8("Nepodařilo se mi doplnit strukturu!"));
+    }
     return filled;
 }
 
@@ -137,19 +146,36 @@ void TaskEditor::Edit2Change(std::string_view text) {
 }
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
-    if (EditorGrid::contains(column, row)) screen_.grid.at(column, row) = std::string(text);
+    if (!EditorGrid::contains(column, row)) return;
+    if (screen_.grid.at(column, row) != text) screen_.verdict.clear();
+    screen_.grid.at(column, row) = std::string(text);
+}
+
+void TaskEditor::judgeGrid() {
+    // A grid that could not be saved is no task either.
+    if (ValidateGrid(screen_.grid)) {
+        screen_.verdict = cp1250FromUtf8("chybná úloha");
+        return;
+    }
+    TaskCheck check;
+    check.verdict = TaskVerdict::kMalformed;
+    try {
+        check = checkTask(taskBoard(screen_.grid), completeCombinationTable());
+    } catch (const RunError&) {
+    }
+    screen_.verdict = cp1250FromUtf8(verdictText(check));
 }
 
 void TaskEditor::Vyzvedni() {
     game_.taskListForEditor_ = false;
     std::vector<std::string> lines;
     try {
-        lines = splitLines(readFileBytes(game_.taskFilePath_));
+        lines = splitLines(readTaskFile(game_.taskFilePath_));
     } catch (const RunError& e) {
         game_.host_.failure(e.what());
         return;
     }
-    krizovky::Vyzvedni(screen_.grid, lines, game_.selectedTaskName_);
+    if (krizovky::Vyzvedni(screen_.grid, lines, game_.selectedTaskName_)) judgeGrid();
     editorTaskName_ = game_.selectedTaskName_.substr(0, 20);
     screen_.edit1 = editorTaskName_;
 }

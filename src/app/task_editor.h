@@ -31,6 +31,11 @@ struct TaskEditorScreen {
     // Edit2 "číslo úlohy:": the text the field shows; it keeps what the user
     // typed, also when the number was refused. Typing limited to 5 characters.
     std::string edit2;
+    // The label beside "zpět": what the task of the grid is worth after
+    // " generuj vše", "dokonči úlohu" and "načti úlohu" ("jediné řešení,
+    // lehká", "více řešení", "bez řešení" or "chybná úloha"); empty after any
+    // other change of the grid, which it would no longer describe.
+    std::string verdict;
 };
 
 // The task editor: its grid, name and generator, and the handlers of its
@@ -114,6 +119,8 @@ class TaskEditor {
     // The digits and sums after a structure (or without one): counts the
     // generation and tells a failure.
     bool fillAndSum();
+    // Sets the verdict label from the task the grid holds.
+    void judgeGrid();
 
     Game& game_;
     TaskEditorScreen screen_;

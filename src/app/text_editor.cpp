@@ -2,6 +2,7 @@
 
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/task_reader.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -70,7 +71,7 @@ void TaskTextEditor::BitBtn1Click() {
 void TaskTextEditor::load() {
     std::string bytes;
     try {
-        bytes = readFileBytes(path_);
+        bytes = readTaskFile(path_);
     } catch (const RunError& e) {
         // The text stays as it was shown.
         BoxShown shown(boxShown_);

@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "model/file_layer.h"
+#include "model/task_reader.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -76,6 +77,13 @@ std::string taskText(const EditorGrid& grid, std::string_view name) {
     return text;
 }
 
+Board taskBoard(const EditorGrid& grid) {
+    static const std::string name = "t";
+    Board board;
+    readTaskLines(splitLines(taskText(grid, name)), name, board);
+    return board;
+}
+
 bool sameTaskName(std::string_view a, std::string_view b) {
     return a == b || capitals(a) == capitals(b);
 }
@@ -112,7 +120,7 @@ std::string workFileName(const std::string& taskFilePath) {
 void SaveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path) {
     std::string bytes;
     if (fileExists(path)) {
-        bytes = readFileBytes(path);
+        bytes = readTaskFile(path);
         if (auto kept = RemoveTaskFromFile(bytes, name)) bytes = std::move(*kept);
     }
     bytes += taskText(grid, name);
@@ -156,8 +164,7 @@ void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r) {
 bool Vyzvedni(EditorGrid& grid, const std::vector<std::string>& lines, std::string_view name) {
     std::size_t i = 0;
     for (; i < lines.size(); ++i)
-        if (!lines[i].empty() && lines[i][0] == '@' && std::string_view(lines[i]).substr(1) == name)
-            break;
+        if (isNameLine(lines[i]) && nameOfLine(lines[i]) == name) break;
     if (i == lines.size()) return false;
     int row = 0;
     for (++i; i < lines.size(); ++i) {

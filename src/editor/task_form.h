@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/editor_grid.h"
+#include "model/board.h"
 
 namespace krizovky {
 
@@ -32,6 +33,10 @@ std::string cellToken(const std::string& text);
 // The lines a save appends for a task: an empty line, "@" and the name, and
 // 15 row lines of 15 tokens each joined by ",", every line ended by CR LF.
 std::string taskText(const EditorGrid& grid, std::string_view name);
+
+// The board that the task of this grid loads as once saved. Throws RunError
+// when a clue cell breaks the task file's limits ("Range check error").
+Board taskBoard(const EditorGrid& grid);
 
 // Task names as a replacing save compares them: equal when their capitals
 // (Czech rules, so "á" matches "Á") are equal.
@@ -62,6 +67,8 @@ void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r);
 
 // Loads the task called name from the lines of a task file into the grid,
 // without clearing it first: cells the task does not reach keep their texts.
+// A name line names its task as the task list reads it (nameOfLine), so a
+// name cut to its first 255 characters finds a longer line.
 // Only lines without any character are skipped. False when no task has that
 // name (the grid is unchanged then).
 bool Vyzvedni(EditorGrid& grid, const std::vector<std::string>& lines, std::string_view name);

@@ -35,7 +35,9 @@ struct MoveHistory {
     BoardSquare lastPlayerMove;        // the square "nastav značku" marks
     bool markAllowed = false;          // a Move was recorded or undone since the last Mark
     bool colouringShown = false;       // some squares show a temporary colour
-    bool checkColouringShown = false;  // that colour comes from a full-board check
+    // That colour may lie anywhere on the board (a full check's, a "&Pomoc"
+    // item's): taking it off repaints every entry square.
+    bool checkColouringShown = false;
     int highlightFirst = 1;            // the Moves whose squares the latest Mark highlight painted
     int highlightLast = 0;
 

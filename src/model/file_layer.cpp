@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,6 +22,7 @@ namespace {
 
 WriteStep faultStep = WriteStep::kNone;
 int faultError = 0;
+int readFaultError = 0;
 
 // The error number of an injected fault at this step, or 0.
 int injected(WriteStep step) {
@@ -46,13 +48,17 @@ void finishReplacing(int fd, const std::string& temporary, const std::string& pa
         }
         written += static_cast<std::size_t>(n);
     }
+    if (int error = injected(WriteStep::kFlush)) abandon(error);
     if (::fsync(fd) != 0) abandon(errno);
-    if (::close(fd) != 0) {
-        int error = errno;
+    int error = injected(WriteStep::kClose);
+    // A close that fails may still have released the descriptor: it is not
+    // closed a second time.
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
         ::unlink(temporary.c_str());
         fail(error);
     }
-    int error = injected(WriteStep::kRename);
+    error = injected(WriteStep::kRename);
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
@@ -67,26 +73,49 @@ void injectWriteFault(WriteStep step, int error) {
     faultError = error;
 }
 
+void injectReadFault(int error) {
+    readFaultError = error;
+}
+
 std::string readFileBytes(const std::string& path) {
     return readFileStart(path, std::string::npos);
 }
 
 std::string readFileStart(const std::string& path, std::size_t limit) {
     if (path.empty()) throw RunError(kFileNotFound);
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (readFaultError != 0) fail(readFaultError);
+    // Without O_NONBLOCK, opening a pipe would wait for a writer for ever.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) fail(errno);
+    auto abandon = [fd](int error) {
+        ::close(fd);
+        fail(error);
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) abandon(errno);
+    if (S_ISDIR(st.st_mode)) abandon(EISDIR);
+    if (S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > kMaxFileBytes &&
+        limit > kMaxFileBytes)
+        abandon(EFBIG);
+    // Reads wait for data again, as a pipe's reader expects.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) abandon(errno);
     std::string bytes;
+    if (S_ISREG(st.st_mode))
+        bytes.reserve(
+            std::min(static_cast<std::size_t>(st.st_size), std::min(limit, kMaxFileBytes)));
     char buffer[65536];
     while (bytes.size() < limit) {
-        ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
+        const std::size_t wanted =
+            std::min({sizeof buffer, limit - bytes.size(), kMaxFileBytes + 1 - bytes.size()});
+        ssize_t n = ::read(fd, buffer, wanted);
         if (n < 0) {
             if (errno == EINTR) continue;
-            int error = errno;
-            ::close(fd);
-            fail(error);
+            abandon(errno);
         }
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > kMaxFileBytes) abandon(EFBIG);
     }
     ::close(fd);
     return bytes;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
@@ -36,8 +35,16 @@ std::vector<std::string> taskNamesOfLines(const std::vector<std::string>& lines)
     return names;
 }
 
+std::vector<std::string> taskNamesOfText(std::string_view text) {
+    std::vector<std::string> names;
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);)
+        if (isNameLine(line)) names.push_back(nameOfLine(line));
+    return names;
+}
+
 std::vector<std::string> readTaskNames(const std::string& path) {
-    return taskNamesOfLines(splitLines(readFileBytes(path)));
+    return taskNamesOfText(readTaskFile(path));
 }
 
 bool czechCollationAvailable() { return czechCollator() != nullptr; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace krizovky {
@@ -9,7 +10,11 @@ namespace krizovky {
 // duplicates included.
 std::vector<std::string> taskNamesOfLines(const std::vector<std::string>& lines);
 
-// The same from the file at path; file errors throw RunError.
+// The same from the whole text of a task file.
+std::vector<std::string> taskNamesOfText(std::string_view text);
+
+// The same from the file at path, read as readTaskFile reads it; file errors
+// throw RunError.
 std::vector<std::string> readTaskNames(const std::string& path);
 
 // Sorts Windows-1250 names alphabetically as a Czech reader expects them:

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::size_t kMaxRowLine = 254;  // the parser appends "," and a line holds 255
 constexpr int kByteMax = 255;
+constexpr std::size_t kMaxName = 255;
 constexpr unsigned kSaturated = 1000;  // any value above kByteMax is out of range alike
 
 enum class Mode { kPlain, kAfterSlash, kRepeat };
@@ -24,7 +25,7 @@ std::uint8_t checkedByte(unsigned value) {
 
 bool isNameLine(std::string_view line) { return !line.empty() && line.front() == '@'; }
 
-std::string nameOfLine(std::string_view line) { return std::string(line.substr(1, 255)); }
+std::string nameOfLine(std::string_view line) { return std::string(line.substr(1, kMaxName)); }
 
 void parseRowLine(std::string_view line, int n, Board& board) {
     if (line.size() > kMaxRowLine) throw RunError(kRangeCheckError);
@@ -78,36 +79,59 @@ void parseRowLine(std::string_view line, int n, Board& board) {
     handle(',');
 }
 
-bool readTaskLines(const std::vector<std::string>& lines, std::string_view name, Board& board,
-                   const RowProgress& progress) {
+namespace {
+
+// Reads the task called name from the lines that next gives one by one.
+template <typename NextLine>
+bool readTaskFrom(NextLine next, std::string_view name, Board& board, const RowProgress& progress) {
     board.setAllKinds(kEntry);
-    auto line = lines.begin();
-    bool found = false;
-    for (; line != lines.end(); ++line) {
-        if (isBlankLine(*line) || !isNameLine(*line)) continue;
-        if (nameOfLine(*line) == name) {
-            found = true;
-            ++line;
-            break;
-        }
-    }
     board.rowCount = kBoardSize;
     board.colCount = kBoardSize;
+    std::string_view line;
+    bool found = false;
+    // A name line is never blank; its name is compared where it stands, as
+    // a file of many tasks has many names to pass.
+    while (!found && next(line))
+        found = isNameLine(line) && line.substr(1, kMaxName) == name;
     if (!found) return false;
     int n = 1;
-    for (; line != lines.end(); ++line) {
-        if (isBlankLine(*line)) continue;
-        if (isNameLine(*line)) break;
-        parseRowLine(*line, n, board);
+    while (next(line)) {
+        if (isBlankLine(line)) continue;
+        if (isNameLine(line)) break;
+        parseRowLine(line, n, board);
         if (progress) progress(n);
         if (++n > kByteMax) throw RunError(kIntegerOverflow);
     }
     return true;
 }
 
+}  // namespace
+
+bool readTaskLines(const std::vector<std::string>& lines, std::string_view name, Board& board,
+                   const RowProgress& progress) {
+    auto line = lines.begin();
+    auto next = [&](std::string_view& out) {
+        if (line == lines.end()) return false;
+        out = *line++;
+        return true;
+    };
+    return readTaskFrom(next, name, board, progress);
+}
+
+bool readTaskText(std::string_view text, std::string_view name, Board& board,
+                  const RowProgress& progress) {
+    LineCursor cursor(text);
+    return readTaskFrom([&](std::string_view& out) { return cursor.next(out); }, name, board,
+                        progress);
+}
+
+std::string readTaskFile(const std::string& path) {
+    return windows1250Text(readFileBytes(path));
+}
+
 bool readTask(const std::string& path, std::string_view name, Board& board,
               const RowProgress& progress) {
-    return readTaskLines(splitLines(readFileBytes(path)), name, board, progress);
+    return readTaskText(readTaskFile(path), name, board, progress);
 }
 
 }  // namespace krizovky

@@ -29,6 +29,14 @@ void parseRowLine(std::string_view line, int n, Board& board);
 bool readTaskLines(const std::vector<std::string>& lines, std::string_view name, Board& board,
                    const RowProgress& progress = {});
 
+// The same from the whole text of a task file.
+bool readTaskText(std::string_view text, std::string_view name, Board& board,
+                  const RowProgress& progress = {});
+
+// The text of the task file at path, in Windows-1250 also when the file is
+// in UTF-8 (see windows1250Text); file errors throw RunError.
+std::string readTaskFile(const std::string& path);
+
 // The same from the file at path; file errors throw RunError.
 bool readTask(const std::string& path, std::string_view name, Board& board,
               const RowProgress& progress = {});

@@ -44,6 +44,47 @@ bool convert(const char* to, const char* from, std::string_view in, std::string&
     return ok;
 }
 
+// True for valid UTF-8 that holds some multi-byte sequence: text that a
+// Windows-1250 file with Czech letters is practically never.
+bool isUtf8BeyondAscii(std::string_view bytes) {
+    bool beyond = false;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        char32_t code = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > bytes.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = code << 6 | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are no UTF-8.
+        if ((length == 3 && code < 0x800) || (length == 4 && code < 0x10000) ||
+            (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            return false;
+        beyond = true;
+        i += length;
+    }
+    return beyond;
+}
+
 }  // namespace
 
 std::string cp1250FromUtf8(std::string_view utf8) {
@@ -64,17 +105,33 @@ std::string utf8FromCp1250(std::string_view bytes) {
 
 std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) end = bytes.size();
-        std::size_t stop = end;
-        if (stop > start && bytes[stop - 1] == '\r') --stop;
-        lines.emplace_back(bytes.substr(start, stop - start));
-        start = next;
-    }
+    LineCursor cursor(bytes);
+    for (std::string_view line; cursor.next(line);)
+        lines.emplace_back(line);
     return lines;
+}
+
+bool LineCursor::next(std::string_view& line) {
+    if (start_ >= bytes_.size()) return false;
+    std::size_t end = bytes_.find('\n', start_);
+    const std::size_t following = end == std::string_view::npos ? bytes_.size() : end + 1;
+    if (end == std::string_view::npos) end = bytes_.size();
+    std::size_t stop = end;
+    if (stop > start_ && bytes_[stop - 1] == '\r') --stop;
+    line = bytes_.substr(start_, stop - start_);
+    start_ = following;
+    return true;
+}
+
+std::string windows1250Text(std::string bytes) {
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = std::string_view(bytes).starts_with(kByteOrderMark);
+    if (!marked && !isUtf8BeyondAscii(bytes)) return bytes;
+    std::string_view utf8(bytes);
+    if (marked) utf8.remove_prefix(kByteOrderMark.size());
+    std::string converted;
+    if (!tryCp1250FromUtf8(utf8, converted)) return bytes;
+    return converted;
 }
 
 bool isBlankLine(std::string_view line) {

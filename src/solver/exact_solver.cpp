@@ -114,7 +114,8 @@ class Puzzle {
 
 class Search {
   public:
-    Search(const Puzzle& puzzle, int limit) : puzzle_(puzzle), limit_(limit) {
+    Search(const Puzzle& puzzle, int limit, long budget)
+        : puzzle_(puzzle), limit_(limit), budget_(budget) {
         queued_.assign(puzzle.runs().size(), false);
         weight_.assign(puzzle.runs().size(), 1);
     }
@@ -141,11 +142,12 @@ class Search {
             allowedDeadEnds_ = last ? std::numeric_limits<long>::max() : allowed;
             abandoned_ = false;
             branch(cands);
-            if (!abandoned_) return;
+            if (!abandoned_ || exhausted) return;
         }
     }
 
     int solutions = 0;
+    bool exhausted = false;  // the budget of dead ends ran out first
     Candidates first{};
     Candidates second{};
 
@@ -260,8 +262,8 @@ class Search {
             set(next, best, rest & -rest);
             if (propagate(next))
                 branch(next);
-            else if (++deadEnds_ > allowedDeadEnds_)
-                abandoned_ = true;
+            else
+                deadEnd();
         }
     }
 
@@ -283,6 +285,13 @@ class Search {
 
     const Puzzle& puzzle_;
     const int limit_;
+    void deadEnd() {
+        if (budget_ > 0 && ++spent_ > budget_) exhausted = true;
+        if (++deadEnds_ > allowedDeadEnds_ || exhausted) abandoned_ = true;
+    }
+
+    const long budget_;  // dead ends allowed in all, 0 for no bound
+    long spent_ = 0;
     std::vector<bool> queued_;
     std::vector<int> queue_;
     std::vector<long> weight_;       // per run: 1 + the dead ends it showed
@@ -297,7 +306,7 @@ class Search {
 
 }  // namespace
 
-ExactResult solveExact(const Board& board, const CombinationTable& table, int limit) {
+ExactResult solveExact(const Board& board, const CombinationTable& table, int limit, long budget) {
     ExactResult result;
     const Puzzle puzzle(board, table);
     if (!puzzle.malformed().empty()) {
@@ -311,9 +320,10 @@ ExactResult solveExact(const Board& board, const CombinationTable& table, int li
         cands[s] = digit == 0 ? kAllDigits : static_cast<DigitSet>(digitBit(digit) & kAllDigits);
         if (cands[s] == 0) return result;  // a digit no square may hold
     }
-    Search search(puzzle, limit < 1 ? 1 : limit);
+    Search search(puzzle, limit < 1 ? 1 : limit, budget < 0 ? 0 : budget);
     search.run(cands);
     result.solutions = search.solutions;
+    result.exhausted = search.exhausted;
     auto written = [&](const Candidates& cands) {
         Board solved = board;
         for (std::size_t s = 0; s < squares.size(); ++s)

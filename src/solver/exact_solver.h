@@ -10,10 +10,11 @@ namespace krizovky {
 
 // What the exact solver found on a board. A malformed board is not searched.
 struct ExactResult {
-    std::string malformed;  // why the board is no sound task; empty when it is one
-    int solutions = 0;      // counted up to the limit asked for
-    Board first;            // the board with the first solution written in, when solutions >= 1
-    Board second;           // and another one, when solutions >= 2
+    std::string malformed;   // why the board is no sound task; empty when it is one
+    int solutions = 0;       // counted up to the limit asked for
+    bool exhausted = false;  // the budget ran out: solutions is only how many were found
+    Board first;             // the board with the first solution written in, when solutions >= 1
+    Board second;            // and another one, when solutions >= 2
 };
 
 // Counts the solutions of the board's task up to limit (at least 1) and keeps
@@ -23,7 +24,9 @@ struct ExactResult {
 // search keeps a set of candidate digits per square, narrows them run by run
 // through the combinations of the run's (length, sum) that fit, until nothing
 // changes, then branches on the square with the fewest candidates.
-ExactResult solveExact(const Board& board, const CombinationTable& table, int limit = 2);
+// A budget above 0 bounds the dead ends the whole search may meet.
+ExactResult solveExact(const Board& board, const CombinationTable& table, int limit = 2,
+                       long budget = 0);
 
 enum class TaskVerdict : std::uint8_t { kMalformed, kNoSolution, kUnique, kSeveral };
 

@@ -6,9 +6,12 @@
 
 #include "app/game.h"
 #include "app/task_editor.h"
+#include "editor/task_form.h"
+#include "model/combination_table.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/text.h"
+#include "solver/exact_solver.h"
 
 namespace krizovky {
 namespace {
@@ -38,9 +41,19 @@ class GenerateHost : public Host {
     }
 };
 
+bool isUnique(const EditorGrid& grid) {
+    try {
+        return classifyTask(taskBoard(grid), completeCombinationTable()).verdict ==
+               TaskVerdict::kUnique;
+    } catch (const RunError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
-int generateTasks(const std::string& structurePath, const std::string& number, long count) {
+int generateTasks(const std::string& structurePath, const std::string& number, long count,
+                  bool uniqueOnly) {
     std::string pattern = (std::filesystem::temp_directory_path() / "krizovky-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         std::perror("krizovky-tool");
@@ -57,7 +70,8 @@ int generateTasks(const std::string& structurePath, const std::string& number, l
     editor.Edit2Change(cp1250FromUtf8(number));
     for (long k = 0; k < count; ++k) {
         game.F1Click();
-        if (editor.Button5Click()) editor.Button1Click();
+        if (editor.Button5Click() && (!uniqueOnly || isUnique(editor.screen().grid)))
+            editor.Button1Click();
     }
     std::string bytes;
     if (fileExists(host.taskFile)) {

@@ -10,9 +10,19 @@
 //   krizovky-tool count TASKFILE NAME [--limit N]
 //                                      the solutions of NAME counted up to N
 //                                      by the exact solver, and the first
-//   krizovky-tool generate STRUCTUREFILE NUMBER [COUNT]
+//   krizovky-tool check TASKFILE      every task's verdict: unique with its
+//                                      difficulty, K solutions, no solution or
+//                                      malformed, a line each in file order
+//   krizovky-tool generate STRUCTUREFILE NUMBER [COUNT] [--unique]
 //                                      COUNT tasks generated from task number
-//                                      NUMBER, as a task file on standard output
+//                                      NUMBER, as a task file on standard
+//                                      output; only the unique ones with
+//                                      --unique
+//   krizovky-tool collection STRUCTUREFILE TASKFILE
+//                                      the shipped task collection made anew
+//                                      from the structures, after the task
+//                                      "priklad" of TASKFILE, on standard
+//                                      output
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -28,8 +38,11 @@
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/task_list.h"
+#include "model/task_reader.h"
 #include "model/text.h"
 #include "solver/exact_solver.h"
+#include "solver/task_check.h"
+#include "tools/collection.h"
 #include "tools/generate.h"
 #include "tools/play.h"
 
@@ -50,7 +63,9 @@ int usage() {
         "       krizovky-tool show-saved FILE\n"
         "       krizovky-tool solve TASKFILE NAME [--limit N]\n"
         "       krizovky-tool count TASKFILE NAME [--limit N]\n"
-        "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT]");
+        "       krizovky-tool check TASKFILE\n"
+        "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT] [--unique]\n"
+        "       krizovky-tool collection STRUCTUREFILE TASKFILE");
 }
 
 int list(const std::string& path) {
@@ -216,6 +231,57 @@ int count(const std::string& path, const std::string& utf8Name, long limit) {
     return 0;
 }
 
+// Every task of the file, in file order, with its verdict; 1 when any of
+// them has not exactly one solution. Each task is read from its own lines, so
+// a second task of the same name is judged as it stands.
+int check(const std::string& path) {
+    std::vector<std::string> lines;
+    try {
+        lines = splitLines(readFileBytes(path));
+    } catch (const RunError& e) {
+        return fail(e.what());
+    }
+    const CombinationTable& table = completeCombinationTable();
+    bool allUnique = true;
+    auto isName = [](const std::string& line) { return !isBlankLine(line) && isNameLine(line); };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!isName(lines[i])) continue;
+        std::size_t end = i + 1;
+        while (end < lines.size() && !isName(lines[end]))
+            ++end;
+        const std::vector<std::string> task(lines.begin() + i, lines.begin() + end);
+        const std::string name = nameOfLine(lines[i]);
+        i = end - 1;
+        std::string verdict;
+        TaskCheck result;
+        try {
+            Board board;
+            readTaskLines(task, name, board);
+            result = checkTask(board, table);
+        } catch (const RunError& e) {
+            result.verdict = TaskVerdict::kMalformed;
+            result.reason = e.what();
+        }
+        switch (result.verdict) {
+            case TaskVerdict::kUnique:
+                verdict = std::string("unique\t") + difficultyName(result.difficulty);
+                break;
+            case TaskVerdict::kSeveral:
+                verdict = "2 solutions";
+                break;
+            case TaskVerdict::kNoSolution:
+                verdict = "no solution";
+                break;
+            case TaskVerdict::kMalformed:
+                verdict = "malformed: " + result.reason;
+                break;
+        }
+        allUnique = allUnique && result.verdict == TaskVerdict::kUnique;
+        std::printf("%s\t%s\n", utf8FromCp1250(name).c_str(), verdict.c_str());
+    }
+    return allUnique ? 0 : 1;
+}
+
 // A positive number of placements or solutions.
 std::optional<long> limitOf(const std::string& text) {
     long value = 0;
@@ -248,6 +314,10 @@ int main(int argc, char** argv) {
         if (auto limit = limitOf(args[4]); limit && *limit <= 1000000)
             return count(args[1], args[2], *limit);
     }
+    if (args.size() == 2 && args[0] == "check") return check(args[1]);
+    if (args.size() == 3 && args[0] == "collection") return makeCollection(args[1], args[2]);
+    const bool unique = !args.empty() && args.back() == "--unique";
+    if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
         long count = 1;
         if (args.size() == 4) {
@@ -255,7 +325,7 @@ int main(int argc, char** argv) {
             auto [end, error] = std::from_chars(args[3].data(), last, count);
             if (end != last || error != std::errc() || count < 0) return usage();
         }
-        return generateTasks(args[1], args[2], count);
+        return generateTasks(args[1], args[2], count, unique);
     }
     return usage();
 }

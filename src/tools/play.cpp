@@ -111,6 +111,12 @@ char colourLetter(const std::optional<Colour>& colour) {
             return 'V';
         case kGray:
             return 'G';
+        case kSkyBlue:
+            return 'S';
+        case kBlue:
+            return 'B';
+        case kPink:
+            return 'P';
         default:
             return '?';
     }
@@ -213,7 +219,8 @@ class EventRunner {
             {"check", &Game::Button4Click}, {"undo", &Game::Button2Click},
             {"mark", &Game::Button1Click},  {"tomark", &Game::Button3Click},
             {"autofill", &Game::I2Click},   {"checking", &Game::K1Click},
-            {"reload", &Game::H1Click},
+            {"reload", &Game::H1Click},     {"hint", &Game::nextStepClick},
+            {"verify", &Game::verifyClick}, {"errors", &Game::showErrorsClick},
         };
         for (const auto& [name, handler] : kMenuAndButtons) {
             if (event != name) continue;

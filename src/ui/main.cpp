@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "app/data_files.h"
 #include "ui/application.h"
@@ -7,6 +8,10 @@
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("krizovky"));
+    // The desktop entry the windows belong to, and its icon from the icon
+    // theme where the program is installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.krizovky.Krizovky"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("krizovky")));
     QApplication::setFont(krizovky::ui::baseFont());
     krizovky::ui::Application application(krizovky::executablePath());
     application.show();

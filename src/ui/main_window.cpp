@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -15,6 +16,7 @@
 #include "ui/click_tracker.h"
 #include "ui/digital_clock.h"
 #include "ui/fonts.h"
+#include "ui/keys.h"
 #include "ui/pie_gauge.h"
 #include "ui/square_widget.h"
 #include "ui/text_convert.h"
@@ -82,6 +84,7 @@ TForm1::TForm1(Game& game, std::function<void()> changed, const std::string& exe
     gauge1_->hide();
 
     FormCreate(executablePath);
+    qApp->installEventFilter(this);
 }
 
 QString TForm1::caption() {
@@ -124,6 +127,18 @@ void TForm1::createMenu() {
     QAction* about = information->addAction(QStringLiteral("&O hře"));
     about->setObjectName(QStringLiteral("N2"));
     connect(about, &QAction::triggered, this, &TForm1::I1Click);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    help->setObjectName(QStringLiteral("P1"));
+    auto addHelp = [this, help](const char* name, const QString& text, void (TForm1::*handler)()) {
+        QAction* action = help->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    addHelp("D1", QStringLiteral("&Další krok"), &TForm1::nextStepClick)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+    addHelp("J1", QStringLiteral("&Je to zatím správně?"), &TForm1::verifyClick);
+    addHelp("U1", QStringLiteral("&Ukaž chyby"), &TForm1::showErrorsClick);
 }
 
 void TForm1::createOptionsMenu() {
@@ -441,6 +456,21 @@ void TForm1::I1Click() {
     emit aboutRequested();
 }
 
+void TForm1::nextStepClick() {
+    game_.nextStepClick();
+    changed_();
+}
+
+void TForm1::verifyClick() {
+    game_.verifyClick();
+    changed_();
+}
+
+void TForm1::showErrorsClick() {
+    game_.showErrorsClick();
+    changed_();
+}
+
 void TForm1::S1Click() {
     game_.S1Click();
     changed_();
@@ -535,6 +565,26 @@ void TForm1::I2Click() {
 void TForm1::K1Click() {
     game_.K1Click();
     changed_();
+}
+
+void TForm1::keyPress(Key key) {
+    game_.keyPress(key);
+    changed_();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // Every key press of the application passes here before its widget sees
+    // it. Those of this window are the board's, whichever control has the
+    // focus; only the menu bar, while the keyboard is in it, keeps its keys.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this && !qobject_cast<QMenuBar*>(watched)) {
+        const std::optional<Key> key = gameKey(*static_cast<QKeyEvent*>(event));
+        if (key && *key != Key::kEscape) {
+            keyPress(*key);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::FormDestroy() {

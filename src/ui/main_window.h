@@ -55,6 +55,9 @@ class TForm1 : public QMainWindow {
     void T1Click();  // "&Text" under "&Editace"
     void O1Click();  // "&Pravidla"
     void I1Click();  // "&O hře"
+    void nextStepClick();    // "&Další krok" under "&Pomoc"
+    void verifyClick();      // "&Je to zatím správně?"
+    void showErrorsClick();  // "&Ukaž chyby"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void FormDestroy();
@@ -87,6 +90,10 @@ class TForm1 : public QMainWindow {
     void N71Click();
     void Button5Click();
 
+    // Keyboard play on the selected square: the digits, Delete, Backspace
+    // and the arrows.
+    void keyPress(Key key);
+
   signals:
     // "&Pravidla" and "&O hře": the windows that show them answer.
     void rulesRequested();
@@ -94,6 +101,9 @@ class TForm1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Takes the keys of keyboard play before a button or hint list that has
+    // the focus turns them into its own moves.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate(const std::string& executablePath);

@@ -62,6 +62,12 @@ TForm5::TForm5(Game& game, std::function<void()> changed)
     edit2_->setGeometry(136, 344, 73, 24);
     connect(edit2_, &QLineEdit::textEdited, this, &TForm5::Edit2Change);
 
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("Verdict"));
+    verdict_->setGeometry(528, 328, 113, 44);
+    verdict_->setWordWrap(true);
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+
     auto button = [this](const char* name, const QString& text, QRect place,
                          void (TForm5::*handler)()) {
         auto* made = new QPushButton(text, this);
@@ -110,6 +116,7 @@ void TForm5::showScreen() {
     const QString number = fromCp1250(screen.edit2);
     if (edit2_->text() != number) edit2_->setText(number);
     edit2Shown_ = number;
+    verdict_->setText(fromCp1250(screen.verdict));
     drawing_ = false;
     setVisible(screen.visible);
 }

@@ -5,6 +5,7 @@
 
 #include "app/game.h"
 
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 class QTableWidgetItem;
@@ -51,7 +52,8 @@ class TForm5 : public QWidget {
     QTableWidget* stringGrid1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;
-    QString edit2Shown_;  // what Edit2 held before the latest keystroke
+    QLabel* verdict_ = nullptr;  // what the grid's task is worth, beside "zpět"
+    QString edit2Shown_;         // what Edit2 held before the latest keystroke
     bool drawing_ = false;
 };
 

@@ -6,8 +6,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "ui/fonts.h"
+#include "ui/keys.h"
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
@@ -36,6 +38,7 @@ TForm2::TForm2(Game& game, std::function<void()> changed)
     // by itself when it gets the focus, which is no choice of the player.
     connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TForm2::ListBox1Click);
     connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TForm2::ListBox1DblClick);
+    listBox1_->viewport()->installEventFilter(this);
 
     label2_ = new QLabel(QStringLiteral("název vybrané úlohy:"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
@@ -172,7 +175,32 @@ void TForm2::reject() {
     FormClose();
 }
 
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    if (gameKey(*event) == Key::kEscape) {
+        game_.taskListKeyPress(Key::kEscape);
+        changed_();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TForm2::showNameTip(const QHelpEvent& help) {
+    // Each row is as wide as its name needs (see showScreen); the tip shows
+    // only for a row the visible part of the list cuts off.
+    const QListWidgetItem* item = listBox1_->itemAt(help.pos());
+    if (item == nullptr || item->sizeHint().width() <= listBox1_->viewport()->width()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(help.globalPos(), item->text(), listBox1_->viewport(),
+                       listBox1_->visualItemRect(item));
+}
+
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listBox1_->viewport() && event->type() == QEvent::ToolTip) {
+        showNameTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
     if (watched == label1_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         label1_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {

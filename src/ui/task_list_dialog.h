@@ -5,6 +5,7 @@
 
 #include "app/game.h"
 
+class QHelpEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -42,13 +43,16 @@ class TForm2 : public QDialog {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes the window
 
   public slots:
-    void reject() override;  // Escape closes the window like its close button
+    void reject() override;  // closes the window like its close button
 
   private:
     void FormCreate();
     int selectedRow() const;
+    // A name wider than the list's column shows whole in a tool tip.
+    void showNameTip(const QHelpEvent& help);
 
     Game& game_;
     std::function<void()> changed_;

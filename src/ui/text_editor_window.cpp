@@ -17,33 +17,40 @@
 namespace krizovky::ui {
 namespace {
 
-// A floppy disk, for desktops whose icon theme has no save symbol.
+// A floppy disk, for desktops whose icon theme has no save symbol. Drawn for
+// each pixel density a screen may have, so that a scaled window shows it sharp.
 QIcon drawnSaveIcon() {
-    QPixmap picture(20, 20);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath body;
-    body.moveTo(2, 2);
-    body.lineTo(15, 2);
-    body.lineTo(18, 5);
-    body.lineTo(18, 18);
-    body.lineTo(2, 18);
-    body.closeSubpath();
-    painter.setPen(QPen(QColor(20, 40, 90), 1));
-    painter.setBrush(QColor(40, 80, 160));
-    painter.drawPath(body);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(235, 235, 235));
-    painter.drawRect(QRectF(5, 3, 9, 6));  // the shutter
-    painter.setBrush(QColor(40, 80, 160));
-    painter.drawRect(QRectF(11, 4, 2, 4));  // its window
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(5, 11, 10, 6));  // the label
-    painter.setPen(QPen(QColor(150, 150, 150), 1));
-    painter.drawLine(QPointF(6.5, 13.5), QPointF(13.5, 13.5));
-    painter.drawLine(QPointF(6.5, 15.5), QPointF(13.5, 15.5));
-    return QIcon(picture);
+    QIcon icon;
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        QPixmap picture(QSize(20, 20) * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath body;
+        body.moveTo(2, 2);
+        body.lineTo(15, 2);
+        body.lineTo(18, 5);
+        body.lineTo(18, 18);
+        body.lineTo(2, 18);
+        body.closeSubpath();
+        painter.setPen(QPen(QColor(20, 40, 90), 1));
+        painter.setBrush(QColor(40, 80, 160));
+        painter.drawPath(body);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(235, 235, 235));
+        painter.drawRect(QRectF(5, 3, 9, 6));  // the shutter
+        painter.setBrush(QColor(40, 80, 160));
+        painter.drawRect(QRectF(11, 4, 2, 4));  // its window
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(5, 11, 10, 6));  // the label
+        painter.setPen(QPen(QColor(150, 150, 150), 1));
+        painter.drawLine(QPointF(6.5, 13.5), QPointF(13.5, 13.5));
+        painter.drawLine(QPointF(6.5, 15.5), QPointF(13.5, 15.5));
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 }  // namespace

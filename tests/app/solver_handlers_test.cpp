@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/file_layer.h"
 #include "model/text.h"
 #include "support/game_fixture.h"
 
@@ -161,6 +162,41 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     EXPECT_EQ(none.game.history().moveCount, 0);
     EXPECT_EQ(none.game.screen().square(3, 2).caption, " ");
     EXPECT_FALSE(none.game.checkingOn());
+}
+
+// The window keeps answering a long search: it yields after every
+// placement, and "přeruš" answered Yes at the 100th yield stops it there. A
+// board of entry squares only gives the search no digit to try: it ends at
+// once with its message.
+TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
+    GameFixture hard;
+    hard.dir.write("krizovky.KRI",
+                   readFileBytes(std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri"));
+    hard.choose(cp1250FromUtf8("těžká 3 15×15"));
+    hard.host.answers = {true};
+    hard.host.pendingEvents = [&] {
+        if (hard.host.eventsProcessed == 100) hard.game.Button5Click();
+    };
+    hard.host.confirmations.push_back(true);
+    hard.game.N71Click();
+    EXPECT_EQ(hard.host.eventsProcessed, 100);
+    EXPECT_EQ(hard.host.questions.size(), 1u);
+    EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
+    EXPECT_EQ(hard.game.lastSolve().placements, 100);
+    EXPECT_FALSE(hard.game.solving());
+
+    std::string allEntries = "@t\n";
+    for (int r = 1; r <= 15; ++r)
+        allEntries += "2*15\n";
+    GameFixture open(allEntries);
+    open.choose("t");
+    open.host.confirmations.push_back(true);
+    open.game.N71Click();
+    EXPECT_EQ(open.host.messages,
+              std::vector<std::string>{cp1250FromUtf8("Tato úloha není řešitelná!")});
+    EXPECT_EQ(open.game.lastSolve().end, SolveEnd::kUnsolvable);
+    EXPECT_EQ(open.game.history().moveCount, 0);
+    EXPECT_FALSE(open.game.solving());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -39,7 +40,7 @@ std::string smallStructures() {
 
 struct EditorFixture : GameFixture {
     TaskEditor& editor = game.editor();
-    EditorFixture() {
+    explicit EditorFixture(const std::string& tasks = testing::kExampleTask) : GameFixture(tasks) {
         dir.write("krizovky.VZR", smallStructures());
         game.F1Click();
     }
@@ -169,6 +170,71 @@ TEST(TaskEditor, ATaskListCancelledForTheEditorServesTheBoardNext) {
     f.game.chooseListedTask();
     EXPECT_EQ(f.host.failures, V{"File not found"});
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
+}
+
+// " generuj vše" on a structure that no digits fill, fifteen open cells in
+// every row: one message after the ten attempts, the grid as the last one
+// left it (nine distinct digits, then no digit fits), and the editor goes on.
+TEST(TaskEditor, AStructureThatCannotBeFilledEndsWithOneMessage) {
+    EditorFixture f;
+    std::string open = "@otevřená\r\n";
+    for (int r = 1; r <= 15; ++r)
+        open += " , , , , , , , , , , , , , , \r\n";
+    f.dir.write("krizovky.VZR", cp1250FromUtf8(open));
+    EXPECT_FALSE(f.editor.Button5Click());
+    EXPECT_EQ(f.host.errors, V{u("Nepodařilo se mi doplnit strukturu!")});
+    std::string digits;
+    for (int c = 1; c <= 15; ++c)
+        digits += f.editor.screen().grid.at(c, 1);
+    std::sort(digits.begin(), digits.end());
+    EXPECT_EQ(digits, "      123456789");
+    f.dir.write("krizovky.VZR", smallStructures());
+    EXPECT_TRUE(f.editor.Button5Click());
+    EXPECT_EQ(f.host.errors.size(), 1u);
+}
+
+// The label beside "zpět" after a load, a completion and a generation; any
+// other change of the grid takes it away.
+TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
+    EditorFixture f(std::string(testing::kExampleTask) + "@nic\n0,0/9,0/9\n3/0,2,2\n17/0,2,2\n");
+    auto load = [&f](const std::string& name) {
+        f.editor.Button7Click();
+        f.game.fillTaskList(true);
+        const auto& items = f.game.taskListScreen().items;
+        const auto at = std::find(items.begin(), items.end(), name) - items.begin();
+        f.game.selectListedTask(static_cast<int>(at));
+        f.game.chooseListedTask();
+        return f.editor.screen().verdict;
+    };
+    EXPECT_EQ(load("priklad"), u("jediné řešení, lehká"));
+    f.editor.setCell(2, 2, "5");
+    EXPECT_EQ(f.editor.screen().verdict, "");
+    EXPECT_EQ(load("nic"), u("bez řešení"));
+    f.editor.Button3Click();
+    EXPECT_EQ(f.editor.screen().verdict, "");
+
+    // Digits typed in full: "dokonči úlohu" only sums them.
+    auto complete = [&f](const std::vector<std::vector<std::string>>& rows) {
+        for (int r = 1; r <= kEditorSize; ++r)
+            for (int c = 1; c <= kEditorSize; ++c)
+                f.editor.setCell(c, r, "x");
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t c = 0; c < rows[r].size(); ++c)
+                f.editor.setCell(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);
+        f.editor.Button6Click();
+        return f.editor.screen().verdict;
+    };
+    EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "7", "1"}, {"/", "9", "2"}}),
+              u("jediné řešení, lehká"));
+    EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "1", "3"}, {"/", "3", "1"}}), u("více řešení"));
+    // The digit of row 2 has no clue before it across.
+    EXPECT_EQ(complete({{"x", "/", "x"}, {"x", "4", "x"}, {"x", "x", "x"}}), u("chybná úloha"));
+
+    // A generation, and a structure drawn over it.
+    f.editor.Button5Click();
+    EXPECT_NE(f.editor.screen().verdict, "");
+    f.editor.Button4Click();
+    EXPECT_EQ(f.editor.screen().verdict, "");
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // with exactly one solution.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -15,6 +17,7 @@
 #include "model/task_list.h"
 #include "model/task_reader.h"
 #include "model/text.h"
+#include "solver/task_check.h"
 
 namespace krizovky {
 namespace {
@@ -469,34 +472,44 @@ TEST_F(ShippedTasksTest, EveryTaskHasExactlyOneSolution) {
         EXPECT_EQ(SolutionCounter(task.board).count(), 1) << shown(task.name);
 }
 
-// The numbered tasks are named "NN words R×C" with their size, counting the
-// clue row and column, and the task list shows them from the smallest up.
-TEST_F(ShippedTasksTest, NumberedNamesGiveTheSizeAndSortFromSmallToLarge) {
+// The collection: at least 60 tasks named "NN grade", the grade the one the
+// logical solver gives the task, numbered so that the task list reads from
+// easy to very hard, on boards from 6 x 6 up to 15 x 15.
+TEST_F(ShippedTasksTest, NamesGiveTheGradeAndTheListReadsFromEasyToVeryHard) {
     std::vector<std::string> names;
+    std::map<std::string, int> grades;  // grade name -> rank
+    for (int d = 0; d <= static_cast<int>(Difficulty::kVeryHard); ++d)
+        grades[difficultyName(static_cast<Difficulty>(d))] = d;
+    int smallest = kBoardSize, largest = 0;
     for (const ShippedTask& task : tasks_) {
         if (task.name == kExampleName) continue;
         names.push_back(task.name);
-        std::string name = shown(task.name);
-        auto [rows, cols] = extentOf(task.board);
-        std::string size = std::to_string(rows) + "\u00D7" + std::to_string(cols);
-        ASSERT_GE(name.size(), size.size() + 3) << name;
-        EXPECT_TRUE(name[0] >= '0' && name[0] <= '9' && name[1] >= '0' && name[1] <= '9' &&
-                    name[2] == ' ')
+        const std::string name = shown(task.name);
+        ASSERT_TRUE(name.size() > 3 && std::isdigit(static_cast<unsigned char>(name[0])) &&
+                    std::isdigit(static_cast<unsigned char>(name[1])) && name[2] == ' ')
             << name;
-        EXPECT_EQ(name.substr(name.size() - size.size()), size) << name;
-        EXPECT_EQ(name[name.size() - size.size() - 1], ' ') << name;
+        const TaskCheck check = checkTask(task.board, completeCombinationTable());
+        ASSERT_EQ(check.verdict, TaskVerdict::kUnique) << name;
+        EXPECT_EQ(name.substr(3), difficultyName(check.difficulty)) << name;
+        auto [rows, cols] = extentOf(task.board);
+        smallest = std::min({smallest, rows, cols});
+        largest = std::max({largest, rows, cols});
     }
+    EXPECT_GE(names.size(), 60u);
+    EXPECT_GE(smallest, 6);
+    EXPECT_EQ(largest, kBoardSize);
     sortTaskNames(names);
-    int lastNumber = 0;
-    int lastArea = 0;
+    int number = 0;
+    int rank = 0;
+    std::set<int> ranks;
     for (const std::string& name : names) {
-        int number = std::stoi(name.substr(0, 2));
-        auto [rows, cols] = extentOf(find(name)->board);
-        EXPECT_GT(number, lastNumber) << shown(name);
-        EXPECT_GE(rows * cols, lastArea) << shown(name);
-        lastNumber = number;
-        lastArea = rows * cols;
+        const std::string text = shown(name);
+        EXPECT_EQ(std::stoi(text.substr(0, 2)), ++number) << text;
+        EXPECT_GE(grades.at(text.substr(3)), rank) << text;
+        rank = grades.at(text.substr(3));
+        ranks.insert(rank);
     }
+    EXPECT_EQ(ranks.size(), 4u) << "every grade from lehká to velmi těžká";
 }
 
 // The hard tasks of the solver's benchmarks, tests/data/hard.kri: sound

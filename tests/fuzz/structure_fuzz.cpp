@@ -11,6 +11,7 @@
 #include "editor/generator.h"
 #include "editor/structure_file.h"
 #include "editor/task_form.h"
+#include "model/task_reader.h"
 #include "model/text.h"
 
 using namespace krizovky;
@@ -53,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         requireTokensKept(grid);
     }
 
-    // Every line as a row of its own, and every task of the file.
+    // Every line as a row of its own, and every task of the file by the name
+    // the task list shows for it.
     EditorGrid grid;
     for (std::size_t i = 0; i < lines.size() && i < 40; ++i)
         ParseTaskRowIntoGrid(grid, lines[i], static_cast<int>(i % 17));
@@ -61,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& line : lines) {
         if (line.empty() || line[0] != '@') continue;
         EditorGrid loaded;
-        if (!Vyzvedni(loaded, lines, std::string_view(line).substr(1))) __builtin_trap();
+        if (!Vyzvedni(loaded, lines, nameOfLine(line))) __builtin_trap();
         requireTokensKept(loaded);
         FillDigits(loaded, state.randomSeed);
         ComputeSums(loaded);

@@ -44,6 +44,19 @@ TEST(SplitLines, ReadsCrLfAndLfAlike) {
     EXPECT_EQ(splitLines("a\rb\r\n"), V{"a\rb"});
 }
 
+TEST(Windows1250Text, ConvertsUtf8FilesAndKeepsEveryOtherAsItIs) {
+    const std::string cp1250 = cp1250FromUtf8("@žlutá\r\n0*15\r\n");
+    EXPECT_EQ(windows1250Text("@žlutá\r\n0*15\r\n"), cp1250);
+    EXPECT_EQ(windows1250Text("\xEF\xBB\xBF@žlutá\r\n0*15\r\n"), cp1250);
+    EXPECT_EQ(windows1250Text(std::string("\0ž", 3)), std::string("\0\x9E", 2));
+    // Windows-1250 itself, plain ASCII, a character Windows-1250 has not, and
+    // what only looks like UTF-8 (cut off, overlong, a surrogate) stay bytes.
+    for (const std::string& bytes : {cp1250, std::string("@a\r\n"), std::string("@∞ž"),
+                                    std::string("a\xC5"), std::string("\xE0\x80\xAF"),
+                                    std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80")})
+        EXPECT_EQ(windows1250Text(bytes), bytes);
+}
+
 TEST(IsBlankLine, IgnoresBlanksAndControlCharacters) {
     EXPECT_TRUE(isBlankLine(""));
     EXPECT_TRUE(isBlankLine("  \t \x1A"));

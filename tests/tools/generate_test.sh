@@ -50,6 +50,21 @@ check "... saves nothing" 0 "$(wc -c <"$work/b.kri")"
 "$tool" generate "$work/s.VZR" 7 0 >"$work/c.kri"
 check "count 0" 0 "$(wc -c <"$work/c.kri")"
 
+# --unique keeps exactly the unique tasks of the plain run, under the same
+# names; the 2 x 2 boards come both ways.
+"$tool" generate "$work/s.VZR" 4 20 >"$work/all.kri"
+"$tool" generate "$work/s.VZR" 4 20 --unique >"$work/unique.kri"
+"$tool" check "$work/all.kri" | grep -P '\tunique\t' | cut -f1 >"$work/expected"
+check "some unique, some not" "yes" \
+    "$([ -s "$work/expected" ] && [ "$(wc -l <"$work/expected")" -lt 20 ] && echo yes)"
+check "--unique: the unique ones of the plain run" "$(cat "$work/expected")" \
+    "$("$tool" list "$work/unique.kri")"
+check "... each as the plain run made it" "" \
+    "$(for name in $(cat "$work/expected"); do
+        cmp -s <("$tool" show "$work/all.kri" "$name") <("$tool" show "$work/unique.kri" "$name") ||
+            echo "$name differs"
+    done)"
+
 "$tool" generate "$work/s.VZR" >/dev/null 2>&1
 check "missing arguments" 1 $?
 "$tool" generate "$work/s.VZR" 1 x >/dev/null 2>&1

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "model/task_list.h"
 #include "ui/square_widget.h"
@@ -142,6 +143,41 @@ TEST_F(TaskListTest, ClosingTheWindowHidesItUntilTheMenuOpensItAgain) {
     trigger("H2");
     EXPECT_TRUE(form2().isVisible());
     EXPECT_EQ(listed().size(), 6);
+}
+
+TEST_F(TaskListTest, EscapeClosesTheListLikeItsCloseButton) {
+    start();
+    trigger("H2");
+    auto* list = control<QListWidget>(form2(), "ListBox1");
+    list->setFocus();
+    QTest::keyClick(form2().windowHandle(), Qt::Key_Down);  // the list's own key: a name
+    EXPECT_FALSE(control<QLabel>(form2(), "Label1")->text().isEmpty());
+    EXPECT_TRUE(form2().isVisible());
+
+    QTest::keyClick(form2().windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(form2().isVisible());
+    EXPECT_FALSE(application->game().taskListScreen().visible);
+    EXPECT_FALSE(form1().findChild<QWidget*>("Panel1")->isVisible());
+}
+
+TEST_F(TaskListTest, ANameWiderThanTheListShowsWholeInATip) {
+    const QString longName = QStringLiteral("velmi dlouhé jméno úlohy 15×15");
+    writeTasks("krizovky.KRI", "@hora\n0*15\n@" + longName.toStdString() + "\n0*15\n");
+    start();
+    trigger("H2");
+    auto* list = control<QListWidget>(form2(), "ListBox1");
+    // The tip the list shows with the pointer resting on the name.
+    auto tipOn = [list](const QString& name) {
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        if (found.isEmpty()) return QStringLiteral("no such name");
+        const QPoint at(list->viewport()->width() / 2, list->visualItemRect(found[0]).center().y());
+        QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipOn(QStringLiteral("hora")), QString());
+    EXPECT_EQ(tipOn(longName), longName);
+    QToolTip::hideText();
 }
 
 TEST_F(TaskListTest, MissingTaskFileIsReportedAtStartAndOnEachOpening) {

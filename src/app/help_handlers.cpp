@@ -1,0 +1,198 @@
+// The handlers of "&Pomoc": the next step of the logical solver from the board
+// as it stands, and the board compared with the task's one solution. They
+// only paint and tell; the digits stay the player's to write.
+#include <map>
+
+#include "app/game.h"
+#include "model/text.h"
+#include "solver/logical_solver.h"
+
+namespace krizovky {
+
+namespace {
+
+// The deductions explained one by one; a longer way to the next digit has its
+// earlier steps summed up and only the last one explained.
+constexpr std::size_t kStepsExplainedInFull = 5;
+
+// "1 políčko", "3 políčka", "7 políček" with the verb that goes with each.
+std::string squaresWithVerb(int count, const char* one, const char* few) {
+    const std::string number = std::to_string(count);
+    if (count == 1) return std::string(one) + " " + number + " políčko";
+    if (count >= 2 && count <= 4) return std::string(few) + " " + number + " políčka";
+    return std::string(one) + " " + number + " políček";
+}
+
+// Why a task without one solution gets no judgement, UTF-8.
+std::string noUniqueSolution(const TaskClass& task) {
+    switch (task.verdict) {
+        case TaskVerdict::kSeveral:
+            return "Tato úloha má víc než jedno řešení.";
+        case TaskVerdict::kNoSolution:
+            return "Tato úloha nemá žádné řešení.";
+        default:
+            return "Tato úloha není správně zadaná: některá řada nemá součet, "
+                   "nebo se její součet nedá složit z různých cifer.";
+    }
+}
+
+// "Úvaha "jediná kombinace": Součet 4 ...", after "3. " with a small letter.
+std::string stepText(const std::string& label, const Deduction& d, const Board& board) {
+    return cp1250FromUtf8(label + " \"" + techniqueName(d.technique) + "\": ") +
+           explainDeduction(d, board);
+}
+
+// The box of a hint: each deduction in a paragraph of its own, in the order
+// the solver made them.
+std::string hintText(const std::vector<Deduction>& steps, const Board& board) {
+    if (steps.size() == 1) return stepText("Úvaha", steps[0], board);
+    std::string text =
+        cp1250FromUtf8("Další cifra vyjde po " + std::to_string(steps.size()) + " úvahách.");
+    std::size_t first = 0;
+    if (steps.size() > kStepsExplainedInFull) {
+        // How often each technique narrowed the candidates before the last step.
+        first = steps.size() - 1;
+        std::map<int, int> used;
+        for (std::size_t i = 0; i < first; ++i)
+            ++used[rungOf(steps[i].technique)];
+        std::string summary =
+            " Úvahy 1 až " + std::to_string(first) + " jen ubírají možné cifry a kombinace:";
+        const char* separator = " ";
+        for (const auto& [rung, times] : used) {
+            summary += separator + std::string("\"") +
+                       techniqueName(static_cast<Technique>(rung - 1)) + "\" " +
+                       std::to_string(times) + "×";
+            separator = ", ";
+        }
+        text += cp1250FromUtf8(summary + ". Políčka všech úvah jsou obarvená.");
+    }
+    for (std::size_t i = first; i < steps.size(); ++i)
+        text += "\r\n\r\n" + stepText(std::to_string(i + 1) + ". úvaha", steps[i], board);
+    return text;
+}
+
+}  // namespace
+
+const TaskClass& Game::taskClass() {
+    if (!taskClass_) {
+        // The task is the board without the digits written into it.
+        Board task = board_;
+        for (int r = 1; r <= task.rowCount; ++r)
+            for (int c = 1; c <= task.colCount; ++c)
+                if (task.at(r, c).kind == kEntry) task.at(r, c).digit = 0;
+        taskClass_ = classifyTask(task, table_);
+    }
+    return *taskClass_;
+}
+
+std::vector<BoardSquare> Game::wrongSquares() {
+    std::vector<BoardSquare> wrong;
+    const Board& solution = taskClass().solution;
+    for (int r = 1; r <= board_.rowCount; ++r)
+        for (int c = 1; c <= board_.colCount; ++c) {
+            const Cell& cell = board_.at(r, c);
+            if (cell.kind == kEntry && cell.digit != 0 && cell.digit != solution.at(r, c).digit)
+                wrong.push_back({r, c});
+        }
+    return wrong;
+}
+
+void Game::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
+    for (const BoardSquare& square : squares)
+        paintSquare(square.row, square.column, colour);
+    history_.colouringShown = true;
+    history_.checkColouringShown = true;
+}
+
+void Game::nextStepClick() {
+    if (solving() || !screen_.panel1) return;
+    const TaskClass& task = taskClass();
+    if (task.verdict != TaskVerdict::kUnique) {
+        host_.message(cp1250FromUtf8(noUniqueSolution(task) + " Další krok vám neporadím."));
+        return;
+    }
+    if (!wrongSquares().empty()) {
+        host_.message(cp1250FromUtf8(
+            "Na desce je chyba: některá vepsaná cifra do řešení nepatří. Další krok vám "
+            "poradím, až ji najdete a opravíte."));
+        return;
+    }
+    bool complete = true;
+    for (int r = 1; r <= board_.rowCount && complete; ++r)
+        for (int c = 1; c <= board_.colCount && complete; ++c)
+            complete = !board_.isEntry(r, c) || board_.at(r, c).digit != 0;
+    if (complete) {
+        host_.message(cp1250FromUtf8("Křížovka je celá správně vyplněná, další krok už není."));
+        return;
+    }
+
+    const std::vector<Deduction> steps = stepsToNextPlacement(board_, table_);
+    if (steps.empty()) {
+        host_.message(
+            cp1250FromUtf8("Tady si nevím rady: žádná z mých úvah, ani zkusmo dosazená cifra, "
+                           "další cifru neodhalí. Zkuste některou cifru vepsat na zkoušku a "
+                           "místo si označte značkou."));
+        return;
+    }
+    if (history_.colouringShown) clearColouring();
+    std::vector<BoardSquare> used, decided;
+    for (const Deduction& d : steps)
+        for (const SquareRef& square : d.squares)
+            used.push_back({square.row, square.col});
+    for (const Placement& p : steps.back().placements)
+        decided.push_back({p.row, p.col});
+    paintHelp(used, kSkyBlue);
+    paintHelp(decided, kBlue);
+    // The explanation speaks of the coloured squares: they show behind its box.
+    for (int r = 1; r <= board_.rowCount; ++r)
+        for (int c = 1; c <= board_.colCount; ++c)
+            if (board_.isEntry(r, c)) host_.repaintSquare(r, c);
+    host_.message(hintText(steps, board_));
+}
+
+void Game::verifyClick() {
+    if (solving() || !screen_.panel1) return;
+    const TaskClass& task = taskClass();
+    if (task.verdict != TaskVerdict::kUnique) {
+        host_.message(
+            cp1250FromUtf8(noUniqueSolution(task) +
+                           " Nemohu proto posoudit, zda je to, co jste vepsal, správně."));
+        return;
+    }
+    const int wrong = static_cast<int>(wrongSquares().size());
+    if (wrong > 0) {
+        host_.message(
+            cp1250FromUtf8(squaresWithVerb(wrong, "Chybnou cifru má", "Chybnou cifru mají") +
+                           ". Kde jsou chyby, ukáže \"Ukaž chyby\"."));
+        return;
+    }
+    int written = 0, empty = 0;
+    for (int r = 1; r <= board_.rowCount; ++r)
+        for (int c = 1; c <= board_.colCount; ++c)
+            if (board_.isEntry(r, c)) ++(board_.at(r, c).digit != 0 ? written : empty);
+    if (written == 0)
+        host_.message(cp1250FromUtf8("Zatím jste nevepsal žádnou cifru."));
+    else if (empty == 0)
+        host_.message(cp1250FromUtf8("Celá křížovka je vyplněná správně."));
+    else
+        host_.message(cp1250FromUtf8("Všechno, co jste zatím vepsal, je správně."));
+}
+
+void Game::showErrorsClick() {
+    if (solving() || !screen_.panel1) return;
+    const TaskClass& task = taskClass();
+    if (task.verdict != TaskVerdict::kUnique) {
+        host_.message(
+            cp1250FromUtf8(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná."));
+        return;
+    }
+    const std::vector<BoardSquare> wrong = wrongSquares();
+    if (wrong.empty()) {
+        host_.message(cp1250FromUtf8("Žádná vepsaná cifra není chybná."));
+        return;
+    }
+    if (history_.colouringShown) clearColouring();
+    paintHelp(wrong, kPink);
+}
+
+}  // namespace krizovky

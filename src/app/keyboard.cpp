@@ -1,0 +1,61 @@
+// Keyboard play: the keys stand for the mouse on the selected square, so a
+// key goes through the same handlers as the click or menu item it replaces.
+#include "app/game.h"
+#include "play/hints.h"
+
+namespace krizovky {
+
+void Game::keyPress(Key key) {
+    if (solving() || clicked_.none() || clicked_ != current_) return;
+    const BoardSquare square = current_;
+    if (!board_.isEntry(square.row, square.column)) return;
+
+    if (const int digit = keyDigit(key); digit != 0) {
+        // At 100 the pop-up menu offers the allowed digits alone; the others
+        // would be grey, and their key leaves even the hints as they are.
+        if (level_ == Level::k100) {
+            const Hints hints = computeHints(board_, table_, level_, square.row, square.column);
+            if (!(hints.allowed & digitBit(digit))) return;
+        }
+        PopupMenu1Popup(square.row, square.column);
+        N11Click(digit);
+        return;
+    }
+
+    int rowStep = 0, columnStep = 0;
+    switch (key) {
+        case Key::kDelete:
+        case Key::kBackspace:
+            PopupMenu1Popup(square.row, square.column);
+            vyma1Click();
+            return;
+        case Key::kLeft:
+            columnStep = -1;
+            break;
+        case Key::kRight:
+            columnStep = 1;
+            break;
+        case Key::kUp:
+            rowStep = -1;
+            break;
+        case Key::kDown:
+            rowStep = 1;
+            break;
+        default:
+            return;
+    }
+    for (int r = square.row + rowStep, c = square.column + columnStep;
+         r >= 1 && r <= board_.rowCount && c >= 1 && c <= board_.colCount;
+         r += rowStep, c += columnStep) {
+        if (board_.isEntry(r, c)) {
+            Label1Click(r, c);
+            return;
+        }
+    }
+}
+
+void Game::taskListKeyPress(Key key) {
+    if (!solving() && key == Key::kEscape) closeTaskList();
+}
+
+}  // namespace krizovky

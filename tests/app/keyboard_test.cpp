@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "model/text.h"
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+using testing::smallTask;
+
+// Three blocks of four entry squares, each with across 3 over 4 and down 3
+// and 4, solved by 2 1 over 1 3: rows 2 and 3 in columns 2..3 and 6..7 (a
+// blank and a clue square between them), rows 5 and 6 in columns 2..3 (a row
+// of clues above them). Blank squares run from each block to the right edge.
+const std::string kBlocks = smallTask({"0,0/3,0/4,0,0,0/3,0/4", "3/0,2,2,0,3/0,2,2",
+                                       "4/0,2,2,0,4/0,2,2", "0,0/3,0/4", "3/0,2,2", "4/0,2,2"});
+
+// Everything a player could tell apart: the squares' captions and colours,
+// the hints, the boxes, the history and the squares the handlers keep.
+std::string seen(const GameFixture& f) {
+    const Game& g = f.game;
+    const MainScreen& s = g.screen();
+    std::string text;
+    auto add = [&text](int value) { text += std::to_string(value) + ' '; };
+    for (int r = 1; r <= 6; ++r) {
+        for (int c = 1; c <= 7; ++c) {
+            text += s.square(r, c).caption;
+            add(s.square(r, c).background.value_or(-1));
+        }
+        text += '\n';
+    }
+    for (const auto* memo : {&s.memo1, &s.memo2, &s.memo3})
+        for (const std::string& line : *memo)
+            text += line + '|';
+    add(s.panel2 + 2 * s.panel3 + 4 * s.panel4);
+    for (const std::string& message : f.host.messages)
+        text += "\nmessage " + message;
+    const MoveHistory& h = g.history();
+    for (int k = 1; k <= h.moveCount; ++k) {
+        const Move& move = h.move(k);
+        text += "\nmove";
+        for (int value : {move.row, move.col, move.byPlayer, move.prevDigit})
+            add(value);
+    }
+    text += "\nlast ";
+    for (BoardSquare square : {h.lastPlayerMove, g.currentSquare(), g.popupSquare()}) {
+        add(square.row);
+        add(square.column);
+    }
+    return text;
+}
+
+struct KeyboardTest : ::testing::Test {
+    GameFixture f{kBlocks};
+    Game& g = f.game;
+
+    void SetUp() override { f.choose("t"); }
+    int digit(int row, int column) const { return g.board().at(row, column).digit; }
+    Colour colour(int row, int column) const {
+        return g.screen().square(row, column).background.value_or(-1);
+    }
+};
+
+// One step of play: a key on the selected square, and where an arrow key is
+// to lead (0, 0: nowhere).
+struct Step {
+    Key key;
+    int row = 0;
+    int column = 0;
+};
+
+TEST(Keyboard, KeysPlayExactlyAsTheMouseDoes) {
+    // The same game twice: with the keys, and with the clicks and menu items
+    // they stand for. Writes with completion, a completion that runs into a
+    // repeated digit, erasures, arrows past blank and clue squares and arrows
+    // with nothing that way, and the last digit's congratulation.
+    const std::vector<Step> steps = {
+        {Key::kUp},          {Key::kLeft},       {Key::k2},         {Key::kRight, 2, 3},
+        {Key::kRight, 2, 6}, {Key::k1},          {Key::kBackspace}, {Key::kDown, 3, 6},
+        {Key::kDown},        {Key::kDelete},     {Key::kUp, 2, 6},  {Key::kRight, 2, 7},
+        {Key::kDelete},      {Key::kLeft, 2, 6}, {Key::k2},         {Key::kLeft, 2, 3},
+        {Key::kDown, 3, 3},  {Key::kDown, 5, 3}, {Key::k1},         {Key::kDown, 6, 3},
+        {Key::kDown},        {Key::kRight},
+    };
+    GameFixture keys(kBlocks), mouse(kBlocks);
+    for (GameFixture* f : {&keys, &mouse}) {
+        f->choose("t");
+        f->game.Label1Click(2, 2);
+    }
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        keys.game.keyPress(step.key);
+        const BoardSquare at = mouse.game.currentSquare();
+        if (keyDigit(step.key) != 0) {
+            mouse.game.PopupMenu1Popup(at.row, at.column);
+            mouse.game.N11Click(keyDigit(step.key));
+        } else if (step.key == Key::kDelete || step.key == Key::kBackspace) {
+            mouse.game.PopupMenu1Popup(at.row, at.column);
+            mouse.game.vyma1Click();
+        } else if (step.row != 0) {
+            mouse.game.Label1Click(step.row, step.column);
+        }
+        ASSERT_EQ(seen(keys), seen(mouse)) << "after step " << i + 1;
+    }
+    // The game went somewhere: refusals on the way, and the end.
+    const auto& messages = keys.host.messages;
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_NE(messages.front().find(cp1250FromUtf8("duplikátní")), std::string::npos);
+    EXPECT_EQ(messages.back(), cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
+}
+
+TEST_F(KeyboardTest, AtIq100ADigitTheMenuWouldNotOfferDoesNothing) {
+    g.I2Click();  // no completion
+    g.Label1Click(2, 2);
+    g.keyPress(Key::k2);
+    g.Label1Click(2, 3);
+    const std::string before = seen(f);
+    for (Key key : {Key::k2, Key::k3, Key::k9}) {  // 2 is in the row, 3 and 9 make no 3
+        g.keyPress(key);
+        EXPECT_EQ(seen(f), before) << keyDigit(key);
+    }
+    g.keyPress(Key::k1);
+    EXPECT_EQ(digit(2, 3), 1);
+
+    // At 130 the menu offers every digit and the check refuses the repeat.
+    g.N3Click();
+    g.keyPress(Key::k2);
+    EXPECT_EQ(digit(2, 3), 1);
+    EXPECT_EQ(f.host.messages.back(), cp1250FromUtf8("Vkládané číslo 2 je v řádku duplikátní!"));
+    g.K1Click();  // without the check it lands
+    g.keyPress(Key::k2);
+    EXPECT_EQ(digit(2, 3), 2);
+}
+
+TEST_F(KeyboardTest, KeysWaitForAClickOnTheBoardShown) {
+    g.keyPress(Key::k2);
+    g.keyPress(Key::kRight);
+    EXPECT_TRUE(g.currentSquare().none());
+    EXPECT_EQ(g.history().moveCount, 0);
+
+    g.Label1Click(9, 9);  // a blank square selects nothing
+    g.keyPress(Key::kDown);
+    EXPECT_TRUE(g.currentSquare().none());
+
+    // "&Znovu" keeps the selected square but no longer paints it.
+    g.Label1Click(2, 2);
+    g.H1Click();
+    ASSERT_EQ(g.currentSquare(), (BoardSquare{2, 2}));
+    ASSERT_EQ(colour(2, 2), kYellow);
+    g.keyPress(Key::k2);
+    g.keyPress(Key::kDelete);
+    g.keyPress(Key::kRight);
+    EXPECT_EQ(g.history().moveCount, 0);
+    EXPECT_EQ(g.currentSquare(), (BoardSquare{2, 2}));
+
+    // "160" takes the selection away; a click gives it back.
+    g.N7Click();
+    g.keyPress(Key::k1);
+    EXPECT_EQ(g.history().moveCount, 0);
+    g.Label1Click(5, 2);
+    g.keyPress(Key::kRight);
+    g.keyPress(Key::k1);
+    EXPECT_EQ(digit(5, 3), 1);
+    EXPECT_EQ(colour(5, 3), kRed);
+}
+
+TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
+    // A key at each of the solver's yields: the solve goes as it goes without.
+    // Across 13 and 23, down 10, 16 and 10: the search steps back once.
+    const std::string task = smallTask({"0,0/10,0/16,0/10", "13/0,2,2,2", "23/0,2,2,2"});
+    GameFixture f(task), quiet(task);
+    Game& g = f.game;
+    f.choose("t");
+    quiet.choose("t");
+    quiet.game.Label1Click(2, 2);
+    quiet.host.confirmations.push_back(true);
+    quiet.game.N71Click();
+
+    g.Label1Click(2, 2);
+    const Key keys[] = {Key::k1, Key::kRight, Key::kDelete, Key::k9, Key::kDown};
+    std::size_t pressed = 0;
+    f.host.pendingEvents = [&] {
+        g.keyPress(keys[pressed++ % std::size(keys)]);
+        g.taskListKeyPress(Key::kEscape);
+    };
+    f.host.confirmations.push_back(true);
+    g.N71Click();
+    EXPECT_GT(pressed, 0u);
+    EXPECT_EQ(f.host.repaintedSquares, quiet.host.repaintedSquares);
+    EXPECT_EQ(seen(f), seen(quiet));
+
+    // The solver's last square is no selection of the player's.
+    const int moves = g.history().moveCount;
+    g.keyPress(Key::kDelete);
+    g.keyPress(Key::kLeft);
+    EXPECT_EQ(g.history().moveCount, moves);
+    EXPECT_EQ(g.currentSquare(), quiet.game.currentSquare());
+}
+
+TEST_F(KeyboardTest, EscapeClosesTheTaskListAndKeepsTheBoard) {
+    g.N1Click();
+    g.taskListKeyPress(Key::k1);
+    g.taskListKeyPress(Key::kDown);
+    EXPECT_TRUE(g.taskListScreen().visible);
+    g.taskListKeyPress(Key::kEscape);
+    EXPECT_FALSE(g.taskListScreen().visible);
+    EXPECT_TRUE(g.screen().panel1);
+    EXPECT_EQ(g.board().at(2, 2).kind, kEntry);
+}
+
+}  // namespace
+}  // namespace krizovky

@@ -1,0 +1,88 @@
+// "&Pomoc" in the real window: the items and F1 reach the game, the boxes show
+// with the hint's colours already drawn behind them, and a click on a square
+// takes the colours off.
+
+#include <QMenu>
+#include <QTest>
+
+#include "ui/square_widget.h"
+#include "ui_harness.h"
+
+namespace krizovky::testing {
+namespace {
+
+const QColor kYellowSquare(255, 255, 0);
+const QColor kRedSquare(255, 0, 0);
+const QColor kSkyBlueSquare(0xA6, 0xCA, 0xF0);
+const QColor kBlueSquare(0x40, 0x80, 0xFF);
+const QColor kPinkSquare(0xFF, 0xC0, 0xCB);
+
+class HelpMenuTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        // "priklad": 7 1 over 9 2 in rows 2 and 3, columns 2 and 3.
+        writeTasks("krizovky.KRI", kExampleTask);
+        start();
+        choose("priklad");
+    }
+
+    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+    // Rows 2 and 3 of the example, a square without a colour as black.
+    QList<QColor> colours() {
+        QList<QColor> shown;
+        for (int r = 2; r <= 3; ++r)
+            for (int c = 2; c <= 3; ++c)
+                shown << square(r, c)->background().value_or(Qt::black);
+        return shown;
+    }
+    void click(int row, int column) {
+        QWidget* widget = square(row, column);
+        QTest::mouseClick(form1().windowHandle(), Qt::LeftButton, {},
+                          widget->mapTo(&form1(), widget->rect().center()));
+    }
+};
+
+TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
+    QStringList items;
+    for (QAction* action : control<QMenu>(form1(), "P1")->actions())
+        items << action->objectName() + QLatin1Char(' ') + action->text();
+    EXPECT_EQ(items, (QStringList{"D1 &Další krok", "J1 &Je to zatím správně?", "U1 &Ukaž chyby"}));
+
+    QList<QColor> behindTheBox;
+    script.whileBoxShown = [&] { behindTheBox = colours(); };
+    form1().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+    QTest::keyClick(form1().windowHandle(), Qt::Key_F1);
+    QApplication::processEvents();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_TRUE(script.boxes[0].text.startsWith(QStringLiteral("Další cifra vyjde po 3 úvahách.")))
+        << script.boxes[0].text.toStdString();
+    EXPECT_TRUE(script.boxes[0].text.endsWith(QStringLiteral("Proto do políčka (2, 2) patří 7.")));
+    const QList<QColor> hint{kBlueSquare, kSkyBlueSquare, kSkyBlueSquare, kSkyBlueSquare};
+    EXPECT_EQ(behindTheBox, hint);
+    EXPECT_EQ(colours(), hint);
+    EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));  // the player writes the digit
+
+    click(3, 3);
+    EXPECT_EQ(colours(), (QList<QColor>{kYellowSquare, kYellowSquare, kYellowSquare, kRedSquare}));
+}
+
+TEST_F(HelpMenuTest, AWrongDigitIsCountedAndShown) {
+    trigger("I2");  // no completion
+    click(3, 2);
+    QTest::keyClick(form1().windowHandle(), Qt::Key_7);  // allowed there, but the 9 is right
+    QApplication::processEvents();
+    trigger("J1");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text,
+              QStringLiteral("Chybnou cifru má 1 políčko. Kde jsou chyby, ukáže \"Ukaž chyby\"."));
+    trigger("U1");
+    EXPECT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(colours(), (QList<QColor>{kYellowSquare, kYellowSquare, kPinkSquare, kYellowSquare}));
+    click(2, 2);
+    EXPECT_EQ(colours(), (QList<QColor>{kRedSquare, kYellowSquare, kYellowSquare, kYellowSquare}));
+}
+
+}  // namespace
+}  // namespace krizovky::testing

@@ -1,0 +1,93 @@
+// Keyboard play in the real window: keys pressed through the window system
+// reach the board whatever control of the window has the focus.
+
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/square_widget.h"
+#include "ui_harness.h"
+
+namespace krizovky::testing {
+namespace {
+
+const QColor kYellowSquare(255, 255, 0);
+const QColor kRedSquare(255, 0, 0);
+
+class KeyboardWindowTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        // "priklad": 7 1 over 9 2 in rows 2 and 3, columns 2 and 3.
+        writeTasks("krizovky.KRI", kExampleTask);
+        start();
+        choose("priklad");
+    }
+
+    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+    QString digits() {
+        QString shown;
+        for (int r = 2; r <= 3; ++r)
+            for (int c = 2; c <= 3; ++c)
+                shown += square(r, c)->caption();
+        return shown;
+    }
+    void click(int row, int column) {
+        QWidget* widget = square(row, column);
+        QTest::mouseClick(form1().windowHandle(), Qt::LeftButton, {},
+                          widget->mapTo(&form1(), widget->rect().center()));
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(form1().windowHandle(), key, modifiers);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(KeyboardWindowTest, ADigitKeyWritesAndCompletesTheBoard) {
+    click(2, 2);
+    key(Qt::Key_5);  // not allowed there at IQ 100: nothing
+    EXPECT_EQ(digits(), QStringLiteral("    "));
+    EXPECT_TRUE(script.boxes.empty());
+
+    key(Qt::Key_7);
+    EXPECT_EQ(digits(), QStringLiteral("7192"));
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text,
+              QStringLiteral("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
+}
+
+TEST_F(KeyboardWindowTest, ArrowsDeleteAndTheKeypadWorkBesideAFocusedButton) {
+    trigger("I2");  // no completion
+    trigger("N3");  // every digit offered
+    click(2, 2);
+    key(Qt::Key_7, Qt::KeypadModifier);
+    auto* undo = control<QPushButton>(form1(), "Button2");
+    ASSERT_TRUE(undo->isVisible());
+    undo->setFocus();  // the key presses go to it; it would move the focus with the arrows
+    ASSERT_EQ(form1().focusWidget(), undo);
+
+    key(Qt::Key_Right);
+    EXPECT_EQ(square(2, 3)->background(), kRedSquare);
+    EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
+    key(Qt::Key_1, Qt::ShiftModifier);  // a Czech keyboard types its digits with Shift
+    key(Qt::Key_Down);
+    key(Qt::Key_Left);
+    key(Qt::Key_9);
+    key(Qt::Key_Left);  // a clue square, then the edge: nothing
+    EXPECT_EQ(square(3, 2)->background(), kRedSquare);
+    EXPECT_EQ(digits(), QStringLiteral("719 "));
+    EXPECT_EQ(form1().focusWidget(), undo);
+
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Up);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(digits(), QStringLiteral(" 1  "));
+    key(Qt::Key_2, Qt::ControlModifier);  // the menus' keys are no digits
+    EXPECT_EQ(digits(), QStringLiteral(" 1  "));
+    EXPECT_TRUE(script.boxes.empty());
+
+    undo->click();  // an erasure is a move like the menu's "vymaž"
+    EXPECT_EQ(digits(), QStringLiteral("71  "));
+}
+
+}  // namespace
+}  // namespace krizovky::testing
