@@ -32,13 +32,13 @@ struct MoveHistory {
     int moveCount = 0;
     int markCount = 0;  // Marks 1..markCount, without gaps
 
-    BoardSquare lastPlayerMove;        // the square "nastav značku" marks
-    bool markAllowed = false;          // a Move was recorded or undone since the last Mark
-    bool colouringShown = false;       // some squares show a temporary colour
+    BoardSquare lastPlayerMove;   // the square "nastav značku" marks
+    bool markAllowed = false;     // a Move was recorded or undone since the last Mark
+    bool colouringShown = false;  // some squares show a temporary colour
     // That colour may lie anywhere on the board (a full check's, a "&Pomoc"
     // item's): taking it off repaints every entry square.
     bool checkColouringShown = false;
-    int highlightFirst = 1;            // the Moves whose squares the latest Mark highlight painted
+    int highlightFirst = 1;  // the Moves whose squares the latest Mark highlight painted
     int highlightLast = 0;
 
     Move& move(int k) { return moves[k]; }

@@ -28,4 +28,8 @@ std::string verdictText(const TaskCheck& check) {
     return "chybná úloha";
 }
 
+const char* collectionGradeName(Difficulty d) {
+    return d == Difficulty::kVeryHard ? "expert" : difficultyName(d);
+}
+
 }  // namespace krizovky

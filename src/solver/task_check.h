@@ -25,4 +25,9 @@ TaskCheck checkTask(const Board& board, const CombinationTable& table);
 // řešení", "bez řešení" or "chybná úloha".
 std::string verdictText(const TaskCheck& check);
 
+// The grade as the names of the shipped collection give it, UTF-8: "lehká",
+// "střední", "těžká" and "expert" for a very hard task, so that "NN expert"
+// fits the task list's narrow column as "NN velmi těžká" would not.
+const char* collectionGradeName(Difficulty d);
+
 }  // namespace krizovky

@@ -244,7 +244,7 @@ int makeCollection(const std::string& structurePath, const std::string& keepPath
     for (const Made& task : chosen) {
         ++number;
         const std::string name = (number < 10 ? "0" : "") + std::to_string(number) + " " +
-                                 cp1250FromUtf8(difficultyName(task.difficulty));
+                                 cp1250FromUtf8(collectionGradeName(task.difficulty));
         std::string text = taskText(task.grid, name);
         out += text.substr(2);  // without the empty line before the name
     }

@@ -55,9 +55,12 @@ class TForm1 : public QMainWindow {
     void T1Click();  // "&Text" under "&Editace"
     void O1Click();  // "&Pravidla"
     void I1Click();  // "&O hře"
-    void nextStepClick();    // "&Další krok" under "&Pomoc"
+
+    // "&Pomoc"
+    void nextStepClick();    // "&Další krok" (F1)
     void verifyClick();      // "&Je to zatím správně?"
     void showErrorsClick();  // "&Ukaž chyby"
+
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void FormDestroy();

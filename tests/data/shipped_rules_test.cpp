@@ -55,8 +55,8 @@ TEST(ShippedRules, IsWindows1250WithCrLfAndTheSectionsInOrder) {
     EXPECT_EQ(kLines.at(0), "Pravidla: ");
     int at = 0;
     for (const char* heading :
-         {"Jak se vpisuje cifra:", "Hra klávesnicí:", "Ovládání:", "Menu:", "Pomoc", "Tlačítka:",
-          "Značky:", "Definice a editace úloh", "Editace.", "Formulář."}) {
+         {"Jak se vpisuje cifra:", "Hra klávesnicí:", "Ovládání:", "Menu:", "Pomoc",
+          "Tlačítka:", "Značky:", "Definice a editace úloh", "Editace.", "Formulář."}) {
         const int found = lineOf(heading, at);
         EXPECT_GT(found, at) << heading;
         at = std::max(at, found);

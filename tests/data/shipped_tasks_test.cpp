@@ -479,7 +479,7 @@ TEST_F(ShippedTasksTest, NamesGiveTheGradeAndTheListReadsFromEasyToVeryHard) {
     std::vector<std::string> names;
     std::map<std::string, int> grades;  // grade name -> rank
     for (int d = 0; d <= static_cast<int>(Difficulty::kVeryHard); ++d)
-        grades[difficultyName(static_cast<Difficulty>(d))] = d;
+        grades[collectionGradeName(static_cast<Difficulty>(d))] = d;
     int smallest = kBoardSize, largest = 0;
     for (const ShippedTask& task : tasks_) {
         if (task.name == kExampleName) continue;
@@ -490,7 +490,7 @@ TEST_F(ShippedTasksTest, NamesGiveTheGradeAndTheListReadsFromEasyToVeryHard) {
             << name;
         const TaskCheck check = checkTask(task.board, completeCombinationTable());
         ASSERT_EQ(check.verdict, TaskVerdict::kUnique) << name;
-        EXPECT_EQ(name.substr(3), difficultyName(check.difficulty)) << name;
+        EXPECT_EQ(name.substr(3), collectionGradeName(check.difficulty)) << name;
         auto [rows, cols] = extentOf(task.board);
         smallest = std::min({smallest, rows, cols});
         largest = std::max({largest, rows, cols});
@@ -509,7 +509,7 @@ TEST_F(ShippedTasksTest, NamesGiveTheGradeAndTheListReadsFromEasyToVeryHard) {
         rank = grades.at(text.substr(3));
         ranks.insert(rank);
     }
-    EXPECT_EQ(ranks.size(), 4u) << "every grade from lehká to velmi těžká";
+    EXPECT_EQ(ranks.size(), 4u) << "every grade from lehká to expert";
 }
 
 // The hard tasks of the solver's benchmarks, tests/data/hard.kri: sound

@@ -46,7 +46,7 @@ TEST_F(SolverWindowTest, SeventySolvesAfterTheQuestionAndHandsTheWindowBack) {
 }
 
 TEST_F(SolverWindowTest, StopAnsweredYesEndsTheSearchWithTheWindowDisabledMeanwhile) {
-    choose(QStringLiteral("60 velmi těžká"));
+    choose(QStringLiteral("60 expert"));
     bool disabledWhileSearching = false, clockShown = false;
     // At the first placement the window handles its events: "přeruš".
     QTimer::singleShot(0, [&] {

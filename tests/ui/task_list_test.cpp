@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <filesystem>
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
@@ -178,6 +179,19 @@ TEST_F(TaskListTest, ANameWiderThanTheListShowsWholeInATip) {
     EXPECT_EQ(tipOn(QStringLiteral("hora")), QString());
     EXPECT_EQ(tipOn(longName), longName);
     QToolTip::hideText();
+}
+
+// The shipped collection is named to be read without tips.
+TEST_F(TaskListTest, EveryShippedNameFitsTheList) {
+    std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.KRI", dir.file("krizovky.KRI"),
+                               std::filesystem::copy_options::overwrite_existing);
+    start();
+    trigger("H2");
+    auto* list = control<QListWidget>(form2(), "ListBox1");
+    ASSERT_GE(list->count(), 61);
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_LE(list->item(i)->sizeHint().width(), list->viewport()->width())
+            << list->item(i)->text().toStdString();
 }
 
 TEST_F(TaskListTest, MissingTaskFileIsReportedAtStartAndOnEachOpening) {
