@@ -190,7 +190,8 @@ int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: krizovky-screenshot OUTPUT.png [TASK NAME [STEP...]]\n"
-                     "       krizovky-screenshot --window rules|text-editor|about|task-list|task-editor OUTPUT.png\n");
+                     "       krizovky-screenshot --window "
+                     "rules|text-editor|about|task-list|task-editor OUTPUT.png\n");
         return 2;
     }
     QApplication qt(argc, argv);

@@ -1,8 +1,8 @@
 #include <QLabel>
-#include <filesystem>
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <filesystem>
 
 #include "model/task_list.h"
 #include "ui/square_widget.h"
