@@ -16,8 +16,9 @@ for name in "$@"; do
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
     echo "fuzzing $name for $seconds s"
-    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len=9000 -print_final_stats=1 -close_fd_mask=3 \
-        -artifact_prefix="$build/" "$corpus" "tests/fuzz/seeds/$name" 2>"$build/$name.log" ||
+    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len=9000 -print_final_stats=1 \
+        -close_fd_mask=3 -artifact_prefix="$build/" "$corpus" "tests/fuzz/seeds/$name" \
+        2>"$build/$name.log" ||
         { tail -n 60 "$build/$name.log"; exit 1; }
     grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$build/$name.log" | sed "s/^/$name: /"
 done
