@@ -17,54 +17,16 @@
 #include "model/task_list.h"
 #include "model/task_reader.h"
 #include "model/text.h"
+#include "published_puzzles.h"
 #include "solver/logical_solver.h"
 
 namespace {
 
 using namespace krizovky;
 
-const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko";
-
-struct Puzzle {
-    std::string name;
-    Board board;
-    std::string solution;  // the digits of the entry squares, row by row
-};
-
-std::string digitsOf(const Board& board) {
-    std::string text;
-    for (int r = 1; r <= kBoardSize; ++r)
-        for (int c = 1; c <= kBoardSize; ++c)
-            if (board.isEntry(r, c)) text += static_cast<char>('0' + board.at(r, c).digit);
-    return text;
-}
-
-std::vector<Puzzle> readPuzzles() {
-    std::vector<Puzzle> puzzles;
-    if (!std::filesystem::exists(kPuzzles + ".kri")) return puzzles;
-    std::map<std::string, std::string> solutions;
-    std::string* current = nullptr;
-    for (const auto& line : splitLines(readFileBytes(kPuzzles + ".sol"))) {
-        if (isNameLine(line)) {
-            current = &solutions[nameOfLine(line)];
-        } else if (current) {
-            for (char ch : line)
-                if (ch >= '1' && ch <= '9') *current += ch;
-        }
-    }
-    const std::vector<std::string> lines = splitLines(readFileBytes(kPuzzles + ".kri"));
-    for (const auto& name : readTaskNames(kPuzzles + ".kri")) {
-        Puzzle p{name, Board{}, solutions[name]};
-        readTaskLines(lines, name, p.board);
-        puzzles.push_back(std::move(p));
-    }
-    return puzzles;
-}
-
-const std::vector<Puzzle>& puzzles() {
-    static const std::vector<Puzzle> all = readPuzzles();
-    return all;
-}
+using bench::digitsOf;
+using bench::Puzzle;
+using bench::puzzles;
 
 const CombinationTable& table() {
     return completeCombinationTable();

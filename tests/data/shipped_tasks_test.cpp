@@ -18,9 +18,12 @@
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "solver/task_check.h"
+#include "support/task_text.h"
 
 namespace krizovky {
 namespace {
+
+using testing::boardOf;
 
 const std::string kShippedFile = std::string(KRIZOVKY_BINARY_DIR) + "/krizovky.KRI";
 const std::string kExampleName = "priklad";
@@ -262,19 +265,6 @@ class SolutionCounter {
     int limit_ = 2;
     int found_ = 0;
 };
-
-// A task written as its first row lines; every row is filled up with blank
-// squares and the rows below with blank rows.
-Board boardOf(const std::vector<std::string>& rows) {
-    std::vector<std::string> lines{"@t"};
-    for (const std::string& row : rows)
-        lines.push_back(row + ",0*15");
-    for (std::size_t n = rows.size(); n < kBoardSize; ++n)
-        lines.push_back("0*15");
-    Board board;
-    EXPECT_TRUE(readTaskLines(lines, "t", board));
-    return board;
-}
 
 // ---------------------------------------------------------------------------
 // The checks themselves, on small tasks whose answers are worked out by hand.

@@ -15,25 +15,16 @@
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "support/scripted_host.h"
+#include "support/task_text.h"
 #include "support/temp_dir.h"
 
 namespace krizovky {
 namespace {
 
+using testing::boardOf;
+
 const CombinationTable& table() {
     return completeCombinationTable();
-}
-
-// A board from its top rows, each closed with blank squares.
-Board boardOf(const std::vector<std::string>& rows) {
-    std::vector<std::string> lines{"@t"};
-    for (const auto& row : rows)
-        lines.push_back(row + ",0*15");
-    while (lines.size() < 16)
-        lines.push_back("0*15");
-    Board board;
-    readTaskLines(lines, "t", board);
-    return board;
 }
 
 // The digits of the entry squares, one row of them a line.

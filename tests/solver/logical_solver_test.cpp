@@ -18,26 +18,17 @@
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "solver/exact_solver.h"
+#include "support/task_text.h"
 
 namespace krizovky {
 namespace {
+
+using testing::boardOf;
 
 constexpr DigitSet kAll = 0x3FE;
 
 const CombinationTable& table() {
     return completeCombinationTable();
-}
-
-// A board from its top rows, each closed with blank squares.
-Board boardOf(const std::vector<std::string>& rows) {
-    std::vector<std::string> lines{"@t"};
-    for (const auto& row : rows)
-        lines.push_back(row + ",0*15");
-    while (lines.size() < 16)
-        lines.push_back("0*15");
-    Board board;
-    readTaskLines(lines, "t", board);
-    return board;
 }
 
 DigitSet digits(std::initializer_list<int> list) {

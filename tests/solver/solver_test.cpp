@@ -7,22 +7,14 @@
 #include <vector>
 
 #include "model/task_reader.h"
+#include "support/task_text.h"
 
 namespace krizovky {
 namespace {
 
-using Squares = std::vector<std::pair<int, int>>;
+using testing::boardOf;
 
-Board boardOf(const std::vector<std::string>& rows) {
-    std::vector<std::string> lines{"@t"};
-    for (const std::string& row : rows)
-        lines.push_back(row + ",0*15");
-    lines.resize(kBoardSize + 1, "0*15");
-    Board board;
-    EXPECT_TRUE(readTaskLines(lines, "t", board));
-    deriveRuns(board);
-    return board;
-}
+using Squares = std::vector<std::pair<int, int>>;
 
 Squares squaresOf(const std::vector<SearchEntry>& list) {
     Squares squares;

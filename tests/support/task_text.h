@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "model/board.h"
+#include "model/task_reader.h"
+
 namespace krizovky::testing {
 
 // A task file from rows written one per line with "\n"; the file gets CR LF
@@ -32,6 +35,19 @@ inline std::string smallTask(const std::vector<std::string>& rows) {
     for (std::size_t r = rows.size(); r < 15; ++r)
         text += "0*15\n";
     return text;
+}
+
+// The board of the one task "t" whose top rows are given, each row closed
+// with blank squares and blank rows below them, with its runs derived.
+inline Board boardOf(const std::vector<std::string>& rows) {
+    std::vector<std::string> lines{"@t"};
+    for (const auto& row : rows)
+        lines.push_back(row + ",0*15");
+    lines.resize(kBoardSize + 1, "0*15");
+    Board board;
+    readTaskLines(lines, "t", board);
+    deriveRuns(board);
+    return board;
 }
 
 // The small example task: clues 16 and 3 down, 8 and 11 across; solution
