@@ -55,14 +55,7 @@ void BM_ExactSolvePublishedPuzzles(benchmark::State& state) {
             }
         }
     }
-    std::vector<double> sorted = times;
-    std::sort(sorted.begin(), sorted.end());
-    const std::size_t slowest =
-        static_cast<std::size_t>(std::max_element(times.begin(), times.end()) - times.begin());
-    state.counters["puzzles"] = static_cast<double>(sorted.size());
-    state.counters["median_ms"] = sorted[sorted.size() / 2];
-    state.counters["largest_ms"] = sorted.back();
-    state.SetLabel("slowest: " + puzzles()[slowest].name);
+    bench::reportTimes(state, times);
 }
 BENCHMARK(BM_ExactSolvePublishedPuzzles)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -58,21 +58,14 @@ void BM_LogicalSolvePublishedPuzzles(benchmark::State& state) {
             ++grades[static_cast<int>(difficultyOf(solve))];
         }
     }
-    std::vector<double> sorted = times;
-    std::sort(sorted.begin(), sorted.end());
-    const std::size_t slowest =
-        static_cast<std::size_t>(std::max_element(times.begin(), times.end()) - times.begin());
-    state.counters["puzzles"] = static_cast<double>(sorted.size());
-    state.counters["median_ms"] = sorted[sorted.size() / 2];
-    state.counters["largest_ms"] = sorted.back();
+    bench::reportTimes(state, times);
     state.counters["solved"] =
-        static_cast<double>(sorted.size()) - grades[static_cast<int>(Difficulty::kNeedsTrial)];
+        static_cast<double>(times.size()) - grades[static_cast<int>(Difficulty::kNeedsTrial)];
     state.counters["easy"] = grades[static_cast<int>(Difficulty::kEasy)];
     state.counters["medium"] = grades[static_cast<int>(Difficulty::kMedium)];
     state.counters["hard"] = grades[static_cast<int>(Difficulty::kHard)];
     state.counters["very_hard"] = grades[static_cast<int>(Difficulty::kVeryHard)];
     state.counters["needs_trial"] = grades[static_cast<int>(Difficulty::kNeedsTrial)];
-    state.SetLabel("slowest: " + puzzles()[slowest].name);
 }
 BENCHMARK(BM_LogicalSolvePublishedPuzzles)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

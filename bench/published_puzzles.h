@@ -3,6 +3,9 @@
 // all of them. Empty when the folder is not there.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -57,6 +60,20 @@ inline std::vector<Puzzle> readPuzzles() {
 inline const std::vector<Puzzle>& puzzles() {
     static const std::vector<Puzzle> all = readPuzzles();
     return all;
+}
+
+// The counters of a run over every puzzle: how many, the median and the
+// largest of the times per puzzle (milliseconds, one per puzzle in file
+// order), and the slowest puzzle's name as the label.
+inline void reportTimes(benchmark::State& state, const std::vector<double>& times) {
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    const std::size_t slowest =
+        static_cast<std::size_t>(std::max_element(times.begin(), times.end()) - times.begin());
+    state.counters["puzzles"] = static_cast<double>(sorted.size());
+    state.counters["median_ms"] = sorted[sorted.size() / 2];
+    state.counters["largest_ms"] = sorted.back();
+    state.SetLabel("slowest: " + puzzles()[slowest].name);
 }
 
 }  // namespace krizovky::bench

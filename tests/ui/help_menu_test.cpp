@@ -11,23 +11,12 @@
 namespace krizovky::testing {
 namespace {
 
-const QColor kYellowSquare(255, 255, 0);
-const QColor kRedSquare(255, 0, 0);
 const QColor kSkyBlueSquare(0xA6, 0xCA, 0xF0);
 const QColor kBlueSquare(0x40, 0x80, 0xFF);
 const QColor kPinkSquare(0xFF, 0xC0, 0xCB);
 
-class HelpMenuTest : public UiTest {
+class HelpMenuTest : public ExampleGameTest {
   protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        // "priklad": 7 1 over 9 2 in rows 2 and 3, columns 2 and 3.
-        writeTasks("krizovky.KRI", kExampleTask);
-        start();
-        choose("priklad");
-    }
-
-    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
     // Rows 2 and 3 of the example, a square without a colour as black.
     QList<QColor> colours() {
         QList<QColor> shown;
@@ -35,11 +24,6 @@ class HelpMenuTest : public UiTest {
             for (int c = 2; c <= 3; ++c)
                 shown << square(r, c)->background().value_or(Qt::black);
         return shown;
-    }
-    void click(int row, int column) {
-        QWidget* widget = square(row, column);
-        QTest::mouseClick(form1().windowHandle(), Qt::LeftButton, {},
-                          widget->mapTo(&form1(), widget->rect().center()));
     }
 };
 
@@ -64,13 +48,13 @@ TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
     EXPECT_EQ(colours(), hint);
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));  // the player writes the digit
 
-    click(3, 3);
+    clickInWindow(3, 3);
     EXPECT_EQ(colours(), (QList<QColor>{kYellowSquare, kYellowSquare, kYellowSquare, kRedSquare}));
 }
 
 TEST_F(HelpMenuTest, AWrongDigitIsCountedAndShown) {
     trigger("I2");  // no completion
-    click(3, 2);
+    clickInWindow(3, 2);
     QTest::keyClick(form1().windowHandle(), Qt::Key_7);  // allowed there, but the 9 is right
     QApplication::processEvents();
     trigger("J1");
@@ -80,7 +64,7 @@ TEST_F(HelpMenuTest, AWrongDigitIsCountedAndShown) {
     trigger("U1");
     EXPECT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(colours(), (QList<QColor>{kYellowSquare, kYellowSquare, kPinkSquare, kYellowSquare}));
-    click(2, 2);
+    clickInWindow(2, 2);
     EXPECT_EQ(colours(), (QList<QColor>{kRedSquare, kYellowSquare, kYellowSquare, kYellowSquare}));
 }
 

@@ -10,32 +10,8 @@
 namespace krizovky::testing {
 namespace {
 
-const QColor kYellowSquare(255, 255, 0);
-const QColor kRedSquare(255, 0, 0);
-
-class KeyboardWindowTest : public UiTest {
+class KeyboardWindowTest : public ExampleGameTest {
   protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        // "priklad": 7 1 over 9 2 in rows 2 and 3, columns 2 and 3.
-        writeTasks("krizovky.KRI", kExampleTask);
-        start();
-        choose("priklad");
-    }
-
-    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
-    QString digits() {
-        QString shown;
-        for (int r = 2; r <= 3; ++r)
-            for (int c = 2; c <= 3; ++c)
-                shown += square(r, c)->caption();
-        return shown;
-    }
-    void click(int row, int column) {
-        QWidget* widget = square(row, column);
-        QTest::mouseClick(form1().windowHandle(), Qt::LeftButton, {},
-                          widget->mapTo(&form1(), widget->rect().center()));
-    }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(form1().windowHandle(), key, modifiers);
         QApplication::processEvents();
@@ -43,7 +19,7 @@ class KeyboardWindowTest : public UiTest {
 };
 
 TEST_F(KeyboardWindowTest, ADigitKeyWritesAndCompletesTheBoard) {
-    click(2, 2);
+    clickInWindow(2, 2);
     key(Qt::Key_5);  // not allowed there at IQ 100: nothing
     EXPECT_EQ(digits(), QStringLiteral("    "));
     EXPECT_TRUE(script.boxes.empty());
@@ -58,7 +34,7 @@ TEST_F(KeyboardWindowTest, ADigitKeyWritesAndCompletesTheBoard) {
 TEST_F(KeyboardWindowTest, ArrowsDeleteAndTheKeypadWorkBesideAFocusedButton) {
     trigger("I2");  // no completion
     trigger("N3");  // every digit offered
-    click(2, 2);
+    clickInWindow(2, 2);
     key(Qt::Key_7, Qt::KeypadModifier);
     auto* undo = control<QPushButton>(form1(), "Button2");
     ASSERT_TRUE(undo->isVisible());

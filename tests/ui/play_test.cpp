@@ -13,31 +13,12 @@
 namespace krizovky::testing {
 namespace {
 
-const QColor kYellowSquare(255, 255, 0);
-const QColor kRedSquare(255, 0, 0);
 const QColor kAquaSquare(0, 255, 255);
 const QColor kOliveSquare(128, 128, 0);
 const QColor kGraySquare(128, 128, 128);
 
-class PlayTest : public UiTest {
+class PlayTest : public ExampleGameTest {
   protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        // The task "priklad": the solution is 7 1 over 9 2 in rows 2 and 3,
-        // columns 2 and 3.
-        writeTasks("krizovky.KRI", kExampleTask);
-        start();
-        choose("priklad");
-    }
-
-    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
-    QString digits() {
-        QString shown;
-        for (int r = 2; r <= 3; ++r)
-            for (int c = 2; c <= 3; ++c)
-                shown += square(r, c)->caption();
-        return shown;
-    }
     QString memo(const char* name) { return control<QPlainTextEdit>(form1(), name)->toPlainText(); }
     bool shown(const char* name) { return control<QWidget>(form1(), name)->isVisible(); }
     QPushButton* button(const char* name) { return control<QPushButton>(form1(), name); }

@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QWindow>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -23,6 +25,7 @@
 #include "ui/application.h"
 #include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
+#include "ui/square_widget.h"
 #include "ui/task_list_dialog.h"
 
 // Failures show Qt's texts and colours readably.
@@ -161,5 +164,38 @@ class UiTest : public ::testing::Test {
     ModalScript script;
     std::unique_ptr<ui::Application> application;
 };
+
+// The program started with the example task "priklad" on the board: the
+// solution is 7 1 over 9 2 in rows 2 and 3, columns 2 and 3.
+class ExampleGameTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        writeTasks("krizovky.KRI", kExampleTask);
+        start();
+        choose("priklad");
+    }
+
+    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+    // The captions of the example's four entry squares, row by row.
+    QString digits() {
+        QString shown;
+        for (int r = 2; r <= 3; ++r)
+            for (int c = 2; c <= 3; ++c)
+                shown += square(r, c)->caption();
+        return shown;
+    }
+    // A left click where the pointer would be over the square, delivered to
+    // the window as the system delivers it.
+    void clickInWindow(int row, int column) {
+        QWidget* widget = square(row, column);
+        QTest::mouseClick(form1().windowHandle(), Qt::LeftButton, {},
+                          widget->mapTo(&form1(), widget->rect().center()));
+    }
+};
+
+// The natural colours the tests look for on the board.
+inline const QColor kYellowSquare(255, 255, 0);
+inline const QColor kRedSquare(255, 0, 0);
 
 }  // namespace krizovky::testing
