@@ -32,14 +32,17 @@ void Game::historyEmptied() {
 }
 
 void Game::undoStep() {
+    unsavedMoves_ = true;
     krizovky::undoStep(history_, board_, *this);
 }
 
 void Game::undoToMark() {
+    unsavedMoves_ = true;
     krizovky::undoToMark(history_, board_, *this);
 }
 
 void Game::setMark() {
+    unsavedMoves_ = true;
     const auto square = krizovky::setMark(history_, board_);
     if (!square) return;
     paintSquare(square->row, square->column, kNaturalColour);

@@ -589,6 +589,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::FormDestroy() {
     if (game_.terminateRequested()) return;
+    const bool mayQuit = game_.confirmQuit();
+    changed_();
+    if (!mayQuit) return;
     game_.FormDestroy();
     changed_();
     close();
@@ -597,7 +600,10 @@ void TForm1::FormDestroy() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FormDestroy();
-    event->accept();
+    if (game_.terminateRequested())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace krizovky::ui

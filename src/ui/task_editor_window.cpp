@@ -1,6 +1,9 @@
 #include "ui/task_editor_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,16 +26,28 @@ TForm5::TForm5(Game& game, std::function<void()> changed)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(caption());
     setFont(baseFont());
-    setFixedSize(649, 405);
+    // Every cell shows a clue of two two-digit sums whole, and every button
+    // its caption with a margin, whatever the font's real widths.
+    const QFontMetrics metrics(font());
+    const int column = std::max(40, metrics.horizontalAdvance(QStringLiteral("29/10")) + 12);
+    const int gridWidth = kEditorSize * column + 4;
+    int buttonWidth = 121;
+    for (const char* caption : {"vymaž formulář", " generuj strukturu", " generuj vše",
+                                "načti úlohu", "dokonči úlohu", "ulož úlohu"})
+        buttonWidth =
+            std::max(buttonWidth, metrics.horizontalAdvance(QString::fromUtf8(caption)) + 20);
+    const int leftButtons = 264, rightButtons = leftButtons + buttonWidth;
+    const int lastColumn = rightButtons + buttonWidth + 23;
+    setFixedSize(std::max(gridWidth, lastColumn + 121), 405);
 
     stringGrid1_ = new QTableWidget(kEditorSize, kEditorSize, this);
     stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
-    stringGrid1_->setGeometry(0, 0, 649, 321);
+    stringGrid1_->setGeometry(0, 0, width(), 321);
     stringGrid1_->horizontalHeader()->hide();
     stringGrid1_->verticalHeader()->hide();
     stringGrid1_->horizontalHeader()->setMinimumSectionSize(1);
     stringGrid1_->verticalHeader()->setMinimumSectionSize(1);
-    stringGrid1_->horizontalHeader()->setDefaultSectionSize(40);
+    stringGrid1_->horizontalHeader()->setDefaultSectionSize(column);
     stringGrid1_->verticalHeader()->setDefaultSectionSize(18);
     stringGrid1_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     stringGrid1_->setTabKeyNavigation(true);
@@ -64,32 +79,33 @@ TForm5::TForm5(Game& game, std::function<void()> changed)
 
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("Verdict"));
-    verdict_->setGeometry(528, 328, 113, 44);
+    verdict_->setGeometry(lastColumn, 328, width() - lastColumn - 8, 44);
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    auto button = [this](const char* name, const QString& text, QRect place,
-                         void (TForm5::*handler)()) {
+    auto button = [this, buttonWidth](const char* name, const QString& text, int left, int top,
+                                      void (TForm5::*handler)()) {
         auto* made = new QPushButton(text, this);
         made->setObjectName(QString::fromLatin1(name));
-        made->setGeometry(place);
+        made->setGeometry(left, top, buttonWidth, 25);
         connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
     QPushButton* button1 =
-        button("Button1", QStringLiteral("ulož úlohu"), {384, 376, 121, 25}, &TForm5::Button1Click);
+        button("Button1", QStringLiteral("ulož úlohu"), rightButtons, 376, &TForm5::Button1Click);
     QPushButton* button2 =
-        button("Button2", QStringLiteral("zpět"), {528, 376, 113, 25}, &TForm5::Button2Click);
-    QPushButton* button3 = button("Button3", QStringLiteral("vymaž formulář"), {264, 328, 121, 25},
+        button("Button2", QStringLiteral("zpět"), lastColumn, 376, &TForm5::Button2Click);
+    button2->setFixedWidth(113);
+    QPushButton* button3 = button("Button3", QStringLiteral("vymaž formulář"), leftButtons, 328,
                                   &TForm5::Button3Click);
-    QPushButton* button4 = button("Button4", QStringLiteral(" generuj strukturu"),
-                                  {264, 352, 121, 25}, &TForm5::Button4Click);
-    QPushButton* button5 = button("Button5", QStringLiteral(" generuj vše"), {264, 376, 121, 25},
-                                  &TForm5::Button5Click);
-    QPushButton* button6 = button("Button6", QStringLiteral("dokonči úlohu"), {384, 352, 121, 25},
+    QPushButton* button4 = button("Button4", QStringLiteral(" generuj strukturu"), leftButtons, 352,
+                                  &TForm5::Button4Click);
+    QPushButton* button5 =
+        button("Button5", QStringLiteral(" generuj vše"), leftButtons, 376, &TForm5::Button5Click);
+    QPushButton* button6 = button("Button6", QStringLiteral("dokonči úlohu"), rightButtons, 352,
                                   &TForm5::Button6Click);
-    QPushButton* button7 = button("Button7", QStringLiteral("načti úlohu"), {384, 328, 121, 25},
-                                  &TForm5::Button7Click);
+    QPushButton* button7 =
+        button("Button7", QStringLiteral("načti úlohu"), rightButtons, 328, &TForm5::Button7Click);
 
     const QWidget* order[] = {stringGrid1_, edit1_,  button1, button2, button3,
                               button4,      button5, button6, edit2_,  button7};

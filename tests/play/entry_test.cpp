@@ -149,6 +149,7 @@ TEST(Completion, TheLastSquareEndsTheGameOnEveryBoardItWasBuiltFrom) {
     write(3, 3, 2);
     g.Button2Click();
     write(3, 3, 2);  // full again after the undo
+    f.host.answers = {true};  // "Začít úlohu znovu?"
     g.H1Click();
     write(2, 2, 7);  // a fresh board, then a saved game with one square open
     g.loadSavedGame(saved, "g.ulo");

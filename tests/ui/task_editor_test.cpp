@@ -1,3 +1,4 @@
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -72,6 +73,21 @@ TEST_F(TaskEditorWindowTest, GeneratedTaskIsSavedAndLoadedBackThroughTheTaskList
                 expected = QStringLiteral("x");
             EXPECT_EQ(cell(c, r), expected) << r << "," << c;
         }
+}
+
+TEST_F(TaskEditorWindowTest, CellsShowTwoTwoDigitSumsAndButtonsTheirWholeCaption) {
+    trigger("F1");
+    auto* grid = control<QTableWidget>(form5(), "StringGrid1");
+    const QFontMetrics metrics(grid->font());
+    const int clue = metrics.horizontalAdvance(QStringLiteral("29/10"));
+    for (int c = 0; c < 15; ++c)
+        EXPECT_GE(grid->columnWidth(c), clue + 8) << c;
+    EXPECT_GE(grid->viewport()->width(), grid->horizontalHeader()->length());
+    for (auto* button : form5().findChildren<QPushButton*>()) {
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 12)
+            << button->text().toStdString();
+        EXPECT_LE(button->geometry().right(), form5().width()) << button->text().toStdString();
+    }
 }
 
 }  // namespace
