@@ -64,7 +64,7 @@ void Game::loadGame() {
     // The whole file is read and judged before anything of the game changes.
     std::string bytes;
     try {
-        bytes = readFileStart(*path, kSavedGameSize + 1);
+        bytes = readFileStart(*path, kLargestSavedGame + 1);
     } catch (const RunError& e) {
         host_.failure(e.what());
         return;
