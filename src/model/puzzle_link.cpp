@@ -98,6 +98,13 @@ ImportResult tooLarge(int cols, int rows) {
                        sizeText(kMaxLinkSize, kMaxLinkSize) + ".");
 }
 
+// A grid of blank squares only: a task of nothing, which no link gives back.
+bool isEmpty(const Grid& grid) {
+    for (const Square& s : grid.inside)
+        if (s.plain || s.down > 0 || s.across > 0) return false;
+    return true;
+}
+
 // The task of a grid: the board's rows, the offered name and the board.
 ImportResult imported(const Grid& grid, const char* kindOfSource) {
     auto token = [&](int r, int c) -> std::string {  // board row and column, 1-based
@@ -189,6 +196,7 @@ ImportResult readLinkData(Grid& grid, std::string_view data) {
         if (grid.at(0, c).plain && !value(grid.top[static_cast<std::size_t>(c)])) return problem();
     for (int r = 0; r < grid.rows; ++r)
         if (grid.at(r, 0).plain && !value(grid.left[static_cast<std::size_t>(r)])) return problem();
+    if (isEmpty(grid)) return damagedLink("křížovka je prázdná");
     return imported(grid, "odkaz");
 }
 
@@ -324,6 +332,7 @@ ImportResult importFile(std::string_view file) {
                 return damagedFile("chybná položka " + std::to_string(c + 1) + " na " + lineText);
         }
     }
+    if (isEmpty(grid)) return damagedFile("křížovka je prázdná");
     return imported(grid, "soubor");
 }
 

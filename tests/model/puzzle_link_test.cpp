@@ -146,6 +146,7 @@ TEST(PuzzleLink, RefusalsSayWhy) {
         {"kakuro/2/2/o", ImportRefusal::kDamaged, damaged + "řada políček přesahuje mřížku."},
         {"kakuro/0/2/k", ImportRefusal::kDamaged, damaged + "chybí rozměry mřížky."},
         {"?kakuro/2", ImportRefusal::kDamaged, damaged + "chybí rozměry mřížky."},
+        {"kakuro/2/1/.--", ImportRefusal::kDamaged, damaged + "křížovka je prázdná."},
         {"dnes hraji", ImportRefusal::kDamaged, damaged + "není to odkaz na hádanku."},
         {"https://puzz.link/p?KAKURO/5/5/", ImportRefusal::kDamaged,
          damaged + "není to odkaz na hádanku."},
