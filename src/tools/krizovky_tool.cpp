@@ -23,6 +23,14 @@
 //                                      from the structures, after the task
 //                                      "priklad" of TASKFILE, on standard
 //                                      output
+//   krizovky-tool render TASKFILE NAME -o FILE [--game SAVEDGAME [--errors]]
+//                 [--solution] [--paper a4|letter] [--dpi N] [--no-numbers]
+//                                      the page of one board as a PDF, SVG or
+//                                      PNG file
+//   krizovky-tool booklet TASKFILE -o FILE.pdf [--per-page N] [--solutions]
+//                 [--task NAME]... [--paper a4|letter] [--no-numbers]
+//                                      many tasks in one PDF, their solutions
+//                                      after them
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -45,6 +53,7 @@
 #include "tools/collection.h"
 #include "tools/generate.h"
 #include "tools/play.h"
+#include "tools/render.h"
 
 namespace {
 
@@ -65,7 +74,11 @@ int usage() {
         "       krizovky-tool count TASKFILE NAME [--limit N]\n"
         "       krizovky-tool check TASKFILE\n"
         "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT] [--unique]\n"
-        "       krizovky-tool collection STRUCTUREFILE TASKFILE");
+        "       krizovky-tool collection STRUCTUREFILE TASKFILE\n"
+        "       krizovky-tool render TASKFILE NAME -o FILE.pdf|.svg|.png [--game SAVEDGAME "
+        "[--errors]] [--solution] [--paper a4|letter] [--dpi N] [--no-numbers]\n"
+        "       krizovky-tool booklet TASKFILE -o FILE.pdf [--per-page 1|2|4|6] [--solutions] "
+        "[--task NAME]... [--paper a4|letter] [--no-numbers]");
 }
 
 int list(const std::string& path) {
@@ -316,6 +329,8 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 2 && args[0] == "check") return check(args[1]);
     if (args.size() == 3 && args[0] == "collection") return makeCollection(args[1], args[2]);
+    if (!args.empty() && args[0] == "render") return renderTask(args, usage);
+    if (!args.empty() && args[0] == "booklet") return makeBooklet(args, usage);
     const bool unique = !args.empty() && args.back() == "--unique";
     if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
