@@ -64,7 +64,12 @@ void markWrongDigits(BoardPicture& picture, const BoardPicture& solution) {
 PrintedTask printedTask(const Board& board, std::string_view name, const CombinationTable& table) {
     PrintedTask printed;
     printed.name = std::string(name);
-    const TaskCheck check = checkTask(board, table);
+    // The digits of a game are no part of its task.
+    Board task = board;
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            task.at(r, c).digit = 0;
+    const TaskCheck check = checkTask(task, table);
     printed.grade = check.verdict == TaskVerdict::kUnique ? difficultyName(check.difficulty)
                                                           : verdictText(check);
     printed.task = pictureOfTask(board);

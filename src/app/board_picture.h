@@ -66,8 +66,8 @@ struct PrintedTask {
                         // "bez řešení", "chybná úloha"
 };
 
-// The caption is "NAME – GRADE" (UTF-8) on the task, "NAME – GRADE (řešení)"
-// on its solution.
+// The board may be a game's: its digits are left out. The caption is
+// "NAME – GRADE" (UTF-8) on the task, "NAME – GRADE (řešení)" on its solution.
 PrintedTask printedTask(const Board& board, std::string_view name, const CombinationTable& table);
 
 // One task of a task file read from its own lines: its board, or the reason

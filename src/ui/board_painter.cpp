@@ -125,7 +125,7 @@ void paintEntry(QPainter& painter, const QRectF& rect, const PictureSquare& squa
         if (!(square.notes & digitBit(d))) continue;
         const QPointF centre = rect.topLeft() + QPointF((0.2 + 0.3 * ((d - 1) % 3)) * s,
                                                         (0.2 + 0.3 * ((d - 1) / 3)) * s);
-        drawDigits(painter, QString::number(d), centre, 0.18 * s, s, ink, false);
+        drawDigits(painter, QString::number(d), centre, 0.2 * s, s, ink, false);
     }
 }
 
@@ -213,9 +213,11 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
             if (inksOf(picture.at(r, c), style.look).filled)
                 painter.drawRect(geometry.squareRect(r, c));
     if (print) {
-        painter.setPen(QPen(kPrintInk, std::max(0.06 * s, 2 * pixel), Qt::SolidLine, Qt::SquareCap,
-                            Qt::MiterJoin));
-        painter.drawRect(geometry.board());
+        // Inside the board's edge, so that a board filling its rectangle
+        // keeps the whole frame.
+        const double frame = std::max(0.06 * s, 2 * pixel);
+        painter.setPen(QPen(kPrintInk, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(geometry.board().adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2));
     }
     if (style.numbers) paintNumbers(painter, geometry, picture.rows, picture.columns);
     painter.restore();
