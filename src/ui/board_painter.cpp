@@ -1,6 +1,7 @@
 #include "ui/board_painter.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,8 +39,16 @@ QFont drawingFont(bool bold) {
 // the text shrinks further when it would be wider than maxWidth.
 void drawDigits(QPainter& painter, const QString& text, const QPointF& centre, double inkHeight,
                 double maxWidth, const QColor& colour, bool bold) {
-    QPainterPath path;
-    path.addText(0, 0, drawingFont(bold), text);
+    // Laying text out is the costly part of a repaint; a board needs few
+    // different numbers.
+    thread_local QHash<QString, QPainterPath> outlines[2];
+    auto known = outlines[bold].constFind(text);
+    if (known == outlines[bold].constEnd()) {
+        QPainterPath outline;
+        outline.addText(0, 0, drawingFont(bold), text);
+        known = outlines[bold].insert(text, outline);
+    }
+    const QPainterPath& path = *known;
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty()) return;
     const double scale = std::min(inkHeight / ink.height(), maxWidth / ink.width());
