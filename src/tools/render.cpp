@@ -180,6 +180,8 @@ std::optional<std::string> drawSavedGame(const Options& options, const PrintedTa
 }
 
 int writeOutput(const std::string& path, const QByteArray& bytes) {
+    // An image too large for memory, or a writer that failed, gives nothing.
+    if (bytes.isEmpty()) return fail("the drawing of " + path + " failed");
     try {
         writeFileReplacing(path, std::string_view(bytes.constData(), bytes.size()));
     } catch (const RunError& e) {

@@ -207,6 +207,7 @@ QByteArray boardFile(FileKind kind, const BoardPicture& picture, const PageStyle
             const double pixelsPerMm = style.dpi / kMillimetresPerInch;
             QImage image(qRound(page.width() * pixelsPerMm), qRound(page.height() * pixelsPerMm),
                          QImage::Format_RGB32);
+            if (image.isNull()) return {};
             const int dotsPerMetre = qRound(style.dpi / 0.0254);
             image.setDotsPerMeterX(dotsPerMetre);
             image.setDotsPerMeterY(dotsPerMetre);

@@ -49,7 +49,7 @@ BoardPageLayout boardPageLayout(const BoardPicture& picture, const PageStyle& st
 void paintBoardPage(QPainter& painter, const BoardPicture& picture, const PageStyle& style);
 
 // The bytes of a file with the page of one board: vector in PDF and SVG, an
-// image of style.dpi in PNG.
+// image of style.dpi in PNG. Empty when the image cannot be had.
 QByteArray boardFile(FileKind kind, const BoardPicture& picture, const PageStyle& style);
 
 // The page of one board on a paged device, a PDF writer or a printer: the

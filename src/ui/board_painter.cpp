@@ -21,6 +21,11 @@ const QColor kPrintNotes(0x40, 0x40, 0x40);
 const QColor kNumberInk(0x60, 0x60, 0x60);
 const QColor kWrongOnScreen(0xD0, 0x00, 0x00);
 
+// A picture holds at most the board's 15 x 15 squares.
+int squaresOf(int count) {
+    return std::clamp(count, 0, kBoardSize);
+}
+
 QColor qColour(Colour colour) {
     return QColor(static_cast<QRgb>(colour));
 }
@@ -159,7 +164,7 @@ void paintNumbers(QPainter& painter, const BoardGeometry& geometry, int rows, in
 
 BoardGeometry::BoardGeometry(const BoardPicture& picture, const BoardStyle& style,
                              const QRectF& target)
-    : rows_(picture.rows), columns_(picture.columns) {
+    : rows_(squaresOf(picture.rows)), columns_(squaresOf(picture.columns)) {
     if (rows_ <= 0 || columns_ <= 0 || target.isEmpty()) return;
     const QSizeF unit = sizeFor(picture, style, 1.0);
     square_ = std::min(target.width() / unit.width(), target.height() / unit.height());
@@ -171,7 +176,8 @@ BoardGeometry::BoardGeometry(const BoardPicture& picture, const BoardStyle& styl
 
 QSizeF BoardGeometry::sizeFor(const BoardPicture& picture, const BoardStyle& style, double square) {
     const double band = style.numbers ? kNumberBand : 0;
-    return QSizeF((picture.columns + band) * square, (picture.rows + band) * square);
+    return QSizeF((squaresOf(picture.columns) + band) * square,
+                  (squaresOf(picture.rows) + band) * square);
 }
 
 QRectF BoardGeometry::squareRect(int row, int column) const {
@@ -199,8 +205,8 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
     const double line = std::max(0.025 * s, pixel);
     const bool print = style.look == BoardLook::kPrint;
 
-    for (int r = 1; r <= picture.rows; ++r) {
-        for (int c = 1; c <= picture.columns; ++c) {
+    for (int r = 1; r <= geometry.rows(); ++r) {
+        for (int c = 1; c <= geometry.columns(); ++c) {
             const PictureSquare& square = picture.at(r, c);
             const Inks inks = inksOf(square, style.look);
             if (!inks.filled) continue;
@@ -217,8 +223,8 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
     // paper the board its frame.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kPrintInk, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    for (int r = 1; r <= picture.rows; ++r)
-        for (int c = 1; c <= picture.columns; ++c)
+    for (int r = 1; r <= geometry.rows(); ++r)
+        for (int c = 1; c <= geometry.columns(); ++c)
             if (inksOf(picture.at(r, c), style.look).filled)
                 painter.drawRect(geometry.squareRect(r, c));
     if (print) {
@@ -228,7 +234,7 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
         painter.setPen(QPen(kPrintInk, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(geometry.board().adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2));
     }
-    if (style.numbers) paintNumbers(painter, geometry, picture.rows, picture.columns);
+    if (style.numbers) paintNumbers(painter, geometry, geometry.rows(), geometry.columns());
     painter.restore();
 }
 

@@ -30,6 +30,8 @@ class BoardGeometry {
     static QSizeF sizeFor(const BoardPicture& picture, const BoardStyle& style, double square);
 
     double square() const { return square_; }
+    int rows() const { return rows_; }
+    int columns() const { return columns_; }
     // The squares alone, without the numbers.
     QRectF board() const { return board_; }
     QRectF squareRect(int row, int column) const;
