@@ -1,0 +1,88 @@
+#include "solver/run_layout.h"
+
+#include <algorithm>
+
+namespace krizovky {
+namespace {
+
+std::string at(int row, int col) {
+    return "row " + std::to_string(row) + " column " + std::to_string(col);
+}
+
+}  // namespace
+
+RunLayout::RunLayout(const Board& board, const CombinationTable& table)
+    : board_(board), table_(table) {
+    const int rows = std::min<int>(board.rowCount, kBoardSize);
+    const int cols = std::min<int>(board.colCount, kBoardSize);
+    index_.fill(-1);
+    int count = 0;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c)
+            if (board.at(r, c).kind == kEntry) index_[r * kWidth + c] = count++;
+    squares_.reserve(count);
+    runs_.reserve(2 * count);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c)
+            if (index_[r * kWidth + c] >= 0) squares_.push_back({r, c, {-1, -1}});
+    for (int r = 1; r <= rows && malformed_.empty(); ++r)
+        for (int c = 1; c <= cols && malformed_.empty(); ++c) {
+            examine(r, c, true);
+            if (malformed_.empty()) examine(r, c, false);
+        }
+}
+
+// The run that begins at (r, c) in one direction, or the clue there whose sum
+// in that direction heads no run.
+void RunLayout::examine(int r, int c, bool across) {
+    const int step = across ? 1 : kWidth;
+    const int here = r * kWidth + c;
+    const char* way = across ? "across" : "down";
+    const Cell& cell = board_.at(r, c);
+    if (cell.kind == kClue) {
+        const int sum = across ? cell.acrossSum : cell.downSum;
+        if (sum != 0 && index_[here + step] < 0)
+            malformed_ = std::string("the ") + way + " sum " + std::to_string(sum) +
+                         " of the clue at " + at(r, c) + " has no run";
+        return;
+    }
+    if (index_[here] < 0 || index_[here - step] >= 0) return;
+    const int clueRow = across ? r : r - 1;
+    const int clueCol = across ? c - 1 : c;
+    if (!Board::onBoard(clueRow, clueCol) || board_.at(clueRow, clueCol).kind != kClue) {
+        malformed_ =
+            std::string("the entry square at ") + at(r, c) + " has no clue before it " + way;
+        return;
+    }
+    const Cell& clue = board_.at(clueRow, clueCol);
+    LaidRun run;
+    run.clueRow = clueRow;
+    run.clueCol = clueCol;
+    run.across = across;
+    run.sum = across ? clue.acrossSum : clue.downSum;
+    if (run.sum == 0) {
+        malformed_ = std::string("the ") + way + " run after the clue at " + at(clueRow, clueCol) +
+                     " has no sum";
+        return;
+    }
+    while (index_[here + run.length * step] >= 0)
+        ++run.length;
+    const auto group =
+        run.length <= kMaxRunLength ? table_.lookup(run.sum, run.length) : std::nullopt;
+    if (!group) {
+        malformed_ = std::string("the ") + way + " sum " + std::to_string(run.sum) +
+                     " of the clue at " + at(clueRow, clueCol) + " is no sum of " +
+                     std::to_string(run.length) + " distinct digits";
+        return;
+    }
+    run.combinations = *group;
+    const int number = static_cast<int>(runs_.size());
+    for (int k = 0; k < run.length; ++k) {
+        const int s = index_[here + k * step];
+        squares_[s].runs[across ? 0 : 1] = number;
+        run.squares[k] = s;
+    }
+    runs_.push_back(run);
+}
+
+}  // namespace krizovky
