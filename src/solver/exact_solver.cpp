@@ -42,12 +42,15 @@ class RunQueue {
     }
 
     void setStack(bool stack) { stack_ = stack; }
+    bool isStack() const { return stack_; }
 
     void push(int run) {
         if (run < 0 || queued_[run]) return;
         queued_[run] = 1;
         Ring& ring = ring_[stack_ ? kStack : shortRun_[run] ? kShort : kLong];
-        items_[ring.first + (ring.head + ring.count++) % queued_.size()] = run;
+        std::size_t at = ring.head + ring.count++;
+        if (at >= queued_.size()) at -= queued_.size();
+        items_[ring.first + at] = run;
     }
 
     // The next run to narrow; -1 when there is none.
@@ -194,11 +197,14 @@ class Search {
         queue_.setStack(false);
     }
 
-    void set(Candidates& cands, int square, DigitSet value) {
+    // A square's new candidates, and its runs queued. The run that gave
+    // them (narrowedBy) is left out but when blaming: narrowing it again
+    // changes nothing, but the old order narrowed it again.
+    void set(Candidates& cands, int square, DigitSet value, int narrowedBy = -1) {
         if (cands[square] == value) return;
         cands[square] = value;
-        queue_.push(layout_.squares()[square].runs[0]);
-        queue_.push(layout_.squares()[square].runs[1]);
+        for (int run : layout_.squares()[square].runs)
+            if (run != narrowedBy || queue_.isStack()) queue_.push(run);
     }
 
     // Keeps in each square of the run exactly the digits that some filling of
@@ -215,7 +221,7 @@ class Search {
                 : support_.byCombos(squares.data(), run.length, &combos_[rule.first], rule.count);
         if (!possible) return false;
         for (int k = 0; k < run.length; ++k)
-            set(cands, run.squares[k], squares[k]);
+            set(cands, run.squares[k], squares[k], r);
         return true;
     }
 

@@ -9,6 +9,10 @@ std::string at(int row, int col) {
     return "row " + std::to_string(row) + " column " + std::to_string(col);
 }
 
+const char* direction(bool across) {
+    return across ? "across" : "down";
+}
+
 }  // namespace
 
 RunLayout::RunLayout(const Board& board, const CombinationTable& table)
@@ -25,33 +29,40 @@ RunLayout::RunLayout(const Board& board, const CombinationTable& table)
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c)
             if (index_[r * kWidth + c] >= 0) squares_.push_back({r, c, {-1, -1}});
+    // Reading order, across before down, so the first fault found is the top
+    // left one.
     for (int r = 1; r <= rows && malformed_.empty(); ++r)
         for (int c = 1; c <= cols && malformed_.empty(); ++c) {
-            examine(r, c, true);
-            if (malformed_.empty()) examine(r, c, false);
+            const Cell& cell = board.at(r, c);
+            const int here = r * kWidth + c;
+            if (cell.kind == kClue) {
+                if (cell.acrossSum != 0 && index_[here + 1] < 0)
+                    noRunAfter(r, c, true);
+                else if (cell.downSum != 0 && index_[here + kWidth] < 0)
+                    noRunAfter(r, c, false);
+            } else if (index_[here] >= 0) {
+                if (index_[here - 1] < 0) readRun(r, c, true);
+                if (index_[here - kWidth] < 0 && malformed_.empty()) readRun(r, c, false);
+            }
         }
 }
 
-// The run that begins at (r, c) in one direction, or the clue there whose sum
-// in that direction heads no run.
-void RunLayout::examine(int r, int c, bool across) {
+void RunLayout::noRunAfter(int r, int c, bool across) {
+    const Cell& clue = board_.at(r, c);
+    malformed_ = std::string("the ") + direction(across) + " sum " +
+                 std::to_string(across ? clue.acrossSum : clue.downSum) + " of the clue at " +
+                 at(r, c) + " has no run";
+}
+
+// The run that begins at (r, c).
+void RunLayout::readRun(int r, int c, bool across) {
     const int step = across ? 1 : kWidth;
-    const int here = r * kWidth + c;
-    const char* way = across ? "across" : "down";
-    const Cell& cell = board_.at(r, c);
-    if (cell.kind == kClue) {
-        const int sum = across ? cell.acrossSum : cell.downSum;
-        if (sum != 0 && index_[here + step] < 0)
-            malformed_ = std::string("the ") + way + " sum " + std::to_string(sum) +
-                         " of the clue at " + at(r, c) + " has no run";
-        return;
-    }
-    if (index_[here] < 0 || index_[here - step] >= 0) return;
+    const int start = r * kWidth + c;
     const int clueRow = across ? r : r - 1;
     const int clueCol = across ? c - 1 : c;
     if (!Board::onBoard(clueRow, clueCol) || board_.at(clueRow, clueCol).kind != kClue) {
         malformed_ =
-            std::string("the entry square at ") + at(r, c) + " has no clue before it " + way;
+            "the entry square at " + at(r, c) + " has no clue before it " + direction(across);
         return;
     }
     const Cell& clue = board_.at(clueRow, clueCol);
@@ -61,16 +72,16 @@ void RunLayout::examine(int r, int c, bool across) {
     run.across = across;
     run.sum = across ? clue.acrossSum : clue.downSum;
     if (run.sum == 0) {
-        malformed_ = std::string("the ") + way + " run after the clue at " + at(clueRow, clueCol) +
-                     " has no sum";
+        malformed_ = std::string("the ") + direction(across) + " run after the clue at " +
+                     at(clueRow, clueCol) + " has no sum";
         return;
     }
-    while (index_[here + run.length * step] >= 0)
+    while (index_[start + run.length * step] >= 0)
         ++run.length;
     const auto group =
         run.length <= kMaxRunLength ? table_.lookup(run.sum, run.length) : std::nullopt;
     if (!group) {
-        malformed_ = std::string("the ") + way + " sum " + std::to_string(run.sum) +
+        malformed_ = std::string("the ") + direction(across) + " sum " + std::to_string(run.sum) +
                      " of the clue at " + at(clueRow, clueCol) + " is no sum of " +
                      std::to_string(run.length) + " distinct digits";
         return;
@@ -78,7 +89,7 @@ void RunLayout::examine(int r, int c, bool across) {
     run.combinations = *group;
     const int number = static_cast<int>(runs_.size());
     for (int k = 0; k < run.length; ++k) {
-        const int s = index_[here + k * step];
+        const int s = index_[start + k * step];
         squares_[s].runs[across ? 0 : 1] = number;
         run.squares[k] = s;
     }

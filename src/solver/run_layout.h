@@ -45,7 +45,8 @@ class RunLayout {
     const std::vector<LaidRun>& runs() const { return runs_; }
 
   private:
-    void examine(int r, int c, bool across);
+    void noRunAfter(int r, int c, bool across);
+    void readRun(int r, int c, bool across);
 
     // The board with a border of blank squares around it.
     static constexpr int kWidth = kBoardSize + 2;

@@ -52,9 +52,8 @@ constexpr SumSets kSumSets = [] {
 
 // Sets of sets of the digits a run's open squares may take, as bits: each
 // digit has a place 0 to 8, and a set is bit number sum of 2^place of its
-// digits. Places 0 to 5 pick the bit within a word, 6 to 8 the word; only
-// the first words are used when there are few digits.
-using SetOfSets = std::array<std::uint64_t, 8>;
+// digits. Places 0 to 5 pick the bit within a 64-bit word, 6 to 8 the word;
+// with few digits, fewer words do.
 
 // Per place 0 to 5, the bits of a word that stand for sets holding it.
 constexpr std::array<std::uint64_t, 6> kHolding = {0xAAAAAAAAAAAAAAAAull, 0xCCCCCCCCCCCCCCCCull,
@@ -62,35 +61,37 @@ constexpr std::array<std::uint64_t, 6> kHolding = {0xAAAAAAAAAAAAAAAAull, 0xCCCC
                                                    0xFFFF0000FFFF0000ull, 0xFFFFFFFF00000000ull};
 
 // Adds to `to` the sets of `from` without the digit of place, with it added.
-void addWith(SetOfSets& to, const SetOfSets& from, int place, int words) {
+template <int kWords>
+void addWith(std::uint64_t* to, const std::uint64_t* from, int place) {
     if (place < 6) {
         const std::uint64_t holding = kHolding[place];
         const int shift = 1 << place;
-        for (int w = 0; w < words; ++w)
+        for (int w = 0; w < kWords; ++w)
             to[w] |= (from[w] & ~holding) << shift;
     } else {
         const int step = 1 << (place - 6);
-        for (int w = 0; w < words; ++w)
+        for (int w = 0; w < kWords; ++w)
             if ((w & step) != 0) to[w] |= from[w ^ step];
     }
 }
 
 // The sets of `from` with the digit of place, with it taken out, as far as
 // they are in `within`; adds them to `to` and tells whether there were any.
-bool addWithout(SetOfSets& to, const SetOfSets& from, const SetOfSets& within, int place,
-                int words) {
+template <int kWords>
+bool addWithout(std::uint64_t* to, const std::uint64_t* from, const std::uint64_t* within,
+                int place) {
     std::uint64_t any = 0;
     if (place < 6) {
         const std::uint64_t holding = kHolding[place];
         const int shift = 1 << place;
-        for (int w = 0; w < words; ++w) {
+        for (int w = 0; w < kWords; ++w) {
             const std::uint64_t found = ((from[w] & holding) >> shift) & within[w];
             to[w] |= found;
             any |= found;
         }
     } else {
         const int step = 1 << (place - 6);
-        for (int w = 0; w < words; ++w)
+        for (int w = 0; w < kWords; ++w)
             if ((w & step) == 0) {
                 const std::uint64_t found = from[w | step] & within[w];
                 to[w] |= found;
@@ -191,31 +192,50 @@ bool RunSupport::bySum(DigitSet* squares, int length, int sum, DigitSet reach) {
 // 0, 1, ... in ascending order.
 bool RunSupport::bySets(int rest) {
     DigitSet possible = 0;
-    for (int j = 0; j < open_; ++j)
+    DigitSet everywhere = kAllDigits;
+    for (int j = 0; j < open_; ++j) {
         possible |= options_[j];
-    std::array<int, 10> place{};
-    int places = 0;
+        everywhere &= options_[j];
+    }
+    // A set that every open square allows whole goes in any order; when
+    // such sets leave no candidate without a filling, that is all.
+    DigitSet placed = 0;
+    for (int i = kSumSets.begin[open_][rest]; i < kSumSets.begin[open_][rest + 1]; ++i)
+        if ((kSumSets.sets[i] & ~everywhere) == 0) placed |= kSumSets.sets[i];
+    bool all = true;
+    for (int j = 0; j < open_; ++j) {
+        support_[j] = placed;
+        all = all && placed == options_[j];
+    }
+    if (all) return true;
+    Places places{};
+    int count = 0;
     for (DigitSet digits = possible; digits != 0; digits &= digits - 1)
-        place[digitOf(digits)] = places++;
-    const int words = places <= 6 ? 1 : 1 << (places - 6);
-    std::array<SetOfSets, 10> reached;
+        places[digitOf(digits)] = count++;
+    if (count <= 6) return bySetsIn<1>(rest, possible, places);
+    if (count == 7) return bySetsIn<2>(rest, possible, places);
+    if (count == 8) return bySetsIn<4>(rest, possible, places);
+    return bySetsIn<8>(rest, possible, places);
+}
+
+template <int kWords>
+bool RunSupport::bySetsIn(int rest, DigitSet possible, const Places& places) {
+    using Sets = std::array<std::uint64_t, kWords>;
+    std::array<Sets, 10> reached;
     for (int j = 0; j <= open_; ++j)
-        for (int w = 0; w < words; ++w)
-            reached[j][w] = 0;
+        reached[j] = Sets{};
     reached[0][0] = 1;
     for (int j = 0; j < open_; ++j)
         for (DigitSet digits = options_[j]; digits != 0; digits &= digits - 1)
-            addWith(reached[j + 1], reached[j], place[digitOf(digits)], words);
-    SetOfSets wanted;
-    for (int w = 0; w < words; ++w)
-        wanted[w] = 0;
+            addWith<kWords>(reached[j + 1].data(), reached[j].data(), places[digitOf(digits)]);
+    Sets wanted{};
     bool any = false;
     for (int i = kSumSets.begin[open_][rest]; i < kSumSets.begin[open_][rest + 1]; ++i) {
         const DigitSet set = kSumSets.sets[i];
         if ((set & ~possible) != 0) continue;
         unsigned bit = 0;
         for (DigitSet digits = set; digits != 0; digits &= digits - 1)
-            bit |= 1u << place[digitOf(digits)];
+            bit |= 1u << places[digitOf(digits)];
         const std::uint64_t mask = std::uint64_t{1} << (bit & 63);
         if ((reached[open_][bit >> 6] & mask) == 0) continue;
         wanted[bit >> 6] |= mask;
@@ -223,11 +243,10 @@ bool RunSupport::bySets(int rest) {
     }
     if (!any) return false;
     for (int j = open_ - 1; j >= 0; --j) {
-        SetOfSets before;
-        for (int w = 0; w < words; ++w)
-            before[w] = 0;
+        Sets before{};
         for (DigitSet digits = options_[j]; digits != 0; digits &= digits - 1)
-            if (addWithout(before, wanted, reached[j], place[digitOf(digits)], words))
+            if (addWithout<kWords>(before.data(), wanted.data(), reached[j].data(),
+                                   places[digitOf(digits)]))
                 support_[j] |= static_cast<DigitSet>(digits & -digits);
         wanted = before;
     }

@@ -41,7 +41,10 @@ class RunSupport {
 
   private:
     static constexpr int kBySetsFrom = 5;  // open squares filled set by set, not one by one
+    using Places = std::array<int, 10>;    // per digit
     bool bySets(int rest);
+    template <int kWords>
+    bool bySetsIn(int rest, DigitSet possible, const Places& places);
     bool spread(int j, DigitSet used, int rest);
     bool pair(int j, DigitSet used, int rest);
     void add(int j, DigitSet digits);
