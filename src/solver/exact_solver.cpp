@@ -101,6 +101,7 @@ class Search {
         const std::size_t runs = layout.runs().size();
         rules_.resize(runs);
         weight_.assign(runs, 1);
+        changed_.assign(runs, 1);
         // Runs of the same length and sum share their rule.
         std::array<int, (kMaxRunLength + 1) * 46> sameAs;
         sameAs.fill(-1);
@@ -128,6 +129,7 @@ class Search {
         for (std::size_t k = 0; k < layout_.runs().size(); ++k)
             queue_.push(static_cast<int>(k));
         if (!propagate(cands)) return;
+        queue_.setStack(true);
         for (long allowed = 100;; allowed += allowed / 2) {
             const bool last = solutions >= kRemembered;
             if (last) {
@@ -170,41 +172,45 @@ class Search {
     }
 
     // Narrows the squares of the queued runs, and the runs of every square
-    // that changed, until nothing changes; false on a contradiction.
+    // that changed, until nothing changes; false on a contradiction, and the
+    // run that showed it weighs one more. A run is narrowed only when a
+    // square of it changed since it was last narrowed: narrowing it again
+    // would change nothing.
+    //
+    // Whatever the order, the squares come out the same or a contradiction
+    // shows, but which run shows it first depends on the order. The first
+    // narrowing of the whole board takes the runs in the faster order of the
+    // queue, since its contradiction ends the search; every later one takes
+    // them as a stack, so the weights, and the search with them, stay as
+    // they have always been.
     bool propagate(Candidates& cands) {
-        for (int k = queue_.pop(); k >= 0; k = queue_.pop())
+        for (int k = queue_.pop(); k >= 0; k = queue_.pop()) {
+            if (!changed_[k]) continue;
+            changed_[k] = 0;
             if (!narrow(k, cands)) {
-                queue_.clear();
+                ++weight_[k];
+                for (k = queue_.pop(); k >= 0; k = queue_.pop())
+                    changed_[k] = 0;
                 return false;
             }
+        }
         return true;
     }
 
-    // The same narrowing, the run queued last narrowed first, for the run
-    // to blame for the contradiction: it weighs one more. Whatever the order,
-    // the squares come out the same or a contradiction shows, but which run
-    // shows it first depends on the order, and the weights, and with them
-    // the search, must not depend on how fast the narrowing is.
-    void blame(Candidates& cands, int square, DigitSet value) {
-        queue_.setStack(true);
-        set(cands, square, value);
-        for (int k = queue_.pop(); k >= 0; k = queue_.pop())
-            if (!narrow(k, cands)) {
-                ++weight_[k];
-                queue_.clear();
-                break;
-            }
-        queue_.setStack(false);
-    }
-
-    // A square's new candidates, and its runs queued. The run that gave
-    // them (narrowedBy) is left out but when blaming: narrowing it again
-    // changes nothing, but the old order narrowed it again.
+    // A square's new candidates, and its runs queued. The run that gave them
+    // (narrowedBy) has not changed for itself; as a stack, the queue takes it
+    // again all the same, where the runs have always gone.
     void set(Candidates& cands, int square, DigitSet value, int narrowedBy = -1) {
         if (cands[square] == value) return;
         cands[square] = value;
-        for (int run : layout_.squares()[square].runs)
-            if (run != narrowedBy || queue_.isStack()) queue_.push(run);
+        for (int run : layout_.squares()[square].runs) {
+            if (run < 0) continue;
+            if (run != narrowedBy)
+                changed_[run] = 1;
+            else if (!queue_.isStack())
+                continue;
+            queue_.push(run);
+        }
     }
 
     // Keeps in each square of the run exactly the digits that some filling of
@@ -238,13 +244,10 @@ class Search {
              rest &= rest - 1) {
             Candidates next = cands;
             set(next, best, rest & -rest);
-            if (propagate(next)) {
+            if (propagate(next))
                 branch(next);
-            } else {
-                next = cands;
-                blame(next, best, rest & -rest);
+            else
                 deadEnd();
-            }
         }
     }
 
@@ -298,8 +301,9 @@ class Search {
     const int limit_;
     const long budget_;  // dead ends allowed in all, 0 for no bound
     long spent_ = 0;
-    std::vector<long> weight_;       // per run: 1 + the dead ends it showed
-    std::vector<Candidates> found_;  // the solutions counted so far
+    std::vector<std::uint8_t> changed_;  // per queued run: whether a square of it changed
+    std::vector<long> weight_;           // per run: 1 + the dead ends it showed
+    std::vector<Candidates> found_;      // the solutions counted so far
     static constexpr int kRemembered = 16;
     bool haveFirst_ = false;
     bool haveSecond_ = false;

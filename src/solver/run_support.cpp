@@ -1,5 +1,7 @@
 #include "solver/run_support.h"
 
+#include <algorithm>
+
 #include "model/digit_set.h"
 
 namespace krizovky {
@@ -122,16 +124,18 @@ int sumSetCount(int length, int sum) {
 }
 
 void RunSupport::nextStamp() {
+    if (seen_.empty()) {
+        seen_.assign(1024, 0);
+        works_.assign(1024, 0);
+    }
     if (++stamp_ == 0) {  // wrapped: the old stamps could look new
-        seen_.fill(0);
+        std::fill(seen_.begin(), seen_.end(), 0);
         stamp_ = 1;
     }
 }
 
 // The squares that hold one digit keep it; the open ones share the rest of
-// the sum, each with a digit no other square of the run has. They are filled
-// with the fewest candidates first, and the filling stops as soon as every
-// candidate of every open square is known to work.
+// the sum, each with a digit no other square of the run has.
 bool RunSupport::bySum(DigitSet* squares, int length, int sum, DigitSet reach) {
     if (length == 2) {  // digit e in the first square goes with sum - e in the second
         DigitSet first = squares[0] & mirrored(squares[1], sum);
@@ -178,8 +182,7 @@ bool RunSupport::bySum(DigitSet* squares, int length, int sum, DigitSet reach) {
     } else if (open >= kBySetsFrom) {
         if (!bySets(rest)) return false;
     } else {
-        nextStamp();
-        if (!spread(0, 0, rest)) return false;
+        if (!byDigits(rest)) return false;
     }
     for (int j = 0; j < open; ++j)
         squares[place_[j]] = support_[j];
@@ -192,22 +195,8 @@ bool RunSupport::bySum(DigitSet* squares, int length, int sum, DigitSet reach) {
 // 0, 1, ... in ascending order.
 bool RunSupport::bySets(int rest) {
     DigitSet possible = 0;
-    DigitSet everywhere = kAllDigits;
-    for (int j = 0; j < open_; ++j) {
+    for (int j = 0; j < open_; ++j)
         possible |= options_[j];
-        everywhere &= options_[j];
-    }
-    // A set that every open square allows whole goes in any order; when
-    // such sets leave no candidate without a filling, that is all.
-    DigitSet placed = 0;
-    for (int i = kSumSets.begin[open_][rest]; i < kSumSets.begin[open_][rest + 1]; ++i)
-        if ((kSumSets.sets[i] & ~everywhere) == 0) placed |= kSumSets.sets[i];
-    bool all = true;
-    for (int j = 0; j < open_; ++j) {
-        support_[j] = placed;
-        all = all && placed == options_[j];
-    }
-    if (all) return true;
     Places places{};
     int count = 0;
     for (DigitSet digits = possible; digits != 0; digits &= digits - 1)
@@ -253,23 +242,37 @@ bool RunSupport::bySetsIn(int rest, DigitSet possible, const Places& places) {
     return true;
 }
 
-// Whether open squares j.. can share rest with digits not in used.
-bool RunSupport::spread(int j, DigitSet used, int rest) {
-    if (open_ - j == 2) return pair(j, used, rest);
-    if (seen_[used] == stamp_) return works_[used];
-    const int left = open_ - j - 1;
+// Up to four open squares: the first ones digit by digit, the last two as a
+// pair, the squares with the fewest candidates first. The filling stops as
+// soon as every candidate of every open square is known to work.
+bool RunSupport::byDigits(int rest) {
+    for (int j = 1; j < open_; ++j)
+        for (int i = j; i > 0 && kDigitCounts[options_[i]] < kDigitCounts[options_[i - 1]]; --i) {
+            std::swap(options_[i], options_[i - 1]);
+            std::swap(place_[i], place_[i - 1]);
+        }
+    if (open_ == 2) return pair(0, 0, rest);
     bool any = false;
-    for (DigitSet avail = options_[j] & ~used; avail != 0 && full_ < open_; avail &= avail - 1) {
-        const DigitSet d = avail & -avail;
-        const int after = rest - digitOf(d);
-        if (after < least(left) || after > most(left)) continue;
-        if (spread(j + 1, used | d, after)) {
-            add(j, d);
-            any = true;
+    for (DigitSet first = options_[0]; first != 0 && full_ < open_; first &= first - 1) {
+        const DigitSet a = first & -first;
+        const int afterA = rest - digitOf(a);
+        if (open_ == 3) {
+            if (pair(1, a, afterA)) {
+                add(0, a);
+                any = true;
+            }
+            continue;
+        }
+        for (DigitSet second = options_[1] & ~a; second != 0 && full_ < open_;
+             second &= second - 1) {
+            const DigitSet b = second & -second;
+            if (pair(2, a | b, afterA - digitOf(b))) {
+                add(0, a);
+                add(1, b);
+                any = true;
+            }
         }
     }
-    seen_[used] = stamp_;
-    works_[used] = any;
     return any;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <vector>
 
 #include "model/board.h"
 
@@ -45,7 +46,7 @@ class RunSupport {
     bool bySets(int rest);
     template <int kWords>
     bool bySetsIn(int rest, DigitSet possible, const Places& places);
-    bool spread(int j, DigitSet used, int rest);
+    bool byDigits(int rest);
     bool pair(int j, DigitSet used, int rest);
     void add(int j, DigitSet digits);
     bool fill(int k, DigitSet used, int length);
@@ -58,11 +59,11 @@ class RunSupport {
     std::array<int, 9> place_{};
     int open_ = 0;
     int full_ = 0;  // open squares whose every candidate is known to work
-    // Per set of digits used by the squares before: whether the squares after
-    // can be filled. An entry counts only when it has the current stamp; a
-    // new filling takes a new stamp instead of clearing the arrays.
-    std::array<std::uint32_t, 1024> seen_{};
-    std::array<bool, 1024> works_{};
+    // byCombos, per set of digits used by the squares before: whether the
+    // squares after can be filled. An entry counts only when it has the
+    // current stamp; a new filling takes a new stamp instead of clearing.
+    std::vector<std::uint32_t> seen_;
+    std::vector<std::uint8_t> works_;
     std::uint32_t stamp_ = 0;
 };
 
