@@ -15,8 +15,7 @@ const char* direction(bool across) {
 
 }  // namespace
 
-RunLayout::RunLayout(const Board& board, const CombinationTable& table)
-    : board_(board), table_(table) {
+RunLayout::RunLayout(const Board& board, const CombinationTable& table) {
     const int rows = std::min<int>(board.rowCount, kBoardSize);
     const int cols = std::min<int>(board.colCount, kBoardSize);
     index_.fill(-1);
@@ -37,35 +36,37 @@ RunLayout::RunLayout(const Board& board, const CombinationTable& table)
             const int here = r * kWidth + c;
             if (cell.kind == kClue) {
                 if (cell.acrossSum != 0 && index_[here + 1] < 0)
-                    noRunAfter(r, c, true);
+                    noRunAfter(board, r, c, true);
                 else if (cell.downSum != 0 && index_[here + kWidth] < 0)
-                    noRunAfter(r, c, false);
+                    noRunAfter(board, r, c, false);
             } else if (index_[here] >= 0) {
-                if (index_[here - 1] < 0) readRun(r, c, true);
-                if (index_[here - kWidth] < 0 && malformed_.empty()) readRun(r, c, false);
+                if (index_[here - 1] < 0) readRun(board, table, r, c, true);
+                if (index_[here - kWidth] < 0 && malformed_.empty())
+                    readRun(board, table, r, c, false);
             }
         }
 }
 
-void RunLayout::noRunAfter(int r, int c, bool across) {
-    const Cell& clue = board_.at(r, c);
+void RunLayout::noRunAfter(const Board& board, int r, int c, bool across) {
+    const Cell& clue = board.at(r, c);
     malformed_ = std::string("the ") + direction(across) + " sum " +
                  std::to_string(across ? clue.acrossSum : clue.downSum) + " of the clue at " +
                  at(r, c) + " has no run";
 }
 
 // The run that begins at (r, c).
-void RunLayout::readRun(int r, int c, bool across) {
+void RunLayout::readRun(const Board& board, const CombinationTable& table, int r, int c,
+                        bool across) {
     const int step = across ? 1 : kWidth;
     const int start = r * kWidth + c;
     const int clueRow = across ? r : r - 1;
     const int clueCol = across ? c - 1 : c;
-    if (!Board::onBoard(clueRow, clueCol) || board_.at(clueRow, clueCol).kind != kClue) {
+    if (!Board::onBoard(clueRow, clueCol) || board.at(clueRow, clueCol).kind != kClue) {
         malformed_ =
             "the entry square at " + at(r, c) + " has no clue before it " + direction(across);
         return;
     }
-    const Cell& clue = board_.at(clueRow, clueCol);
+    const Cell& clue = board.at(clueRow, clueCol);
     LaidRun run;
     run.clueRow = clueRow;
     run.clueCol = clueCol;
@@ -79,7 +80,7 @@ void RunLayout::readRun(int r, int c, bool across) {
     while (index_[start + run.length * step] >= 0)
         ++run.length;
     const auto group =
-        run.length <= kMaxRunLength ? table_.lookup(run.sum, run.length) : std::nullopt;
+        run.length <= kMaxRunLength ? table.lookup(run.sum, run.length) : std::nullopt;
     if (!group) {
         malformed_ = std::string("the ") + direction(across) + " sum " + std::to_string(run.sum) +
                      " of the clue at " + at(clueRow, clueCol) + " is no sum of " +

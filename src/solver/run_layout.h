@@ -45,13 +45,11 @@ class RunLayout {
     const std::vector<LaidRun>& runs() const { return runs_; }
 
   private:
-    void noRunAfter(int r, int c, bool across);
-    void readRun(int r, int c, bool across);
+    void noRunAfter(const Board& board, int r, int c, bool across);
+    void readRun(const Board& board, const CombinationTable& table, int r, int c, bool across);
 
     // The board with a border of blank squares around it.
     static constexpr int kWidth = kBoardSize + 2;
-    const Board& board_;
-    const CombinationTable& table_;
     std::array<int, kWidth * kWidth>
         index_;  // per square, its number among the entry squares or -1
     std::vector<LaidSquare> squares_;

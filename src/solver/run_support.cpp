@@ -103,6 +103,13 @@ bool addWithout(std::uint64_t* to, const std::uint64_t* from, const std::uint64_
     return any != 0;
 }
 
+// The digits e of first that go with rest - e of second, two different digits.
+DigitSet pairing(DigitSet first, DigitSet second, int rest) {
+    DigitSet works = first & mirrored(second, rest);
+    if (rest % 2 == 0) works &= static_cast<DigitSet>(~digitBit(rest / 2));
+    return works;
+}
+
 // The smallest and largest sum of count distinct digits.
 constexpr int least(int count) {
     return count * (count + 1) / 2;
@@ -137,9 +144,8 @@ void RunSupport::nextStamp() {
 // The squares that hold one digit keep it; the open ones share the rest of
 // the sum, each with a digit no other square of the run has.
 bool RunSupport::bySum(DigitSet* squares, int length, int sum, DigitSet reach) {
-    if (length == 2) {  // digit e in the first square goes with sum - e in the second
-        DigitSet first = squares[0] & mirrored(squares[1], sum);
-        if (sum % 2 == 0) first &= static_cast<DigitSet>(~digitBit(sum / 2));
+    if (length == 2) {
+        const DigitSet first = pairing(squares[0], squares[1], sum);
         if (first == 0) return false;
         squares[0] = first;
         squares[1] = mirrored(first, sum);
@@ -279,10 +285,7 @@ bool RunSupport::byDigits(int rest) {
 // The last two open squares: digit e in square j goes with rest - e in j + 1.
 bool RunSupport::pair(int j, DigitSet used, int rest) {
     if (rest < least(2) || rest > most(2)) return false;
-    const DigitSet first = options_[j] & ~used;
-    const DigitSet second = options_[j + 1] & ~used;
-    DigitSet works = first & mirrored(second, rest);
-    if (rest % 2 == 0) works &= static_cast<DigitSet>(~digitBit(rest / 2));
+    const DigitSet works = pairing(options_[j] & ~used, options_[j + 1] & ~used, rest);
     if (works == 0) return false;
     add(j, works);
     add(j + 1, mirrored(works, rest));
