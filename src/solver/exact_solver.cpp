@@ -73,11 +73,6 @@ class RunQueue {
         return run;
     }
 
-    void clear() {
-        while (pop() >= 0) {
-        }
-    }
-
   private:
     static constexpr int kShort = 0;
     static constexpr int kLong = 1;

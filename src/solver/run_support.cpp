@@ -41,14 +41,18 @@ struct SumSets {
 };
 constexpr SumSets kSumSets = [] {
     SumSets all{};
+    std::array<std::array<std::uint16_t, 47>, 10> size{};
+    for (int set = 0; set < 1024; set += 2)
+        ++size[kDigitCounts[set]][kDigitSums[set]];
     int next = 0;
     for (int count = 0; count <= 9; ++count)
         for (int sum = 0; sum <= 46; ++sum) {
             all.begin[count][sum] = static_cast<std::uint16_t>(next);
-            for (int set = 0; set < 1024; set += 2)
-                if (std::popcount(static_cast<unsigned>(set)) == count && kDigitSums[set] == sum)
-                    all.sets[next++] = static_cast<DigitSet>(set);
+            next += size[count][sum];
         }
+    std::array<std::array<std::uint16_t, 47>, 10> at = all.begin;
+    for (int set = 0; set < 1024; set += 2)
+        all.sets[at[kDigitCounts[set]][kDigitSums[set]]++] = static_cast<DigitSet>(set);
     return all;
 }();
 
