@@ -1,7 +1,7 @@
 // Speed of the exact solver, each board timed one by one and counted up to 2
 // solutions: every published puzzle, which must come out unique with its
 // published solution, and generated 15 x 15 tasks as the task editor's
-// " generuj vše" makes them (bench/generated_15x15.kri: the tasks of the
+// " generuj vše" makes them (tests/data/generated_15x15.kri: the tasks of the
 // numbers 1 to 16 that fill a 15 x 15 structure), each with several
 // solutions, the open boards a maker of unique tasks meets.
 #include <benchmark/benchmark.h>
@@ -73,7 +73,7 @@ void BM_ExactSolvePublishedPuzzles(benchmark::State& state) {
 BENCHMARK(BM_ExactSolvePublishedPuzzles)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 std::vector<Task> generated15x15() {
-    const std::string path = std::string(KRIZOVKY_SOURCE_DIR) + "/bench/generated_15x15.kri";
+    const std::string path = std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/generated_15x15.kri";
     const std::vector<std::string> lines = splitLines(readFileBytes(path));
     std::vector<Task> tasks;
     for (const auto& name : readTaskNames(path)) {
