@@ -7,26 +7,23 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "model/combination_table.h"
-#include "model/file_layer.h"
-#include "model/task_list.h"
-#include "model/task_reader.h"
-#include "model/text.h"
-#include "published_puzzles.h"
+#include "puzzle_times.h"
 #include "solver/logical_solver.h"
+#include "support/published_puzzles.h"
 
 namespace {
 
 using namespace krizovky;
 
-using bench::digitsOf;
-using bench::Puzzle;
-using bench::puzzles;
+using Puzzle = testing::PublishedPuzzle;
+
+const std::vector<Puzzle>& puzzles() {
+    return testing::publishedPuzzles();
+}
 
 const CombinationTable& table() {
     return completeCombinationTable();
@@ -51,14 +48,18 @@ void BM_LogicalSolvePublishedPuzzles(benchmark::State& state) {
             const auto end = std::chrono::steady_clock::now();
             times[i] =
                 std::min(times[i], std::chrono::duration<double, std::milli>(end - start).count());
-            if (solve.contradiction || (solve.solved && digitsOf(solve.board) != p.solution)) {
+            if (solve.contradiction || (solve.solved && testing::entryDigits(solve.board) !=
+                                                            testing::entryDigits(p.solved))) {
                 state.SkipWithError(("a contradiction or another solution: " + p.name).c_str());
                 return;
             }
             ++grades[static_cast<int>(difficultyOf(solve))];
         }
     }
-    bench::reportTimes(state, times);
+    std::vector<std::string> names;
+    for (const Puzzle& p : puzzles())
+        names.push_back(p.name);
+    bench::reportTimes(state, times, names);
     state.counters["solved"] =
         static_cast<double>(times.size()) - grades[static_cast<int>(Difficulty::kNeedsTrial)];
     state.counters["easy"] = grades[static_cast<int>(Difficulty::kEasy)];

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/game.h"
+#include "model/czech_plural.h"
 #include "model/text.h"
 #include "solver/logical_solver.h"
 
@@ -17,10 +18,8 @@ constexpr std::size_t kStepsExplainedInFull = 5;
 
 // "1 políčko", "3 políčka", "7 políček" with the verb that goes with each.
 std::string squaresWithVerb(int count, const char* one, const char* few) {
-    const std::string number = std::to_string(count);
-    if (count == 1) return std::string(one) + " " + number + " políčko";
-    if (count >= 2 && count <= 4) return std::string(few) + " " + number + " políčka";
-    return std::string(one) + " " + number + " políček";
+    return std::string(czechPlural(count, one, few, one)) + " " + std::to_string(count) + " " +
+           czechPlural(count, "políčko", "políčka", "políček");
 }
 
 // Why a task without one solution gets no judgement, UTF-8.

@@ -1,123 +1,115 @@
 #include "solver/exact_solver.h"
 
 #include <array>
-#include <bit>
 #include <limits>
 #include <vector>
+
+#include "model/digit_set.h"
+#include "solver/run_layout.h"
+#include "solver/run_support.h"
 
 namespace krizovky {
 namespace {
 
-constexpr DigitSet kAllDigits = 0x3FE;  // bits 1..9
 constexpr int kMaxSquares = kBoardSize * kBoardSize;
 
 using Candidates = std::array<DigitSet, kMaxSquares>;
 
-struct Run {
-    std::vector<int> squares;      // indexes of its entry squares, in order
-    std::vector<DigitSet> combos;  // the digit sets of its (length, sum)
+// How the search narrows a run: by its sum, when its records are exactly the
+// sets of distinct digits of its length and sum (as in the shipped table), or
+// else through its records one by one.
+struct RunRule {
+    bool bySum = false;
+    DigitSet reach = 0;  // by sum: the digits of all its sets
+    int first = 0;       // otherwise: its records in combos_
+    int count = 0;
 };
 
-struct Square {
-    int row = 0;
-    int col = 0;
-    int runs[2] = {-1, -1};  // across, down
-};
-
-std::string at(int row, int col) {
-    return "row " + std::to_string(row) + " column " + std::to_string(col);
-}
-
-// The runs of a board and what the search needs of them; the reason why the
-// board is malformed instead when it is.
-class Puzzle {
+// The runs waiting to be narrowed, each at most once. In turn, runs of up to
+// three squares come out before longer ones, each kind in the order queued:
+// the short ones are narrowed fast and often decide digits the long ones then
+// need not find. As a stack, the run queued last comes out first.
+class RunQueue {
   public:
-    Puzzle(const Board& board, const CombinationTable& table) : board_(board), table_(table) {
-        index_.fill(-1);
-        for (int r = 1; r <= board.rowCount; ++r)
-            for (int c = 1; c <= board.colCount; ++c)
-                if (board.isEntry(r, c)) {
-                    index_[(r - 1) * kBoardSize + c - 1] = static_cast<int>(squares_.size());
-                    squares_.push_back({r, c, {-1, -1}});
-                }
-        // Reading order, so the first fault found is the top left one.
-        for (int r = 1; r <= board.rowCount && malformed_.empty(); ++r)
-            for (int c = 1; c <= board.colCount && malformed_.empty(); ++c)
-                for (int across = 1; across >= 0 && malformed_.empty(); --across)
-                    examine(r, c, across == 1);
-        if (malformed_.empty() && squares_.empty()) malformed_ = "the task has no entry square";
+    explicit RunQueue(const RunLayout& layout) : queued_(layout.runs().size(), 0) {
+        const std::size_t runs = layout.runs().size();
+        items_.resize(3 * runs);
+        for (int kind = 0; kind < 3; ++kind)
+            ring_[kind].first = kind * runs;
+        shortRun_.resize(runs);
+        for (std::size_t r = 0; r < runs; ++r)
+            shortRun_[r] = layout.runs()[r].length <= 3;
     }
 
-    const std::string& malformed() const { return malformed_; }
-    const std::vector<Run>& runs() const { return runs_; }
-    const std::vector<Square>& squares() const { return squares_; }
+    void setStack(bool stack) { stack_ = stack; }
+    bool isStack() const { return stack_; }
+
+    void push(int run) {
+        if (run < 0 || queued_[run]) return;
+        queued_[run] = 1;
+        Ring& ring = ring_[stack_ ? kStack : shortRun_[run] ? kShort : kLong];
+        std::size_t at = ring.head + ring.count++;
+        if (at >= queued_.size()) at -= queued_.size();
+        items_[ring.first + at] = run;
+    }
+
+    // The next run to narrow; -1 when there is none.
+    int pop() {
+        int run = -1;
+        if (stack_) {
+            Ring& ring = ring_[kStack];
+            if (ring.count > 0) run = items_[ring.first + --ring.count];
+        } else {
+            for (int kind : {kShort, kLong}) {
+                Ring& ring = ring_[kind];
+                if (ring.count == 0) continue;
+                run = items_[ring.first + ring.head];
+                ring.head = ring.head + 1 == queued_.size() ? 0 : ring.head + 1;
+                --ring.count;
+                break;
+            }
+        }
+        if (run >= 0) queued_[run] = 0;
+        return run;
+    }
 
   private:
-    bool entry(int r, int c) const { return board_.isEntry(r, c); }
-
-    // The run that starts at (r, c) in one direction, or the clue there whose
-    // sum in that direction heads no run.
-    void examine(int r, int c, bool across) {
-        const int dr = across ? 0 : 1;
-        const int dc = across ? 1 : 0;
-        const char* way = across ? "across" : "down";
-        const Cell& cell = board_.at(r, c);
-        if (cell.kind == kClue) {
-            const int sum = across ? cell.acrossSum : cell.downSum;
-            if (sum != 0 && !entry(r + dr, c + dc))
-                malformed_ = "the " + std::string(way) + " sum " + std::to_string(sum) +
-                             " of the clue at " + at(r, c) + " has no run";
-            return;
-        }
-        if (!entry(r, c) || entry(r - dr, c - dc)) return;
-        // (r, c) begins a run; the square before it must be its clue.
-        const int clueRow = r - dr;
-        const int clueCol = c - dc;
-        if (!Board::onBoard(clueRow, clueCol) || board_.at(clueRow, clueCol).kind != kClue) {
-            malformed_ = "the entry square at " + at(r, c) + " has no clue before it " + way;
-            return;
-        }
-        const Cell& clue = board_.at(clueRow, clueCol);
-        const int sum = across ? clue.acrossSum : clue.downSum;
-        if (sum == 0) {
-            malformed_ = "the " + std::string(way) + " run after the clue at " +
-                         at(clueRow, clueCol) + " has no sum";
-            return;
-        }
-        Run run;
-        for (int rr = r, cc = c; entry(rr, cc); rr += dr, cc += dc) {
-            const int k = index_[(rr - 1) * kBoardSize + cc - 1];
-            squares_[k].runs[across ? 0 : 1] = static_cast<int>(runs_.size());
-            run.squares.push_back(k);
-        }
-        const int length = static_cast<int>(run.squares.size());
-        const auto group = length <= 9 ? table_.lookup(sum, length) : std::nullopt;
-        if (group)
-            for (int i = group->first; i < group->first + group->count; ++i)
-                run.combos.push_back(table_.digitSetOf(i));
-        if (run.combos.empty()) {
-            malformed_ = "the " + std::string(way) + " sum " + std::to_string(sum) +
-                         " of the clue at " + at(clueRow, clueCol) + " is no sum of " +
-                         std::to_string(length) + " distinct digits";
-            return;
-        }
-        runs_.push_back(std::move(run));
-    }
-
-    const Board& board_;
-    const CombinationTable& table_;
-    std::array<int, kMaxSquares> index_{};
-    std::vector<Square> squares_;
-    std::vector<Run> runs_;
-    std::string malformed_;
+    static constexpr int kShort = 0;
+    static constexpr int kLong = 1;
+    static constexpr int kStack = 2;
+    struct Ring {
+        std::size_t first = 0;  // its place in items_
+        std::size_t head = 0;
+        std::size_t count = 0;
+    };
+    std::vector<std::uint8_t> queued_;
+    std::vector<std::uint8_t> shortRun_;
+    std::vector<int> items_;
+    std::array<Ring, 3> ring_;
+    bool stack_ = false;
 };
 
 class Search {
   public:
-    Search(const Puzzle& puzzle, int limit, long budget)
-        : puzzle_(puzzle), limit_(limit), budget_(budget) {
-        queued_.assign(puzzle.runs().size(), false);
-        weight_.assign(puzzle.runs().size(), 1);
+    Search(const RunLayout& layout, const CombinationTable& table, int limit, long budget)
+        : layout_(layout), queue_(layout), limit_(limit), budget_(budget) {
+        const std::size_t runs = layout.runs().size();
+        rules_.resize(runs);
+        weight_.assign(runs, 1);
+        changed_.assign(runs, 1);
+        // Runs of the same length and sum share their rule.
+        std::array<int, (kMaxRunLength + 1) * 46> sameAs;
+        sameAs.fill(-1);
+        for (std::size_t r = 0; r < runs; ++r) {
+            const LaidRun& run = layout.runs()[r];
+            const int key = run.sum <= 45 ? run.length * 46 + run.sum : -1;
+            if (key >= 0 && sameAs[key] >= 0) {
+                rules_[r] = rules_[sameAs[key]];
+                continue;
+            }
+            rules_[r] = ruleOf(run, table);
+            if (key >= 0) sameAs[key] = static_cast<int>(r);
+        }
     }
 
     // Counts the solutions below the candidates given; every run is narrowed
@@ -129,9 +121,10 @@ class Search {
     // there are too many to remember, one last start counts them all anew
     // without a bound on dead ends.
     void run(Candidates cands) {
-        for (std::size_t k = 0; k < puzzle_.runs().size(); ++k)
-            enqueue(static_cast<int>(k));
+        for (std::size_t k = 0; k < layout_.runs().size(); ++k)
+            queue_.push(static_cast<int>(k));
         if (!propagate(cands)) return;
+        queue_.setStack(true);
         for (long allowed = 100;; allowed += allowed / 2) {
             const bool last = solutions >= kRemembered;
             if (last) {
@@ -152,108 +145,94 @@ class Search {
     Candidates second{};
 
   private:
-    void enqueue(int run) {
-        if (run < 0 || queued_[run]) return;
-        queued_[run] = true;
-        queue_.push_back(run);
+    RunRule ruleOf(const LaidRun& run, const CombinationTable& table) {
+        RunRule rule;
+        const CombinationTable::Group group = run.combinations;
+        rule.bySum = group.count == sumSetCount(run.length, run.sum);
+        std::array<std::uint64_t, 16> seen{};  // no set twice
+        for (int i = 0; i < group.count && rule.bySum; ++i) {
+            const DigitSet set = table.digitSetOf(group.first + i);
+            rule.bySum =
+                isSumSet(set, run.length, run.sum) && (seen[set / 64] >> set % 64 & 1) == 0;
+            seen[set / 64] |= std::uint64_t{1} << set % 64;
+            rule.reach |= set;
+        }
+        if (!rule.bySum) {
+            rule.first = static_cast<int>(combos_.size());
+            rule.count = group.count;
+            for (int i = 0; i < group.count; ++i)
+                combos_.push_back(table.digitSetOf(group.first + i));
+        }
+        return rule;
     }
 
     // Narrows the squares of the queued runs, and the runs of every square
-    // that changed, until nothing changes; false on a contradiction.
+    // that changed, until nothing changes; false on a contradiction, and the
+    // run that showed it weighs one more. A run is narrowed only when a
+    // square of it changed since it was last narrowed: narrowing it again
+    // would change nothing.
+    //
+    // Whatever the order, the squares come out the same or a contradiction
+    // shows, but which run shows it first depends on the order. The first
+    // narrowing of the whole board takes the runs in the faster order of the
+    // queue, since its contradiction ends the search; every later one takes
+    // them as a stack, so the weights, and the search with them, stay as
+    // they have always been.
     bool propagate(Candidates& cands) {
-        bool ok = true;
-        while (!queue_.empty()) {
-            const int k = queue_.back();
-            queue_.pop_back();
-            queued_[k] = false;
-            if (ok && !narrow(puzzle_.runs()[k], cands)) {
-                ok = false;
+        for (int k = queue_.pop(); k >= 0; k = queue_.pop()) {
+            if (!changed_[k]) continue;
+            changed_[k] = 0;
+            if (!narrow(k, cands)) {
                 ++weight_[k];
+                for (k = queue_.pop(); k >= 0; k = queue_.pop())
+                    changed_[k] = 0;
+                return false;
             }
-        }
-        return ok;
-    }
-
-    void set(Candidates& cands, int square, DigitSet value) {
-        if (cands[square] == value) return;
-        cands[square] = value;
-        enqueue(puzzle_.squares()[square].runs[0]);
-        enqueue(puzzle_.squares()[square].runs[1]);
-    }
-
-    // Keeps in each square of the run exactly the digits that some filling of
-    // the whole run with one of its combinations gives it.
-    bool narrow(const Run& run, Candidates& cands) {
-        const int n = static_cast<int>(run.squares.size());
-        DigitSet present = 0;
-        for (int s : run.squares)
-            present |= cands[s];
-        std::array<DigitSet, kBoardSize> support{};
-        for (DigitSet combo : run.combos) {
-            if ((combo & present) != combo) continue;
-            for (int k = 0; k < n; ++k)
-                options_[k] = cands[run.squares[k]] & combo;
-            nextMemo();
-            fill(0, 0, n, support);
-        }
-        for (int k = 0; k < n; ++k) {
-            if (support[k] == 0) return false;
-            set(cands, run.squares[k], support[k]);
         }
         return true;
     }
 
-    // Whether squares k.. of the run can take the digits the combination has
-    // left after used, each one; the digits that work go to support.
-    bool fill(int k, DigitSet used, int n, std::array<DigitSet, kBoardSize>& support) {
-        if (k == n) return true;
-        if ((memo_[used] & ~1u) == memoStamp_) return (memo_[used] & 1u) != 0;
-        bool any = false;
-        for (DigitSet rest = options_[k] & ~used; rest != 0; rest &= rest - 1) {
-            const DigitSet d = rest & -rest;
-            if (fill(k + 1, used | d, n, support)) {
-                support[k] |= d;
-                any = true;
-            }
+    // A square's new candidates, and its runs queued. The run that gave them
+    // (narrowedBy) has not changed for itself; as a stack, the queue takes it
+    // again all the same, where the runs have always gone.
+    void set(Candidates& cands, int square, DigitSet value, int narrowedBy = -1) {
+        if (cands[square] == value) return;
+        cands[square] = value;
+        for (int run : layout_.squares()[square].runs) {
+            if (run < 0) continue;
+            if (run != narrowedBy)
+                changed_[run] = 1;
+            else if (!queue_.isStack())
+                continue;
+            queue_.push(run);
         }
-        memo_[used] = memoStamp_ | (any ? 1u : 0u);
-        return any;
+    }
+
+    // Keeps in each square of the run exactly the digits that some filling of
+    // the whole run with one of its sets of digits gives it.
+    bool narrow(int r, Candidates& cands) {
+        const LaidRun& run = layout_.runs()[r];
+        const RunRule& rule = rules_[r];
+        std::array<DigitSet, kMaxRunLength> squares;
+        for (int k = 0; k < run.length; ++k)
+            squares[k] = cands[run.squares[k]];
+        const bool possible =
+            rule.bySum
+                ? support_.bySum(squares.data(), run.length, run.sum, rule.reach)
+                : support_.byCombos(squares.data(), run.length, &combos_[rule.first], rule.count);
+        if (!possible) return false;
+        for (int k = 0; k < run.length; ++k)
+            set(cands, run.squares[k], squares[k], r);
+        return true;
     }
 
     // Branches on the square with the fewest candidates for the weight of its
     // runs, a run weighing one more for each dead end it showed: the search
     // turns to the part of the board where the trouble is.
     void branch(const Candidates& cands) {
-        int best = -1;
-        int bestCount = 0;
-        long bestWeight = 1;
-        const int n = static_cast<int>(puzzle_.squares().size());
-        for (int s = 0; s < n; ++s) {
-            const int count = std::popcount(cands[s]);
-            if (count < 2) continue;
-            long weight = 0;
-            for (int run : puzzle_.squares()[s].runs)
-                weight += run >= 0 ? weight_[run] : 0;
-            // count / weight < bestCount / bestWeight, without division
-            if (best < 0 || count * bestWeight < bestCount * weight) {
-                best = s;
-                bestCount = count;
-                bestWeight = weight;
-            }
-        }
+        const int best = squareToBranchOn(cands);
         if (best < 0) {
-            if (allowedDeadEnds_ != std::numeric_limits<long>::max()) {
-                for (const Candidates& known : found_)
-                    if (known == cands) return;
-                found_.push_back(cands);
-            }
-            if (solutions == 1 && !haveSecond_) {
-                second = cands;
-                haveSecond_ = true;
-            }
-            if (!haveFirst_) first = cands;
-            haveFirst_ = true;
-            ++solutions;
+            countSolution(cands);
             return;
         }
         for (DigitSet rest = cands[best]; rest != 0 && solutions < limit_ && !abandoned_;
@@ -267,35 +246,59 @@ class Search {
         }
     }
 
-    // Per run being narrowed: each square's digits within the combination,
-    // and, per set of digits used by the squares before, whether the squares
-    // after can be filled.
-    std::array<DigitSet, kBoardSize> options_{};
-    // An entry holds the stamp of the filling it was found in, and 1 for a
-    // yes; a new filling takes a new stamp instead of clearing the array.
-    std::array<std::uint32_t, 1024> memo_{};
-    std::uint32_t memoStamp_ = 0;
-    void nextMemo() {
-        memoStamp_ += 2;
-        if (memoStamp_ == 0) {  // wrapped: the old stamps could look new
-            memo_.fill(1);
-            memoStamp_ = 2;
+    int squareToBranchOn(const Candidates& cands) const {
+        int best = -1;
+        int bestCount = 0;
+        long bestWeight = 1;
+        const auto& squares = layout_.squares();
+        const int n = static_cast<int>(squares.size());
+        for (int s = 0; s < n; ++s) {
+            const int count = digitCount(cands[s]);
+            if (count < 2) continue;
+            long weight = 0;
+            for (int run : squares[s].runs)
+                weight += run >= 0 ? weight_[run] : 0;
+            // count / weight < bestCount / bestWeight, without division
+            if (best < 0 || count * bestWeight < bestCount * weight) {
+                best = s;
+                bestCount = count;
+                bestWeight = weight;
+            }
         }
+        return best;
     }
 
-    const Puzzle& puzzle_;
-    const int limit_;
+    void countSolution(const Candidates& cands) {
+        if (allowedDeadEnds_ != std::numeric_limits<long>::max()) {
+            for (const Candidates& known : found_)
+                if (known == cands) return;
+            found_.push_back(cands);
+        }
+        if (solutions == 1 && !haveSecond_) {
+            second = cands;
+            haveSecond_ = true;
+        }
+        if (!haveFirst_) first = cands;
+        haveFirst_ = true;
+        ++solutions;
+    }
+
     void deadEnd() {
         if (budget_ > 0 && ++spent_ > budget_) exhausted = true;
         if (++deadEnds_ > allowedDeadEnds_ || exhausted) abandoned_ = true;
     }
 
+    const RunLayout& layout_;
+    RunQueue queue_;
+    std::vector<RunRule> rules_;
+    std::vector<DigitSet> combos_;  // the records of the runs not narrowed by sum
+    RunSupport support_;
+    const int limit_;
     const long budget_;  // dead ends allowed in all, 0 for no bound
     long spent_ = 0;
-    std::vector<bool> queued_;
-    std::vector<int> queue_;
-    std::vector<long> weight_;       // per run: 1 + the dead ends it showed
-    std::vector<Candidates> found_;  // the solutions counted so far
+    std::vector<std::uint8_t> changed_;  // per queued run: whether a square of it changed
+    std::vector<long> weight_;           // per run: 1 + the dead ends it showed
+    std::vector<Candidates> found_;      // the solutions counted so far
     static constexpr int kRemembered = 16;
     bool haveFirst_ = false;
     bool haveSecond_ = false;
@@ -308,19 +311,19 @@ class Search {
 
 ExactResult solveExact(const Board& board, const CombinationTable& table, int limit, long budget) {
     ExactResult result;
-    const Puzzle puzzle(board, table);
-    if (!puzzle.malformed().empty()) {
-        result.malformed = puzzle.malformed();
-        return result;
-    }
-    const auto& squares = puzzle.squares();
+    const RunLayout layout(board, table);
+    result.malformed = layout.malformed();
+    if (result.malformed.empty() && layout.squares().empty())
+        result.malformed = "the task has no entry square";
+    if (!result.malformed.empty()) return result;
+    const auto& squares = layout.squares();
     Candidates cands{};
     for (std::size_t s = 0; s < squares.size(); ++s) {
         const int digit = board.at(squares[s].row, squares[s].col).digit;
         cands[s] = digit == 0 ? kAllDigits : static_cast<DigitSet>(digitBit(digit) & kAllDigits);
         if (cands[s] == 0) return result;  // a digit no square may hold
     }
-    Search search(puzzle, limit < 1 ? 1 : limit, budget < 0 ? 0 : budget);
+    Search search(layout, table, limit < 1 ? 1 : limit, budget < 0 ? 0 : budget);
     search.run(cands);
     result.solutions = search.solutions;
     result.exhausted = search.exhausted;
@@ -328,7 +331,7 @@ ExactResult solveExact(const Board& board, const CombinationTable& table, int li
         Board solved = board;
         for (std::size_t s = 0; s < squares.size(); ++s)
             solved.at(squares[s].row, squares[s].col).digit =
-                static_cast<std::uint8_t>(std::countr_zero(cands[s]));
+                static_cast<std::uint8_t>(digitOf(cands[s]));
         return solved;
     };
     if (search.solutions >= 1) result.first = written(search.first);

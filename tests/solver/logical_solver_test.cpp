@@ -13,19 +13,19 @@
 #include <filesystem>
 #include <map>
 
+#include "model/digit_set.h"
 #include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "solver/exact_solver.h"
+#include "support/published_puzzles.h"
 #include "support/task_text.h"
 
 namespace krizovky {
 namespace {
 
 using testing::boardOf;
-
-constexpr DigitSet kAll = 0x3FE;
 
 const CombinationTable& table() {
     return completeCombinationTable();
@@ -63,7 +63,8 @@ void expectSoundReplay(const Board& start, const LogicalSolve& solve, const Boar
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
             if (start.isEntry(r, c))
-                cands[r][c] = start.at(r, c).digit != 0 ? digitBit(start.at(r, c).digit) : kAll;
+                cands[r][c] =
+                    start.at(r, c).digit != 0 ? digitBit(start.at(r, c).digit) : kAllDigits;
     int hardest = 0;
     for (const Deduction& d : solve.deductions) {
         hardest = std::max(hardest, rungOf(d.technique));
@@ -103,7 +104,7 @@ TEST(LogicalLadder, SingleCombinationKeepsTheDigitsOfARunsOnlyCombination) {
     EXPECT_EQ(d.runs, (std::vector<RunRef>{{2, 1, true}}));
     EXPECT_EQ(d.squares, (std::vector<SquareRef>{{2, 2}, {2, 3}}));
     EXPECT_EQ(d.combinations, (std::vector<DigitSet>{digits({1, 2})}));
-    const DigitSet rest = kAll & ~digits({1, 2});
+    const DigitSet rest = kAllDigits & ~digits({1, 2});
     EXPECT_EQ(d.eliminations, (std::vector<Elimination>{{2, 2, rest}, {2, 3, rest}}));
     EXPECT_TRUE(d.placements.empty());
 
@@ -114,7 +115,7 @@ TEST(LogicalLadder, SingleCombinationKeepsTheDigitsOfARunsOnlyCombination) {
     const Deduction rest7 = firstFrom(written, Technique::kSingleCombination);
     EXPECT_EQ(rest7.technique, Technique::kSingleCombination);
     EXPECT_EQ(rest7.combinations, (std::vector<DigitSet>{digits({3, 7})}));
-    EXPECT_EQ(rest7.eliminations, (std::vector<Elimination>{{2, 3, kAll & ~digitBit(7)}}));
+    EXPECT_EQ(rest7.eliminations, (std::vector<Elimination>{{2, 3, kAllDigits & ~digitBit(7)}}));
     EXPECT_EQ(rest7.placements, (std::vector<Placement>{{2, 3, 7}}));
 }
 
@@ -127,7 +128,7 @@ TEST(LogicalLadder, RunIntersectionKeepsTheDigitsBothRunsAllow) {
     EXPECT_EQ(d.squares, (std::vector<SquareRef>{{2, 2}}));
     EXPECT_EQ(d.runs, (std::vector<RunRef>{{2, 1, true}, {1, 2, false}}));
     EXPECT_EQ(d.allowed, (std::vector<DigitSet>{digits({1, 2, 3, 4}), digits({4, 5, 6, 7, 8, 9})}));
-    EXPECT_EQ(d.eliminations, (std::vector<Elimination>{{2, 2, kAll & ~digitBit(4)}}));
+    EXPECT_EQ(d.eliminations, (std::vector<Elimination>{{2, 2, kAllDigits & ~digitBit(4)}}));
     EXPECT_EQ(d.placements, (std::vector<Placement>{{2, 2, 4}}));
     EXPECT_EQ(explainDeduction(d, board),
               cp1250FromUtf8("Vodorovná řada se součtem 5 (políčka (2, 2) až (2, 3)) dovoluje v "
@@ -352,39 +353,23 @@ TEST(NextPlacement, EndsWithTheFirstSquareDecidedAndKeepsThePlayersDigits) {
     EXPECT_TRUE(stepsToNextPlacement(board, table()).empty());
 }
 
-const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko";
-
 TEST(PublishedPuzzles, EveryDeductionKeepsThePublishedSolution) {
-    if (!std::filesystem::exists(kPuzzles + ".kri")) GTEST_SKIP() << "no puzzles at " << kPuzzles;
-    std::map<std::string, Board> solutions;
-    Board* current = nullptr;
-    int row = 0;
-    for (const auto& line : splitLines(readFileBytes(kPuzzles + ".sol"))) {
-        if (isNameLine(line)) {
-            current = &solutions[nameOfLine(line)];
-            row = 0;
-        } else if (current && ++row <= kBoardSize) {
-            for (int c = 1; c <= kBoardSize && c <= static_cast<int>(line.size()); ++c)
-                if (line[c - 1] >= '1' && line[c - 1] <= '9')
-                    current->at(row, c).digit = static_cast<std::uint8_t>(line[c - 1] - '0');
-        }
-    }
-    const std::vector<std::string> lines = splitLines(readFileBytes(kPuzzles + ".kri"));
+    if (testing::publishedPuzzles().empty())
+        GTEST_SKIP() << "no puzzles at " << testing::kPublishedPuzzles;
     int solved = 0;
-    for (const auto& name : readTaskNames(kPuzzles + ".kri")) {
-        SCOPED_TRACE(name);
-        Board board;
-        ASSERT_TRUE(readTaskLines(lines, name, board));
+    for (const testing::PublishedPuzzle& p : testing::publishedPuzzles()) {
+        SCOPED_TRACE(p.name);
+        const Board& board = p.board;
         const LogicalSolve solve = solveLogically(board, table(), true);
         EXPECT_FALSE(solve.contradiction);
         EXPECT_FALSE(solve.malformed);
-        expectSoundReplay(board, solve, solutions[name]);
+        expectSoundReplay(board, solve, p.solved);
         solved += solve.solved ? 1 : 0;
         // The hint from the start decides a square with its published digit.
         const std::vector<Deduction> hint = stepsToNextPlacement(board, table());
         ASSERT_FALSE(hint.empty());
-        for (const Placement& p : hint.back().placements)
-            EXPECT_EQ(p.digit, solutions[name].at(p.row, p.col).digit);
+        for (const Placement& placed : hint.back().placements)
+            EXPECT_EQ(placed.digit, p.solved.at(placed.row, placed.col).digit);
         for (const Deduction& d : hint) {
             const std::string text = utf8FromCp1250(explainDeduction(d, board));
             EXPECT_FALSE(text.empty());
