@@ -236,6 +236,11 @@ class Ladder {
         return true;
     }
 
+    void writeCandidates(LogicalSolve& solve) const {
+        for (std::size_t s = 0; s < layout_.squares.size(); ++s)
+            solve.candidates[layout_.squares[s].row][layout_.squares[s].col] = state_.cands[s];
+    }
+
     void writeDigits(Board& board) const {
         for (std::size_t s = 0; s < layout_.squares.size(); ++s)
             if (single(state_.cands[s]))
@@ -243,13 +248,16 @@ class Ladder {
                     static_cast<std::uint8_t>(digitOf(state_.cands[s]));
     }
 
-    // The simplest deduction the ladder finds; false when none applies.
-    bool find(Found& f) {
+    // The simplest deduction the ladder finds up to the rung of hardest;
+    // false when none applies.
+    bool find(Found& f, Technique hardest = Technique::kChain) {
         f = Found{};
-        return singleCombination(f) || runIntersection(f) || onlyPlace(f) ||
-               combinationExclusion(f) || closedGroup(f) || arrangement(f) ||
-               trials(f, Technique::kCrossing, kCrossingReach) ||
-               trials(f, Technique::kChain, kChainReach);
+        const int top = rungOf(hardest);
+        return singleCombination(f) || (top >= 2 && runIntersection(f)) ||
+               (top >= 3 && onlyPlace(f)) || (top >= 4 && combinationExclusion(f)) ||
+               (top >= 5 && closedGroup(f)) || (top >= 6 && arrangement(f)) ||
+               (top >= 7 && trials(f, Technique::kCrossing, kCrossingReach)) ||
+               (top >= 8 && trials(f, Technique::kChain, kChainReach));
     }
 
     // The deduction as a player is told it, from the state before it is applied.
@@ -1123,8 +1131,8 @@ std::string explainDeduction(const Deduction& d, const Board& board) {
     return cp1250FromUtf8(explainUtf8(d, board));
 }
 
-LogicalSolve solveLogically(const Board& board, const CombinationTable& table,
-                            bool keepDeductions) {
+LogicalSolve solveLogically(const Board& board, const CombinationTable& table, bool keepDeductions,
+                            Technique hardestAllowed) {
     LogicalSolve result;
     result.board = board;
     Ladder ladder(board, table);
@@ -1144,24 +1152,30 @@ LogicalSolve solveLogically(const Board& board, const CombinationTable& table,
             result.contradiction = !result.solved;
             break;
         }
-        if (!ladder.find(found)) break;
+        if (!ladder.find(found, hardestAllowed)) break;
         ++result.steps;
         if (result.steps == 1 || rungOf(found.technique) > rungOf(result.hardest))
             result.hardest = found.technique;
         bool sound;
+        const std::vector<Placement>* placed = &placements;
         if (keepDeductions) {
             Deduction d = ladder.describe(found);
             sound = ladder.apply(found, &d.placements);
             result.deductions.push_back(std::move(d));
+            placed = &result.deductions.back().placements;
         } else {
-            sound = ladder.apply(found, nullptr);
+            placements.clear();
+            sound = ladder.apply(found, &placements);
         }
+        for (const Placement& p : *placed)
+            result.decidedAtRung[p.row][p.col] = static_cast<std::uint8_t>(rungOf(result.hardest));
         if (!sound) {
             result.contradiction = true;
             break;
         }
     }
     ladder.writeDigits(result.board);
+    ladder.writeCandidates(result);
     return result;
 }
 
