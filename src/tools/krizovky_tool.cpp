@@ -23,6 +23,12 @@
 //                                      from the structures, after the task
 //                                      "priklad" of TASKFILE, on standard
 //                                      output
+//   krizovky-tool new --grade GRADE --size SIZE --number N [--count K]
+//                     [--structures FILE]
+//                                      K tasks of one solution at GRADE made
+//                                      by the task maker from the numbers N,
+//                                      N+1, ..., as a task file on standard
+//                                      output
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -44,6 +50,7 @@
 #include "solver/task_check.h"
 #include "tools/collection.h"
 #include "tools/generate.h"
+#include "tools/new_tasks.h"
 #include "tools/play.h"
 
 namespace {
@@ -65,7 +72,10 @@ int usage() {
         "       krizovky-tool count TASKFILE NAME [--limit N]\n"
         "       krizovky-tool check TASKFILE\n"
         "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT] [--unique]\n"
-        "       krizovky-tool collection STRUCTUREFILE TASKFILE");
+        "       krizovky-tool collection STRUCTUREFILE TASKFILE\n"
+        "       krizovky-tool new --grade lehká|střední|těžká|velmi-těžká\n"
+        "                         --size malá|střední|velká|NAME --number N [--count K]\n"
+        "                         [--structures FILE]");
 }
 
 int list(const std::string& path) {
@@ -316,6 +326,9 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 2 && args[0] == "check") return check(args[1]);
     if (args.size() == 3 && args[0] == "collection") return makeCollection(args[1], args[2]);
+    if (!args.empty() && args[0] == "new")
+        return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
+                        dataFileNames(executablePath()).structureFile);
     const bool unique = !args.empty() && args.back() == "--unique";
     if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
