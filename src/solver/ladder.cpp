@@ -92,12 +92,20 @@ void Ladder::writeDigits(Board& board) const {
                 static_cast<std::uint8_t>(digitOf(state_.cands[s]));
 }
 
-// The simplest deduction the ladder finds; false when none applies.
-bool Ladder::find(Found& f) {
+void Ladder::writeCandidates(
+    std::array<std::array<DigitSet, kBoardSize + 1>, kBoardSize + 1>& candidates) const {
+    for (std::size_t s = 0; s < layout_.squares().size(); ++s)
+        candidates[layout_.squares()[s].row][layout_.squares()[s].col] = state_.cands[s];
+}
+
+bool Ladder::find(Found& f, Technique hardest) {
     f = Found{};
-    return singleCombination(f) || runIntersection(f) || onlyPlace(f) || combinationExclusion(f) ||
-           closedGroup(f) || arrangement(f) || trials(f, Technique::kCrossing, kCrossingReach) ||
-           trials(f, Technique::kChain, kChainReach);
+    const int top = rungOf(hardest);
+    return singleCombination(f) || (top >= 2 && runIntersection(f)) || (top >= 3 && onlyPlace(f)) ||
+           (top >= 4 && combinationExclusion(f)) || (top >= 5 && closedGroup(f)) ||
+           (top >= 6 && arrangement(f)) ||
+           (top >= 7 && trials(f, Technique::kCrossing, kCrossingReach)) ||
+           (top >= 8 && trials(f, Technique::kChain, kChainReach));
 }
 
 void Ladder::addSquare(Deduction& d, int s) const {

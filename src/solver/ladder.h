@@ -99,9 +99,13 @@ class Ladder {
     bool decidedRunsHold() const;
 
     void writeDigits(Board& board) const;
+    // The candidates every entry square keeps, [row][col].
+    void writeCandidates(
+        std::array<std::array<DigitSet, kBoardSize + 1>, kBoardSize + 1>& candidates) const;
 
-    // The simplest deduction the ladder finds; false when none applies.
-    bool find(Found& f);
+    // The simplest deduction the ladder finds up to the rung of hardest;
+    // false when none applies.
+    bool find(Found& f, Technique hardest = Technique::kChain);
 
     // The deduction as a player is told it, from the state before it is applied.
     Deduction describe(const Found& f);

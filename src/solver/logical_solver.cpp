@@ -14,8 +14,8 @@ Difficulty difficultyOfTechnique(Technique t) {
     return Difficulty::kVeryHard;
 }
 
-LogicalSolve solveLogically(const Board& board, const CombinationTable& table,
-                            bool keepDeductions) {
+LogicalSolve solveLogically(const Board& board, const CombinationTable& table, bool keepDeductions,
+                            Technique hardestAllowed) {
     LogicalSolve result;
     result.board = board;
     ladder::Ladder ladder(board, table);
@@ -28,30 +28,37 @@ LogicalSolve solveLogically(const Board& board, const CombinationTable& table,
         return result;
     }
     ladder::Found found;
+    std::vector<Placement> placements;
     while (true) {
         if (ladder.allDecided()) {
             result.solved = ladder.decidedRunsHold();
             result.contradiction = !result.solved;
             break;
         }
-        if (!ladder.find(found)) break;
+        if (!ladder.find(found, hardestAllowed)) break;
         ++result.steps;
         if (result.steps == 1 || rungOf(found.technique) > rungOf(result.hardest))
             result.hardest = found.technique;
         bool sound;
+        const std::vector<Placement>* placed = &placements;
         if (keepDeductions) {
             Deduction d = ladder.describe(found);
             sound = ladder.apply(found, &d.placements);
             result.deductions.push_back(std::move(d));
+            placed = &result.deductions.back().placements;
         } else {
-            sound = ladder.apply(found, nullptr);
+            placements.clear();
+            sound = ladder.apply(found, &placements);
         }
+        for (const Placement& p : *placed)
+            result.decidedAtRung[p.row][p.col] = static_cast<std::uint8_t>(rungOf(result.hardest));
         if (!sound) {
             result.contradiction = true;
             break;
         }
     }
     ladder.writeDigits(result.board);
+    ladder.writeCandidates(result.candidates);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "model/board.h"
@@ -25,11 +27,20 @@ struct LogicalSolve {
     int steps = 0;
     std::vector<Deduction> deductions;  // kept only when asked
     Board board;                        // the input with every decided square's digit written in
+    // For every square a step decided, [row][col] 1-based: the rung of the
+    // hardest technique used up to and including that step; 0 for the rest.
+    // A solve held to the rungs up to k decides just the squares of rungs
+    // 1..k, which tells a task maker how far each grade's techniques get.
+    std::array<std::array<std::uint8_t, kBoardSize + 1>, kBoardSize + 1> decidedAtRung{};
+    // The candidates every entry square keeps where the solve ends, [row][col].
+    std::array<std::array<DigitSet, kBoardSize + 1>, kBoardSize + 1> candidates{};
 };
 
 // Solves the task on the board step by step; digits written on it count as given.
+// The solve stops where no technique up to hardestAllowed applies.
 LogicalSolve solveLogically(const Board& board, const CombinationTable& table,
-                            bool keepDeductions = false);
+                            bool keepDeductions = false,
+                            Technique hardestAllowed = Technique::kChain);
 
 // kNeedsTrial when not solved; the grade of the hardest technique otherwise
 // (kEasy for a board that needed no step).

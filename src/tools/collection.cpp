@@ -7,48 +7,19 @@
 #include <vector>
 
 #include "editor/generator.h"
-#include "editor/random.h"
 #include "editor/structure_file.h"
 #include "editor/task_form.h"
+#include "editor/unique_fill.h"
 #include "model/combination_table.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
-#include "solver/exact_solver.h"
 #include "solver/logical_solver.h"
 #include "solver/task_check.h"
 
 namespace krizovky {
 namespace {
-
-// Dead ends the exact solver may meet on one task here: a task whose count
-// takes longer is given up rather than waited for.
-constexpr long kSearchBudget = 20000;
-
-int digitAt(const EditorGrid& grid, int column, int row) {
-    if (!EditorGrid::contains(column, row)) return 0;
-    const std::string& text = grid.at(column, row);
-    return text.size() == 1 && text[0] >= '1' && text[0] <= '9' ? text[0] - '0' : 0;
-}
-
-// The digits of the runs through (column, row), the square's own included.
-DigitSet digitsSeenFrom(const EditorGrid& grid, int column, int row) {
-    DigitSet seen = digitBit(digitAt(grid, column, row));
-    for (int step : {-1, 1}) {
-        for (int c = column + step; digitAt(grid, c, row) != 0; c += step)
-            seen |= digitBit(digitAt(grid, c, row));
-        for (int r = row + step; digitAt(grid, column, r) != 0; r += step)
-            seen |= digitBit(digitAt(grid, column, r));
-    }
-    return seen;
-}
-
-EditorGrid withSums(const EditorGrid& filled) {
-    EditorGrid summed = filled;
-    ComputeSums(summed);
-    return summed;
-}
 
 // How many rows and columns a structure reaches: its last ones with a cell
 // that is not blank.
@@ -89,58 +60,6 @@ std::string taskLines(const std::vector<std::string>& lines, const std::string& 
     return text;
 }
 
-// How hard a unique task is for a person: the rung of the hardest technique
-// the logical solver needs, and how many times it needs one of that rung; a
-// task the ladder does not finish weighs more than any.
-struct Hardness {
-    int rung = 0;
-    int uses = 0;
-    bool operator<=(const Hardness& other) const {
-        return rung < other.rung || (rung == other.rung && uses <= other.uses);
-    }
-};
-
-std::optional<Hardness> hardnessOf(const EditorGrid& filled) {
-    const CombinationTable& table = completeCombinationTable();
-    const Board board = taskBoard(withSums(filled));
-    const ExactResult found = solveExact(board, table, 2, kSearchBudget);
-    if (found.exhausted || found.solutions != 1) return std::nullopt;
-    const LogicalSolve solve = solveLogically(board, table, true);
-    if (!solve.solved) return Hardness{kTechniqueCount + 1, 0};
-    Hardness hardness{solve.steps > 0 ? rungOf(solve.hardest) : 0, 0};
-    for (const Deduction& step : solve.deductions)
-        hardness.uses += rungOf(step.technique) == hardness.rung;
-    return hardness;
-}
-
-// Changes digits of a unique task at random, keeping each change that leaves
-// it unique and no harder, until the logical solver rates it easy or the
-// changes run out. The grid keeps the easiest task reached.
-void makeEasier(EditorGrid& filled, std::uint32_t& randomSeed, int changes) {
-    std::optional<Hardness> now = hardnessOf(filled);
-    std::vector<std::pair<int, int>> open;  // (column, row)
-    for (int r = 1; r <= kEditorSize; ++r)
-        for (int c = 1; c <= kEditorSize; ++c)
-            if (digitAt(filled, c, r) != 0) open.emplace_back(c, r);
-    for (int k = 0; k < changes && now && now->rung > 2 && !open.empty(); ++k) {
-        const auto [column, row] = open[NextRandom(randomSeed, static_cast<int>(open.size()))];
-        const DigitSet seen = digitsSeenFrom(filled, column, row);
-        std::vector<int> free;
-        for (int d = 1; d <= 9; ++d)
-            if ((seen & digitBit(d)) == 0) free.push_back(d);
-        if (free.empty()) continue;
-        EditorGrid changed = filled;
-        changed.at(column, row) = std::string(
-            1,
-            static_cast<char>('0' + free[NextRandom(randomSeed, static_cast<int>(free.size()))]));
-        const std::optional<Hardness> then = hardnessOf(changed);
-        if (then && *then <= *now) {
-            filled = changed;
-            now = then;
-        }
-    }
-}
-
 constexpr int kAttempts = 8;          // fills of each structure
 constexpr int kEasingChanges = 1500;  // digit changes tried to make a task easier
 constexpr int kMaxChanges = 1500;     // digit changes to make one fill unique
@@ -148,33 +67,6 @@ constexpr int kPerDifficulty = 15;    // tasks of each grade in the collection
 constexpr int kSmallest = 6;          // rows and columns of the smallest task
 
 }  // namespace
-
-bool makeUnique(EditorGrid& filled, std::uint32_t& randomSeed, int maxChanges) {
-    const CombinationTable& table = completeCombinationTable();
-    for (int change = 0;; ++change) {
-        const Board board = taskBoard(withSums(filled));
-        const ExactResult found = solveExact(board, table, 2, kSearchBudget);
-        if (found.exhausted) return false;  // too hard to prove either way
-        if (found.solutions == 1) return true;
-        if (found.solutions == 0 || change == maxChanges) return false;
-        std::vector<std::pair<int, int>> differing;  // (column, row)
-        for (int r = 1; r <= kEditorSize; ++r)
-            for (int c = 1; c <= kEditorSize; ++c)
-                if (board.isEntry(r, c) &&
-                    found.first.at(r, c).digit != found.second.at(r, c).digit)
-                    differing.emplace_back(c, r);
-        if (differing.empty()) return false;
-        const auto [column, row] =
-            differing[NextRandom(randomSeed, static_cast<int>(differing.size()))];
-        const DigitSet seen = digitsSeenFrom(filled, column, row);
-        std::vector<int> free;
-        for (int d = 1; d <= 9; ++d)
-            if ((seen & digitBit(d)) == 0) free.push_back(d);
-        if (free.empty()) continue;
-        const int digit = free[NextRandom(randomSeed, static_cast<int>(free.size()))];
-        filled.at(column, row) = std::string(1, static_cast<char>('0' + digit));
-    }
-}
 
 int makeCollection(const std::string& structurePath, const std::string& keepPath) {
     std::vector<std::string> structureLines, keepLines;

@@ -31,6 +31,12 @@
 //                 [--task NAME]... [--paper a4|letter] [--no-numbers]
 //                                      many tasks in one PDF, their solutions
 //                                      after them
+//   krizovky-tool new --grade GRADE --size SIZE --number N [--count K]
+//                     [--structures FILE]
+//                                      K tasks of one solution at GRADE made
+//                                      by the task maker from the numbers N,
+//                                      N+1, ..., as a task file on standard
+//                                      output
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -52,6 +58,7 @@
 #include "solver/task_check.h"
 #include "tools/collection.h"
 #include "tools/generate.h"
+#include "tools/new_tasks.h"
 #include "tools/play.h"
 #include "tools/puzzle_links.h"
 #include "tools/render.h"
@@ -81,7 +88,10 @@ int usage() {
         "       krizovky-tool render TASKFILE NAME -o FILE.pdf|.svg|.png [--game SAVEDGAME "
         "[--errors]] [--solution] [--paper a4|letter] [--dpi N] [--no-numbers]\n"
         "       krizovky-tool booklet TASKFILE -o FILE.pdf [--per-page 1|2|4|6] [--solutions] "
-        "[--task NAME]... [--paper a4|letter] [--no-numbers]");
+        "[--task NAME]... [--paper a4|letter] [--no-numbers]\n"
+        "       krizovky-tool new --grade lehká|střední|těžká|velmi-těžká\n"
+        "                         --size malá|střední|velká|NAME --number N [--count K]\n"
+        "                         [--structures FILE]");
 }
 
 int list(const std::string& path) {
@@ -339,6 +349,9 @@ int main(int argc, char** argv) {
         return exportPuzzleLink(args[1], args[2], true);
     if (!args.empty() && args[0] == "render") return renderTask(args, usage);
     if (!args.empty() && args[0] == "booklet") return makeBooklet(args, usage);
+    if (!args.empty() && args[0] == "new")
+        return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
+                        dataFileNames(executablePath()).structureFile);
     const bool unique = !args.empty() && args.back() == "--unique";
     if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {

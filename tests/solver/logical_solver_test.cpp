@@ -298,6 +298,38 @@ TEST(LogicalSolve, AWrongDigitEndsInAContradiction) {
     EXPECT_EQ(difficultyOf(solve), Difficulty::kEasy);
 }
 
+// What the task maker reads of a solve: a solve held to rungs 1..k decides
+// just the squares the whole solve decided with those rungs, and ends with
+// the candidates the whole solve had there.
+TEST(LogicalSolve, AHeldSolveDecidesJustTheSquaresOfItsRungs) {
+    const std::string path = std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri";
+    const std::string text = readTaskFile(path);
+    const std::vector<std::string> names = readTaskNames(path);
+    ASSERT_GE(names.size(), 3u);
+    for (const std::string& name : names) {
+        Board board;
+        readTaskText(text, name, board);
+        const LogicalSolve whole = solveLogically(board, table());
+        ASSERT_TRUE(whole.solved) << name;
+        for (int k = 1; k <= kTechniqueCount; ++k) {
+            const LogicalSolve held =
+                solveLogically(board, table(), false, static_cast<Technique>(k - 1));
+            EXPECT_TRUE(held.steps == 0 || rungOf(held.hardest) <= k) << name;
+            for (int r = 1; r <= kBoardSize; ++r)
+                for (int c = 1; c <= kBoardSize; ++c) {
+                    if (!board.isEntry(r, c)) continue;
+                    const int rung = whole.decidedAtRung[r][c];
+                    const bool decided = std::popcount(held.candidates[r][c]) == 1;
+                    EXPECT_EQ(decided, rung >= 1 && rung <= k) << name << " k " << k;
+                    EXPECT_EQ(held.decidedAtRung[r][c], rung <= k ? rung : 0) << name;
+                    if (k == kTechniqueCount) {
+                        EXPECT_EQ(held.candidates[r][c], digitBit(whole.board.at(r, c).digit));
+                    }
+                }
+        }
+    }
+}
+
 TEST(LogicalSolve, SeveralSolutionsAreNotSolvedAndShowNoContradiction) {
     // 1 3 over 3 1, or 3 1 over 1 3.
     const Board board = boardOf({"0,0/4,0/4", "4/0,2,2", "4/0,2,2"});

@@ -1,0 +1,120 @@
+#include "tools/new_tasks.h"
+
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "editor/task_maker.h"
+#include "model/combination_table.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+int fail(const std::string& text) {
+    std::fprintf(stderr, "krizovky-tool new: %s\n", text.c_str());
+    return 1;
+}
+
+std::optional<int> numberOf(const std::string& text, int lowest, int highest) {
+    int value = 0;
+    const char* last = text.data() + text.size();
+    auto [end, error] = std::from_chars(text.data(), last, value);
+    if (text.empty() || end != last || error != std::errc() || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Difficulty> gradeOf(const std::string& text) {
+    if (text == "lehká") return Difficulty::kEasy;
+    if (text == "střední") return Difficulty::kMedium;
+    if (text == "těžká") return Difficulty::kHard;
+    if (text == "velmi-těžká") return Difficulty::kVeryHard;
+    return std::nullopt;
+}
+
+}  // namespace
+
+int newTasks(const std::vector<std::string>& args, const std::string& defaultStructures) {
+    std::map<std::string, std::string> options;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string& option = args[i];
+        if (option != "--grade" && option != "--size" && option != "--number" &&
+            option != "--count" && option != "--structures")
+            return fail("unknown argument \"" + option + "\"");
+        if (i + 1 == args.size()) return fail(option + " needs a value");
+        if (!options.emplace(option, args[i + 1]).second) return fail(option + " given twice");
+    }
+    for (const char* required : {"--grade", "--size", "--number"})
+        if (options.count(required) == 0) return fail(std::string(required) + " is missing");
+
+    TaskRequest request;
+    const auto grade = gradeOf(options["--grade"]);
+    if (!grade)
+        return fail("--grade is one of lehká, střední, těžká, velmi-těžká, not \"" +
+                    options["--grade"] + "\"");
+    request.grade = *grade;
+    const auto number = numberOf(options["--number"], 0, kMaxTaskNumber);
+    if (!number)
+        return fail("--number is a whole number from 0 to " + std::to_string(kMaxTaskNumber));
+    int count = 1;
+    if (options.count("--count") != 0) {
+        const auto given = numberOf(options["--count"], 1, kMaxTaskNumber + 1);
+        if (!given) return fail("--count is a whole number from 1 up");
+        count = *given;
+    }
+    if (*number + count - 1 > kMaxTaskNumber)
+        return fail("the numbers go past " + std::to_string(kMaxTaskNumber));
+
+    const std::string& size = options["--size"];
+    if (size == "malá") {
+        request.size = TaskSize::kSmall;
+    } else if (size == "střední") {
+        request.size = TaskSize::kMedium;
+    } else if (size == "velká") {
+        request.size = TaskSize::kLarge;
+    } else {
+        const std::string path =
+            options.count("--structures") != 0 ? options["--structures"] : defaultStructures;
+        std::vector<NamedStructure> structures;
+        try {
+            structures = readStructures(splitLines(readFileBytes(path)));
+        } catch (const RunError& e) {
+            return fail(path + ": " + e.what());
+        }
+        const std::string name = cp1250FromUtf8(size);
+        bool found = false;
+        for (const NamedStructure& structure : structures)
+            if (!found && structure.name == name) {
+                request.size = TaskSize::kStructure;
+                request.structure = structure;
+                found = true;
+            }
+        if (!found)
+            return fail("--size is malá, střední, velká or a structure of " + path + ", not \"" +
+                        size + "\"");
+    }
+
+    const CombinationTable& table = completeCombinationTable();
+    int made = 0;
+    for (int k = 0; k < count; ++k) {
+        request.number = *number + k;
+        const MadeTask task = makeTask(request, table);
+        const std::string name = utf8FromCp1250(task.name);
+        if (!task.made) {
+            std::fprintf(stderr, "%s: not made within its limits (%s) after %d attempts, %.3f s\n",
+                         name.c_str(), task.failure.c_str(), task.attempts, task.seconds);
+            continue;
+        }
+        ++made;
+        std::fwrite(task.text.data(), 1, task.text.size(), stdout);
+        std::fprintf(stderr, "%s\t%s\t%s\tattempts %d\t%.3f s\n", name.c_str(),
+                     difficultyName(task.grade), size.c_str(), task.attempts, task.seconds);
+    }
+    return made > 0 ? 0 : 1;
+}
+
+}  // namespace krizovky
