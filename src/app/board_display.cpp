@@ -5,9 +5,9 @@
 namespace krizovky {
 
 void Game::setGauge(int position, int maximum) {
-    screen_.gauge1.position = position;
-    screen_.gauge1.maximum = maximum;
-    screen_.gauge1.visible = true;
+    screen_.loadGauge.position = position;
+    screen_.loadGauge.maximum = maximum;
+    screen_.loadGauge.visible = true;
     host_.repaintGauge();
 }
 
@@ -23,11 +23,11 @@ void Game::loadTask() {
         readTask(taskFilePath_, selectedTaskName_, read,
                  [this](int row) { setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
-        screen_.gauge1.visible = false;
+        screen_.loadGauge.visible = false;
         host_.failure(e.what());
         return;
     }
-    screen_.gauge1.visible = false;
+    screen_.loadGauge.visible = false;
 
     read.prevRowCount = board_.rowCount;
     read.prevColCount = board_.colCount;
@@ -37,21 +37,21 @@ void Game::loadTask() {
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.
     popup_ = {};
-    screen_.label21 = false;
-    screen_.label22 = false;
-    screen_.button1 = false;
-    screen_.button2 = false;
-    screen_.button3 = false;
-    screen_.button4 = !screen_.menu.k1;
+    screen_.duplicateLegend = false;
+    screen_.wrongSumLegend = false;
+    screen_.markButton = false;
+    screen_.undoButton = false;
+    screen_.undoToMarkButton = false;
+    screen_.checkButton = !screen_.menu.k1;
 
     releaseSquares(board_.prevRowCount, board_.prevColCount);
     buildSquares();
     deriveRuns(board_);
 
-    screen_.gauge1.visible = false;
+    screen_.loadGauge.visible = false;
     for (int m = 1; m <= 4; ++m)
         screen_.swatch[m] = false;
-    screen_.panel1 = true;
+    screen_.boardPanel = true;
 }
 
 void Game::releaseSquares(int rows, int columns) {

@@ -19,7 +19,7 @@
 #include "model/combination_table.h"
 #include "play/level.h"
 #include "solver/exact_solver.h"
-#include "solver/solver.h"
+#include "solver/visible_search.h"
 
 namespace krizovky {
 
@@ -34,19 +34,19 @@ class Game : private UndoActions, private SolverSteps {
     explicit Game(Host& host) : host_(host) {}
 
     // Start-up: the data file names, the combination table, the task file.
-    void FormCreate(const std::string& executablePath);
+    void start(const std::string& executablePath);
     // The same with the combination file's bytes given instead of read from
     // the file beside the executable.
-    void FormCreate(const std::string& executablePath, std::string_view combinationRecords);
+    void start(const std::string& executablePath, std::string_view combinationRecords);
     // The end of the program, by "&Konec" or by closing the window: the
     // squares are released once.
-    void FormDestroy();
+    void quit();
 
     // "&Znovu", and the load that follows a choice in the task list: reads the
     // task called selectedTaskName() and builds a fresh board from it. A load
     // that fails leaves the board and its game as they were.
     void loadTask();
-    void H1Click() {
+    void reloadTask() {
         if (!solving()) loadTask();
     }
 
@@ -60,21 +60,15 @@ class Game : private UndoActions, private SolverSteps {
     // The second half of "&Načti": the bytes of the chosen file, named by
     // fileName (Windows-1250) in a refusal.
     void loadSavedGame(std::string_view bytes, const std::string& fileName);
-    void N8Click() {
-        if (!solving()) saveGame();
-    }
-    void N9Click() {
-        if (!solving()) loadGame();
-    }
 
     // "&Výběr úlohy": shows the task list for the board.
-    void N1Click();
+    void showTaskList();
     // "&Soubor úloh": chooses another task file.
-    void S1Click();
+    void chooseTaskFile();
     // "&Formulář" under "&Editace": shows the task editor window.
-    void F1Click();
+    void showTaskEditor();
     // "&Text" under "&Editace": the current task file as text, when it exists.
-    void T1Click() {
+    void showTextEditor() {
         if (!solving()) textEditor_.open(taskFilePath_);
     }
 
@@ -88,20 +82,20 @@ class Game : private UndoActions, private SolverSteps {
     void closeTaskList();   // the window's own close button: only hidden
 
     // Play on the board.
-    void Label1Click(int row, int column);      // a left click: select and show the hints
-    void PopupMenu1Popup(int row, int column);  // a right click, before the menu opens
-    void N11Click(int digit);                   // a digit item of the pop-up menu
-    void vyma1Click();                          // "vymaž" on the pop-up's square
-    void Label1DblClick(int row, int column);   // writes the single allowed digit
-    void Button4Click();                        // " proveď kontroly"
+    void selectSquare(int row, int column);      // a left click: select and show the hints
+    void openSquareMenu(int row, int column);    // a right click, before the menu opens
+    void chooseDigit(int digit);                 // a digit item of the pop-up menu
+    void eraseSquare();                          // "vymaž" on the pop-up's square
+    void writeSingleDigit(int row, int column);  // writes the single allowed digit
+    void checkWholeBoard();                      // " proveď kontroly"
 
     // "&Pomoc": the logical solver's next step from the board as it stands,
     // and the board compared with the task's one solution. They paint squares
     // until the next click on a square and say the rest in a box; none of
     // them writes a digit or a Move.
-    void nextStepClick();    // "&Další krok"
-    void verifyClick();      // "&Je to zatím správně?"
-    void showErrorsClick();  // "&Ukaž chyby"
+    void showNextStep();  // "&Další krok"
+    void verifyBoard();   // "&Je to zatím správně?"
+    void showErrors();    // "&Ukaž chyby"
 
     // Keyboard play on the square the player selected last on this board.
     // A digit key is a right click on that square and the digit's item of the
@@ -114,26 +108,24 @@ class Game : private UndoActions, private SolverSteps {
     void taskListKeyPress(Key key);
 
     // The history buttons and the Mark swatches; each acts only while shown.
-    void Button1Click();             // "nastav značku"
-    void Button2Click();             // "zpět o 1 tah"
-    void Button3Click();             // "zpět ke značce"
-    void Label16Click(int mark);     // a click on swatch 1..4
-    void Label16DblClick(int mark);  // a double click on swatch 1..4
+    void setMark();                // "nastav značku"
+    void undoMove();               // "zpět o 1 tah"
+    void undoToMark();             // "zpět ke značce"
+    void highlightMark(int mark);  // a click on swatch 1..4
+    void removeMark(int mark);     // a double click on swatch 1..4
 
-    // "&Volby": the Levels of "&IQ" and the two options.
-    void Z1Click();  // "100"
-    void N3Click();  // "130"
-    void N7Click();  // "160"
-    void I2Click();  // "&Doplňovat"
-    void K1Click();  // "&Kontrolovat"
+    // "&Volby": the Levels "100", "130" and "160" of "&IQ", and the two options.
+    void setLevel(Level level);
+    void toggleAutoFill();  // "&Doplňovat"
+    void toggleChecking();  // "&Kontrolovat"
 
     // The solver: "70" under "&IQ" asks "Mám dotaz!" and after " jsem trouba"
-    // runs ProTrouby, which restarts the task, writes the forced squares and
+    // runs solveVisibly, which restarts the task, writes the forced squares and
     // searches for the rest visibly, square by square, yielding to the window
     // after every placement. "přeruš" stops it after a Yes.
-    void N71Click();
-    void ProTrouby();
-    void Button5Click();
+    void askToSolve();
+    void solveVisibly();
+    void stopSolving();
     bool solving() const { return screen_.solverRunning; }
     // How the latest solve ended and what its search did.
     struct SolveReport {
@@ -153,11 +145,6 @@ class Game : private UndoActions, private SolverSteps {
     void checkBoard(bool fromButton);
     // Takes temporary colours (a check's, a Mark highlight's) off the board.
     void clearColouring();
-    void undoStep();
-    void undoToMark();
-    void setMark();
-    void removeMark(int mark) override;
-    void highlightMark(int mark);
 
     const MainScreen& screen() const { return screen_; }
     TaskEditor& editor() { return editor_; }
@@ -202,7 +189,12 @@ class Game : private UndoActions, private SolverSteps {
 
     // UndoActions
     void restoreMove(const Move& move) override;
+    void dropMark(int mark) override;
     void historyEmptied() override;
+    // A swatch the player can click: shown, and no solve under way.
+    bool swatchShown(int mark) const;
+    // "zpět o 1 tah" without its guard, also the solver's.
+    void undoStep();
 
     // The solver's steps and its end.
     std::string_view selectForSolver(int row, int column) override;
@@ -211,7 +203,7 @@ class Game : private UndoActions, private SolverSteps {
     void afterPlacement() override;
     void reportUnsolvable() override;
     void restoreOptions();
-    void selectSquare(int row, int column);  // Label1Click without its guard
+    void selectWithHints(int row, int column);  // selectSquare without its guard
     // The board's task sorted by the exact solver, worked out at the first
     // "&Pomoc" item after each board build.
     const TaskClass& taskClass();

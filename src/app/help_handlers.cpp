@@ -104,8 +104,8 @@ void Game::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
     history_.checkColouringShown = true;
 }
 
-void Game::nextStepClick() {
-    if (solving() || !screen_.panel1) return;
+void Game::showNextStep() {
+    if (solving() || !screen_.boardPanel) return;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(cp1250FromUtf8(noUniqueSolution(task) + " Další krok vám neporadím."));
@@ -150,8 +150,8 @@ void Game::nextStepClick() {
     host_.message(hintText(steps, board_));
 }
 
-void Game::verifyClick() {
-    if (solving() || !screen_.panel1) return;
+void Game::verifyBoard() {
+    if (solving() || !screen_.boardPanel) return;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(
@@ -178,8 +178,8 @@ void Game::verifyClick() {
         host_.message(cp1250FromUtf8("Všechno, co jste zatím vepsal, je správně."));
 }
 
-void Game::showErrorsClick() {
-    if (solving() || !screen_.panel1) return;
+void Game::showErrors() {
+    if (solving() || !screen_.boardPanel) return;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(

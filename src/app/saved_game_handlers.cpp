@@ -33,6 +33,7 @@ std::string baseName(const std::string& path) {
 }  // namespace
 
 void Game::saveGame() {
+    if (solving()) return;
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
     if (!path) return;
     try {
@@ -43,6 +44,7 @@ void Game::saveGame() {
 }
 
 void Game::loadGame() {
+    if (solving()) return;
     const auto path = host_.chooseFile(savedGameDialog(names_, false));
     if (!path) return;
     // The whole file is read and judged before anything of the game changes.
@@ -66,11 +68,11 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     }
 
     const int oldRows = board_.rowCount, oldColumns = board_.colCount;
-    screen_.button1 = false;
-    screen_.button2 = false;
-    screen_.button3 = false;
-    screen_.label21 = false;
-    screen_.label22 = false;
+    screen_.markButton = false;
+    screen_.undoButton = false;
+    screen_.undoToMarkButton = false;
+    screen_.duplicateLegend = false;
+    screen_.wrongSumLegend = false;
     history_.colouringShown = false;
     releaseSquares(oldRows, oldColumns);
     popup_ = {};
@@ -91,9 +93,9 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
         history_.noteLastPlayerMove(newest.row, newest.col);
     }
 
-    screen_.button1 = history_.moveCount > 0;
-    screen_.button2 = true;
-    screen_.button3 = history_.markCount > 0;
+    screen_.markButton = history_.moveCount > 0;
+    screen_.undoButton = true;
+    screen_.undoToMarkButton = history_.markCount > 0;
     for (int k = 1; k <= 4; ++k)
         screen_.swatch[k] = k <= history_.markCount;
 
@@ -110,8 +112,8 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
             paintSquare(r, c, kNaturalColour);
         }
     }
-    screen_.gauge1.visible = false;
-    screen_.panel1 = true;
+    screen_.loadGauge.visible = false;
+    screen_.boardPanel = true;
 }
 
 }  // namespace krizovky

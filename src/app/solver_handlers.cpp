@@ -26,12 +26,12 @@ bool hasEntrySquare(const Board& board) {
 
 }  // namespace
 
-void Game::N71Click() {
+void Game::askToSolve() {
     if (solving()) return;
-    if (host_.confirmSolver()) ProTrouby();
+    if (host_.confirmSolver()) solveVisibly();
 }
 
-void Game::ProTrouby() {
+void Game::solveVisibly() {
     if (solving()) return;
     if (selectedTaskName_.empty()) {
         host_.message(cp1250FromUtf8("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!"));
@@ -68,22 +68,22 @@ void Game::ProTrouby() {
     solveStart_ = std::chrono::steady_clock::now();
     shownSeconds_ = 0;
     placementsSinceClock_ = 0;
-    screen_.label36Caption = elapsedText(0);
-    screen_.label36 = true;
-    screen_.button5 = true;
+    screen_.solverClockCaption = elapsedText(0);
+    screen_.solverClock = true;
+    screen_.stopButton = true;
 
     const SolveEnd end = search.run();
 
     search_ = nullptr;
-    screen_.button5 = false;
+    screen_.stopButton = false;
     restoreOptions();
-    screen_.label36 = false;
+    screen_.solverClock = false;
     screen_.solverRunning = false;
     lastSolve_ = {end, search.placements(), search.backtracks()};
 }
 
-void Game::Button5Click() {
-    if (!solving() || !screen_.button5 || search_ == nullptr) return;
+void Game::stopSolving() {
+    if (!solving() || !screen_.stopButton || search_ == nullptr) return;
     if (host_.askYesNo(cp1250FromUtf8("Chcete skutečně ukončit proces hledání řešení?")))
         search_->requestStop();
 }
@@ -94,14 +94,14 @@ void Game::restoreOptions() {
     autoFillOn_ = kept_.autoFill;
     // A restart during the solve hid " proveď kontroly" for the checking the
     // solver switched on; with the player's own setting back, so is the button.
-    if (screen_.panel1) screen_.button4 = !screen_.menu.k1;
-    screen_.button1 = false;
-    screen_.button2 = false;
-    screen_.button3 = false;
+    if (screen_.boardPanel) screen_.checkButton = !screen_.menu.k1;
+    screen_.markButton = false;
+    screen_.undoButton = false;
+    screen_.undoToMarkButton = false;
 }
 
 std::string_view Game::selectForSolver(int row, int column) {
-    selectSquare(row, column);
+    selectWithHints(row, column);
     return solverCandidates_;
 }
 
@@ -123,7 +123,7 @@ void Game::afterPlacement() {
         const long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
         if (seconds != shownSeconds_) {
             shownSeconds_ = seconds;
-            screen_.label36Caption = elapsedText(seconds);
+            screen_.solverClockCaption = elapsedText(seconds);
         }
     }
     host_.processEvents();

@@ -4,7 +4,7 @@
 
 namespace krizovky {
 
-void Game::FormCreate(const std::string& executablePath) {
+void Game::start(const std::string& executablePath) {
     std::string records;
     try {
         records = readFileBytes(dataFileNames(executablePath).combinationFile);
@@ -14,7 +14,7 @@ void Game::FormCreate(const std::string& executablePath) {
         host_.failure(e.what());
         return;
     }
-    FormCreate(executablePath, records);
+    start(executablePath, records);
 }
 
 void Game::formNames(const std::string& executablePath) {
@@ -24,7 +24,7 @@ void Game::formNames(const std::string& executablePath) {
     names_ = dataFileNames(executablePath);
 }
 
-void Game::FormCreate(const std::string& executablePath, std::string_view records) {
+void Game::start(const std::string& executablePath, std::string_view records) {
     formNames(executablePath);
     taskFilePath_ = names_.defaultTaskFile;
     try {
@@ -34,7 +34,7 @@ void Game::FormCreate(const std::string& executablePath, std::string_view record
     }
 }
 
-void Game::FormDestroy() {
+void Game::quit() {
     // A search under way ends at its next yield instead of going on without
     // a window.
     if (search_ != nullptr) search_->requestStop();

@@ -5,15 +5,15 @@
 
 namespace krizovky {
 
-void Game::N1Click() {
+void Game::showTaskList() {
     if (solving()) return;
     selectedTaskName_.clear();
-    screen_.label20 = false;
+    screen_.taskName = false;
     taskListForEditor_ = false;
     taskList_.visible = true;
 }
 
-void Game::S1Click() {
+void Game::chooseTaskFile() {
     if (solving()) return;
     FileDialog dialog;
     dialog.title = cp1250FromUtf8("soubory s e zadáním úloh");
@@ -27,11 +27,11 @@ void Game::S1Click() {
     auto chosen = host_.chooseFile(dialog);
     if (!chosen) return;
     taskFilePath_ = *chosen;
-    screen_.label20 = false;
+    screen_.taskName = false;
     selectedTaskName_.clear();
 }
 
-void Game::F1Click() {
+void Game::showTaskEditor() {
     if (!solving()) editor_.show();
 }
 
@@ -69,7 +69,7 @@ void Game::selectListedTask(int index) {
     if (solving()) return;
     if (index < 0 || index >= static_cast<int>(taskList_.items.size())) return;
     taskList_.selected = index;
-    taskList_.label1 = taskList_.items[index];
+    taskList_.chosenName = taskList_.items[index];
 }
 
 void Game::chooseListedTask() {
@@ -77,12 +77,12 @@ void Game::chooseListedTask() {
     if (taskList_.selected < 0 || taskList_.selected >= static_cast<int>(taskList_.items.size()))
         return;
     selectedTaskName_ = taskList_.items[taskList_.selected];
-    screen_.label20Caption = "  " + selectedTaskName_ + "  ";
-    screen_.label20 = true;
-    taskList_.label1 = selectedTaskName_;
+    screen_.taskNameCaption = "  " + selectedTaskName_ + "  ";
+    screen_.taskName = true;
+    taskList_.chosenName = selectedTaskName_;
     taskList_.visible = false;
     if (taskListForEditor_)
-        editor_.Vyzvedni();
+        editor_.loadTaskIntoGrid();
     else
         loadTask();
 }
@@ -93,7 +93,7 @@ void Game::closeTaskList() {
 
 void Game::cancelTaskList() {
     selectedTaskName_.clear();
-    screen_.label20 = false;
+    screen_.taskName = false;
     taskList_.visible = false;
 }
 

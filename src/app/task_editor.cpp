@@ -23,13 +23,13 @@ std::string defaultName() {
 
 TaskEditor::TaskEditor(Game& game) : game_(game) {
     editorTaskName_ = defaultName();
-    screen_.edit1 = editorTaskName_;
-    screen_.edit2 = "         1";
+    screen_.nameField = editorTaskName_;
+    screen_.numberField = "         1";
 }
 
-bool TaskEditor::Button1Click() {
+bool TaskEditor::saveTask() {
     Host& host = game_.host_;
-    if (auto bad = ValidateGrid(screen_.grid)) {
+    if (auto bad = validateGrid(screen_.grid)) {
         host.error(cp1250FromUtf8("Na řádku " + std::to_string(bad->row) + " a sloupci " +
                                   std::to_string(bad->column) + " je chybná hodnota."));
         return false;
@@ -58,7 +58,7 @@ bool TaskEditor::Button1Click() {
                 std::to_string(generator_.generationCount))
                    .substr(0, 20);
     try {
-        SaveTaskToFile(screen_.grid, name, *path);
+        saveTaskToFile(screen_.grid, name, *path);
     } catch (const RunError& e) {
         host.failure(e.what());
         return false;
@@ -77,16 +77,16 @@ bool TaskEditor::Button1Click() {
     return true;
 }
 
-void TaskEditor::Button3Click() {
+void TaskEditor::clearGrid() {
     screen_.grid.fill("");
     screen_.verdict.clear();
 }
 
-void TaskEditor::Button4Click() {
+void TaskEditor::generateStructure() {
     const std::string path = structureFile_.empty() ? game_.names_.structureFile : structureFile_;
     StructureDraw outcome;
     try {
-        outcome = LoadRandomStructure(screen_.grid, generator_.randomSeed, path);
+        outcome = loadRandomStructure(screen_.grid, generator_.randomSeed, path);
     } catch (const RunError& e) {
         game_.host_.failure(e.what());
         return;
@@ -97,20 +97,13 @@ void TaskEditor::Button4Click() {
         game_.host_.error(structureMessage(outcome));
 }
 
-bool TaskEditor::Button5Click() {
-    return GenerateWholeTask();
-}
-bool TaskEditor::Button6Click() {
-    return CompleteTask();
-}
-
-bool TaskEditor::GenerateWholeTask() {
+bool TaskEditor::generateWholeTask() {
     // The fill goes on with the grid as it is whether a structure came or not.
-    Button4Click();
+    generateStructure();
     return fillAndSum();
 }
 
-bool TaskEditor::CompleteTask() {
+bool TaskEditor::completeTask() {
     return fillAndSum();
 }
 
@@ -120,7 +113,7 @@ bool TaskEditor::fillAndSum() {
                                         [&host](const std::string& text) { host.error(text); });
     ++generator_.generationCount;
     if (filled) {
-        ComputeSums(screen_.grid);
+        computeSums(screen_.grid);
         judgeGrid();
     } else {
         screen_.verdict.clear();
@@ -129,20 +122,20 @@ bool TaskEditor::fillAndSum() {
     return filled;
 }
 
-void TaskEditor::Button7Click() {
+void TaskEditor::chooseTaskToLoad() {
     game_.selectedTaskName_.clear();
     game_.taskListForEditor_ = true;
     game_.taskList_.visible = true;
 }
 
-void TaskEditor::Edit1Change(std::string_view text) {
-    screen_.edit1 = std::string(text);
+void TaskEditor::changeName(std::string_view text) {
+    screen_.nameField = std::string(text);
     editorTaskName_ = std::string(text.substr(0, 20));
 }
 
-void TaskEditor::Edit2Change(std::string_view text) {
-    screen_.edit2 = std::string(text);
-    if (!SetTaskNumber(generator_, text)) game_.host_.error(cp1250FromUtf8("Chybné číslo!"));
+void TaskEditor::changeTaskNumber(std::string_view text) {
+    screen_.numberField = std::string(text);
+    if (!setTaskNumber(generator_, text)) game_.host_.error(cp1250FromUtf8("Chybné číslo!"));
 }
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
@@ -153,7 +146,7 @@ void TaskEditor::setCell(int column, int row, std::string_view text) {
 
 void TaskEditor::judgeGrid() {
     // A grid that could not be saved is no task either.
-    if (ValidateGrid(screen_.grid)) {
+    if (validateGrid(screen_.grid)) {
         screen_.verdict = cp1250FromUtf8("chybná úloha");
         return;
     }
@@ -166,7 +159,7 @@ void TaskEditor::judgeGrid() {
     screen_.verdict = cp1250FromUtf8(verdictText(check));
 }
 
-void TaskEditor::Vyzvedni() {
+void TaskEditor::loadTaskIntoGrid() {
     game_.taskListForEditor_ = false;
     std::vector<std::string> lines;
     try {
@@ -175,9 +168,9 @@ void TaskEditor::Vyzvedni() {
         game_.host_.failure(e.what());
         return;
     }
-    if (krizovky::Vyzvedni(screen_.grid, lines, game_.selectedTaskName_)) judgeGrid();
+    if (krizovky::loadTaskIntoGrid(screen_.grid, lines, game_.selectedTaskName_)) judgeGrid();
     editorTaskName_ = game_.selectedTaskName_.substr(0, 20);
-    screen_.edit1 = editorTaskName_;
+    screen_.nameField = editorTaskName_;
 }
 
 }  // namespace krizovky

@@ -46,7 +46,7 @@ DigitSet digitsSeenFrom(const EditorGrid& grid, int column, int row) {
 
 EditorGrid withSums(const EditorGrid& filled) {
     EditorGrid summed = filled;
-    ComputeSums(summed);
+    computeSums(summed);
     return summed;
 }
 
@@ -123,7 +123,7 @@ void makeEasier(EditorGrid& filled, std::uint32_t& randomSeed, int changes) {
         for (int c = 1; c <= kEditorSize; ++c)
             if (digitAt(filled, c, r) != 0) open.emplace_back(c, r);
     for (int k = 0; k < changes && now && now->rung > 2 && !open.empty(); ++k) {
-        const auto [column, row] = open[NextRandom(randomSeed, static_cast<int>(open.size()))];
+        const auto [column, row] = open[nextRandom(randomSeed, static_cast<int>(open.size()))];
         const DigitSet seen = digitsSeenFrom(filled, column, row);
         std::vector<int> free;
         for (int d = 1; d <= 9; ++d)
@@ -132,7 +132,7 @@ void makeEasier(EditorGrid& filled, std::uint32_t& randomSeed, int changes) {
         EditorGrid changed = filled;
         changed.at(column, row) = std::string(
             1,
-            static_cast<char>('0' + free[NextRandom(randomSeed, static_cast<int>(free.size()))]));
+            static_cast<char>('0' + free[nextRandom(randomSeed, static_cast<int>(free.size()))]));
         const std::optional<Hardness> then = hardnessOf(changed);
         if (then && *then <= *now) {
             filled = changed;
@@ -165,13 +165,13 @@ bool makeUnique(EditorGrid& filled, std::uint32_t& randomSeed, int maxChanges) {
                     differing.emplace_back(c, r);
         if (differing.empty()) return false;
         const auto [column, row] =
-            differing[NextRandom(randomSeed, static_cast<int>(differing.size()))];
+            differing[nextRandom(randomSeed, static_cast<int>(differing.size()))];
         const DigitSet seen = digitsSeenFrom(filled, column, row);
         std::vector<int> free;
         for (int d = 1; d <= 9; ++d)
             if ((seen & digitBit(d)) == 0) free.push_back(d);
         if (free.empty()) continue;
-        const int digit = free[NextRandom(randomSeed, static_cast<int>(free.size()))];
+        const int digit = free[nextRandom(randomSeed, static_cast<int>(free.size()))];
         filled.at(column, row) = std::string(1, static_cast<char>('0' + digit));
     }
 }

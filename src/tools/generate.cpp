@@ -66,12 +66,12 @@ int generateTasks(const std::string& structurePath, const std::string& number, l
     Game game(host);
     TaskEditor& editor = game.editor();
     editor.setStructureFile(structurePath);
-    game.F1Click();
-    editor.Edit2Change(cp1250FromUtf8(number));
+    game.showTaskEditor();
+    editor.changeTaskNumber(cp1250FromUtf8(number));
     for (long k = 0; k < count; ++k) {
-        game.F1Click();
-        if (editor.Button5Click() && (!uniqueOnly || isUnique(editor.screen().grid)))
-            editor.Button1Click();
+        game.showTaskEditor();
+        if (editor.generateWholeTask() && (!uniqueOnly || isUnique(editor.screen().grid)))
+            editor.saveTask();
     }
     std::string bytes;
     if (fileExists(host.taskFile)) {

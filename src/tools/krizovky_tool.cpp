@@ -44,7 +44,7 @@
 #include "solver/task_check.h"
 #include "tools/collection.h"
 #include "tools/generate.h"
-#include "tools/play.h"
+#include "tools/play_script.h"
 
 namespace {
 
@@ -170,7 +170,7 @@ class SolveHost : public HeadlessHost {
     bool askYesNo(std::string_view) override { return true; }
     // The solver yields once after every placement.
     void processEvents() override {
-        if (limit > 0 && ++placements == limit) game->Button5Click();
+        if (limit > 0 && ++placements == limit) game->stopSolving();
     }
 };
 
@@ -194,10 +194,10 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     Game game(host);
     host.game = &game;
     host.limit = limit;
-    game.FormCreate(executablePath(), completeCombinationFile());
+    game.start(executablePath(), completeCombinationFile());
     game.setTaskFilePath(path);
     // Chosen in the task list, as the player chooses it.
-    game.N1Click();
+    game.showTaskList();
     game.fillTaskList(true);
     const auto& items = game.taskListScreen().items;
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -209,7 +209,7 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     if (host.lastFailure) return fail(*host.lastFailure);
     if (game.selectedTaskName() != name) return fail("no task named \"" + utf8Name + "\"");
 
-    game.N71Click();
+    game.askToSolve();
     const Game::SolveReport& report = game.lastSolve();
     std::printf("%s\nplacements %ld\nbacktracks %ld\nmoves %d\n", endText(report.end),
                 report.placements, report.backtracks, game.history().moveCount);

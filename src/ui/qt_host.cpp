@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
+#include "ui/solver_question_dialog.h"
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
@@ -109,7 +109,7 @@ QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon i
 }
 
 void QtHost::message(std::string_view text) {
-    showBox(nullptr, QMessageBox::NoIcon, TForm1::caption(), fromCp1250(text), QMessageBox::Ok);
+    showBox(nullptr, QMessageBox::NoIcon, MainWindow::caption(), fromCp1250(text), QMessageBox::Ok);
 }
 
 void QtHost::error(std::string_view text) {
@@ -118,18 +118,19 @@ void QtHost::error(std::string_view text) {
 }
 
 void QtHost::failure(std::string_view text) {
-    showBox(nullptr, QMessageBox::Critical, TForm1::caption(), fromCp1250(text), QMessageBox::Ok);
+    showBox(nullptr, QMessageBox::Critical, MainWindow::caption(), fromCp1250(text),
+            QMessageBox::Ok);
 }
 
 bool QtHost::askYesNo(std::string_view text) {
-    return showBox(nullptr, QMessageBox::Question, TForm1::caption(), fromCp1250(text),
+    return showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromCp1250(text),
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtHost::confirmSolver() {
-    if (confirmDialog_ == nullptr) return false;
-    runModal(*confirmDialog_);
-    return confirmDialog_->result() == QDialog::Accepted;
+    if (solverQuestion_ == nullptr) return false;
+    runModal(*solverQuestion_);
+    return solverQuestion_->result() == QDialog::Accepted;
 }
 
 std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {

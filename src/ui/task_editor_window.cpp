@@ -18,29 +18,29 @@ constexpr int kTypedNumber = 5;  // and the number field
 
 }  // namespace
 
-TForm5::TForm5(Game& game, std::function<void()> changed)
+TaskEditorWindow::TaskEditorWindow(Game& game, std::function<void()> changed)
     : QWidget(nullptr, Qt::Window), game_(game), changed_(std::move(changed)) {
-    setObjectName(QStringLiteral("Form5"));
+    setObjectName(QStringLiteral("taskEditorWindow"));
     setWindowTitle(caption());
     setFont(baseFont());
     setFixedSize(649, 405);
 
-    stringGrid1_ = new QTableWidget(kEditorSize, kEditorSize, this);
-    stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
-    stringGrid1_->setGeometry(0, 0, 649, 321);
-    stringGrid1_->horizontalHeader()->hide();
-    stringGrid1_->verticalHeader()->hide();
-    stringGrid1_->horizontalHeader()->setMinimumSectionSize(1);
-    stringGrid1_->verticalHeader()->setMinimumSectionSize(1);
-    stringGrid1_->horizontalHeader()->setDefaultSectionSize(40);
-    stringGrid1_->verticalHeader()->setDefaultSectionSize(18);
-    stringGrid1_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    stringGrid1_->setTabKeyNavigation(true);
-    stringGrid1_->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
+    grid_ = new QTableWidget(kEditorSize, kEditorSize, this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setGeometry(0, 0, 649, 321);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setMinimumSectionSize(1);
+    grid_->verticalHeader()->setMinimumSectionSize(1);
+    grid_->horizontalHeader()->setDefaultSectionSize(40);
+    grid_->verticalHeader()->setDefaultSectionSize(18);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setTabKeyNavigation(true);
+    grid_->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
     for (int r = 0; r < kEditorSize; ++r)
         for (int c = 0; c < kEditorSize; ++c)
-            stringGrid1_->setItem(r, c, new QTableWidgetItem);
-    connect(stringGrid1_, &QTableWidget::itemChanged, this, &TForm5::StringGrid1Edited);
+            grid_->setItem(r, c, new QTableWidgetItem);
+    connect(grid_, &QTableWidget::itemChanged, this, &TaskEditorWindow::editCell);
 
     auto label = [this](const QString& text, int left, int top) {
         auto* shown = new QLabel(text, this);
@@ -48,142 +48,142 @@ TForm5::TForm5(Game& game, std::function<void()> changed)
         shown->adjustSize();
         return shown;
     };
-    label(QStringLiteral("název úlohy:"), 8, 328)->setObjectName(QStringLiteral("Label1"));
-    label(QStringLiteral("číslo úlohy:"), 136, 328)->setObjectName(QStringLiteral("Label2"));
+    label(QStringLiteral("název úlohy:"), 8, 328)->setObjectName(QStringLiteral("nameTitle"));
+    label(QStringLiteral("číslo úlohy:"), 136, 328)->setObjectName(QStringLiteral("numberTitle"));
 
-    edit1_ = new QLineEdit(this);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->setGeometry(8, 344, 113, 24);
-    connect(edit1_, &QLineEdit::textEdited, this, &TForm5::Edit1Change);
-    connect(edit1_, &QLineEdit::editingFinished, this, &TForm5::Edit1Change);
+    nameField_ = new QLineEdit(this);
+    nameField_->setObjectName(QStringLiteral("nameField"));
+    nameField_->setGeometry(8, 344, 113, 24);
+    connect(nameField_, &QLineEdit::textEdited, this, &TaskEditorWindow::changeName);
+    connect(nameField_, &QLineEdit::editingFinished, this, &TaskEditorWindow::changeName);
 
-    edit2_ = new QLineEdit(this);
-    edit2_->setObjectName(QStringLiteral("Edit2"));
-    edit2_->setGeometry(136, 344, 73, 24);
-    connect(edit2_, &QLineEdit::textEdited, this, &TForm5::Edit2Change);
+    numberField_ = new QLineEdit(this);
+    numberField_->setObjectName(QStringLiteral("numberField"));
+    numberField_->setGeometry(136, 344, 73, 24);
+    connect(numberField_, &QLineEdit::textEdited, this, &TaskEditorWindow::changeTaskNumber);
 
     verdict_ = new QLabel(this);
-    verdict_->setObjectName(QStringLiteral("Verdict"));
+    verdict_->setObjectName(QStringLiteral("verdict"));
     verdict_->setGeometry(528, 328, 113, 44);
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
     auto button = [this](const char* name, const QString& text, QRect place,
-                         void (TForm5::*handler)()) {
+                         void (TaskEditorWindow::*handler)()) {
         auto* made = new QPushButton(text, this);
         made->setObjectName(QString::fromLatin1(name));
         made->setGeometry(place);
         connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
-    QPushButton* button1 =
-        button("Button1", QStringLiteral("ulož úlohu"), {384, 376, 121, 25}, &TForm5::Button1Click);
-    QPushButton* button2 =
-        button("Button2", QStringLiteral("zpět"), {528, 376, 113, 25}, &TForm5::Button2Click);
-    QPushButton* button3 = button("Button3", QStringLiteral("vymaž formulář"), {264, 328, 121, 25},
-                                  &TForm5::Button3Click);
-    QPushButton* button4 = button("Button4", QStringLiteral(" generuj strukturu"),
-                                  {264, 352, 121, 25}, &TForm5::Button4Click);
-    QPushButton* button5 = button("Button5", QStringLiteral(" generuj vše"), {264, 376, 121, 25},
-                                  &TForm5::Button5Click);
-    QPushButton* button6 = button("Button6", QStringLiteral("dokonči úlohu"), {384, 352, 121, 25},
-                                  &TForm5::Button6Click);
-    QPushButton* button7 = button("Button7", QStringLiteral("načti úlohu"), {384, 328, 121, 25},
-                                  &TForm5::Button7Click);
+    QPushButton* button1 = button("saveTaskButton", QStringLiteral("ulož úlohu"),
+                                  {384, 376, 121, 25}, &TaskEditorWindow::saveTask);
+    QPushButton* button2 = button("backButton", QStringLiteral("zpět"), {528, 376, 113, 25},
+                                  &TaskEditorWindow::goBack);
+    QPushButton* button3 = button("clearButton", QStringLiteral("vymaž formulář"),
+                                  {264, 328, 121, 25}, &TaskEditorWindow::clearGrid);
+    QPushButton* button4 = button("generateStructureButton", QStringLiteral(" generuj strukturu"),
+                                  {264, 352, 121, 25}, &TaskEditorWindow::generateStructure);
+    QPushButton* button5 = button("generateAllButton", QStringLiteral(" generuj vše"),
+                                  {264, 376, 121, 25}, &TaskEditorWindow::generateWholeTask);
+    QPushButton* button6 = button("completeButton", QStringLiteral("dokonči úlohu"),
+                                  {384, 352, 121, 25}, &TaskEditorWindow::completeTask);
+    QPushButton* button7 = button("loadTaskButton", QStringLiteral("načti úlohu"),
+                                  {384, 328, 121, 25}, &TaskEditorWindow::chooseTaskToLoad);
 
-    const QWidget* order[] = {stringGrid1_, edit1_,  button1, button2, button3,
-                              button4,      button5, button6, edit2_,  button7};
+    const QWidget* order[] = {grid_,   nameField_, button1, button2,      button3,
+                              button4, button5,    button6, numberField_, button7};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }
 
-QString TForm5::caption() {
+QString TaskEditorWindow::caption() {
     return QStringLiteral("definice úlohy");
 }
 
-void TForm5::showScreen() {
+void TaskEditorWindow::showScreen() {
     const TaskEditorScreen& screen = game_.editor().screen();
     drawing_ = true;
     for (int r = 1; r <= kEditorSize; ++r) {
         for (int c = 1; c <= kEditorSize; ++c) {
-            QTableWidgetItem* item = stringGrid1_->item(r - 1, c - 1);
+            QTableWidgetItem* item = grid_->item(r - 1, c - 1);
             const QString text = fromCp1250(screen.grid.at(c, r));
             if (item->text() != text) item->setText(text);
         }
     }
-    const QString name = fromCp1250(screen.edit1);
-    if (edit1_->text() != name) edit1_->setText(name);
-    const QString number = fromCp1250(screen.edit2);
-    if (edit2_->text() != number) edit2_->setText(number);
-    edit2Shown_ = number;
+    const QString name = fromCp1250(screen.nameField);
+    if (nameField_->text() != name) nameField_->setText(name);
+    const QString number = fromCp1250(screen.numberField);
+    if (numberField_->text() != number) numberField_->setText(number);
+    numberShown_ = number;
     verdict_->setText(fromCp1250(screen.verdict));
     drawing_ = false;
     setVisible(screen.visible);
 }
 
-void TForm5::run(const std::function<void()>& handler) {
+void TaskEditorWindow::run(const std::function<void()>& handler) {
     handler();
     changed_();
 }
 
-void TForm5::Button1Click() {
-    run([this] { editor().Button1Click(); });
+void TaskEditorWindow::saveTask() {
+    run([this] { editor().saveTask(); });
 }
 
-void TForm5::Button2Click() {
-    run([this] { editor().Button2Click(); });
+void TaskEditorWindow::goBack() {
+    run([this] { editor().hide(); });
 }
 
-void TForm5::Button3Click() {
-    run([this] { editor().Button3Click(); });
+void TaskEditorWindow::clearGrid() {
+    run([this] { editor().clearGrid(); });
 }
 
-void TForm5::Button4Click() {
-    run([this] { editor().Button4Click(); });
+void TaskEditorWindow::generateStructure() {
+    run([this] { editor().generateStructure(); });
 }
 
-void TForm5::Button5Click() {
-    run([this] { editor().Button5Click(); });
+void TaskEditorWindow::generateWholeTask() {
+    run([this] { editor().generateWholeTask(); });
 }
 
-void TForm5::Button6Click() {
-    run([this] { editor().Button6Click(); });
+void TaskEditorWindow::completeTask() {
+    run([this] { editor().completeTask(); });
 }
 
-void TForm5::Button7Click() {
-    run([this] { editor().Button7Click(); });
+void TaskEditorWindow::chooseTaskToLoad() {
+    run([this] { editor().chooseTaskToLoad(); });
 }
 
-void TForm5::Edit1Change() {
+void TaskEditorWindow::changeName() {
     // The keyboard gives the name at most 15 characters; a longer name the
     // program set (a loaded task's) stays as it is until it is edited.
-    QString text = edit1_->text();
-    if (edit1_->isModified() && text.size() > kTypedName &&
-        text.size() > fromCp1250(editor().screen().edit1).size())
+    QString text = nameField_->text();
+    if (nameField_->isModified() && text.size() > kTypedName &&
+        text.size() > fromCp1250(editor().screen().nameField).size())
         text.truncate(kTypedName);
-    run([this, text] { editor().Edit1Change(toCp1250(text)); });
+    run([this, text] { editor().changeName(toCp1250(text)); });
 }
 
-void TForm5::Edit2Change() {
+void TaskEditorWindow::changeTaskNumber() {
     // At most five characters typed; the number the field starts with is
     // longer and stays until the user edits it.
-    const QString text = edit2_->text();
-    if (text.size() > kTypedNumber && text.size() > edit2Shown_.size()) {
-        edit2_->setText(edit2Shown_);
+    const QString text = numberField_->text();
+    if (text.size() > kTypedNumber && text.size() > numberShown_.size()) {
+        numberField_->setText(numberShown_);
         return;
     }
-    run([this, text] { editor().Edit2Change(toCp1250(text)); });
+    run([this, text] { editor().changeTaskNumber(toCp1250(text)); });
 }
 
-void TForm5::StringGrid1Edited(QTableWidgetItem* item) {
+void TaskEditorWindow::editCell(QTableWidgetItem* item) {
     if (drawing_) return;
     const int row = item->row() + 1, column = item->column() + 1;
     const std::string text = toCp1250(item->text());
     run([this, row, column, text] { editor().setCell(column, row, text); });
 }
 
-void TForm5::closeEvent(QCloseEvent* event) {
-    editor().FormClose();
+void TaskEditorWindow::closeEvent(QCloseEvent* event) {
+    editor().hide();
     changed_();
     event->accept();
 }

@@ -16,18 +16,18 @@ struct SavedGameTest : testing::FreePlay {
     std::string file = f.dir.file("hra.ulo");
     void save(const std::string& path) {
         f.host.files.push_back(path);
-        g.N8Click();
+        g.saveGame();
     }
     void load(const std::string& path) {
         f.host.files.push_back(path);
-        g.N9Click();
+        g.loadGame();
     }
 };
 
 TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
     write(2, 3, 5);
     write(3, 2, 7);
-    g.Button1Click();
+    g.setMark();
     save(file);
     const std::string bytes = readFileBytes(file);
     ASSERT_EQ(bytes.size(), kSavedGameSize);
@@ -47,22 +47,22 @@ TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
 
 TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     write(2, 2, 1);
-    g.Button1Click();
+    g.setMark();
     write(2, 3, 2);
     write(2, 4, 3);
-    g.Button1Click();
+    g.setMark();
     save(file);
     write(2, 5, 4);
-    g.Button1Click();
+    g.setMark();
     write(3, 2, 5);
-    g.Button1Click();
+    g.setMark();
     write(3, 3, 6);
     ASSERT_TRUE(s.swatch[4]);
 
     load(file);
     EXPECT_EQ(h.moveCount, 3);
     EXPECT_EQ(h.markCount, 2);
-    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.button3 && s.button1 && s.button2);
+    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.undoToMarkButton && s.markButton && s.undoButton);
     EXPECT_FALSE(s.swatch[3] || s.swatch[4]);
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 4).background, kLime);
@@ -71,10 +71,10 @@ TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     EXPECT_EQ(s.square(2, 3).left, 90);  // 8 pixels left of a task load's 98
     EXPECT_EQ(h.lastPlayerMove, (BoardSquare{2, 4}));
     // Undo takes back the saved Moves, newest first.
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(g.board().at(2, 4).digit, 0);
     EXPECT_EQ(h.markCount, 1);
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(g.board().at(2, 3).digit, 0);
 }
 
@@ -82,15 +82,15 @@ TEST_F(SavedGameTest, EmptyHistoryLoadsWithUndoShownAndNoMarkButton) {
     save(file);
     write(2, 2, 1);
     load(file);
-    EXPECT_FALSE(s.button1);
-    EXPECT_TRUE(s.button2);
-    g.Button2Click();
+    EXPECT_FALSE(s.markButton);
+    EXPECT_TRUE(s.undoButton);
+    g.undoMove();
     EXPECT_EQ(h.moveCount, 0);
 }
 
 TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
     write(2, 2, 1);
-    g.Button1Click();
+    g.setMark();
     write(2, 3, 2);
     save(file);
     const std::string good = readFileBytes(file);

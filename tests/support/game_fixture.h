@@ -21,12 +21,12 @@ struct GameFixture {
         std::filesystem::copy_file(std::string(KRIZOVKY_BINARY_DIR) + "/krizovky.DEF",
                                    dir.file("krizovky.DEF"));
         dir.write("krizovky.KRI", crlf(taskFileText));
-        game.FormCreate(dir.file("krizovky"));
+        game.start(dir.file("krizovky"));
     }
 
     // Loads a task through the menu and the list, as the player does.
     void choose(const std::string& name) {
-        game.N1Click();
+        game.showTaskList();
         game.fillTaskList(true);
         const auto& items = game.taskListScreen().items;
         for (std::size_t i = 0; i < items.size(); ++i) {
