@@ -116,5 +116,5 @@ set(CPACK_STRIP_FILES ON)
 # The libraries from what the executables link; the fonts and Qt's window
 # system plugins the program needs at run time on top of them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)

@@ -6,8 +6,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
-    libicu-dev
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    libicu-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-dejavu-core

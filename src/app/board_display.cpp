@@ -29,11 +29,17 @@ void Game::loadTask() {
     }
     screen_.loadGauge.visible = false;
 
+    // No digit of the previous game stays behind, also not in squares that
+    // are clue or blank squares of this task or lie outside it.
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            read.at(r, c).digit = 0;
     read.prevRowCount = board_.rowCount;
     read.prevColCount = board_.colCount;
     board_ = read;
 
     history_.startGame();
+    unsavedMoves_ = false;
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.
     popup_ = {};

@@ -46,17 +46,22 @@ class Game : private UndoActions, private SolverSteps {
     // task called selectedTaskName() and builds a fresh board from it. A load
     // that fails leaves the board and its game as they were.
     void loadTask();
-    void reloadTask() {
-        if (!solving()) loadTask();
-    }
+    // "&Znovu": the task loaded afresh, after a question when the game on the
+    // board holds Moves that the reload would throw away.
+    void reloadTask();
 
     // The one way to colour a square: a colour, or kNaturalColour.
     void paintSquare(int row, int column, Colour colour);
 
     // "&Ulož" and "&Načti": the game in progress to a file and back. A file
     // that is not a sound saved game is refused and the game stays as it was.
-    void saveGame();
+    // True when the game was written.
+    bool saveGame();
     void loadGame();
+    // "&Konec" and closing the window: true when the program may end. Moves
+    // made since the last save or load are offered for saving first; Cancel,
+    // or a save that did not happen, keeps the program running.
+    bool confirmQuit();
     // The second half of "&Načti": the bytes of the chosen file, named by
     // fileName (Windows-1250) in a refusal.
     void loadSavedGame(std::string_view bytes, const std::string& fileName);
@@ -233,6 +238,8 @@ class Game : private UndoActions, private SolverSteps {
     DigitSet allowedDigits_ = 0;
     std::string solverCandidates_;  // the allowed digits for the solver, "137"
     bool terminate_ = false;
+    // The history changed since the game was last loaded or saved.
+    bool unsavedMoves_ = false;
     // Empty entry squares of the board, counted at the first write after each
     // board build; says when a write has filled the board.
     std::optional<int> emptyEntries_;

@@ -18,6 +18,7 @@ class HeadlessHost : public Host {
     void error(std::string_view text) override { lastFailure = std::string(text); }
     void failure(std::string_view text) override { lastFailure = std::string(text); }
     bool askYesNo(std::string_view) override { return false; }
+    Answer askYesNoCancel(std::string_view) override { return Answer::kNo; }
     bool confirmSolver() override { return false; }
     std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
     void processEvents() override {}

@@ -32,6 +32,7 @@ void Game::historyEmptied() {
 }
 
 void Game::undoStep() {
+    unsavedMoves_ = true;
     krizovky::undoStep(history_, board_, *this);
 }
 
@@ -41,11 +42,13 @@ void Game::undoMove() {
 
 void Game::undoToMark() {
     if (!screen_.undoToMarkButton || solving()) return;
+    unsavedMoves_ = true;
     krizovky::undoToMark(history_, board_, *this);
 }
 
 void Game::setMark() {
     if (!screen_.markButton || solving()) return;
+    unsavedMoves_ = true;
     const auto square = krizovky::setMark(history_, board_);
     if (!square) return;
     paintSquare(square->row, square->column, kNaturalColour);

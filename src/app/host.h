@@ -24,6 +24,9 @@ struct FileDialog {
 // The modal things only a window system can do. The window layer implements
 // it with message boxes and dialogs; tests implement it with scripted answers.
 // All texts are Windows-1250.
+// The answer to a question that can also be cancelled.
+enum class Answer { kYes, kNo, kCancel };
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -32,6 +35,8 @@ class Host {
     // A failed operation, shown with the system's text ("File not found").
     virtual void failure(std::string_view text) = 0;
     virtual bool askYesNo(std::string_view text) = 0;
+    // Yes, No and Cancel; Escape or closing the box cancels.
+    virtual Answer askYesNoCancel(std::string_view text) = 0;
     // The dialog "Mám dotaz!" that "70" opens: true for " jsem trouba", false
     // for "byl to omyl", the Escape key or closing it.
     virtual bool confirmSolver() = 0;

@@ -127,7 +127,10 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
         }
     }
     Cell& cell = board_.at(row, column);
-    if (record) history_.recordMove(row, column, byPlayer, cell.digit);
+    if (record) {
+        history_.recordMove(row, column, byPlayer, cell.digit);
+        unsavedMoves_ = true;
+    }
     screen_.square(row, column).caption = digit == 0 ? " " : std::string(1, char('0' + digit));
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);

@@ -32,15 +32,31 @@ std::string baseName(const std::string& path) {
 
 }  // namespace
 
-void Game::saveGame() {
-    if (solving()) return;
+bool Game::saveGame() {
+    if (solving()) return false;
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
-    if (!path) return;
+    if (!path) return false;
     try {
         writeFileReplacing(*path, encodeSavedGame(board_, history_));
     } catch (const RunError& e) {
         host_.failure(e.what());
+        return false;
     }
+    unsavedMoves_ = false;
+    return true;
+}
+
+bool Game::confirmQuit() {
+    if (solving() || history_.moveCount == 0 || !unsavedMoves_) return true;
+    switch (host_.askYesNoCancel(cp1250FromUtf8("Uložit rozehranou hru?"))) {
+        case Answer::kYes:
+            return saveGame();
+        case Answer::kNo:
+            return true;
+        case Answer::kCancel:
+            break;
+    }
+    return false;
 }
 
 void Game::loadGame() {
@@ -50,7 +66,7 @@ void Game::loadGame() {
     // The whole file is read and judged before anything of the game changes.
     std::string bytes;
     try {
-        bytes = readFileStart(*path, kSavedGameSize + 1);
+        bytes = readFileStart(*path, kLargestSavedGame + 1);
     } catch (const RunError& e) {
         host_.failure(e.what());
         return;
@@ -104,7 +120,11 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     for (int r = 1; r <= board_.rowCount; ++r) {
         for (int c = 1; c <= board_.colCount; ++c) {
             setGauge(std::min(15 * r + c, size), size);
-            const Cell& cell = board_.at(r, c);
+            Cell& cell = board_.at(r, c);
+            // Only an entry square shows a digit. Files of earlier versions
+            // may carry a digit that a previous task left in what is now a
+            // clue or a blank square: it has no meaning and goes.
+            if (cell.kind != kEntry) cell.digit = 0;
             // A loaded board stands 8 pixels left of one built by a task load.
             SquareLook look = newSquare(r, c, 30 * c);
             if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
@@ -114,6 +134,7 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     }
     screen_.loadGauge.visible = false;
     screen_.boardPanel = true;
+    unsavedMoves_ = false;
 }
 
 }  // namespace krizovky

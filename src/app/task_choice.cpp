@@ -5,6 +5,14 @@
 
 namespace krizovky {
 
+void Game::reloadTask() {
+    if (solving()) return;
+    if (history_.moveCount > 0 &&
+        !host_.askYesNo(cp1250FromUtf8("Začít úlohu znovu? Rozehraná hra se ztratí.")))
+        return;
+    loadTask();
+}
+
 void Game::showTaskList() {
     if (solving()) return;
     selectedTaskName_.clear();
@@ -16,7 +24,7 @@ void Game::showTaskList() {
 void Game::chooseTaskFile() {
     if (solving()) return;
     FileDialog dialog;
-    dialog.title = cp1250FromUtf8("soubory s e zadáním úloh");
+    dialog.title = cp1250FromUtf8("soubory se zadáním úloh");
     dialog.filterName = cp1250FromUtf8("úlohy");
     dialog.filterPattern = "*.kri";
     dialog.defaultExtension = "kri";

@@ -58,6 +58,14 @@ bool TaskEditor::saveTask() {
                 std::to_string(generator_.generationCount))
                    .substr(0, 20);
     try {
+        // A task of the same name, also in other capitals, is replaced only
+        // when the author agrees.
+        if (fileExists(*path)) {
+            if (auto replaced = replacedTaskName(readTaskFile(*path), name);
+                replaced && !host.askYesNo(cp1250FromUtf8("Úloha \"") + *replaced +
+                                           cp1250FromUtf8("\" už v souboru je. Nahradit ji?")))
+                return false;
+        }
         saveTaskToFile(screen_.grid, name, *path);
     } catch (const RunError& e) {
         host.failure(e.what());
@@ -67,11 +75,15 @@ bool TaskEditor::saveTask() {
     std::string selected;
     if (list.selected >= 0 && list.selected < static_cast<int>(list.items.size()))
         selected = list.items[list.selected];
+    // The replaced task leaves the list; the saved one takes its place.
+    std::erase_if(list.items, [&name](const std::string& item) {
+        return sameTaskName(std::string_view(item).substr(0, 20), name);
+    });
     list.items.push_back(name);
     sortTaskNames(list.items);
     if (!selected.empty()) {
         auto it = std::find(list.items.begin(), list.items.end(), selected);
-        list.selected = static_cast<int>(it - list.items.begin());
+        list.selected = it == list.items.end() ? -1 : static_cast<int>(it - list.items.begin());
     }
     screen_.visible = false;
     return true;

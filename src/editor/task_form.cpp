@@ -88,15 +88,16 @@ bool sameTaskName(std::string_view a, std::string_view b) {
     return a == b || capitals(a) == capitals(b);
 }
 
+std::optional<std::string> replacedTaskName(std::string_view fileBytes, std::string_view name) {
+    for (const auto& line : splitLines(fileBytes))
+        if (!line.empty() && line[0] == '@' && sameTaskName(savedNameOfLine(line), name))
+            return line.substr(1);
+    return std::nullopt;
+}
+
 std::optional<std::string> removeTaskFromFile(std::string_view fileBytes, std::string_view name) {
+    if (!replacedTaskName(fileBytes, name)) return std::nullopt;
     const std::vector<std::string> lines = splitLines(fileBytes);
-    bool found = false;
-    for (const auto& line : lines)
-        if (!line.empty() && line[0] == '@' && sameTaskName(savedNameOfLine(line), name)) {
-            found = true;
-            break;
-        }
-    if (!found) return std::nullopt;
     std::string kept;
     bool copying = true;
     for (const auto& line : lines) {

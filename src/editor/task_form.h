@@ -46,6 +46,9 @@ bool sameTaskName(std::string_view a, std::string_view b);
 // of their "@" line) is the same as name: the lines before the first task and
 // the other tasks stay in their order, without empty lines, each ended by CR
 // LF. Nothing when no task has that name: the file is to stay as it is.
+// The name, as its "@" line has it, of the first task that a save of name
+// would replace; none when the save adds a task.
+std::optional<std::string> replacedTaskName(std::string_view fileBytes, std::string_view name);
 std::optional<std::string> removeTaskFromFile(std::string_view fileBytes, std::string_view name);
 
 // The work file of a task file: its extension replaced by "WRK", or ".WRK"

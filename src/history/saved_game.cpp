@@ -31,7 +31,8 @@ std::string square(int row, int column) {
 
 }  // namespace
 
-std::string encodeSavedGame(const Board& board, const MoveHistory& history) {
+std::string encodeSavedGame(const Board& board, const MoveHistory& history,
+                            const SavedGameExtras& extras) {
     std::string out(kSavedGameSize, '\0');
     out[0] = static_cast<char>(board.rowCount);
     out[1] = static_cast<char>(board.colCount);
@@ -63,7 +64,7 @@ std::string encodeSavedGame(const Board& board, const MoveHistory& history) {
     }
     out[8806] = static_cast<char>(board.prevRowCount);
     out[8807] = static_cast<char>(board.prevColCount);
-    return out;
+    return out + encodeExtensionBlock(extras);
 }
 
 bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem) {
@@ -71,8 +72,10 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
         problem = text(utf8);
         return false;
     };
-    if (in.size() != kSavedGameSize)
+    if (in.size() < kSavedGameSize ||
+        (in.size() > kSavedGameSize && !startsExtensionBlock(in.substr(kSavedGameSize))))
         return refuse("má " + std::to_string(in.size()) + " bajtů místo 8812");
+    if (!decodeExtensionBlock(in.substr(kSavedGameSize), game.extras, problem)) return false;
 
     struct Count {
         const char* what;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "history/move_history.h"
+#include "history/saved_game_extension.h"
 #include "model/board.h"
 
 namespace krizovky {
@@ -18,7 +19,12 @@ inline constexpr std::size_t kSavedMovesOffset = 6;
 inline constexpr std::size_t kSavedCellsOffset = 2506;
 inline constexpr std::size_t kSavedCellSize = 28;
 
-std::string encodeSavedGame(const Board& board, const MoveHistory& history);
+// The documented layout, followed by the extension block when the extras
+// hold anything.
+std::string encodeSavedGame(const Board& board, const MoveHistory& history,
+                            const SavedGameExtras& extras = {});
+// The most bytes a saved game file can have.
+inline constexpr std::size_t kLargestSavedGame = kSavedGameSize + kExtensionBlockSize;
 
 // What a SavedGame file holds.
 struct SavedGame {
@@ -26,11 +32,14 @@ struct SavedGame {
     int moveCount = 0;
     int markCount = 0;
     std::array<Move, kMoveSlots + 1> moves{};  // 1-based, as in the history
+    SavedGameExtras extras;                    // all empty without the extension block
 };
 
-// Reads a file's bytes. A file that is not a saved game the program can go on
-// with (a wrong size, counts or values out of their ranges) gives nothing and
-// problem says what is wrong, in Czech (Windows-1250).
+// Reads a file's bytes: the documented layout alone, or followed by one whole,
+// sound extension block. A file that is not a saved game the program can go
+// on with (a wrong size, counts or values out of their ranges, a damaged
+// block) gives nothing and problem says what is wrong, in Czech
+// (Windows-1250).
 bool decodeSavedGame(std::string_view bytes, SavedGame& game, std::string& problem);
 
 }  // namespace krizovky

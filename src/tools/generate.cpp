@@ -29,6 +29,10 @@ class GenerateHost : public Host {
         print(text);
         return true;
     }
+    Answer askYesNoCancel(std::string_view text) override {
+        print(text);
+        return Answer::kYes;
+    }
     bool confirmSolver() override { return false; }
     std::optional<std::string> chooseFile(const FileDialog&) override { return taskFile; }
     void processEvents() override {}

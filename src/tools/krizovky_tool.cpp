@@ -141,7 +141,7 @@ void printBoard(const Board& board) {
 int showSaved(const std::string& path) {
     std::string bytes;
     try {
-        bytes = readFileStart(path, kSavedGameSize + 1);
+        bytes = readFileStart(path, kLargestSavedGame + 1);
     } catch (const RunError& e) {
         return fail(e.what());
     }

@@ -60,6 +60,10 @@ class ScriptHost : public Host {
         print("question", text);
         return true;
     }
+    Answer askYesNoCancel(std::string_view text) override {
+        print("question", text);
+        return Answer::kYes;
+    }
     // "Mám dotaz!" is answered " jsem trouba".
     bool confirmSolver() override { return true; }
     // The file the script names for the next dialog; cancelled without one.

@@ -3,6 +3,7 @@
 
 #include "app/data_files.h"
 #include "ui/application.h"
+#include "ui/czech_translations.h"
 #include "ui/fonts.h"
 
 int main(int argc, char* argv[]) {
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.krizovky.Krizovky"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("krizovky")));
     QApplication::setFont(krizovky::ui::baseFont());
+    krizovky::ui::installCzechTranslations(qt);
     krizovky::ui::Application application(krizovky::executablePath());
     application.show();
     return qt.exec();

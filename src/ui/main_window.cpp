@@ -465,6 +465,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::quit() {
     if (game_.terminateRequested()) return;
+    const bool mayQuit = game_.confirmQuit();
+    changed_();
+    if (!mayQuit) return;
     game_.quit();
     changed_();
     close();
@@ -473,7 +476,10 @@ void MainWindow::quit() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     quit();
-    event->accept();
+    if (game_.terminateRequested())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace krizovky::ui

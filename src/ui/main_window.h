@@ -112,7 +112,8 @@ class MainWindow : public QMainWindow {
 
   private:
     // Runs a handler of the game, then lets every window redraw.
-    void act(void (Game::*handler)()) {
+    template <typename Result>
+    void act(Result (Game::*handler)()) {
         (game_.*handler)();
         changed_();
     }

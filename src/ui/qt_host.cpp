@@ -102,7 +102,10 @@ QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon i
     if (mainWindow_) mainWindow_->showScreen();
     QMessageBox box(icon, caption, text, buttons, parent ? parent : defaultParent());
     box.setTextFormat(Qt::PlainText);
-    if (buttons.testFlag(QMessageBox::No)) box.setEscapeButton(QMessageBox::No);
+    if (buttons.testFlag(QMessageBox::Cancel))
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
     runModal(box);
     if (box.clickedButton() == nullptr) return QMessageBox::NoButton;
     return box.standardButton(box.clickedButton());
@@ -125,6 +128,18 @@ void QtHost::failure(std::string_view text) {
 bool QtHost::askYesNo(std::string_view text) {
     return showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromCp1250(text),
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer QtHost::askYesNoCancel(std::string_view text) {
+    switch (showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromCp1250(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Answer::kYes;
+        case QMessageBox::No:
+            return Answer::kNo;
+        default:
+            return Answer::kCancel;
+    }
 }
 
 bool QtHost::confirmSolver() {

@@ -35,6 +35,7 @@ class QtHost : public Host {
     void error(std::string_view text) override;
     void failure(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
+    Answer askYesNoCancel(std::string_view text) override;
     bool confirmSolver() override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
     void processEvents() override;

@@ -1,6 +1,9 @@
 #include "ui/task_editor_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,16 +26,28 @@ TaskEditorWindow::TaskEditorWindow(Game& game, std::function<void()> changed)
     setObjectName(QStringLiteral("taskEditorWindow"));
     setWindowTitle(caption());
     setFont(baseFont());
-    setFixedSize(649, 405);
+    // Every cell shows a clue of two two-digit sums whole, and every button
+    // its caption with a margin, whatever the font's real widths.
+    const QFontMetrics metrics(font());
+    const int column = std::max(40, metrics.horizontalAdvance(QStringLiteral("29/10")) + 12);
+    const int gridWidth = kEditorSize * column + 4;
+    int buttonWidth = 121;
+    for (const char* caption : {"vymaž formulář", " generuj strukturu", " generuj vše",
+                                "načti úlohu", "dokonči úlohu", "ulož úlohu"})
+        buttonWidth =
+            std::max(buttonWidth, metrics.horizontalAdvance(QString::fromUtf8(caption)) + 20);
+    const int leftButtons = 264, rightButtons = leftButtons + buttonWidth;
+    const int lastColumn = rightButtons + buttonWidth + 23;
+    setFixedSize(std::max(gridWidth, lastColumn + 121), 405);
 
     grid_ = new QTableWidget(kEditorSize, kEditorSize, this);
     grid_->setObjectName(QStringLiteral("grid"));
-    grid_->setGeometry(0, 0, 649, 321);
+    grid_->setGeometry(0, 0, width(), 321);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setMinimumSectionSize(1);
     grid_->verticalHeader()->setMinimumSectionSize(1);
-    grid_->horizontalHeader()->setDefaultSectionSize(40);
+    grid_->horizontalHeader()->setDefaultSectionSize(column);
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid_->setTabKeyNavigation(true);
@@ -64,35 +79,36 @@ TaskEditorWindow::TaskEditorWindow(Game& game, std::function<void()> changed)
 
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
-    verdict_->setGeometry(528, 328, 113, 44);
+    verdict_->setGeometry(lastColumn, 328, width() - lastColumn - 8, 44);
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    auto button = [this](const char* name, const QString& text, QRect place,
-                         void (TaskEditorWindow::*handler)()) {
+    auto button = [this, buttonWidth](const char* name, const QString& text, int left, int top,
+                                      void (TaskEditorWindow::*handler)()) {
         auto* made = new QPushButton(text, this);
         made->setObjectName(QString::fromLatin1(name));
-        made->setGeometry(place);
+        made->setGeometry(left, top, buttonWidth, 25);
         connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
-    QPushButton* button1 = button("saveTaskButton", QStringLiteral("ulož úlohu"),
-                                  {384, 376, 121, 25}, &TaskEditorWindow::saveTask);
-    QPushButton* button2 = button("backButton", QStringLiteral("zpět"), {528, 376, 113, 25},
-                                  &TaskEditorWindow::goBack);
-    QPushButton* button3 = button("clearButton", QStringLiteral("vymaž formulář"),
-                                  {264, 328, 121, 25}, &TaskEditorWindow::clearGrid);
-    QPushButton* button4 = button("generateStructureButton", QStringLiteral(" generuj strukturu"),
-                                  {264, 352, 121, 25}, &TaskEditorWindow::generateStructure);
-    QPushButton* button5 = button("generateAllButton", QStringLiteral(" generuj vše"),
-                                  {264, 376, 121, 25}, &TaskEditorWindow::generateWholeTask);
-    QPushButton* button6 = button("completeButton", QStringLiteral("dokonči úlohu"),
-                                  {384, 352, 121, 25}, &TaskEditorWindow::completeTask);
-    QPushButton* button7 = button("loadTaskButton", QStringLiteral("načti úlohu"),
-                                  {384, 328, 121, 25}, &TaskEditorWindow::chooseTaskToLoad);
+    QPushButton* save = button("saveTaskButton", QStringLiteral("ulož úlohu"), rightButtons, 376,
+                               &TaskEditorWindow::saveTask);
+    QPushButton* back =
+        button("backButton", QStringLiteral("zpět"), lastColumn, 376, &TaskEditorWindow::goBack);
+    back->setFixedWidth(113);
+    QPushButton* clear = button("clearButton", QStringLiteral("vymaž formulář"), leftButtons, 328,
+                                &TaskEditorWindow::clearGrid);
+    QPushButton* structure = button("generateStructureButton", QStringLiteral(" generuj strukturu"),
+                                    leftButtons, 352, &TaskEditorWindow::generateStructure);
+    QPushButton* whole = button("generateAllButton", QStringLiteral(" generuj vše"), leftButtons,
+                                376, &TaskEditorWindow::generateWholeTask);
+    QPushButton* complete = button("completeButton", QStringLiteral("dokonči úlohu"), rightButtons,
+                                   352, &TaskEditorWindow::completeTask);
+    QPushButton* load = button("loadTaskButton", QStringLiteral("načti úlohu"), rightButtons, 328,
+                               &TaskEditorWindow::chooseTaskToLoad);
 
-    const QWidget* order[] = {grid_,   nameField_, button1, button2,      button3,
-                              button4, button5,    button6, numberField_, button7};
+    const QWidget* order[] = {grid_,     nameField_, save,     back,         clear,
+                              structure, whole,      complete, numberField_, load};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }

@@ -150,7 +150,7 @@ TEST(TaskFileChoice, OffersTheTaskFilesBesideTheProgram) {
     f.game.chooseTaskFile();
     ASSERT_EQ(f.host.dialogs.size(), 1u);
     const FileDialog& d = f.host.dialogs[0];
-    EXPECT_EQ(utf8FromCp1250(d.title), "soubory s e zadáním úloh");
+    EXPECT_EQ(utf8FromCp1250(d.title), "soubory se zadáním úloh");
     EXPECT_EQ(utf8FromCp1250(d.filterName), "úlohy");
     EXPECT_EQ(d.filterPattern, "*.kri");
     EXPECT_EQ(d.defaultExtension, "kri");

@@ -114,11 +114,32 @@ TEST(TaskEditor, ReportsWhatStopsASaveOrAGeneration) {
     EXPECT_EQ(f.editor.generator().generationCount, 1u);
 }
 
+TEST(TaskEditor, ATaskOfTheSameNameInOtherCapitalsIsReplacedOnlyAfterAYes) {
+    EditorFixture f;
+    const std::string file = "@moje prvn\xed\r\n0\r\n@jin\xe1\r\n0\r\n";
+    const std::string path = f.dir.write("k.kri", file);
+    f.editor.changeName("MOJE PRVN\xcd");
+    f.host.files = {path, path};
+    f.host.answers = {false, true};
+    EXPECT_FALSE(f.editor.saveTask());
+    EXPECT_EQ(readFileBytes(path), file);
+    EXPECT_TRUE(f.editor.screen().visible);
+    EXPECT_TRUE(f.editor.saveTask());
+    EXPECT_EQ(readTaskNames(path), (V{"jin\xe1", "MOJE PRVN\xcd"}));
+    EXPECT_EQ(f.host.questions, V(2, u("Úloha \"moje první\" už v souboru je. Nahradit ji?")));
+    // A name that matches nothing saves without a question.
+    f.editor.changeName("nov\xe1");
+    f.host.files = {path};
+    EXPECT_TRUE(f.editor.saveTask());
+    EXPECT_EQ(f.host.questions.size(), 2u);
+}
+
 TEST(TaskEditor, AFailedSaveKeepsTheTaskFileAndTheWindow) {
     EditorFixture f;
     const std::string path = f.dir.write("k.kri", "@Abc\r\n0\r\n");
     f.editor.changeName("ABC");
     f.host.files.push_back(path);
+    f.host.answers = {true, true};  // "Nahradit ji?"
     injectWriteFault(WriteStep::kRename, EIO);
     EXPECT_FALSE(f.editor.saveTask());
     injectWriteFault(WriteStep::kNone, 0);

@@ -160,5 +160,82 @@ TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileWhole) {
     EXPECT_EQ(entries, 3);  // krizovky.DEF, krizovky.KRI, hra.ulo
 }
 
+TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
+    g.reloadTask();  // nothing to lose: no question
+    EXPECT_TRUE(f.host.questions.empty());
+    EXPECT_TRUE(g.confirmQuit());
+    write(2, 2, 1);
+    g.reloadTask();  // No: the game stays
+    EXPECT_EQ(digit(2, 2), 1);
+    f.host.answers = {true};
+    g.reloadTask();
+    EXPECT_EQ(digit(2, 2), 0);
+    EXPECT_EQ(
+        f.host.questions,
+        std::vector<std::string>(2, cp1250FromUtf8("Začít úlohu znovu? Rozehraná hra se ztratí.")));
+
+    // Quitting: Cancel stays, a cancelled save stays, No quits, Yes saves
+    // and quits; after a save or a load nothing is asked until the next Move.
+    f.host.questions.clear();
+    write(2, 2, 1);
+    f.host.choices = {Answer::kCancel, Answer::kYes, Answer::kNo, Answer::kYes};
+    EXPECT_FALSE(g.confirmQuit());
+    EXPECT_FALSE(g.confirmQuit());
+    EXPECT_TRUE(g.confirmQuit());
+    f.host.files.push_back(file);
+    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
+    EXPECT_EQ(f.host.questions,
+              std::vector<std::string>(4, cp1250FromUtf8("Uložit rozehranou hru?")));
+    EXPECT_TRUE(g.confirmQuit());
+    load(file);
+    EXPECT_TRUE(g.confirmQuit());
+    g.undoMove();
+    EXPECT_TRUE(g.confirmQuit());  // the history holds no Move any more
+    EXPECT_EQ(f.host.questions.size(), 4u);
+}
+
+// A task load leaves no digit of the previous task behind, and a load shows
+// each square by its kind, also from a file whose clue squares carry digits.
+TEST(SavedGameOfAnotherTask, ShowsItsClueSquaresWithTheirSums) {
+    std::string u = "@u\n0,0,0/3,0/4,0*11\n0,3/0,2,2,0*11\n0,4/0,2,2,0*11\n";
+    for (int r = 4; r <= 15; ++r)
+        u += "0*15\n";
+    krizovky::testing::GameFixture f(
+        krizovky::testing::smallTask({"0,0/30,0/30,0/30,0/30", "30/0,2,2,2,2", "30/0,2,2,2,2"}) +
+        u);
+    Game& g = f.game;
+    f.choose("t");
+    g.toggleChecking();
+    g.toggleAutoFill();
+    g.setLevel(Level::k130);
+    for (int r = 2; r <= 3; ++r) {
+        g.openSquareMenu(r, 2);
+        g.chooseDigit(8);
+    }
+    f.choose("u");  // (2, 2) and (3, 2) are clue squares now
+    g.openSquareMenu(2, 3);
+    g.chooseDigit(2);
+    const std::string file = f.dir.file("u.ulo");
+    f.host.files.push_back(file);
+    ASSERT_TRUE(g.saveGame());
+    std::string bytes = readFileBytes(file);
+    auto digitAt = [](int row, int column) {
+        return 2506 + 28 * (15 * (row - 1) + column - 1) + 5;
+    };
+    EXPECT_EQ(bytes[digitAt(2, 2)], 0);
+    EXPECT_EQ(bytes[digitAt(3, 2)], 0);
+    // The same file as an earlier version wrote it, with the digits left.
+    bytes[digitAt(2, 2)] = 8;
+    bytes[digitAt(3, 2)] = 8;
+    for (const std::string& saved : {readFileBytes(file), bytes}) {
+        g.loadSavedGame(saved, "u.ulo");
+        EXPECT_EQ(g.screen().square(2, 2).caption, clueCaption(g.board().at(2, 2)));
+        EXPECT_EQ(g.screen().square(3, 2).caption, clueCaption(g.board().at(3, 2)));
+        EXPECT_EQ(g.board().at(2, 2).digit, 0);
+        EXPECT_EQ(g.screen().square(2, 3).caption, "2");
+    }
+}
+
 }  // namespace
 }  // namespace krizovky

@@ -148,7 +148,8 @@ TEST(Completion, TheLastSquareEndsTheGameOnEveryBoardItWasBuiltFrom) {
     const std::string saved = encodeSavedGame(g.board(), g.history());
     write(3, 3, 2);
     g.undoMove();
-    write(3, 3, 2);  // full again after the undo
+    write(3, 3, 2);           // full again after the undo
+    f.host.answers = {true};  // "Začít úlohu znovu?"
     g.reloadTask();
     write(2, 2, 7);  // a fresh board, then a saved game with one square open
     g.loadSavedGame(saved, "g.ulo");

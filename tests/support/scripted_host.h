@@ -20,6 +20,7 @@ class ScriptedHost : public Host {
     std::vector<std::string> questions;
     std::vector<FileDialog> dialogs;
     std::deque<bool> answers;                      // for askYesNo; No when empty
+    std::deque<Answer> choices;                    // for askYesNoCancel; Cancel when empty
     std::deque<std::optional<std::string>> files;  // for chooseFile; cancel when empty
     std::deque<bool> confirmations;                // for confirmSolver; "byl to omyl" when empty
     int solverDialogs = 0;
@@ -37,6 +38,13 @@ class ScriptedHost : public Host {
         if (answers.empty()) return false;
         bool answer = answers.front();
         answers.pop_front();
+        return answer;
+    }
+    Answer askYesNoCancel(std::string_view text) override {
+        questions.emplace_back(text);
+        if (choices.empty()) return Answer::kCancel;
+        Answer answer = choices.front();
+        choices.pop_front();
         return answer;
     }
     bool confirmSolver() override {

@@ -85,6 +85,7 @@ check "the full check with checking off, a full board with errors, a fresh board
         $'across: 29 38 47 56\ndown: 79\nallowed: hidden\n'"$nine"$'\nbuttons: 1 2 4\nswatches:\nlegends: 21 22'
     printf '\nmove 1: 2 2 1 0\nmove 2: 2 3 1 0\nmove 3: 3 2 1 0\n'
     echo "message: Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!"
+    echo "question: Začít úlohu znovu? Rozehraná hra se ztratí."
     echo "message: Vše je zatím v pořádku!"
     state $'level 130 autofill off checking off current 2 3\nmoves 0 marks 0 last 3 3' "_Y _R" "_Y _Y" \
         $'across: 17 26 35\ndown: 12\nallowed: hidden\n'"$nine"$'\nbuttons: 4\nswatches:\nlegends:'

@@ -148,7 +148,7 @@ TEST_F(TaskFileChoiceTest, DialogOffersTaskFilesBesideTheProgram) {
     trigger("taskFileAction");  // "&Soubor úloh", cancelled
     ASSERT_EQ(script.fileDialogs.size(), 1u);
     const ShownFileDialog& shown = script.fileDialogs[0];
-    EXPECT_EQ(shown.title, QStringLiteral("soubory s e zadáním úloh"));
+    EXPECT_EQ(shown.title, QStringLiteral("soubory se zadáním úloh"));
     EXPECT_EQ(shown.nameFilters, QStringList{QStringLiteral("úlohy (*.kri)")});
     EXPECT_EQ(shown.defaultSuffix, QStringLiteral("kri"));
     EXPECT_EQ(shown.directory, QString::fromStdString(dir.path()));

@@ -264,5 +264,38 @@ TEST_F(PlayTest, SavedGameComesBackThroughTheGameMenu) {
     EXPECT_TRUE(shown("undoToMarkButton"));
 }
 
+// Qt's own texts come from its Czech catalogue, and no game is lost by
+// "&Znovu" or by closing the window without a question.
+TEST_F(PlayTest, QuestionsAndDialogsSpeakCzechBeforeAGameIsLost) {
+    trigger("autoFillAction");  // no completion: one digit stays one digit
+    popUp(2, 2, "digit7Item");
+    script.answers = {QMessageBox::No};
+    trigger("reloadAction");  // "&Znovu"
+    EXPECT_EQ(digits(), QStringLiteral("7   "));
+    script.answers = {QMessageBox::Cancel};
+    mainWindow().close();
+    EXPECT_TRUE(mainWindow().isVisible());
+    ASSERT_EQ(script.boxes.size(), 2u);
+    EXPECT_EQ(script.boxes[0].text, QStringLiteral("Začít úlohu znovu? Rozehraná hra se ztratí."));
+    auto buttons = [this](int box) {  // in alphabetical order, whatever the layout
+        QStringList texts = script.boxes[box].buttonTexts;
+        texts.sort();
+        return texts.join(' ').remove('&');
+    };
+    EXPECT_EQ(buttons(0), QStringLiteral("Ano Ne"));
+    EXPECT_EQ(script.boxes[1].text, QStringLiteral("Uložit rozehranou hru?"));
+    EXPECT_EQ(buttons(1), QStringLiteral("Ano Ne Zrušit"));
+
+    QStringList dialogButtons;
+    script.fileChoices.push_back([&dialogButtons](QFileDialog& dialog) {
+        for (auto* button : dialog.findChildren<QPushButton*>())
+            dialogButtons << button->text().remove('&');
+        dialog.reject();
+    });
+    trigger("loadGameAction");  // "&Načti"
+    EXPECT_TRUE(dialogButtons.contains(QStringLiteral("Otevřít")));
+    EXPECT_TRUE(dialogButtons.contains(QStringLiteral("Zrušit")));
+}
+
 }  // namespace
 }  // namespace krizovky::testing

@@ -34,6 +34,7 @@
 
 #include "ui/about_box.h"
 #include "ui/application.h"
+#include "ui/czech_translations.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/rules_window.h"
@@ -172,6 +173,7 @@ int main(int argc, char* argv[]) {
         QApplication qt(argc, argv);
         QApplication::setApplicationName(QStringLiteral("krizovky"));
         QApplication::setFont(baseFont());
+        installCzechTranslations(qt);
         Application application(KRIZOVKY_DATA_DIR "/krizovky", answerUnattended);
         application.show();
         QApplication::processEvents();
@@ -197,6 +199,7 @@ int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("krizovky"));
     QApplication::setFont(baseFont());
+    installCzechTranslations(qt);
 
     Application application(KRIZOVKY_DATA_DIR "/krizovky", answerUnattended);
     application.show();

@@ -1,3 +1,4 @@
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -73,6 +74,22 @@ TEST_F(TaskEditorWindowTest, GeneratedTaskIsSavedAndLoadedBackThroughTheTaskList
                 expected = QStringLiteral("x");
             EXPECT_EQ(cell(c, r), expected) << r << "," << c;
         }
+}
+
+TEST_F(TaskEditorWindowTest, CellsShowTwoTwoDigitSumsAndButtonsTheirWholeCaption) {
+    trigger("taskEditorAction");
+    auto* grid = control<QTableWidget>(taskEditorWindow(), "grid");
+    const QFontMetrics metrics(grid->font());
+    const int clue = metrics.horizontalAdvance(QStringLiteral("29/10"));
+    for (int c = 0; c < 15; ++c)
+        EXPECT_GE(grid->columnWidth(c), clue + 8) << c;
+    EXPECT_GE(grid->viewport()->width(), grid->horizontalHeader()->length());
+    for (auto* button : taskEditorWindow().findChildren<QPushButton*>()) {
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 12)
+            << button->text().toStdString();
+        EXPECT_LE(button->geometry().right(), taskEditorWindow().width())
+            << button->text().toStdString();
+    }
 }
 
 }  // namespace

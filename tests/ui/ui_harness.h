@@ -44,6 +44,7 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    QStringList buttonTexts;  // as the buttons read, in the box's order
 };
 
 // A file dialog as it was prepared.
@@ -73,7 +74,11 @@ class ModalScript {
   private:
     void run(QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-            boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            QStringList texts;
+            for (QAbstractButton* button : box->buttons())
+                texts << button->text();
+            boxes.push_back(
+                {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), texts});
             if (whileBoxShown) whileBoxShown();
             QMessageBox::StandardButton answer = QMessageBox::Ok;
             if (!answers.empty()) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/czech_translations.h"
 #include "ui/fonts.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qt(argc, argv);
     QApplication::setFont(krizovky::ui::baseFont());
+    krizovky::ui::installCzechTranslations(qt);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

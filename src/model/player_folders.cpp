@@ -1,0 +1,58 @@
+#include "model/player_folders.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "model/errors.h"
+#include "model/file_layer.h"
+
+namespace krizovky {
+namespace {
+
+std::string folderOf(const char* variable, const char* fallback) {
+    const char* value = std::getenv(variable);
+    std::string base;
+    if (value != nullptr && value[0] == '/') {
+        base = value;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || home[0] != '/') return {};
+        base = std::string(home) + fallback;
+    }
+    if (base.back() != '/') base += '/';
+    return base + "krizovky/";
+}
+
+}  // namespace
+
+std::string playerDataFolder() {
+    return folderOf("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string playerStateFolder() {
+    return folderOf("XDG_STATE_HOME", "/.local/state");
+}
+
+void makeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            throw RunError(std::strerror(errno));
+        if (slash == std::string::npos) break;
+    }
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0) throw RunError(std::strerror(errno));
+    if (!S_ISDIR(status.st_mode)) throw RunError(std::strerror(ENOTDIR));
+}
+
+std::string setAsideName(const std::string& path) {
+    std::string name = path + ".damaged";
+    for (int k = 2; fileExists(name); ++k)
+        name = path + ".damaged-" + std::to_string(k);
+    return name;
+}
+
+}  // namespace krizovky
