@@ -12,7 +12,7 @@ void Game::setGauge(int position, int maximum) {
 }
 
 void Game::loadTask() {
-    if (selectedTaskName_.empty()) return;
+    if (choice_.selectedName().empty()) return;
 
     // The whole task is read into a copy first: a file that cannot be read or
     // a row that breaks the format leaves the board on screen and its game
@@ -20,7 +20,7 @@ void Game::loadTask() {
     Board read = board_;
     setGauge(0, kBoardSize);
     try {
-        readTask(taskFilePath_, selectedTaskName_, read,
+        readTask(choice_.taskFilePath(), choice_.selectedName(), read,
                  [this](int row) { setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
         screen_.loadGauge.visible = false;
@@ -48,7 +48,7 @@ void Game::loadTask() {
     screen_.markButton = false;
     screen_.undoButton = false;
     screen_.undoToMarkButton = false;
-    screen_.checkButton = !screen_.menu.k1;
+    screen_.checkButton = !checkingOn();
 
     releaseSquares(board_.prevRowCount, board_.prevColCount);
     buildSquares();
@@ -135,7 +135,7 @@ void Game::paintSquare(int row, int column, Colour colour) {
     // Only entry squares have a natural colour to go back to: a selection
     // kept from an earlier task may now name a clue or a blank square.
     if (cell.kind != kEntry) return;
-    if (level_ == Level::k70)
+    if (solving())
         look.background = kYellow;
     else if (cell.mark >= 1 && cell.mark <= 4)
         look.background = screen_.swatchColour[cell.mark];

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,7 +9,10 @@
 #include "app/data_files.h"
 #include "app/host.h"
 #include "app/keyboard.h"
+#include "app/options.h"
 #include "app/screen.h"
+#include "app/solver_run.h"
+#include "app/task_choice.h"
 #include "app/task_editor.h"
 #include "app/text_editor.h"
 #include "history/move_history.h"
@@ -23,15 +25,17 @@
 
 namespace krizovky {
 
-// The main window's state for the whole run and the logic of its handlers.
-// The window draws screen() and taskListScreen() after each call; everything
+// The main window's state for the whole run and the logic of its handlers:
+// the board and its game, the options, and the parts with a life of their
+// own (the task choice, the solver's run, the two editors). The window draws
+// screen() and taskListScreen() after each call; everything
 // modal goes through the Host. Handlers that stand for a click on a square
 // take its row and column; they do nothing for a square that is not an entry
 // square of the board, as a click on nothing does nothing. While the solver
 // runs, every handler but "přeruš" does nothing.
 class Game : private UndoActions, private SolverSteps {
   public:
-    explicit Game(Host& host) : host_(host) {}
+    explicit Game(Host& host) : host_(host), choice_(host) {}
 
     // Start-up: the data file names, the combination table, the task file.
     void start(const std::string& executablePath);
@@ -74,7 +78,7 @@ class Game : private UndoActions, private SolverSteps {
     void showTaskEditor();
     // "&Text" under "&Editace": the current task file as text, when it exists.
     void showTextEditor() {
-        if (!solving()) textEditor_.open(taskFilePath_);
+        if (!solving()) textEditor_.open(choice_.taskFilePath());
     }
 
     // The task list window.
@@ -83,6 +87,9 @@ class Game : private UndoActions, private SolverSteps {
     // Double click, " vybráno", a click on the name label: loads the task onto
     // the board, or into the task editor's grid when the editor opened the list.
     void chooseListedTask();
+    // The task list opened, filled and the task called name chosen in it, as
+    // the player does it; false when the list has no such name.
+    bool chooseTaskByName(const std::string& name);
     void cancelTaskList();  // "zruš"
     void closeTaskList();   // the window's own close button: only hidden
 
@@ -131,14 +138,9 @@ class Game : private UndoActions, private SolverSteps {
     void askToSolve();
     void solveVisibly();
     void stopSolving();
-    bool solving() const { return screen_.solverRunning; }
+    bool solving() const { return solverRun_.running(); }
     // How the latest solve ended and what its search did.
-    struct SolveReport {
-        SolveEnd end = SolveEnd::kSolved;
-        long placements = 0;  // digits the search wrote, also those taken back
-        long backtracks = 0;
-    };
-    const SolveReport& lastSolve() const { return lastSolve_; }
+    const SolverRun::Report& lastSolve() const { return solverRun_.last(); }
 
     // The one way a digit reaches the board (0 erases). Checks it when
     // "&Kontrolovat" is on, records it when asked, shows it, and ends the game
@@ -156,30 +158,30 @@ class Game : private UndoActions, private SolverSteps {
     const TaskEditor& editor() const { return editor_; }
     TaskTextEditor& textEditor() { return textEditor_; }
     const TaskTextEditor& textEditor() const { return textEditor_; }
-    const TaskListScreen& taskListScreen() const { return taskList_; }
+    const TaskListScreen& taskListScreen() const { return choice_.screen(); }
     const Board& board() const { return board_; }
     const CombinationTable& combinations() const { return table_; }
     const DataFileNames& fileNames() const { return names_; }
     const MoveHistory& history() const { return history_; }
-    const std::string& taskFilePath() const { return taskFilePath_; }
-    const std::string& selectedTaskName() const { return selectedTaskName_; }
-    bool taskListForEditor() const { return taskListForEditor_; }
-    Level level() const { return level_; }
-    bool autoFillOn() const { return autoFillOn_; }
-    bool checkingOn() const { return screen_.menu.k1; }
+    const std::string& taskFilePath() const { return choice_.taskFilePath(); }
+    const std::string& selectedTaskName() const { return choice_.selectedName(); }
+    bool taskListForEditor() const { return choice_.forEditor(); }
+    // The player's options; the window ticks "&Volby" from them.
+    const Options& options() const { return options_; }
+    // What holds now: while the solver runs, every digit is checked and no
+    // run is completed, whatever the options say.
+    bool checkingOn() const { return options_.checking || solving(); }
+    bool autoFillOn() const { return options_.autoFill && !solving(); }
     BoardSquare currentSquare() const { return current_; }
     BoardSquare popupSquare() const { return popup_; }
     DigitSet allowedDigits() const { return allowedDigits_; }
-    const std::string& solverCandidates() const { return solverCandidates_; }
     bool terminateRequested() const { return terminate_; }
 
     // Set directly by the headless tool and by tests that skip the dialogs.
-    void setTaskFilePath(std::string path) { taskFilePath_ = std::move(path); }
-    void setSelectedTaskName(std::string name) { selectedTaskName_ = std::move(name); }
+    void setTaskFilePath(std::string path) { choice_.setTaskFilePath(std::move(path)); }
+    void setSelectedTaskName(std::string name) { choice_.setSelectedName(std::move(name)); }
 
   private:
-    friend class TaskEditor;  // shares the file names, the chosen task and the task list
-
     // Takes the squares of a board of that size off the screen; the first
     // build of a run has none to take.
     void releaseSquares(int rows, int columns);
@@ -207,7 +209,9 @@ class Game : private UndoActions, private SolverSteps {
     void undoForSolver() override;
     void afterPlacement() override;
     void reportUnsolvable() override;
-    void restoreOptions();
+    // The end of a solve: the commands and the history buttons as the
+    // player's options have them.
+    void endSolve(SolveEnd end, const SolverSearch* search);
     void selectWithHints(int row, int column);  // selectSquare without its guard
     // The board's task sorted by the exact solver, worked out at the first
     // "&Pomoc" item after each board build.
@@ -223,14 +227,11 @@ class Game : private UndoActions, private SolverSteps {
     DataFileNames names_;
     MoveHistory history_;
     MainScreen screen_;
-    TaskListScreen taskList_;
-    std::string taskFilePath_;
-    std::string selectedTaskName_;
-    bool taskListForEditor_ = false;
-    Level level_ = Level::k100;
-    bool autoFillOn_ = true;  // "&Doplňovat"
-    BoardSquare current_;     // the selected square, painted red
-    BoardSquare popup_;       // the square the pop-up menu last opened on
+    Options options_;
+    TaskChoice choice_;
+    SolverRun solverRun_;
+    BoardSquare current_;  // the selected square, painted red
+    BoardSquare popup_;    // the square the pop-up menu last opened on
     // The square the player's latest click selected on the board now shown.
     // A board build keeps current_ but paints it no more, and the solver
     // selects squares of its own: the keys wait for the next click then.
@@ -245,21 +246,9 @@ class Game : private UndoActions, private SolverSteps {
     std::optional<int> emptyEntries_;
     std::optional<TaskClass> taskClass_;  // see taskClass()
 
-    // The solver's run: the options it puts back, its search, its clock.
-    struct KeptOptions {
-        Level level = Level::k100;
-        bool checking = true;
-        bool autoFill = true;
-    } kept_;
-    SolverSearch* search_ = nullptr;
-    std::chrono::steady_clock::time_point solveStart_;
-    long shownSeconds_ = 0;
-    int placementsSinceClock_ = 0;
-    SolveReport lastSolve_;
-
-    TaskEditor editor_{*this};
+    TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.
-    TaskTextEditor textEditor_{host_, [this] { fillTaskList(false); }};
+    TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
 };
 
 }  // namespace krizovky

@@ -13,8 +13,9 @@ void Game::keyPress(Key key) {
     if (const int digit = keyDigit(key); digit != 0) {
         // At 100 the pop-up menu offers the allowed digits alone; the others
         // would be grey, and their key leaves even the hints as they are.
-        if (level_ == Level::k100) {
-            const Hints hints = computeHints(board_, table_, level_, square.row, square.column);
+        if (options_.level == Level::k100) {
+            const Hints hints =
+                computeHints(board_, table_, options_.level, square.row, square.column);
             if (!(hints.allowed & digitBit(digit))) return;
         }
         openSquareMenu(square.row, square.column);

@@ -37,23 +37,26 @@ void Game::selectWithHints(int row, int column) {
     if (!old.none()) paintSquare(old.row, old.column, kNaturalColour);
     paintSquare(row, column, kNaturalColour);
 
-    if (level_ == Level::k160 || level_ == Level::k70) {
+    // The solver's clicks show nothing in the panels and no red square.
+    const Level level = options_.level;
+    if (level == Level::k160 || solving()) {
         screen_.downPanel = false;
         screen_.acrossPanel = false;
         screen_.allowedPanel = false;
-        if (level_ == Level::k160) return;
+        if (!solving()) return;
     } else {
         // Red even on a marked square, whose natural colour is its Mark's.
         paintSquare(row, column, kRed);
     }
 
-    const Hints hints = computeHints(board_, table_, level_, row, column);
+    const Hints hints = solving() ? solverHints(board_, table_, row, column)
+                                  : computeHints(board_, table_, level, row, column);
     Cell& cell = board_.at(row, column);
     cell.acrossUsed = hints.acrossUsed;
     cell.downUsed = hints.downUsed;
     screen_.allowedDigits.clear();
     allowedDigits_ = hints.allowed;
-    if (level_ == Level::k70) {
+    if (solving()) {
         solverCandidates_ = hints.allowedText;
         return;
     }
@@ -61,7 +64,7 @@ void Game::selectWithHints(int row, int column) {
     screen_.downHints = hints.down;
     screen_.acrossPanel = true;
     screen_.downPanel = true;
-    if (level_ == Level::k130) {
+    if (level == Level::k130) {
         screen_.allowedPanel = false;
     } else {
         screen_.allowedDigits = {hints.allowedText};
@@ -74,8 +77,8 @@ void Game::openSquareMenu(int row, int column) {
     popup_ = {row, column};
     selectSquare(row, column);
     for (int d = 1; d <= 9; ++d)
-        screen_.digitItemEnabled[d] = level_ != Level::k100;
-    if (level_ == Level::k100 && !screen_.allowedDigits.empty()) {
+        screen_.digitItemEnabled[d] = options_.level != Level::k100;
+    if (options_.level == Level::k100 && !screen_.allowedDigits.empty()) {
         for (char ch : screen_.allowedDigits.front())
             if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;
     }
@@ -102,7 +105,7 @@ void Game::eraseSquare() {
 void Game::writeSingleDigit(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
-    if (level_ != Level::k100 || current_.none()) return;
+    if (options_.level != Level::k100 || current_.none()) return;
     int single = 0;
     for (int d = 1; d <= 9; ++d) {
         if (!(allowedDigits_ & digitBit(d))) continue;
@@ -119,10 +122,10 @@ void Game::writeSingleDigit(int row, int column) {
 
 bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer) {
     if (digit >= 10 || digit < 0 || !board_.isEntry(row, column)) return false;
-    if (digit != 0 && screen_.menu.k1) {
+    if (digit != 0 && checkingOn()) {
         const EntryVerdict verdict = checkEntry(board_, row, column, digit);
         if (verdict != EntryVerdict::kAccepted) {
-            if (level_ != Level::k70) host_.message(entryMessage(verdict, digit));
+            if (!solving()) host_.message(entryMessage(verdict, digit));
             return false;
         }
     }
@@ -135,7 +138,7 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
-    if (level_ == Level::k70) host_.repaintSquare(row, column);
+    if (solving()) host_.repaintSquare(row, column);
     screen_.undoButton = true;
     screen_.markButton = true;
     if (*emptyEntries_ == 0) endOfGame();
@@ -143,7 +146,7 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
 }
 
 void Game::autoFill() {
-    if (!autoFillOn_) return;
+    if (!autoFillOn()) return;
     krizovky::autoFill(board_, [this](int row, int column, int digit) {
         return enterDigit(row, column, digit, true, false);
     });
@@ -179,16 +182,13 @@ void Game::endOfGame() {
     if (history_.colouringShown)
         host_.message(
             cp1250FromUtf8("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!"));
-    else if (level_ != Level::k70)
+    else if (!solving())
         host_.message(cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
 }
 
 void Game::setLevel(Level level) {
     if (solving()) return;
-    level_ = level;
-    screen_.menu.z1 = level == Level::k100;
-    screen_.menu.n3 = level == Level::k130;
-    screen_.menu.n7 = level == Level::k160;
+    options_.level = level;
     if (level == Level::k100) return;
     screen_.allowedPanel = false;
     if (level == Level::k130) return;
@@ -203,14 +203,13 @@ void Game::setLevel(Level level) {
 
 void Game::toggleAutoFill() {
     if (solving()) return;
-    autoFillOn_ = !autoFillOn_;
-    screen_.menu.i2 = !screen_.menu.i2;
+    options_.autoFill = !options_.autoFill;
 }
 
 void Game::toggleChecking() {
     if (solving()) return;
-    screen_.menu.k1 = !screen_.menu.k1;
-    if (screen_.boardPanel) screen_.checkButton = !screen_.menu.k1;
+    options_.checking = !options_.checking;
+    if (screen_.boardPanel) screen_.checkButton = !options_.checking;
 }
 
 }  // namespace krizovky

@@ -81,9 +81,9 @@ struct MainScreen {
     bool undoToMarkButton = false;  // "zpět ke značce"
     bool checkButton = false;       // " proveď kontroly"
 
-    // The solver at work: the time since its search began above the board,
-    // "přeruš" to stop it, and every other command of the window off.
-    bool solverRunning = false;
+    // The solver at work (Game::solving()): the time since its search began
+    // above the board, "přeruš" to stop it, and every other command of the
+    // window off.
     bool solverClock = false;
     std::string solverClockCaption;  // "0:00:00"
     bool stopButton = false;         // "přeruš"
@@ -101,15 +101,6 @@ struct MainScreen {
     // "vymaž" is always enabled.
     std::array<bool, 10> digitItemEnabled{false, true, true, true, true,
                                           true,  true, true, true, true};
-
-    // The check marks of the menu "&Volby".
-    struct MenuChecks {
-        bool z1 = true;   // "100"
-        bool n3 = false;  // "130"
-        bool n7 = false;  // "160"
-        bool i2 = true;   // "&Doplňovat"
-        bool k1 = true;   // "&Kontrolovat": the immediate check is on
-    } menu;
 
     SquareLook& square(int row, int column) { return squares[row][column]; }
     const SquareLook& square(int row, int column) const { return squares[row][column]; }

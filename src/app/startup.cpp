@@ -20,13 +20,13 @@ void Game::start(const std::string& executablePath) {
 void Game::formNames(const std::string& executablePath) {
     board_.prevRowCount = 0;
     board_.prevColCount = 0;
-    taskListForEditor_ = false;
+    choice_.setForEditor(false);
     names_ = dataFileNames(executablePath);
 }
 
 void Game::start(const std::string& executablePath, std::string_view records) {
     formNames(executablePath);
-    taskFilePath_ = names_.defaultTaskFile;
+    choice_.setTaskFilePath(names_.defaultTaskFile);
     try {
         table_.load(records);
     } catch (const RunError& e) {
@@ -37,7 +37,7 @@ void Game::start(const std::string& executablePath, std::string_view records) {
 void Game::quit() {
     // A search under way ends at its next yield instead of going on without
     // a window.
-    if (search_ != nullptr) search_->requestStop();
+    solverRun_.requestStop();
     releaseSquares(board_.rowCount, board_.colCount);
     terminate_ = true;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/game.h"
 #include "editor/structure_file.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
@@ -21,14 +20,15 @@ std::string defaultName() {
 
 }  // namespace
 
-TaskEditor::TaskEditor(Game& game) : game_(game) {
+TaskEditor::TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice)
+    : host_(host), names_(names), choice_(choice) {
     editorTaskName_ = defaultName();
     screen_.nameField = editorTaskName_;
     screen_.numberField = "         1";
 }
 
 bool TaskEditor::saveTask() {
-    Host& host = game_.host_;
+    Host& host = host_;
     if (auto bad = validateGrid(screen_.grid)) {
         host.error(cp1250FromUtf8("Na řádku " + std::to_string(bad->row) + " a sloupci " +
                                   std::to_string(bad->column) + " je chybná hodnota."));
@@ -43,8 +43,8 @@ bool TaskEditor::saveTask() {
     dialog.filterName = cp1250FromUtf8("úlohy");
     dialog.filterPattern = "*.kri";
     dialog.defaultExtension = "kri";
-    dialog.initialDirectory = game_.names_.programDir;
-    dialog.fileName = game_.names_.programDir + "*.kri";
+    dialog.initialDirectory = names_.programDir;
+    dialog.fileName = names_.programDir + "*.kri";
     dialog.pathMustExist = true;
     dialog.fileMustExist = false;  // a new task file is created
     const auto path = host.chooseFile(dialog);
@@ -71,20 +71,7 @@ bool TaskEditor::saveTask() {
         host.failure(e.what());
         return false;
     }
-    TaskListScreen& list = game_.taskList_;
-    std::string selected;
-    if (list.selected >= 0 && list.selected < static_cast<int>(list.items.size()))
-        selected = list.items[list.selected];
-    // The replaced task leaves the list; the saved one takes its place.
-    std::erase_if(list.items, [&name](const std::string& item) {
-        return sameTaskName(std::string_view(item).substr(0, 20), name);
-    });
-    list.items.push_back(name);
-    sortTaskNames(list.items);
-    if (!selected.empty()) {
-        auto it = std::find(list.items.begin(), list.items.end(), selected);
-        list.selected = it == list.items.end() ? -1 : static_cast<int>(it - list.items.begin());
-    }
+    choice_.addSavedTask(name);
     screen_.visible = false;
     return true;
 }
@@ -95,18 +82,18 @@ void TaskEditor::clearGrid() {
 }
 
 void TaskEditor::generateStructure() {
-    const std::string path = structureFile_.empty() ? game_.names_.structureFile : structureFile_;
+    const std::string path = structureFile_.empty() ? names_.structureFile : structureFile_;
     StructureDraw outcome;
     try {
         outcome = loadRandomStructure(screen_.grid, generator_.randomSeed, path);
     } catch (const RunError& e) {
-        game_.host_.failure(e.what());
+        host_.failure(e.what());
         return;
     }
     if (outcome == StructureDraw::kDrawn)
         screen_.verdict.clear();
     else
-        game_.host_.error(structureMessage(outcome));
+        host_.error(structureMessage(outcome));
 }
 
 bool TaskEditor::generateWholeTask() {
@@ -120,7 +107,7 @@ bool TaskEditor::completeTask() {
 }
 
 bool TaskEditor::fillAndSum() {
-    Host& host = game_.host_;
+    Host& host = host_;
     const bool filled = fillWithRetries(screen_.grid, generator_.randomSeed,
                                         [&host](const std::string& text) { host.error(text); });
     ++generator_.generationCount;
@@ -135,9 +122,7 @@ bool TaskEditor::fillAndSum() {
 }
 
 void TaskEditor::chooseTaskToLoad() {
-    game_.selectedTaskName_.clear();
-    game_.taskListForEditor_ = true;
-    game_.taskList_.visible = true;
+    choice_.showList(true);
 }
 
 void TaskEditor::changeName(std::string_view text) {
@@ -147,7 +132,7 @@ void TaskEditor::changeName(std::string_view text) {
 
 void TaskEditor::changeTaskNumber(std::string_view text) {
     screen_.numberField = std::string(text);
-    if (!setTaskNumber(generator_, text)) game_.host_.error(cp1250FromUtf8("Chybné číslo!"));
+    if (!setTaskNumber(generator_, text)) host_.error(cp1250FromUtf8("Chybné číslo!"));
 }
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
@@ -172,16 +157,16 @@ void TaskEditor::judgeGrid() {
 }
 
 void TaskEditor::loadTaskIntoGrid() {
-    game_.taskListForEditor_ = false;
+    choice_.setForEditor(false);
     std::vector<std::string> lines;
     try {
-        lines = splitLines(readTaskFile(game_.taskFilePath_));
+        lines = splitLines(readTaskFile(choice_.taskFilePath()));
     } catch (const RunError& e) {
-        game_.host_.failure(e.what());
+        host_.failure(e.what());
         return;
     }
-    if (krizovky::loadTaskIntoGrid(screen_.grid, lines, game_.selectedTaskName_)) judgeGrid();
-    editorTaskName_ = game_.selectedTaskName_.substr(0, 20);
+    if (krizovky::loadTaskIntoGrid(screen_.grid, lines, choice_.selectedName())) judgeGrid();
+    editorTaskName_ = choice_.selectedName().substr(0, 20);
     screen_.nameField = editorTaskName_;
 }
 

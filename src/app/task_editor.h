@@ -3,12 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "app/data_files.h"
+#include "app/host.h"
+#include "app/task_choice.h"
 #include "editor/editor_grid.h"
 #include "editor/generator.h"
 
 namespace krizovky {
-
-class Game;
 
 // What the task editor window "definice úlohy" shows, as plain data; the
 // window draws it after every call of a TaskEditor handler (and after
@@ -41,14 +42,14 @@ struct TaskEditorScreen {
 
 // The task editor: its grid, name and generator, and the handlers of its
 // window. It touches neither the board nor the move history of the game; it
-// shares with the game the data file names, the task file, the chosen task
-// name and the task list. Every box goes through the game's Host: error boxes
-// (caption "Error") through Host::error, a system failure through
-// Host::failure, the file choice through Host::chooseFile. Owned by the Game
-// (Game::editor()); "&Formulář" is Game::showTaskEditor.
+// shares with the game the data file names and the task choice (the task
+// file, the chosen task name and the task list). Every box goes through the
+// game's Host: error boxes (caption "Error") through Host::error, a system
+// failure through Host::failure, the file choice through Host::chooseFile.
+// Owned by the Game (Game::editor()); "&Formulář" is Game::showTaskEditor.
 class TaskEditor {
   public:
-    explicit TaskEditor(Game& game);
+    TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice);
 
     // "&Formulář" under "&Editace": shows the window.
     void show() { screen_.visible = true; }
@@ -119,7 +120,9 @@ class TaskEditor {
     // Sets the verdict label from the task the grid holds.
     void judgeGrid();
 
-    Game& game_;
+    Host& host_;
+    const DataFileNames& names_;
+    TaskChoice& choice_;
     TaskEditorScreen screen_;
     std::string editorTaskName_;
     GeneratorState generator_;

@@ -197,20 +197,12 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     game.start(executablePath(), completeCombinationFile());
     game.setTaskFilePath(path);
     // Chosen in the task list, as the player chooses it.
-    game.showTaskList();
-    game.fillTaskList(true);
-    const auto& items = game.taskListScreen().items;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == name) {
-            game.selectListedTask(static_cast<int>(i));
-            game.chooseListedTask();
-            break;
-        }
+    const bool chosen = game.chooseTaskByName(name);
     if (host.lastFailure) return fail(*host.lastFailure);
-    if (game.selectedTaskName() != name) return fail("no task named \"" + utf8Name + "\"");
+    if (!chosen) return fail("no task named \"" + utf8Name + "\"");
 
     game.askToSolve();
-    const Game::SolveReport& report = game.lastSolve();
+    const SolverRun::Report& report = game.lastSolve();
     std::printf("%s\nplacements %ld\nbacktracks %ld\nmoves %d\n", endText(report.end),
                 report.placements, report.backtracks, game.history().moveCount);
     printBoard(game.board());

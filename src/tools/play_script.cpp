@@ -90,8 +90,6 @@ const char* levelText(Level level) {
             return "130";
         case Level::k160:
             return "160";
-        case Level::k70:
-            return "70";
     }
     return "?";
 }
@@ -155,7 +153,7 @@ std::string shownNumbers(int from, int to, Shown shown) {
 void printState(const Game& game) {
     const MainScreen& screen = game.screen();
     const MoveHistory& history = game.history();
-    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.level()),
+    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.options().level),
                 game.autoFillOn() ? "on" : "off", game.checkingOn() ? "on" : "off",
                 game.currentSquare().row, game.currentSquare().column);
     std::printf("moves %d marks %d last %d %d\n", history.moveCount, history.markCount,
@@ -353,17 +351,8 @@ int playScript(const std::string& executable, const std::string& taskFile, const
     // run does not depend on a file there.
     game.start(executable, completeCombinationFile());
     game.setTaskFilePath(taskFile);
-    game.showTaskList();
-    game.fillTaskList(true);
-    const auto& items = game.taskListScreen().items;
-    for (std::size_t i = 0; i < items.size() && !host.startFailure; ++i) {
-        if (items[i] == name) {
-            game.selectListedTask(static_cast<int>(i));
-            game.chooseListedTask();
-            break;
-        }
-    }
-    if (!host.startFailure && game.selectedTaskName() != name)
+    const bool chosen = game.chooseTaskByName(name);
+    if (!host.startFailure && !chosen)
         host.startFailure = "no task named \"" + utf8FromCp1250(name) + "\"";
     if (host.startFailure) {
         std::fprintf(stderr, "%s\n", host.startFailure->c_str());

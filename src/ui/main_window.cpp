@@ -24,6 +24,15 @@
 namespace krizovky::ui {
 namespace {
 
+// The Levels of "&IQ" in the order of their items.
+constexpr struct {
+    const char* name;
+    const char* text;
+    Level level;
+} kLevels[] = {{"level100Action", "100", Level::k100},
+               {"level130Action", "130", Level::k130},
+               {"level160Action", "160", Level::k160}};
+
 void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
@@ -145,13 +154,6 @@ void MainWindow::createOptionsMenu() {
     // radio items. The group need not enforce it, the game does.
     auto* levels = new QActionGroup(iq);
     levels->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    static constexpr struct {
-        const char* name;
-        const char* text;
-        Level level;
-    } kLevels[] = {{"level100Action", "100", Level::k100},
-                   {"level130Action", "130", Level::k130},
-                   {"level160Action", "160", Level::k160}};
     for (std::size_t i = 0; i < levelItems_.size(); ++i) {
         QAction* item = iq->addAction(QString::fromLatin1(kLevels[i].text));
         item->setObjectName(QString::fromLatin1(kLevels[i].name));
@@ -347,7 +349,7 @@ void MainWindow::showSolverProgress() {
     stopButton_->setVisible(screen.stopButton);
 
     // While the solver searches, only "přeruš" answers; everything else waits.
-    const bool idle = !screen.solverRunning;
+    const bool idle = !game_.solving();
     if (commandsEnabled_ == idle) return;
     commandsEnabled_ = idle;
     menuBar()->setEnabled(idle);
@@ -374,11 +376,12 @@ void MainWindow::showMenus() {
     const MainScreen& screen = game_.screen();
     for (int digit = 1; digit <= 9; ++digit)
         digitItems_[digit]->setEnabled(screen.digitItemEnabled[digit]);
-    levelItems_[0]->setChecked(screen.menu.z1);
-    levelItems_[1]->setChecked(screen.menu.n3);
-    levelItems_[2]->setChecked(screen.menu.n7);
-    autoFillItem_->setChecked(screen.menu.i2);
-    checkingItem_->setChecked(screen.menu.k1);
+    // While the solver runs, "&Kontrolovat" shows the checking it forces on.
+    const Options& options = game_.options();
+    for (std::size_t i = 0; i < levelItems_.size(); ++i)
+        levelItems_[i]->setChecked(options.level == kLevels[i].level);
+    autoFillItem_->setChecked(options.autoFill);
+    checkingItem_->setChecked(game_.checkingOn());
 }
 
 void MainWindow::fitTaskName() {

@@ -97,7 +97,7 @@ TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     // The square decided; the intersection used no other square.
     EXPECT_EQ(colours(3, 3), "BY/YY");
     EXPECT_EQ(gameState(), before);
-    EXPECT_EQ(g.level(), Level::k130);
+    EXPECT_EQ(g.options().level, Level::k130);
     EXPECT_TRUE(g.checkingOn());
     EXPECT_FALSE(g.autoFillOn());
     // Every entry square was shown at once, behind the box.

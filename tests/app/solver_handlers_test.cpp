@@ -43,18 +43,19 @@ struct SolverTest : ::testing::Test {
         return digits;
     }
     void expectOptionsBack() const {
-        EXPECT_EQ(g.level(), Level::k130);
+        EXPECT_EQ(g.options().level, Level::k130);
         EXPECT_FALSE(g.checkingOn() || g.autoFillOn());
-        EXPECT_FALSE(s.solverRunning || s.solverClock || s.stopButton);
+        EXPECT_FALSE(g.solving() || s.solverClock || s.stopButton);
         EXPECT_FALSE(s.markButton || s.undoButton || s.undoToMarkButton);
     }
 };
 
 TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers) {
     f.host.pendingEvents = [&] {  // after each placement
-        EXPECT_TRUE(s.solverRunning && s.solverClock && s.stopButton &&
+        EXPECT_TRUE(g.solving() && s.solverClock && s.stopButton &&
                     s.solverClockCaption == "0:00:00");
-        EXPECT_TRUE(g.level() == Level::k70 && g.checkingOn() && !g.autoFillOn());
+        // The player's options wait; what holds is the solver's.
+        EXPECT_TRUE(g.options().level == Level::k130 && g.checkingOn() && !g.autoFillOn());
     };
     solve();
     EXPECT_EQ(f.host.eventsProcessed, 5);

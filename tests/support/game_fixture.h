@@ -26,17 +26,8 @@ struct GameFixture {
 
     // Loads a task through the menu and the list, as the player does.
     void choose(const std::string& name) {
-        game.showTaskList();
-        game.fillTaskList(true);
-        const auto& items = game.taskListScreen().items;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i] == name) {
-                game.selectListedTask(static_cast<int>(i));
-                game.chooseListedTask();
-                return;
-            }
-        }
-        throw std::runtime_error("no task " + name + " in the list");
+        if (!game.chooseTaskByName(name))
+            throw std::runtime_error("no task " + name + " in the list");
     }
 };
 
