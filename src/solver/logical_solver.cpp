@@ -173,8 +173,8 @@ struct Found {
     std::array<int, kMaxRunLength> changeSquare{};
     std::array<DigitSet, kMaxRunLength> changeTo{};
 
-    void change(int square, DigitSet to) {
-        changeSquare[changeCount] = square;
+    void change(int at, DigitSet to) {
+        changeSquare[changeCount] = at;
         changeTo[changeCount++] = to;
     }
 };
