@@ -10,6 +10,7 @@
 #include "app/host.h"
 #include "app/keyboard.h"
 #include "app/options.h"
+#include "app/rules.h"
 #include "app/screen.h"
 #include "app/solver_run.h"
 #include "app/task_choice.h"
@@ -67,7 +68,7 @@ class Game : private UndoActions, private SolverSteps {
     // or a save that did not happen, keeps the program running.
     bool confirmQuit();
     // The second half of "&Načti": the bytes of the chosen file, named by
-    // fileName (Windows-1250) in a refusal.
+    // fileName (as the file system has it) in a refusal.
     void loadSavedGame(std::string_view bytes, const std::string& fileName);
 
     // "&Výběr úlohy": shows the task list for the board.
@@ -162,6 +163,8 @@ class Game : private UndoActions, private SolverSteps {
     const Board& board() const { return board_; }
     const CombinationTable& combinations() const { return table_; }
     const DataFileNames& fileNames() const { return names_; }
+    // The rules for the rules window, from the rules file beside the program.
+    RulesText rules() const { return readRules(names_.programBase + "PRA"); }
     const MoveHistory& history() const { return history_; }
     const std::string& taskFilePath() const { return choice_.taskFilePath(); }
     const std::string& selectedTaskName() const { return choice_.selectedName(); }
@@ -188,6 +191,8 @@ class Game : private UndoActions, private SolverSteps {
     // The first steps of start-up: the data file names.
     void formNames(const std::string& executablePath);
     void buildSquares();
+    // The squares of a loaded game's board, with its digits and Marks.
+    void buildLoadedSquares();
     // A square of the board as a build creates it, by the cell's kind; an
     // entry square gets its colour and caption from the caller.
     SquareLook newSquare(int row, int column, int left) const;

@@ -169,8 +169,7 @@ void Game::checkBoard(bool fromButton) {
         history_.colouringShown = true;
         history_.checkColouringShown = true;
     }
-    if (fromButton && !history_.colouringShown)
-        host_.message(cp1250FromUtf8("Vše je zatím v pořádku!"));
+    if (fromButton && !history_.colouringShown) host_.message("Vše je zatím v pořádku!");
 }
 
 void Game::checkWholeBoard() {
@@ -180,10 +179,9 @@ void Game::checkWholeBoard() {
 void Game::endOfGame() {
     checkBoard(false);
     if (history_.colouringShown)
-        host_.message(
-            cp1250FromUtf8("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!"));
+        host_.message("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
     else if (!solving())
-        host_.message(cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
+        host_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
 }
 
 void Game::setLevel(Level level) {

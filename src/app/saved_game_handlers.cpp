@@ -11,14 +11,8 @@ namespace krizovky {
 namespace {
 
 FileDialog savedGameDialog(const DataFileNames& names, bool forSaving) {
-    FileDialog dialog;
-    dialog.title = cp1250FromUtf8("uložené rozpracované úlohy");
-    dialog.filterName = cp1250FromUtf8("uložené");
-    dialog.filterPattern = "*.ulo";
-    dialog.defaultExtension = "ulo";
-    dialog.initialDirectory = names.programDir;
-    dialog.fileName = names.programDir + "*.ulo";
-    dialog.pathMustExist = true;
+    FileDialog dialog =
+        fileDialogIn(names.programDir, "uložené rozpracované úlohy", "uložené", "ulo");
     dialog.fileMustExist = !forSaving;
     dialog.forSaving = forSaving;
     return dialog;
@@ -48,7 +42,7 @@ bool Game::saveGame() {
 
 bool Game::confirmQuit() {
     if (solving() || history_.moveCount == 0 || !unsavedMoves_) return true;
-    switch (host_.askYesNoCancel(cp1250FromUtf8("Uložit rozehranou hru?"))) {
+    switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
         case Answer::kYes:
             return saveGame();
         case Answer::kNo:
@@ -78,8 +72,7 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     SavedGame saved;
     std::string problem;
     if (!decodeSavedGame(bytes, saved, problem)) {
-        host_.message(cp1250FromUtf8("Soubor ") + fileName +
-                      cp1250FromUtf8(" nelze načíst jako uloženou hru: ") + problem + ".");
+        host_.message("Soubor " + fileName + " nelze načíst jako uloženou hru: " + problem + ".");
         return;
     }
 
@@ -114,7 +107,11 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     screen_.undoToMarkButton = history_.markCount > 0;
     for (int k = 1; k <= 4; ++k)
         screen_.swatch[k] = k <= history_.markCount;
+    buildLoadedSquares();
+    unsavedMoves_ = false;
+}
 
+void Game::buildLoadedSquares() {
     const int size = board_.rowCount * board_.colCount;
     setGauge(0, size);
     for (int r = 1; r <= board_.rowCount; ++r) {
@@ -134,7 +131,6 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     }
     screen_.loadGauge.visible = false;
     screen_.boardPanel = true;
-    unsavedMoves_ = false;
 }
 
 }  // namespace krizovky

@@ -34,12 +34,12 @@ void Game::askToSolve() {
 void Game::solveVisibly() {
     if (solving()) return;
     if (choice_.selectedName().empty()) {
-        host_.message(cp1250FromUtf8("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!"));
+        host_.message("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!");
         return;
     }
     // The search would have no square to start from.
     if (!hasEntrySquare(board_)) {
-        host_.message(cp1250FromUtf8("Úloha nemá žádné políčko k vyplnění!"));
+        host_.message("Úloha nemá žádné políčko k vyplnění!");
         return;
     }
 
@@ -73,8 +73,7 @@ void Game::solveVisibly() {
 
 void Game::stopSolving() {
     if (!solving() || !screen_.stopButton || !solverRun_.searching()) return;
-    if (host_.askYesNo(cp1250FromUtf8("Chcete skutečně ukončit proces hledání řešení?")))
-        solverRun_.requestStop();
+    if (host_.askYesNo("Chcete skutečně ukončit proces hledání řešení?")) solverRun_.requestStop();
 }
 
 void Game::endSolve(SolveEnd end, const SolverSearch* search) {
@@ -106,7 +105,7 @@ void Game::afterPlacement() {
 }
 
 void Game::reportUnsolvable() {
-    host_.message(cp1250FromUtf8("Tato úloha není řešitelná!"));
+    host_.message("Tato úloha není řešitelná!");
 }
 
 }  // namespace krizovky

@@ -30,24 +30,17 @@ TaskEditor::TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choic
 bool TaskEditor::saveTask() {
     Host& host = host_;
     if (auto bad = validateGrid(screen_.grid)) {
-        host.error(cp1250FromUtf8("Na řádku " + std::to_string(bad->row) + " a sloupci " +
-                                  std::to_string(bad->column) + " je chybná hodnota."));
+        host.error("Na řádku " + std::to_string(bad->row) + " a sloupci " +
+                   std::to_string(bad->column) + " je chybná hodnota.");
         return false;
     }
     if (editorTaskName_.empty()) {
-        host.error(cp1250FromUtf8("Není dosud definováno jméno úlohy pro uložení."));
+        host.error("Není dosud definováno jméno úlohy pro uložení.");
         return false;
     }
-    FileDialog dialog;
-    dialog.title = cp1250FromUtf8("soubor s definicí úloh");
-    dialog.filterName = cp1250FromUtf8("úlohy");
-    dialog.filterPattern = "*.kri";
-    dialog.defaultExtension = "kri";
-    dialog.initialDirectory = names_.programDir;
-    dialog.fileName = names_.programDir + "*.kri";
-    dialog.pathMustExist = true;
-    dialog.fileMustExist = false;  // a new task file is created
-    const auto path = host.chooseFile(dialog);
+    // A task file that does not exist yet is created.
+    const auto path =
+        host.chooseFile(fileDialogIn(names_.programDir, "soubor s definicí úloh", "úlohy", "kri"));
     if (!path || path->empty()) return false;
 
     // The default name is derived at each save, so every generated task gets
@@ -62,8 +55,8 @@ bool TaskEditor::saveTask() {
         // when the author agrees.
         if (fileExists(*path)) {
             if (auto replaced = replacedTaskName(readTaskFile(*path), name);
-                replaced && !host.askYesNo(cp1250FromUtf8("Úloha \"") + *replaced +
-                                           cp1250FromUtf8("\" už v souboru je. Nahradit ji?")))
+                replaced && !host.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) +
+                                           "\" už v souboru je. Nahradit ji?"))
                 return false;
         }
         saveTaskToFile(screen_.grid, name, *path);
@@ -116,7 +109,7 @@ bool TaskEditor::fillAndSum() {
         judgeGrid();
     } else {
         screen_.verdict.clear();
-        host.error(cp1250FromUtf8("Nepodařilo se mi doplnit strukturu!"));
+        host.error("Nepodařilo se mi doplnit strukturu!");
     }
     return filled;
 }
@@ -132,7 +125,7 @@ void TaskEditor::changeName(std::string_view text) {
 
 void TaskEditor::changeTaskNumber(std::string_view text) {
     screen_.numberField = std::string(text);
-    if (!setTaskNumber(generator_, text)) host_.error(cp1250FromUtf8("Chybné číslo!"));
+    if (!setTaskNumber(generator_, text)) host_.error("Chybné číslo!");
 }
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
@@ -144,7 +137,7 @@ void TaskEditor::setCell(int column, int row, std::string_view text) {
 void TaskEditor::judgeGrid() {
     // A grid that could not be saved is no task either.
     if (validateGrid(screen_.grid)) {
-        screen_.verdict = cp1250FromUtf8("chybná úloha");
+        screen_.verdict = "chybná úloha";
         return;
     }
     TaskCheck check;
@@ -153,7 +146,7 @@ void TaskEditor::judgeGrid() {
         check = checkTask(taskBoard(screen_.grid), completeCombinationTable());
     } catch (const RunError&) {
     }
-    screen_.verdict = cp1250FromUtf8(verdictText(check));
+    screen_.verdict = verdictText(check);
 }
 
 void TaskEditor::loadTaskIntoGrid() {

@@ -13,8 +13,9 @@ namespace krizovky {
 
 // What the task editor window "definice úlohy" shows, as plain data; the
 // window draws it after every call of a TaskEditor handler (and after
-// Game::chooseListedTask, which may load a task into the grid). Texts are
-// Windows-1250. Drawing must not run the change handlers: a redraw of the
+// Game::chooseListedTask, which may load a task into the grid). The grid and
+// the two fields hold Windows-1250, as the task file does; the verdict is the
+// program's own text, UTF-8. Drawing must not run the change handlers: a redraw of the
 // number field that ran changeTaskNumber would start the task number's
 // sequence again, and a redraw of the name field would cut a loaded name to
 // the field's typing limit.
@@ -36,7 +37,7 @@ struct TaskEditorScreen {
     // The label beside "zpět": what the task of the grid is worth after
     // " generuj vše", "dokonči úlohu" and "načti úlohu" ("jediné řešení,
     // lehká", "více řešení", "bez řešení" or "chybná úloha"); empty after any
-    // other change of the grid, which it would no longer describe.
+    // other change of the grid, which it would no longer describe. UTF-8.
     std::string verdict;
 };
 

@@ -9,8 +9,7 @@ namespace krizovky {
 
 void Game::reloadTask() {
     if (solving()) return;
-    if (history_.moveCount > 0 &&
-        !host_.askYesNo(cp1250FromUtf8("Začít úlohu znovu? Rozehraná hra se ztratí.")))
+    if (history_.moveCount > 0 && !host_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí."))
         return;
     loadTask();
 }
@@ -23,14 +22,7 @@ void Game::showTaskList() {
 
 void Game::chooseTaskFile() {
     if (solving()) return;
-    FileDialog dialog;
-    dialog.title = cp1250FromUtf8("soubory se zadáním úloh");
-    dialog.filterName = cp1250FromUtf8("úlohy");
-    dialog.filterPattern = "*.kri";
-    dialog.defaultExtension = "kri";
-    dialog.initialDirectory = names_.programDir;
-    dialog.fileName = names_.programDir + "*.kri";
-    dialog.pathMustExist = true;
+    FileDialog dialog = fileDialogIn(names_.programDir, "soubory se zadáním úloh", "úlohy", "kri");
     dialog.promptToCreate = true;
     auto chosen = host_.chooseFile(dialog);
     if (!chosen) return;

@@ -97,7 +97,7 @@ bool TaskTextEditor::writeFile() {
 }
 
 std::string TaskTextEditor::unsavedQuestion() {
-    return cp1250FromUtf8("Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?");
+    return "Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?";
 }
 
 std::string TaskTextEditor::fileBytes(const std::vector<std::string>& lines) {

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "editor/random.h"
-#include "model/text.h"
 
 namespace krizovky {
 namespace {
@@ -155,8 +154,8 @@ FillResult fillDigits(EditorGrid& grid, std::uint32_t& randomSeed) {
 }
 
 std::string duplicateMessage(int row, int column) {
-    return cp1250FromUtf8("Na poli " + std::to_string(row) + "/" + std::to_string(column) +
-                          " je duplikátní číslo ");
+    return "Na poli " + std::to_string(row) + "/" + std::to_string(column) +
+           " je duplikátní číslo ";
 }
 
 bool fillWithRetries(EditorGrid& grid, std::uint32_t& randomSeed,

@@ -38,7 +38,7 @@ struct FillResult {
 // attempt leaves the digits placed before the failing cell.
 FillResult fillDigits(EditorGrid& grid, std::uint32_t& randomSeed);
 
-// The message for a duplicate found by fillDigits (Windows-1250).
+// The message for a duplicate found by fillDigits (UTF-8).
 std::string duplicateMessage(int row, int column);
 
 // Up to ten attempts of fillDigits, stopping at the first success; report gets

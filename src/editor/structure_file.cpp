@@ -65,9 +65,9 @@ void drawStructure(EditorGrid& grid, const std::vector<std::string>& lines, int 
 std::string structureMessage(StructureDraw outcome) {
     switch (outcome) {
         case StructureDraw::kNoFile:
-            return cp1250FromUtf8("Nenalezl jsem soubor s definicemi struktur úloh!");
+            return "Nenalezl jsem soubor s definicemi struktur úloh!";
         case StructureDraw::kNoNames:
-            return cp1250FromUtf8("Soubor s definicemi struktur úloh neobsahuje\f žádná označení!");
+            return "Soubor s definicemi struktur úloh neobsahuje\f žádná označení!";
         case StructureDraw::kDrawn:
             break;
     }

@@ -33,7 +33,7 @@ enum class StructureDraw {
     kNoNames,  // no "@" line in it
 };
 
-// The messages for what did not draw (Windows-1250).
+// The messages for what did not draw (UTF-8).
 std::string structureMessage(StructureDraw outcome);
 
 // Draws a structure at random from the structure file at path into the grid,

@@ -41,7 +41,7 @@ class GenerateHost : public Host {
 
   private:
     static void print(std::string_view text) {
-        std::fprintf(stderr, "%s\n", utf8FromCp1250(text).c_str());
+        std::fprintf(stderr, "%s\n", std::string(text).c_str());
     }
 };
 

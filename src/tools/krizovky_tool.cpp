@@ -147,7 +147,7 @@ int showSaved(const std::string& path) {
     }
     SavedGame saved;
     std::string problem;
-    if (!decodeSavedGame(bytes, saved, problem)) return fail(utf8FromCp1250(problem));
+    if (!decodeSavedGame(bytes, saved, problem)) return fail(problem);
     std::printf("rows %d\ncols %d\nmoves %d\nmarks %d\n", saved.board.rowCount,
                 saved.board.colCount, saved.moveCount, saved.markCount);
     printBoard(saved.board);

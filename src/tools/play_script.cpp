@@ -19,8 +19,7 @@ namespace {
 
 // A message box's text as one line of UTF-8: a line break inside it becomes
 // the two characters "\n", so every box is exactly one line of output.
-std::string oneLine(std::string_view cp1250) {
-    std::string utf8 = utf8FromCp1250(cp1250);
+std::string oneLine(std::string_view utf8) {
     std::string line;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         char ch = utf8[i];
@@ -45,14 +44,14 @@ class ScriptHost : public Host {
     void message(std::string_view text) override { print("message", text); }
     void error(std::string_view text) override {
         if (starting)
-            startFailure = utf8FromCp1250(text);
+            startFailure = std::string(text);
         else
             print("error", text);
     }
     // A failed operation shows the system's text in a plain box.
     void failure(std::string_view text) override {
         if (starting)
-            startFailure = utf8FromCp1250(text);
+            startFailure = std::string(text);
         else
             print("message", text);
     }
@@ -218,7 +217,19 @@ class EventRunner {
         args_.assign(words.begin() + 1, words.end());
         numbers_.clear();
 
-        using Handler = void (Game::*)();
+        if (const auto handler = menuHandler(event)) {
+            if (auto wrong = readNumbers({})) return wrong;
+            (game_.**handler)();
+            return std::nullopt;
+        }
+        return runEvent(event);
+    }
+
+  private:
+    using Handler = void (Game::*)();
+
+    // The handler of a menu item or button that takes nothing more.
+    static std::optional<Handler> menuHandler(std::string_view event) {
         static constexpr std::pair<std::string_view, Handler> kMenuAndButtons[] = {
             {"check", &Game::checkWholeBoard},
             {"undo", &Game::undoMove},
@@ -231,13 +242,13 @@ class EventRunner {
             {"verify", &Game::verifyBoard},
             {"errors", &Game::showErrors},
         };
-        for (const auto& [name, handler] : kMenuAndButtons) {
-            if (event != name) continue;
-            if (auto wrong = readNumbers({})) return wrong;
-            (game_.*handler)();
-            return std::nullopt;
-        }
+        for (const auto& [name, handler] : kMenuAndButtons)
+            if (event == name) return handler;
+        return std::nullopt;
+    }
 
+    // The events with numbers or a file after them.
+    std::optional<std::string> runEvent(const std::string& event) {
         if (event == "click" || event == "dblclick" || event == "popup") {
             if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}})) return wrong;
             int row = numbers_[0], column = numbers_[1];
@@ -292,7 +303,6 @@ class EventRunner {
         return std::nullopt;
     }
 
-  private:
     struct Range {
         int low;
         int high;

@@ -17,7 +17,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     host_.attach(mainWindow_.get());
     aboutBox_ = std::make_unique<AboutBox>();
     taskListWindow_ = std::make_unique<TaskListWindow>(game_, changed);
-    rulesWindow_ = std::make_unique<RulesWindow>(game_.fileNames().programBase + "PRA");
+    rulesWindow_ = std::make_unique<RulesWindow>(game_.rules());
     textEditorWindow_ = std::make_unique<TextEditorWindow>(game_, changed);
     auto bringUp = [](QWidget* window) {
         window->show();

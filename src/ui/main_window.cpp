@@ -344,7 +344,7 @@ void MainWindow::showScreen() {
 
 void MainWindow::showSolverProgress() {
     const MainScreen& screen = game_.screen();
-    solverClock_->setText(fromCp1250(screen.solverClockCaption));
+    solverClock_->setText(fromUtf8(screen.solverClockCaption));
     solverClock_->setVisible(screen.solverClock);
     stopButton_->setVisible(screen.stopButton);
 

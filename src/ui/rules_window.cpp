@@ -3,15 +3,12 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 
-#include "model/errors.h"
-#include "model/file_layer.h"
-#include "model/text.h"
 #include "ui/fonts.h"
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
 
-RulesWindow::RulesWindow(const std::string& rulesFile, QWidget* parent) : QDialog(parent) {
+RulesWindow::RulesWindow(const RulesText& rules, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("rulesWindow"));
     setWindowTitle(caption());
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -34,14 +31,9 @@ RulesWindow::RulesWindow(const std::string& rulesFile, QWidget* parent) : QDialo
     text_->viewport()->installEventFilter(this);
 
     QStringList lines;
-    try {
-        for (const std::string& line : splitLines(readFileBytes(rulesFile)))
-            lines << fromCp1250(line);
-    } catch (const RunError& e) {
-        // No box at start-up for a help text; the window tells what is missing.
-        lines << QStringLiteral("Pravidla nelze načíst ze souboru %1: %2")
-                     .arg(fromNativePath(rulesFile), QString::fromLocal8Bit(e.what()));
-    }
+    for (const std::string& line : rules.lines)
+        lines << fromCp1250(line);
+    if (!rules.problem.empty()) lines << fromUtf8(rules.problem);
     text_->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

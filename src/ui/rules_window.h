@@ -1,20 +1,20 @@
 #pragma once
 
 #include <QDialog>
-#include <string>
+
+#include "app/rules.h"
 
 class QPlainTextEdit;
 
 namespace krizovky::ui {
 
-// The rules and the help for players, read from the text file beside the
-// program when the window is created. A double click on the text hides it.
+// The rules and the help for players, as the game read them from the rules
+// file when the window was created. A double click on the text hides it.
 class RulesWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // rulesFile: the Windows-1250 text with CR LF line ends.
-    explicit RulesWindow(const std::string& rulesFile, QWidget* parent = nullptr);
+    explicit RulesWindow(const RulesText& rules, QWidget* parent = nullptr);
 
     static QString caption();
 

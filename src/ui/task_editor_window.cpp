@@ -40,23 +40,7 @@ TaskEditorWindow::TaskEditorWindow(Game& game, std::function<void()> changed)
     const int lastColumn = rightButtons + buttonWidth + 23;
     setFixedSize(std::max(gridWidth, lastColumn + 121), 405);
 
-    grid_ = new QTableWidget(kEditorSize, kEditorSize, this);
-    grid_->setObjectName(QStringLiteral("grid"));
-    grid_->setGeometry(0, 0, width(), 321);
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setMinimumSectionSize(1);
-    grid_->verticalHeader()->setMinimumSectionSize(1);
-    grid_->horizontalHeader()->setDefaultSectionSize(column);
-    grid_->verticalHeader()->setDefaultSectionSize(18);
-    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    grid_->setTabKeyNavigation(true);
-    grid_->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
-    for (int r = 0; r < kEditorSize; ++r)
-        for (int c = 0; c < kEditorSize; ++c)
-            grid_->setItem(r, c, new QTableWidgetItem);
-    connect(grid_, &QTableWidget::itemChanged, this, &TaskEditorWindow::editCell);
-
+    createGrid(column);
     auto label = [this](const QString& text, int left, int top) {
         auto* shown = new QLabel(text, this);
         shown->move(left, top);
@@ -83,28 +67,51 @@ TaskEditorWindow::TaskEditorWindow(Game& game, std::function<void()> changed)
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    auto button = [this, buttonWidth](const char* name, const QString& text, int left, int top,
+    createButtons(buttonWidth, leftButtons, rightButtons, lastColumn);
+}
+
+void TaskEditorWindow::createGrid(int column) {
+    grid_ = new QTableWidget(kEditorSize, kEditorSize, this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setGeometry(0, 0, width(), 321);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setMinimumSectionSize(1);
+    grid_->verticalHeader()->setMinimumSectionSize(1);
+    grid_->horizontalHeader()->setDefaultSectionSize(column);
+    grid_->verticalHeader()->setDefaultSectionSize(18);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setTabKeyNavigation(true);
+    grid_->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #808080; }"));
+    for (int r = 0; r < kEditorSize; ++r)
+        for (int c = 0; c < kEditorSize; ++c)
+            grid_->setItem(r, c, new QTableWidgetItem);
+    connect(grid_, &QTableWidget::itemChanged, this, &TaskEditorWindow::editCell);
+}
+
+void TaskEditorWindow::createButtons(int buttonWidth, int left, int right, int last) {
+    auto button = [this, buttonWidth](const char* name, const QString& text, int x, int y,
                                       void (TaskEditorWindow::*handler)()) {
         auto* made = new QPushButton(text, this);
         made->setObjectName(QString::fromLatin1(name));
-        made->setGeometry(left, top, buttonWidth, 25);
+        made->setGeometry(x, y, buttonWidth, 25);
         connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
-    QPushButton* save = button("saveTaskButton", QStringLiteral("ulož úlohu"), rightButtons, 376,
+    QPushButton* save = button("saveTaskButton", QStringLiteral("ulož úlohu"), right, 376,
                                &TaskEditorWindow::saveTask);
     QPushButton* back =
-        button("backButton", QStringLiteral("zpět"), lastColumn, 376, &TaskEditorWindow::goBack);
+        button("backButton", QStringLiteral("zpět"), last, 376, &TaskEditorWindow::goBack);
     back->setFixedWidth(113);
-    QPushButton* clear = button("clearButton", QStringLiteral("vymaž formulář"), leftButtons, 328,
+    QPushButton* clear = button("clearButton", QStringLiteral("vymaž formulář"), left, 328,
                                 &TaskEditorWindow::clearGrid);
     QPushButton* structure = button("generateStructureButton", QStringLiteral(" generuj strukturu"),
-                                    leftButtons, 352, &TaskEditorWindow::generateStructure);
-    QPushButton* whole = button("generateAllButton", QStringLiteral(" generuj vše"), leftButtons,
-                                376, &TaskEditorWindow::generateWholeTask);
-    QPushButton* complete = button("completeButton", QStringLiteral("dokonči úlohu"), rightButtons,
-                                   352, &TaskEditorWindow::completeTask);
-    QPushButton* load = button("loadTaskButton", QStringLiteral("načti úlohu"), rightButtons, 328,
+                                    left, 352, &TaskEditorWindow::generateStructure);
+    QPushButton* whole = button("generateAllButton", QStringLiteral(" generuj vše"), left, 376,
+                                &TaskEditorWindow::generateWholeTask);
+    QPushButton* complete = button("completeButton", QStringLiteral("dokonči úlohu"), right, 352,
+                                   &TaskEditorWindow::completeTask);
+    QPushButton* load = button("loadTaskButton", QStringLiteral("načti úlohu"), right, 328,
                                &TaskEditorWindow::chooseTaskToLoad);
 
     const QWidget* order[] = {grid_,     nameField_, save,     back,         clear,
@@ -132,7 +139,7 @@ void TaskEditorWindow::showScreen() {
     const QString number = fromCp1250(screen.numberField);
     if (numberField_->text() != number) numberField_->setText(number);
     numberShown_ = number;
-    verdict_->setText(fromCp1250(screen.verdict));
+    verdict_->setText(fromUtf8(screen.verdict));
     drawing_ = false;
     setVisible(screen.visible);
 }

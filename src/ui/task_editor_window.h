@@ -46,6 +46,10 @@ class TaskEditorWindow : public QWidget {
   private:
     TaskEditor& editor() { return game_.editor(); }
     void run(const std::function<void()>& handler);
+    // The grid with columns of the given width, and the buttons of the given
+    // width in their columns at left, right and last (with the verdict).
+    void createGrid(int column);
+    void createButtons(int buttonWidth, int left, int right, int last);
 
     Game& game_;
     std::function<void()> changed_;

@@ -98,8 +98,7 @@ TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
     };
     solve();
     EXPECT_EQ(f.host.questions,
-              std::vector<std::string>(
-                  3, cp1250FromUtf8("Chcete skutečně ukončit proces hledání řešení?")));
+              std::vector<std::string>(3, "Chcete skutečně ukončit proces hledání řešení?"));
     EXPECT_EQ(f.host.solverDialogs, 1);
     EXPECT_EQ(g.lastSolve().end, SolveEnd::kStopped);
     // The digits written so far stay, on the board and in the history.
@@ -131,10 +130,10 @@ TEST_F(SolverTest, WithoutATaskAnEntrySquareOrAConfirmationNothingChanges) {
     empty.host.confirmations.push_back(true);
     empty.game.askToSolve();
     EXPECT_EQ(f.host.solverDialogs, 2);
-    EXPECT_EQ(f.host.messages, std::vector<std::string>{cp1250FromUtf8(
+    EXPECT_EQ(f.host.messages, std::vector<std::string>{std::string(
                                    "Tuto úroveň je možno zvolit jen pokud je vybrána úloha!")});
     EXPECT_EQ(empty.host.messages,
-              std::vector<std::string>{cp1250FromUtf8("Úloha nemá žádné políčko k vyplnění!")});
+              std::vector<std::string>{"Úloha nemá žádné políčko k vyplnění!"});
     expectOptionsBack();
 }
 
@@ -156,8 +155,7 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     none.game.toggleChecking();
     none.host.confirmations.push_back(true);
     none.game.askToSolve();
-    EXPECT_EQ(none.host.messages,
-              std::vector<std::string>{cp1250FromUtf8("Tato úloha není řešitelná!")});
+    EXPECT_EQ(none.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(none.game.lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(none.host.repaintedSquares,
               (Squares{{3, 2}, {2, 2}, {2, 3}, {2, 3}, {2, 2}, {3, 2}}));
@@ -194,8 +192,7 @@ TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     open.choose("t");
     open.host.confirmations.push_back(true);
     open.game.askToSolve();
-    EXPECT_EQ(open.host.messages,
-              std::vector<std::string>{cp1250FromUtf8("Tato úloha není řešitelná!")});
+    EXPECT_EQ(open.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(open.game.lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(open.game.history().moveCount, 0);
     EXPECT_FALSE(open.game.solving());

@@ -150,8 +150,8 @@ TEST(TaskFileChoice, OffersTheTaskFilesBesideTheProgram) {
     f.game.chooseTaskFile();
     ASSERT_EQ(f.host.dialogs.size(), 1u);
     const FileDialog& d = f.host.dialogs[0];
-    EXPECT_EQ(utf8FromCp1250(d.title), "soubory se zadáním úloh");
-    EXPECT_EQ(utf8FromCp1250(d.filterName), "úlohy");
+    EXPECT_EQ(d.title, "soubory se zadáním úloh");
+    EXPECT_EQ(d.filterName, "úlohy");
     EXPECT_EQ(d.filterPattern, "*.kri");
     EXPECT_EQ(d.defaultExtension, "kri");
     EXPECT_EQ(d.initialDirectory, f.dir.path() + "/");

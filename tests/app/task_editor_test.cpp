@@ -87,19 +87,19 @@ TEST(TaskEditor, ReportsWhatStopsASaveOrAGeneration) {
     f.editor.setCell(4, 1, "");
     f.editor.changeName("");
     EXPECT_FALSE(f.editor.saveTask());
-    EXPECT_EQ(f.host.errors, (V{u("Na řádku 1 a sloupci 4 je chybná hodnota."),
-                                u("Není dosud definováno jméno úlohy pro uložení.")}));
+    EXPECT_EQ(f.host.errors, (V{"Na řádku 1 a sloupci 4 je chybná hodnota.",
+                                "Není dosud definováno jméno úlohy pro uložení."}));
     EXPECT_TRUE(f.host.dialogs.empty());
     f.editor.changeName("Abc");
     EXPECT_FALSE(f.editor.saveTask());  // the dialog cancelled
     ASSERT_EQ(f.host.dialogs.size(), 1u);
-    EXPECT_EQ(f.host.dialogs[0].title, u("soubor s definicí úloh"));
+    EXPECT_EQ(f.host.dialogs[0].title, "soubor s definicí úloh");
     EXPECT_EQ(f.host.dialogs[0].fileName, f.dir.path() + "/*.kri");
     EXPECT_TRUE(f.editor.screen().visible);
 
     f.host.errors.clear();
     f.editor.changeTaskNumber("-5");
-    EXPECT_EQ(f.host.errors, V{u("Chybné číslo!")});
+    EXPECT_EQ(f.host.errors, V{"Chybné číslo!"});
     EXPECT_EQ(f.editor.screen().numberField, "-5");
     EXPECT_EQ(f.editor.generator().randomSeed, 3u);
 
@@ -109,8 +109,8 @@ TEST(TaskEditor, ReportsWhatStopsASaveOrAGeneration) {
     f.host.errors.clear();
     f.editor.clearGrid();
     EXPECT_FALSE(f.editor.generateWholeTask());
-    EXPECT_EQ(f.host.errors, (V{u("Nenalezl jsem soubor s definicemi struktur úloh!"),
-                                u("Nepodařilo se mi doplnit strukturu!")}));
+    EXPECT_EQ(f.host.errors, (V{"Nenalezl jsem soubor s definicemi struktur úloh!",
+                                "Nepodařilo se mi doplnit strukturu!"}));
     EXPECT_EQ(f.editor.generator().generationCount, 1u);
 }
 
@@ -126,7 +126,7 @@ TEST(TaskEditor, ATaskOfTheSameNameInOtherCapitalsIsReplacedOnlyAfterAYes) {
     EXPECT_TRUE(f.editor.screen().visible);
     EXPECT_TRUE(f.editor.saveTask());
     EXPECT_EQ(readTaskNames(path), (V{"jin\xe1", "MOJE PRVN\xcd"}));
-    EXPECT_EQ(f.host.questions, V(2, u("Úloha \"moje první\" už v souboru je. Nahradit ji?")));
+    EXPECT_EQ(f.host.questions, V(2, "Úloha \"moje první\" už v souboru je. Nahradit ji?"));
     // A name that matches nothing saves without a question.
     f.editor.changeName("nov\xe1");
     f.host.files = {path};
@@ -203,7 +203,7 @@ TEST(TaskEditor, AStructureThatCannotBeFilledEndsWithOneMessage) {
         open += " , , , , , , , , , , , , , , \r\n";
     f.dir.write("krizovky.VZR", cp1250FromUtf8(open));
     EXPECT_FALSE(f.editor.generateWholeTask());
-    EXPECT_EQ(f.host.errors, V{u("Nepodařilo se mi doplnit strukturu!")});
+    EXPECT_EQ(f.host.errors, V{"Nepodařilo se mi doplnit strukturu!"});
     std::string digits;
     for (int c = 1; c <= 15; ++c)
         digits += f.editor.screen().grid.at(c, 1);
@@ -227,10 +227,10 @@ TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
         f.game.chooseListedTask();
         return f.editor.screen().verdict;
     };
-    EXPECT_EQ(load("priklad"), u("jediné řešení, lehká"));
+    EXPECT_EQ(load("priklad"), "jediné řešení, lehká");
     f.editor.setCell(2, 2, "5");
     EXPECT_EQ(f.editor.screen().verdict, "");
-    EXPECT_EQ(load("nic"), u("bez řešení"));
+    EXPECT_EQ(load("nic"), "bez řešení");
     f.editor.clearGrid();
     EXPECT_EQ(f.editor.screen().verdict, "");
 
@@ -246,10 +246,10 @@ TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
         return f.editor.screen().verdict;
     };
     EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "7", "1"}, {"/", "9", "2"}}),
-              u("jediné řešení, lehká"));
-    EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "1", "3"}, {"/", "3", "1"}}), u("více řešení"));
+              "jediné řešení, lehká");
+    EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "1", "3"}, {"/", "3", "1"}}), "více řešení");
     // The digit of row 2 has no clue before it across.
-    EXPECT_EQ(complete({{"x", "/", "x"}, {"x", "4", "x"}, {"x", "x", "x"}}), u("chybná úloha"));
+    EXPECT_EQ(complete({{"x", "/", "x"}, {"x", "4", "x"}, {"x", "x", "x"}}), "chybná úloha");
 
     // A generation, and a structure drawn over it.
     f.editor.generateWholeTask();

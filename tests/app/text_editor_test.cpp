@@ -108,7 +108,7 @@ TEST(TextEditor, AFailedSaveLeavesTheFileWholeAndTheChangesUnsaved) {
 
 TEST(TextEditor, LeavingWithChangesAsksYesSavesNoDiscards) {
     const std::string question =
-        cp1250FromUtf8("Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?");
+        "Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?";
     {
         EditorFixture f;
         f.editor().leave();  // nothing changed, nothing asked

@@ -63,7 +63,7 @@ TEST(loadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
     EXPECT_EQ(seed, 3u);
     EXPECT_EQ(grid, untouched);
     EXPECT_EQ(structureMessage(StructureDraw::kNoNames),
-              cp1250FromUtf8("Soubor s definicemi struktur úloh neobsahuje\x0c žádná označení!"));
+              "Soubor s definicemi struktur úloh neobsahuje\x0c žádná označení!");
 
     // One structure: every draw gives it, and each draws a number.
     const std::string one = dir.write("one.VZR", "@jen\r\n/,/\r\n");

@@ -120,8 +120,7 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
         f.dir.write("zla.ulo", bytes);
         load(f.dir.file("zla.ulo"));
         EXPECT_EQ(f.host.messages.back(),
-                  cp1250FromUtf8(std::string("Soubor zla.ulo nelze načíst jako uloženou hru: ") +
-                                 reason + "."));
+                  std::string("Soubor zla.ulo nelze načíst jako uloženou hru: ") + reason + ".");
         EXPECT_EQ(encodeSavedGame(g.board(), h), before);
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c)
@@ -170,9 +169,8 @@ TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
     f.host.answers = {true};
     g.reloadTask();
     EXPECT_EQ(digit(2, 2), 0);
-    EXPECT_EQ(
-        f.host.questions,
-        std::vector<std::string>(2, cp1250FromUtf8("Začít úlohu znovu? Rozehraná hra se ztratí.")));
+    EXPECT_EQ(f.host.questions,
+              std::vector<std::string>(2, "Začít úlohu znovu? Rozehraná hra se ztratí."));
 
     // Quitting: Cancel stays, a cancelled save stays, No quits, Yes saves
     // and quits; after a save or a load nothing is asked until the next Move.
@@ -185,8 +183,7 @@ TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
     f.host.files.push_back(file);
     EXPECT_TRUE(g.confirmQuit());
     EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
-    EXPECT_EQ(f.host.questions,
-              std::vector<std::string>(4, cp1250FromUtf8("Uložit rozehranou hru?")));
+    EXPECT_EQ(f.host.questions, std::vector<std::string>(4, "Uložit rozehranou hru?"));
     EXPECT_TRUE(g.confirmQuit());
     load(file);
     EXPECT_TRUE(g.confirmQuit());

@@ -10,10 +10,6 @@ namespace {
 using testing::GameFixture;
 using testing::smallTask;
 
-std::string text(const char* utf8) {
-    return cp1250FromUtf8(utf8);
-}
-
 // Across 10 over three squares in row 2 and 16 over three in row 3; down 3,
 // 4 and 13 over two squares each.
 const std::string kTwoRows = smallTask({"0,0/3,0/4,0/13", "10/0,2,2,2", "16/0,2,2,2"});
@@ -36,15 +32,14 @@ TEST_F(EntryTest, TheImmediateCheckRefusesWithTheFourMessages) {
     g.setLevel(Level::k130);  // every digit item is offered
     write(2, 4, 6);
     write(2, 2, 4);  // 4 + 6 reach 10 while a square is still empty
-    EXPECT_EQ(f.host.messages.back(), text("Při vložení čísla 4 by v řádku součet nesouhlasil!"));
+    EXPECT_EQ(f.host.messages.back(), "Při vložení čísla 4 by v řádku součet nesouhlasil!");
     EXPECT_EQ(digit(2, 2), 0);
 
     write(3, 4, 6);  // down 13: 6 and 6
-    EXPECT_EQ(f.host.messages.back(), text("Vkládané číslo 6 je ve sloupci duplikátní!"));
+    EXPECT_EQ(f.host.messages.back(), "Vkládané číslo 6 je ve sloupci duplikátní!");
     write(3, 2, 1);
     write(2, 2, 3);  // down 3: 3 + 1 when full
-    EXPECT_EQ(f.host.messages.back(),
-              text("Při vložení čísla 3 by součet ve sloupci nesouhlasil!"));
+    EXPECT_EQ(f.host.messages.back(), "Při vložení čísla 3 by součet ve sloupci nesouhlasil!");
     EXPECT_EQ(g.history().moveCount, 2);
     EXPECT_EQ(g.history().lastPlayerMove, (BoardSquare{2, 2}));  // noted even when refused
 
@@ -53,7 +48,7 @@ TEST_F(EntryTest, TheImmediateCheckRefusesWithTheFourMessages) {
     write(3, 3, 1);
     g.toggleChecking();
     write(3, 4, 5);
-    EXPECT_EQ(f.host.messages.back(), text("Vkládané číslo 5 je v řádku duplikátní!"));
+    EXPECT_EQ(f.host.messages.back(), "Vkládané číslo 5 je v řádku duplikátní!");
     EXPECT_EQ(f.host.messages.size(), 4u);
 }
 
@@ -108,7 +103,7 @@ TEST(Completion, CascadesAndEndsTheGame) {
         EXPECT_EQ(h.move(k).byPlayer, expected[k - 1][2]) << k;
     }
     EXPECT_EQ(f.host.messages,
-              std::vector<std::string>{text("Celou křížovku jste úspěšně vyřešil, gratuluji!")});
+              std::vector<std::string>{"Celou křížovku jste úspěšně vyřešil, gratuluji!"});
 
     // One step takes the player's entry back with everything that followed it.
     g.undoMove();
@@ -155,7 +150,7 @@ TEST(Completion, TheLastSquareEndsTheGameOnEveryBoardItWasBuiltFrom) {
     g.loadSavedGame(saved, "g.ulo");
     write(3, 3, 2);
     EXPECT_EQ(f.host.messages,
-              std::vector<std::string>(3, text("Celou křížovku jste úspěšně vyřešil, gratuluji!")));
+              std::vector<std::string>(3, "Celou křížovku jste úspěšně vyřešil, gratuluji!"));
 }
 
 TEST(DoubleClick, WritesTheSingleAllowedDigitAt100Only) {

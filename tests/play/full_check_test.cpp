@@ -9,10 +9,6 @@ namespace {
 using testing::GameFixture;
 using testing::smallTask;
 
-std::string text(const char* utf8) {
-    return cp1250FromUtf8(utf8);
-}
-
 TEST(CheckButton, FollowsTheImmediateCheckWhileATaskIsShown) {
     GameFixture f;
     f.game.toggleChecking();
@@ -35,7 +31,7 @@ TEST(FullCheck, ReportsAllIsWellOnlyWhenAskedAndPaintsFailingRuns) {
     g.openSquareMenu(2, 2);
     g.chooseDigit(7);
     g.checkWholeBoard();
-    EXPECT_EQ(f.host.messages, std::vector<std::string>{text("Vše je zatím v pořádku!")});
+    EXPECT_EQ(f.host.messages, std::vector<std::string>{"Vše je zatím v pořádku!"});
 
     // Not full and already at its sum: the across run of 8 fails.
     g.chooseDigit(8);
@@ -74,7 +70,7 @@ TEST(FullCheck, RepeatedDigitOutranksWrongSumAndTheAcrossRunIsPaintedLast) {
     EXPECT_EQ(s.square(3, 3).background, kGray);
     EXPECT_TRUE(s.duplicateLegend && s.wrongSumLegend);
     EXPECT_EQ(f.host.messages.back(),
-              text("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!"));
+              "Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
 }
 
 }  // namespace
