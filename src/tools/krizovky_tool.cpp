@@ -45,6 +45,7 @@
 #include "tools/collection.h"
 #include "tools/generate.h"
 #include "tools/play_script.h"
+#include "tools/puzzle_links.h"
 
 namespace {
 
@@ -65,7 +66,9 @@ int usage() {
         "       krizovky-tool count TASKFILE NAME [--limit N]\n"
         "       krizovky-tool check TASKFILE\n"
         "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT] [--unique]\n"
-        "       krizovky-tool collection STRUCTUREFILE TASKFILE");
+        "       krizovky-tool collection STRUCTUREFILE TASKFILE\n"
+        "       krizovky-tool import LINK|FILE [NAME]\n"
+        "       krizovky-tool export TASKFILE NAME [--pzprv3]");
 }
 
 int list(const std::string& path) {
@@ -308,6 +311,11 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 2 && args[0] == "check") return check(args[1]);
     if (args.size() == 3 && args[0] == "collection") return makeCollection(args[1], args[2]);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "import")
+        return importPuzzleLink(args[1], args.size() == 3 ? std::optional(args[2]) : std::nullopt);
+    if (args.size() == 3 && args[0] == "export") return exportPuzzleLink(args[1], args[2], false);
+    if (args.size() == 4 && args[0] == "export" && args[3] == "--pzprv3")
+        return exportPuzzleLink(args[1], args[2], true);
     const bool unique = !args.empty() && args.back() == "--unique";
     if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
