@@ -48,6 +48,8 @@ bench: build
 	./$(BUILD)/bench/krizovky_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	xvfb-run -a ./$(BUILD)/bench/krizovky_window_bench --benchmark_repetitions=3 \
 		--benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/krizovky_painter_bench --benchmark_repetitions=10 \
+		--benchmark_report_aggregates_only=true
 
 screenshot: build
 	bash scripts/screenshot.sh

@@ -113,8 +113,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# The libraries from what the executables link; the fonts and Qt's window
-# system plugins the program needs at run time on top of them.
+# The libraries from what the executables link (Qt's GUI and SVG modules for
+# the tool's drawings too); the fonts and Qt's window system plugins the
+# program needs at run time on top of them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)

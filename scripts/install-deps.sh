@@ -6,13 +6,14 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev qt6-svg-dev
     libicu-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-dejavu-core
     xvfb xauth x11-apps imagemagick xdotool
     librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base
+    poppler-utils
 )
 
 missing=()

@@ -23,6 +23,14 @@
 //                                      from the structures, after the task
 //                                      "priklad" of TASKFILE, on standard
 //                                      output
+//   krizovky-tool render TASKFILE NAME -o FILE [--game SAVEDGAME [--errors]]
+//                 [--solution] [--paper a4|letter] [--dpi N] [--no-numbers]
+//                                      the page of one board as a PDF, SVG or
+//                                      PNG file
+//   krizovky-tool booklet TASKFILE -o FILE.pdf [--per-page N] [--solutions]
+//                 [--task NAME]... [--paper a4|letter] [--no-numbers]
+//                                      many tasks in one PDF, their solutions
+//                                      after them
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -46,6 +54,7 @@
 #include "tools/generate.h"
 #include "tools/play_script.h"
 #include "tools/puzzle_links.h"
+#include "tools/render.h"
 
 namespace {
 
@@ -68,7 +77,11 @@ int usage() {
         "       krizovky-tool generate STRUCTUREFILE NUMBER [COUNT] [--unique]\n"
         "       krizovky-tool collection STRUCTUREFILE TASKFILE\n"
         "       krizovky-tool import LINK|FILE [NAME]\n"
-        "       krizovky-tool export TASKFILE NAME [--pzprv3]");
+        "       krizovky-tool export TASKFILE NAME [--pzprv3]\n"
+        "       krizovky-tool render TASKFILE NAME -o FILE.pdf|.svg|.png [--game SAVEDGAME "
+        "[--errors]] [--solution] [--paper a4|letter] [--dpi N] [--no-numbers]\n"
+        "       krizovky-tool booklet TASKFILE -o FILE.pdf [--per-page 1|2|4|6] [--solutions] "
+        "[--task NAME]... [--paper a4|letter] [--no-numbers]");
 }
 
 int list(const std::string& path) {
@@ -316,6 +329,8 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "export") return exportPuzzleLink(args[1], args[2], false);
     if (args.size() == 4 && args[0] == "export" && args[3] == "--pzprv3")
         return exportPuzzleLink(args[1], args[2], true);
+    if (!args.empty() && args[0] == "render") return renderTask(args, usage);
+    if (!args.empty() && args[0] == "booklet") return makeBooklet(args, usage);
     const bool unique = !args.empty() && args.back() == "--unique";
     if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {
