@@ -32,11 +32,11 @@ struct PuzzleGame {
     // False when the puzzles are not beside the project.
     bool load() {
         if (!std::filesystem::exists(kPuzzles)) return false;
-        game.FormCreate("krizovky", completeCombinationFile());
+        game.start("krizovky", completeCombinationFile());
         game.setTaskFilePath(kPuzzles);
         game.setSelectedTaskName(kHardest);
         game.loadTask();
-        return game.screen().panel1;
+        return game.screen().boardPanel;
     }
 };
 
@@ -46,9 +46,9 @@ void BM_NextStepOnHard15x15(benchmark::State& state) {
         state.SkipWithError("no published puzzle janko 987 beside the project");
         return;
     }
-    p.game.nextStepClick();
+    p.game.showNextStep();
     for (auto _ : state)
-        p.game.nextStepClick();
+        p.game.showNextStep();
     state.SetLabel(kHardest);
 }
 BENCHMARK(BM_NextStepOnHard15x15)->Unit(benchmark::kMillisecond);
@@ -63,7 +63,7 @@ void BM_FirstNextStepAfterLoad(benchmark::State& state) {
         state.PauseTiming();
         p.game.loadTask();
         state.ResumeTiming();
-        p.game.nextStepClick();
+        p.game.showNextStep();
     }
     state.SetLabel(kHardest);
 }
@@ -89,11 +89,11 @@ void BM_NextStepAlongTheSolve(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         p.game.loadTask();
-        p.game.verifyClick();  // the solution is known before the timing starts
+        p.game.verifyBoard();  // the solution is known before the timing starts
         state.ResumeTiming();
         for (std::size_t i = 0; i < way.size(); ++i) {
             const auto start = std::chrono::steady_clock::now();
-            p.game.nextStepClick();
+            p.game.showNextStep();
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             best[i] = std::min(best[i], took.count());

@@ -89,10 +89,10 @@ const LargeTaskFile& largeFile() {
 void BM_LargeFileFillTaskList(benchmark::State& state) {
     HeadlessHost host;
     Game game(host);
-    game.FormCreate("krizovky", completeCombinationFile());
+    game.start("krizovky", completeCombinationFile());
     game.setTaskFilePath(largeFile().path());
     for (auto _ : state) {
-        game.N1Click();
+        game.showTaskList();
         game.fillTaskList(true);
         if (game.taskListScreen().items.size() != kTasks) state.SkipWithError("names missing");
     }
@@ -104,12 +104,12 @@ BENCHMARK(BM_LargeFileFillTaskList)->Unit(benchmark::kMillisecond)->UseRealTime(
 void BM_LargeFileLoadTask(benchmark::State& state) {
     HeadlessHost host;
     Game game(host);
-    game.FormCreate("krizovky", completeCombinationFile());
+    game.start("krizovky", completeCombinationFile());
     game.setTaskFilePath(largeFile().path());
     game.setSelectedTaskName(largeFile().name(static_cast<int>(state.range(0))));
     for (auto _ : state) {
         game.loadTask();
-        if (host.lastFailure || !game.screen().panel1) state.SkipWithError("no board");
+        if (host.lastFailure || !game.screen().boardPanel) state.SkipWithError("no board");
     }
 }
 // 0 the first task, 1 the one in the middle, 2 the last.

@@ -21,7 +21,7 @@ struct BigGame {
     int row = 0, column = 0, digit = 0;  // a square near the centre and a digit it takes
 
     BigGame() {
-        game.FormCreate("krizovky", completeCombinationFile());
+        game.start("krizovky", completeCombinationFile());
         const std::string path = std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.KRI";
         game.setTaskFilePath(path);
         // The task with the most entry squares.
@@ -52,7 +52,7 @@ void BM_ClickHints(benchmark::State& state) {
     BigGame big;
     state.SetLabel(utf8FromCp1250(big.game.selectedTaskName()));
     for (auto _ : state)
-        big.game.Label1Click(big.row, big.column);
+        big.game.selectSquare(big.row, big.column);
 }
 BENCHMARK(BM_ClickHints)->Unit(benchmark::kMicrosecond);
 
@@ -70,9 +70,9 @@ BENCHMARK(BM_CheckedEntry)->Unit(benchmark::kMicrosecond);
 void BM_PlayerEntryAndUndo(benchmark::State& state) {
     BigGame big;
     for (auto _ : state) {
-        big.game.PopupMenu1Popup(big.row, big.column);
-        big.game.N11Click(big.digit);
-        big.game.Button2Click();
+        big.game.openSquareMenu(big.row, big.column);
+        big.game.chooseDigit(big.digit);
+        big.game.undoMove();
     }
 }
 BENCHMARK(BM_PlayerEntryAndUndo)->Unit(benchmark::kMicrosecond);

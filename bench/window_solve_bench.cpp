@@ -13,8 +13,8 @@
 
 #include "model/task_list.h"
 #include "ui/application.h"
-#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
+#include "ui/solver_question_dialog.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using namespace krizovky;
 
 // Answers " jsem trouba" and Yes to "přeruš".
 void answer(QDialog& dialog) {
-    if (auto* confirm = qobject_cast<ui::TBtnBottomDlg*>(&dialog)) {
+    if (auto* confirm = qobject_cast<ui::SolverQuestionDialog*>(&dialog)) {
         confirm->findChild<QAbstractButton*>(QStringLiteral("OKBtn"))->click();
         return;
     }
@@ -42,12 +42,12 @@ void BM_SolveInTheWindow(benchmark::State& state) {
     game.setTaskFilePath(tasks);
     game.setSelectedTaskName(readTaskNames(tasks).front());
     for (auto _ : state) {
-        application.mainWindow().H1Click();
+        application.mainWindow().reloadTask();
         QTimer::singleShot(3000, [&] {
-            application.mainWindow().findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+            application.mainWindow().findChild<QPushButton*>(QStringLiteral("stopButton"))->click();
         });
         const auto start = std::chrono::steady_clock::now();
-        application.mainWindow().N71Click();
+        application.mainWindow().askToSolve();
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(elapsed.count());
         state.counters["placements_per_s"] =

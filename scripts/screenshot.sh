@@ -30,10 +30,10 @@ if [[ ! -x "$program" ]]; then
 fi
 
 if [[ $# -eq 0 ]]; then
-    set -- "13 lehká" I2 K1 \
-        2,4=7 2,5=8 3,4=3 3,5=6 Button1 2,6=9 2,7=5 \
-        N3 6,2=8 6,3=7 6,4=8 8,2=9 8,3=8 8,4=6 8,5=1 \
-        Z1 7,2 Button4
+    set -- "13 lehká" autoFillAction checkingAction \
+        2,4=7 2,5=8 3,4=3 3,5=6 markButton 2,6=9 2,7=5 \
+        level130Action 6,2=8 6,3=7 6,4=8 8,2=9 8,3=8 8,4=6 8,5=1 \
+        level100Action 7,2 checkButton
 fi
 
 mkdir -p docs

@@ -5,14 +5,14 @@
 namespace krizovky {
 
 void Game::setGauge(int position, int maximum) {
-    screen_.gauge1.position = position;
-    screen_.gauge1.maximum = maximum;
-    screen_.gauge1.visible = true;
+    screen_.loadGauge.position = position;
+    screen_.loadGauge.maximum = maximum;
+    screen_.loadGauge.visible = true;
     host_.repaintGauge();
 }
 
 void Game::loadTask() {
-    if (selectedTaskName_.empty()) return;
+    if (choice_.selectedName().empty()) return;
 
     // The whole task is read into a copy first: a file that cannot be read or
     // a row that breaks the format leaves the board on screen and its game
@@ -20,14 +20,14 @@ void Game::loadTask() {
     Board read = board_;
     setGauge(0, kBoardSize);
     try {
-        readTask(taskFilePath_, selectedTaskName_, read,
+        readTask(choice_.taskFilePath(), choice_.selectedName(), read,
                  [this](int row) { setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
-        screen_.gauge1.visible = false;
+        screen_.loadGauge.visible = false;
         host_.failure(e.what());
         return;
     }
-    screen_.gauge1.visible = false;
+    screen_.loadGauge.visible = false;
 
     // No digit of the previous game stays behind, also not in squares that
     // are clue or blank squares of this task or lie outside it.
@@ -43,21 +43,21 @@ void Game::loadTask() {
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.
     popup_ = {};
-    screen_.label21 = false;
-    screen_.label22 = false;
-    screen_.button1 = false;
-    screen_.button2 = false;
-    screen_.button3 = false;
-    screen_.button4 = !screen_.menu.k1;
+    screen_.duplicateLegend = false;
+    screen_.wrongSumLegend = false;
+    screen_.markButton = false;
+    screen_.undoButton = false;
+    screen_.undoToMarkButton = false;
+    screen_.checkButton = !checkingOn();
 
     releaseSquares(board_.prevRowCount, board_.prevColCount);
     buildSquares();
     deriveRuns(board_);
 
-    screen_.gauge1.visible = false;
+    screen_.loadGauge.visible = false;
     for (int m = 1; m <= 4; ++m)
         screen_.swatch[m] = false;
-    screen_.panel1 = true;
+    screen_.boardPanel = true;
 }
 
 void Game::releaseSquares(int rows, int columns) {
@@ -135,7 +135,7 @@ void Game::paintSquare(int row, int column, Colour colour) {
     // Only entry squares have a natural colour to go back to: a selection
     // kept from an earlier task may now name a clue or a blank square.
     if (cell.kind != kEntry) return;
-    if (level_ == Level::k70)
+    if (solving())
         look.background = kYellow;
     else if (cell.mark >= 1 && cell.mark <= 4)
         look.background = screen_.swatchColour[cell.mark];

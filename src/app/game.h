@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,7 +9,11 @@
 #include "app/data_files.h"
 #include "app/host.h"
 #include "app/keyboard.h"
+#include "app/options.h"
+#include "app/rules.h"
 #include "app/screen.h"
+#include "app/solver_run.h"
+#include "app/task_choice.h"
 #include "app/task_editor.h"
 #include "app/text_editor.h"
 #include "history/move_history.h"
@@ -19,28 +22,30 @@
 #include "model/combination_table.h"
 #include "play/level.h"
 #include "solver/exact_solver.h"
-#include "solver/solver.h"
+#include "solver/visible_search.h"
 
 namespace krizovky {
 
-// The main window's state for the whole run and the logic of its handlers.
-// The window draws screen() and taskListScreen() after each call; everything
+// The main window's state for the whole run and the logic of its handlers:
+// the board and its game, the options, and the parts with a life of their
+// own (the task choice, the solver's run, the two editors). The window draws
+// screen() and taskListScreen() after each call; everything
 // modal goes through the Host. Handlers that stand for a click on a square
 // take its row and column; they do nothing for a square that is not an entry
 // square of the board, as a click on nothing does nothing. While the solver
 // runs, every handler but "přeruš" does nothing.
 class Game : private UndoActions, private SolverSteps {
   public:
-    explicit Game(Host& host) : host_(host) {}
+    explicit Game(Host& host) : host_(host), choice_(host) {}
 
     // Start-up: the data file names, the combination table, the task file.
-    void FormCreate(const std::string& executablePath);
+    void start(const std::string& executablePath);
     // The same with the combination file's bytes given instead of read from
     // the file beside the executable.
-    void FormCreate(const std::string& executablePath, std::string_view combinationRecords);
+    void start(const std::string& executablePath, std::string_view combinationRecords);
     // The end of the program, by "&Konec" or by closing the window: the
     // squares are released once.
-    void FormDestroy();
+    void quit();
 
     // "&Znovu", and the load that follows a choice in the task list: reads the
     // task called selectedTaskName() and builds a fresh board from it. A load
@@ -49,7 +54,6 @@ class Game : private UndoActions, private SolverSteps {
     // "&Znovu": the task loaded afresh, after a question when the game on the
     // board holds Moves that the reload would throw away.
     void reloadTask();
-    void H1Click() { reloadTask(); }
 
     // The one way to colour a square: a colour, or kNaturalColour.
     void paintSquare(int row, int column, Colour colour);
@@ -64,24 +68,18 @@ class Game : private UndoActions, private SolverSteps {
     // or a save that did not happen, keeps the program running.
     bool confirmQuit();
     // The second half of "&Načti": the bytes of the chosen file, named by
-    // fileName (Windows-1250) in a refusal.
+    // fileName (as the file system has it) in a refusal.
     void loadSavedGame(std::string_view bytes, const std::string& fileName);
-    void N8Click() {
-        if (!solving()) saveGame();
-    }
-    void N9Click() {
-        if (!solving()) loadGame();
-    }
 
     // "&Výběr úlohy": shows the task list for the board.
-    void N1Click();
+    void showTaskList();
     // "&Soubor úloh": chooses another task file.
-    void S1Click();
+    void chooseTaskFile();
     // "&Formulář" under "&Editace": shows the task editor window.
-    void F1Click();
+    void showTaskEditor();
     // "&Text" under "&Editace": the current task file as text, when it exists.
-    void T1Click() {
-        if (!solving()) textEditor_.open(taskFilePath_);
+    void showTextEditor() {
+        if (!solving()) textEditor_.open(choice_.taskFilePath());
     }
 
     // The task list window.
@@ -90,24 +88,27 @@ class Game : private UndoActions, private SolverSteps {
     // Double click, " vybráno", a click on the name label: loads the task onto
     // the board, or into the task editor's grid when the editor opened the list.
     void chooseListedTask();
+    // The task list opened, filled and the task called name chosen in it, as
+    // the player does it; false when the list has no such name.
+    bool chooseTaskByName(const std::string& name);
     void cancelTaskList();  // "zruš"
     void closeTaskList();   // the window's own close button: only hidden
 
     // Play on the board.
-    void Label1Click(int row, int column);      // a left click: select and show the hints
-    void PopupMenu1Popup(int row, int column);  // a right click, before the menu opens
-    void N11Click(int digit);                   // a digit item of the pop-up menu
-    void vyma1Click();                          // "vymaž" on the pop-up's square
-    void Label1DblClick(int row, int column);   // writes the single allowed digit
-    void Button4Click();                        // " proveď kontroly"
+    void selectSquare(int row, int column);      // a left click: select and show the hints
+    void openSquareMenu(int row, int column);    // a right click, before the menu opens
+    void chooseDigit(int digit);                 // a digit item of the pop-up menu
+    void eraseSquare();                          // "vymaž" on the pop-up's square
+    void writeSingleDigit(int row, int column);  // writes the single allowed digit
+    void checkWholeBoard();                      // " proveď kontroly"
 
     // "&Pomoc": the logical solver's next step from the board as it stands,
     // and the board compared with the task's one solution. They paint squares
     // until the next click on a square and say the rest in a box; none of
     // them writes a digit or a Move.
-    void nextStepClick();    // "&Další krok"
-    void verifyClick();      // "&Je to zatím správně?"
-    void showErrorsClick();  // "&Ukaž chyby"
+    void showNextStep();  // "&Další krok"
+    void verifyBoard();   // "&Je to zatím správně?"
+    void showErrors();    // "&Ukaž chyby"
 
     // Keyboard play on the square the player selected last on this board.
     // A digit key is a right click on that square and the digit's item of the
@@ -120,34 +121,27 @@ class Game : private UndoActions, private SolverSteps {
     void taskListKeyPress(Key key);
 
     // The history buttons and the Mark swatches; each acts only while shown.
-    void Button1Click();             // "nastav značku"
-    void Button2Click();             // "zpět o 1 tah"
-    void Button3Click();             // "zpět ke značce"
-    void Label16Click(int mark);     // a click on swatch 1..4
-    void Label16DblClick(int mark);  // a double click on swatch 1..4
+    void setMark();                // "nastav značku"
+    void undoMove();               // "zpět o 1 tah"
+    void undoToMark();             // "zpět ke značce"
+    void highlightMark(int mark);  // a click on swatch 1..4
+    void removeMark(int mark);     // a double click on swatch 1..4
 
-    // "&Volby": the Levels of "&IQ" and the two options.
-    void Z1Click();  // "100"
-    void N3Click();  // "130"
-    void N7Click();  // "160"
-    void I2Click();  // "&Doplňovat"
-    void K1Click();  // "&Kontrolovat"
+    // "&Volby": the Levels "100", "130" and "160" of "&IQ", and the two options.
+    void setLevel(Level level);
+    void toggleAutoFill();  // "&Doplňovat"
+    void toggleChecking();  // "&Kontrolovat"
 
     // The solver: "70" under "&IQ" asks "Mám dotaz!" and after " jsem trouba"
-    // runs ProTrouby, which restarts the task, writes the forced squares and
+    // runs solveVisibly, which restarts the task, writes the forced squares and
     // searches for the rest visibly, square by square, yielding to the window
     // after every placement. "přeruš" stops it after a Yes.
-    void N71Click();
-    void ProTrouby();
-    void Button5Click();
-    bool solving() const { return screen_.solverRunning; }
+    void askToSolve();
+    void solveVisibly();
+    void stopSolving();
+    bool solving() const { return solverRun_.running(); }
     // How the latest solve ended and what its search did.
-    struct SolveReport {
-        SolveEnd end = SolveEnd::kSolved;
-        long placements = 0;  // digits the search wrote, also those taken back
-        long backtracks = 0;
-    };
-    const SolveReport& lastSolve() const { return lastSolve_; }
+    const SolverRun::Report& lastSolve() const { return solverRun_.last(); }
 
     // The one way a digit reaches the board (0 erases). Checks it when
     // "&Kontrolovat" is on, records it when asked, shows it, and ends the game
@@ -159,47 +153,46 @@ class Game : private UndoActions, private SolverSteps {
     void checkBoard(bool fromButton);
     // Takes temporary colours (a check's, a Mark highlight's) off the board.
     void clearColouring();
-    void undoStep();
-    void undoToMark();
-    void setMark();
-    void removeMark(int mark) override;
-    void highlightMark(int mark);
 
     const MainScreen& screen() const { return screen_; }
     TaskEditor& editor() { return editor_; }
     const TaskEditor& editor() const { return editor_; }
     TaskTextEditor& textEditor() { return textEditor_; }
     const TaskTextEditor& textEditor() const { return textEditor_; }
-    const TaskListScreen& taskListScreen() const { return taskList_; }
+    const TaskListScreen& taskListScreen() const { return choice_.screen(); }
     const Board& board() const { return board_; }
     const CombinationTable& combinations() const { return table_; }
     const DataFileNames& fileNames() const { return names_; }
+    // The rules for the rules window, from the rules file beside the program.
+    RulesText rules() const { return readRules(names_.programBase + "PRA"); }
     const MoveHistory& history() const { return history_; }
-    const std::string& taskFilePath() const { return taskFilePath_; }
-    const std::string& selectedTaskName() const { return selectedTaskName_; }
-    bool taskListForEditor() const { return taskListForEditor_; }
-    Level level() const { return level_; }
-    bool autoFillOn() const { return autoFillOn_; }
-    bool checkingOn() const { return screen_.menu.k1; }
+    const std::string& taskFilePath() const { return choice_.taskFilePath(); }
+    const std::string& selectedTaskName() const { return choice_.selectedName(); }
+    bool taskListForEditor() const { return choice_.forEditor(); }
+    // The player's options; the window ticks "&Volby" from them.
+    const Options& options() const { return options_; }
+    // What holds now: while the solver runs, every digit is checked and no
+    // run is completed, whatever the options say.
+    bool checkingOn() const { return options_.checking || solving(); }
+    bool autoFillOn() const { return options_.autoFill && !solving(); }
     BoardSquare currentSquare() const { return current_; }
     BoardSquare popupSquare() const { return popup_; }
     DigitSet allowedDigits() const { return allowedDigits_; }
-    const std::string& solverCandidates() const { return solverCandidates_; }
     bool terminateRequested() const { return terminate_; }
 
     // Set directly by the headless tool and by tests that skip the dialogs.
-    void setTaskFilePath(std::string path) { taskFilePath_ = std::move(path); }
-    void setSelectedTaskName(std::string name) { selectedTaskName_ = std::move(name); }
+    void setTaskFilePath(std::string path) { choice_.setTaskFilePath(std::move(path)); }
+    void setSelectedTaskName(std::string name) { choice_.setSelectedName(std::move(name)); }
 
   private:
-    friend class TaskEditor;  // shares the file names, the chosen task and the task list
-
     // Takes the squares of a board of that size off the screen; the first
     // build of a run has none to take.
     void releaseSquares(int rows, int columns);
     // The first steps of start-up: the data file names.
     void formNames(const std::string& executablePath);
     void buildSquares();
+    // The squares of a loaded game's board, with its digits and Marks.
+    void buildLoadedSquares();
     // A square of the board as a build creates it, by the cell's kind; an
     // entry square gets its colour and caption from the caller.
     SquareLook newSquare(int row, int column, int left) const;
@@ -208,7 +201,12 @@ class Game : private UndoActions, private SolverSteps {
 
     // UndoActions
     void restoreMove(const Move& move) override;
+    void dropMark(int mark) override;
     void historyEmptied() override;
+    // A swatch the player can click: shown, and no solve under way.
+    bool swatchShown(int mark) const;
+    // "zpět o 1 tah" without its guard, also the solver's.
+    void undoStep();
 
     // The solver's steps and its end.
     std::string_view selectForSolver(int row, int column) override;
@@ -216,8 +214,10 @@ class Game : private UndoActions, private SolverSteps {
     void undoForSolver() override;
     void afterPlacement() override;
     void reportUnsolvable() override;
-    void restoreOptions();
-    void selectSquare(int row, int column);  // Label1Click without its guard
+    // The end of a solve: the commands and the history buttons as the
+    // player's options have them.
+    void endSolve(SolveEnd end, const SolverSearch* search);
+    void selectWithHints(int row, int column);  // selectSquare without its guard
     // The board's task sorted by the exact solver, worked out at the first
     // "&Pomoc" item after each board build.
     const TaskClass& taskClass();
@@ -232,14 +232,11 @@ class Game : private UndoActions, private SolverSteps {
     DataFileNames names_;
     MoveHistory history_;
     MainScreen screen_;
-    TaskListScreen taskList_;
-    std::string taskFilePath_;
-    std::string selectedTaskName_;
-    bool taskListForEditor_ = false;
-    Level level_ = Level::k100;
-    bool autoFillOn_ = true;  // "&Doplňovat"
-    BoardSquare current_;     // the selected square, painted red
-    BoardSquare popup_;       // the square the pop-up menu last opened on
+    Options options_;
+    TaskChoice choice_;
+    SolverRun solverRun_;
+    BoardSquare current_;  // the selected square, painted red
+    BoardSquare popup_;    // the square the pop-up menu last opened on
     // The square the player's latest click selected on the board now shown.
     // A board build keeps current_ but paints it no more, and the solver
     // selects squares of its own: the keys wait for the next click then.
@@ -254,21 +251,9 @@ class Game : private UndoActions, private SolverSteps {
     std::optional<int> emptyEntries_;
     std::optional<TaskClass> taskClass_;  // see taskClass()
 
-    // The solver's run: the options it puts back, its search, its clock.
-    struct KeptOptions {
-        Level level = Level::k100;
-        bool checking = true;
-        bool autoFill = true;
-    } kept_;
-    SolverSearch* search_ = nullptr;
-    std::chrono::steady_clock::time_point solveStart_;
-    long shownSeconds_ = 0;
-    int placementsSinceClock_ = 0;
-    SolveReport lastSolve_;
-
-    TaskEditor editor_{*this};
+    TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.
-    TaskTextEditor textEditor_{host_, [this] { fillTaskList(false); }};
+    TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
 };
 
 }  // namespace krizovky

@@ -37,16 +37,14 @@ std::string noUniqueSolution(const TaskClass& task) {
 
 // "Úvaha "jediná kombinace": Součet 4 ...", after "3. " with a small letter.
 std::string stepText(const std::string& label, const Deduction& d, const Board& board) {
-    return cp1250FromUtf8(label + " \"" + techniqueName(d.technique) + "\": ") +
-           explainDeduction(d, board);
+    return label + " \"" + techniqueName(d.technique) + "\": " + explainDeduction(d, board);
 }
 
 // The box of a hint: each deduction in a paragraph of its own, in the order
 // the solver made them.
 std::string hintText(const std::vector<Deduction>& steps, const Board& board) {
     if (steps.size() == 1) return stepText("Úvaha", steps[0], board);
-    std::string text =
-        cp1250FromUtf8("Další cifra vyjde po " + std::to_string(steps.size()) + " úvahách.");
+    std::string text = "Další cifra vyjde po " + std::to_string(steps.size()) + " úvahách.";
     std::size_t first = 0;
     if (steps.size() > kStepsExplainedInFull) {
         // How often each technique narrowed the candidates before the last step.
@@ -63,7 +61,7 @@ std::string hintText(const std::vector<Deduction>& steps, const Board& board) {
                        std::to_string(times) + "×";
             separator = ", ";
         }
-        text += cp1250FromUtf8(summary + ". Políčka všech úvah jsou obarvená.");
+        text += summary + ". Políčka všech úvah jsou obarvená.";
     }
     for (std::size_t i = first; i < steps.size(); ++i)
         text += "\r\n\r\n" + stepText(std::to_string(i + 1) + ". úvaha", steps[i], board);
@@ -103,17 +101,17 @@ void Game::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
     history_.checkColouringShown = true;
 }
 
-void Game::nextStepClick() {
-    if (solving() || !screen_.panel1) return;
+void Game::showNextStep() {
+    if (solving() || !screen_.boardPanel) return;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
-        host_.message(cp1250FromUtf8(noUniqueSolution(task) + " Další krok vám neporadím."));
+        host_.message(noUniqueSolution(task) + " Další krok vám neporadím.");
         return;
     }
     if (!wrongSquares().empty()) {
-        host_.message(cp1250FromUtf8(
+        host_.message(
             "Na desce je chyba: některá vepsaná cifra do řešení nepatří. Další krok vám "
-            "poradím, až ji najdete a opravíte."));
+            "poradím, až ji najdete a opravíte.");
         return;
     }
     bool complete = true;
@@ -121,16 +119,16 @@ void Game::nextStepClick() {
         for (int c = 1; c <= board_.colCount && complete; ++c)
             complete = !board_.isEntry(r, c) || board_.at(r, c).digit != 0;
     if (complete) {
-        host_.message(cp1250FromUtf8("Křížovka je celá správně vyplněná, další krok už není."));
+        host_.message("Křížovka je celá správně vyplněná, další krok už není.");
         return;
     }
 
     const std::vector<Deduction> steps = stepsToNextPlacement(board_, table_);
     if (steps.empty()) {
         host_.message(
-            cp1250FromUtf8("Tady si nevím rady: žádná z mých úvah, ani zkusmo dosazená cifra, "
-                           "další cifru neodhalí. Zkuste některou cifru vepsat na zkoušku a "
-                           "místo si označte značkou."));
+            "Tady si nevím rady: žádná z mých úvah, ani zkusmo dosazená cifra, "
+            "další cifru neodhalí. Zkuste některou cifru vepsat na zkoušku a "
+            "místo si označte značkou.");
         return;
     }
     if (history_.colouringShown) clearColouring();
@@ -149,20 +147,18 @@ void Game::nextStepClick() {
     host_.message(hintText(steps, board_));
 }
 
-void Game::verifyClick() {
-    if (solving() || !screen_.panel1) return;
+void Game::verifyBoard() {
+    if (solving() || !screen_.boardPanel) return;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
-        host_.message(
-            cp1250FromUtf8(noUniqueSolution(task) +
-                           " Nemohu proto posoudit, zda je to, co jste vepsal, správně."));
+        host_.message(noUniqueSolution(task) +
+                      " Nemohu proto posoudit, zda je to, co jste vepsal, správně.");
         return;
     }
     const int wrong = static_cast<int>(wrongSquares().size());
     if (wrong > 0) {
-        host_.message(
-            cp1250FromUtf8(squaresWithVerb(wrong, "Chybnou cifru má", "Chybnou cifru mají") +
-                           ". Kde jsou chyby, ukáže \"Ukaž chyby\"."));
+        host_.message(squaresWithVerb(wrong, "Chybnou cifru má", "Chybnou cifru mají") +
+                      ". Kde jsou chyby, ukáže \"Ukaž chyby\".");
         return;
     }
     int written = 0, empty = 0;
@@ -170,24 +166,23 @@ void Game::verifyClick() {
         for (int c = 1; c <= board_.colCount; ++c)
             if (board_.isEntry(r, c)) ++(board_.at(r, c).digit != 0 ? written : empty);
     if (written == 0)
-        host_.message(cp1250FromUtf8("Zatím jste nevepsal žádnou cifru."));
+        host_.message("Zatím jste nevepsal žádnou cifru.");
     else if (empty == 0)
-        host_.message(cp1250FromUtf8("Celá křížovka je vyplněná správně."));
+        host_.message("Celá křížovka je vyplněná správně.");
     else
-        host_.message(cp1250FromUtf8("Všechno, co jste zatím vepsal, je správně."));
+        host_.message("Všechno, co jste zatím vepsal, je správně.");
 }
 
-void Game::showErrorsClick() {
-    if (solving() || !screen_.panel1) return;
+void Game::showErrors() {
+    if (solving() || !screen_.boardPanel) return;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
-        host_.message(
-            cp1250FromUtf8(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná."));
+        host_.message(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná.");
         return;
     }
     const std::vector<BoardSquare> wrong = wrongSquares();
     if (wrong.empty()) {
-        host_.message(cp1250FromUtf8("Žádná vepsaná cifra není chybná."));
+        host_.message("Žádná vepsaná cifra není chybná.");
         return;
     }
     if (history_.colouringShown) clearColouring();

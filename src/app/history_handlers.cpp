@@ -10,8 +10,8 @@ void Game::clearColouring() {
         for (int r = 1; r <= board_.rowCount; ++r)
             for (int c = 1; c <= board_.colCount; ++c)
                 if (board_.at(r, c).kind == kEntry) paintSquare(r, c, kNaturalColour);
-        screen_.label21 = false;
-        screen_.label22 = false;
+        screen_.duplicateLegend = false;
+        screen_.wrongSumLegend = false;
     } else {
         for (int i = history_.highlightFirst; i <= history_.highlightLast; ++i) {
             const Move& move = history_.move(i);
@@ -27,8 +27,8 @@ void Game::restoreMove(const Move& move) {
 }
 
 void Game::historyEmptied() {
-    screen_.button2 = false;
-    screen_.button1 = false;
+    screen_.undoButton = false;
+    screen_.markButton = false;
 }
 
 void Game::undoStep() {
@@ -36,34 +36,32 @@ void Game::undoStep() {
     krizovky::undoStep(history_, board_, *this);
 }
 
+void Game::undoMove() {
+    if (screen_.undoButton && !solving()) undoStep();
+}
+
 void Game::undoToMark() {
+    if (!screen_.undoToMarkButton || solving()) return;
     unsavedMoves_ = true;
     krizovky::undoToMark(history_, board_, *this);
 }
 
 void Game::setMark() {
+    if (!screen_.markButton || solving()) return;
     unsavedMoves_ = true;
     const auto square = krizovky::setMark(history_, board_);
     if (!square) return;
     paintSquare(square->row, square->column, kNaturalColour);
-    screen_.button3 = true;
+    screen_.undoToMarkButton = true;
     screen_.swatch[history_.markCount] = true;
 }
 
-void Game::removeMark(int mark) {
-    if (mark < 1 || mark > kMaxMarks) return;
-    for (const BoardSquare& square : renumberMarks(board_, mark))
-        paintSquare(square.row, square.column, kNaturalColour);
-    if (history_.markCount >= 1) {
-        screen_.swatch[history_.markCount] = false;
-        --history_.markCount;
-    }
-    if (history_.markCount == 0) screen_.button3 = false;
-    if (history_.colouringShown) clearColouring();
+bool Game::swatchShown(int mark) const {
+    return mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark] && !solving();
 }
 
 void Game::highlightMark(int mark) {
-    if (mark < 1 || mark > kMaxMarks) return;
+    if (!swatchShown(mark)) return;
     const MarkHighlight highlight = markHighlight(history_, board_, mark);
     if (!highlight.found) return;
     history_.highlightFirst = highlight.first;
@@ -73,24 +71,20 @@ void Game::highlightMark(int mark) {
     history_.highlightLast = highlight.last;
 }
 
-void Game::Button1Click() {
-    if (screen_.button1 && !solving()) setMark();
+void Game::removeMark(int mark) {
+    if (swatchShown(mark)) dropMark(mark);
 }
 
-void Game::Button2Click() {
-    if (screen_.button2 && !solving()) undoStep();
-}
-
-void Game::Button3Click() {
-    if (screen_.button3 && !solving()) undoToMark();
-}
-
-void Game::Label16Click(int mark) {
-    if (mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark] && !solving()) highlightMark(mark);
-}
-
-void Game::Label16DblClick(int mark) {
-    if (mark >= 1 && mark <= kMaxMarks && screen_.swatch[mark] && !solving()) removeMark(mark);
+void Game::dropMark(int mark) {
+    if (mark < 1 || mark > kMaxMarks) return;
+    for (const BoardSquare& square : renumberMarks(board_, mark))
+        paintSquare(square.row, square.column, kNaturalColour);
+    if (history_.markCount >= 1) {
+        screen_.swatch[history_.markCount] = false;
+        --history_.markCount;
+    }
+    if (history_.markCount == 0) screen_.undoToMarkButton = false;
+    if (history_.colouringShown) clearColouring();
 }
 
 }  // namespace krizovky

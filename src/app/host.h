@@ -6,8 +6,8 @@
 
 namespace krizovky {
 
-// How a file is to be chosen. Texts are Windows-1250; paths are as the file
-// system has them.
+// How a file is to be chosen. Texts are UTF-8; paths are as the file system
+// has them.
 struct FileDialog {
     std::string title;
     std::string filterName;     // "úlohy"
@@ -21,12 +21,27 @@ struct FileDialog {
     bool forSaving = false;       // to be written: an existing file only after a question
 };
 
-// The modal things only a window system can do. The window layer implements
-// it with message boxes and dialogs; tests implement it with scripted answers.
-// All texts are Windows-1250.
+// A dialog for files NAME.extension that opens in folder (the program's
+// folder, as every dialog of the game does) and offers "*.extension" there.
+inline FileDialog fileDialogIn(const std::string& folder, std::string title, std::string filterName,
+                               const std::string& extension) {
+    FileDialog dialog;
+    dialog.title = std::move(title);
+    dialog.filterName = std::move(filterName);
+    dialog.filterPattern = "*." + extension;
+    dialog.defaultExtension = extension;
+    dialog.initialDirectory = folder;
+    dialog.fileName = folder + "*." + extension;
+    return dialog;
+}
+
 // The answer to a question that can also be cancelled.
 enum class Answer { kYes, kNo, kCancel };
 
+// The modal things only a window system can do. The window layer implements
+// it with message boxes and dialogs; tests implement it with scripted answers.
+// All texts are UTF-8: the program's own texts are written so, and data of the
+// files that a text quotes (a task name) is converted where it is quoted.
 class Host {
   public:
     virtual ~Host() = default;

@@ -13,12 +13,13 @@ void Game::keyPress(Key key) {
     if (const int digit = keyDigit(key); digit != 0) {
         // At 100 the pop-up menu offers the allowed digits alone; the others
         // would be grey, and their key leaves even the hints as they are.
-        if (level_ == Level::k100) {
-            const Hints hints = computeHints(board_, table_, level_, square.row, square.column);
+        if (options_.level == Level::k100) {
+            const Hints hints =
+                computeHints(board_, table_, options_.level, square.row, square.column);
             if (!(hints.allowed & digitBit(digit))) return;
         }
-        PopupMenu1Popup(square.row, square.column);
-        N11Click(digit);
+        openSquareMenu(square.row, square.column);
+        chooseDigit(digit);
         return;
     }
 
@@ -26,8 +27,8 @@ void Game::keyPress(Key key) {
     switch (key) {
         case Key::kDelete:
         case Key::kBackspace:
-            PopupMenu1Popup(square.row, square.column);
-            vyma1Click();
+            openSquareMenu(square.row, square.column);
+            eraseSquare();
             return;
         case Key::kLeft:
             columnStep = -1;
@@ -48,7 +49,7 @@ void Game::keyPress(Key key) {
          r >= 1 && r <= board_.rowCount && c >= 1 && c <= board_.colCount;
          r += rowStep, c += columnStep) {
         if (board_.isEntry(r, c)) {
-            Label1Click(r, c);
+            selectSquare(r, c);
             return;
         }
     }

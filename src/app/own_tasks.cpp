@@ -13,7 +13,7 @@ std::string ownTaskFilePath() {
 void keepMadeTask(const MadeTask& task, const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash != std::string::npos && slash > 0) makeFolders(path.substr(0, slash + 1));
-    SaveTaskToFile(task.grid, task.name, path);
+    saveTaskToFile(task.grid, task.name, path);
 }
 
 }  // namespace krizovky

@@ -22,13 +22,13 @@ int emptyEntryCount(const Board& board) {
 
 }  // namespace
 
-void Game::Label1Click(int row, int column) {
+void Game::selectSquare(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
-    selectSquare(row, column);
+    selectWithHints(row, column);
     clicked_ = current_;
 }
 
-void Game::selectSquare(int row, int column) {
+void Game::selectWithHints(int row, int column) {
     if (!board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
 
@@ -37,51 +37,54 @@ void Game::selectSquare(int row, int column) {
     if (!old.none()) paintSquare(old.row, old.column, kNaturalColour);
     paintSquare(row, column, kNaturalColour);
 
-    if (level_ == Level::k160 || level_ == Level::k70) {
-        screen_.panel3 = false;
-        screen_.panel2 = false;
-        screen_.panel4 = false;
-        if (level_ == Level::k160) return;
+    // The solver's clicks show nothing in the panels and no red square.
+    const Level level = options_.level;
+    if (level == Level::k160 || solving()) {
+        screen_.downPanel = false;
+        screen_.acrossPanel = false;
+        screen_.allowedPanel = false;
+        if (!solving()) return;
     } else {
         // Red even on a marked square, whose natural colour is its Mark's.
         paintSquare(row, column, kRed);
     }
 
-    const Hints hints = computeHints(board_, table_, level_, row, column);
+    const Hints hints = solving() ? solverHints(board_, table_, row, column)
+                                  : computeHints(board_, table_, level, row, column);
     Cell& cell = board_.at(row, column);
     cell.acrossUsed = hints.acrossUsed;
     cell.downUsed = hints.downUsed;
-    screen_.memo3.clear();
+    screen_.allowedDigits.clear();
     allowedDigits_ = hints.allowed;
-    if (level_ == Level::k70) {
+    if (solving()) {
         solverCandidates_ = hints.allowedText;
         return;
     }
-    screen_.memo1 = hints.across;
-    screen_.memo2 = hints.down;
-    screen_.panel2 = true;
-    screen_.panel3 = true;
-    if (level_ == Level::k130) {
-        screen_.panel4 = false;
+    screen_.acrossHints = hints.across;
+    screen_.downHints = hints.down;
+    screen_.acrossPanel = true;
+    screen_.downPanel = true;
+    if (level == Level::k130) {
+        screen_.allowedPanel = false;
     } else {
-        screen_.memo3 = {hints.allowedText};
-        screen_.panel4 = true;
+        screen_.allowedDigits = {hints.allowedText};
+        screen_.allowedPanel = true;
     }
 }
 
-void Game::PopupMenu1Popup(int row, int column) {
+void Game::openSquareMenu(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     popup_ = {row, column};
-    Label1Click(row, column);
+    selectSquare(row, column);
     for (int d = 1; d <= 9; ++d)
-        screen_.digitItemEnabled[d] = level_ != Level::k100;
-    if (level_ == Level::k100 && !screen_.memo3.empty()) {
-        for (char ch : screen_.memo3.front())
+        screen_.digitItemEnabled[d] = options_.level != Level::k100;
+    if (options_.level == Level::k100 && !screen_.allowedDigits.empty()) {
+        for (char ch : screen_.allowedDigits.front())
             if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;
     }
 }
 
-void Game::N11Click(int digit) {
+void Game::chooseDigit(int digit) {
     if (solving() || digit < 1 || digit > 9 || !screen_.digitItemEnabled[digit]) return;
     // The pop-up has made the square under the pointer the current one; a
     // change of Level to "160" since then leaves no square to write into.
@@ -92,17 +95,17 @@ void Game::N11Click(int digit) {
     autoFill();
 }
 
-void Game::vyma1Click() {
+void Game::eraseSquare() {
     if (solving() || popup_.none()) return;
     const BoardSquare square = popup_;
-    Label1Click(square.row, square.column);
+    selectSquare(square.row, square.column);
     enterDigit(square.row, square.column, 0, true, true);
 }
 
-void Game::Label1DblClick(int row, int column) {
+void Game::writeSingleDigit(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
-    if (level_ != Level::k100 || current_.none()) return;
+    if (options_.level != Level::k100 || current_.none()) return;
     int single = 0;
     for (int d = 1; d <= 9; ++d) {
         if (!(allowedDigits_ & digitBit(d))) continue;
@@ -119,10 +122,10 @@ void Game::Label1DblClick(int row, int column) {
 
 bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer) {
     if (digit >= 10 || digit < 0 || !board_.isEntry(row, column)) return false;
-    if (digit != 0 && screen_.menu.k1) {
+    if (digit != 0 && checkingOn()) {
         const EntryVerdict verdict = checkEntry(board_, row, column, digit);
         if (verdict != EntryVerdict::kAccepted) {
-            if (level_ != Level::k70) host_.message(entryMessage(verdict, digit));
+            if (!solving()) host_.message(entryMessage(verdict, digit));
             return false;
         }
     }
@@ -135,15 +138,15 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
-    if (level_ == Level::k70) host_.repaintSquare(row, column);
-    screen_.button2 = true;
-    screen_.button1 = true;
+    if (solving()) host_.repaintSquare(row, column);
+    screen_.undoButton = true;
+    screen_.markButton = true;
     if (*emptyEntries_ == 0) endOfGame();
     return true;
 }
 
 void Game::autoFill() {
-    if (!autoFillOn_) return;
+    if (!autoFillOn()) return;
     krizovky::autoFill(board_, [this](int row, int column, int digit) {
         return enterDigit(row, column, digit, true, false);
     });
@@ -160,55 +163,35 @@ void Game::checkBoard(bool fromButton) {
         for (const auto& [r, c] : run.squares)
             if (board_.at(r, c).kind == kEntry) paintSquare(r, c, repeated ? kOlive : kGray);
         if (repeated)
-            screen_.label21 = true;
+            screen_.duplicateLegend = true;
         else
-            screen_.label22 = true;
+            screen_.wrongSumLegend = true;
         history_.colouringShown = true;
         history_.checkColouringShown = true;
     }
-    if (fromButton && !history_.colouringShown)
-        host_.message(cp1250FromUtf8("Vše je zatím v pořádku!"));
+    if (fromButton && !history_.colouringShown) host_.message("Vše je zatím v pořádku!");
 }
 
-void Game::Button4Click() {
-    if (screen_.button4 && !solving()) checkBoard(true);
+void Game::checkWholeBoard() {
+    if (screen_.checkButton && !solving()) checkBoard(true);
 }
 
 void Game::endOfGame() {
     checkBoard(false);
     if (history_.colouringShown)
-        host_.message(
-            cp1250FromUtf8("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!"));
-    else if (level_ != Level::k70)
-        host_.message(cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
+        host_.message("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
+    else if (!solving())
+        host_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
 }
 
-void Game::Z1Click() {
+void Game::setLevel(Level level) {
     if (solving()) return;
-    level_ = Level::k100;
-    screen_.menu.z1 = true;
-    screen_.menu.n7 = false;
-    screen_.menu.n3 = false;
-}
-
-void Game::N3Click() {
-    if (solving()) return;
-    level_ = Level::k130;
-    screen_.menu.z1 = false;
-    screen_.menu.n3 = true;
-    screen_.menu.n7 = false;
-    screen_.panel4 = false;
-}
-
-void Game::N7Click() {
-    if (solving()) return;
-    level_ = Level::k160;
-    screen_.menu.z1 = false;
-    screen_.menu.n3 = false;
-    screen_.menu.n7 = true;
-    screen_.panel3 = false;
-    screen_.panel2 = false;
-    screen_.panel4 = false;
+    options_.level = level;
+    if (level == Level::k100) return;
+    screen_.allowedPanel = false;
+    if (level == Level::k130) return;
+    screen_.downPanel = false;
+    screen_.acrossPanel = false;
     if (!current_.none()) {
         const BoardSquare old = current_;
         current_ = {};
@@ -216,16 +199,15 @@ void Game::N7Click() {
     }
 }
 
-void Game::I2Click() {
+void Game::toggleAutoFill() {
     if (solving()) return;
-    autoFillOn_ = !autoFillOn_;
-    screen_.menu.i2 = !screen_.menu.i2;
+    options_.autoFill = !options_.autoFill;
 }
 
-void Game::K1Click() {
+void Game::toggleChecking() {
     if (solving()) return;
-    screen_.menu.k1 = !screen_.menu.k1;
-    if (screen_.panel1) screen_.button4 = !screen_.menu.k1;
+    options_.checking = !options_.checking;
+    if (screen_.boardPanel) screen_.checkButton = !options_.checking;
 }
 
 }  // namespace krizovky

@@ -11,14 +11,8 @@ namespace krizovky {
 namespace {
 
 FileDialog savedGameDialog(const DataFileNames& names, bool forSaving) {
-    FileDialog dialog;
-    dialog.title = cp1250FromUtf8("uložené rozpracované úlohy");
-    dialog.filterName = cp1250FromUtf8("uložené");
-    dialog.filterPattern = "*.ulo";
-    dialog.defaultExtension = "ulo";
-    dialog.initialDirectory = names.programDir;
-    dialog.fileName = names.programDir + "*.ulo";
-    dialog.pathMustExist = true;
+    FileDialog dialog =
+        fileDialogIn(names.programDir, "uložené rozpracované úlohy", "uložené", "ulo");
     dialog.fileMustExist = !forSaving;
     dialog.forSaving = forSaving;
     return dialog;
@@ -33,6 +27,7 @@ std::string baseName(const std::string& path) {
 }  // namespace
 
 bool Game::saveGame() {
+    if (solving()) return false;
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
     if (!path) return false;
     try {
@@ -47,7 +42,7 @@ bool Game::saveGame() {
 
 bool Game::confirmQuit() {
     if (solving() || history_.moveCount == 0 || !unsavedMoves_) return true;
-    switch (host_.askYesNoCancel(cp1250FromUtf8("Uložit rozehranou hru?"))) {
+    switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
         case Answer::kYes:
             return saveGame();
         case Answer::kNo:
@@ -59,6 +54,7 @@ bool Game::confirmQuit() {
 }
 
 void Game::loadGame() {
+    if (solving()) return;
     const auto path = host_.chooseFile(savedGameDialog(names_, false));
     if (!path) return;
     // The whole file is read and judged before anything of the game changes.
@@ -76,17 +72,16 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     SavedGame saved;
     std::string problem;
     if (!decodeSavedGame(bytes, saved, problem)) {
-        host_.message(cp1250FromUtf8("Soubor ") + fileName +
-                      cp1250FromUtf8(" nelze načíst jako uloženou hru: ") + problem + ".");
+        host_.message("Soubor " + fileName + " nelze načíst jako uloženou hru: " + problem + ".");
         return;
     }
 
     const int oldRows = board_.rowCount, oldColumns = board_.colCount;
-    screen_.button1 = false;
-    screen_.button2 = false;
-    screen_.button3 = false;
-    screen_.label21 = false;
-    screen_.label22 = false;
+    screen_.markButton = false;
+    screen_.undoButton = false;
+    screen_.undoToMarkButton = false;
+    screen_.duplicateLegend = false;
+    screen_.wrongSumLegend = false;
     history_.colouringShown = false;
     releaseSquares(oldRows, oldColumns);
     popup_ = {};
@@ -107,12 +102,16 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
         history_.noteLastPlayerMove(newest.row, newest.col);
     }
 
-    screen_.button1 = history_.moveCount > 0;
-    screen_.button2 = true;
-    screen_.button3 = history_.markCount > 0;
+    screen_.markButton = history_.moveCount > 0;
+    screen_.undoButton = true;
+    screen_.undoToMarkButton = history_.markCount > 0;
     for (int k = 1; k <= 4; ++k)
         screen_.swatch[k] = k <= history_.markCount;
+    buildLoadedSquares();
+    unsavedMoves_ = false;
+}
 
+void Game::buildLoadedSquares() {
     const int size = board_.rowCount * board_.colCount;
     setGauge(0, size);
     for (int r = 1; r <= board_.rowCount; ++r) {
@@ -130,9 +129,8 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
             paintSquare(r, c, kNaturalColour);
         }
     }
-    screen_.gauge1.visible = false;
-    screen_.panel1 = true;
-    unsavedMoves_ = false;
+    screen_.loadGauge.visible = false;
+    screen_.boardPanel = true;
 }
 
 }  // namespace krizovky

@@ -63,53 +63,44 @@ struct GaugeLook {
 
 // Everything the main window shows, as plain data; the window draws it.
 struct MainScreen {
-    bool panel1 = false;  // the board panel
+    bool boardPanel = false;
     std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1>
         squares{};  // [row][column], 1-based
 
-    bool label20 = true;         // the name of the chosen task above the board
-    std::string label20Caption;  // Windows-1250
+    bool taskName = true;         // the name of the chosen task above the board
+    std::string taskNameCaption;  // Windows-1250
 
-    GaugeLook gauge1;
+    GaugeLook loadGauge;
 
     std::array<bool, 5> swatch{};  // the Mark swatches 1..4 (index 0 unused)
     std::array<Colour, 5> swatchColour{kBlack, kAqua, kLime, kFuchsia, kOrange};
-    bool label21 = false;  // legend " duplikátní číslo"
-    bool label22 = false;  // legend " chybný součet"
-    bool button1 = false;  // "nastav značku"
-    bool button2 = false;  // "zpět o 1 tah"
-    bool button3 = false;  // "zpět ke značce"
-    bool button4 = false;  // " proveď kontroly"
+    bool duplicateLegend = false;   // " duplikátní číslo"
+    bool wrongSumLegend = false;    // " chybný součet"
+    bool markButton = false;        // "nastav značku"
+    bool undoButton = false;        // "zpět o 1 tah"
+    bool undoToMarkButton = false;  // "zpět ke značce"
+    bool checkButton = false;       // " proveď kontroly"
 
-    // The solver at work: the time since its search began above the board,
-    // "přeruš" to stop it, and every other command of the window off.
-    bool solverRunning = false;
-    bool label36 = false;
-    std::string label36Caption;  // "0:00:00"
-    bool button5 = false;        // "přeruš"
+    // The solver at work (Game::solving()): the time since its search began
+    // above the board, "přeruš" to stop it, and every other command of the
+    // window off.
+    bool solverClock = false;
+    std::string solverClockCaption;  // "0:00:00"
+    bool stopButton = false;         // "přeruš"
 
     // The hint panels right of the board and their lists, one string a line
-    // (Windows-1250). The lists show their design texts until first filled.
-    bool panel2 = false;  // "vodorovně:" with memo1, the across combinations
-    bool panel3 = false;  // "svisle:" with memo2, the down combinations
-    bool panel4 = false;  // "přípustné cifry:" with memo3, the allowed digits
-    std::vector<std::string> memo1{"Memo1"};
-    std::vector<std::string> memo2{"Memo2"};
-    std::vector<std::string> memo3{"Memo3"};
+    // (Windows-1250).
+    bool acrossPanel = false;   // "vodorovně:", the across combinations
+    bool downPanel = false;     // "svisle:", the down combinations
+    bool allowedPanel = false;  // "přípustné cifry:", the allowed digits
+    std::vector<std::string> acrossHints;
+    std::vector<std::string> downHints;
+    std::vector<std::string> allowedDigits;
 
     // The digit items "1".."9" of the squares' pop-up menu (index 0 unused);
     // "vymaž" is always enabled.
     std::array<bool, 10> digitItemEnabled{false, true, true, true, true,
                                           true,  true, true, true, true};
-
-    // The check marks of the menu "&Volby".
-    struct MenuChecks {
-        bool z1 = true;   // "100"
-        bool n3 = false;  // "130"
-        bool n7 = false;  // "160"
-        bool i2 = true;   // "&Doplňovat"
-        bool k1 = true;   // "&Kontrolovat": the immediate check is on
-    } menu;
 
     SquareLook& square(int row, int column) { return squares[row][column]; }
     const SquareLook& square(int row, int column) const { return squares[row][column]; }
@@ -120,7 +111,7 @@ struct TaskListScreen {
     bool visible = false;
     std::vector<std::string> items;  // Windows-1250, sorted
     int selected = -1;               // index into items, -1 none
-    std::string label1;              // the name last clicked
+    std::string chosenName;          // the name last clicked
 };
 
 // The tag of an entry square and its way back to the cell.

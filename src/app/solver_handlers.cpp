@@ -26,82 +26,68 @@ bool hasEntrySquare(const Board& board) {
 
 }  // namespace
 
-void Game::N71Click() {
+void Game::askToSolve() {
     if (solving()) return;
-    if (host_.confirmSolver()) ProTrouby();
+    if (host_.confirmSolver()) solveVisibly();
 }
 
-void Game::ProTrouby() {
+void Game::solveVisibly() {
     if (solving()) return;
-    if (selectedTaskName_.empty()) {
-        host_.message(cp1250FromUtf8("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!"));
+    if (choice_.selectedName().empty()) {
+        host_.message("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!");
         return;
     }
     // The search would have no square to start from.
     if (!hasEntrySquare(board_)) {
-        host_.message(cp1250FromUtf8("Úloha nemá žádné políčko k vyplnění!"));
+        host_.message("Úloha nemá žádné políčko k vyplnění!");
         return;
     }
 
-    kept_ = {level_, screen_.menu.k1, autoFillOn_};
-    level_ = Level::k70;
-    screen_.menu.k1 = true;
-    autoFillOn_ = false;
-    screen_.solverRunning = true;
-    lastSolve_ = {};
+    // From here every command but "přeruš" is off, every digit is checked and
+    // no run is completed; the player's options wait.
+    solverRun_.begin();
 
     if (history_.moveCount > 0) {
         loadTask();
         // A restart that failed (the task file is gone or broken) has said
         // so; the player's game stays as it was and is not searched.
         if (history_.moveCount > 0) {
-            restoreOptions();
-            screen_.solverRunning = false;
-            lastSolve_.end = SolveEnd::kStopped;
+            endSolve(SolveEnd::kStopped, nullptr);
             return;
         }
     }
 
     prefillForced(board_, *this);
     SolverSearch search(buildSearchList(board_), *this);
-    search_ = &search;
-    solveStart_ = std::chrono::steady_clock::now();
-    shownSeconds_ = 0;
-    placementsSinceClock_ = 0;
-    screen_.label36Caption = elapsedText(0);
-    screen_.label36 = true;
-    screen_.button5 = true;
+    solverRun_.startSearch(search);
+    screen_.solverClockCaption = elapsedText(0);
+    screen_.solverClock = true;
+    screen_.stopButton = true;
 
     const SolveEnd end = search.run();
 
-    search_ = nullptr;
-    screen_.button5 = false;
-    restoreOptions();
-    screen_.label36 = false;
-    screen_.solverRunning = false;
-    lastSolve_ = {end, search.placements(), search.backtracks()};
+    screen_.stopButton = false;
+    screen_.solverClock = false;
+    endSolve(end, &search);
 }
 
-void Game::Button5Click() {
-    if (!solving() || !screen_.button5 || search_ == nullptr) return;
-    if (host_.askYesNo(cp1250FromUtf8("Chcete skutečně ukončit proces hledání řešení?")))
-        search_->requestStop();
+void Game::stopSolving() {
+    if (!solving() || !screen_.stopButton || !solverRun_.searching()) return;
+    if (host_.askYesNo("Chcete skutečně ukončit proces hledání řešení?")) solverRun_.requestStop();
 }
 
-void Game::restoreOptions() {
-    level_ = kept_.level;
-    screen_.menu.k1 = kept_.checking;
-    autoFillOn_ = kept_.autoFill;
+void Game::endSolve(SolveEnd end, const SolverSearch* search) {
+    solverRun_.end(end, search);
     // A restart during the solve hid " proveď kontroly" for the checking the
     // solver switched on; with the player's own setting back, so is the button.
-    if (screen_.panel1) screen_.button4 = !screen_.menu.k1;
-    screen_.button1 = false;
-    screen_.button2 = false;
-    screen_.button3 = false;
+    if (screen_.boardPanel) screen_.checkButton = !options_.checking;
+    screen_.markButton = false;
+    screen_.undoButton = false;
+    screen_.undoToMarkButton = false;
 }
 
 std::string_view Game::selectForSolver(int row, int column) {
-    selectSquare(row, column);
+    selectWithHints(row, column);
     return solverCandidates_;
 }
 
@@ -114,24 +100,12 @@ void Game::undoForSolver() {
 }
 
 void Game::afterPlacement() {
-    // The caption shows whole seconds, and even in the window 16 placements
-    // take far less than one: reading the clock more often would cost the
-    // search without showing anything more.
-    if (++placementsSinceClock_ == 16) {
-        placementsSinceClock_ = 0;
-        const auto elapsed = std::chrono::steady_clock::now() - solveStart_;
-        const long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
-        if (seconds != shownSeconds_) {
-            shownSeconds_ = seconds;
-            screen_.label36Caption = elapsedText(seconds);
-        }
-    }
+    if (const auto seconds = solverRun_.tick()) screen_.solverClockCaption = elapsedText(*seconds);
     host_.processEvents();
 }
 
 void Game::reportUnsolvable() {
-    host_.message(cp1250FromUtf8("Tato úloha není řešitelná!"));
-    restoreOptions();
+    host_.message("Tato úloha není řešitelná!");
 }
 
 }  // namespace krizovky

@@ -4,7 +4,7 @@
 
 namespace krizovky {
 
-void Game::FormCreate(const std::string& executablePath) {
+void Game::start(const std::string& executablePath) {
     std::string records;
     try {
         records = readFileBytes(dataFileNames(executablePath).combinationFile);
@@ -14,19 +14,19 @@ void Game::FormCreate(const std::string& executablePath) {
         host_.failure(e.what());
         return;
     }
-    FormCreate(executablePath, records);
+    start(executablePath, records);
 }
 
 void Game::formNames(const std::string& executablePath) {
     board_.prevRowCount = 0;
     board_.prevColCount = 0;
-    taskListForEditor_ = false;
+    choice_.setForEditor(false);
     names_ = dataFileNames(executablePath);
 }
 
-void Game::FormCreate(const std::string& executablePath, std::string_view records) {
+void Game::start(const std::string& executablePath, std::string_view records) {
     formNames(executablePath);
-    taskFilePath_ = names_.defaultTaskFile;
+    choice_.setTaskFilePath(names_.defaultTaskFile);
     try {
         table_.load(records);
     } catch (const RunError& e) {
@@ -34,10 +34,10 @@ void Game::FormCreate(const std::string& executablePath, std::string_view record
     }
 }
 
-void Game::FormDestroy() {
+void Game::quit() {
     // A search under way ends at its next yield instead of going on without
     // a window.
-    if (search_ != nullptr) search_->requestStop();
+    solverRun_.requestStop();
     releaseSquares(board_.rowCount, board_.colCount);
     terminate_ = true;
 }

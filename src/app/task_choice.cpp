@@ -1,49 +1,20 @@
-#include "app/game.h"
+#include "app/task_choice.h"
+
+#include <algorithm>
+
+#include "editor/task_form.h"
 #include "model/errors.h"
 #include "model/task_list.h"
-#include "model/text.h"
 
 namespace krizovky {
 
-void Game::reloadTask() {
-    if (solving()) return;
-    if (history_.moveCount > 0 &&
-        !host_.askYesNo(cp1250FromUtf8("Začít úlohu znovu? Rozehraná hra se ztratí.")))
-        return;
-    loadTask();
+void TaskChoice::showList(bool forEditor) {
+    selectedName_.clear();
+    forEditor_ = forEditor;
+    screen_.visible = true;
 }
 
-void Game::N1Click() {
-    if (solving()) return;
-    selectedTaskName_.clear();
-    screen_.label20 = false;
-    taskListForEditor_ = false;
-    taskList_.visible = true;
-}
-
-void Game::S1Click() {
-    if (solving()) return;
-    FileDialog dialog;
-    dialog.title = cp1250FromUtf8("soubory se zadáním úloh");
-    dialog.filterName = cp1250FromUtf8("úlohy");
-    dialog.filterPattern = "*.kri";
-    dialog.defaultExtension = "kri";
-    dialog.initialDirectory = names_.programDir;
-    dialog.fileName = names_.programDir + "*.kri";
-    dialog.pathMustExist = true;
-    dialog.promptToCreate = true;
-    auto chosen = host_.chooseFile(dialog);
-    if (!chosen) return;
-    taskFilePath_ = *chosen;
-    screen_.label20 = false;
-    selectedTaskName_.clear();
-}
-
-void Game::F1Click() {
-    if (!solving()) editor_.show();
-}
-
-void Game::fillTaskList(bool reportErrors) {
+void TaskChoice::fill(bool reportErrors) {
     if (taskFilePath_.empty()) return;
     std::vector<std::string> names;
     try {
@@ -58,51 +29,54 @@ void Game::fillTaskList(bool reportErrors) {
     sortTaskNames(names);
     // A refill keeps the name the player had selected, so a choice made before
     // switching windows still holds.
-    std::string selectedName;
-    if (taskList_.selected >= 0 && taskList_.selected < static_cast<int>(taskList_.items.size()))
-        selectedName = taskList_.items[taskList_.selected];
-    taskList_.items = std::move(names);
-    taskList_.selected = -1;
-    if (!selectedName.empty()) {
-        for (std::size_t i = 0; i < taskList_.items.size(); ++i) {
-            if (taskList_.items[i] == selectedName) {
-                taskList_.selected = static_cast<int>(i);
-                break;
-            }
-        }
-    }
+    const std::string selected = selectedRowName();
+    screen_.items = std::move(names);
+    selectName(selected);
 }
 
-void Game::selectListedTask(int index) {
-    if (solving()) return;
-    if (index < 0 || index >= static_cast<int>(taskList_.items.size())) return;
-    taskList_.selected = index;
-    taskList_.label1 = taskList_.items[index];
+bool TaskChoice::select(int index) {
+    if (index < 0 || index >= static_cast<int>(screen_.items.size())) return false;
+    screen_.selected = index;
+    screen_.chosenName = screen_.items[index];
+    return true;
 }
 
-void Game::chooseListedTask() {
-    if (solving()) return;
-    if (taskList_.selected < 0 || taskList_.selected >= static_cast<int>(taskList_.items.size()))
-        return;
-    selectedTaskName_ = taskList_.items[taskList_.selected];
-    screen_.label20Caption = "  " + selectedTaskName_ + "  ";
-    screen_.label20 = true;
-    taskList_.label1 = selectedTaskName_;
-    taskList_.visible = false;
-    if (taskListForEditor_)
-        editor_.Vyzvedni();
-    else
-        loadTask();
+bool TaskChoice::choose() {
+    const int row = screen_.selected;
+    if (row < 0 || row >= static_cast<int>(screen_.items.size())) return false;
+    selectedName_ = screen_.items[row];
+    screen_.chosenName = selectedName_;
+    screen_.visible = false;
+    return true;
 }
 
-void Game::closeTaskList() {
-    taskList_.visible = false;
+void TaskChoice::cancel() {
+    selectedName_.clear();
+    screen_.visible = false;
 }
 
-void Game::cancelTaskList() {
-    selectedTaskName_.clear();
-    screen_.label20 = false;
-    taskList_.visible = false;
+void TaskChoice::addSavedTask(const std::string& name) {
+    const std::string selected = selectedRowName();
+    std::erase_if(screen_.items, [&name](const std::string& item) {
+        return sameTaskName(std::string_view(item).substr(0, 20), name);
+    });
+    screen_.items.push_back(name);
+    sortTaskNames(screen_.items);
+    selectName(selected);
+}
+
+std::string TaskChoice::selectedRowName() const {
+    const int row = screen_.selected;
+    if (row < 0 || row >= static_cast<int>(screen_.items.size())) return {};
+    return screen_.items[row];
+}
+
+void TaskChoice::selectName(const std::string& name) {
+    screen_.selected = -1;
+    if (name.empty()) return;
+    const auto found = std::find(screen_.items.begin(), screen_.items.end(), name);
+    if (found != screen_.items.end())
+        screen_.selected = static_cast<int>(found - screen_.items.begin());
 }
 
 }  // namespace krizovky

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/game.h"
 #include "editor/structure_file.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
@@ -21,33 +20,27 @@ std::string defaultName() {
 
 }  // namespace
 
-TaskEditor::TaskEditor(Game& game) : game_(game) {
+TaskEditor::TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice)
+    : host_(host), names_(names), choice_(choice) {
     editorTaskName_ = defaultName();
-    screen_.edit1 = editorTaskName_;
-    screen_.edit2 = "         1";
+    screen_.nameField = editorTaskName_;
+    screen_.numberField = "         1";
 }
 
-bool TaskEditor::Button1Click() {
-    Host& host = game_.host_;
-    if (auto bad = ValidateGrid(screen_.grid)) {
-        host.error(cp1250FromUtf8("Na řádku " + std::to_string(bad->row) + " a sloupci " +
-                                  std::to_string(bad->column) + " je chybná hodnota."));
+bool TaskEditor::saveTask() {
+    Host& host = host_;
+    if (auto bad = validateGrid(screen_.grid)) {
+        host.error("Na řádku " + std::to_string(bad->row) + " a sloupci " +
+                   std::to_string(bad->column) + " je chybná hodnota.");
         return false;
     }
     if (editorTaskName_.empty()) {
-        host.error(cp1250FromUtf8("Není dosud definováno jméno úlohy pro uložení."));
+        host.error("Není dosud definováno jméno úlohy pro uložení.");
         return false;
     }
-    FileDialog dialog;
-    dialog.title = cp1250FromUtf8("soubor s definicí úloh");
-    dialog.filterName = cp1250FromUtf8("úlohy");
-    dialog.filterPattern = "*.kri";
-    dialog.defaultExtension = "kri";
-    dialog.initialDirectory = game_.names_.programDir;
-    dialog.fileName = game_.names_.programDir + "*.kri";
-    dialog.pathMustExist = true;
-    dialog.fileMustExist = false;  // a new task file is created
-    const auto path = host.chooseFile(dialog);
+    // A task file that does not exist yet is created.
+    const auto path =
+        host.chooseFile(fileDialogIn(names_.programDir, "soubor s definicí úloh", "úlohy", "kri"));
     if (!path || path->empty()) return false;
 
     // The default name is derived at each save, so every generated task gets
@@ -62,99 +55,77 @@ bool TaskEditor::Button1Click() {
         // when the author agrees.
         if (fileExists(*path)) {
             if (auto replaced = replacedTaskName(readTaskFile(*path), name);
-                replaced && !host.askYesNo(cp1250FromUtf8("Úloha \"") + *replaced +
-                                           cp1250FromUtf8("\" už v souboru je. Nahradit ji?")))
+                replaced && !host.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) +
+                                           "\" už v souboru je. Nahradit ji?"))
                 return false;
         }
-        SaveTaskToFile(screen_.grid, name, *path);
+        saveTaskToFile(screen_.grid, name, *path);
     } catch (const RunError& e) {
         host.failure(e.what());
         return false;
     }
-    TaskListScreen& list = game_.taskList_;
-    std::string selected;
-    if (list.selected >= 0 && list.selected < static_cast<int>(list.items.size()))
-        selected = list.items[list.selected];
-    // The replaced task leaves the list; the saved one takes its place.
-    std::erase_if(list.items, [&name](const std::string& item) {
-        return sameTaskName(std::string_view(item).substr(0, 20), name);
-    });
-    list.items.push_back(name);
-    sortTaskNames(list.items);
-    if (!selected.empty()) {
-        auto it = std::find(list.items.begin(), list.items.end(), selected);
-        list.selected = it == list.items.end() ? -1 : static_cast<int>(it - list.items.begin());
-    }
+    choice_.addSavedTask(name);
     screen_.visible = false;
     return true;
 }
 
-void TaskEditor::Button3Click() {
+void TaskEditor::clearGrid() {
     screen_.grid.fill("");
     screen_.verdict.clear();
 }
 
-void TaskEditor::Button4Click() {
-    const std::string path = structureFile_.empty() ? game_.names_.structureFile : structureFile_;
+void TaskEditor::generateStructure() {
+    const std::string path = structureFile_.empty() ? names_.structureFile : structureFile_;
     StructureDraw outcome;
     try {
-        outcome = LoadRandomStructure(screen_.grid, generator_.randomSeed, path);
+        outcome = loadRandomStructure(screen_.grid, generator_.randomSeed, path);
     } catch (const RunError& e) {
-        game_.host_.failure(e.what());
+        host_.failure(e.what());
         return;
     }
     if (outcome == StructureDraw::kDrawn)
         screen_.verdict.clear();
     else
-        game_.host_.error(structureMessage(outcome));
+        host_.error(structureMessage(outcome));
 }
 
-bool TaskEditor::Button5Click() {
-    return GenerateWholeTask();
-}
-bool TaskEditor::Button6Click() {
-    return CompleteTask();
-}
-
-bool TaskEditor::GenerateWholeTask() {
+bool TaskEditor::generateWholeTask() {
     // The fill goes on with the grid as it is whether a structure came or not.
-    Button4Click();
+    generateStructure();
     return fillAndSum();
 }
 
-bool TaskEditor::CompleteTask() {
+bool TaskEditor::completeTask() {
     return fillAndSum();
 }
 
 bool TaskEditor::fillAndSum() {
-    Host& host = game_.host_;
+    Host& host = host_;
     const bool filled = fillWithRetries(screen_.grid, generator_.randomSeed,
                                         [&host](const std::string& text) { host.error(text); });
     ++generator_.generationCount;
     if (filled) {
-        ComputeSums(screen_.grid);
+        computeSums(screen_.grid);
         judgeGrid();
     } else {
         screen_.verdict.clear();
-        host.error(cp1250FromUtf8("Nepodařilo se mi doplnit strukturu!"));
+        host.error("Nepodařilo se mi doplnit strukturu!");
     }
     return filled;
 }
 
-void TaskEditor::Button7Click() {
-    game_.selectedTaskName_.clear();
-    game_.taskListForEditor_ = true;
-    game_.taskList_.visible = true;
+void TaskEditor::chooseTaskToLoad() {
+    choice_.showList(true);
 }
 
-void TaskEditor::Edit1Change(std::string_view text) {
-    screen_.edit1 = std::string(text);
+void TaskEditor::changeName(std::string_view text) {
+    screen_.nameField = std::string(text);
     editorTaskName_ = std::string(text.substr(0, 20));
 }
 
-void TaskEditor::Edit2Change(std::string_view text) {
-    screen_.edit2 = std::string(text);
-    if (!SetTaskNumber(generator_, text)) game_.host_.error(cp1250FromUtf8("Chybné číslo!"));
+void TaskEditor::changeTaskNumber(std::string_view text) {
+    screen_.numberField = std::string(text);
+    if (!setTaskNumber(generator_, text)) host_.error("Chybné číslo!");
 }
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
@@ -165,8 +136,8 @@ void TaskEditor::setCell(int column, int row, std::string_view text) {
 
 void TaskEditor::judgeGrid() {
     // A grid that could not be saved is no task either.
-    if (ValidateGrid(screen_.grid)) {
-        screen_.verdict = cp1250FromUtf8("chybná úloha");
+    if (validateGrid(screen_.grid)) {
+        screen_.verdict = "chybná úloha";
         return;
     }
     TaskCheck check;
@@ -175,21 +146,21 @@ void TaskEditor::judgeGrid() {
         check = checkTask(taskBoard(screen_.grid), completeCombinationTable());
     } catch (const RunError&) {
     }
-    screen_.verdict = cp1250FromUtf8(verdictText(check));
+    screen_.verdict = verdictText(check);
 }
 
-void TaskEditor::Vyzvedni() {
-    game_.taskListForEditor_ = false;
+void TaskEditor::loadTaskIntoGrid() {
+    choice_.setForEditor(false);
     std::vector<std::string> lines;
     try {
-        lines = splitLines(readTaskFile(game_.taskFilePath_));
+        lines = splitLines(readTaskFile(choice_.taskFilePath()));
     } catch (const RunError& e) {
-        game_.host_.failure(e.what());
+        host_.failure(e.what());
         return;
     }
-    if (krizovky::Vyzvedni(screen_.grid, lines, game_.selectedTaskName_)) judgeGrid();
-    editorTaskName_ = game_.selectedTaskName_.substr(0, 20);
-    screen_.edit1 = editorTaskName_;
+    if (krizovky::loadTaskIntoGrid(screen_.grid, lines, choice_.selectedName())) judgeGrid();
+    editorTaskName_ = choice_.selectedName().substr(0, 20);
+    screen_.nameField = editorTaskName_;
 }
 
 }  // namespace krizovky

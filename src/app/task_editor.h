@@ -3,51 +3,54 @@
 #include <string>
 #include <string_view>
 
+#include "app/data_files.h"
+#include "app/host.h"
+#include "app/task_choice.h"
 #include "editor/editor_grid.h"
 #include "editor/generator.h"
 
 namespace krizovky {
 
-class Game;
-
 // What the task editor window "definice úlohy" shows, as plain data; the
 // window draws it after every call of a TaskEditor handler (and after
-// Game::chooseListedTask, which may load a task into the grid). Texts are
-// Windows-1250. Drawing must not run the change handlers: a redraw of Edit2
-// that ran Edit2Change would start the task number's sequence again, and a
-// redraw of Edit1 would cut a loaded name to the field's typing limit.
+// Game::chooseListedTask, which may load a task into the grid). The grid and
+// the two fields hold Windows-1250, as the task file does; the verdict is the
+// program's own text, UTF-8. Drawing must not run the change handlers: a redraw of the
+// number field that ran changeTaskNumber would start the task number's
+// sequence again, and a redraw of the name field would cut a loaded name to
+// the field's typing limit.
 struct TaskEditorScreen {
     // The window is shown ("&Formulář") or hidden ("zpět", a completed save,
     // the close box). Hiding keeps everything below.
     bool visible = false;
-    // StringGrid1: the cell texts, grid.at(column, row), both 1..15. The
+    // The cell texts, grid.at(column, row), both 1..15. The
     // window shows them and reports every edit of a cell through setCell.
     EditorGrid grid;
-    // Edit1 "název úlohy:": the text the field shows. Set by Vyzvedni (the
+    // "název úlohy:": the text the field shows. Set by loadTaskIntoGrid (the
     // loaded task's name); otherwise only the user's typing changes it. The
     // field limits typing to 15 characters, but a text set by the program
     // may be longer (up to 20) and is shown whole.
-    std::string edit1;
-    // Edit2 "číslo úlohy:": the text the field shows; it keeps what the user
-    // typed, also when the number was refused. Typing limited to 5 characters.
-    std::string edit2;
+    std::string nameField;
+    // "číslo úlohy:": the text the field shows; it keeps what the user typed,
+    // also when the number was refused. Typing limited to 5 characters.
+    std::string numberField;
     // The label beside "zpět": what the task of the grid is worth after
     // " generuj vše", "dokonči úlohu" and "načti úlohu" ("jediné řešení,
     // lehká", "více řešení", "bez řešení" or "chybná úloha"); empty after any
-    // other change of the grid, which it would no longer describe.
+    // other change of the grid, which it would no longer describe. UTF-8.
     std::string verdict;
 };
 
 // The task editor: its grid, name and generator, and the handlers of its
 // window. It touches neither the board nor the move history of the game; it
-// shares with the game the data file names, the task file, the chosen task
-// name and the task list. Every box goes through the game's Host: error boxes
-// (caption "Error") through Host::error, a system failure through
-// Host::failure, the file choice through Host::chooseFile. Owned by the Game
-// (Game::editor()); "&Formulář" is Game::F1Click.
+// shares with the game the data file names and the task choice (the task
+// file, the chosen task name and the task list). Every box goes through the
+// game's Host: error boxes (caption "Error") through Host::error, a system
+// failure through Host::failure, the file choice through Host::chooseFile.
+// Owned by the Game (Game::editor()); "&Formulář" is Game::showTaskEditor.
 class TaskEditor {
   public:
-    explicit TaskEditor(Game& game);
+    TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice);
 
     // "&Formulář" under "&Editace": shows the window.
     void show() { screen_.visible = true; }
@@ -59,54 +62,50 @@ class TaskEditor {
     // then adds the name to Game::taskListScreen().items and hides the
     // window. The untouched default name "nová_úloha" saves as
     // "úloha/NUMBER/COUNT", derived anew at each save; editorTaskName() and
-    // Edit1 stay. A file error is a Host::failure with the system's text, the
+    // the name field stay. A file error is a Host::failure with the system's text, the
     // task file stays as it was and the window stays open. Returns whether
     // the task was written.
-    bool Button1Click();
+    bool saveTask();
     // "zpět" and the window's close box: hide it.
-    void Button2Click() { screen_.visible = false; }
-    void FormClose() { screen_.visible = false; }
+    void hide() { screen_.visible = false; }
     // "vymaž formulář": every cell becomes empty.
-    void Button3Click();
+    void clearGrid();
     // " generuj strukturu": a structure drawn at random from the structure
     // file into the grid, with one number of the generator. Without the file
     // "Nenalezl jsem soubor s definicemi struktur úloh!"; without any
     // structure in it "Soubor s definicemi struktur úloh neobsahuje", a form
     // feed (character 12) and " žádná označení!"; the grid stays then.
-    void Button4Click();
-    // " generuj vše" (GenerateWholeTask): a structure as Button4Click, then up
+    void generateStructure();
+    // " generuj vše": a structure as generateStructure, then up
     // to ten attempts to fill the open cells with digits, the generation
     // counted, and on success the sums written into the cells "/". After ten
     // failed attempts "Nepodařilo se mi doplnit strukturu!"; a digit typed
     // twice within reach gives "Na poli R/C je duplikátní číslo " at each
     // attempt. The grid keeps what a failure left. True when filled.
-    bool Button5Click();
-    // "dokonči úlohu" (CompleteTask): the same without drawing a structure;
+    bool generateWholeTask();
+    // "dokonči úlohu": the same without drawing a structure;
     // the digits already in the grid stay.
-    bool Button6Click();
+    bool completeTask();
     // "načti úlohu": clears the chosen task name, marks the task list as the
     // editor's and makes it visible (Game::taskListScreen().visible); the
     // window then shows and fills the task list as for "&Výběr úlohy". A
     // choice there (Game::chooseListedTask) loads the task into this grid
-    // through Vyzvedni instead of onto the board.
-    void Button7Click();
-    // Edit1 changed (each keystroke) or lost the focus: its whole text.
-    void Edit1Change(std::string_view text);
-    // Edit2 changed (each keystroke): its whole text; sets the task number
+    // through loadTaskIntoGrid instead of onto the board.
+    void chooseTaskToLoad();
+    // The name field changed (each keystroke) or lost the focus: its whole text.
+    void changeName(std::string_view text);
+    // The number field changed (each keystroke): its whole text; sets the task number
     // ("Chybné číslo!" when it is none).
-    void Edit2Change(std::string_view text);
+    void changeTaskNumber(std::string_view text);
     // The user edited a cell of the grid: its new text.
     void setCell(int column, int row, std::string_view text);
 
     // Loads the task called selectedTaskName from the current task file into
     // the grid (without clearing it first) and takes its name into
-    // editorTaskName and Edit1; run by Game::chooseListedTask after a choice
+    // editorTaskName and the name field; run by Game::chooseListedTask after a choice
     // made for the editor, not by the window. A missing task file is a
     // Host::failure ("File not found") and nothing changes.
-    void Vyzvedni();
-
-    bool GenerateWholeTask();
-    bool CompleteTask();
+    void loadTaskIntoGrid();
 
     const TaskEditorScreen& screen() const { return screen_; }
     const std::string& editorTaskName() const { return editorTaskName_; }
@@ -122,7 +121,9 @@ class TaskEditor {
     // Sets the verdict label from the task the grid holds.
     void judgeGrid();
 
-    Game& game_;
+    Host& host_;
+    const DataFileNames& names_;
+    TaskChoice& choice_;
     TaskEditorScreen screen_;
     std::string editorTaskName_;
     GeneratorState generator_;

@@ -30,13 +30,13 @@ void TaskTextEditor::open(const std::string& path) {
     screen_.visible = true;
 }
 
-void TaskTextEditor::FormActivate() {
+void TaskTextEditor::activate() {
     if (active_ || !screen_.visible) return;
     active_ = true;
     load();
 }
 
-bool TaskTextEditor::FormDeactivate() {
+bool TaskTextEditor::deactivate() {
     if (!active_ || boxShown_) return true;
     active_ = false;
     if (!modified_) return true;
@@ -45,25 +45,25 @@ bool TaskTextEditor::FormDeactivate() {
         modified_ = false;  // the next activation reads the file again, without the changes
         return true;
     }
-    if (save()) return true;
+    if (writeFile()) return true;
     // The save the player asked for failed: the changes stay in the editor,
     // which is not read again, so nothing typed is lost.
     active_ = true;
     return false;
 }
 
-void TaskTextEditor::Memo1Change(std::string_view text) {
-    screen_.lines = memoLines(text);
+void TaskTextEditor::changeText(std::string_view text) {
+    screen_.lines = textLines(text);
     modified_ = true;
 }
 
-bool TaskTextEditor::SpeedButton1Click() {
+bool TaskTextEditor::save() {
     if (!screen_.visible) return false;
-    return save();
+    return writeFile();
 }
 
-void TaskTextEditor::BitBtn1Click() {
-    if (!FormDeactivate()) return;  // stays open with its unsaved changes
+void TaskTextEditor::leave() {
+    if (!deactivate()) return;  // stays open with its unsaved changes
     active_ = false;
     screen_.visible = false;
 }
@@ -83,7 +83,7 @@ void TaskTextEditor::load() {
     modified_ = false;
 }
 
-bool TaskTextEditor::save() {
+bool TaskTextEditor::writeFile() {
     try {
         writeFileReplacing(path_, fileBytes(screen_.lines));
     } catch (const RunError& e) {
@@ -97,7 +97,7 @@ bool TaskTextEditor::save() {
 }
 
 std::string TaskTextEditor::unsavedQuestion() {
-    return cp1250FromUtf8("Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?");
+    return "Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?";
 }
 
 std::string TaskTextEditor::fileBytes(const std::vector<std::string>& lines) {
@@ -109,7 +109,7 @@ std::string TaskTextEditor::fileBytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-std::vector<std::string> TaskTextEditor::memoLines(std::string_view text) {
+std::vector<std::string> TaskTextEditor::textLines(std::string_view text) {
     std::vector<std::string> lines;
     if (text.empty()) return lines;
     // Every LF separates two lines, so a text that ends with one ends with an

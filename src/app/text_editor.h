@@ -37,21 +37,21 @@ class TaskTextEditor {
 
     // The editor became the active window: the text is the file's once more.
     // Nothing happens while it is active already.
-    void FormActivate();
+    void activate();
     // The editor stopped being the active window, also on closing: changes
     // not yet saved bring the question. The editor's own boxes do not count
     // as leaving it.
     // False when the player asked to save and the save failed: the editor
     // then keeps its changes.
-    bool FormDeactivate();
+    bool deactivate();
     // The player changed the text; lines separated by LF (a CR before the LF
     // is dropped).
-    void Memo1Change(std::string_view text);
+    void changeText(std::string_view text);
     // The save button: the text replaces the file. False, with the system's
     // text shown, when the file cannot be written; it is then as it was.
-    bool SpeedButton1Click();
+    bool save();
     // "OK" and the window's close button: leaves the editor and hides it.
-    void BitBtn1Click();
+    void leave();
 
     const TextEditorScreen& screen() const { return screen_; }
     const std::string& path() const { return path_; }
@@ -63,11 +63,11 @@ class TaskTextEditor {
     // The file's bytes for the lines: every line ended by CR LF.
     static std::string fileBytes(const std::vector<std::string>& lines);
     // The lines of the text field's text; an empty text has none.
-    static std::vector<std::string> memoLines(std::string_view text);
+    static std::vector<std::string> textLines(std::string_view text);
 
   private:
     void load();
-    bool save();
+    bool writeFile();
 
     Host& host_;
     std::function<void()> saved_;

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "editor/random.h"
-#include "model/text.h"
 
 namespace krizovky {
 namespace {
@@ -103,7 +102,7 @@ bool walk(const EditorGrid& grid, TakenDigits& taken, int column, int row, Visit
 
 }  // namespace
 
-bool SetTaskNumber(GeneratorState& state, std::string_view text) {
+bool setTaskNumber(GeneratorState& state, std::string_view text) {
     state.taskNumberText = std::string(text.substr(0, 5));
     std::optional<long> value = readTaskNumber(state.taskNumberText);
     const bool good = value && *value >= 0;
@@ -116,7 +115,7 @@ bool SetTaskNumber(GeneratorState& state, std::string_view text) {
     return good;
 }
 
-FillResult FillDigits(EditorGrid& grid, std::uint32_t& randomSeed) {
+FillResult fillDigits(EditorGrid& grid, std::uint32_t& randomSeed) {
     TakenDigits taken{};
     for (int r = 1; r <= kEditorSize; ++r) {
         for (int c = 1; c <= kEditorSize; ++c) {
@@ -137,7 +136,7 @@ FillResult FillDigits(EditorGrid& grid, std::uint32_t& randomSeed) {
         for (int c = 1; c <= kEditorSize; ++c) {
             if (classOf(grid.at(c, r)) != CellClass::kOpen) continue;
             const std::uint16_t used = taken[c][r].across | taken[c][r].down;
-            const int first = NextRandom(randomSeed, 9) + 1;
+            const int first = nextRandom(randomSeed, 9) + 1;
             int d = first;
             while (used & bitOf(d)) {
                 d = d % 9 + 1;
@@ -155,14 +154,14 @@ FillResult FillDigits(EditorGrid& grid, std::uint32_t& randomSeed) {
 }
 
 std::string duplicateMessage(int row, int column) {
-    return cp1250FromUtf8("Na poli " + std::to_string(row) + "/" + std::to_string(column) +
-                          " je duplikátní číslo ");
+    return "Na poli " + std::to_string(row) + "/" + std::to_string(column) +
+           " je duplikátní číslo ";
 }
 
 bool fillWithRetries(EditorGrid& grid, std::uint32_t& randomSeed,
                      const std::function<void(const std::string&)>& report) {
     for (int attempt = 1; attempt <= 10; ++attempt) {
-        const FillResult result = FillDigits(grid, randomSeed);
+        const FillResult result = fillDigits(grid, randomSeed);
         if (result.filled) return true;
         if (result.duplicateRow != 0 && report)
             report(duplicateMessage(result.duplicateRow, result.duplicateColumn));
@@ -170,7 +169,7 @@ bool fillWithRetries(EditorGrid& grid, std::uint32_t& randomSeed,
     return false;
 }
 
-void ComputeSums(EditorGrid& grid) {
+void computeSums(EditorGrid& grid) {
     auto digitValue = [&grid](int c, int r) {
         const std::string& t = grid.at(c, r);
         return !t.empty() && t[0] >= '1' && t[0] <= '9' ? t[0] - '0' : 0;

@@ -23,7 +23,7 @@ struct GeneratorState {
 // characters): a decimal number, or hexadecimal after "$", "x" or "0x",
 // optionally after blanks and a sign. False when that is no number or a
 // negative one; the number 1 (text "1") is taken then.
-bool SetTaskNumber(GeneratorState& state, std::string_view text);
+bool setTaskNumber(GeneratorState& state, std::string_view text);
 
 // Where a fill attempt found two equal digits within reach of each other.
 struct FillResult {
@@ -36,18 +36,18 @@ struct FillResult {
 // within 9 squares in its row or column segment holds; cells "/", "x" and "X"
 // end a segment. Digits already in the grid are checked first. A failed
 // attempt leaves the digits placed before the failing cell.
-FillResult FillDigits(EditorGrid& grid, std::uint32_t& randomSeed);
+FillResult fillDigits(EditorGrid& grid, std::uint32_t& randomSeed);
 
-// The message for a duplicate found by FillDigits (Windows-1250).
+// The message for a duplicate found by fillDigits (UTF-8).
 std::string duplicateMessage(int row, int column);
 
-// Up to ten attempts of FillDigits, stopping at the first success; report gets
+// Up to ten attempts of fillDigits, stopping at the first success; report gets
 // the message of every duplicate found.
 bool fillWithRetries(EditorGrid& grid, std::uint32_t& randomSeed,
                      const std::function<void(const std::string&)>& report);
 
 // Writes the sums of the digits right of and below every cell "/" into it,
 // as across "/" down.
-void ComputeSums(EditorGrid& grid);
+void computeSums(EditorGrid& grid);
 
 }  // namespace krizovky

@@ -8,7 +8,7 @@ namespace krizovky {
 // 32-bit state. A task number stands for one sequence of generated tasks only
 // while this generator and the order of its draws stay exactly as they are.
 // Returns 0..n-1 for n >= 1 and advances randomSeed.
-inline int NextRandom(std::uint32_t& randomSeed, int n) {
+inline int nextRandom(std::uint32_t& randomSeed, int n) {
     randomSeed = randomSeed * 134775813u + 1u;
     return static_cast<int>((static_cast<std::uint64_t>(randomSeed) *
                              static_cast<std::uint64_t>(static_cast<std::uint32_t>(n))) >>

@@ -25,7 +25,7 @@ std::vector<std::string> structureNames(const std::vector<std::string>& lines) {
     return names;
 }
 
-void ParseStructureRow(EditorGrid& grid, int& rowCounter, std::string_view line) {
+void parseStructureRow(EditorGrid& grid, int& rowCounter, std::string_view line) {
     ++rowCounter;
     if (rowCounter > kEditorSize) return;
     std::string text(line);
@@ -58,29 +58,29 @@ void drawStructure(EditorGrid& grid, const std::vector<std::string>& lines, int 
     for (++i; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         if (beginsStructure(lines[i])) break;
-        ParseStructureRow(grid, rowCounter, lines[i]);
+        parseStructureRow(grid, rowCounter, lines[i]);
     }
 }
 
 std::string structureMessage(StructureDraw outcome) {
     switch (outcome) {
         case StructureDraw::kNoFile:
-            return cp1250FromUtf8("Nenalezl jsem soubor s definicemi struktur úloh!");
+            return "Nenalezl jsem soubor s definicemi struktur úloh!";
         case StructureDraw::kNoNames:
-            return cp1250FromUtf8("Soubor s definicemi struktur úloh neobsahuje\f žádná označení!");
+            return "Soubor s definicemi struktur úloh neobsahuje\f žádná označení!";
         case StructureDraw::kDrawn:
             break;
     }
     return {};
 }
 
-StructureDraw LoadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed,
+StructureDraw loadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed,
                                   const std::string& path) {
     if (!fileExists(path)) return StructureDraw::kNoFile;
     const std::vector<std::string> lines = splitLines(readFileBytes(path));
     const std::size_t count = structureNames(lines).size();
     if (count == 0) return StructureDraw::kNoNames;
-    const int k = NextRandom(randomSeed, static_cast<int>(count)) + 1;
+    const int k = nextRandom(randomSeed, static_cast<int>(count)) + 1;
     drawStructure(grid, lines, k);
     return StructureDraw::kDrawn;
 }

@@ -20,7 +20,7 @@ std::vector<std::string> structureNames(const std::vector<std::string>& lines);
 // and for rows 1..15 the first 15 tokens set columns 1..15 by their first
 // character: "/" a clue cell "/", "x" or "X" a blank cell "x"; any other
 // token leaves the cell as it is (" " after a draw).
-void ParseStructureRow(EditorGrid& grid, int& rowCounter, std::string_view line);
+void parseStructureRow(EditorGrid& grid, int& rowCounter, std::string_view line);
 
 // Draws the structure number index (1-based) of the lines into the grid: all
 // cells become " " first, then the structure's row lines are read. The first
@@ -33,14 +33,14 @@ enum class StructureDraw {
     kNoNames,  // no "@" line in it
 };
 
-// The messages for what did not draw (Windows-1250).
+// The messages for what did not draw (UTF-8).
 std::string structureMessage(StructureDraw outcome);
 
 // Draws a structure at random from the structure file at path into the grid,
 // with one number of the editor's generator. A file without structures, or
 // none at all, draws no number and leaves the grid as it was. File errors
 // throw RunError.
-StructureDraw LoadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed,
+StructureDraw loadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed,
                                   const std::string& path);
 
 }  // namespace krizovky

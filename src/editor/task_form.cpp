@@ -35,19 +35,19 @@ std::u16string capitals(std::string_view cp1250) {
 
 }  // namespace
 
-std::string KeepDigitsAndSlashes(std::string_view text) {
+std::string keepDigitsAndSlashes(std::string_view text) {
     std::string kept;
     for (char ch : text)
         if (ch == '/' || isDigit(ch)) kept += ch;
     return kept;
 }
 
-std::optional<GridCell> ValidateGrid(const EditorGrid& grid) {
+std::optional<GridCell> validateGrid(const EditorGrid& grid) {
     for (int r = 1; r <= kEditorSize; ++r) {
         for (int c = 1; c <= kEditorSize; ++c) {
             const std::string& t = grid.at(c, r);
             if (isBlankCell(t)) continue;
-            const std::string d = KeepDigitsAndSlashes(t);
+            const std::string d = keepDigitsAndSlashes(t);
             if (t.find('/') != std::string::npos && d != "/") continue;
             if (d.empty()) continue;
             if (d.size() == 1 && isDigit(d[0])) continue;
@@ -95,7 +95,7 @@ std::optional<std::string> replacedTaskName(std::string_view fileBytes, std::str
     return std::nullopt;
 }
 
-std::optional<std::string> RemoveTaskFromFile(std::string_view fileBytes, std::string_view name) {
+std::optional<std::string> removeTaskFromFile(std::string_view fileBytes, std::string_view name) {
     if (!replacedTaskName(fileBytes, name)) return std::nullopt;
     const std::vector<std::string> lines = splitLines(fileBytes);
     std::string kept;
@@ -118,17 +118,17 @@ std::string workFileName(const std::string& taskFilePath) {
     return taskFilePath.substr(0, dot + 1) + "WRK";
 }
 
-void SaveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path) {
+void saveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path) {
     std::string bytes;
     if (fileExists(path)) {
         bytes = readTaskFile(path);
-        if (auto kept = RemoveTaskFromFile(bytes, name)) bytes = std::move(*kept);
+        if (auto kept = removeTaskFromFile(bytes, name)) bytes = std::move(*kept);
     }
     bytes += taskText(grid, name);
     writeFileThrough(path, workFileName(path), bytes);
 }
 
-void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r) {
+void parseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r) {
     std::string text(line);
     if (text.empty() || text.back() != ',') text += ',';
     std::string value;  // at most 10 characters
@@ -162,7 +162,8 @@ void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r) {
     }
 }
 
-bool Vyzvedni(EditorGrid& grid, const std::vector<std::string>& lines, std::string_view name) {
+bool loadTaskIntoGrid(EditorGrid& grid, const std::vector<std::string>& lines,
+                      std::string_view name) {
     std::size_t i = 0;
     for (; i < lines.size(); ++i)
         if (isNameLine(lines[i]) && nameOfLine(lines[i]) == name) break;
@@ -173,7 +174,7 @@ bool Vyzvedni(EditorGrid& grid, const std::vector<std::string>& lines, std::stri
         if (lines[i][0] == '@') break;
         ++row;
         if (row > kEditorSize) continue;
-        ParseTaskRowIntoGrid(grid, lines[i], row);
+        parseTaskRowIntoGrid(grid, lines[i], row);
     }
     return true;
 }

@@ -10,7 +10,7 @@
 
 namespace krizovky {
 
-// The first bad cell that ValidateGrid finds.
+// The first bad cell that validateGrid finds.
 struct GridCell {
     int row = 0;
     int column = 0;
@@ -18,13 +18,13 @@ struct GridCell {
 };
 
 // The characters "/" and "0".."9" of text, in their order.
-std::string KeepDigitsAndSlashes(std::string_view text);
+std::string keepDigitsAndSlashes(std::string_view text);
 
 // Checks the grid before a save, row by row, each row from column 1: a cell
 // is bad when it holds a lone "/" among its digits and slashes (a text with one
 // "/" and no digit), or, without any "/", two digits or more. "x" and "X" are
 // blank cells. Nothing when every cell is good.
-std::optional<GridCell> ValidateGrid(const EditorGrid& grid);
+std::optional<GridCell> validateGrid(const EditorGrid& grid);
 
 // The token a save writes for a cell text: "0" for exactly "x" or "X", the
 // text itself when it holds a "/", "2" for anything else.
@@ -49,7 +49,7 @@ bool sameTaskName(std::string_view a, std::string_view b);
 // The name, as its "@" line has it, of the first task that a save of name
 // would replace; none when the save adds a task.
 std::optional<std::string> replacedTaskName(std::string_view fileBytes, std::string_view name);
-std::optional<std::string> RemoveTaskFromFile(std::string_view fileBytes, std::string_view name);
+std::optional<std::string> removeTaskFromFile(std::string_view fileBytes, std::string_view name);
 
 // The work file of a task file: its extension replaced by "WRK", or ".WRK"
 // appended when the file name has none.
@@ -60,13 +60,13 @@ std::string workFileName(const std::string& taskFilePath);
 // new content is written whole to the work file, which then takes the task
 // file's place, so the task file is at every moment either the old one or the
 // new one. Throws RunError with the system's text; the old file stays then.
-void SaveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path);
+void saveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path);
 
 // Writes one row line of a task into row r of the grid, token by token from
 // column 1: "0" gives "x", "2" the empty text, any other token (a clue such
 // as 12/5) its digits and slashes; "V*R" gives R such cells. Cells outside the
 // grid are not kept.
-void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r);
+void parseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r);
 
 // Loads the task called name from the lines of a task file into the grid,
 // without clearing it first: cells the task does not reach keep their texts.
@@ -74,6 +74,7 @@ void ParseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r);
 // name cut to its first 255 characters finds a longer line.
 // Only lines without any character are skipped. False when no task has that
 // name (the grid is unchanged then).
-bool Vyzvedni(EditorGrid& grid, const std::vector<std::string>& lines, std::string_view name);
+bool loadTaskIntoGrid(EditorGrid& grid, const std::vector<std::string>& lines,
+                      std::string_view name);
 
 }  // namespace krizovky

@@ -40,14 +40,14 @@ int freeDigit(const EditorGrid& grid, int column, int row, std::uint32_t& random
     for (int d = 1; d <= 9; ++d)
         if ((seen & digitBit(d)) == 0) free.push_back(d);
     if (free.empty()) return 0;
-    return free[NextRandom(randomSeed, static_cast<int>(free.size()))];
+    return free[nextRandom(randomSeed, static_cast<int>(free.size()))];
 }
 
 }  // namespace
 
 EditorGrid withSums(const EditorGrid& filled) {
     EditorGrid summed = filled;
-    ComputeSums(summed);
+    computeSums(summed);
     return summed;
 }
 
@@ -71,7 +71,7 @@ void makeEasier(EditorGrid& filled, std::uint32_t& randomSeed, int changes) {
         for (int c = 1; c <= kEditorSize; ++c)
             if (digitAt(filled, c, r) != 0) open.emplace_back(c, r);
     for (int k = 0; k < changes && now && now->rung > 2 && !open.empty(); ++k) {
-        const auto [column, row] = open[NextRandom(randomSeed, static_cast<int>(open.size()))];
+        const auto [column, row] = open[nextRandom(randomSeed, static_cast<int>(open.size()))];
         const int digit = freeDigit(filled, column, row, randomSeed);
         if (digit == 0) continue;
         EditorGrid changed = filled;
@@ -100,7 +100,7 @@ bool makeUnique(EditorGrid& filled, std::uint32_t& randomSeed, int maxChanges) {
                     differing.emplace_back(c, r);
         if (differing.empty()) return false;
         const auto [column, row] =
-            differing[NextRandom(randomSeed, static_cast<int>(differing.size()))];
+            differing[nextRandom(randomSeed, static_cast<int>(differing.size()))];
         const int digit = freeDigit(filled, column, row, randomSeed);
         if (digit == 0) continue;
         filled.at(column, row) = std::string(1, static_cast<char>('0' + digit));

@@ -1,6 +1,6 @@
 #include "history/saved_game.h"
 
-#include "model/text.h"
+#include <optional>
 
 namespace krizovky {
 namespace {
@@ -19,10 +19,6 @@ unsigned get16(std::string_view in, std::size_t at) {
 
 std::size_t cellOffset(int row, int column) {
     return kSavedCellsOffset + kSavedCellSize * (kBoardSize * (row - 1) + column - 1);
-}
-
-std::string text(const std::string& utf8) {
-    return cp1250FromUtf8(utf8);
 }
 
 std::string square(int row, int column) {
@@ -67,16 +63,11 @@ std::string encodeSavedGame(const Board& board, const MoveHistory& history,
     return out + encodeExtensionBlock(extras);
 }
 
-bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem) {
-    auto refuse = [&](const std::string& utf8) {
-        problem = text(utf8);
-        return false;
-    };
-    if (in.size() < kSavedGameSize ||
-        (in.size() > kSavedGameSize && !startsExtensionBlock(in.substr(kSavedGameSize))))
-        return refuse("má " + std::to_string(in.size()) + " bajtů místo 8812");
-    if (!decodeExtensionBlock(in.substr(kSavedGameSize), game.extras, problem)) return false;
+namespace {
 
+// The parts of the layout, each read into game; the reason a part is not
+// sound, or nothing.
+std::optional<std::string> decodeCounts(std::string_view in, SavedGame& game) {
     struct Count {
         const char* what;
         unsigned value;
@@ -92,8 +83,8 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
     };
     for (const Count& count : counts)
         if (count.value > count.most)
-            return refuse(std::string(count.what) + " " + std::to_string(count.value) +
-                          " je větší než " + std::to_string(count.most));
+            return std::string(count.what) + " " + std::to_string(count.value) + " je větší než " +
+                   std::to_string(count.most);
 
     game.board.rowCount = static_cast<std::uint8_t>(byteAt(in, 0));
     game.board.colCount = static_cast<std::uint8_t>(byteAt(in, 1));
@@ -101,7 +92,10 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
     game.markCount = static_cast<int>(get16(in, 4));
     game.board.prevRowCount = static_cast<std::uint8_t>(byteAt(in, 8806));
     game.board.prevColCount = static_cast<std::uint8_t>(byteAt(in, 8807));
+    return std::nullopt;
+}
 
+std::optional<std::string> decodeMoves(std::string_view in, SavedGame& game) {
     for (int k = 1; k <= kMoveSlots; ++k) {
         const std::size_t at = kSavedMovesOffset + 5 * (k - 1);
         Move& m = game.moves[k];
@@ -113,11 +107,14 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
         // Slots above the count are leftovers: whatever they hold is never used.
         if (k > game.moveCount) continue;
         if (!Board::onBoard(m.row, m.col))
-            return refuse("tah " + std::to_string(k) + " míří mimo plochu " + square(m.row, m.col));
+            return "tah " + std::to_string(k) + " míří mimo plochu " + square(m.row, m.col);
         if (m.byPlayer > 1 || m.prevDigit > 9)
-            return refuse("tah " + std::to_string(k) + " má neplatné údaje");
+            return "tah " + std::to_string(k) + " má neplatné údaje";
     }
+    return std::nullopt;
+}
 
+std::optional<std::string> decodeCells(std::string_view in, SavedGame& game) {
     for (int r = 1; r <= kBoardSize; ++r) {
         for (int c = 1; c <= kBoardSize; ++c) {
             const std::size_t at = cellOffset(r, c);
@@ -132,13 +129,29 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
             cell.downClueRow = static_cast<std::uint8_t>(byteAt(in, at + 13));
             cell.acrossClueCol = static_cast<std::uint8_t>(byteAt(in, at + 14));
             if (cell.digit > 9)
-                return refuse("políčko " + square(r, c) + " má číslici " +
-                              std::to_string(cell.digit));
+                return "políčko " + square(r, c) + " má číslici " + std::to_string(cell.digit);
             if (cell.mark > 4)
-                return refuse("políčko " + square(r, c) + " má značku " +
-                              std::to_string(cell.mark));
+                return "políčko " + square(r, c) + " má značku " + std::to_string(cell.mark);
             if (cell.downClueRow > kBoardSize || cell.acrossClueCol > kBoardSize)
-                return refuse("políčko " + square(r, c) + " odkazuje na zadání mimo plochu");
+                return "políčko " + square(r, c) + " odkazuje na zadání mimo plochu";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem) {
+    if (in.size() < kSavedGameSize ||
+        (in.size() > kSavedGameSize && !startsExtensionBlock(in.substr(kSavedGameSize)))) {
+        problem = "má " + std::to_string(in.size()) + " bajtů místo 8812";
+        return false;
+    }
+    if (!decodeExtensionBlock(in.substr(kSavedGameSize), game.extras, problem)) return false;
+    for (auto part : {decodeCounts, decodeMoves, decodeCells}) {
+        if (auto why = part(in, game)) {
+            problem = *why;
+            return false;
         }
     }
     return true;

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "model/text.h"
-
 namespace krizovky {
 namespace {
 
@@ -59,8 +57,8 @@ std::string encodeExtensionBlock(const SavedGameExtras& extras) {
 bool decodeExtensionBlock(std::string_view in, SavedGameExtras& extras, std::string& problem) {
     extras = {};
     if (in.empty()) return true;
-    auto refuse = [&](const std::string& utf8) {
-        problem = cp1250FromUtf8(utf8);
+    auto refuse = [&](const std::string& reason) {
+        problem = reason;
         return false;
     };
     if (in.size() < kNotesAt || !startsExtensionBlock(in)) return refuse("rozšíření je neúplné");

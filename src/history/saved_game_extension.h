@@ -44,8 +44,8 @@ bool startsExtensionBlock(std::string_view bytes);
 std::string encodeExtensionBlock(const SavedGameExtras& extras);
 
 // Reads the bytes after the documented layout: nothing at all, or exactly one
-// whole, sound block. Otherwise false, and problem says in Czech
-// (Windows-1250) what is wrong.
+// whole, sound block. Otherwise false, and problem says in Czech (UTF-8)
+// what is wrong.
 bool decodeExtensionBlock(std::string_view bytes, SavedGameExtras& extras, std::string& problem);
 
 }  // namespace krizovky

@@ -8,7 +8,7 @@ int takeBackNewest(MoveHistory& history, const Board& board, UndoActions& action
     const Move move = history.move(history.moveCount);
     actions.restoreMove(move);
     const int mark = Board::onBoard(move.row, move.col) ? board.at(move.row, move.col).mark : 0;
-    if (mark != 0) actions.removeMark(mark);
+    if (mark != 0) actions.dropMark(mark);
     --history.moveCount;
     history.markAllowed = true;
     return mark;

@@ -13,7 +13,7 @@ class UndoActions {
     virtual ~UndoActions() = default;
     // The Move's square gets prevDigit back, checked but not recorded.
     virtual void restoreMove(const Move& move) = 0;
-    virtual void removeMark(int mark) = 0;
+    virtual void dropMark(int mark) = 0;
     virtual void historyEmptied() = 0;
 };
 

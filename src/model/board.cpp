@@ -4,7 +4,8 @@ namespace krizovky {
 
 void Board::setAllKinds(std::uint8_t kind) {
     for (auto& row : cells_)
-        for (auto& cell : row) cell.kind = kind;
+        for (auto& cell : row)
+            cell.kind = kind;
 }
 
 void deriveRuns(Board& board) {

@@ -14,7 +14,7 @@ inline constexpr const char* kIntegerOverflow = "Integer overflow";
 // A failure that ends the running operation: a file that cannot be read or
 // written, or a value outside its declared range. what() is the text shown.
 class RunError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -32,8 +32,7 @@ void writeFileReplacing(const std::string& path, std::string_view bytes);
 // The same through a work file of a given name: bytes are written to
 // workPath, which is then renamed over path. A failure removes the work file
 // and leaves the file at path as it was.
-void writeFileThrough(const std::string& path, const std::string& workPath,
-                      std::string_view bytes);
+void writeFileThrough(const std::string& path, const std::string& workPath, std::string_view bytes);
 
 bool fileExists(const std::string& path);
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "model/task_reader.h"
-#include "model/text.h"
 
 namespace krizovky {
 namespace {
@@ -35,14 +34,10 @@ struct Grid {
     }
 };
 
-std::string text(const std::string& utf8) {
-    return cp1250FromUtf8(utf8);
-}
-
-ImportResult refused(ImportRefusal refusal, const std::string& utf8) {
+ImportResult refused(ImportRefusal refusal, const std::string& why) {
     ImportResult result;
     result.refusal = refusal;
-    result.message = text(utf8);
+    result.message = why;
     return result;
 }
 
@@ -348,7 +343,7 @@ std::optional<Grid> gridOf(const Board& board, const std::string& refusal, std::
         return "na řádku " + std::to_string(r) + " a sloupci " + std::to_string(c);
     };
     auto cannot = [&](const std::string& why) {
-        message = text(refusal + why + ".");
+        message = refusal + why + ".";
         return std::nullopt;
     };
     int lastRow = 0, lastCol = 0;

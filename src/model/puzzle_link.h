@@ -39,7 +39,7 @@ struct ImportedPuzzle {
 struct ImportResult {
     std::optional<ImportedPuzzle> puzzle;
     ImportRefusal refusal = ImportRefusal::kNone;
-    // Why the text was refused, a Czech sentence in Windows-1250.
+    // Why the text was refused, a Czech sentence in UTF-8.
     std::string message;
 };
 
@@ -58,7 +58,7 @@ bool isTaskName(std::string_view name);
 
 struct ExportResult {
     std::string text;     // the link or the file text when it can be written
-    std::string message;  // otherwise why not, a Czech sentence in Windows-1250
+    std::string message;  // otherwise why not, a Czech sentence in UTF-8
     bool ok() const { return message.empty(); }
 };
 

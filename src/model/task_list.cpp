@@ -47,7 +47,9 @@ std::vector<std::string> readTaskNames(const std::string& path) {
     return taskNamesOfText(readTaskFile(path));
 }
 
-bool czechCollationAvailable() { return czechCollator() != nullptr; }
+bool czechCollationAvailable() {
+    return czechCollator() != nullptr;
+}
 
 void sortTaskNames(std::vector<std::string>& names) {
     UCollator* collator = czechCollator();
@@ -58,17 +60,19 @@ void sortTaskNames(std::vector<std::string>& names) {
     // Collate UTF-8 copies.
     std::vector<std::pair<std::string, std::size_t>> keyed;
     keyed.reserve(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) keyed.emplace_back(utf8FromCp1250(names[i]), i);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        keyed.emplace_back(utf8FromCp1250(names[i]), i);
     std::stable_sort(keyed.begin(), keyed.end(), [collator](const auto& a, const auto& b) {
         UErrorCode status = U_ZERO_ERROR;
-        UCollationResult order = ucol_strcollUTF8(
-            collator, a.first.data(), static_cast<int32_t>(a.first.size()), b.first.data(),
-            static_cast<int32_t>(b.first.size()), &status);
+        UCollationResult order =
+            ucol_strcollUTF8(collator, a.first.data(), static_cast<int32_t>(a.first.size()),
+                             b.first.data(), static_cast<int32_t>(b.first.size()), &status);
         return U_SUCCESS(status) && order == UCOL_LESS;
     });
     std::vector<std::string> sorted;
     sorted.reserve(names.size());
-    for (const auto& [key, index] : keyed) sorted.push_back(std::move(names[index]));
+    for (const auto& [key, index] : keyed)
+        sorted.push_back(std::move(names[index]));
     names = std::move(sorted);
 }
 

@@ -23,9 +23,13 @@ std::uint8_t checkedByte(unsigned value) {
 
 }  // namespace
 
-bool isNameLine(std::string_view line) { return !line.empty() && line.front() == '@'; }
+bool isNameLine(std::string_view line) {
+    return !line.empty() && line.front() == '@';
+}
 
-std::string nameOfLine(std::string_view line) { return std::string(line.substr(1, kMaxName)); }
+std::string nameOfLine(std::string_view line) {
+    return std::string(line.substr(1, kMaxName));
+}
 
 void parseRowLine(std::string_view line, int n, Board& board) {
     if (line.size() > kMaxRowLine) throw RunError(kRangeCheckError);
@@ -61,7 +65,8 @@ void parseRowLine(std::string_view line, int n, Board& board) {
                     if (n >= 1 && n <= kBoardSize && col >= 1 && count >= 1) {
                         for (int k = 1; k <= count; ++k) {
                             int c = col + k - 1;
-                            if (c <= board.colCount && c <= kBoardSize) board.at(n, c).kind = repeatKind;
+                            if (c <= board.colCount && c <= kBoardSize)
+                                board.at(n, c).kind = repeatKind;
                         }
                     }
                     if (col + count - 1 > kByteMax) throw RunError(kRangeCheckError);
@@ -75,7 +80,8 @@ void parseRowLine(std::string_view line, int n, Board& board) {
         }
         // every other character carries no meaning
     };
-    for (char ch : line) handle(ch);
+    for (char ch : line)
+        handle(ch);
     handle(',');
 }
 

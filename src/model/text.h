@@ -8,7 +8,7 @@ namespace krizovky {
 
 // Texts inside the program are Windows-1250 bytes, as the data files hold them.
 // These convert at the edges: UTF-8 program literals and terminal output.
-std::string cp1250FromUtf8(std::string_view utf8);  // unmappable characters become "?"
+std::string cp1250FromUtf8(std::string_view utf8);   // unmappable characters become "?"
 std::string utf8FromCp1250(std::string_view bytes);  // undefined bytes become U+FFFD
 
 // Converts strictly; false when some character has no Windows-1250 byte.

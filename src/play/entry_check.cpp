@@ -2,8 +2,6 @@
 
 #include <bitset>
 
-#include "model/text.h"
-
 namespace krizovky {
 namespace {
 
@@ -72,13 +70,13 @@ std::string entryMessage(EntryVerdict verdict, int digit) {
         case EntryVerdict::kAccepted:
             return {};
         case EntryVerdict::kAcrossDuplicate:
-            return cp1250FromUtf8("Vkládané číslo " + d + " je v řádku duplikátní!");
+            return "Vkládané číslo " + d + " je v řádku duplikátní!";
         case EntryVerdict::kAcrossSum:
-            return cp1250FromUtf8("Při vložení čísla " + d + " by v řádku součet nesouhlasil!");
+            return "Při vložení čísla " + d + " by v řádku součet nesouhlasil!";
         case EntryVerdict::kDownDuplicate:
-            return cp1250FromUtf8("Vkládané číslo " + d + " je ve sloupci duplikátní!");
+            return "Vkládané číslo " + d + " je ve sloupci duplikátní!";
         case EntryVerdict::kDownSum:
-            return cp1250FromUtf8("Při vložení čísla " + d + " by součet ve sloupci nesouhlasil!");
+            return "Při vložení čísla " + d + " by součet ve sloupci nesouhlasil!";
     }
     return {};
 }

@@ -22,7 +22,7 @@ enum class EntryVerdict {
 // malformed task) has no sum to reach that way and takes no digit.
 EntryVerdict checkEntry(const Board& board, int row, int column, int digit);
 
-// The message that tells the player why digit was refused (Windows-1250);
+// The message that tells the player why digit was refused (UTF-8);
 // empty for an accepted digit.
 std::string entryMessage(EntryVerdict verdict, int digit);
 

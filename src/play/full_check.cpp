@@ -44,7 +44,7 @@ std::vector<FailingRun> checkClue(const Board& board, int row, int column) {
         const RunVerdict verdict = judgeRun([&](int c) -> const Cell& { return board.at(row, c); },
                                             column + 1, board.colCount, clue.acrossSum, last);
         if (verdict != RunVerdict::kFine) {
-            FailingRun run{verdict, Direction::kAcross, row, column, {}};
+            FailingRun run{verdict, Direction::kAcross, {}};
             for (int c = column + 1; c <= last; ++c)
                 run.squares.emplace_back(row, c);
             failing.push_back(std::move(run));
@@ -55,7 +55,7 @@ std::vector<FailingRun> checkClue(const Board& board, int row, int column) {
             judgeRun([&](int r) -> const Cell& { return board.at(r, column); }, row + 1,
                      board.rowCount, clue.downSum, last);
         if (verdict != RunVerdict::kFine) {
-            FailingRun run{verdict, Direction::kDown, row, column, {}};
+            FailingRun run{verdict, Direction::kDown, {}};
             for (int r = row + 1; r <= last; ++r)
                 run.squares.emplace_back(r, column);
             failing.push_back(std::move(run));
@@ -73,13 +73,6 @@ std::vector<FailingRun> checkBoard(const Board& board) {
                 failing.insert(failing.end(), runs.begin(), runs.end());
             }
     return failing;
-}
-
-bool boardFilled(const Board& board) {
-    for (int r = 1; r <= board.rowCount; ++r)
-        for (int c = 1; c <= board.colCount; ++c)
-            if (board.at(r, c).kind == kEntry && board.at(r, c).digit == 0) return false;
-    return true;
 }
 
 }  // namespace krizovky

@@ -14,8 +14,6 @@ enum class RunVerdict { kFine, kRepeated, kWrongSum };
 struct FailingRun {
     RunVerdict verdict = RunVerdict::kFine;
     Direction direction = Direction::kAcross;
-    int clueRow = 0;
-    int clueColumn = 0;
     // Every square from the clue's neighbour up to the last entry square of
     // the run; empty for a clue with no entry square after it.
     std::vector<std::pair<int, int>> squares;
@@ -28,8 +26,5 @@ std::vector<FailingRun> checkClue(const Board& board, int row, int column);
 
 // Every failing run of the board, clues row by row, left to right.
 std::vector<FailingRun> checkBoard(const Board& board);
-
-// True when every entry square holds a digit.
-bool boardFilled(const Board& board);
 
 }  // namespace krizovky

@@ -41,8 +41,12 @@ std::vector<std::string> listCombinations(const CombinationTable& table,
     return lines;
 }
 
-Hints computeHints(const Board& board, const CombinationTable& table, Level level, int row,
-                   int column) {
+namespace {
+
+// The digits of the square's runs and the digits it may take, with the groups
+// of combinations of both runs.
+Hints allowedDigits(const Board& board, const CombinationTable& table, int row, int column,
+                    GroupUnion& across, GroupUnion& down) {
     Hints hints;
     const Cell& square = board.at(row, column);
     const int c0 = square.acrossClueCol;
@@ -50,41 +54,49 @@ Hints computeHints(const Board& board, const CombinationTable& table, Level leve
 
     // A run whose clue is missing is measured as no run at all: length 0 and
     // sum 0 match no group, so it allows nothing.
-    RunMeasure across, down;
+    RunMeasure acrossRun, downRun;
     int acrossSum = 0, downSum = 0;
     if (c0 != 0) {
         acrossSum = board.at(row, c0).acrossSum;
-        across = measureRun(board, Direction::kAcross, row, c0 + 1);
+        acrossRun = measureRun(board, Direction::kAcross, row, c0 + 1);
     }
     if (r0 != 0) {
         downSum = board.at(r0, column).downSum;
-        down = measureRun(board, Direction::kDown, r0 + 1, column);
+        downRun = measureRun(board, Direction::kDown, r0 + 1, column);
     }
-    hints.acrossUsed = across.used;
-    hints.downUsed = down.used;
+    hints.acrossUsed = acrossRun.used;
+    hints.downUsed = downRun.used;
 
-    const GroupUnion ua = groupUnion(table, acrossSum, across.length, hints.acrossUsed);
-    const GroupUnion ud = groupUnion(table, downSum, down.length, hints.downUsed);
+    across = groupUnion(table, acrossSum, acrossRun.length, hints.acrossUsed);
+    down = groupUnion(table, downSum, downRun.length, hints.downUsed);
 
-    const DigitSet common = ua.digits & ud.digits;
+    const DigitSet common = across.digits & down.digits;
     hints.allowed = common & ~hints.acrossUsed & ~hints.downUsed;
     // The square's own digit stays allowed when it fits both runs.
     if (square.digit != 0 && (common & digitBit(square.digit)) != 0)
         hints.allowed |= digitBit(square.digit);
+    return hints;
+}
 
-    // At 70 the digits alone, as the solver takes them; the player is shown
-    // each after a blank.
-    for (int d = 1; d <= 9; ++d) {
-        if (!(hints.allowed & digitBit(d))) continue;
-        if (level == Level::k70)
-            hints.allowedText += static_cast<char>('0' + d);
-        else
-            hints.allowedText += formatSum(d, 2);
-    }
-    if (level == Level::k70) return hints;
+}  // namespace
 
-    hints.across = listCombinations(table, ua.group, hints.acrossUsed, level, hints.allowed);
-    hints.down = listCombinations(table, ud.group, hints.downUsed, level, hints.allowed);
+Hints computeHints(const Board& board, const CombinationTable& table, Level level, int row,
+                   int column) {
+    GroupUnion across, down;
+    Hints hints = allowedDigits(board, table, row, column, across, down);
+    // The player is shown each digit after a blank.
+    for (int d = 1; d <= 9; ++d)
+        if (hints.allowed & digitBit(d)) hints.allowedText += formatSum(d, 2);
+    hints.across = listCombinations(table, across.group, hints.acrossUsed, level, hints.allowed);
+    hints.down = listCombinations(table, down.group, hints.downUsed, level, hints.allowed);
+    return hints;
+}
+
+Hints solverHints(const Board& board, const CombinationTable& table, int row, int column) {
+    GroupUnion across, down;
+    Hints hints = allowedDigits(board, table, row, column, across, down);
+    for (int d = 1; d <= 9; ++d)
+        if (hints.allowed & digitBit(d)) hints.allowedText += static_cast<char>('0' + d);
     return hints;
 }
 

@@ -34,14 +34,15 @@ std::vector<std::string> listCombinations(const CombinationTable& table,
                                           const CombinationTable::Group& group, DigitSet used,
                                           Level level, DigitSet allowed);
 
-// What a click on an entry square works out, at Levels 100, 130 and 70.
+// What a click on an entry square works out, at Levels 100 and 130, and for
+// the visible search.
 struct Hints {
     DigitSet acrossUsed = 0;  // the digits of the square's across run, its own included
     DigitSet downUsed = 0;
     DigitSet allowed = 0;
-    // The allowed digits ascending: " 1 3 7", or "137" at Level 70.
+    // The allowed digits ascending: " 1 3 7" for the player, "137" for the search.
     std::string allowedText;
-    // The two lists; not worked out at Level 70.
+    // The two lists; not worked out for the search.
     std::vector<std::string> across;
     std::vector<std::string> down;
 };
@@ -50,5 +51,7 @@ struct Hints {
 // task) has no run that way, and a missing run allows no digit.
 Hints computeHints(const Board& board, const CombinationTable& table, Level level, int row,
                    int column);
+// The same for the visible search: the allowed digits alone, as it takes them.
+Hints solverHints(const Board& board, const CombinationTable& table, int row, int column);
 
 }  // namespace krizovky

@@ -327,11 +327,11 @@ ExactResult solveExact(const Board& board, const CombinationTable& table, int li
     search.run(cands);
     result.solutions = search.solutions;
     result.exhausted = search.exhausted;
-    auto written = [&](const Candidates& cands) {
+    auto written = [&](const Candidates& solution) {
         Board solved = board;
         for (std::size_t s = 0; s < squares.size(); ++s)
             solved.at(squares[s].row, squares[s].col).digit =
-                static_cast<std::uint8_t>(digitOf(cands[s]));
+                static_cast<std::uint8_t>(digitOf(solution[s]));
         return solved;
     };
     if (search.solutions >= 1) result.first = written(search.first);

@@ -140,7 +140,7 @@ std::string consequences(const Deduction& d) {
 // texts, and its combinations.
 class Told {
   public:
-    Told(const Deduction& d, const Board& board) : d(d), board_(board) {
+    Told(const Deduction& deduction, const Board& board) : d(deduction), board_(board) {
         for (DigitSet c : d.combinations)
             combos.push_back(comboText(c));
     }
@@ -277,7 +277,7 @@ std::string trial(const Told& t) {
     return text;
 }
 
-std::string explainUtf8(const Deduction& d, const Board& board) {
+std::string explanationOf(const Deduction& d, const Board& board) {
     const Told told(d, board);
     switch (d.technique) {
         case Technique::kSingleCombination:
@@ -340,7 +340,7 @@ const char* difficultyName(Difficulty d) {
 }
 
 std::string explainDeduction(const Deduction& d, const Board& board) {
-    return cp1250FromUtf8(explainUtf8(d, board));
+    return explanationOf(d, board);
 }
 
 }  // namespace krizovky

@@ -14,7 +14,7 @@ const char* techniqueName(Technique t);  // UTF-8
 // "lehká", "střední", "těžká", "velmi těžká", "vyžaduje zkoušení" (UTF-8)
 const char* difficultyName(Difficulty d);
 
-// The Czech explanation of a deduction, Windows-1250, e.g. "Součet 4 ve dvou
+// The Czech explanation of a deduction, UTF-8, e.g. "Součet 4 ve dvou
 // políčkách má jedinou kombinaci 1 + 3, takže ... Proto do políčka (3, 5)
 // patří 1." The board is the one before the deduction; it gives the sums and
 // extents of the runs.

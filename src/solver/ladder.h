@@ -68,8 +68,8 @@ struct Found {
     std::array<int, kMaxRunLength> changeSquare{};
     std::array<DigitSet, kMaxRunLength> changeTo{};
 
-    void change(int square, DigitSet to) {
-        changeSquare[changeCount] = square;
+    void change(int changed, DigitSet to) {
+        changeSquare[changeCount] = changed;
         changeTo[changeCount++] = to;
     }
 };

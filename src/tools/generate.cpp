@@ -41,7 +41,7 @@ class GenerateHost : public Host {
 
   private:
     static void print(std::string_view text) {
-        std::fprintf(stderr, "%s\n", utf8FromCp1250(text).c_str());
+        std::fprintf(stderr, "%s\n", std::string(text).c_str());
     }
 };
 
@@ -70,12 +70,12 @@ int generateTasks(const std::string& structurePath, const std::string& number, l
     Game game(host);
     TaskEditor& editor = game.editor();
     editor.setStructureFile(structurePath);
-    game.F1Click();
-    editor.Edit2Change(cp1250FromUtf8(number));
+    game.showTaskEditor();
+    editor.changeTaskNumber(cp1250FromUtf8(number));
     for (long k = 0; k < count; ++k) {
-        game.F1Click();
-        if (editor.Button5Click() && (!uniqueOnly || isUnique(editor.screen().grid)))
-            editor.Button1Click();
+        game.showTaskEditor();
+        if (editor.generateWholeTask() && (!uniqueOnly || isUnique(editor.screen().grid)))
+            editor.saveTask();
     }
     std::string bytes;
     if (fileExists(host.taskFile)) {

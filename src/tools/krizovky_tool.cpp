@@ -59,7 +59,7 @@
 #include "tools/collection.h"
 #include "tools/generate.h"
 #include "tools/new_tasks.h"
-#include "tools/play.h"
+#include "tools/play_script.h"
 #include "tools/puzzle_links.h"
 #include "tools/render.h"
 
@@ -173,7 +173,7 @@ int showSaved(const std::string& path) {
     }
     SavedGame saved;
     std::string problem;
-    if (!decodeSavedGame(bytes, saved, problem)) return fail(utf8FromCp1250(problem));
+    if (!decodeSavedGame(bytes, saved, problem)) return fail(problem);
     std::printf("rows %d\ncols %d\nmoves %d\nmarks %d\n", saved.board.rowCount,
                 saved.board.colCount, saved.moveCount, saved.markCount);
     printBoard(saved.board);
@@ -196,7 +196,7 @@ class SolveHost : public HeadlessHost {
     bool askYesNo(std::string_view) override { return true; }
     // The solver yields once after every placement.
     void processEvents() override {
-        if (limit > 0 && ++placements == limit) game->Button5Click();
+        if (limit > 0 && ++placements == limit) game->stopSolving();
     }
 };
 
@@ -220,23 +220,15 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     Game game(host);
     host.game = &game;
     host.limit = limit;
-    game.FormCreate(executablePath(), completeCombinationFile());
+    game.start(executablePath(), completeCombinationFile());
     game.setTaskFilePath(path);
     // Chosen in the task list, as the player chooses it.
-    game.N1Click();
-    game.fillTaskList(true);
-    const auto& items = game.taskListScreen().items;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == name) {
-            game.selectListedTask(static_cast<int>(i));
-            game.chooseListedTask();
-            break;
-        }
+    const bool chosen = game.chooseTaskByName(name);
     if (host.lastFailure) return fail(*host.lastFailure);
-    if (game.selectedTaskName() != name) return fail("no task named \"" + utf8Name + "\"");
+    if (!chosen) return fail("no task named \"" + utf8Name + "\"");
 
-    game.N71Click();
-    const Game::SolveReport& report = game.lastSolve();
+    game.askToSolve();
+    const SolverRun::Report& report = game.lastSolve();
     std::printf("%s\nplacements %ld\nbacktracks %ld\nmoves %d\n", endText(report.end),
                 report.placements, report.backtracks, game.history().moveCount);
     printBoard(game.board());

@@ -43,7 +43,7 @@ int importPuzzleLink(const std::string& linkOrFile, const std::optional<std::str
         }
     }
     const ImportResult result = importPuzzle(text);
-    if (!result.puzzle) return fail(utf8FromCp1250(result.message));
+    if (!result.puzzle) return fail(result.message);
     write(taskEntryText(utf8Name ? name : result.puzzle->name, result.puzzle->rows));
     return 0;
 }
@@ -64,7 +64,7 @@ int exportPuzzleLink(const std::string& path, const std::string& utf8Name, bool 
         return fail(e.what());
     }
     const ExportResult result = asFile ? exportPzprv3(board) : exportLink(board);
-    if (!result.ok()) return fail(utf8FromCp1250(result.message));
+    if (!result.ok()) return fail(result.message);
     write(result.text);
     if (!asFile) write("\n");
     return 0;

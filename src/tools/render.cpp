@@ -159,13 +159,13 @@ std::optional<std::string> drawSavedGame(const Options& options, const PrintedTa
                                          BoardPicture& picture) {
     std::string bytes;
     try {
-        bytes = readFileStart(options.game, kSavedGameSize + 1);
+        bytes = readFileStart(options.game, kLargestSavedGame + 1);
     } catch (const RunError& e) {
         return e.what();
     }
     SavedGame saved;
     std::string problem;
-    if (!decodeSavedGame(bytes, saved, problem)) return utf8FromCp1250(problem);
+    if (!decodeSavedGame(bytes, saved, problem)) return problem;
     BoardPicture game = pictureOfGame(saved.board);
     if (!sameTask(game, printed.task))
         return "the saved game " + options.game + " is not a game of the task \"" +

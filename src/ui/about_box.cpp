@@ -125,8 +125,8 @@ void CrosswordAnimation::paintEvent(QPaintEvent*) {
                      QString::fromUtf8(kCaptions[frame_]));
 }
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("AboutBox"));
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(caption());
     setModal(false);
     setFont(baseFont());
@@ -134,23 +134,23 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
-    auto* panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel1->setLineWidth(2);
-    panel1->setGeometry(8, 8, 281, 161);
+    auto* pictureFrame = new QFrame(this);
+    pictureFrame->setObjectName(QStringLiteral("pictureFrame"));
+    pictureFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pictureFrame->setLineWidth(2);
+    pictureFrame->setGeometry(8, 8, 281, 161);
 
-    programIcon_ = new ProgramPicture(panel1);
-    programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
+    programIcon_ = new ProgramPicture(pictureFrame);
+    programIcon_->setObjectName(QStringLiteral("programPicture"));
     programIcon_->setGeometry(32, 24, 65, 57);
 
-    productName_ = new QLabel(QStringLiteral("součtové křížovky"), panel1);
-    productName_->setObjectName(QStringLiteral("ProductName"));
+    productName_ = new QLabel(QStringLiteral("součtové křížovky"), pictureFrame);
+    productName_->setObjectName(QStringLiteral("productName"));
     productName_->setFont(pixelFont("DejaVu Sans", 15, true));
     productName_->setGeometry(112, 24, 161, 20);
 
-    version_ = new QLabel(QStringLiteral("v 2.0"), panel1);
-    version_->setObjectName(QStringLiteral("Version"));
+    version_ = new QLabel(QStringLiteral("v 2.0"), pictureFrame);
+    version_->setObjectName(QStringLiteral("version"));
     version_->setFont(pixelFont("DejaVu Sans", 11, true));
     QPalette black = version_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
@@ -159,41 +159,37 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     comments_ = new QLabel(QStringLiteral("Doplňte cifry 1 až 9 tak, aby seděly všechny součty a "
                                           "žádná cifra se v součtu neopakovala."),
-                           panel1);
-    comments_->setObjectName(QStringLiteral("Comments"));
+                           pictureFrame);
+    comments_->setObjectName(QStringLiteral("comments"));
     comments_->setWordWrap(true);
     comments_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     comments_->setGeometry(16, 92, 249, 62);
 
-    rxGifAnimator1_ = new CrosswordAnimation(this);
-    rxGifAnimator1_->setObjectName(QStringLiteral("RxGIFAnimator1"));
-    rxGifAnimator1_->setGeometry(40, 184, 93, 110);
+    animation_ = new CrosswordAnimation(this);
+    animation_->setObjectName(QStringLiteral("animation"));
+    animation_->setGeometry(40, 184, 93, 110);
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setGeometry(191, 242, 77, 27);
     okButton_->setDefault(true);
-    connect(okButton_, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    connect(okButton_, &QPushButton::clicked, this, &AboutBox::hide);
 }
 
-QString TAboutBox::caption() {
+QString AboutBox::caption() {
     return QStringLiteral("O hře");
 }
 
-void TAboutBox::OKButtonClick() {
-    hide();
-}
-
-void TAboutBox::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    rxGifAnimator1_->setFrame(kFirstFrame);
-    rxGifAnimator1_->start();
+    animation_->setFrame(kFirstFrame);
+    animation_->start();
 }
 
-void TAboutBox::hideEvent(QHideEvent* event) {
+void AboutBox::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    if (!event->spontaneous()) rxGifAnimator1_->stop();
+    if (!event->spontaneous()) animation_->stop();
 }
 
 }  // namespace krizovky::ui

@@ -48,20 +48,17 @@ class CrosswordAnimation : public QWidget {
 
 // About the program: its picture, name, version and the animation. Not
 // modal; "OK" hides it.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
   public:
     // The animation's frame when the box is shown: the fourth.
     static constexpr int kFirstFrame = 3;
 
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     static QString caption();
-    CrosswordAnimation* animation() const { return rxGifAnimator1_; }
-
-  public slots:
-    void OKButtonClick();
+    CrosswordAnimation* animation() const { return animation_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -72,7 +69,7 @@ class TAboutBox : public QDialog {
     QLabel* productName_ = nullptr;
     QLabel* version_ = nullptr;
     QLabel* comments_ = nullptr;
-    CrosswordAnimation* rxGifAnimator1_ = nullptr;
+    CrosswordAnimation* animation_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
 

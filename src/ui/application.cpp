@@ -1,11 +1,11 @@
 #include "ui/application.h"
 
 #include "ui/about_box.h"
-#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
 #include "ui/rules_window.h"
+#include "ui/solver_question_dialog.h"
 #include "ui/task_editor_window.h"
-#include "ui/task_list_dialog.h"
+#include "ui/task_list_window.h"
 #include "ui/text_editor_window.h"
 
 namespace krizovky::ui {
@@ -13,48 +13,48 @@ namespace krizovky::ui {
 Application::Application(const std::string& executablePath, QtHost::ModalRunner runModal)
     : host_(std::move(runModal)), game_(host_) {
     auto changed = [this] { refresh(); };
-    form1_ = std::make_unique<TForm1>(game_, changed, executablePath);
-    host_.attach(form1_.get());
-    aboutBox_ = std::make_unique<TAboutBox>();
-    form2_ = std::make_unique<TForm2>(game_, changed);
-    form3_ = std::make_unique<TForm3>(game_.fileNames().programBase + "PRA");
-    form4_ = std::make_unique<TForm4>(game_, changed);
+    mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
+    host_.attach(mainWindow_.get());
+    aboutBox_ = std::make_unique<AboutBox>();
+    taskListWindow_ = std::make_unique<TaskListWindow>(game_, changed);
+    rulesWindow_ = std::make_unique<RulesWindow>(game_.rules());
+    textEditorWindow_ = std::make_unique<TextEditorWindow>(game_, changed);
     auto bringUp = [](QWidget* window) {
         window->show();
         window->raise();
         window->activateWindow();
     };
-    QObject::connect(form1_.get(), &TForm1::rulesRequested, form3_.get(),
-                     [this, bringUp] { bringUp(form3_.get()); });
-    QObject::connect(form1_.get(), &TForm1::aboutRequested, aboutBox_.get(),
+    QObject::connect(mainWindow_.get(), &MainWindow::rulesRequested, rulesWindow_.get(),
+                     [this, bringUp] { bringUp(rulesWindow_.get()); });
+    QObject::connect(mainWindow_.get(), &MainWindow::aboutRequested, aboutBox_.get(),
                      [this, bringUp] { bringUp(aboutBox_.get()); });
-    form5_ = std::make_unique<TForm5>(game_, changed);
-    btnBottomDlg_ = std::make_unique<TBtnBottomDlg>(form1_.get());
-    host_.attachConfirmDialog(btnBottomDlg_.get());
+    taskEditorWindow_ = std::make_unique<TaskEditorWindow>(game_, changed);
+    solverQuestion_ = std::make_unique<SolverQuestionDialog>(mainWindow_.get());
+    host_.attachSolverQuestion(solverQuestion_.get());
     // Between the solver's placements the windows show its progress, and
     // take no other command until it ends.
     host_.onYield([this] {
-        form1_->showSolverProgress();
-        form2_->setEnabled(!game_.solving());
+        mainWindow_->showSolverProgress();
+        taskListWindow_->setEnabled(!game_.solving());
     });
     refresh();
 }
 
 Application::~Application() {
     host_.attach(nullptr);
-    host_.attachConfirmDialog(nullptr);
+    host_.attachSolverQuestion(nullptr);
     host_.onYield({});
-    btnBottomDlg_.reset();
-    form5_.reset();
-    form4_.reset();
-    form3_.reset();
-    form2_.reset();
+    solverQuestion_.reset();
+    taskEditorWindow_.reset();
+    textEditorWindow_.reset();
+    rulesWindow_.reset();
+    taskListWindow_.reset();
     aboutBox_.reset();
-    form1_.reset();
+    mainWindow_.reset();
 }
 
 void Application::show() {
-    form1_->show();
+    mainWindow_->show();
 }
 
 void Application::refresh() {
@@ -67,12 +67,12 @@ void Application::refresh() {
     refreshing_ = true;
     do {
         refreshAgain_ = false;
-        if (form1_) form1_->showScreen();
-        if (form4_) form4_->showScreen();
-        if (form5_) form5_->showScreen();
-        if (form2_) {
-            form2_->showScreen();
-            form2_->setEnabled(!game_.solving());
+        if (mainWindow_) mainWindow_->showScreen();
+        if (textEditorWindow_) textEditorWindow_->showScreen();
+        if (taskEditorWindow_) taskEditorWindow_->showScreen();
+        if (taskListWindow_) {
+            taskListWindow_->showScreen();
+            taskListWindow_->setEnabled(!game_.solving());
         }
     } while (refreshAgain_);
     refreshing_ = false;

@@ -8,13 +8,13 @@
 
 namespace krizovky::ui {
 
-class TAboutBox;
-class TBtnBottomDlg;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
+class AboutBox;
+class SolverQuestionDialog;
+class MainWindow;
+class TaskListWindow;
+class RulesWindow;
+class TextEditorWindow;
+class TaskEditorWindow;
 
 // The program: the game, its host and its windows, created in the order the
 // game starts up in, all hidden but the main window once shown.
@@ -33,24 +33,24 @@ class Application {
 
     Game& game() { return game_; }
     QtHost& host() { return host_; }
-    TForm1& mainWindow() { return *form1_; }
-    TForm2& taskList() { return *form2_; }
-    TAboutBox& aboutBox() { return *aboutBox_; }
-    TForm3& rulesWindow() { return *form3_; }
-    TForm4& textEditor() { return *form4_; }
-    TBtnBottomDlg& confirmDialog() { return *btnBottomDlg_; }
-    TForm5& taskEditor() { return *form5_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
+    TaskListWindow& taskListWindow() { return *taskListWindow_; }
+    AboutBox& aboutBox() { return *aboutBox_; }
+    RulesWindow& rulesWindow() { return *rulesWindow_; }
+    TextEditorWindow& textEditorWindow() { return *textEditorWindow_; }
+    SolverQuestionDialog& solverQuestion() { return *solverQuestion_; }
+    TaskEditorWindow& taskEditorWindow() { return *taskEditorWindow_; }
 
   private:
     QtHost host_;
     Game game_;
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TAboutBox> aboutBox_;
-    std::unique_ptr<TForm2> form2_;
-    std::unique_ptr<TForm3> form3_;
-    std::unique_ptr<TForm4> form4_;
-    std::unique_ptr<TForm5> form5_;
-    std::unique_ptr<TBtnBottomDlg> btnBottomDlg_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<AboutBox> aboutBox_;
+    std::unique_ptr<TaskListWindow> taskListWindow_;
+    std::unique_ptr<RulesWindow> rulesWindow_;
+    std::unique_ptr<TextEditorWindow> textEditorWindow_;
+    std::unique_ptr<TaskEditorWindow> taskEditorWindow_;
+    std::unique_ptr<SolverQuestionDialog> solverQuestion_;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

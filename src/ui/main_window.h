@@ -25,13 +25,13 @@ class SquareWidget;
 // the history and check buttons and the load gauge beside it; the menu of the
 // game and the pop-up menu of the entry squares. It draws Game::screen(); its
 // handlers only call the game and let the application redraw.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Creating the window starts the game up (FormCreate). changed is called
+    // Creating the window starts the game up. changed is called
     // after every handler, to redraw all windows.
-    TForm1(Game& game, std::function<void()> changed, const std::string& executablePath);
+    MainWindow(Game& game, std::function<void()> changed, const std::string& executablePath);
 
     static QString caption();
 
@@ -43,62 +43,64 @@ class TForm1 : public QMainWindow {
 
     SquareWidget* square(int row, int column) const { return squares_[row][column]; }
     // The pop-up menu of the entry squares ("vymaž", "1".."9").
-    QMenu* popupMenu() const { return popupMenu1_; }
+    QMenu* squareMenu() const { return squareMenu_; }
+    // The solver's clock and "přeruš", drawn between its placements.
+    void showSolverProgress();
 
   public slots:
-    void N1Click();  // "&Výběr úlohy"
-    void H1Click();  // "&Znovu"
-    void N8Click();  // "&Ulož"
-    void N9Click();  // "&Načti"
-    void S1Click();  // "&Soubor úloh"
-    void F1Click();  // "&Formulář" under "&Editace"
-    void T1Click();  // "&Text" under "&Editace"
-    void O1Click();  // "&Pravidla"
-    void I1Click();  // "&O hře"
-
-    // "&Pomoc"
-    void nextStepClick();    // "&Další krok" (F1)
-    void verifyClick();      // "&Je to zatím správně?"
-    void showErrorsClick();  // "&Ukaž chyby"
-
+    // "&Hra"
+    void showTaskList() { act(&Game::showTaskList); }      // "&Výběr úlohy"
+    void reloadTask() { act(&Game::reloadTask); }          // "&Znovu"
+    void saveGame() { act(&Game::saveGame); }              // "&Ulož"
+    void loadGame() { act(&Game::loadGame); }              // "&Načti"
+    void chooseTaskFile() { act(&Game::chooseTaskFile); }  // "&Soubor úloh"
+    void showTaskEditor() { act(&Game::showTaskEditor); }  // "&Formulář" under "&Editace"
+    void showTextEditor() { act(&Game::showTextEditor); }  // "&Text" under "&Editace"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
-    void FormDestroy();
+    void quit();
+
+    // "&Informace": the windows that show them answer the signals.
+    void showRules() { emit rulesRequested(); }  // "&Pravidla"
+    void showAbout() { emit aboutRequested(); }  // "&O hře"
+
+    // "&Pomoc"
+    void showNextStep() { act(&Game::showNextStep); }  // "&Další krok" (F1)
+    void verifyBoard() { act(&Game::verifyBoard); }    // "&Je to zatím správně?"
+    void showErrors() { act(&Game::showErrors); }      // "&Ukaž chyby"
 
     // The entry squares: a left click selects the square and shows its hints,
     // a double click writes its single allowed digit, a right click selects it
     // and opens the pop-up menu at globalPos.
-    void Label1Click(const SquareWidget& square);
-    void Label1DblClick(const SquareWidget& square);
-    void PopupMenu1Popup(const SquareWidget& square, const QPoint& globalPos);
-    void N11Click(const QAction& item);  // a digit item of the pop-up menu
-    void vyma1Click();                   // "vymaž"
+    void selectSquare(const SquareWidget& square);
+    void writeSingleDigit(const SquareWidget& square);
+    void openSquareMenu(const SquareWidget& square, const QPoint& globalPos);
+    void chooseDigit(int digit);                     // a digit item of the pop-up menu
+    void eraseSquare() { act(&Game::eraseSquare); }  // "vymaž"
 
-    void Button1Click();  // "nastav značku"
-    void Button2Click();  // "zpět o 1 tah"
-    void Button3Click();  // "zpět ke značce"
-    void Button4Click();  // " proveď kontroly"
+    void setMark() { act(&Game::setMark); }                  // "nastav značku"
+    void undoMove() { act(&Game::undoMove); }                // "zpět o 1 tah"
+    void undoToMark() { act(&Game::undoToMark); }            // "zpět ke značce"
+    void checkWholeBoard() { act(&Game::checkWholeBoard); }  // " proveď kontroly"
     // The Mark swatches 1..4: a click shows what was done since the Mark, a
     // double click removes it.
-    void Label16Click(int mark);
-    void Label16DblClick(int mark);
+    void highlightMark(int mark);
+    void removeMark(int mark);
 
-    void Z1Click();  // "100"
-    void N3Click();  // "130"
-    void N7Click();  // "160"
-    void I2Click();  // "&Doplňovat"
-    void K1Click();  // "&Kontrolovat"
+    // "&Volby"
+    void setLevel(Level level);                            // "100", "130", "160" of "&IQ"
+    void toggleAutoFill() { act(&Game::toggleAutoFill); }  // "&Doplňovat"
+    void toggleChecking() { act(&Game::toggleChecking); }  // "&Kontrolovat"
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
-    void N71Click();
-    void Button5Click();
+    void askToSolve() { act(&Game::askToSolve); }
+    void stopSolving() { act(&Game::stopSolving); }
 
     // Keyboard play on the selected square: the digits, Delete, Backspace
     // and the arrows.
     void keyPress(Key key);
 
   signals:
-    // "&Pravidla" and "&O hře": the windows that show them answer.
     void rulesRequested();
     void aboutRequested();
 
@@ -109,7 +111,16 @@ class TForm1 : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void FormCreate(const std::string& executablePath);
+    // Runs a handler of the game, then lets every window redraw.
+    template <typename Result>
+    void act(Result (Game::*handler)()) {
+        (game_.*handler)();
+        changed_();
+    }
+    QAction* addItem(QMenu* menu, const char* name, const QString& text,
+                     void (MainWindow::*handler)());
+    // A menu of the menu bar (parent null) or a submenu of parent.
+    QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
     void createOptionsMenu();
     void createSquareMenu();
@@ -122,49 +133,41 @@ class TForm1 : public QMainWindow {
     void showGauge();
     void showHintPanels();
     void showMenus();
-
-  public:
-    // The solver's clock and "přeruš", drawn between its placements.
-    void showSolverProgress();
-
-  private:
-    void fitLabel20();
+    void fitTaskName();
 
     Game& game_;
     std::function<void()> changed_;
-    QFrame* panel1_ = nullptr;
-    QLabel* label20_ = nullptr;
-    DigitalClock* rxClock1_ = nullptr;
-    PieGauge* gauge1_ = nullptr;
+    QFrame* boardPanel_ = nullptr;
+    QLabel* taskName_ = nullptr;
+    DigitalClock* clock_ = nullptr;
+    PieGauge* loadGauge_ = nullptr;
     std::array<std::array<SquareWidget*, kBoardSize + 1>, kBoardSize + 1> squares_{};
 
-    std::array<QLabel*, 5> swatches_{};  // Label16..Label19 as Marks 1..4
-    QLabel* label21_ = nullptr;          // " duplikátní číslo"
-    QLabel* label22_ = nullptr;          // " chybný součet"
+    std::array<QLabel*, 5> swatches_{};  // Marks 1..4
+    QLabel* duplicateLegend_ = nullptr;
+    QLabel* wrongSumLegend_ = nullptr;
 
-    QFrame* panel2_ = nullptr;
-    QFrame* panel3_ = nullptr;
-    QFrame* panel4_ = nullptr;
-    QPlainTextEdit* memo1_ = nullptr;
-    QPlainTextEdit* memo2_ = nullptr;
-    QPlainTextEdit* memo3_ = nullptr;
+    QFrame* acrossPanel_ = nullptr;
+    QFrame* downPanel_ = nullptr;
+    QFrame* allowedPanel_ = nullptr;
+    QPlainTextEdit* acrossHints_ = nullptr;
+    QPlainTextEdit* downHints_ = nullptr;
+    QPlainTextEdit* allowedDigits_ = nullptr;
 
-    QPushButton* button1_ = nullptr;
-    QPushButton* button2_ = nullptr;
-    QPushButton* button3_ = nullptr;
-    QPushButton* button4_ = nullptr;
-    QPushButton* button5_ = nullptr;  // "přeruš"
-    QLabel* label36_ = nullptr;       // the solver's time
-    bool commandsEnabled_ = true;     // off while the solver searches
+    QPushButton* markButton_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* undoToMarkButton_ = nullptr;
+    QPushButton* checkButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;  // "přeruš"
+    QLabel* solverClock_ = nullptr;      // the solver's time
+    bool commandsEnabled_ = true;        // off while the solver searches
 
-    QMenu* popupMenu1_ = nullptr;
-    std::array<QAction*, 10> digitItems_{};  // N11..N91 as the digits 1..9
+    QMenu* squareMenu_ = nullptr;
+    std::array<QAction*, 10> digitItems_{};  // the digits 1..9
 
-    QAction* z1_ = nullptr;
-    QAction* n3_ = nullptr;
-    QAction* n7_ = nullptr;
-    QAction* i2_ = nullptr;
-    QAction* k1_ = nullptr;
+    std::array<QAction*, 3> levelItems_{};  // "100", "130", "160"
+    QAction* autoFillItem_ = nullptr;
+    QAction* checkingItem_ = nullptr;
 };
 
 }  // namespace krizovky::ui

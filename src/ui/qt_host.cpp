@@ -5,8 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
+#include "ui/solver_question_dialog.h"
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
@@ -24,10 +24,10 @@ class FileChoiceDialog : public QFileDialog {
         setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         // The question before overwriting is asked in Czech below.
         setOption(QFileDialog::DontConfirmOverwrite);
-        setWindowTitle(fromCp1250(request.title));
-        const QString pattern = fromCp1250(request.filterPattern);
-        setNameFilter(QStringLiteral("%1 (%2)").arg(fromCp1250(request.filterName), pattern));
-        setDefaultSuffix(fromCp1250(request.defaultExtension));
+        setWindowTitle(fromUtf8(request.title));
+        const QString pattern = fromUtf8(request.filterPattern);
+        setNameFilter(QStringLiteral("%1 (%2)").arg(fromUtf8(request.filterName), pattern));
+        setDefaultSuffix(fromUtf8(request.defaultExtension));
         if (!request.initialDirectory.empty())
             setDirectory(fromNativePath(request.initialDirectory));
         // A file name with a wildcard says no more than the filter does.
@@ -112,25 +112,25 @@ QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon i
 }
 
 void QtHost::message(std::string_view text) {
-    showBox(nullptr, QMessageBox::NoIcon, TForm1::caption(), fromCp1250(text), QMessageBox::Ok);
+    showBox(nullptr, QMessageBox::NoIcon, MainWindow::caption(), fromUtf8(text), QMessageBox::Ok);
 }
 
 void QtHost::error(std::string_view text) {
-    showBox(nullptr, QMessageBox::Critical, QStringLiteral("Error"), fromCp1250(text),
+    showBox(nullptr, QMessageBox::Critical, QStringLiteral("Error"), fromUtf8(text),
             QMessageBox::Ok);
 }
 
 void QtHost::failure(std::string_view text) {
-    showBox(nullptr, QMessageBox::Critical, TForm1::caption(), fromCp1250(text), QMessageBox::Ok);
+    showBox(nullptr, QMessageBox::Critical, MainWindow::caption(), fromUtf8(text), QMessageBox::Ok);
 }
 
 bool QtHost::askYesNo(std::string_view text) {
-    return showBox(nullptr, QMessageBox::Question, TForm1::caption(), fromCp1250(text),
+    return showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromUtf8(text),
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtHost::askYesNoCancel(std::string_view text) {
-    switch (showBox(nullptr, QMessageBox::Question, TForm1::caption(), fromCp1250(text),
+    switch (showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromUtf8(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             return Answer::kYes;
@@ -142,9 +142,9 @@ Answer QtHost::askYesNoCancel(std::string_view text) {
 }
 
 bool QtHost::confirmSolver() {
-    if (confirmDialog_ == nullptr) return false;
-    runModal(*confirmDialog_);
-    return confirmDialog_->result() == QDialog::Accepted;
+    if (solverQuestion_ == nullptr) return false;
+    runModal(*solverQuestion_);
+    return solverQuestion_->result() == QDialog::Accepted;
 }
 
 std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {

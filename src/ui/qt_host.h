@@ -9,8 +9,8 @@ class QDialog;
 
 namespace krizovky::ui {
 
-class TBtnBottomDlg;
-class TForm1;
+class SolverQuestionDialog;
+class MainWindow;
 
 // The library's modal requests as Qt message boxes and file dialogs, and its
 // immediate repaints as repaints of the main window's controls.
@@ -25,9 +25,9 @@ class QtHost : public Host {
 
     // The window whose squares and gauge the repaints reach; none before it
     // exists.
-    void attach(TForm1* mainWindow) { mainWindow_ = mainWindow; }
+    void attach(MainWindow* mainWindow) { mainWindow_ = mainWindow; }
     // The dialog "Mám dotaz!" that confirmSolver shows.
-    void attachConfirmDialog(TBtnBottomDlg* dialog) { confirmDialog_ = dialog; }
+    void attachSolverQuestion(SolverQuestionDialog* dialog) { solverQuestion_ = dialog; }
     // Run first whenever the game lets the windows handle pending events.
     void onYield(std::function<void()> yield) { onYield_ = std::move(yield); }
 
@@ -53,8 +53,8 @@ class QtHost : public Host {
     QWidget* defaultParent() const;
 
     ModalRunner runner_;
-    TForm1* mainWindow_ = nullptr;
-    TBtnBottomDlg* confirmDialog_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
+    SolverQuestionDialog* solverQuestion_ = nullptr;
     std::function<void()> onYield_;
 };
 

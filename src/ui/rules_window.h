@@ -1,31 +1,28 @@
 #pragma once
 
 #include <QDialog>
-#include <string>
+
+#include "app/rules.h"
 
 class QPlainTextEdit;
 
 namespace krizovky::ui {
 
-// The rules and the help for players, read from the text file beside the
-// program when the window is created. A double click on the text hides it.
-class TForm3 : public QDialog {
+// The rules and the help for players, as the game read them from the rules
+// file when the window was created. A double click on the text hides it.
+class RulesWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // rulesFile: the Windows-1250 text with CR LF line ends.
-    explicit TForm3(const std::string& rulesFile, QWidget* parent = nullptr);
+    explicit RulesWindow(const RulesText& rules, QWidget* parent = nullptr);
 
     static QString caption();
-
-  public slots:
-    void Memo1DblClick();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QPlainTextEdit* memo1_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
 };
 
 }  // namespace krizovky::ui

@@ -28,7 +28,6 @@ class SquareWidget : public QWidget {
     QString caption() const { return caption_; }
     // Nothing when the square takes the panel's colour.
     std::optional<QColor> background() const;
-    FontRole fontRole() const { return look_.font; }
     // The caption as the square shows it: a word-wrapped caption broken into
     // its lines.
     QStringList lines() const;

@@ -17,11 +17,11 @@ namespace krizovky::ui {
 // save a task. Created hidden once; "&Formulář" shows it, "zpět", a completed
 // save and the close box hide it, and hiding keeps everything. It draws the
 // editor's screen state; its handlers only call the editor.
-class TForm5 : public QWidget {
+class TaskEditorWindow : public QWidget {
     Q_OBJECT
 
   public:
-    TForm5(Game& game, std::function<void()> changed);
+    TaskEditorWindow(Game& game, std::function<void()> changed);
 
     static QString caption();
 
@@ -29,16 +29,16 @@ class TForm5 : public QWidget {
     void showScreen();
 
   public slots:
-    void Button1Click();  // "ulož úlohu"
-    void Button2Click();  // "zpět"
-    void Button3Click();  // "vymaž formulář"
-    void Button4Click();  // " generuj strukturu"
-    void Button5Click();  // " generuj vše"
-    void Button6Click();  // "dokonči úlohu"
-    void Button7Click();  // "načti úlohu"
-    void Edit1Change();
-    void Edit2Change();
-    void StringGrid1Edited(QTableWidgetItem* item);
+    void saveTask();           // "ulož úlohu"
+    void goBack();             // "zpět"
+    void clearGrid();          // "vymaž formulář"
+    void generateStructure();  // " generuj strukturu"
+    void generateWholeTask();  // " generuj vše"
+    void completeTask();       // "dokonči úlohu"
+    void chooseTaskToLoad();   // "načti úlohu"
+    void changeName();
+    void changeTaskNumber();
+    void editCell(QTableWidgetItem* item);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,14 +46,18 @@ class TForm5 : public QWidget {
   private:
     TaskEditor& editor() { return game_.editor(); }
     void run(const std::function<void()>& handler);
+    // The grid with columns of the given width, and the buttons of the given
+    // width in their columns at left, right and last (with the verdict).
+    void createGrid(int column);
+    void createButtons(int buttonWidth, int left, int right, int last);
 
     Game& game_;
     std::function<void()> changed_;
-    QTableWidget* stringGrid1_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    QLineEdit* nameField_ = nullptr;
+    QLineEdit* numberField_ = nullptr;
     QLabel* verdict_ = nullptr;  // what the grid's task is worth, beside "zpět"
-    QString edit2Shown_;         // what Edit2 held before the latest keystroke
+    QString numberShown_;        // what the number field held before the latest keystroke
     bool drawing_ = false;
 };
 

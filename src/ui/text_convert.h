@@ -6,10 +6,14 @@
 
 namespace krizovky::ui {
 
-// The library keeps every text as Windows-1250 bytes, as the task files hold
-// them; the windows convert when they draw and when they hand a text back.
+// Data of the files (task names, rows, the text editor's lines) stays the
+// Windows-1250 bytes the files hold; the windows convert when they draw it and
+// when they hand it back.
 QString fromCp1250(std::string_view bytes);
 std::string toCp1250(const QString& text);  // characters without a byte become "?"
+
+// The program's own texts (messages, questions, captions) are UTF-8.
+QString fromUtf8(std::string_view text);
 
 // File paths are the file system's own bytes.
 QString fromNativePath(const std::string& path);

@@ -55,60 +55,60 @@ QIcon drawnSaveIcon() {
 
 }  // namespace
 
-TForm4::TForm4(Game& game, std::function<void()> changed, QWidget* parent)
+TextEditorWindow::TextEditorWindow(Game& game, std::function<void()> changed, QWidget* parent)
     : QDialog(parent), game_(game), changed_(std::move(changed)) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("textEditorWindow"));
     setWindowTitle(caption());
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
     setFont(baseFont());
     resize(564, 423);
 
-    panel1_ = new QFrame(this);
-    panel1_->setObjectName(QStringLiteral("Panel1"));
-    panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    buttonBar_ = new QFrame(this);
+    buttonBar_->setObjectName(QStringLiteral("buttonBar"));
+    buttonBar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    speedButton1_ = new QToolButton(panel1_);
-    speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    speedButton1_->setGeometry(16, 8, 25, 25);
-    speedButton1_->setIcon(QIcon::fromTheme(QStringLiteral("document-save"), drawnSaveIcon()));
-    speedButton1_->setIconSize(QSize(20, 20));
-    speedButton1_->setAutoRaise(true);
-    speedButton1_->setToolTip(QStringLiteral("ulož"));
-    connect(speedButton1_, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
+    saveButton_ = new QToolButton(buttonBar_);
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    saveButton_->setGeometry(16, 8, 25, 25);
+    saveButton_->setIcon(QIcon::fromTheme(QStringLiteral("document-save"), drawnSaveIcon()));
+    saveButton_->setIconSize(QSize(20, 20));
+    saveButton_->setAutoRaise(true);
+    saveButton_->setToolTip(QStringLiteral("ulož"));
+    connect(saveButton_, &QToolButton::clicked, this, &TextEditorWindow::save);
 
-    bitBtn1_ = new QPushButton(QStringLiteral("OK"), panel1_);
-    bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
-    bitBtn1_->setGeometry(480, 8, 43, 25);
-    bitBtn1_->setAutoDefault(false);
-    connect(bitBtn1_, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+    okButton_ = new QPushButton(QStringLiteral("OK"), buttonBar_);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(480, 8, 43, 25);
+    okButton_->setAutoDefault(false);
+    connect(okButton_, &QPushButton::clicked, this, &TextEditorWindow::leave);
 
-    memo1_ = new QPlainTextEdit(this);
-    memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("fileText"));
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Fixed pitch keeps the columns of the row lines readable.
     QFont text = pixelFont("DejaVu Sans Mono", 13, false);
     text.setStyleHint(QFont::Monospace);
-    memo1_->setFont(text);
-    connect(memo1_, &QPlainTextEdit::textChanged, this, &TForm4::Memo1Change);
+    text_->setFont(text);
+    connect(text_, &QPlainTextEdit::textChanged, this, &TextEditorWindow::changeText);
 
     // The bar keeps its height and the text field fills the rest, also when
     // the window is resized.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    panel1_->setFixedHeight(41);
-    layout->addWidget(panel1_);
-    layout->addWidget(memo1_);
+    buttonBar_->setFixedHeight(41);
+    layout->addWidget(buttonBar_);
+    layout->addWidget(text_);
 }
 
-QString TForm4::caption() {
+QString TextEditorWindow::caption() {
     return QStringLiteral("editace definic úloh");
 }
 
-void TForm4::showScreen() {
+void TextEditorWindow::showScreen() {
     const TextEditorScreen& screen = game_.textEditor().screen();
     if (screen.visible && !isVisible())
         show();  // the showing activates the editor, which reads the file
@@ -117,7 +117,7 @@ void TForm4::showScreen() {
     showText();
 }
 
-void TForm4::showText() {
+void TextEditorWindow::showText() {
     const TextEditorScreen& screen = game_.textEditor().screen();
     if (shownLoads_ == screen.loads) return;
     shownLoads_ = screen.loads;
@@ -125,60 +125,60 @@ void TForm4::showText() {
     for (const std::string& line : screen.lines)
         lines << fromCp1250(line);
     // Filling the field is no change of the player's.
-    const QSignalBlocker blocker(memo1_);
-    memo1_->setPlainText(lines.join(QLatin1Char('\n')));
+    const QSignalBlocker blocker(text_);
+    text_->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-void TForm4::SpeedButton1Click() {
-    editor().SpeedButton1Click();
+void TextEditorWindow::save() {
+    editor().save();
     changed_();
 }
 
-void TForm4::BitBtn1Click() {
-    editor().BitBtn1Click();
+void TextEditorWindow::leave() {
+    editor().leave();
     changed_();
 }
 
-void TForm4::Memo1Change() {
+void TextEditorWindow::changeText() {
     // Only the editor's own text changes: no other window to redraw.
-    editor().Memo1Change(toCp1250(memo1_->toPlainText()));
+    editor().changeText(toCp1250(text_->toPlainText()));
 }
 
-void TForm4::FormActivate() {
-    editor().FormActivate();
+void TextEditorWindow::activate() {
+    editor().activate();
     showText();
     changed_();
 }
 
-void TForm4::FormDeactivate() {
-    editor().FormDeactivate();
+void TextEditorWindow::deactivate() {
+    editor().deactivate();
     changed_();
 }
 
-bool TForm4::event(QEvent* event) {
+bool TextEditorWindow::event(QEvent* event) {
     const bool result = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate && !editor().active())
-        FormActivate();
+        activate();
     else if (event->type() == QEvent::WindowDeactivate && editor().active())
-        FormDeactivate();
+        deactivate();
     return result;
 }
 
-void TForm4::showEvent(QShowEvent* event) {
+void TextEditorWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Showing the editor activates it: the file is read before the player
     // sees the field, whenever the window system reports the activation.
-    if (!event->spontaneous() && !editor().active()) FormActivate();
+    if (!event->spontaneous() && !editor().active()) activate();
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
+void TextEditorWindow::closeEvent(QCloseEvent* event) {
     // Hidden by the game once it has asked about unsaved changes.
     event->ignore();
-    BitBtn1Click();
+    leave();
 }
 
-void TForm4::reject() {
-    BitBtn1Click();
+void TextEditorWindow::reject() {
+    leave();
 }
 
 }  // namespace krizovky::ui

@@ -15,12 +15,12 @@ namespace krizovky::ui {
 // The task text editor: the whole current task file in a text field, with a
 // save button and "OK". Modal while shown; the game's text editor holds the
 // text, the window only draws it and hands over what the player does.
-class TForm4 : public QDialog {
+class TextEditorWindow : public QDialog {
     Q_OBJECT
 
   public:
     // changed is called after every handler that may change other windows.
-    TForm4(Game& game, std::function<void()> changed, QWidget* parent = nullptr);
+    TextEditorWindow(Game& game, std::function<void()> changed, QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -29,11 +29,11 @@ class TForm4 : public QDialog {
     void showScreen();
 
   public slots:
-    void SpeedButton1Click();  // the save button
-    void BitBtn1Click();       // "OK"
-    void Memo1Change();
-    void FormActivate();
-    void FormDeactivate();
+    void save();   // the save button
+    void leave();  // "OK"
+    void changeText();
+    void activate();
+    void deactivate();
 
   protected:
     bool event(QEvent* event) override;
@@ -49,10 +49,10 @@ class TForm4 : public QDialog {
 
     Game& game_;
     std::function<void()> changed_;
-    QFrame* panel1_ = nullptr;
-    QToolButton* speedButton1_ = nullptr;
-    QPushButton* bitBtn1_ = nullptr;
-    QPlainTextEdit* memo1_ = nullptr;
+    QFrame* buttonBar_ = nullptr;
+    QToolButton* saveButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
     int shownLoads_ = 0;  // the load of the file that the text field shows
 };
 

@@ -22,8 +22,8 @@ TEST(LoadTask, BuildsOneSquarePerCellWithTheDocumentedLook) {
     GameFixture f(kTasks);
     f.choose("priklad");
     const MainScreen& s = f.game.screen();
-    EXPECT_TRUE(s.panel1);
-    EXPECT_FALSE(s.gauge1.visible);
+    EXPECT_TRUE(s.boardPanel);
+    EXPECT_FALSE(s.loadGauge.visible);
     EXPECT_TRUE(f.host.failures.empty());
 
     const SquareLook& blank = s.square(1, 1);
@@ -84,16 +84,16 @@ TEST(LoadTask, ShowsTheGaugeWhileItReads) {
     f.choose("priklad");
     // One repaint at the start, one per row line read and one per row built.
     EXPECT_EQ(f.host.gaugeRepaints, 1 + 15 + 1 + 15);
-    EXPECT_EQ(f.game.screen().gauge1.maximum, 15);
-    EXPECT_EQ(f.game.screen().gauge1.position, 15);
-    EXPECT_FALSE(f.game.screen().gauge1.visible);
+    EXPECT_EQ(f.game.screen().loadGauge.maximum, 15);
+    EXPECT_EQ(f.game.screen().loadGauge.position, 15);
+    EXPECT_FALSE(f.game.screen().loadGauge.visible);
 }
 
 TEST(LoadTask, ReloadGivesAFreshBoard) {
     GameFixture f(kTasks);
     f.choose("priklad");
     EXPECT_EQ(f.game.board().prevRowCount, 0);  // the first load releases nothing
-    f.game.H1Click();
+    f.game.reloadTask();
     EXPECT_EQ(f.game.board().prevRowCount, 15);
     EXPECT_EQ(f.game.board().prevColCount, 15);
     EXPECT_TRUE(f.game.screen().square(2, 2).interactive);
@@ -111,7 +111,7 @@ TEST(LoadTask, UnknownNameGivesEmptyEntrySquares) {
     f.game.setSelectedTaskName("nikde");
     f.game.loadTask();
     EXPECT_TRUE(f.host.failures.empty());
-    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_TRUE(f.game.screen().boardPanel);
     for (int r = 1; r <= 15; ++r) {
         for (int c = 1; c <= 15; ++c) {
             EXPECT_TRUE(f.game.screen().square(r, c).interactive);
@@ -123,8 +123,8 @@ TEST(LoadTask, UnknownNameGivesEmptyEntrySquares) {
 
 TEST(LoadTask, NothingWithoutAChosenName) {
     GameFixture f(kTasks);
-    f.game.H1Click();
-    EXPECT_FALSE(f.game.screen().panel1);
+    f.game.reloadTask();
+    EXPECT_FALSE(f.game.screen().boardPanel);
     EXPECT_FALSE(f.game.screen().square(1, 1).exists);
     EXPECT_EQ(f.game.board().rowCount, 0);
     EXPECT_TRUE(f.host.failures.empty());
@@ -141,12 +141,12 @@ TEST(LoadTask, AFailedLoadLeavesTheBoardOnScreen) {
     EXPECT_EQ(f.game.board().at(1, 2).kind, kClue);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
     EXPECT_EQ(f.game.board().at(2, 1).acrossSum, 8);
-    EXPECT_FALSE(f.game.screen().gauge1.visible);
-    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_FALSE(f.game.screen().loadGauge.visible);
+    EXPECT_TRUE(f.game.screen().boardPanel);
 
     // The same for a task file that has gone.
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
-    f.game.H1Click();
+    f.game.reloadTask();
     EXPECT_EQ(f.host.failures.back(), kFileNotFound);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
 }
@@ -172,19 +172,20 @@ TEST(ScreenAfterLoad, HidesHistoryControlsAndShowsTheCheckButtonOnlyWithoutImmed
     GameFixture f(kTasks);
     f.choose("priklad");
     const MainScreen& s = f.game.screen();
-    EXPECT_FALSE(s.button1);
-    EXPECT_FALSE(s.button2);
-    EXPECT_FALSE(s.button3);
-    EXPECT_FALSE(s.button4);  // "&Kontrolovat" is on at start
-    EXPECT_FALSE(s.label21);
-    EXPECT_FALSE(s.label22);
-    for (int m = 1; m <= 4; ++m) EXPECT_FALSE(s.swatch[m]);
+    EXPECT_FALSE(s.markButton);
+    EXPECT_FALSE(s.undoButton);
+    EXPECT_FALSE(s.undoToMarkButton);
+    EXPECT_FALSE(s.checkButton);  // "&Kontrolovat" is on at start
+    EXPECT_FALSE(s.duplicateLegend);
+    EXPECT_FALSE(s.wrongSumLegend);
+    for (int m = 1; m <= 4; ++m)
+        EXPECT_FALSE(s.swatch[m]);
 }
 
 TEST(EndOfProgram, ReleasesTheSquaresAndAsksToTerminate) {
     GameFixture f(kTasks);
     f.choose("priklad");
-    f.game.FormDestroy();
+    f.game.quit();
     EXPECT_TRUE(f.game.terminateRequested());
     EXPECT_FALSE(f.game.screen().square(2, 2).exists);
     EXPECT_FALSE(f.game.screen().square(15, 15).exists);

@@ -44,13 +44,13 @@ struct HelpTest : ::testing::Test {
     // The player writes any digit ("130") without the completion, so the
     // board holds only what the test writes.
     void start(const std::string& name) {
-        g.N3Click();
-        if (g.autoFillOn()) g.I2Click();
+        g.setLevel(Level::k130);
+        if (g.autoFillOn()) g.toggleAutoFill();
         f.choose(name);
     }
     void write(int row, int column, int digit) {
-        g.PopupMenu1Popup(row, column);
-        g.N11Click(digit);
+        g.openSquareMenu(row, column);
+        g.chooseDigit(digit);
     }
     // The letter of every entry square's colour of rows 2.. and columns 2..
     // of the area: Y yellow, R red, S sky blue, B blue, P pink.
@@ -72,7 +72,7 @@ struct HelpTest : ::testing::Test {
         return text;
     }
     std::string lastMessage() const {
-        return f.host.messages.empty() ? "" : utf8FromCp1250(f.host.messages.back());
+        return f.host.messages.empty() ? "" : f.host.messages.back();
     }
     // The moves, the Marks and the digits, to show that help changes none.
     std::string gameState() const {
@@ -89,7 +89,7 @@ struct HelpTest : ::testing::Test {
 TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     start("prusecik");
     const std::string before = gameState();
-    g.nextStepClick();
+    g.showNextStep();
     ASSERT_EQ(f.host.messages.size(), 1u);
     const std::string text = lastMessage();
     EXPECT_EQ(text.rfind("Úvaha \"průsečík řad\": Vodorovná řada se součtem 5", 0), 0u) << text;
@@ -97,7 +97,7 @@ TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     // The square decided; the intersection used no other square.
     EXPECT_EQ(colours(3, 3), "BY/YY");
     EXPECT_EQ(gameState(), before);
-    EXPECT_EQ(g.level(), Level::k130);
+    EXPECT_EQ(g.options().level, Level::k130);
     EXPECT_TRUE(g.checkingOn());
     EXPECT_FALSE(g.autoFillOn());
     // Every entry square was shown at once, behind the box.
@@ -106,7 +106,7 @@ TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
 
 TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColoursOff) {
     start("priklad");
-    g.nextStepClick();
+    g.showNextStep();
     const std::string text = lastMessage();
     // Both down runs have one combination; then (2, 2) is where they cross.
     EXPECT_EQ(text.rfind("Další cifra vyjde po 3 úvahách.\r\n\r\n1. úvaha \"jediná kombinace\": "
@@ -122,7 +122,7 @@ TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColo
     EXPECT_EQ(text.substr(text.size() - end.size()), end);
     EXPECT_EQ(colours(3, 3), "BS/SS");
 
-    g.Label1Click(3, 3);
+    g.selectSquare(3, 3);
     EXPECT_EQ(colours(3, 3), "YY/YR");
     EXPECT_FALSE(g.history().colouringShown);
 }
@@ -130,7 +130,7 @@ TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColo
 TEST_F(HelpTest, ALongWayToTheNextDigitSumsUpItsEarlierSteps) {
     // Six down runs of one combination each before the first crossing.
     start("tri");
-    g.nextStepClick();
+    g.showNextStep();
     EXPECT_EQ(lastMessage(),
               "Další cifra vyjde po 7 úvahách. Úvahy 1 až 6 jen ubírají možné cifry a "
               "kombinace: \"jediná kombinace\" 6×. Políčka všech úvah jsou obarvená.\r\n\r\n"
@@ -145,7 +145,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     // is part of the reasoning.
     start("priklad");
     write(2, 2, 7);
-    g.nextStepClick();
+    g.showNextStep();
     EXPECT_EQ(lastMessage().rfind("Úvaha \"jediná kombinace\"", 0), 0u) << lastMessage();
     EXPECT_NE(lastMessage().find("Proto do políčka (2, 3) patří 1."), std::string::npos);
     EXPECT_EQ(colours(3, 3), "SB/YY");
@@ -156,7 +156,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     write(2, 5, 4);
     write(4, 4, 1);
     write(3, 4, 8);
-    g.nextStepClick();
+    g.showNextStep();
     std::string text = lastMessage();
     const std::string last = text.substr(text.rfind("\r\n\r\n") + 4);
     EXPECT_NE(last.find(". úvaha \"jediné místo\": "), std::string::npos) << text;
@@ -168,7 +168,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     write(2, 5, 1);
     write(4, 2, 4);
     write(5, 3, 5);
-    g.nextStepClick();
+    g.showNextStep();
     text = lastMessage();
     EXPECT_NE(text.find("\"křížení řad\": "), std::string::npos) << text;
     EXPECT_EQ(text.find("\"křížení řad\""), text.rfind("\"křížení řad\""));  // only the last step
@@ -180,9 +180,9 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
 
 TEST_F(HelpTest, AWrongDigitIsReportedWithoutItsPlaceAndNothingIsDeduced) {
     start("priklad");
-    g.K1Click();  // the entry check would refuse 9 in a row of 8
+    g.toggleChecking();  // the entry check would refuse 9 in a row of 8
     write(2, 2, 9);
-    g.nextStepClick();
+    g.showNextStep();
     EXPECT_EQ(lastMessage(),
               "Na desce je chyba: některá vepsaná cifra do řešení nepatří. Další krok vám "
               "poradím, až ji najdete a opravíte.");
@@ -192,12 +192,12 @@ TEST_F(HelpTest, AWrongDigitIsReportedWithoutItsPlaceAndNothingIsDeduced) {
 
 TEST_F(HelpTest, ACompleteBoardHasNoNextStep) {
     start("priklad");
-    g.I2Click();  // the completion fills the rest from the 7
+    g.toggleAutoFill();  // the completion fills the rest from the 7
     write(2, 2, 7);
     ASSERT_EQ(lastMessage(), "Celou křížovku jste úspěšně vyřešil, gratuluji!");
-    g.nextStepClick();
+    g.showNextStep();
     EXPECT_EQ(lastMessage(), "Křížovka je celá správně vyplněná, další krok už není.");
-    g.verifyClick();
+    g.verifyBoard();
     EXPECT_EQ(lastMessage(), "Celá křížovka je vyplněná správně.");
 }
 
@@ -212,12 +212,12 @@ TEST_F(HelpTest, TasksWithoutOneSolutionGetNoJudgement) {
         SCOPED_TRACE(name);
         start(name);
         f.host.messages.clear();
-        g.nextStepClick();
-        g.verifyClick();
-        g.showErrorsClick();
+        g.showNextStep();
+        g.verifyBoard();
+        g.showErrors();
         EXPECT_EQ(f.host.messages.size(), 3u);
         for (const std::string& message : f.host.messages)
-            EXPECT_EQ(utf8FromCp1250(message).rfind(why, 0), 0u) << utf8FromCp1250(message);
+            EXPECT_EQ(message.rfind(why, 0), 0u) << message;
         EXPECT_NE(lastMessage().find("Nemohu proto říct, která cifra je chybná."),
                   std::string::npos);
         EXPECT_FALSE(g.history().colouringShown);
@@ -226,12 +226,12 @@ TEST_F(HelpTest, TasksWithoutOneSolutionGetNoJudgement) {
 
 TEST_F(HelpTest, VerifyCountsTheWrongSquaresInCzech) {
     start("tri");
-    g.K1Click();
-    g.verifyClick();
+    g.toggleChecking();
+    g.verifyBoard();
     EXPECT_EQ(lastMessage(), "Zatím jste nevepsal žádnou cifru.");
     write(2, 2, 7);
     write(3, 6, 2);
-    g.verifyClick();
+    g.verifyBoard();
     EXPECT_EQ(lastMessage(), "Všechno, co jste zatím vepsal, je správně.");
 
     // Wrong digits one after another in squares of the three blocks.
@@ -240,7 +240,7 @@ TEST_F(HelpTest, VerifyCountsTheWrongSquaresInCzech) {
                               "má 5 políček"};
     for (int k = 0; k < 5; ++k) {
         write(wrong[k].first, wrong[k].second, 5);
-        g.verifyClick();
+        g.verifyBoard();
         EXPECT_EQ(lastMessage(), std::string("Chybnou cifru ") + expected[k] +
                                      ". Kde jsou chyby, ukáže \"Ukaž chyby\".");
     }
@@ -249,8 +249,8 @@ TEST_F(HelpTest, VerifyCountsTheWrongSquaresInCzech) {
 
 TEST_F(HelpTest, ShowErrorsPaintsExactlyTheWrongSquaresUntilTheNextClick) {
     start("priklad");
-    g.K1Click();
-    g.showErrorsClick();
+    g.toggleChecking();
+    g.showErrors();
     EXPECT_EQ(lastMessage(), "Žádná vepsaná cifra není chybná.");
     EXPECT_FALSE(g.history().colouringShown);
 
@@ -259,63 +259,63 @@ TEST_F(HelpTest, ShowErrorsPaintsExactlyTheWrongSquaresUntilTheNextClick) {
     write(3, 3, 1);  // wrong
     const std::size_t boxes = f.host.messages.size();
     const std::string before = gameState();
-    g.showErrorsClick();
+    g.showErrors();
     EXPECT_EQ(f.host.messages.size(), boxes);
     EXPECT_EQ(colours(3, 3), "YY/PP");
     EXPECT_EQ(gameState(), before);
 
     // A hint now paints nothing over them: it only says there is an error.
-    g.nextStepClick();
+    g.showNextStep();
     EXPECT_EQ(colours(3, 3), "YY/PP");
     // " proveď kontroly" shows its own colours alone.
-    g.Button4Click();
+    g.checkWholeBoard();
     EXPECT_EQ(s.square(3, 2).background, kGray);
-    g.showErrorsClick();
+    g.showErrors();
     EXPECT_EQ(colours(3, 3), "YY/PP");
-    EXPECT_FALSE(s.label22);
+    EXPECT_FALSE(s.wrongSumLegend);
 
-    g.Label1Click(2, 3);
+    g.selectSquare(2, 3);
     EXPECT_EQ(colours(3, 3), "YR/YY");
 }
 
 TEST_F(HelpTest, TheSolutionIsTakenAnewForEveryBoardBuilt) {
     start("priklad");
-    g.verifyClick();
+    g.verifyBoard();
     // Another task: its own verdict, not the one kept for the example.
     f.choose("vice");
-    g.verifyClick();
+    g.verifyBoard();
     EXPECT_EQ(lastMessage().rfind("Tato úloha má víc než jedno řešení.", 0), 0u);
 
     // A saved game of the example loaded over it: judged as the example.
     f.choose("priklad");
-    g.K1Click();
+    g.toggleChecking();
     write(2, 3, 2);
     f.host.files.push_back(f.dir.file("hra.ulo"));
-    g.N8Click();
+    g.saveGame();
     f.choose("vice");
-    g.verifyClick();
+    g.verifyBoard();
     f.host.files.push_back(f.dir.file("hra.ulo"));
-    g.N9Click();
-    g.verifyClick();
+    g.loadGame();
+    g.verifyBoard();
     EXPECT_EQ(lastMessage(), "Chybnou cifru má 1 políčko. Kde jsou chyby, ukáže \"Ukaž chyby\".");
 }
 
 TEST_F(HelpTest, NothingHappensWhileTheSolverSearchesOrBeforeABoard) {
-    g.nextStepClick();
-    g.verifyClick();
-    g.showErrorsClick();
+    g.showNextStep();
+    g.verifyBoard();
+    g.showErrors();
     EXPECT_TRUE(f.host.messages.empty());
 
     start("krizeni");
     int asked = 0;
     f.host.pendingEvents = [&] {
         if (asked++ > 0) return;
-        g.nextStepClick();
-        g.verifyClick();
-        g.showErrorsClick();
+        g.showNextStep();
+        g.verifyBoard();
+        g.showErrors();
     };
     f.host.confirmations.push_back(true);
-    g.N71Click();
+    g.askToSolve();
     EXPECT_GT(asked, 0);
     EXPECT_TRUE(f.host.messages.empty());
     EXPECT_FALSE(g.history().colouringShown);

@@ -30,10 +30,10 @@ std::string seen(const GameFixture& f) {
         }
         text += '\n';
     }
-    for (const auto* memo : {&s.memo1, &s.memo2, &s.memo3})
+    for (const auto* memo : {&s.acrossHints, &s.downHints, &s.allowedDigits})
         for (const std::string& line : *memo)
             text += line + '|';
-    add(s.panel2 + 2 * s.panel3 + 4 * s.panel4);
+    add(s.acrossPanel + 2 * s.downPanel + 4 * s.allowedPanel);
     for (const std::string& message : f.host.messages)
         text += "\nmessage " + message;
     const MoveHistory& h = g.history();
@@ -86,35 +86,35 @@ TEST(Keyboard, KeysPlayExactlyAsTheMouseDoes) {
     GameFixture keys(kBlocks), mouse(kBlocks);
     for (GameFixture* f : {&keys, &mouse}) {
         f->choose("t");
-        f->game.Label1Click(2, 2);
+        f->game.selectSquare(2, 2);
     }
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
         keys.game.keyPress(step.key);
         const BoardSquare at = mouse.game.currentSquare();
         if (keyDigit(step.key) != 0) {
-            mouse.game.PopupMenu1Popup(at.row, at.column);
-            mouse.game.N11Click(keyDigit(step.key));
+            mouse.game.openSquareMenu(at.row, at.column);
+            mouse.game.chooseDigit(keyDigit(step.key));
         } else if (step.key == Key::kDelete || step.key == Key::kBackspace) {
-            mouse.game.PopupMenu1Popup(at.row, at.column);
-            mouse.game.vyma1Click();
+            mouse.game.openSquareMenu(at.row, at.column);
+            mouse.game.eraseSquare();
         } else if (step.row != 0) {
-            mouse.game.Label1Click(step.row, step.column);
+            mouse.game.selectSquare(step.row, step.column);
         }
         ASSERT_EQ(seen(keys), seen(mouse)) << "after step " << i + 1;
     }
     // The game went somewhere: refusals on the way, and the end.
     const auto& messages = keys.host.messages;
     ASSERT_GE(messages.size(), 2u);
-    EXPECT_NE(messages.front().find(cp1250FromUtf8("duplikátní")), std::string::npos);
-    EXPECT_EQ(messages.back(), cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!"));
+    EXPECT_NE(messages.front().find("duplikátní"), std::string::npos);
+    EXPECT_EQ(messages.back(), "Celou křížovku jste úspěšně vyřešil, gratuluji!");
 }
 
 TEST_F(KeyboardTest, AtIq100ADigitTheMenuWouldNotOfferDoesNothing) {
-    g.I2Click();  // no completion
-    g.Label1Click(2, 2);
+    g.toggleAutoFill();  // no completion
+    g.selectSquare(2, 2);
     g.keyPress(Key::k2);
-    g.Label1Click(2, 3);
+    g.selectSquare(2, 3);
     const std::string before = seen(f);
     for (Key key : {Key::k2, Key::k3, Key::k9}) {  // 2 is in the row, 3 and 9 make no 3
         g.keyPress(key);
@@ -124,11 +124,11 @@ TEST_F(KeyboardTest, AtIq100ADigitTheMenuWouldNotOfferDoesNothing) {
     EXPECT_EQ(digit(2, 3), 1);
 
     // At 130 the menu offers every digit and the check refuses the repeat.
-    g.N3Click();
+    g.setLevel(Level::k130);
     g.keyPress(Key::k2);
     EXPECT_EQ(digit(2, 3), 1);
-    EXPECT_EQ(f.host.messages.back(), cp1250FromUtf8("Vkládané číslo 2 je v řádku duplikátní!"));
-    g.K1Click();  // without the check it lands
+    EXPECT_EQ(f.host.messages.back(), "Vkládané číslo 2 je v řádku duplikátní!");
+    g.toggleChecking();  // without the check it lands
     g.keyPress(Key::k2);
     EXPECT_EQ(digit(2, 3), 2);
 }
@@ -139,13 +139,13 @@ TEST_F(KeyboardTest, KeysWaitForAClickOnTheBoardShown) {
     EXPECT_TRUE(g.currentSquare().none());
     EXPECT_EQ(g.history().moveCount, 0);
 
-    g.Label1Click(9, 9);  // a blank square selects nothing
+    g.selectSquare(9, 9);  // a blank square selects nothing
     g.keyPress(Key::kDown);
     EXPECT_TRUE(g.currentSquare().none());
 
     // "&Znovu" keeps the selected square but no longer paints it.
-    g.Label1Click(2, 2);
-    g.H1Click();
+    g.selectSquare(2, 2);
+    g.reloadTask();
     ASSERT_EQ(g.currentSquare(), (BoardSquare{2, 2}));
     ASSERT_EQ(colour(2, 2), kYellow);
     g.keyPress(Key::k2);
@@ -155,10 +155,10 @@ TEST_F(KeyboardTest, KeysWaitForAClickOnTheBoardShown) {
     EXPECT_EQ(g.currentSquare(), (BoardSquare{2, 2}));
 
     // "160" takes the selection away; a click gives it back.
-    g.N7Click();
+    g.setLevel(Level::k160);
     g.keyPress(Key::k1);
     EXPECT_EQ(g.history().moveCount, 0);
-    g.Label1Click(5, 2);
+    g.selectSquare(5, 2);
     g.keyPress(Key::kRight);
     g.keyPress(Key::k1);
     EXPECT_EQ(digit(5, 3), 1);
@@ -173,11 +173,11 @@ TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
     Game& g = f.game;
     f.choose("t");
     quiet.choose("t");
-    quiet.game.Label1Click(2, 2);
+    quiet.game.selectSquare(2, 2);
     quiet.host.confirmations.push_back(true);
-    quiet.game.N71Click();
+    quiet.game.askToSolve();
 
-    g.Label1Click(2, 2);
+    g.selectSquare(2, 2);
     const Key keys[] = {Key::k1, Key::kRight, Key::kDelete, Key::k9, Key::kDown};
     std::size_t pressed = 0;
     f.host.pendingEvents = [&] {
@@ -185,7 +185,7 @@ TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
         g.taskListKeyPress(Key::kEscape);
     };
     f.host.confirmations.push_back(true);
-    g.N71Click();
+    g.askToSolve();
     EXPECT_GT(pressed, 0u);
     EXPECT_EQ(f.host.repaintedSquares, quiet.host.repaintedSquares);
     EXPECT_EQ(seen(f), seen(quiet));
@@ -199,13 +199,13 @@ TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
 }
 
 TEST_F(KeyboardTest, EscapeClosesTheTaskListAndKeepsTheBoard) {
-    g.N1Click();
+    g.showTaskList();
     g.taskListKeyPress(Key::k1);
     g.taskListKeyPress(Key::kDown);
     EXPECT_TRUE(g.taskListScreen().visible);
     g.taskListKeyPress(Key::kEscape);
     EXPECT_FALSE(g.taskListScreen().visible);
-    EXPECT_TRUE(g.screen().panel1);
+    EXPECT_TRUE(g.screen().boardPanel);
     EXPECT_EQ(g.board().at(2, 2).kind, kEntry);
 }
 

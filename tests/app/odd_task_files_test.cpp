@@ -24,16 +24,16 @@ struct OddFile : testing::GameFixture {
     std::string game0;  // the game as a saved game holds it
     explicit OddFile(const std::string& bytes) {
         choose("priklad");
-        game.PopupMenu1Popup(2, 2);
-        game.N11Click(7);
+        game.openSquareMenu(2, 2);
+        game.chooseDigit(7);
         game0 = encodeSavedGame(game.board(), game.history());
         dir.write("krizovky.KRI", bytes);
-        game.N1Click();
+        game.showTaskList();
         game.fillTaskList(true);
     }
     bool gameStays() const { return encodeSavedGame(game.board(), game.history()) == game0; }
     void chooseItem(int index) {
-        game.N1Click();
+        game.showTaskList();
         game.selectListedTask(index);
         game.chooseListedTask();
     }
@@ -50,10 +50,10 @@ TEST(OddTaskFiles, LongNamesNulBytesAndLongLinesListAndLoad) {
     for (auto [item, sum] : {std::pair{0, 8}, std::pair{2, 7}}) {
         f.chooseItem(item);
         EXPECT_EQ(f.game.board().at(1, 1).downSum, sum);  // the NUL is no digit
-        EXPECT_EQ(f.game.screen().label20Caption,
+        EXPECT_EQ(f.game.screen().taskNameCaption,
                   "  " + f.game.taskListScreen().items[item] + "  ");
     }
-    f.game.editor().Button7Click();  // the task editor loads the long name's rows too
+    f.game.editor().chooseTaskToLoad();  // the task editor loads the long name's rows too
     f.game.selectListedTask(2);
     f.game.chooseListedTask();
     EXPECT_EQ(f.game.editor().screen().grid.at(1, 1), "0/7");
@@ -64,13 +64,13 @@ TEST(OddTaskFiles, AUtf8FileReadsAndSavesAsWindows1250) {
     EXPECT_EQ(f.game.taskListScreen().items, (V{cp1250FromUtf8("čáp"), cp1250FromUtf8("žlutá")}));
     f.chooseItem(1);
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 4);
-    f.game.T1Click();
-    f.game.textEditor().FormActivate();
+    f.game.showTextEditor();
+    f.game.textEditor().activate();
     EXPECT_EQ(f.game.textEditor().screen().lines.front(), cp1250FromUtf8("@žlutá"));
     // A task saved into it: the whole file is Windows-1250 then, every name kept.
-    f.game.editor().Edit1Change(cp1250FromUtf8("řeka"));
+    f.game.editor().changeName(cp1250FromUtf8("řeka"));
     f.host.files.push_back(f.dir.file("krizovky.KRI"));
-    EXPECT_TRUE(f.game.editor().Button1Click());
+    EXPECT_TRUE(f.game.editor().saveTask());
     EXPECT_EQ(readTaskNames(f.dir.file("krizovky.KRI")),
               (V{cp1250FromUtf8("žlutá"), cp1250FromUtf8("čáp"), cp1250FromUtf8("řeka")}));
     EXPECT_TRUE(f.host.failures.empty());
@@ -82,8 +82,8 @@ TEST(OddTaskFiles, AFolderOrAnUnreadableFileIsReportedAndTheGameStays) {
     f.game0 = encodeSavedGame(f.game.board(), f.game.history());
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
     std::filesystem::create_directory(f.dir.file("krizovky.KRI"));
-    f.game.H1Click();  // "&Znovu"
-    f.game.T1Click();  // no file to edit: nothing happens
+    f.game.reloadTask();      // "&Znovu"
+    f.game.showTextEditor();  // no file to edit: nothing happens
     EXPECT_FALSE(f.game.textEditor().screen().visible);
     f.game.fillTaskList(true);
     injectReadFault(EACCES);

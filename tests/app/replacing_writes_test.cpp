@@ -36,21 +36,21 @@ const Writer kWriters[] = {
     {"Ulož", "hra.ulo",
      [](GameFixture& f, const std::string& path) {
          f.host.files.push_back(path);
-         f.game.N8Click();
+         f.game.saveGame();
      }},
     {"the text editor's save", "krizovky.KRI",
      [](GameFixture& f, const std::string&) {
-         f.game.T1Click();
-         f.game.textEditor().FormActivate();
-         f.game.textEditor().Memo1Change("@nový");
-         f.game.textEditor().SpeedButton1Click();
+         f.game.showTextEditor();
+         f.game.textEditor().activate();
+         f.game.textEditor().changeText("@nový");
+         f.game.textEditor().save();
      }},
     {"ulož úlohu", "ulohy.kri",
      [](GameFixture& f, const std::string& path) {
-         f.game.F1Click();
-         f.game.editor().Edit1Change("nová");
+         f.game.showTaskEditor();
+         f.game.editor().changeName("nová");
          f.host.files.push_back(path);
-         f.game.editor().Button1Click();
+         f.game.editor().saveTask();
      }},
 };
 

@@ -27,13 +27,13 @@ struct SolverTest : ::testing::Test {
 
     void SetUp() override {
         f.choose("t");
-        g.N3Click();  // the player's options, to come back after every solve
-        g.K1Click();
-        g.I2Click();
+        g.setLevel(Level::k130);  // the player's options, to come back after every solve
+        g.toggleChecking();
+        g.toggleAutoFill();
     }
     void solve() {
         f.host.confirmations.push_back(true);
-        g.N71Click();
+        g.askToSolve();
     }
     std::string rows() const {
         std::string digits;
@@ -43,17 +43,19 @@ struct SolverTest : ::testing::Test {
         return digits;
     }
     void expectOptionsBack() const {
-        EXPECT_EQ(g.level(), Level::k130);
+        EXPECT_EQ(g.options().level, Level::k130);
         EXPECT_FALSE(g.checkingOn() || g.autoFillOn());
-        EXPECT_FALSE(s.solverRunning || s.label36 || s.button5);
-        EXPECT_FALSE(s.button1 || s.button2 || s.button3);
+        EXPECT_FALSE(g.solving() || s.solverClock || s.stopButton);
+        EXPECT_FALSE(s.markButton || s.undoButton || s.undoToMarkButton);
     }
 };
 
 TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers) {
     f.host.pendingEvents = [&] {  // after each placement
-        EXPECT_TRUE(s.solverRunning && s.label36 && s.button5 && s.label36Caption == "0:00:00");
-        EXPECT_TRUE(g.level() == Level::k70 && g.checkingOn() && !g.autoFillOn());
+        EXPECT_TRUE(g.solving() && s.solverClock && s.stopButton &&
+                    s.solverClockCaption == "0:00:00");
+        // The player's options wait; what holds is the solver's.
+        EXPECT_TRUE(g.options().level == Level::k130 && g.checkingOn() && !g.autoFillOn());
     };
     solve();
     EXPECT_EQ(f.host.eventsProcessed, 5);
@@ -69,11 +71,11 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
     ASSERT_EQ(g.history().moveCount, 6);
     EXPECT_EQ(g.history().move(2).byPlayer, 0);
     EXPECT_EQ(g.history().move(3).byPlayer, 1);
-    g.PopupMenu1Popup(3, 4);
-    g.vyma1Click();
+    g.openSquareMenu(3, 4);
+    g.eraseSquare();
     std::vector<std::string> undone;
     for (int click = 0; click < 6; ++click) {
-        g.Button2Click();
+        g.undoMove();
         undone.push_back(rows());
     }
     EXPECT_EQ(undone, (std::vector<std::string>{"274896", "274890", "274090", "270090", "070090",
@@ -83,21 +85,20 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
 TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
     f.host.answers = {false, false, true};
     f.host.pendingEvents = [&] {
-        g.Label1Click(2, 2);
-        g.PopupMenu1Popup(2, 2);
-        g.N11Click(9);
-        g.Button2Click();
-        g.Z1Click();
-        g.K1Click();
-        g.H1Click();
-        g.N1Click();
-        g.N71Click();
-        g.Button5Click();  // "přeruš": No, No, Yes
+        g.selectSquare(2, 2);
+        g.openSquareMenu(2, 2);
+        g.chooseDigit(9);
+        g.undoMove();
+        g.setLevel(Level::k100);
+        g.toggleChecking();
+        g.reloadTask();
+        g.showTaskList();
+        g.askToSolve();
+        g.stopSolving();  // "přeruš": No, No, Yes
     };
     solve();
     EXPECT_EQ(f.host.questions,
-              std::vector<std::string>(
-                  3, cp1250FromUtf8("Chcete skutečně ukončit proces hledání řešení?")));
+              std::vector<std::string>(3, "Chcete skutečně ukončit proces hledání řešení?"));
     EXPECT_EQ(f.host.solverDialogs, 1);
     EXPECT_EQ(g.lastSolve().end, SolveEnd::kStopped);
     // The digits written so far stay, on the board and in the history.
@@ -107,9 +108,9 @@ TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
 }
 
 TEST_F(SolverTest, APlayersGameIsRestartedFirst) {
-    g.PopupMenu1Popup(3, 4);
-    g.N11Click(5);
-    g.Button1Click();
+    g.openSquareMenu(3, 4);
+    g.chooseDigit(5);
+    g.setMark();
     solve();
     EXPECT_EQ(f.host.repaintedSquares, kWrites);
     EXPECT_EQ(rows(), "274896");
@@ -117,22 +118,22 @@ TEST_F(SolverTest, APlayersGameIsRestartedFirst) {
     EXPECT_EQ(g.board().at(3, 4).mark, 0);
     // The restart ran with checking on; " proveď kontroly" comes back with the
     // player's checking off.
-    EXPECT_TRUE(s.button4);
+    EXPECT_TRUE(s.checkButton);
 }
 
 TEST_F(SolverTest, WithoutATaskAnEntrySquareOrAConfirmationNothingChanges) {
-    g.N71Click();  // "byl to omyl"
-    g.N1Click();   // no task chosen
+    g.askToSolve();    // "byl to omyl"
+    g.showTaskList();  // no task chosen
     solve();
     GameFixture empty(smallTask({"0,0/3", "0"}));
     empty.choose("t");
     empty.host.confirmations.push_back(true);
-    empty.game.N71Click();
+    empty.game.askToSolve();
     EXPECT_EQ(f.host.solverDialogs, 2);
-    EXPECT_EQ(f.host.messages, std::vector<std::string>{cp1250FromUtf8(
+    EXPECT_EQ(f.host.messages, std::vector<std::string>{std::string(
                                    "Tuto úroveň je možno zvolit jen pokud je vybrána úloha!")});
     EXPECT_EQ(empty.host.messages,
-              std::vector<std::string>{cp1250FromUtf8("Úloha nemá žádné políčko k vyplnění!")});
+              std::vector<std::string>{"Úloha nemá žádné políčko k vyplnění!"});
     expectOptionsBack();
 }
 
@@ -140,7 +141,7 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     GameFixture example;  // 7 1 over 9 2, every square forced
     example.choose("priklad");
     example.host.confirmations.push_back(true);
-    example.game.N71Click();
+    example.game.askToSolve();
     EXPECT_EQ(example.game.lastSolve().end, SolveEnd::kSolved);
     EXPECT_EQ(example.host.eventsProcessed, 0);
     EXPECT_EQ(example.game.history().moveCount, 4);
@@ -151,11 +152,10 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     // the bare task.
     GameFixture none(smallTask({"0,0/9,0/9", "3/0,2,2", "17/0,2,2"}));
     none.choose("t");
-    none.game.K1Click();
+    none.game.toggleChecking();
     none.host.confirmations.push_back(true);
-    none.game.N71Click();
-    EXPECT_EQ(none.host.messages,
-              std::vector<std::string>{cp1250FromUtf8("Tato úloha není řešitelná!")});
+    none.game.askToSolve();
+    EXPECT_EQ(none.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(none.game.lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(none.host.repaintedSquares,
               (Squares{{3, 2}, {2, 2}, {2, 3}, {2, 3}, {2, 2}, {3, 2}}));
@@ -175,10 +175,10 @@ TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     hard.choose(cp1250FromUtf8("těžká 3 15×15"));
     hard.host.answers = {true};
     hard.host.pendingEvents = [&] {
-        if (hard.host.eventsProcessed == 100) hard.game.Button5Click();
+        if (hard.host.eventsProcessed == 100) hard.game.stopSolving();
     };
     hard.host.confirmations.push_back(true);
-    hard.game.N71Click();
+    hard.game.askToSolve();
     EXPECT_EQ(hard.host.eventsProcessed, 100);
     EXPECT_EQ(hard.host.questions.size(), 1u);
     EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
@@ -191,9 +191,8 @@ TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     GameFixture open(allEntries);
     open.choose("t");
     open.host.confirmations.push_back(true);
-    open.game.N71Click();
-    EXPECT_EQ(open.host.messages,
-              std::vector<std::string>{cp1250FromUtf8("Tato úloha není řešitelná!")});
+    open.game.askToSolve();
+    EXPECT_EQ(open.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(open.game.lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(open.game.history().moveCount, 0);
     EXPECT_FALSE(open.game.solving());

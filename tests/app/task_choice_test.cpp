@@ -22,7 +22,7 @@ TEST(StartUp, FindsTheDataFilesBesideTheProgram) {
     EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));
     EXPECT_EQ(f.game.fileNames().programDir, f.dir.path() + "/");
     EXPECT_EQ(f.game.combinations().combinationCount(), 511);
-    EXPECT_FALSE(f.game.screen().panel1);
+    EXPECT_FALSE(f.game.screen().boardPanel);
     EXPECT_EQ(f.game.board().rowCount, 0);
 }
 
@@ -31,12 +31,12 @@ TEST(StartUp, WithoutTheCombinationFileNoTaskFileIsSet) {
     testing::ScriptedHost host;
     Game game(host);
     dir.write("krizovky.KRI", "@a\r\n");
-    game.FormCreate(dir.file("krizovky"));
+    game.start(dir.file("krizovky"));
     EXPECT_EQ(host.failures, V{kFileNotFound});
     EXPECT_EQ(game.taskFilePath(), "");
     EXPECT_EQ(game.combinations().combinationCount(), 0);
     // The list stays empty without a task file, and no further box comes.
-    game.N1Click();
+    game.showTaskList();
     game.fillTaskList(true);
     EXPECT_TRUE(game.taskListScreen().items.empty());
     EXPECT_EQ(host.failures.size(), 1u);
@@ -47,16 +47,17 @@ TEST(StartUp, ABrokenCombinationFileIsReportedButTheTaskFileIsSet) {
     testing::ScriptedHost host;
     Game game(host);
     std::string records(14 * 513, '\0');
-    for (int i = 0; i < 513; ++i) records[14 * i] = 1;
+    for (int i = 0; i < 513; ++i)
+        records[14 * i] = 1;
     dir.write("krizovky.DEF", records);
-    game.FormCreate(dir.file("krizovky"));
+    game.start(dir.file("krizovky"));
     EXPECT_EQ(host.failures, V{kRangeCheckError});
     EXPECT_EQ(game.taskFilePath(), dir.file("krizovky.KRI"));
 }
 
 TEST(TaskList, ListsSortedNamesWithDuplicates) {
     GameFixture f(kTwoTasks);
-    f.game.N1Click();
+    f.game.showTaskList();
     EXPECT_TRUE(f.game.taskListScreen().visible);
     f.game.fillTaskList(true);
     EXPECT_EQ(f.game.taskListScreen().items, (V{"alfa", "beta", "beta", "priklad"}));
@@ -64,10 +65,10 @@ TEST(TaskList, ListsSortedNamesWithDuplicates) {
 
 TEST(TaskList, EitherOfTwoEqualNamesLoadsTheFirstTask) {
     GameFixture f(kTwoTasks);
-    f.game.N1Click();
+    f.game.showTaskList();
     f.game.fillTaskList(true);
     f.game.selectListedTask(2);  // the second "beta"
-    EXPECT_EQ(f.game.taskListScreen().label1, "beta");
+    EXPECT_EQ(f.game.taskListScreen().chosenName, "beta");
     f.game.chooseListedTask();
     EXPECT_EQ(f.game.selectedTaskName(), "beta");
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 5);
@@ -78,42 +79,42 @@ TEST(TaskList, ChoosingShowsTheNameAndHidesTheList) {
     GameFixture f(kTwoTasks);
     f.choose("alfa");
     EXPECT_FALSE(f.game.taskListScreen().visible);
-    EXPECT_TRUE(f.game.screen().label20);
-    EXPECT_EQ(f.game.screen().label20Caption, "  alfa  ");
-    EXPECT_EQ(f.game.taskListScreen().label1, "alfa");
-    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_TRUE(f.game.screen().taskName);
+    EXPECT_EQ(f.game.screen().taskNameCaption, "  alfa  ");
+    EXPECT_EQ(f.game.taskListScreen().chosenName, "alfa");
+    EXPECT_TRUE(f.game.screen().boardPanel);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 3);
 }
 
 TEST(TaskList, NothingHappensWithoutASelection) {
     GameFixture f(kTwoTasks);
-    f.game.N1Click();
+    f.game.showTaskList();
     f.game.fillTaskList(true);
     f.game.chooseListedTask();
     EXPECT_TRUE(f.game.taskListScreen().visible);
     EXPECT_EQ(f.game.selectedTaskName(), "");
-    EXPECT_FALSE(f.game.screen().panel1);
+    EXPECT_FALSE(f.game.screen().boardPanel);
     f.game.selectListedTask(4);  // beyond the list
     f.game.chooseListedTask();
-    EXPECT_FALSE(f.game.screen().panel1);
+    EXPECT_FALSE(f.game.screen().boardPanel);
 }
 
 TEST(TaskList, CancelKeepsTheBoardAndStopsReloads) {
     GameFixture f(kTwoTasks);
     f.choose("priklad");
-    f.game.N1Click();
-    EXPECT_FALSE(f.game.screen().label20);
+    f.game.showTaskList();
+    EXPECT_FALSE(f.game.screen().taskName);
     EXPECT_EQ(f.game.selectedTaskName(), "");
     f.game.fillTaskList(true);
     f.game.cancelTaskList();
     EXPECT_FALSE(f.game.taskListScreen().visible);
-    EXPECT_FALSE(f.game.screen().label20);
+    EXPECT_FALSE(f.game.screen().taskName);
     EXPECT_EQ(f.game.selectedTaskName(), "");
-    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_TRUE(f.game.screen().boardPanel);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
     // "&Znovu" does nothing until a task is chosen again.
     int repaints = f.host.gaugeRepaints;
-    f.game.H1Click();
+    f.game.reloadTask();
     EXPECT_EQ(f.host.gaugeRepaints, repaints);
     f.choose("alfa");
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 3);
@@ -121,7 +122,7 @@ TEST(TaskList, CancelKeepsTheBoardAndStopsReloads) {
 
 TEST(TaskList, RefillingShowsTheFileAsItIsNowAndKeepsTheSelection) {
     GameFixture f(kTwoTasks);
-    f.game.N1Click();
+    f.game.showTaskList();
     f.game.fillTaskList(true);
     f.game.selectListedTask(3);  // "priklad"
     f.dir.write("krizovky.KRI", "@zeta\r\n@priklad\r\n0/1\r\n");
@@ -134,7 +135,7 @@ TEST(TaskList, RefillingShowsTheFileAsItIsNowAndKeepsTheSelection) {
 
 TEST(TaskList, AMissingFileIsReportedWhenShownAndTheListKept) {
     GameFixture f(kTwoTasks);
-    f.game.N1Click();
+    f.game.showTaskList();
     f.game.fillTaskList(true);
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
     f.game.fillTaskList(false);  // an activation: no box that could return on its own
@@ -146,11 +147,11 @@ TEST(TaskList, AMissingFileIsReportedWhenShownAndTheListKept) {
 
 TEST(TaskFileChoice, OffersTheTaskFilesBesideTheProgram) {
     GameFixture f(kTwoTasks);
-    f.game.S1Click();
+    f.game.chooseTaskFile();
     ASSERT_EQ(f.host.dialogs.size(), 1u);
     const FileDialog& d = f.host.dialogs[0];
-    EXPECT_EQ(utf8FromCp1250(d.title), "soubory se zadáním úloh");
-    EXPECT_EQ(utf8FromCp1250(d.filterName), "úlohy");
+    EXPECT_EQ(d.title, "soubory se zadáním úloh");
+    EXPECT_EQ(d.filterName, "úlohy");
     EXPECT_EQ(d.filterPattern, "*.kri");
     EXPECT_EQ(d.defaultExtension, "kri");
     EXPECT_EQ(d.initialDirectory, f.dir.path() + "/");
@@ -165,17 +166,17 @@ TEST(TaskFileChoice, SwitchesTheListToTheChosenFile) {
     f.choose("priklad");
     std::string other = f.dir.write("jine.kri", "@jina\r\n0/2\r\n");
     f.host.files.push_back(other);
-    f.game.S1Click();
+    f.game.chooseTaskFile();
     EXPECT_EQ(f.game.taskFilePath(), other);
-    EXPECT_FALSE(f.game.screen().label20);
+    EXPECT_FALSE(f.game.screen().taskName);
     EXPECT_EQ(f.game.selectedTaskName(), "");
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);  // the board stays
     f.choose("jina");
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 2);
     // A chosen file that does not exist is reported by the next list.
     f.host.files.push_back(f.dir.file("nova.kri"));
-    f.game.S1Click();
-    f.game.N1Click();
+    f.game.chooseTaskFile();
+    f.game.showTaskList();
     f.game.fillTaskList(true);
     EXPECT_EQ(f.host.failures, V{kFileNotFound});
 }

@@ -42,25 +42,25 @@ struct EditorFixture : GameFixture {
     TaskEditor& editor = game.editor();
     explicit EditorFixture(const std::string& tasks = testing::kExampleTask) : GameFixture(tasks) {
         dir.write("krizovky.VZR", smallStructures());
-        game.F1Click();
+        game.showTaskEditor();
     }
     // " generuj vše", then "ulož úlohu" into the file.
     void generateAndSave(const std::string& file) {
-        editor.Button5Click();
+        editor.generateWholeTask();
         host.files.push_back(dir.file(file));
-        editor.Button1Click();
+        editor.saveTask();
     }
 };
 
 TEST(TaskEditor, EachSaveUnderTheDefaultNameGetsItsOwnName) {
     EditorFixture f;
     f.generateAndSave("g.kri");  // seed 0 at start: the first task counts 2
-    f.game.F1Click();
+    f.game.showTaskEditor();
     f.generateAndSave("g.kri");
     EXPECT_TRUE(f.host.errors.empty());
     EXPECT_EQ(readTaskNames(f.dir.file("g.kri")), (V{u("úloha/1/2"), u("úloha/1/3")}));
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
-    EXPECT_EQ(f.editor.screen().edit1, u("nová_úloha"));
+    EXPECT_EQ(f.editor.screen().nameField, u("nová_úloha"));
     EXPECT_FALSE(f.editor.screen().visible);
     // The task list shows the saved names at once.
     EXPECT_EQ(f.game.taskListScreen().items, (V{u("úloha/1/2"), u("úloha/1/3")}));
@@ -68,49 +68,49 @@ TEST(TaskEditor, EachSaveUnderTheDefaultNameGetsItsOwnName) {
 
 TEST(TaskEditor, GenerationsPast255KeepCounting) {
     EditorFixture f;
-    f.editor.Button3Click();
+    f.editor.clearGrid();
     for (int r = 1; r <= 15; ++r)
         for (int c = 1; c <= 15; ++c)
             f.editor.setCell(c, r, "x");
     for (int i = 0; i < 300; ++i)
-        ASSERT_TRUE(f.editor.Button6Click());
+        ASSERT_TRUE(f.editor.completeTask());
     EXPECT_EQ(f.editor.generator().generationCount, 301u);
     f.host.files.push_back(f.dir.file("n.kri"));
-    ASSERT_TRUE(f.editor.Button1Click());
+    ASSERT_TRUE(f.editor.saveTask());
     EXPECT_EQ(readTaskNames(f.dir.file("n.kri")), V{u("úloha/1/301")});
 }
 
 TEST(TaskEditor, ReportsWhatStopsASaveOrAGeneration) {
     EditorFixture f;
     f.editor.setCell(4, 1, "/");
-    EXPECT_FALSE(f.editor.Button1Click());
+    EXPECT_FALSE(f.editor.saveTask());
     f.editor.setCell(4, 1, "");
-    f.editor.Edit1Change("");
-    EXPECT_FALSE(f.editor.Button1Click());
-    EXPECT_EQ(f.host.errors, (V{u("Na řádku 1 a sloupci 4 je chybná hodnota."),
-                                u("Není dosud definováno jméno úlohy pro uložení.")}));
+    f.editor.changeName("");
+    EXPECT_FALSE(f.editor.saveTask());
+    EXPECT_EQ(f.host.errors, (V{"Na řádku 1 a sloupci 4 je chybná hodnota.",
+                                "Není dosud definováno jméno úlohy pro uložení."}));
     EXPECT_TRUE(f.host.dialogs.empty());
-    f.editor.Edit1Change("Abc");
-    EXPECT_FALSE(f.editor.Button1Click());  // the dialog cancelled
+    f.editor.changeName("Abc");
+    EXPECT_FALSE(f.editor.saveTask());  // the dialog cancelled
     ASSERT_EQ(f.host.dialogs.size(), 1u);
-    EXPECT_EQ(f.host.dialogs[0].title, u("soubor s definicí úloh"));
+    EXPECT_EQ(f.host.dialogs[0].title, "soubor s definicí úloh");
     EXPECT_EQ(f.host.dialogs[0].fileName, f.dir.path() + "/*.kri");
     EXPECT_TRUE(f.editor.screen().visible);
 
     f.host.errors.clear();
-    f.editor.Edit2Change("-5");
-    EXPECT_EQ(f.host.errors, V{u("Chybné číslo!")});
-    EXPECT_EQ(f.editor.screen().edit2, "-5");
+    f.editor.changeTaskNumber("-5");
+    EXPECT_EQ(f.host.errors, V{"Chybné číslo!"});
+    EXPECT_EQ(f.editor.screen().numberField, "-5");
     EXPECT_EQ(f.editor.generator().randomSeed, 3u);
 
     // Without a structure file the fill goes on with the grid: fifteen open
     // cells in a row never fill.
     std::filesystem::remove(f.dir.file("krizovky.VZR"));
     f.host.errors.clear();
-    f.editor.Button3Click();
-    EXPECT_FALSE(f.editor.Button5Click());
-    EXPECT_EQ(f.host.errors, (V{u("Nenalezl jsem soubor s definicemi struktur úloh!"),
-                                u("Nepodařilo se mi doplnit strukturu!")}));
+    f.editor.clearGrid();
+    EXPECT_FALSE(f.editor.generateWholeTask());
+    EXPECT_EQ(f.host.errors, (V{"Nenalezl jsem soubor s definicemi struktur úloh!",
+                                "Nepodařilo se mi doplnit strukturu!"}));
     EXPECT_EQ(f.editor.generator().generationCount, 1u);
 }
 
@@ -118,36 +118,36 @@ TEST(TaskEditor, ATaskOfTheSameNameInOtherCapitalsIsReplacedOnlyAfterAYes) {
     EditorFixture f;
     const std::string file = "@moje prvn\xed\r\n0\r\n@jin\xe1\r\n0\r\n";
     const std::string path = f.dir.write("k.kri", file);
-    f.editor.Edit1Change("MOJE PRVN\xcd");
+    f.editor.changeName("MOJE PRVN\xcd");
     f.host.files = {path, path};
     f.host.answers = {false, true};
-    EXPECT_FALSE(f.editor.Button1Click());
+    EXPECT_FALSE(f.editor.saveTask());
     EXPECT_EQ(readFileBytes(path), file);
     EXPECT_TRUE(f.editor.screen().visible);
-    EXPECT_TRUE(f.editor.Button1Click());
+    EXPECT_TRUE(f.editor.saveTask());
     EXPECT_EQ(readTaskNames(path), (V{"jin\xe1", "MOJE PRVN\xcd"}));
-    EXPECT_EQ(f.host.questions, V(2, u("Úloha \"moje první\" už v souboru je. Nahradit ji?")));
+    EXPECT_EQ(f.host.questions, V(2, "Úloha \"moje první\" už v souboru je. Nahradit ji?"));
     // A name that matches nothing saves without a question.
-    f.editor.Edit1Change("nov\xe1");
+    f.editor.changeName("nov\xe1");
     f.host.files = {path};
-    EXPECT_TRUE(f.editor.Button1Click());
+    EXPECT_TRUE(f.editor.saveTask());
     EXPECT_EQ(f.host.questions.size(), 2u);
 }
 
 TEST(TaskEditor, AFailedSaveKeepsTheTaskFileAndTheWindow) {
     EditorFixture f;
     const std::string path = f.dir.write("k.kri", "@Abc\r\n0\r\n");
-    f.editor.Edit1Change("ABC");
+    f.editor.changeName("ABC");
     f.host.files.push_back(path);
     f.host.answers = {true, true};  // "Nahradit ji?"
     injectWriteFault(WriteStep::kRename, EIO);
-    EXPECT_FALSE(f.editor.Button1Click());
+    EXPECT_FALSE(f.editor.saveTask());
     injectWriteFault(WriteStep::kNone, 0);
     EXPECT_EQ(f.host.failures, V{std::strerror(EIO)});
     EXPECT_EQ(readFileBytes(path), "@Abc\r\n0\r\n");
     EXPECT_TRUE(f.editor.screen().visible);
     f.host.files.push_back(path);
-    EXPECT_TRUE(f.editor.Button1Click());
+    EXPECT_TRUE(f.editor.saveTask());
     EXPECT_EQ(readTaskNames(path), V{"ABC"});
 }
 
@@ -155,7 +155,7 @@ TEST(TaskEditor, LoadsATaskChosenInTheTaskList) {
     EditorFixture f;
     f.editor.setCell(1, 15, "keep");
     f.game.setSelectedTaskName("priklad");
-    f.editor.Button7Click();
+    f.editor.chooseTaskToLoad();
     EXPECT_TRUE(f.game.taskListForEditor());
     EXPECT_EQ(f.game.selectedTaskName(), "");
     EXPECT_TRUE(f.game.taskListScreen().visible);
@@ -164,27 +164,27 @@ TEST(TaskEditor, LoadsATaskChosenInTheTaskList) {
     f.game.chooseListedTask();
     EXPECT_FALSE(f.game.taskListForEditor());
     EXPECT_EQ(f.editor.editorTaskName(), "priklad");
-    EXPECT_EQ(f.editor.screen().edit1, "priklad");
+    EXPECT_EQ(f.editor.screen().nameField, "priklad");
     EXPECT_EQ(testing::rowOf(f.editor.screen().grid, 2, 4), "8/0,,,x");
     EXPECT_EQ(f.editor.screen().grid.at(1, 15), "x");
     // The name shows above the board, but the board waits for "&Znovu".
-    EXPECT_FALSE(f.game.screen().panel1);
-    EXPECT_EQ(f.game.screen().label20Caption, "  priklad  ");
-    f.game.H1Click();
-    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_FALSE(f.game.screen().boardPanel);
+    EXPECT_EQ(f.game.screen().taskNameCaption, "  priklad  ");
+    f.game.reloadTask();
+    EXPECT_TRUE(f.game.screen().boardPanel);
 }
 
 TEST(TaskEditor, ATaskListCancelledForTheEditorServesTheBoardNext) {
     EditorFixture f;
-    f.editor.Button7Click();
+    f.editor.chooseTaskToLoad();
     f.game.cancelTaskList();
     EXPECT_TRUE(f.game.taskListForEditor());
     f.choose("priklad");
-    EXPECT_TRUE(f.game.screen().panel1);
+    EXPECT_TRUE(f.game.screen().boardPanel);
     EXPECT_EQ(f.editor.screen().grid.at(1, 2), "");
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
     // A task file gone missing: the grid and the name stay.
-    f.editor.Button7Click();
+    f.editor.chooseTaskToLoad();
     f.game.fillTaskList(true);
     f.game.selectListedTask(0);
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
@@ -202,15 +202,15 @@ TEST(TaskEditor, AStructureThatCannotBeFilledEndsWithOneMessage) {
     for (int r = 1; r <= 15; ++r)
         open += " , , , , , , , , , , , , , , \r\n";
     f.dir.write("krizovky.VZR", cp1250FromUtf8(open));
-    EXPECT_FALSE(f.editor.Button5Click());
-    EXPECT_EQ(f.host.errors, V{u("Nepodařilo se mi doplnit strukturu!")});
+    EXPECT_FALSE(f.editor.generateWholeTask());
+    EXPECT_EQ(f.host.errors, V{"Nepodařilo se mi doplnit strukturu!"});
     std::string digits;
     for (int c = 1; c <= 15; ++c)
         digits += f.editor.screen().grid.at(c, 1);
     std::sort(digits.begin(), digits.end());
     EXPECT_EQ(digits, "      123456789");
     f.dir.write("krizovky.VZR", smallStructures());
-    EXPECT_TRUE(f.editor.Button5Click());
+    EXPECT_TRUE(f.editor.generateWholeTask());
     EXPECT_EQ(f.host.errors.size(), 1u);
 }
 
@@ -219,7 +219,7 @@ TEST(TaskEditor, AStructureThatCannotBeFilledEndsWithOneMessage) {
 TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
     EditorFixture f(std::string(testing::kExampleTask) + "@nic\n0,0/9,0/9\n3/0,2,2\n17/0,2,2\n");
     auto load = [&f](const std::string& name) {
-        f.editor.Button7Click();
+        f.editor.chooseTaskToLoad();
         f.game.fillTaskList(true);
         const auto& items = f.game.taskListScreen().items;
         const auto at = std::find(items.begin(), items.end(), name) - items.begin();
@@ -227,11 +227,11 @@ TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
         f.game.chooseListedTask();
         return f.editor.screen().verdict;
     };
-    EXPECT_EQ(load("priklad"), u("jediné řešení, lehká"));
+    EXPECT_EQ(load("priklad"), "jediné řešení, lehká");
     f.editor.setCell(2, 2, "5");
     EXPECT_EQ(f.editor.screen().verdict, "");
-    EXPECT_EQ(load("nic"), u("bez řešení"));
-    f.editor.Button3Click();
+    EXPECT_EQ(load("nic"), "bez řešení");
+    f.editor.clearGrid();
     EXPECT_EQ(f.editor.screen().verdict, "");
 
     // Digits typed in full: "dokonči úlohu" only sums them.
@@ -242,19 +242,19 @@ TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows[r].size(); ++c)
                 f.editor.setCell(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);
-        f.editor.Button6Click();
+        f.editor.completeTask();
         return f.editor.screen().verdict;
     };
     EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "7", "1"}, {"/", "9", "2"}}),
-              u("jediné řešení, lehká"));
-    EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "1", "3"}, {"/", "3", "1"}}), u("více řešení"));
+              "jediné řešení, lehká");
+    EXPECT_EQ(complete({{"x", "/", "/"}, {"/", "1", "3"}, {"/", "3", "1"}}), "více řešení");
     // The digit of row 2 has no clue before it across.
-    EXPECT_EQ(complete({{"x", "/", "x"}, {"x", "4", "x"}, {"x", "x", "x"}}), u("chybná úloha"));
+    EXPECT_EQ(complete({{"x", "/", "x"}, {"x", "4", "x"}, {"x", "x", "x"}}), "chybná úloha");
 
     // A generation, and a structure drawn over it.
-    f.editor.Button5Click();
+    f.editor.generateWholeTask();
     EXPECT_NE(f.editor.screen().verdict, "");
-    f.editor.Button4Click();
+    f.editor.generateStructure();
     EXPECT_EQ(f.editor.screen().verdict, "");
 }
 

@@ -22,8 +22,8 @@ const std::string kFile = cp1250FromUtf8("@čáp\r\n0*15\r\n@dub\r\n2*15\r\n");
 struct EditorFixture : GameFixture {
     EditorFixture() {
         dir.write("krizovky.KRI", kFile);
-        game.T1Click();
-        editor().FormActivate();
+        game.showTextEditor();
+        editor().activate();
     }
     TaskTextEditor& editor() { return game.textEditor(); }
     std::string file() { return readFileBytes(dir.file("krizovky.KRI")); }
@@ -38,32 +38,32 @@ TEST(TextEditor, OpensOnlyOnAnExistingFileAndReadsItAtEachActivation) {
     // LF alone reading like CR LF, UTF-8 as Windows-1250; a file that is gone
     // keeps the text shown.
     f.dir.write("krizovky.KRI", "@jiná\n");
-    f.editor().FormActivate();
+    f.editor().activate();
     EXPECT_EQ(f.editor().screen().lines.size(), 4u);
-    f.editor().FormDeactivate();
-    f.editor().FormActivate();
+    f.editor().deactivate();
+    f.editor().activate();
     EXPECT_EQ(f.editor().screen().lines, V{cp1250FromUtf8("@jiná")});
-    f.editor().FormDeactivate();
+    f.editor().deactivate();
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
-    f.editor().FormActivate();
+    f.editor().activate();
     EXPECT_EQ(f.host.failures, V{kFileNotFound});
     EXPECT_EQ(f.editor().screen().lines, V{cp1250FromUtf8("@jiná")});
 
-    f.editor().BitBtn1Click();
-    f.game.T1Click();
+    f.editor().leave();
+    f.game.showTextEditor();
     EXPECT_FALSE(f.editor().screen().visible);
     f.game.setTaskFilePath("");
-    f.game.T1Click();
+    f.game.showTextEditor();
     EXPECT_FALSE(f.editor().screen().visible);
 }
 
 TEST(TextEditor, SavesCrLfLinesAndTheTaskListShowsTheNamesAtOnce) {
     EditorFixture f;
-    f.game.N1Click();
+    f.game.showTaskList();
     f.game.fillTaskList(true);
-    f.editor().Memo1Change(cp1250FromUtf8("@řeka\n0*15\n@dub\n2*15"));
+    f.editor().changeText(cp1250FromUtf8("@řeka\n0*15\n@dub\n2*15"));
     EXPECT_TRUE(f.editor().modified());
-    EXPECT_TRUE(f.editor().SpeedButton1Click());
+    EXPECT_TRUE(f.editor().save());
     EXPECT_FALSE(f.editor().modified());
     EXPECT_EQ(f.file(), cp1250FromUtf8("@řeka\r\n0*15\r\n@dub\r\n2*15\r\n"));
     EXPECT_EQ(f.game.taskListScreen().items, (V{"dub", cp1250FromUtf8("řeka")}));
@@ -71,19 +71,19 @@ TEST(TextEditor, SavesCrLfLinesAndTheTaskListShowsTheNamesAtOnce) {
     // Every line the field shows comes back, an empty last one too; an
     // empty field is an empty file.
     EXPECT_EQ(TaskTextEditor::fileBytes(splitLines("a\r\n\r\n")), "a\r\n\r\n");
-    EXPECT_EQ(TaskTextEditor::memoLines("a\n"), (V{"a", ""}));
-    EXPECT_EQ(TaskTextEditor::memoLines("a\r\nb"), (V{"a", "b"}));
-    f.editor().Memo1Change("");
-    f.editor().SpeedButton1Click();
+    EXPECT_EQ(TaskTextEditor::textLines("a\n"), (V{"a", ""}));
+    EXPECT_EQ(TaskTextEditor::textLines("a\r\nb"), (V{"a", "b"}));
+    f.editor().changeText("");
+    f.editor().save();
     EXPECT_EQ(f.file(), "");
 }
 
 TEST(TextEditor, AFailedSaveLeavesTheFileWholeAndTheChangesUnsaved) {
     for (WriteStep step : {WriteStep::kCreate, WriteStep::kWrite, WriteStep::kRename}) {
         EditorFixture f;
-        f.editor().Memo1Change("@nic");
+        f.editor().changeText("@nic");
         injectWriteFault(step, ENOSPC);
-        EXPECT_FALSE(f.editor().SpeedButton1Click());
+        EXPECT_FALSE(f.editor().save());
         injectWriteFault(WriteStep::kNone, 0);
         EXPECT_EQ(f.host.failures, V{std::strerror(ENOSPC)});
         EXPECT_EQ(f.file(), kFile);
@@ -94,45 +94,45 @@ TEST(TextEditor, AFailedSaveLeavesTheFileWholeAndTheChangesUnsaved) {
     // "OK" with Yes to the question and a save that fails: the editor stays
     // open with what was typed.
     EditorFixture f;
-    f.editor().Memo1Change("@nic");
+    f.editor().changeText("@nic");
     f.host.answers = {true};
     injectWriteFault(WriteStep::kWrite, ENOSPC);
-    f.editor().BitBtn1Click();
+    f.editor().leave();
     injectWriteFault(WriteStep::kNone, 0);
     EXPECT_TRUE(f.editor().screen().visible);
     EXPECT_TRUE(f.editor().modified());
-    f.editor().FormActivate();  // not read again over the changes
+    f.editor().activate();  // not read again over the changes
     EXPECT_EQ(f.editor().screen().lines, V{"@nic"});
     EXPECT_EQ(f.file(), kFile);
 }
 
 TEST(TextEditor, LeavingWithChangesAsksYesSavesNoDiscards) {
     const std::string question =
-        cp1250FromUtf8("Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?");
+        "Data byla upravena, ale nebyla dosud uložena. \r\nChcete je uložit?";
     {
         EditorFixture f;
-        f.editor().BitBtn1Click();  // nothing changed, nothing asked
+        f.editor().leave();  // nothing changed, nothing asked
         EXPECT_TRUE(f.host.questions.empty());
         EXPECT_FALSE(f.editor().screen().visible);
     }
     {
         EditorFixture f;
-        f.editor().Memo1Change("@ano");
+        f.editor().changeText("@ano");
         f.host.answers = {true};
-        f.editor().BitBtn1Click();
+        f.editor().leave();
         EXPECT_EQ(f.host.questions, V{question});
         EXPECT_EQ(f.file(), "@ano\r\n");
     }
     {
         EditorFixture f;
-        f.editor().Memo1Change("@ne");
+        f.editor().changeText("@ne");
         f.host.answers = {false};
-        f.editor().FormDeactivate();
-        f.editor().FormDeactivate();
+        f.editor().deactivate();
+        f.editor().deactivate();
         EXPECT_EQ(f.host.questions, V{question});
         EXPECT_EQ(f.file(), kFile);
         // The next activation shows the file as it was saved last.
-        f.editor().FormActivate();
+        f.editor().activate();
         EXPECT_EQ(f.editor().screen().lines, splitLines(kFile));
         EXPECT_FALSE(f.editor().modified());
     }
@@ -144,7 +144,7 @@ struct StealingHost : testing::ScriptedHost {
     TaskTextEditor* editor = nullptr;
     void failure(std::string_view text) override {
         ScriptedHost::failure(text);
-        editor->FormDeactivate();
+        editor->deactivate();
     }
 };
 
@@ -155,10 +155,10 @@ TEST(TextEditor, ItsOwnBoxesAreNoLeaving) {
     host.editor = &editor;
     dir.write("a.kri", "@a\r\n");
     editor.open(dir.file("a.kri"));
-    editor.FormActivate();
-    editor.Memo1Change("@b");
+    editor.activate();
+    editor.changeText("@b");
     injectWriteFault(WriteStep::kWrite, EIO);
-    editor.SpeedButton1Click();
+    editor.save();
     injectWriteFault(WriteStep::kNone, 0);
     EXPECT_EQ(host.failures.size(), 1u);
     EXPECT_TRUE(host.questions.empty()) << "the failure's box asked about leaving";

@@ -36,7 +36,7 @@ std::map<std::string, std::vector<std::string>> readSolutions() {
 
 // A game started as the program starts, with the named puzzle loaded.
 void startOn(Game& game, const std::string& name) {
-    game.FormCreate("krizovky", completeCombinationFile());
+    game.start("krizovky", completeCombinationFile());
     game.setTaskFilePath(kPuzzles + ".kri");
     game.setSelectedTaskName(name);
     game.loadTask();
@@ -46,8 +46,7 @@ TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
     if (!std::filesystem::exists(kPuzzles + ".kri")) GTEST_SKIP() << "no puzzles at " << kPuzzles;
     const auto solutions = readSolutions();
     ASSERT_FALSE(solutions.empty());
-    const std::string congratulation =
-        cp1250FromUtf8("Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    const std::string congratulation = "Celou křížovku jste úspěšně vyřešil, gratuluji!";
     int played = 0;
     for (const auto& [name, solution] : solutions) {
         SCOPED_TRACE(name);
@@ -61,9 +60,9 @@ TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
                 ASSERT_EQ(game.board().at(r, c).kind == kEntry, wanted != '.') << r << " " << c;
                 if (wanted == '.' || game.board().at(r, c).digit != 0) continue;
                 const int digit = wanted - '0';
-                game.PopupMenu1Popup(r, c);
+                game.openSquareMenu(r, c);
                 ASSERT_TRUE(game.screen().digitItemEnabled[digit]) << r << " " << c;
-                game.N11Click(digit);
+                game.chooseDigit(digit);
             }
         }
         for (int r = 1; r <= kBoardSize; ++r) {
@@ -96,10 +95,10 @@ TEST(PublishedPuzzles, TheSolverSolvesAllButTenWithinAHundredThousandPlacements)
         host.pendingEvents = [&] {
             if (++placements != limit) return;
             host.answers.push_back(true);
-            game.Button5Click();
+            game.stopSolving();
         };
         host.confirmations.push_back(true);
-        game.N71Click();
+        game.askToSolve();
         ASSERT_EQ(game.lastSolve().placements, placements);
         if (game.lastSolve().end == SolveEnd::kStopped) {
             EXPECT_EQ(placements, limit);

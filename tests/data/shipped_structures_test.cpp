@@ -67,7 +67,7 @@ TEST(ShippedStructures, FillAtTheFirstAttemptNineTimesInTen) {
             EditorGrid grid;
             drawStructure(grid, lines, static_cast<int>(k));
             std::uint32_t seed = 2 * number + 1;
-            filled += FillDigits(grid, seed).filled;
+            filled += fillDigits(grid, seed).filled;
         }
         EXPECT_GE(filled * 10, kSeeds * 9) << utf8FromCp1250(names[k - 1]);
         std::printf("%-22s filled %d of %d\n", utf8FromCp1250(names[k - 1]).c_str(), filled,

@@ -13,17 +13,17 @@ namespace {
 
 using testing::rowOf;
 
-TEST(ParseStructureRow, SetsCellsByTheFirstCharacterOfEachToken) {
+TEST(parseStructureRow, SetsCellsByTheFirstCharacterOfEachToken) {
     EditorGrid grid;
     grid.fill(" ");
     int row = 0;
-    ParseStructureRow(grid, row, "x,/,/,x,/12,xyz,2,,X,a");
+    parseStructureRow(grid, row, "x,/,/,x,/12,xyz,2,,X,a");
     EXPECT_EQ(row, 1);
     EXPECT_EQ(rowOf(grid, 1, 11), "x,/,/,x,/,x, , ,x, , ");
-    ParseStructureRow(grid, row, "x,x,x,x,x,x,x,x,x,x,x,x,x,x,x,x,/,/");  // past column 15
+    parseStructureRow(grid, row, "x,x,x,x,x,x,x,x,x,x,x,x,x,x,x,x,/,/");  // past column 15
     EXPECT_EQ(rowOf(grid, 2), "x,x,x,x,x,x,x,x,x,x,x,x,x,x,x");
     row = 15;
-    ParseStructureRow(grid, row, "/");  // row 16 is ignored
+    parseStructureRow(grid, row, "/");  // row 16 is ignored
     EXPECT_EQ(row, 16);
 }
 
@@ -51,27 +51,27 @@ TEST(DrawStructure, DrawsTheFirstOfTheNamesAndFillsTheRestOpen) {
     EXPECT_EQ(rowOf(grid, 15, 2), "x, ");
 }
 
-TEST(LoadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
+TEST(loadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
     testing::TempDir dir;
     EditorGrid grid;
     grid.fill("5");
     const EditorGrid untouched = grid;
     std::uint32_t seed = 3;
-    EXPECT_EQ(LoadRandomStructure(grid, seed, dir.file("none.VZR")), StructureDraw::kNoFile);
-    EXPECT_EQ(LoadRandomStructure(grid, seed, dir.write("a.VZR", "x,/\r\n\r\n/,/\r\n")),
+    EXPECT_EQ(loadRandomStructure(grid, seed, dir.file("none.VZR")), StructureDraw::kNoFile);
+    EXPECT_EQ(loadRandomStructure(grid, seed, dir.write("a.VZR", "x,/\r\n\r\n/,/\r\n")),
               StructureDraw::kNoNames);
     EXPECT_EQ(seed, 3u);
     EXPECT_EQ(grid, untouched);
     EXPECT_EQ(structureMessage(StructureDraw::kNoNames),
-              cp1250FromUtf8("Soubor s definicemi struktur úloh neobsahuje\x0c žádná označení!"));
+              "Soubor s definicemi struktur úloh neobsahuje\x0c žádná označení!");
 
     // One structure: every draw gives it, and each draws a number.
     const std::string one = dir.write("one.VZR", "@jen\r\n/,/\r\n");
-    EXPECT_EQ(LoadRandomStructure(grid, seed, one), StructureDraw::kDrawn);
+    EXPECT_EQ(loadRandomStructure(grid, seed, one), StructureDraw::kDrawn);
     EXPECT_EQ(seed, 404327440u);
     EXPECT_EQ(rowOf(grid, 1, 3), "/,/, ");
 
-    // Many structures: the draw takes number NextRandom(count) + 1, of the
+    // Many structures: the draw takes number nextRandom(count) + 1, of the
     // first 20 only. Structure k has its one clue cell at place k.
     std::string text;
     for (int k = 1; k <= 25; ++k) {
@@ -84,9 +84,9 @@ TEST(LoadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
     const std::string many = dir.write("many.VZR", text);
     for (std::uint32_t s : {0u, 3u, 25u, 77u, 1001u, 123456u}) {
         std::uint32_t expected = s;
-        const int k = NextRandom(expected, 20) + 1;
+        const int k = nextRandom(expected, 20) + 1;
         std::uint32_t actual = s;
-        EXPECT_EQ(LoadRandomStructure(grid, actual, many), StructureDraw::kDrawn);
+        EXPECT_EQ(loadRandomStructure(grid, actual, many), StructureDraw::kDrawn);
         EXPECT_EQ(actual, expected);
         EXPECT_EQ(grid.at((k - 1) % 15 + 1, (k - 1) / 15 + 1), "/") << k;
         int clues = 0;

@@ -24,7 +24,7 @@ std::string fifteenEntries() {
     return row;
 }
 
-TEST(ValidateGrid, FindsTheFirstBadCellRowByRow) {
+TEST(validateGrid, FindsTheFirstBadCellRowByRow) {
     struct Case {
         const char* text;
         bool good;
@@ -38,7 +38,7 @@ TEST(ValidateGrid, FindsTheFirstBadCellRowByRow) {
     for (const auto& c : cases) {
         EditorGrid grid;
         grid.at(4, 1) = c.text;
-        const auto bad = ValidateGrid(grid);
+        const auto bad = validateGrid(grid);
         EXPECT_EQ(bad.has_value(), !c.good) << '"' << c.text << '"';
         if (bad) {
             EXPECT_EQ(*bad, (GridCell{1, 4}));
@@ -48,9 +48,9 @@ TEST(ValidateGrid, FindsTheFirstBadCellRowByRow) {
     grid.at(9, 2) = "12";
     grid.at(3, 3) = "/";
     grid.at(1, 3) = "45";
-    EXPECT_EQ(ValidateGrid(grid), (GridCell{2, 9}));
+    EXPECT_EQ(validateGrid(grid), (GridCell{2, 9}));
     grid.at(9, 2) = "1";
-    EXPECT_EQ(ValidateGrid(grid), (GridCell{3, 1}));
+    EXPECT_EQ(validateGrid(grid), (GridCell{3, 1}));
 }
 
 TEST(TaskWriter, WritesFifteenRowsOfFifteenTokens) {
@@ -70,20 +70,20 @@ TEST(TaskWriter, WritesFifteenRowsOfFifteenTokens) {
     EXPECT_EQ(splitLines(taskText(grid, "t"))[2], row);
 }
 
-TEST(RemoveTaskFromFile, DropsEveryTaskOfTheSameNameInCapitals) {
+TEST(removeTaskFromFile, DropsEveryTaskOfTheSameNameInCapitals) {
     const std::string file = "note\r\n\r\n@ABC\r\n1\r\n\r\n@abc\r\n2\r\n@Abd\r\n3\r\n@ABC\r\n4\r\n";
-    EXPECT_EQ(RemoveTaskFromFile(file, "Abc"), "note\r\n@Abd\r\n3\r\n");
-    EXPECT_EQ(RemoveTaskFromFile(file, "Ab"), std::nullopt);
+    EXPECT_EQ(removeTaskFromFile(file, "Abc"), "note\r\n@Abd\r\n3\r\n");
+    EXPECT_EQ(removeTaskFromFile(file, "Ab"), std::nullopt);
     // Czech letters in capitals: "á" matches "Á", "č" matches "Č".
     const std::string czech = cp1250FromUtf8("@ÚLOHA Č\nx\n@jiná\ny\n");
-    EXPECT_EQ(RemoveTaskFromFile(czech, cp1250FromUtf8("úloha č")),
+    EXPECT_EQ(removeTaskFromFile(czech, cp1250FromUtf8("úloha č")),
               cp1250FromUtf8("@jiná\r\ny\r\n"));
     // Only the first 20 characters of a name line count.
     const std::string longName = "@abcdefghijklmnopqrstuvwxyz\n1\n@b\n2\n";
-    EXPECT_EQ(RemoveTaskFromFile(longName, "ABCDEFGHIJKLMNOPQRST"), "@b\r\n2\r\n");
+    EXPECT_EQ(removeTaskFromFile(longName, "ABCDEFGHIJKLMNOPQRST"), "@b\r\n2\r\n");
 }
 
-TEST(RemoveTaskFromFile, NamesTheWorkFileAfterTheTaskFile) {
+TEST(removeTaskFromFile, NamesTheWorkFileAfterTheTaskFile) {
     EXPECT_EQ(workFileName("/a/b/ulohy.kri"), "/a/b/ulohy.WRK");
     EXPECT_EQ(workFileName("/a/b.c/ulohy"), "/a/b.c/ulohy.WRK");
     EXPECT_EQ(workFileName("x.y.kri"), "x.y.WRK");
@@ -99,19 +99,19 @@ TEST_F(SaveTask, CreatesAppendsAndReplaces) {
     const std::string path = dir.file("u.kri");
     const EditorGrid a = gridOf({"x,4/0"}, "");
     const EditorGrid b = gridOf({"x,5/0"}, "");
-    SaveTaskToFile(a, "Abc", path);
+    saveTaskToFile(a, "Abc", path);
     EXPECT_EQ(readFileBytes(path), taskText(a, "Abc"));
-    SaveTaskToFile(b, "other", path);
+    saveTaskToFile(b, "other", path);
     EXPECT_EQ(readFileBytes(path), taskText(a, "Abc") + taskText(b, "other"));
     // Saved again under a name in other letters: the old one goes, the new one
     // comes at the end, and the file has no empty line but before it.
-    SaveTaskToFile(b, "ABC", path);
+    saveTaskToFile(b, "ABC", path);
     std::string other = taskText(b, "other").substr(2);
     EXPECT_EQ(readFileBytes(path), other + taskText(b, "ABC"));
     EXPECT_FALSE(fileExists(workFileName(path)));
     // A file without that name is kept byte for byte, LF line ends included.
     const std::string lf = dir.write("lf.kri", "head\n@q\n0*15");
-    SaveTaskToFile(a, "n", lf);
+    saveTaskToFile(a, "n", lf);
     EXPECT_EQ(readFileBytes(lf), "head\n@q\n0*15" + taskText(a, "n"));
 }
 
@@ -121,7 +121,7 @@ TEST_F(SaveTask, AFailedWriteLeavesTheOldFileWhole) {
     for (WriteStep step : {WriteStep::kCreate, WriteStep::kWrite, WriteStep::kRename}) {
         injectWriteFault(step, ENOSPC);
         try {
-            SaveTaskToFile(grid, "abc", path);
+            saveTaskToFile(grid, "abc", path);
             ADD_FAILURE() << "no error";
         } catch (const RunError& e) {
             EXPECT_EQ(std::string(e.what()), std::strerror(ENOSPC));
@@ -131,31 +131,31 @@ TEST_F(SaveTask, AFailedWriteLeavesTheOldFileWhole) {
     }
     injectWriteFault(WriteStep::kNone, 0);
     // A missing folder is the system's own failure.
-    EXPECT_THROW(SaveTaskToFile(grid, "abc", dir.file("none/u.kri")), RunError);
-    SaveTaskToFile(grid, "abc", path);
+    EXPECT_THROW(saveTaskToFile(grid, "abc", dir.file("none/u.kri")), RunError);
+    saveTaskToFile(grid, "abc", path);
     EXPECT_EQ(readFileBytes(path), "@z\r\n2\r\n" + taskText(grid, "abc"));
 }
 
 TEST(TaskLoader, ReadsRowsIntoTheGrid) {
     EditorGrid grid;
     grid.fill("old");
-    ParseTaskRowIntoGrid(grid, "0,2*3,12/5,0", 1);
+    parseTaskRowIntoGrid(grid, "0,2*3,12/5,0", 1);
     EXPECT_EQ(rowOf(grid, 1, 8), "x,,,,12/5,x,old,old");
-    ParseTaskRowIntoGrid(grid, "7,,2*0,1 2 / 5 ,", 2);  // a "," at the end adds no cell
+    parseTaskRowIntoGrid(grid, "7,,2*0,1 2 / 5 ,", 2);  // a "," at the end adds no cell
     EXPECT_EQ(rowOf(grid, 2, 5), "7,,12/5,old,old");
-    ParseTaskRowIntoGrid(grid, "0*20", 3);
+    parseTaskRowIntoGrid(grid, "0*20", 3);
     EXPECT_EQ(rowOf(grid, 3), "x,x,x,x,x,x,x,x,x,x,x,x,x,x,x");
-    ParseTaskRowIntoGrid(grid, "2*x,3*2,5/*2", 4);  // no count: one cell; "5/" repeated
+    parseTaskRowIntoGrid(grid, "2*x,3*2,5/*2", 4);  // no count: one cell; "5/" repeated
     EXPECT_EQ(rowOf(grid, 4, 6), ",3,3,5/,5/,old");
-    ParseTaskRowIntoGrid(grid, "0", 16);  // outside the grid: nothing
-    ParseTaskRowIntoGrid(grid, "2*99999999999,0", 5);
+    parseTaskRowIntoGrid(grid, "0", 16);  // outside the grid: nothing
+    parseTaskRowIntoGrid(grid, "2*99999999999,0", 5);
     EXPECT_EQ(rowOf(grid, 5, 3), ",x,old");
 
     // A task saved by the writer loads back into the same kinds of cells.
     const EditorGrid saved = gridOf({"x,12/0,7", "/5,0, 3 / 4 "}, "");
     EditorGrid loaded;
     loaded.fill("?");
-    EXPECT_TRUE(Vyzvedni(loaded, splitLines(taskText(saved, "t")), "t"));
+    EXPECT_TRUE(loadTaskIntoGrid(loaded, splitLines(taskText(saved, "t")), "t"));
     EXPECT_EQ(rowOf(loaded, 1, 4), "x,12/0,,");
     EXPECT_EQ(rowOf(loaded, 2, 4), "/5,,3/4,");
 }
@@ -169,13 +169,13 @@ TEST(TaskLoader, FindsTheTaskByItsExactNameAndChangesOnlyItsRows) {
     lines.push_back("0*15");
     EditorGrid grid;
     grid.fill("?");
-    EXPECT_TRUE(Vyzvedni(grid, lines, "t"));
+    EXPECT_TRUE(loadTaskIntoGrid(grid, lines, "t"));
     EXPECT_EQ(rowOf(grid, 1, 3), ",x,?");
     EXPECT_EQ(rowOf(grid, 10, 2), "x,x");
     EXPECT_EQ(rowOf(grid, 11, 2), ",?");
     EXPECT_EQ(rowOf(grid, 12, 2), "?,?");
     EditorGrid untouched = grid;
-    EXPECT_FALSE(Vyzvedni(grid, lines, "none"));
+    EXPECT_FALSE(loadTaskIntoGrid(grid, lines, "none"));
     EXPECT_EQ(grid, untouched);
 }
 

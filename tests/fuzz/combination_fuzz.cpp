@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     HeadlessHost host;
     Game game(host);
-    game.FormCreate(fuzz::workFolder() + "/krizovky", bytes);
+    game.start(fuzz::workFolder() + "/krizovky", bytes);
     requireSoundLookups(game.combinations());
     for (const std::string& name : names) {
         game.setSelectedTaskName(name);

@@ -27,7 +27,7 @@ namespace {
 void requireTokensKept(const EditorGrid& grid) {
     EditorGrid again;
     again.fill("?");
-    if (!Vyzvedni(again, splitLines(taskText(grid, "t")), "t")) __builtin_trap();
+    if (!loadTaskIntoGrid(again, splitLines(taskText(grid, "t")), "t")) __builtin_trap();
     for (int r = 1; r <= kEditorSize; ++r)
         for (int c = 1; c <= kEditorSize; ++c)
             if (cellToken(grid.at(c, r)) != cellToken(again.at(c, r))) __builtin_trap();
@@ -39,14 +39,14 @@ void requireLoaderCells(const EditorGrid& grid) {
         for (int c = 1; c <= kEditorSize; ++c) {
             const std::string& t = grid.at(c, r);
             if (t == "x" || t == "?") continue;
-            if (t.size() > 10 || KeepDigitsAndSlashes(t) != t) __builtin_trap();
+            if (t.size() > 10 || keepDigitsAndSlashes(t) != t) __builtin_trap();
         }
 }
 
 void saveAndLoadAgain(const EditorGrid& grid, const std::string& name) {
     const std::string path = fuzz::workFolder() + "/saved.kri";
     try {
-        SaveTaskToFile(grid, name, path);
+        saveTaskToFile(grid, name, path);
     } catch (const RunError&) {
         __builtin_trap();  // the work folder takes every save
     }
@@ -59,7 +59,7 @@ void saveAndLoadAgain(const EditorGrid& grid, const std::string& name) {
         if (std::string_view(e.what()) != kRangeCheckError) __builtin_trap();
     }
     EditorGrid again;
-    if (!Vyzvedni(again, splitLines(readTaskFile(path)), name)) __builtin_trap();
+    if (!loadTaskIntoGrid(again, splitLines(readTaskFile(path)), name)) __builtin_trap();
     for (int r = 1; r <= kEditorSize; ++r)
         for (int c = 1; c <= kEditorSize; ++c)
             if (cellToken(grid.at(c, r)) != cellToken(again.at(c, r))) __builtin_trap();
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EditorGrid rows;
     rows.fill("?");
     for (std::size_t i = 0; i < lines.size() && i < 40; ++i)
-        ParseTaskRowIntoGrid(rows, lines[i], static_cast<int>(i % 18) - 1);
+        parseTaskRowIntoGrid(rows, lines[i], static_cast<int>(i % 18) - 1);
     requireLoaderCells(rows);
     requireTokensKept(rows);
 
@@ -86,11 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint32_t seed = 1;
     for (std::size_t k = 0; k < names.size() && k < 20; ++k) {
         EditorGrid grid;
-        if (!Vyzvedni(grid, lines, names[k])) __builtin_trap();
+        if (!loadTaskIntoGrid(grid, lines, names[k])) __builtin_trap();
         requireLoaderCells(grid);
         requireTokensKept(grid);
-        if (ValidateGrid(grid)) continue;
-        if (fillWithRetries(grid, seed, nullptr)) ComputeSums(grid);
+        if (validateGrid(grid)) continue;
+        if (fillWithRetries(grid, seed, nullptr)) computeSums(grid);
         // The editor saves under the first 20 characters of a name.
         const std::string name = names[k].substr(0, 20);
         if (!name.empty()) saveAndLoadAgain(grid, name);

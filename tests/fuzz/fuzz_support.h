@@ -49,28 +49,28 @@ inline std::string writeWorkFile(const std::string& name, std::string_view bytes
 // double clicked; then the full check and the undo of every Move. Nothing of
 // that may reach outside the board, the table or the history.
 inline void playEverything(Game& game) {
-    for (auto level : {&Game::N3Click, &Game::N7Click, &Game::Z1Click}) {
-        (game.*level)();
+    for (Level level : {Level::k130, Level::k160, Level::k100}) {
+        game.setLevel(level);
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c)
-                game.Label1Click(r, c);
+                game.selectSquare(r, c);
     }
     for (int r = 1; r <= kBoardSize; ++r) {
         for (int c = 1; c <= kBoardSize; ++c) {
-            game.PopupMenu1Popup(r, c);
+            game.openSquareMenu(r, c);
             for (int d = 1; d <= 9; ++d)
                 if (game.screen().digitItemEnabled[d]) {
-                    game.N11Click(d);
+                    game.chooseDigit(d);
                     break;
                 }
-            game.Label1DblClick(r, c);
+            game.writeSingleDigit(r, c);
         }
     }
-    game.K1Click();
-    game.Button4Click();
-    game.Button1Click();
+    game.toggleChecking();
+    game.checkWholeBoard();
+    game.setMark();
     for (int k = 0; k < 600 && game.history().moveCount > 0; ++k)
-        game.Button2Click();
+        game.undoMove();
 }
 
 }  // namespace krizovky::fuzz

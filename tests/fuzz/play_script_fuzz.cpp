@@ -17,7 +17,7 @@
 #include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/text.h"
-#include "tools/play.h"
+#include "tools/play_script.h"
 
 using namespace krizovky;
 

@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HeadlessHost host;
     Game game(host);
     static const std::string table = completeCombinationFile();
-    game.FormCreate("krizovky", table);
+    game.start("krizovky", table);
     game.loadSavedGame(bytes, "fuzz.ulo");
-    if (!game.screen().panel1) return 0;
+    if (!game.screen().boardPanel) return 0;
 
     // What the reader accepted comes out of the writer as it went in, but for
     // the fields that carry nothing.
@@ -33,26 +33,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
 
     for (int mark = 1; mark <= 4; ++mark)
-        game.Label16Click(mark);
-    game.Z1Click();
+        game.highlightMark(mark);
+    game.setLevel(Level::k100);
     for (int r = 1; r <= kBoardSize; ++r) {
         for (int c = 1; c <= kBoardSize; ++c) {
-            game.PopupMenu1Popup(r, c);
+            game.openSquareMenu(r, c);
             for (int d = 1; d <= 9; ++d)
                 if (game.screen().digitItemEnabled[d]) {
-                    game.N11Click(d);
+                    game.chooseDigit(d);
                     break;
                 }
-            game.Label1DblClick(r, c);
+            game.writeSingleDigit(r, c);
         }
     }
-    game.Button1Click();
-    game.K1Click();
-    game.Button4Click();
-    game.Label16DblClick(1);
-    while (game.history().moveCount > 0 && game.screen().button3)
-        game.Button3Click();
+    game.setMark();
+    game.toggleChecking();
+    game.checkWholeBoard();
+    game.removeMark(1);
+    while (game.history().moveCount > 0 && game.screen().undoToMarkButton)
+        game.undoToMark();
     for (int k = 0; k < 600 && game.history().moveCount > 0; ++k)
-        game.Button2Click();
+        game.undoMove();
     return 0;
 }

@@ -21,7 +21,7 @@ namespace {
 void requireTokensKept(const EditorGrid& grid) {
     EditorGrid again;
     again.fill("?");
-    if (!Vyzvedni(again, splitLines(taskText(grid, "t")), "t")) __builtin_trap();
+    if (!loadTaskIntoGrid(again, splitLines(taskText(grid, "t")), "t")) __builtin_trap();
     for (int r = 1; r <= kEditorSize; ++r)
         for (int c = 1; c <= kEditorSize; ++c)
             if (cellToken(grid.at(c, r)) != cellToken(again.at(c, r))) __builtin_trap();
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = splitLines(bytes);
 
     GeneratorState state;
-    SetTaskNumber(state, bytes.substr(0, 8));
+    setTaskNumber(state, bytes.substr(0, 8));
     if (state.randomSeed % 2 != 1 || state.taskNumberText.size() > 5) __builtin_trap();
 
     const std::vector<std::string> names = structureNames(lines);
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (t != "/" && t != "x" && t != " ") __builtin_trap();
             }
         if (fillWithRetries(grid, state.randomSeed, nullptr)) {
-            ComputeSums(grid);
-            if (ValidateGrid(grid)) __builtin_trap();
+            computeSums(grid);
+            if (validateGrid(grid)) __builtin_trap();
         }
         requireTokensKept(grid);
     }
@@ -58,15 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the task list shows for it.
     EditorGrid grid;
     for (std::size_t i = 0; i < lines.size() && i < 40; ++i)
-        ParseTaskRowIntoGrid(grid, lines[i], static_cast<int>(i % 17));
+        parseTaskRowIntoGrid(grid, lines[i], static_cast<int>(i % 17));
     requireTokensKept(grid);
     for (const auto& line : lines) {
         if (line.empty() || line[0] != '@') continue;
         EditorGrid loaded;
-        if (!Vyzvedni(loaded, lines, nameOfLine(line))) __builtin_trap();
+        if (!loadTaskIntoGrid(loaded, lines, nameOfLine(line))) __builtin_trap();
         requireTokensKept(loaded);
-        FillDigits(loaded, state.randomSeed);
-        ComputeSums(loaded);
+        fillDigits(loaded, state.randomSeed);
+        computeSums(loaded);
     }
     return 0;
 }

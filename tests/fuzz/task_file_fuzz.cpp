@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HeadlessHost host;
     Game game(host);
     static const std::string table = completeCombinationFile();
-    game.FormCreate(fuzz::workFolder() + "/krizovky", table);
-    game.N1Click();
+    game.start(fuzz::workFolder() + "/krizovky", table);
+    game.showTaskList();
     game.fillTaskList(true);
     const auto& items = game.taskListScreen().items;
     const std::string text = readTaskFile(path);
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (std::size_t i = 0; i < items.size() && i < 40; ++i) {
         const std::string name = items[i];
-        game.N1Click();
+        game.showTaskList();
         game.fillTaskList(false);
         game.selectListedTask(static_cast<int>(i));
         game.chooseListedTask();
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // A task of the name "" is never loaded, as "&Znovu" loads nothing
         // without a chosen name.
-        if (!game.screen().panel1 && !name.empty()) __builtin_trap();
+        if (!game.screen().boardPanel && !name.empty()) __builtin_trap();
         requireLinkedRuns(game.board());
         // A few tasks are played over, the rest only built.
         if (i < 3) fuzz::playEverything(game);

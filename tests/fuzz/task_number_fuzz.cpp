@@ -26,14 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const int structureCount = static_cast<int>(structureNames(structures).size());
 
     GeneratorState state;
-    const bool good = SetTaskNumber(state, bytes);
+    const bool good = setTaskNumber(state, bytes);
     if (state.taskNumberText.size() > 5 || state.randomSeed % 2 != 1 || state.generationCount != 0)
         __builtin_trap();
     if (!good && (state.taskNumberText != "1" || state.randomSeed != 3)) __builtin_trap();
     // The field's handler takes the same number.
     HeadlessHost host;
     Game game(host);
-    game.editor().Edit2Change(bytes);
+    game.editor().changeTaskNumber(bytes);
     if (game.editor().generator().randomSeed != state.randomSeed ||
         good == host.lastFailure.has_value())
         __builtin_trap();
@@ -41,15 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // One structure drawn and filled; the same number draws the same again.
     EditorGrid grid, again;
     std::uint32_t seed = state.randomSeed, seedAgain = state.randomSeed;
-    const int index = NextRandom(seed, structureCount) + 1;
-    if (NextRandom(seedAgain, structureCount) + 1 != index) __builtin_trap();
+    const int index = nextRandom(seed, structureCount) + 1;
+    if (nextRandom(seedAgain, structureCount) + 1 != index) __builtin_trap();
     drawStructure(grid, structures, index);
     drawStructure(again, structures, index);
     const bool filled = fillWithRetries(grid, seed, nullptr);
     if (fillWithRetries(again, seedAgain, nullptr) != filled || !(grid == again)) __builtin_trap();
     if (!filled) return 0;
-    ComputeSums(grid);
-    if (ValidateGrid(grid)) __builtin_trap();
+    computeSums(grid);
+    if (validateGrid(grid)) __builtin_trap();
 
     // The default name of the task, as a save derives it, names it in the file.
     const std::string name = (cp1250FromUtf8("úloha/") + state.taskNumberText + "/" +

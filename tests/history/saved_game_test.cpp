@@ -16,18 +16,18 @@ struct SavedGameTest : testing::FreePlay {
     std::string file = f.dir.file("hra.ulo");
     void save(const std::string& path) {
         f.host.files.push_back(path);
-        g.N8Click();
+        g.saveGame();
     }
     void load(const std::string& path) {
         f.host.files.push_back(path);
-        g.N9Click();
+        g.loadGame();
     }
 };
 
 TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
     write(2, 3, 5);
     write(3, 2, 7);
-    g.Button1Click();
+    g.setMark();
     save(file);
     const std::string bytes = readFileBytes(file);
     ASSERT_EQ(bytes.size(), kSavedGameSize);
@@ -47,22 +47,22 @@ TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
 
 TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     write(2, 2, 1);
-    g.Button1Click();
+    g.setMark();
     write(2, 3, 2);
     write(2, 4, 3);
-    g.Button1Click();
+    g.setMark();
     save(file);
     write(2, 5, 4);
-    g.Button1Click();
+    g.setMark();
     write(3, 2, 5);
-    g.Button1Click();
+    g.setMark();
     write(3, 3, 6);
     ASSERT_TRUE(s.swatch[4]);
 
     load(file);
     EXPECT_EQ(h.moveCount, 3);
     EXPECT_EQ(h.markCount, 2);
-    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.button3 && s.button1 && s.button2);
+    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.undoToMarkButton && s.markButton && s.undoButton);
     EXPECT_FALSE(s.swatch[3] || s.swatch[4]);
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 4).background, kLime);
@@ -71,10 +71,10 @@ TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     EXPECT_EQ(s.square(2, 3).left, 90);  // 8 pixels left of a task load's 98
     EXPECT_EQ(h.lastPlayerMove, (BoardSquare{2, 4}));
     // Undo takes back the saved Moves, newest first.
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(g.board().at(2, 4).digit, 0);
     EXPECT_EQ(h.markCount, 1);
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(g.board().at(2, 3).digit, 0);
 }
 
@@ -82,15 +82,15 @@ TEST_F(SavedGameTest, EmptyHistoryLoadsWithUndoShownAndNoMarkButton) {
     save(file);
     write(2, 2, 1);
     load(file);
-    EXPECT_FALSE(s.button1);
-    EXPECT_TRUE(s.button2);
-    g.Button2Click();
+    EXPECT_FALSE(s.markButton);
+    EXPECT_TRUE(s.undoButton);
+    g.undoMove();
     EXPECT_EQ(h.moveCount, 0);
 }
 
 TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
     write(2, 2, 1);
-    g.Button1Click();
+    g.setMark();
     write(2, 3, 2);
     save(file);
     const std::string good = readFileBytes(file);
@@ -120,8 +120,7 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
         f.dir.write("zla.ulo", bytes);
         load(f.dir.file("zla.ulo"));
         EXPECT_EQ(f.host.messages.back(),
-                  cp1250FromUtf8(std::string("Soubor zla.ulo nelze načíst jako uloženou hru: ") +
-                                 reason + "."));
+                  std::string("Soubor zla.ulo nelze načíst jako uloženou hru: ") + reason + ".");
         EXPECT_EQ(encodeSavedGame(g.board(), h), before);
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c)
@@ -161,18 +160,17 @@ TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileWhole) {
 }
 
 TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
-    g.H1Click();  // nothing to lose: no question
+    g.reloadTask();  // nothing to lose: no question
     EXPECT_TRUE(f.host.questions.empty());
     EXPECT_TRUE(g.confirmQuit());
     write(2, 2, 1);
-    g.H1Click();  // No: the game stays
+    g.reloadTask();  // No: the game stays
     EXPECT_EQ(digit(2, 2), 1);
     f.host.answers = {true};
-    g.H1Click();
+    g.reloadTask();
     EXPECT_EQ(digit(2, 2), 0);
-    EXPECT_EQ(
-        f.host.questions,
-        std::vector<std::string>(2, cp1250FromUtf8("Začít úlohu znovu? Rozehraná hra se ztratí.")));
+    EXPECT_EQ(f.host.questions,
+              std::vector<std::string>(2, "Začít úlohu znovu? Rozehraná hra se ztratí."));
 
     // Quitting: Cancel stays, a cancelled save stays, No quits, Yes saves
     // and quits; after a save or a load nothing is asked until the next Move.
@@ -185,12 +183,11 @@ TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
     f.host.files.push_back(file);
     EXPECT_TRUE(g.confirmQuit());
     EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
-    EXPECT_EQ(f.host.questions,
-              std::vector<std::string>(4, cp1250FromUtf8("Uložit rozehranou hru?")));
+    EXPECT_EQ(f.host.questions, std::vector<std::string>(4, "Uložit rozehranou hru?"));
     EXPECT_TRUE(g.confirmQuit());
     load(file);
     EXPECT_TRUE(g.confirmQuit());
-    g.Button2Click();
+    g.undoMove();
     EXPECT_TRUE(g.confirmQuit());  // the history holds no Move any more
     EXPECT_EQ(f.host.questions.size(), 4u);
 }
@@ -206,16 +203,16 @@ TEST(SavedGameOfAnotherTask, ShowsItsClueSquaresWithTheirSums) {
         u);
     Game& g = f.game;
     f.choose("t");
-    g.K1Click();
-    g.I2Click();
-    g.N3Click();
+    g.toggleChecking();
+    g.toggleAutoFill();
+    g.setLevel(Level::k130);
     for (int r = 2; r <= 3; ++r) {
-        g.PopupMenu1Popup(r, 2);
-        g.N11Click(8);
+        g.openSquareMenu(r, 2);
+        g.chooseDigit(8);
     }
     f.choose("u");  // (2, 2) and (3, 2) are clue squares now
-    g.PopupMenu1Popup(2, 3);
-    g.N11Click(2);
+    g.openSquareMenu(2, 3);
+    g.chooseDigit(2);
     const std::string file = f.dir.file("u.ulo");
     f.host.files.push_back(file);
     ASSERT_TRUE(g.saveGame());

@@ -11,53 +11,53 @@ using HistoryTest = testing::FreePlay;
 TEST_F(HistoryTest, UndoBringsBackOverwrittenAndErasedDigits) {
     write(2, 2, 5);
     write(2, 2, 7);
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(digit(2, 2), 5);
     EXPECT_EQ(s.square(2, 2).caption, "5");
-    g.PopupMenu1Popup(2, 2);
-    g.vyma1Click();
+    g.openSquareMenu(2, 2);
+    g.eraseSquare();
     EXPECT_EQ(digit(2, 2), 0);
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(digit(2, 2), 5);
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(h.moveCount, 0);
-    EXPECT_FALSE(s.button1 || s.button2);
-    g.Button2Click();  // hidden: nothing
+    EXPECT_FALSE(s.markButton || s.undoButton);
+    g.undoMove();  // hidden: nothing
     EXPECT_EQ(h.moveCount, 0);
 }
 
 TEST_F(HistoryTest, MarksAreSetOncePerMoveUpToFourAndRenumberedWhenOneGoes) {
     write(2, 2, 1);
-    g.Button1Click();
-    g.Button1Click();  // no Move since: no second Mark
+    g.setMark();
+    g.setMark();  // no Move since: no second Mark
     EXPECT_EQ(h.markCount, 1);
     write(2, 3, 2);
-    g.Button1Click();
+    g.setMark();
     write(2, 4, 3);
-    g.Button1Click();
+    g.setMark();
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 3).background, kLime);
     EXPECT_EQ(s.square(2, 4).background, kFuchsia);
 
-    g.Label16DblClick(2);
+    g.removeMark(2);
     EXPECT_EQ(h.markCount, 2);
     EXPECT_EQ(mark(2, 3), 0);
     EXPECT_EQ(mark(2, 4), 2);
     EXPECT_EQ(s.square(2, 4).background, kLime);
     EXPECT_EQ(s.square(2, 3).background, kYellow);
     EXPECT_FALSE(s.swatch[3]);
-    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.button3);
+    EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.undoToMarkButton);
 
-    g.Button1Click();  // the removal is no Move
+    g.setMark();  // the removal is no Move
     EXPECT_EQ(h.markCount, 2);
     write(2, 5, 4);
-    g.Button1Click();
+    g.setMark();
     write(3, 2, 5);
-    g.Button1Click();
+    g.setMark();
     ASSERT_EQ(h.markCount, 4);
     EXPECT_EQ(s.square(3, 2).background, kOrange);
     write(3, 3, 6);
-    g.Button1Click();
+    g.setMark();
     EXPECT_EQ(h.markCount, 4);
     EXPECT_EQ(mark(3, 3), 0);
 }
@@ -66,20 +66,20 @@ TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
     playTwoMarks();
     write(3, 2, 5);
     write(3, 3, 6);
-    g.Button3Click();
+    g.undoToMark();
     EXPECT_EQ(h.moveCount, 2);
     EXPECT_EQ(h.markCount, 1);
     EXPECT_EQ(mark(2, 2), 1);
     EXPECT_EQ(digit(2, 4), 0);
     EXPECT_FALSE(s.swatch[2]);
-    EXPECT_TRUE(s.button3);
+    EXPECT_TRUE(s.undoToMarkButton);
     // The next Mark goes onto the square of the newest remaining Move.
-    g.Button1Click();
+    g.setMark();
     EXPECT_EQ(mark(2, 3), 2);
 
     // A later rewrite of a marked square, undone, takes its Mark away too.
     write(2, 3, 9);
-    g.Button2Click();
+    g.undoMove();
     EXPECT_EQ(mark(2, 3), 0);
     EXPECT_EQ(h.markCount, 1);
     EXPECT_EQ(digit(2, 3), 2);
@@ -87,14 +87,14 @@ TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
 
 TEST_F(HistoryTest, SwatchHighlightsTheMovesSinceItsMark) {
     playTwoMarks();
-    g.Label16Click(1);
+    g.highlightMark(1);
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 3).background, kAqua);
     EXPECT_EQ(s.square(2, 4).background, kLime);  // the next Mark ends it
-    g.Label16Click(2);
+    g.highlightMark(2);
     EXPECT_EQ(s.square(2, 5).background, kLime);
     // The next click repaints the latest highlight's squares only.
-    g.Label1Click(3, 2);
+    g.selectSquare(3, 2);
     EXPECT_EQ(s.square(2, 5).background, kYellow);
     EXPECT_EQ(s.square(2, 4).background, kLime);
     EXPECT_EQ(s.square(2, 3).background, kAqua);
@@ -106,7 +106,7 @@ TEST_F(HistoryTest, FullHistoryDropsItsOldestMove) {
     EXPECT_EQ(h.moveCount, kMoveSlots);
     EXPECT_EQ(h.move(1).prevDigit, 1 % 9 + 1);  // the second Move wrote over the first
     for (int k = 1; k <= kMoveSlots; ++k)
-        g.Button2Click();
+        g.undoMove();
     EXPECT_EQ(h.moveCount, 0);
     EXPECT_EQ(digit(2, 2), 1 % 9 + 1);
 }

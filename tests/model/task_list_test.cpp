@@ -37,12 +37,13 @@ TEST(SortTaskNames, KeepsDuplicates) {
 TEST(SortTaskNames, FollowsTheCzechAlphabet) {
     ASSERT_TRUE(czechCollationAvailable()) << "ICU has no Czech collation";
     V names;
-    for (const char* utf8 : {"žába", "chata", "hrad", "čáp", "cesta", "řeka", "rak", "Adam",
-                             "auto", "šev", "sova", "10 velká", "02 malá"})
+    for (const char* utf8 : {"žába", "chata", "hrad", "čáp", "cesta", "řeka", "rak", "Adam", "auto",
+                             "šev", "sova", "10 velká", "02 malá"})
         names.push_back(cp1250FromUtf8(utf8));
     sortTaskNames(names);
     V shown;
-    for (const auto& name : names) shown.push_back(utf8FromCp1250(name));
+    for (const auto& name : names)
+        shown.push_back(utf8FromCp1250(name));
     EXPECT_EQ(shown, (V{"02 malá", "10 velká", "Adam", "auto", "cesta", "čáp", "hrad", "chata",
                         "rak", "řeka", "sova", "šev", "žába"}));
 }

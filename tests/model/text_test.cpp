@@ -13,21 +13,34 @@ TEST(Cp1250, ConvertsCzechLettersBothWays) {
 }
 
 TEST(Cp1250, ReplacesWhatHasNoCounterpart) {
-    EXPECT_EQ(cp1250FromUtf8("a€b"), "a\x80" "b");  // the euro sign has a byte
-    EXPECT_EQ(cp1250FromUtf8("a\xE2\x88\x9E" "b"), "a?b");  // infinity has none
+    EXPECT_EQ(cp1250FromUtf8("a€b"),
+              "a\x80"
+              "b");  // the euro sign has a byte
+    EXPECT_EQ(cp1250FromUtf8("a\xE2\x88\x9E"
+                             "b"),
+              "a?b");  // infinity has none
     std::string strict;
-    EXPECT_FALSE(tryCp1250FromUtf8("a\xE2\x88\x9E" "b", strict));
+    EXPECT_FALSE(
+        tryCp1250FromUtf8("a\xE2\x88\x9E"
+                          "b",
+                          strict));
     EXPECT_TRUE(tryCp1250FromUtf8("žluť", strict));
     EXPECT_EQ(strict, "\x9Elu\x9D");
     // 0x98 is not defined in Windows-1250.
-    EXPECT_EQ(utf8FromCp1250("a\x98" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(utf8FromCp1250("a\x98"
+                             "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     // Broken UTF-8 is replaced, the rest kept.
-    EXPECT_EQ(cp1250FromUtf8("a\xC3" "b"), "a?b");
+    EXPECT_EQ(cp1250FromUtf8("a\xC3"
+                             "b"),
+              "a?b");
 }
 
 TEST(Cp1250, KeepsLongTextsWhole) {
     std::string utf8;
-    for (int i = 0; i < 2000; ++i) utf8 += "č";
+    for (int i = 0; i < 2000; ++i)
+        utf8 += "č";
     EXPECT_EQ(cp1250FromUtf8(utf8), std::string(2000, '\xE8'));
     EXPECT_EQ(utf8FromCp1250(std::string(2000, '\xE8')), utf8);
 }
@@ -52,8 +65,8 @@ TEST(Windows1250Text, ConvertsUtf8FilesAndKeepsEveryOtherAsItIs) {
     // Windows-1250 itself, plain ASCII, a character Windows-1250 has not, and
     // what only looks like UTF-8 (cut off, overlong, a surrogate) stay bytes.
     for (const std::string& bytes : {cp1250, std::string("@a\r\n"), std::string("@∞ž"),
-                                    std::string("a\xC5"), std::string("\xE0\x80\xAF"),
-                                    std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80")})
+                                     std::string("a\xC5"), std::string("\xE0\x80\xAF"),
+                                     std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80")})
         EXPECT_EQ(windows1250Text(bytes), bytes);
 }
 

@@ -20,40 +20,40 @@ TEST(Hints, ClickShowsWhatTheLevelAllows) {
     f.choose("t");
     Game& g = f.game;
     const MainScreen& s = g.screen();
-    EXPECT_EQ(s.memo1, Lines{"Memo1"});  // design texts until the first click
+    EXPECT_FALSE(s.acrossPanel || s.downPanel || s.allowedPanel);  // until the first click
 
-    g.Label1Click(2, 2);
-    EXPECT_EQ(s.memo1, Lines{"13"});
-    EXPECT_EQ(s.memo2, Lines{"123"});
-    EXPECT_EQ(s.memo3, Lines{" 1 3"});
-    EXPECT_TRUE(s.panel2 && s.panel3 && s.panel4);
+    g.selectSquare(2, 2);
+    EXPECT_EQ(s.acrossHints, Lines{"13"});
+    EXPECT_EQ(s.downHints, Lines{"123"});
+    EXPECT_EQ(s.allowedDigits, Lines{" 1 3"});
+    EXPECT_TRUE(s.acrossPanel && s.downPanel && s.allowedPanel);
     EXPECT_EQ(s.square(2, 2).background, kRed);
 
     // The pop-up offers exactly the allowed digits at 100, all of them at 130.
-    g.PopupMenu1Popup(3, 3);
+    g.openSquareMenu(3, 3);
     EXPECT_EQ(s.square(2, 2).background, kYellow);
     EXPECT_EQ(s.square(3, 3).background, kRed);
     for (int d = 1; d <= 9; ++d)
         EXPECT_EQ(s.digitItemEnabled[d], d == 1 || d == 2) << d;
 
-    g.N3Click();
-    EXPECT_FALSE(s.panel4);
-    EXPECT_EQ(s.memo2, Lines{"12"});  // kept until the next click
-    g.PopupMenu1Popup(2, 2);
-    EXPECT_EQ(s.memo2, Lines{"123"});
-    EXPECT_FALSE(s.panel4);
+    g.setLevel(Level::k130);
+    EXPECT_FALSE(s.allowedPanel);
+    EXPECT_EQ(s.downHints, Lines{"12"});  // kept until the next click
+    g.openSquareMenu(2, 2);
+    EXPECT_EQ(s.downHints, Lines{"123"});
+    EXPECT_FALSE(s.allowedPanel);
     for (int d = 1; d <= 9; ++d)
         EXPECT_TRUE(s.digitItemEnabled[d]);
 
     // 160 hides everything and takes the red off; a click only moves the red
     // and leaves the allowed digits of the last hint alone.
-    g.N7Click();
-    EXPECT_FALSE(s.panel2 || s.panel3 || s.panel4);
+    g.setLevel(Level::k160);
+    EXPECT_FALSE(s.acrossPanel || s.downPanel || s.allowedPanel);
     EXPECT_EQ(s.square(2, 2).background, kYellow);
     EXPECT_TRUE(g.currentSquare().none());
-    g.Label1Click(4, 2);
+    g.selectSquare(4, 2);
     EXPECT_EQ(s.square(4, 2).background, kRed);
-    EXPECT_FALSE(s.panel2);
+    EXPECT_FALSE(s.acrossPanel);
     EXPECT_EQ(g.allowedDigits(), digitBit(1) | digitBit(3));
 }
 
@@ -64,43 +64,43 @@ TEST(Hints, WrittenDigitsFilterTheCombinations) {
     GameFixture f(kTenOverThree);
     f.choose("t");
     Game& g = f.game;
-    g.K1Click();  // no checks, no completion: the digits are placed as they are
-    g.I2Click();
-    g.PopupMenu1Popup(2, 4);
-    g.N11Click(6);
+    g.toggleChecking();  // no checks, no completion: the digits are placed as they are
+    g.toggleAutoFill();
+    g.openSquareMenu(2, 4);
+    g.chooseDigit(6);
 
-    g.Label1Click(2, 2);
+    g.selectSquare(2, 2);
     const MainScreen& s = g.screen();
-    EXPECT_EQ(s.memo1, Lines{"136"});
-    EXPECT_EQ(s.memo2, Lines{"13"});
-    EXPECT_EQ(s.memo3, Lines{" 1 3"});
-    g.N3Click();
-    g.Label1Click(2, 2);
-    EXPECT_EQ(s.memo1, (Lines{"127", "136", "145", "235"}));
+    EXPECT_EQ(s.acrossHints, Lines{"136"});
+    EXPECT_EQ(s.downHints, Lines{"13"});
+    EXPECT_EQ(s.allowedDigits, Lines{" 1 3"});
+    g.setLevel(Level::k130);
+    g.selectSquare(2, 2);
+    EXPECT_EQ(s.acrossHints, (Lines{"127", "136", "145", "235"}));
 
     // A square's own digit stays allowed with the digits that can stand beside it.
-    g.Z1Click();
-    g.PopupMenu1Popup(2, 2);
-    g.N11Click(3);
-    g.Label1Click(2, 2);
-    EXPECT_EQ(s.memo1, Lines{"136"});
-    EXPECT_EQ(s.memo3, Lines{" 1 3"});
+    g.setLevel(Level::k100);
+    g.openSquareMenu(2, 2);
+    g.chooseDigit(3);
+    g.selectSquare(2, 2);
+    EXPECT_EQ(s.acrossHints, Lines{"136"});
+    EXPECT_EQ(s.allowedDigits, Lines{" 1 3"});
 }
 
 TEST(Hints, MarkedSquareTurnsRedAt100AndKeepsItsColourAt160) {
     GameFixture f(kTwoByThree);
     f.choose("t");
     Game& g = f.game;
-    g.I2Click();
-    g.PopupMenu1Popup(2, 2);
-    g.N11Click(3);
-    g.Button1Click();
-    g.Label1Click(3, 2);
+    g.toggleAutoFill();
+    g.openSquareMenu(2, 2);
+    g.chooseDigit(3);
+    g.setMark();
+    g.selectSquare(3, 2);
     EXPECT_EQ(g.screen().square(2, 2).background, kAqua);
-    g.Label1Click(2, 2);
+    g.selectSquare(2, 2);
     EXPECT_EQ(g.screen().square(2, 2).background, kRed);
-    g.N7Click();
-    g.Label1Click(2, 2);
+    g.setLevel(Level::k160);
+    g.selectSquare(2, 2);
     EXPECT_EQ(g.screen().square(2, 2).background, kAqua);
 }
 
@@ -111,30 +111,29 @@ TEST(Hints, SquareWithoutCluesAllowsNoDigitAndReadsNothingOutsideTheBoard) {
     Game& g = f.game;
     ASSERT_EQ(g.board().at(1, 1).acrossClueCol, 0);
     ASSERT_EQ(g.board().at(1, 1).downClueRow, 0);
-    g.PopupMenu1Popup(1, 1);
-    EXPECT_EQ(g.screen().memo1, Lines{});
-    EXPECT_EQ(g.screen().memo3, Lines{""});
+    g.openSquareMenu(1, 1);
+    EXPECT_EQ(g.screen().acrossHints, Lines{});
+    EXPECT_EQ(g.screen().allowedDigits, Lines{""});
     for (int d = 1; d <= 9; ++d)
         EXPECT_FALSE(g.screen().digitItemEnabled[d]);
 
-    g.I2Click();
-    g.N3Click();
-    g.PopupMenu1Popup(1, 1);
-    g.N11Click(5);
-    EXPECT_EQ(f.host.messages.back(),
-              cp1250FromUtf8("Při vložení čísla 5 by v řádku součet nesouhlasil!"));
-    g.K1Click();
-    g.N11Click(5);
+    g.toggleAutoFill();
+    g.setLevel(Level::k130);
+    g.openSquareMenu(1, 1);
+    g.chooseDigit(5);
+    EXPECT_EQ(f.host.messages.back(), "Při vložení čísla 5 by v řádku součet nesouhlasil!");
+    g.toggleChecking();
+    g.chooseDigit(5);
     EXPECT_EQ(g.board().at(1, 1).digit, 5);
 }
 
 TEST(Hints, SelectionKeptFromAnEarlierTaskNeverRecoloursAClue) {
     GameFixture f(std::string(testing::kExampleTask) + "@posunuta\n0,0/16,0/3,0*12\n0,8/0,2,2\n");
     f.choose("priklad");
-    f.game.Label1Click(2, 2);
+    f.game.selectSquare(2, 2);
     f.choose("posunuta");  // (2, 2) is a clue there
     EXPECT_EQ(f.game.currentSquare(), (BoardSquare{2, 2}));
-    f.game.Label1Click(2, 3);
+    f.game.selectSquare(2, 3);
     EXPECT_EQ(f.game.screen().square(2, 2).background, kBlack);
     EXPECT_EQ(f.game.screen().square(2, 3).background, kRed);
 }

@@ -105,12 +105,12 @@ std::string generatedTasks(const testing::TempDir& dir, const std::string& numbe
     testing::ScriptedHost host;
     Game author(host);
     author.editor().setStructureFile(std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.VZR");
-    author.F1Click();
-    author.editor().Edit2Change(number);
+    author.showTaskEditor();
+    author.editor().changeTaskNumber(number);
     for (int k = 0; k < 12; ++k) {
-        author.F1Click();
+        author.showTaskEditor();
         host.files.push_back(taskFile);
-        if (author.editor().Button5Click()) author.editor().Button1Click();
+        if (author.editor().generateWholeTask()) author.editor().saveTask();
     }
     return taskFile;
 }
@@ -125,7 +125,7 @@ int compareWithTheSearch(const std::string& taskFile, int& unique) {
         SCOPED_TRACE(name);
         testing::ScriptedHost host;
         Game game(host);
-        game.FormCreate("krizovky", completeCombinationFile());
+        game.start("krizovky", completeCombinationFile());
         game.setTaskFilePath(taskFile);
         game.setSelectedTaskName(name);
         game.loadTask();
@@ -136,9 +136,9 @@ int compareWithTheSearch(const std::string& taskFile, int& unique) {
         host.pendingEvents = [&] {
             if (++placed != 20000) return;
             host.answers.push_back(true);
-            game.Button5Click();
+            game.stopSolving();
         };
-        game.N71Click();
+        game.askToSolve();
         if (game.lastSolve().end == SolveEnd::kStopped) continue;
         ++compared;
         EXPECT_EQ(game.lastSolve().end == SolveEnd::kSolved, exact.solutions >= 1);

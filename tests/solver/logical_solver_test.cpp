@@ -131,10 +131,10 @@ TEST(LogicalLadder, RunIntersectionKeepsTheDigitsBothRunsAllow) {
     EXPECT_EQ(d.eliminations, (std::vector<Elimination>{{2, 2, kAllDigits & ~digitBit(4)}}));
     EXPECT_EQ(d.placements, (std::vector<Placement>{{2, 2, 4}}));
     EXPECT_EQ(explainDeduction(d, board),
-              cp1250FromUtf8("Vodorovná řada se součtem 5 (políčka (2, 2) až (2, 3)) dovoluje v "
-                             "políčku (2, 2) cifry 1, 2, 3 a 4, svislá řada se součtem 13 "
-                             "(políčka (2, 2) až (3, 2)) cifry 4, 5, 6, 7, 8 a 9. Proto do "
-                             "políčka (2, 2) patří 4."));
+              std::string("Vodorovná řada se součtem 5 (políčka (2, 2) až (2, 3)) dovoluje v "
+                          "políčku (2, 2) cifry 1, 2, 3 a 4, svislá řada se součtem 13 "
+                          "(políčka (2, 2) až (3, 2)) cifry 4, 5, 6, 7, 8 a 9. Proto do "
+                          "políčka (2, 2) patří 4."));
 }
 
 TEST(LogicalLadder, OnlyPlaceGivesANeededDigitToTheOneSquareThatCanTakeIt) {
@@ -162,7 +162,7 @@ TEST(LogicalLadder, CombinationExclusionDropsCombinationsTheSquaresCannotHold) {
     EXPECT_EQ(d.runs, (std::vector<RunRef>{{2, 1, true}}));
     EXPECT_EQ(d.combinations, (std::vector<DigitSet>{digits({3, 7}), digits({4, 6})}));
     EXPECT_TRUE(d.eliminations.empty());
-    const std::string text = utf8FromCp1250(explainDeduction(d, board));
+    const std::string text = explainDeduction(d, board);
     EXPECT_NE(text.find("3 + 7 (políčko (2, 2) nemůže mít žádnou její cifru)"), std::string::npos)
         << text;
     EXPECT_NE(text.find("4 + 6 (cifru 6 nemůže mít žádné volné políčko řady)"), std::string::npos)
@@ -403,7 +403,7 @@ TEST(PublishedPuzzles, EveryDeductionKeepsThePublishedSolution) {
         for (const Placement& placed : hint.back().placements)
             EXPECT_EQ(placed.digit, p.solved.at(placed.row, placed.col).digit);
         for (const Deduction& d : hint) {
-            const std::string text = utf8FromCp1250(explainDeduction(d, board));
+            const std::string text = explainDeduction(d, board);
             EXPECT_FALSE(text.empty());
             EXPECT_EQ(text.find('?'), std::string::npos) << text;
         }

@@ -21,22 +21,13 @@ struct GameFixture {
         std::filesystem::copy_file(std::string(KRIZOVKY_BINARY_DIR) + "/krizovky.DEF",
                                    dir.file("krizovky.DEF"));
         dir.write("krizovky.KRI", crlf(taskFileText));
-        game.FormCreate(dir.file("krizovky"));
+        game.start(dir.file("krizovky"));
     }
 
     // Loads a task through the menu and the list, as the player does.
     void choose(const std::string& name) {
-        game.N1Click();
-        game.fillTaskList(true);
-        const auto& items = game.taskListScreen().items;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i] == name) {
-                game.selectListedTask(static_cast<int>(i));
-                game.chooseListedTask();
-                return;
-            }
-        }
-        throw std::runtime_error("no task " + name + " in the list");
+        if (!game.chooseTaskByName(name))
+            throw std::runtime_error("no task " + name + " in the list");
     }
 };
 

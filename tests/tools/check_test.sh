@@ -2,7 +2,7 @@
 # "krizovky-tool check": a line for every task of a file in file order, with
 # its verdict; exit status 1 when any task has not exactly one solution.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 {
     example_task

@@ -3,7 +3,7 @@
 # first, then tasks with exactly one solution named by their place and by
 # the grade the logical solver gives them, from easy to very hard.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 data="$(dirname "$0")/../../data"
 awk '/^@/ { n++ } n >= 3 && n <= 4' "$data/krizovky.VZR" >"$work/s.VZR"

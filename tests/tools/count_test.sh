@@ -2,7 +2,7 @@
 # "krizovky-tool count": the solutions of the exact solver counted up to the
 # limit, the first of them, malformed tasks, errors.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 # "dva": 1 3 over 3 1 or 3 1 over 1 3; "nic": no solution; "zly": a clue
 # whose down sum heads no run.

@@ -2,7 +2,7 @@
 # "krizovky-tool generate": the tasks of one task number, reproducible, under
 # their default names; the editor's messages on standard error.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 # One structure: a 2 x 2 puzzle in the top left corner.
 {

@@ -3,7 +3,7 @@
 # "errors", and their colours in the board of "show" (S and B a hint's
 # squares, P the wrong ones) until the next click on a square.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 {
     example_task

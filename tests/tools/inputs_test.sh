@@ -4,7 +4,7 @@
 # without read permission, a pipe and an endless device. Each gives a
 # sensible reading or an error text with status 1; none crashes or hangs.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 run() {  # a command with a time limit: its output (or its first lines), then its status
     local out status

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of krizovky-tool: output, error texts and exit statuses.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 # Names in Windows-1250 with CR LF: "žlutá" and "velká 15×15".
 printf '@priklad\r\n0,0/16,0/3,0*12\r\n8/0,2,2,0*12\r\n11/0,2,2,0*12\r\n@\x9elut\xe1\r\n3*2,1,9/35,0\r\n@velk\xe1 15\xd715\r\n0*300\r\n@long\r\n0*200,0*55\r\n' >"$work/t.kri"

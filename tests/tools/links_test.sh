@@ -3,7 +3,7 @@
 # as a task, the task out again as the same link and as the editor's file,
 # refusals and errors.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 link='https://puzz.link/p?kakuro/5/5/48la0.na0lh3l0Bn.0cl.c4a3'
 board='x x 0/12 0/4 x x|x 8/4 _ _ 0/10 x|10/0 _ _ _ _ 0/10|3/0 _ _ 3/17 _ _|x 21/0 _ _ _ _|x x 12/0 _ _ x|'

@@ -3,7 +3,7 @@
 # bytes from the same arguments, a line for each on standard error, and
 # clear refusals of wrong arguments.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 "$tool" new --grade lehká --size malá --number 12 --count 3 >"$work/a.kri" 2>"$work/err"
 check "exit status" 0 $?

@@ -2,7 +2,7 @@
 # End-to-end games of "krizovky-tool play" on the example task: the events of a
 # script against the printed boxes and states, and the ways a run ends early.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 # The example task, solved by 7 1 over 9 2; "zlá" breaks the row format.
 {

@@ -2,7 +2,7 @@
 # "krizovky-tool render" and "booklet": the files and their pages, a saved
 # game drawn over its task, and every refusal, which writes no file.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 # "dva" has two solutions; "zly" breaks the byte limits of the format.
 {

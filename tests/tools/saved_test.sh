@@ -2,7 +2,7 @@
 # Saved games through krizovky-tool: "save" and "load" in a played game, and
 # show-saved on good and bad files.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 example_task >"$work/p.kri"
 blank_rows=$(for r in $(seq 4 15); do printf 'x %.0s' $(seq 14); echo x; done)
 

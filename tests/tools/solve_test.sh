@@ -2,7 +2,7 @@
 # "krizovky-tool solve" and the event solve of "krizovky-tool play": the
 # counts of the search, the board it leaves, the limit, errors.
 set -u
-source "$(dirname "$0")/check.sh"
+source "$(dirname "$0")/test_helpers.sh"
 
 # "krok": 2 7 4 over 8 9 6 after one step back from a 1; "nic": no solution.
 {

@@ -29,15 +29,17 @@ class HelpMenuTest : public ExampleGameTest {
 
 TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
     QStringList items;
-    for (QAction* action : control<QMenu>(form1(), "P1")->actions())
+    for (QAction* action : control<QMenu>(mainWindow(), "helpMenu")->actions())
         items << action->objectName() + QLatin1Char(' ') + action->text();
-    EXPECT_EQ(items, (QStringList{"D1 &Další krok", "J1 &Je to zatím správně?", "U1 &Ukaž chyby"}));
+    EXPECT_EQ(items,
+              (QStringList{"nextStepAction &Další krok", "verifyAction &Je to zatím správně?",
+                           "showErrorsAction &Ukaž chyby"}));
 
     QList<QColor> behindTheBox;
     script.whileBoxShown = [&] { behindTheBox = colours(); };
-    form1().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
-    QTest::keyClick(form1().windowHandle(), Qt::Key_F1);
+    mainWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+    QTest::keyClick(mainWindow().windowHandle(), Qt::Key_F1);
     QApplication::processEvents();
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_TRUE(script.boxes[0].text.startsWith(QStringLiteral("Další cifra vyjde po 3 úvahách.")))
@@ -53,15 +55,15 @@ TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
 }
 
 TEST_F(HelpMenuTest, AWrongDigitIsCountedAndShown) {
-    trigger("I2");  // no completion
+    trigger("autoFillAction");  // no completion
     clickInWindow(3, 2);
-    QTest::keyClick(form1().windowHandle(), Qt::Key_7);  // allowed there, but the 9 is right
+    QTest::keyClick(mainWindow().windowHandle(), Qt::Key_7);  // allowed there, but the 9 is right
     QApplication::processEvents();
-    trigger("J1");
+    trigger("verifyAction");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].text,
               QStringLiteral("Chybnou cifru má 1 políčko. Kde jsou chyby, ukáže \"Ukaž chyby\"."));
-    trigger("U1");
+    trigger("showErrorsAction");
     EXPECT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(colours(), (QList<QColor>{kYellowSquare, kYellowSquare, kPinkSquare, kYellowSquare}));
     clickInWindow(2, 2);

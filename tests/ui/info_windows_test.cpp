@@ -28,7 +28,7 @@ class InfoWindowsTest : public UiTest {
     }
     QStringList items(const char* menu) {
         QStringList names;
-        for (QAction* action : control<QMenu>(form1(), menu)->actions())
+        for (QAction* action : control<QMenu>(mainWindow(), menu)->actions())
             names << action->objectName() + QLatin1Char(' ') + action->text();
         return names;
     }
@@ -36,30 +36,32 @@ class InfoWindowsTest : public UiTest {
 
 TEST_F(InfoWindowsTest, MenusOpenTheWindowsThatStartHidden) {
     start();
-    EXPECT_EQ(items("E1"), (QStringList{"T1 &Text", "F1 &Formulář"}));
-    EXPECT_EQ(items("I1"), (QStringList{"O1 &Pravidla", "N2 &O hře"}));
+    EXPECT_EQ(items("editMenu"),
+              (QStringList{"textEditorAction &Text", "taskEditorAction &Formulář"}));
+    EXPECT_EQ(items("informationMenu"),
+              (QStringList{"rulesAction &Pravidla", "aboutAction &O hře"}));
     QStringList menus;
-    for (QAction* menu : form1().menuBar()->actions())
+    for (QAction* menu : mainWindow().menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&Hra", "&Volby", "&Informace", "&Pomoc"}));
     EXPECT_FALSE(application->rulesWindow().isVisible());
     EXPECT_FALSE(application->aboutBox().isVisible());
-    EXPECT_FALSE(application->textEditor().isVisible());
+    EXPECT_FALSE(application->textEditorWindow().isVisible());
 }
 
 TEST_F(InfoWindowsTest, TextEditorSavesAsksOnLeavingAndTheTaskListFollowsAtOnce) {
     start();
-    trigger("H2");
-    ui::TForm4& editor = application->textEditor();
-    auto* memo = control<QPlainTextEdit>(editor, "Memo1");
-    trigger("T1");
+    trigger("chooseTaskAction");
+    ui::TextEditorWindow& editor = application->textEditorWindow();
+    auto* memo = control<QPlainTextEdit>(editor, "fileText");
+    trigger("textEditorAction");
     ASSERT_TRUE(editor.isVisible());
     EXPECT_EQ(editor.windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("@čáp\n0*15\n@dub\n2*15"));
 
     memo->selectAll();
     memo->insertPlainText(QStringLiteral("@řeka\n0*15\n@dub\n2*15"));
-    click(editor, "SpeedButton1");
+    click(editor, "saveButton");
     const std::string saved = cp1250FromUtf8("@řeka\r\n0*15\r\n@dub\r\n2*15\r\n");
     EXPECT_EQ(readFileBytes(dir.file("krizovky.KRI")), saved);
     EXPECT_EQ(listed(), (QStringList{"dub", "řeka"}));
@@ -67,7 +69,7 @@ TEST_F(InfoWindowsTest, TextEditorSavesAsksOnLeavingAndTheTaskListFollowsAtOnce)
     // Changes left unsaved: the question, and No keeps the file as saved.
     memo->insertPlainText(QStringLiteral("\n@zahozená"));
     script.answers = {QMessageBox::No};
-    click(editor, "BitBtn1");
+    click(editor, "okButton");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(
         script.boxes[0].text,
@@ -75,20 +77,20 @@ TEST_F(InfoWindowsTest, TextEditorSavesAsksOnLeavingAndTheTaskListFollowsAtOnce)
     EXPECT_EQ(script.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(readFileBytes(dir.file("krizovky.KRI")), saved);
-    trigger("T1");
+    trigger("textEditorAction");
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("@řeka\n0*15\n@dub\n2*15"));
 
     // Without a task file "&Text" does nothing.
     editor.close();
     std::filesystem::remove(dir.file("krizovky.KRI"));
-    trigger("T1");
+    trigger("textEditorAction");
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(script.boxes.size(), 1u);
 }
 
 TEST_F(InfoWindowsTest, TheDrawnSaveIconIsSharpOnAScaledScreen) {
     start();
-    const QIcon icon = control<QToolButton>(application->textEditor(), "SpeedButton1")->icon();
+    const QIcon icon = control<QToolButton>(application->textEditorWindow(), "saveButton")->icon();
     if (!QIcon::fromTheme(QStringLiteral("document-save")).isNull())
         GTEST_SKIP() << "the icon theme draws the save symbol";
     // A pixmap of its own for twice the pixels, not the small one stretched.
@@ -98,11 +100,11 @@ TEST_F(InfoWindowsTest, TheDrawnSaveIconIsSharpOnAScaledScreen) {
 
 TEST_F(InfoWindowsTest, RulesShowTheTextAndADoubleClickHidesThem) {
     start();
-    trigger("O1");
-    ui::TForm3& rules = application->rulesWindow();
+    trigger("rulesAction");
+    ui::RulesWindow& rules = application->rulesWindow();
     ASSERT_TRUE(rules.isVisible());
     EXPECT_EQ(rules.windowTitle(), QStringLiteral("pravidla"));
-    auto* text = control<QPlainTextEdit>(rules, "Memo1");
+    auto* text = control<QPlainTextEdit>(rules, "rulesText");
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->document()->blockCount(), 156);
     EXPECT_EQ(text->document()->firstBlock().text(), QStringLiteral("Pravidla: "));
@@ -113,17 +115,17 @@ TEST_F(InfoWindowsTest, RulesShowTheTextAndADoubleClickHidesThem) {
 
 TEST_F(InfoWindowsTest, AboutBoxAnimatesFromItsFourthFrameUntilOk) {
     start();
-    trigger("N2");
-    ui::TAboutBox& about = application->aboutBox();
+    trigger("aboutAction");
+    ui::AboutBox& about = application->aboutBox();
     ASSERT_TRUE(about.isVisible());
     EXPECT_FALSE(about.isModal());
     EXPECT_EQ(about.size(), QSize(298, 305));
-    EXPECT_EQ(control<QLabel>(about, "Version")->text(), QStringLiteral("v 2.0"));
+    EXPECT_EQ(control<QLabel>(about, "version")->text(), QStringLiteral("v 2.0"));
     ui::CrosswordAnimation* animation = about.animation();
     EXPECT_EQ(animation->frame(), 3);
     QTRY_COMPARE_WITH_TIMEOUT(animation->frame(), 4, 3000);
 
-    click(about, "OKButton");
+    click(about, "okButton");
     EXPECT_FALSE(about.isVisible());
     EXPECT_FALSE(animation->running());
 }

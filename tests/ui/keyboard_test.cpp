@@ -13,7 +13,7 @@ namespace {
 class KeyboardWindowTest : public ExampleGameTest {
   protected:
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(form1().windowHandle(), key, modifiers);
+        QTest::keyClick(mainWindow().windowHandle(), key, modifiers);
         QApplication::processEvents();
     }
 };
@@ -32,14 +32,14 @@ TEST_F(KeyboardWindowTest, ADigitKeyWritesAndCompletesTheBoard) {
 }
 
 TEST_F(KeyboardWindowTest, ArrowsDeleteAndTheKeypadWorkBesideAFocusedButton) {
-    trigger("I2");  // no completion
-    trigger("N3");  // every digit offered
+    trigger("autoFillAction");  // no completion
+    trigger("level130Action");  // every digit offered
     clickInWindow(2, 2);
     key(Qt::Key_7, Qt::KeypadModifier);
-    auto* undo = control<QPushButton>(form1(), "Button2");
+    auto* undo = control<QPushButton>(mainWindow(), "undoButton");
     ASSERT_TRUE(undo->isVisible());
     undo->setFocus();  // the key presses go to it; it would move the focus with the arrows
-    ASSERT_EQ(form1().focusWidget(), undo);
+    ASSERT_EQ(mainWindow().focusWidget(), undo);
 
     key(Qt::Key_Right);
     EXPECT_EQ(square(2, 3)->background(), kRedSquare);
@@ -51,7 +51,7 @@ TEST_F(KeyboardWindowTest, ArrowsDeleteAndTheKeypadWorkBesideAFocusedButton) {
     key(Qt::Key_Left);  // a clue square, then the edge: nothing
     EXPECT_EQ(square(3, 2)->background(), kRedSquare);
     EXPECT_EQ(digits(), QStringLiteral("719 "));
-    EXPECT_EQ(form1().focusWidget(), undo);
+    EXPECT_EQ(mainWindow().focusWidget(), undo);
 
     key(Qt::Key_Backspace);
     key(Qt::Key_Up);

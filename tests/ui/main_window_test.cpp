@@ -35,7 +35,7 @@ class MainWindowTest : public UiTest {
         writeTasks("krizovky.KRI", hora() + "@další\n2*15\n@velmi dlouhý název té úlohy\n2*15\n");
     }
 
-    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+    ui::SquareWidget* square(int row, int column) { return mainWindow().square(row, column); }
 
     // Runs the event loop with action as its first event; the loop's exit
     // code, or 99 when the program did not end within five seconds.
@@ -51,18 +51,18 @@ class MainWindowTest : public UiTest {
 
 TEST_F(MainWindowTest, BoardIsHiddenUntilTheFirstTaskIsLoaded) {
     start();
-    EXPECT_EQ(form1().windowTitle(), QStringLiteral("součtové křížovky"));
-    EXPECT_FALSE(control<QWidget>(form1(), "Panel1")->isVisible());
-    EXPECT_FALSE(control<ui::PieGauge>(form1(), "Gauge1")->isVisible());
+    EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("součtové křížovky"));
+    EXPECT_FALSE(control<QWidget>(mainWindow(), "boardPanel")->isVisible());
+    EXPECT_FALSE(control<ui::PieGauge>(mainWindow(), "loadGauge")->isVisible());
     EXPECT_TRUE(script.boxes.empty());
 }
 
 TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
     start();
     choose("hora");
-    ASSERT_TRUE(control<QWidget>(form1(), "Panel1")->isVisible());
-    EXPECT_EQ(control<QLabel>(form1(), "Label20")->text(), QStringLiteral("  hora  "));
-    EXPECT_FALSE(control<ui::PieGauge>(form1(), "Gauge1")->isVisible());
+    ASSERT_TRUE(control<QWidget>(mainWindow(), "boardPanel")->isVisible());
+    EXPECT_EQ(control<QLabel>(mainWindow(), "taskName")->text(), QStringLiteral("  hora  "));
+    EXPECT_FALSE(control<ui::PieGauge>(mainWindow(), "loadGauge")->isVisible());
 
     struct Clue {
         int row, column;
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
         EXPECT_EQ(widget->property("tag").toInt(), 10000 + 100 * row + column);
     }
     EXPECT_EQ(square(3, 12)->geometry(), QRect(368, 90, 25, 25));
-    EXPECT_EQ(square(3, 12)->parentWidget(), control<QWidget>(form1(), "Panel1"));
+    EXPECT_EQ(square(3, 12)->parentWidget(), control<QWidget>(mainWindow(), "boardPanel"));
     EXPECT_EQ(square(3, 12)->tag(), 10312);
 
     int hidden = 0;
@@ -101,35 +101,35 @@ TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
 TEST_F(MainWindowTest, TaskNameStaysCentredAndWholeAboveTheBoard) {
     start();
     choose("hora");
-    auto* label = control<QLabel>(form1(), "Label20");
+    auto* label = control<QLabel>(mainWindow(), "taskName");
     EXPECT_EQ(label->geometry(), QRect(184, 8, 137, 15));
     choose(QStringLiteral("velmi dlouhý název té úlohy"));
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
     EXPECT_NEAR(label->geometry().center().x(), QRect(184, 8, 137, 15).center().x(), 1);
-    EXPECT_GT(label->x(), control<QWidget>(form1(), "RxClock1")->geometry().right());
+    EXPECT_GT(label->x(), control<QWidget>(mainWindow(), "clock")->geometry().right());
 }
 
 TEST_F(MainWindowTest, ZnovuReadsTheTaskAgain) {
     start();
     choose("hora");
     writeTasks("krizovky.KRI", hora("7"));
-    trigger("N1");  // "&Znovu"
+    trigger("reloadAction");  // "&Znovu"
     EXPECT_EQ(square(3, 11)->caption(), QStringLiteral("\\ 7   \\"));
-    EXPECT_EQ(control<QLabel>(form1(), "Label20")->text(), QStringLiteral("  hora  "));
+    EXPECT_EQ(control<QLabel>(mainWindow(), "taskName")->text(), QStringLiteral("  hora  "));
 }
 
 TEST_F(MainWindowTest, KonecEndsTheProgram) {
     start();
     choose("hora");
-    EXPECT_EQ(runUntilTheEnd([this] { trigger("k2"); }), 0);  // "&Konec"
+    EXPECT_EQ(runUntilTheEnd([this] { trigger("quitAction"); }), 0);  // "&Konec"
     EXPECT_TRUE(application->game().terminateRequested());
-    EXPECT_FALSE(form1().isVisible());
+    EXPECT_FALSE(mainWindow().isVisible());
     EXPECT_TRUE(square(3, 12)->isHidden());  // the squares are released
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram) {
     start();
-    EXPECT_EQ(runUntilTheEnd([this] { form1().close(); }), 0);
+    EXPECT_EQ(runUntilTheEnd([this] { mainWindow().close(); }), 0);
     EXPECT_TRUE(application->game().terminateRequested());
 }
 
@@ -145,7 +145,7 @@ class TaskFileChoiceTest : public MainWindowTest {
 
 TEST_F(TaskFileChoiceTest, DialogOffersTaskFilesBesideTheProgram) {
     start();
-    trigger("S1");  // "&Soubor úloh", cancelled
+    trigger("taskFileAction");  // "&Soubor úloh", cancelled
     ASSERT_EQ(script.fileDialogs.size(), 1u);
     const ShownFileDialog& shown = script.fileDialogs[0];
     EXPECT_EQ(shown.title, QStringLiteral("soubory se zadáním úloh"));
@@ -159,9 +159,9 @@ TEST_F(TaskFileChoiceTest, ChosenFileIsListedNext) {
     const std::string other = writeTasks("jiné.kri", "@z jiného souboru\n0*15\n");
     script.fileChoices.push_back(pick(other));
     start();
-    trigger("S1");
+    trigger("taskFileAction");
     EXPECT_EQ(application->game().taskFilePath(), other);
-    trigger("H2");
+    trigger("chooseTaskAction");
     EXPECT_EQ(listed(), QStringList{"z jiného souboru"});
 }
 
@@ -171,18 +171,18 @@ TEST_F(TaskFileChoiceTest, NewFileIsTakenOnlyAfterTheQuestion) {
     script.answers = {QMessageBox::No, QMessageBox::Yes};
     start();
 
-    trigger("S1");
+    trigger("taskFileAction");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].icon, QMessageBox::Question);
     EXPECT_TRUE(script.boxes[0].text.contains(QStringLiteral("nová.kri")));
     EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
 
-    trigger("S1");
+    trigger("taskFileAction");
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(application->game().taskFilePath(), dir.file("nová.kri"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("nová.kri")));
 
-    trigger("H2");  // the list now reports the file that is not there
+    trigger("chooseTaskAction");  // the list now reports the file that is not there
     ASSERT_EQ(script.boxes.size(), 3u);
     EXPECT_EQ(script.boxes[2].text, QStringLiteral("File not found"));
 }
@@ -190,7 +190,7 @@ TEST_F(TaskFileChoiceTest, NewFileIsTakenOnlyAfterTheQuestion) {
 TEST_F(TaskFileChoiceTest, FileInAMissingFolderIsRefused) {
     script.fileChoices.push_back(pick(dir.file("není/úlohy.kri")));
     start();
-    trigger("S1");
+    trigger("taskFileAction");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
     EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));

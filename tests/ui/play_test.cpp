@@ -19,10 +19,12 @@ const QColor kGraySquare(128, 128, 128);
 
 class PlayTest : public ExampleGameTest {
   protected:
-    QString memo(const char* name) { return control<QPlainTextEdit>(form1(), name)->toPlainText(); }
-    bool shown(const char* name) { return control<QWidget>(form1(), name)->isVisible(); }
-    QPushButton* button(const char* name) { return control<QPushButton>(form1(), name); }
-    QAction* item(const char* name) { return form1().findChild<QAction*>(name); }
+    QString memo(const char* name) {
+        return control<QPlainTextEdit>(mainWindow(), name)->toPlainText();
+    }
+    bool shown(const char* name) { return control<QWidget>(mainWindow(), name)->isVisible(); }
+    QPushButton* button(const char* name) { return control<QPushButton>(mainWindow(), name); }
+    QAction* item(const char* name) { return mainWindow().findChild<QAction*>(name); }
     QStringList boxTexts() {
         QStringList texts;
         for (const ShownBox& box : script.boxes)
@@ -34,11 +36,11 @@ class PlayTest : public ExampleGameTest {
     // turns a right press into the context menu event and a second press into
     // a double click.
     void mouse(QWidget* widget, Qt::MouseButton button, bool twice = false) {
-        const QPoint at = widget->mapTo(&form1(), widget->rect().center());
+        const QPoint at = widget->mapTo(&mainWindow(), widget->rect().center());
         if (twice)
-            QTest::mouseDClick(form1().windowHandle(), button, {}, at);
+            QTest::mouseDClick(mainWindow().windowHandle(), button, {}, at);
         else
-            QTest::mouseClick(form1().windowHandle(), button, {}, at);
+            QTest::mouseClick(mainWindow().windowHandle(), button, {}, at);
     }
     void click(int row, int column) { mouse(square(row, column), Qt::LeftButton); }
     void doubleClick(int row, int column) { mouse(square(row, column), Qt::LeftButton, true); }
@@ -72,27 +74,27 @@ class PlayTest : public ExampleGameTest {
 };
 
 TEST_F(PlayTest, SolvedThroughThePopUpMenuAndADoubleClick) {
-    trigger("I2");  // "&Doplňovat" off: every digit is the player's own
+    trigger("autoFillAction");  // "&Doplňovat" off: every digit is the player's own
     click(2, 2);
     EXPECT_EQ(square(2, 2)->background(), kRedSquare);
-    ASSERT_TRUE(shown("Panel2") && shown("Panel3") && shown("Panel4"));
-    EXPECT_EQ(memo("Memo1"), QStringLiteral("17"));
-    EXPECT_EQ(memo("Memo2"), QStringLiteral("79"));
-    EXPECT_EQ(memo("Memo3"), QStringLiteral(" 7"));
-    EXPECT_FALSE(shown("Button1") || shown("Button2"));
+    ASSERT_TRUE(shown("acrossPanel") && shown("downPanel") && shown("allowedPanel"));
+    EXPECT_EQ(memo("acrossHints"), QStringLiteral("17"));
+    EXPECT_EQ(memo("downHints"), QStringLiteral("79"));
+    EXPECT_EQ(memo("allowedDigits"), QStringLiteral(" 7"));
+    EXPECT_FALSE(shown("markButton") || shown("undoButton"));
 
     // At IQ 100 the menu offers exactly the allowed digits.
-    EXPECT_EQ(popUp(2, 2, "N72"), (QStringList{"vymaž", "7"}));
+    EXPECT_EQ(popUp(2, 2, "digit7Item"), (QStringList{"vymaž", "7"}));
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral("7"));
-    EXPECT_TRUE(shown("Button1") && shown("Button2"));
+    EXPECT_TRUE(shown("markButton") && shown("undoButton"));
 
     doubleClick(2, 3);  // 1 is the only digit left for it
     EXPECT_EQ(square(2, 3)->caption(), QStringLiteral("1"));
     EXPECT_EQ(square(2, 3)->background(), kRedSquare);
-    popUp(3, 2, "N91");
+    popUp(3, 2, "digit9Item");
     EXPECT_TRUE(script.boxes.empty()) << boxTexts().join(" | ").toStdString();
 
-    popUp(3, 3, "N21");
+    popUp(3, 3, "digit2Item");
     EXPECT_EQ(digits(), QStringLiteral("7192"));
     EXPECT_EQ(boxTexts(), QStringList{"Celou křížovku jste úspěšně vyřešil, gratuluji!"});
     EXPECT_EQ(script.boxes[0].caption, QStringLiteral("součtové křížovky"));
@@ -101,131 +103,133 @@ TEST_F(PlayTest, SolvedThroughThePopUpMenuAndADoubleClick) {
 TEST_F(PlayTest, CompletedBoardIsShownBehindTheEndMessage) {
     QString behindTheBox;
     script.whileBoxShown = [&] { behindTheBox = digits(); };
-    popUp(2, 2, "N72");  // the completion of runs fills the other three squares
+    popUp(2, 2, "digit7Item");  // the completion of runs fills the other three squares
     EXPECT_EQ(boxTexts(), QStringList{"Celou křížovku jste úspěšně vyřešil, gratuluji!"});
     EXPECT_EQ(behindTheBox, QStringLiteral("7192"));
 }
 
 TEST_F(PlayTest, RefusedDigitIsReportedAndErasingTakesADigitOut) {
-    trigger("N3");  // IQ 130: every digit is offered, none is filtered
-    EXPECT_FALSE(item("Z1")->isChecked());
-    EXPECT_TRUE(item("N3")->isChecked());
-    const QStringList offered = popUp(2, 2, "N81");
+    trigger("level130Action");  // IQ 130: every digit is offered, none is filtered
+    EXPECT_FALSE(item("level100Action")->isChecked());
+    EXPECT_TRUE(item("level130Action")->isChecked());
+    const QStringList offered = popUp(2, 2, "digit8Item");
     EXPECT_EQ(offered.size(), 10) << offered.join(" ").toStdString();
-    EXPECT_FALSE(shown("Panel4"));
+    EXPECT_FALSE(shown("allowedPanel"));
     EXPECT_EQ(boxTexts(), QStringList{"Při vložení čísla 8 by v řádku součet nesouhlasil!"});
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));
-    EXPECT_FALSE(shown("Button2"));
+    EXPECT_FALSE(shown("undoButton"));
 
-    trigger("I2");
-    popUp(2, 2, "N61");
+    trigger("autoFillAction");
+    popUp(2, 2, "digit6Item");
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral("6"));
-    popUp(2, 2, "vyma1");
+    popUp(2, 2, "eraseItem");
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));
     EXPECT_EQ(script.boxes.size(), 1u);
 }
 
 TEST_F(PlayTest, CheckButtonPaintsFailingRunsUntilTheNextClick) {
-    EXPECT_FALSE(shown("Button4"));
-    trigger("K1");  // "&Kontrolovat" off: the check is the player's to ask for
-    trigger("I2");
-    trigger("N3");
-    ASSERT_TRUE(shown("Button4"));
-    EXPECT_EQ(button("Button4")->text(), QStringLiteral(" proveď kontroly"));
+    EXPECT_FALSE(shown("checkButton"));
+    trigger("checkingAction");  // "&Kontrolovat" off: the check is the player's to ask for
+    trigger("autoFillAction");
+    trigger("level130Action");
+    ASSERT_TRUE(shown("checkButton"));
+    EXPECT_EQ(button("checkButton")->text(), QStringLiteral(" proveď kontroly"));
 
-    popUp(2, 2, "N51");
-    button("Button4")->click();
+    popUp(2, 2, "digit5Item");
+    button("checkButton")->click();
     EXPECT_EQ(boxTexts(), QStringList{"Vše je zatím v pořádku!"});
 
     // Row 2 repeats the 5; column 3 already passes its sum 3.
-    popUp(2, 3, "N51");
+    popUp(2, 3, "digit5Item");
     EXPECT_EQ(script.boxes.size(), 1u) << "no immediate check";
-    button("Button4")->click();
+    button("checkButton")->click();
     EXPECT_EQ(script.boxes.size(), 1u) << "a failure is shown by colour only";
     EXPECT_EQ(square(2, 2)->background(), kOliveSquare);
     EXPECT_EQ(square(2, 3)->background(), kOliveSquare);
     EXPECT_EQ(square(3, 3)->background(), kGraySquare);
     EXPECT_EQ(square(3, 2)->background(), kYellowSquare);
-    ASSERT_TRUE(shown("Label21") && shown("Label22"));
-    auto* legend = control<QLabel>(form1(), "Label21");
+    ASSERT_TRUE(shown("duplicateLegend") && shown("wrongSumLegend"));
+    auto* legend = control<QLabel>(mainWindow(), "duplicateLegend");
     EXPECT_EQ(legend->text(), QStringLiteral(" duplikátní číslo"));
     EXPECT_EQ(legend->palette().color(QPalette::Window), kOliveSquare);
     EXPECT_GE(legend->width(), legend->fontMetrics().horizontalAdvance(legend->text()));
-    EXPECT_EQ(control<QLabel>(form1(), "Label22")->text(), QStringLiteral(" chybný součet"));
+    EXPECT_EQ(control<QLabel>(mainWindow(), "wrongSumLegend")->text(),
+              QStringLiteral(" chybný součet"));
 
     click(3, 2);
-    EXPECT_FALSE(shown("Label21") || shown("Label22"));
+    EXPECT_FALSE(shown("duplicateLegend") || shown("wrongSumLegend"));
     EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
     EXPECT_EQ(square(3, 3)->background(), kYellowSquare);
     EXPECT_EQ(square(3, 2)->background(), kRedSquare);
 }
 
 TEST_F(PlayTest, HistoryButtonsAndTheMarkSwatch) {
-    trigger("I2");
-    popUp(2, 2, "N72");
-    button("Button1")->click();  // "nastav značku" on the 7
-    auto* swatch = control<QLabel>(form1(), "Label16");
+    trigger("autoFillAction");
+    popUp(2, 2, "digit7Item");
+    button("markButton")->click();  // "nastav značku" on the 7
+    auto* swatch = control<QLabel>(mainWindow(), "markSwatch1");
     ASSERT_TRUE(swatch->isVisible());
     EXPECT_EQ(swatch->palette().color(QPalette::Window), kAquaSquare);
-    EXPECT_FALSE(shown("Label17"));
-    EXPECT_TRUE(shown("Button3"));
+    EXPECT_FALSE(shown("markSwatch2"));
+    EXPECT_TRUE(shown("undoToMarkButton"));
     EXPECT_EQ(square(2, 2)->background(), kAquaSquare);
 
     doubleClick(2, 3);
-    popUp(3, 2, "N91");
+    popUp(3, 2, "digit9Item");
     EXPECT_EQ(digits(), QStringLiteral("719 "));
-    button("Button2")->click();  // "zpět o 1 tah"
+    button("undoButton")->click();  // "zpět o 1 tah"
     EXPECT_EQ(digits(), QStringLiteral("71  "));
 
     mouse(swatch, Qt::LeftButton);  // what was done since the Mark
     EXPECT_EQ(square(2, 3)->background(), kAquaSquare);
     mouse(swatch, Qt::LeftButton, true);  // the Mark goes, and its colours
     EXPECT_FALSE(swatch->isVisible());
-    EXPECT_FALSE(shown("Button3"));
+    EXPECT_FALSE(shown("undoToMarkButton"));
     EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
     EXPECT_EQ(square(2, 3)->background(), kYellowSquare);
 
-    button("Button1")->click();  // the undo allows a new Mark, on the 1
+    button("markButton")->click();  // the undo allows a new Mark, on the 1
     ASSERT_TRUE(swatch->isVisible());
     EXPECT_EQ(square(2, 3)->background(), kAquaSquare);
-    button("Button3")->click();  // "zpět ke značce"
+    button("undoToMarkButton")->click();  // "zpět ke značce"
     EXPECT_EQ(digits(), QStringLiteral("7   "));
     EXPECT_FALSE(swatch->isVisible());
-    EXPECT_FALSE(shown("Button3"));
-    button("Button2")->click();
+    EXPECT_FALSE(shown("undoToMarkButton"));
+    button("undoButton")->click();
     EXPECT_EQ(digits(), QStringLiteral("    "));
-    EXPECT_FALSE(shown("Button1") || shown("Button2"));
+    EXPECT_FALSE(shown("markButton") || shown("undoButton"));
     EXPECT_TRUE(script.boxes.empty()) << boxTexts().join(" | ").toStdString();
 }
 
 TEST_F(PlayTest, VolbyCheckMarksFollowTheGame) {
     auto checked = [this] {
         QString marks;
-        for (const char* name : {"Z1", "N3", "N7", "I2", "K1"})
+        for (const char* name : {"level100Action", "level130Action", "level160Action",
+                                 "autoFillAction", "checkingAction"})
             marks += item(name)->isChecked() ? '+' : '-';
         return marks;
     };
     EXPECT_EQ(checked(), QStringLiteral("+--++"));
-    trigger("Z1");  // a checked Level stays checked
+    trigger("level100Action");  // a checked Level stays checked
     EXPECT_EQ(checked(), QStringLiteral("+--++"));
 
     click(2, 2);
-    ASSERT_TRUE(shown("Panel2") && shown("Panel3") && shown("Panel4"));
-    trigger("N7");  // IQ 160: the hints go, and the red square with them
-    EXPECT_FALSE(shown("Panel2") || shown("Panel3") || shown("Panel4"));
+    ASSERT_TRUE(shown("acrossPanel") && shown("downPanel") && shown("allowedPanel"));
+    trigger("level160Action");  // IQ 160: the hints go, and the red square with them
+    EXPECT_FALSE(shown("acrossPanel") || shown("downPanel") || shown("allowedPanel"));
     EXPECT_EQ(square(2, 2)->background(), kYellowSquare);
     click(3, 3);
-    EXPECT_FALSE(shown("Panel2") || shown("Panel3") || shown("Panel4"));
+    EXPECT_FALSE(shown("acrossPanel") || shown("downPanel") || shown("allowedPanel"));
     EXPECT_EQ(square(3, 3)->background(), kRedSquare);
 
-    trigger("K1");
+    trigger("checkingAction");
     EXPECT_EQ(checked(), QStringLiteral("--++-"));
-    EXPECT_TRUE(shown("Button4"));
-    trigger("I2");
-    trigger("Z1");
-    trigger("K1");
+    EXPECT_TRUE(shown("checkButton"));
+    trigger("autoFillAction");
+    trigger("level100Action");
+    trigger("checkingAction");
     EXPECT_EQ(checked(), QStringLiteral("+---+"));
-    EXPECT_FALSE(shown("Button4"));
+    EXPECT_FALSE(shown("checkButton"));
 }
 
 TEST_F(PlayTest, SavedGameComesBackThroughTheGameMenu) {
@@ -234,43 +238,43 @@ TEST_F(PlayTest, SavedGameComesBackThroughTheGameMenu) {
         dialog.selectFile(file);
         QMetaObject::invokeMethod(&dialog, "accept");
     };
-    trigger("I2");  // no completion: one digit stays one digit
-    popUp(2, 2, "N72");
-    button("Button1")->click();
+    trigger("autoFillAction");  // no completion: one digit stays one digit
+    popUp(2, 2, "digit7Item");
+    button("markButton")->click();
     script.fileChoices.push_back(pick);
-    trigger("N8");
+    trigger("saveGameAction");
     ASSERT_EQ(script.fileDialogs.size(), 1u);
     EXPECT_EQ(script.fileDialogs[0].title, QStringLiteral("uložené rozpracované úlohy"));
     EXPECT_EQ(script.fileDialogs[0].nameFilters, QStringList{QStringLiteral("uložené (*.ulo)")});
 
-    popUp(3, 2, "N91");
+    popUp(3, 2, "digit9Item");
     // Saving over the file asks first; No keeps the file as it was.
     script.fileChoices.push_back(pick);
     script.answers = {QMessageBox::No};
-    trigger("N8");
+    trigger("saveGameAction");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].text, QStringLiteral("Soubor hra.ulo již existuje. Přepsat jej?"));
 
     script.fileChoices.push_back(pick);
-    trigger("N9");
+    trigger("loadGameAction");
     EXPECT_EQ(digits(), QStringLiteral("7   "));
     EXPECT_EQ(square(2, 2)->background(), kAquaSquare);
     EXPECT_EQ(square(2, 2)->x(), 60);  // a loaded board stands 8 pixels further left
-    EXPECT_TRUE(shown("Label16"));
-    EXPECT_TRUE(shown("Button3"));
+    EXPECT_TRUE(shown("markSwatch1"));
+    EXPECT_TRUE(shown("undoToMarkButton"));
 }
 
 // Qt's own texts come from its Czech catalogue, and no game is lost by
 // "&Znovu" or by closing the window without a question.
 TEST_F(PlayTest, QuestionsAndDialogsSpeakCzechBeforeAGameIsLost) {
-    trigger("I2");  // no completion: one digit stays one digit
-    popUp(2, 2, "N72");
+    trigger("autoFillAction");  // no completion: one digit stays one digit
+    popUp(2, 2, "digit7Item");
     script.answers = {QMessageBox::No};
-    trigger("N1");  // "&Znovu"
+    trigger("reloadAction");  // "&Znovu"
     EXPECT_EQ(digits(), QStringLiteral("7   "));
     script.answers = {QMessageBox::Cancel};
-    form1().close();
-    EXPECT_TRUE(form1().isVisible());
+    mainWindow().close();
+    EXPECT_TRUE(mainWindow().isVisible());
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(script.boxes[0].text, QStringLiteral("Začít úlohu znovu? Rozehraná hra se ztratí."));
     auto buttons = [this](int box) {  // in alphabetical order, whatever the layout
@@ -288,7 +292,7 @@ TEST_F(PlayTest, QuestionsAndDialogsSpeakCzechBeforeAGameIsLost) {
             dialogButtons << button->text().remove('&');
         dialog.reject();
     });
-    trigger("N9");  // "&Načti"
+    trigger("loadGameAction");  // "&Načti"
     EXPECT_TRUE(dialogButtons.contains(QStringLiteral("Otevřít")));
     EXPECT_TRUE(dialogButtons.contains(QStringLiteral("Zrušit")));
 }

@@ -15,8 +15,9 @@
 //   R,C      a left click on the square
 //   R,C!     a double click on the square
 //   NAME     a click on the button or swatch, or the menu item, of that name
-//            (Button1 "nastav značku", Button4 " proveď kontroly", Label16 the
-//            first Mark's swatch, K1 "&Kontrolovat", N3 IQ "130", ...)
+//            (markButton "nastav značku", checkButton " proveď kontroly",
+//            markSwatch1 the first Mark's swatch, checkingAction "&Kontrolovat",
+//            level130Action IQ "130", ...)
 
 #include <QAbstractButton>
 #include <QAction>
@@ -39,7 +40,7 @@
 #include "ui/rules_window.h"
 #include "ui/square_widget.h"
 #include "ui/task_editor_window.h"
-#include "ui/task_list_dialog.h"
+#include "ui/task_list_window.h"
 #include "ui/text_convert.h"
 #include "ui/text_editor_window.h"
 
@@ -62,7 +63,7 @@ void answerUnattended(QDialog& dialog) {
 
 // The player's way: "&Výběr úlohy", a click on the name, " vybráno".
 bool chooseTask(Application& application, const char* wanted) {
-    application.mainWindow().N1Click();
+    application.mainWindow().showTaskList();
     const auto& names = application.game().taskListScreen().items;
     if (names.empty()) {
         std::fprintf(stderr, "krizovky-screenshot: the task file lists no task\n");
@@ -79,42 +80,41 @@ bool chooseTask(Application& application, const char* wanted) {
             return false;
         }
     }
-    auto* list = application.taskList().findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    auto* list = application.taskListWindow().findChild<QListWidget*>(QStringLiteral("nameList"));
     list->setCurrentRow(row);
-    application.taskList().Button1Click();
+    application.taskListWindow().chooseTask();
     return true;
 }
 
 // One step of the list in the usage above; false for a step that names
 // nothing there is.
 bool play(Application& application, const QString& step) {
-    TForm1& form = application.mainWindow();
+    MainWindow& form = application.mainWindow();
     static const QRegularExpression squareStep(QStringLiteral(R"(^(\d+),(\d+)(=(\d)|!)?$)"));
     if (const auto match = squareStep.match(step); match.hasMatch()) {
         const int row = match.captured(1).toInt(), column = match.captured(2).toInt();
         if (!Board::onBoard(row, column) || !form.square(row, column)->interactive()) return false;
         const SquareWidget& square = *form.square(row, column);
         if (match.captured(3).isEmpty()) {
-            form.Label1Click(square);
+            form.selectSquare(square);
         } else if (match.captured(3) == QLatin1String("!")) {
-            form.Label1Click(square);
-            form.Label1DblClick(square);
+            form.selectSquare(square);
+            form.writeSingleDigit(square);
         } else {
             // What the right click does before its menu opens, then the item.
-            application.game().PopupMenu1Popup(row, column);
+            application.game().openSquareMenu(row, column);
             application.refresh();
-            // The digit items carry their digit, "vymaž" none (0).
+            // "vymaž" for 0.
             const int digit = match.captured(4).toInt();
-            const QList<QAction*> items = form.popupMenu()->actions();
-            const auto item = std::find_if(items.begin(), items.end(), [digit](QAction* action) {
-                return action->data().toInt() == digit;
-            });
-            if (item == items.end() || !(*item)->isEnabled()) {
+            const QString name =
+                digit == 0 ? QStringLiteral("eraseItem") : QStringLiteral("digit%1Item").arg(digit);
+            QAction* item = form.squareMenu()->findChild<QAction*>(name);
+            if (item == nullptr || !item->isEnabled()) {
                 std::fprintf(stderr, "krizovky-screenshot: %s: the menu does not offer it\n",
                              qPrintable(step));
                 return false;
             }
-            (*item)->trigger();
+            item->trigger();
         }
         return true;
     }
@@ -125,7 +125,7 @@ bool play(Application& application, const QString& step) {
     }
     if (auto* swatch = form.findChild<QLabel*>(step); swatch && swatch->property("tag").isValid()) {
         if (!swatch->isVisible()) return false;
-        form.Label16Click(swatch->property("tag").toInt());
+        form.highlightMark(swatch->property("tag").toInt());
         return true;
     }
     if (auto* action = form.findChild<QAction*>(step)) {
@@ -138,28 +138,28 @@ bool play(Application& application, const QString& step) {
 // "&Pravidla", "&Text" under "&Editace", "&O hře", "&Výběr úlohy" or "&Formulář",
 // and the window it opens.
 QWidget* openWindow(Application& application, const QString& name) {
-    TForm1& form = application.mainWindow();
+    MainWindow& form = application.mainWindow();
     if (name == QLatin1String("rules")) {
-        form.O1Click();
+        form.showRules();
         return &application.rulesWindow();
     }
     if (name == QLatin1String("text-editor")) {
-        form.T1Click();
-        return &application.textEditor();
+        form.showTextEditor();
+        return &application.textEditorWindow();
     }
     if (name == QLatin1String("about")) {
-        form.I1Click();
+        form.showAbout();
         return &application.aboutBox();
     }
     if (name == QLatin1String("task-list")) {
-        form.N1Click();
-        return &application.taskList();
+        form.showTaskList();
+        return &application.taskListWindow();
     }
     if (name == QLatin1String("task-editor")) {
         // A task generated by " generuj vše", with its verdict beside "zpět".
-        form.F1Click();
-        QWidget& editor = application.taskEditor();
-        if (auto* generate = editor.findChild<QPushButton*>(QStringLiteral("Button5")))
+        form.showTaskEditor();
+        QWidget& editor = application.taskEditorWindow();
+        if (auto* generate = editor.findChild<QPushButton*>(QStringLiteral("generateAllButton")))
             generate->click();
         return &editor;
     }

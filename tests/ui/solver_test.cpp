@@ -20,29 +20,29 @@ class SolverWindowTest : public UiTest {
     QString row(int r, int from, int to) {
         QString shown;
         for (int c = from; c <= to; ++c)
-            shown += form1().square(r, c)->caption();
+            shown += mainWindow().square(r, c)->caption();
         return shown;
     }
-    bool shown(const char* name) { return control<QWidget>(form1(), name)->isVisible(); }
+    bool shown(const char* name) { return control<QWidget>(mainWindow(), name)->isVisible(); }
 };
 
 TEST_F(SolverWindowTest, SeventySolvesAfterTheQuestionAndHandsTheWindowBack) {
     choose(QStringLiteral("priklad"));
-    trigger("N71");  // "byl to omyl"
+    trigger("solveAction");  // "byl to omyl"
     EXPECT_EQ(script.confirmShown, 1);
     EXPECT_EQ(row(2, 2, 3), QStringLiteral("  "));
-    auto& dialog = application->confirmDialog();
+    auto& dialog = application->solverQuestion();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Mám dotaz!"));
     EXPECT_EQ(dialog.size(), QSize(306, 117));
 
     script.confirmations = {true};
-    trigger("N71");
+    trigger("solveAction");
     EXPECT_EQ(row(2, 2, 3) + row(3, 2, 3), QStringLiteral("7192"));
     EXPECT_TRUE(script.boxes.empty());  // no congratulation for the solver
-    EXPECT_FALSE(shown("Button5"));
-    EXPECT_FALSE(shown("Label36"));
-    EXPECT_TRUE(form1().menuBar()->isEnabled());
-    EXPECT_TRUE(form1().square(2, 2)->isEnabled());
+    EXPECT_FALSE(shown("stopButton"));
+    EXPECT_FALSE(shown("solverClock"));
+    EXPECT_TRUE(mainWindow().menuBar()->isEnabled());
+    EXPECT_TRUE(mainWindow().square(2, 2)->isEnabled());
 }
 
 TEST_F(SolverWindowTest, StopAnsweredYesEndsTheSearchWithTheWindowDisabledMeanwhile) {
@@ -50,23 +50,23 @@ TEST_F(SolverWindowTest, StopAnsweredYesEndsTheSearchWithTheWindowDisabledMeanwh
     bool disabledWhileSearching = false, clockShown = false;
     // At the first placement the window handles its events: "přeruš".
     QTimer::singleShot(0, [&] {
-        disabledWhileSearching = !form1().menuBar()->isEnabled() &&
-                                 !form1().square(2, 2)->isEnabled() &&
-                                 !application->taskList().isEnabled();
-        clockShown = shown("Label36") && shown("Button5");
-        control<QPushButton>(form1(), "Button5")->click();
+        disabledWhileSearching = !mainWindow().menuBar()->isEnabled() &&
+                                 !mainWindow().square(2, 2)->isEnabled() &&
+                                 !application->taskListWindow().isEnabled();
+        clockShown = shown("solverClock") && shown("stopButton");
+        control<QPushButton>(mainWindow(), "stopButton")->click();
     });
     script.confirmations = {true};
     script.answers = {QMessageBox::Yes};
-    trigger("N71");
+    trigger("solveAction");
     EXPECT_TRUE(disabledWhileSearching);
     EXPECT_TRUE(clockShown);
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].text,
               QStringLiteral("Chcete skutečně ukončit proces hledání řešení?"));
-    EXPECT_FALSE(shown("Button5"));
-    EXPECT_TRUE(form1().menuBar()->isEnabled());
-    EXPECT_TRUE(form1().square(2, 2)->isEnabled());
+    EXPECT_FALSE(shown("stopButton"));
+    EXPECT_TRUE(mainWindow().menuBar()->isEnabled());
+    EXPECT_TRUE(mainWindow().square(2, 2)->isEnabled());
     EXPECT_NE(application->game().history().moveCount, 0);  // the digits so far stay
 }
 

@@ -29,14 +29,14 @@ class TaskListTest : public UiTest {
     }
 
     void clickName(const QString& name) {
-        auto* list = control<QListWidget>(form2(), "ListBox1");
+        auto* list = control<QListWidget>(taskListWindow(), "nameList");
         const auto found = list->findItems(name, Qt::MatchExactly);
         ASSERT_FALSE(found.isEmpty()) << name.toStdString();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(found.first()).center());
     }
     void doubleClickName(const QString& name) {
-        auto* list = control<QListWidget>(form2(), "ListBox1");
+        auto* list = control<QListWidget>(taskListWindow(), "nameList");
         const auto found = list->findItems(name, Qt::MatchExactly);
         ASSERT_FALSE(found.isEmpty()) << name.toStdString();
         // A real double click reaches the list as a click and a double click.
@@ -44,7 +44,7 @@ class TaskListTest : public UiTest {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
     }
-    QLabel* label20() { return control<QLabel>(form1(), "Label20"); }
+    QLabel* taskNameLabel() { return control<QLabel>(mainWindow(), "taskName"); }
     void activate(QWidget& window) {
         QEvent activation(QEvent::WindowActivate);
         QApplication::sendEvent(&window, &activation);
@@ -55,118 +55,118 @@ class TaskListTest : public UiTest {
 TEST_F(TaskListTest, MenuShowsTheNamesInCzechOrderWithDuplicates) {
     if (!czechCollationAvailable()) GTEST_SKIP() << "no Czech collation on this system";
     start();
-    EXPECT_FALSE(form2().isVisible());
+    EXPECT_FALSE(taskListWindow().isVisible());
 
-    trigger("H2");  // "&Výběr úlohy"
-    EXPECT_TRUE(form2().isVisible());
-    EXPECT_EQ(form2().windowTitle(), QStringLiteral("výběr úlohy"));
-    EXPECT_TRUE(form2().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(form2().isModal());
+    trigger("chooseTaskAction");  // "&Výběr úlohy"
+    EXPECT_TRUE(taskListWindow().isVisible());
+    EXPECT_EQ(taskListWindow().windowTitle(), QStringLiteral("výběr úlohy"));
+    EXPECT_TRUE(taskListWindow().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(taskListWindow().isModal());
     EXPECT_EQ(listed(), (QStringList{"cesta", "čáp", "dub", "dub", "hora", "chata"}));
     EXPECT_TRUE(script.boxes.empty());
 }
 
 TEST_F(TaskListTest, ListReadsTheFileAgainOnEachOpeningAndActivation) {
     start();
-    trigger("H2");
-    control<QPushButton>(form2(), "Button2")->click();
+    trigger("chooseTaskAction");
+    control<QPushButton>(taskListWindow(), "cancelButton")->click();
     writeTasks("krizovky.KRI", "@nová\n0*15\n");
-    trigger("H2");
+    trigger("chooseTaskAction");
     EXPECT_EQ(listed(), QStringList{"nová"});
 
     writeTasks("krizovky.KRI", "@jiná\n0*15\n@nová\n0*15\n");
-    activate(form2());
+    activate(taskListWindow());
     EXPECT_EQ(listed(), (QStringList{"jiná", "nová"}));
 }
 
 TEST_F(TaskListTest, ClickShowsTheNameAndVybranoLoadsIt) {
     start();
-    trigger("H2");
+    trigger("chooseTaskAction");
     clickName("čáp");
-    EXPECT_EQ(control<QLabel>(form2(), "Label1")->text(), QStringLiteral("čáp"));
-    EXPECT_TRUE(form2().isVisible());
-    EXPECT_FALSE(form1().findChild<QWidget*>("Panel1")->isVisible());
+    EXPECT_EQ(control<QLabel>(taskListWindow(), "chosenName")->text(), QStringLiteral("čáp"));
+    EXPECT_TRUE(taskListWindow().isVisible());
+    EXPECT_FALSE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
 
-    QTest::mouseClick(control<QPushButton>(form2(), "Button1"), Qt::LeftButton);
-    EXPECT_FALSE(form2().isVisible());
-    EXPECT_TRUE(form1().findChild<QWidget*>("Panel1")->isVisible());
-    EXPECT_TRUE(label20()->isVisible());
-    EXPECT_EQ(label20()->text(), QStringLiteral("  čáp  "));
+    QTest::mouseClick(control<QPushButton>(taskListWindow(), "chooseButton"), Qt::LeftButton);
+    EXPECT_FALSE(taskListWindow().isVisible());
+    EXPECT_TRUE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
+    EXPECT_TRUE(taskNameLabel()->isVisible());
+    EXPECT_EQ(taskNameLabel()->text(), QStringLiteral("  čáp  "));
 }
 
 TEST_F(TaskListTest, DoubleClickAndTheNameLabelChooseLikeVybrano) {
     start();
-    trigger("H2");
+    trigger("chooseTaskAction");
     doubleClickName("hora");
-    EXPECT_FALSE(form2().isVisible());
-    EXPECT_EQ(label20()->text(), QStringLiteral("  hora  "));
+    EXPECT_FALSE(taskListWindow().isVisible());
+    EXPECT_EQ(taskNameLabel()->text(), QStringLiteral("  hora  "));
 
-    trigger("H2");
+    trigger("chooseTaskAction");
     clickName("cesta");
-    QTest::mouseClick(control<QLabel>(form2(), "Label1"), Qt::LeftButton);
-    EXPECT_FALSE(form2().isVisible());
-    EXPECT_EQ(label20()->text(), QStringLiteral("  cesta  "));
+    QTest::mouseClick(control<QLabel>(taskListWindow(), "chosenName"), Qt::LeftButton);
+    EXPECT_FALSE(taskListWindow().isVisible());
+    EXPECT_EQ(taskNameLabel()->text(), QStringLiteral("  cesta  "));
 }
 
 TEST_F(TaskListTest, VybranoWithoutANameDoesNothing) {
     start();
-    trigger("H2");
-    QTest::mouseClick(control<QPushButton>(form2(), "Button1"), Qt::LeftButton);
-    EXPECT_TRUE(form2().isVisible());
-    EXPECT_FALSE(form1().findChild<QWidget*>("Panel1")->isVisible());
+    trigger("chooseTaskAction");
+    QTest::mouseClick(control<QPushButton>(taskListWindow(), "chooseButton"), Qt::LeftButton);
+    EXPECT_TRUE(taskListWindow().isVisible());
+    EXPECT_FALSE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
 }
 
 TEST_F(TaskListTest, ZrusHidesTheListAndTheNameButKeepsTheBoard) {
     start();
-    trigger("H2");
+    trigger("chooseTaskAction");
     doubleClickName("dub");  // the second "dub" is all entry squares, the first all blank
-    ASSERT_TRUE(form1().findChild<QWidget*>("Panel1")->isVisible());
-    EXPECT_TRUE(label20()->isVisible());
+    ASSERT_TRUE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
+    EXPECT_TRUE(taskNameLabel()->isVisible());
 
-    trigger("H2");
-    EXPECT_FALSE(label20()->isVisible());
-    QTest::mouseClick(control<QPushButton>(form2(), "Button2"), Qt::LeftButton);
-    EXPECT_FALSE(form2().isVisible());
-    EXPECT_FALSE(label20()->isVisible());
-    EXPECT_TRUE(form1().findChild<QWidget*>("Panel1")->isVisible());
-    EXPECT_TRUE(form1().square(1, 1)->isHidden());
+    trigger("chooseTaskAction");
+    EXPECT_FALSE(taskNameLabel()->isVisible());
+    QTest::mouseClick(control<QPushButton>(taskListWindow(), "cancelButton"), Qt::LeftButton);
+    EXPECT_FALSE(taskListWindow().isVisible());
+    EXPECT_FALSE(taskNameLabel()->isVisible());
+    EXPECT_TRUE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
+    EXPECT_TRUE(mainWindow().square(1, 1)->isHidden());
 }
 
 TEST_F(TaskListTest, ClosingTheWindowHidesItUntilTheMenuOpensItAgain) {
     start();
-    trigger("H2");
+    trigger("chooseTaskAction");
     clickName("hora");
-    form2().close();
+    taskListWindow().close();
     QApplication::processEvents();
-    EXPECT_FALSE(form2().isVisible());
+    EXPECT_FALSE(taskListWindow().isVisible());
     EXPECT_FALSE(application->game().taskListScreen().visible);
 
-    trigger("H2");
-    EXPECT_TRUE(form2().isVisible());
+    trigger("chooseTaskAction");
+    EXPECT_TRUE(taskListWindow().isVisible());
     EXPECT_EQ(listed().size(), 6);
 }
 
 TEST_F(TaskListTest, EscapeClosesTheListLikeItsCloseButton) {
     start();
-    trigger("H2");
-    auto* list = control<QListWidget>(form2(), "ListBox1");
+    trigger("chooseTaskAction");
+    auto* list = control<QListWidget>(taskListWindow(), "nameList");
     list->setFocus();
-    QTest::keyClick(form2().windowHandle(), Qt::Key_Down);  // the list's own key: a name
-    EXPECT_FALSE(control<QLabel>(form2(), "Label1")->text().isEmpty());
-    EXPECT_TRUE(form2().isVisible());
+    QTest::keyClick(taskListWindow().windowHandle(), Qt::Key_Down);  // the list's own key: a name
+    EXPECT_FALSE(control<QLabel>(taskListWindow(), "chosenName")->text().isEmpty());
+    EXPECT_TRUE(taskListWindow().isVisible());
 
-    QTest::keyClick(form2().windowHandle(), Qt::Key_Escape);
-    EXPECT_FALSE(form2().isVisible());
+    QTest::keyClick(taskListWindow().windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(taskListWindow().isVisible());
     EXPECT_FALSE(application->game().taskListScreen().visible);
-    EXPECT_FALSE(form1().findChild<QWidget*>("Panel1")->isVisible());
+    EXPECT_FALSE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
 }
 
 TEST_F(TaskListTest, ANameWiderThanTheListShowsWholeInATip) {
     const QString longName = QStringLiteral("velmi dlouhé jméno úlohy 15×15");
     writeTasks("krizovky.KRI", "@hora\n0*15\n@" + longName.toStdString() + "\n0*15\n");
     start();
-    trigger("H2");
-    auto* list = control<QListWidget>(form2(), "ListBox1");
+    trigger("chooseTaskAction");
+    auto* list = control<QListWidget>(taskListWindow(), "nameList");
     // The tip the list shows with the pointer resting on the name.
     auto tipOn = [list](const QString& name) {
         const auto found = list->findItems(name, Qt::MatchExactly);
@@ -186,8 +186,8 @@ TEST_F(TaskListTest, EveryShippedNameFitsTheList) {
     std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.KRI", dir.file("krizovky.KRI"),
                                std::filesystem::copy_options::overwrite_existing);
     start();
-    trigger("H2");
-    auto* list = control<QListWidget>(form2(), "ListBox1");
+    trigger("chooseTaskAction");
+    auto* list = control<QListWidget>(taskListWindow(), "nameList");
     ASSERT_GE(list->count(), 61);
     for (int i = 0; i < list->count(); ++i)
         EXPECT_LE(list->item(i)->sizeHint().width(), list->viewport()->width())
@@ -205,8 +205,8 @@ TEST_F(TaskListTest, MissingTaskFileIsReportedAtStartAndOnEachOpening) {
 
     // The list window becomes active again when the box closes; that refill
     // is silent, so the box does not come back.
-    trigger("H2");
-    activate(form2());
+    trigger("chooseTaskAction");
+    activate(taskListWindow());
     ASSERT_EQ(script.boxes.size(), 2u);
     EXPECT_EQ(script.boxes[1].text, QStringLiteral("File not found"));
     EXPECT_TRUE(listed().isEmpty());

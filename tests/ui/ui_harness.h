@@ -23,10 +23,10 @@
 #include "support/task_text.h"
 #include "support/temp_dir.h"
 #include "ui/application.h"
-#include "ui/confirm_dialog.h"
 #include "ui/main_window.h"
+#include "ui/solver_question_dialog.h"
 #include "ui/square_widget.h"
-#include "ui/task_list_dialog.h"
+#include "ui/task_list_window.h"
 
 // Failures show Qt's texts and colours readably.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -90,11 +90,11 @@ class ModalScript {
             button->click();
             return;
         }
-        if (auto* confirm = qobject_cast<ui::TBtnBottomDlg*>(&dialog)) {
+        if (auto* confirm = qobject_cast<ui::SolverQuestionDialog*>(&dialog)) {
             ++confirmShown;
             const bool yes = !confirmations.empty() && confirmations.front();
             if (!confirmations.empty()) confirmations.pop_front();
-            const char* name = yes ? "OKBtn" : "CancelBtn";
+            const char* name = yes ? "solveButton" : "mistakeButton";
             confirm->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
             return;
         }
@@ -136,19 +136,19 @@ class UiTest : public ::testing::Test {
 
     // "&Výběr úlohy", then the name and " vybráno" as the player does it.
     void choose(const QString& name) {
-        trigger("H2");
-        auto* list = control<QListWidget>(form2(), "ListBox1");
+        trigger("chooseTaskAction");
+        auto* list = control<QListWidget>(taskListWindow(), "nameList");
         const auto found = list->findItems(name, Qt::MatchExactly);
         ASSERT_FALSE(found.isEmpty()) << name.toStdString();
         list->setCurrentItem(found.first());
-        control<QPushButton>(form2(), "Button1")->click();
+        control<QPushButton>(taskListWindow(), "chooseButton")->click();
         QApplication::processEvents();
     }
 
-    ui::TForm1& form1() { return application->mainWindow(); }
-    ui::TForm2& form2() { return application->taskList(); }
+    ui::MainWindow& mainWindow() { return application->mainWindow(); }
+    ui::TaskListWindow& taskListWindow() { return application->taskListWindow(); }
     void trigger(const char* action) {
-        QAction* item = form1().findChild<QAction*>(QString::fromLatin1(action));
+        QAction* item = mainWindow().findChild<QAction*>(QString::fromLatin1(action));
         ASSERT_NE(item, nullptr) << action;
         item->trigger();
         QApplication::processEvents();
@@ -159,7 +159,7 @@ class UiTest : public ::testing::Test {
     }
     QStringList listed() {
         QStringList names;
-        auto* list = control<QListWidget>(form2(), "ListBox1");
+        auto* list = control<QListWidget>(taskListWindow(), "nameList");
         for (int i = 0; i < list->count(); ++i)
             names << list->item(i)->text();
         return names;
@@ -181,7 +181,7 @@ class ExampleGameTest : public UiTest {
         choose("priklad");
     }
 
-    ui::SquareWidget* square(int row, int column) { return form1().square(row, column); }
+    ui::SquareWidget* square(int row, int column) { return mainWindow().square(row, column); }
     // The captions of the example's four entry squares, row by row.
     QString digits() {
         QString shown;
@@ -194,8 +194,8 @@ class ExampleGameTest : public UiTest {
     // the window as the system delivers it.
     void clickInWindow(int row, int column) {
         QWidget* widget = square(row, column);
-        QTest::mouseClick(form1().windowHandle(), Qt::LeftButton, {},
-                          widget->mapTo(&form1(), widget->rect().center()));
+        QTest::mouseClick(mainWindow().windowHandle(), Qt::LeftButton, {},
+                          widget->mapTo(&mainWindow(), widget->rect().center()));
     }
 };
 

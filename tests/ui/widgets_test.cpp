@@ -148,11 +148,11 @@ TEST(DigitalClockTest, ShowsTheTimeOfDayAndMovesOn) {
 TEST(QtHostTest, BoxesOfTheGameAndTheirAnswers) {
     ModalScript script;
     ui::QtHost host(script.runner());
-    host.message(cp1250FromUtf8("Úloha je vyřešena."));
-    host.error(cp1250FromUtf8("Chybný řádek"));
+    host.message("Úloha je vyřešena.");
+    host.error("Chybný řádek");
     script.answers = {QMessageBox::Yes, QMessageBox::No};
-    EXPECT_TRUE(host.askYesNo(cp1250FromUtf8("Smazat?")));
-    EXPECT_FALSE(host.askYesNo(cp1250FromUtf8("Smazat?")));
+    EXPECT_TRUE(host.askYesNo("Smazat?"));
+    EXPECT_FALSE(host.askYesNo("Smazat?"));
 
     ASSERT_EQ(script.boxes.size(), 4u);
     EXPECT_EQ(script.boxes[0].text, QStringLiteral("Úloha je vyřešena."));

@@ -15,13 +15,13 @@ namespace krizovky::ui {
 // The task list: the names of the current task file, from which the player
 // picks the task to load. Created once, then only shown and hidden as the
 // game's task list state says.
-class TForm2 : public QDialog {
+class TaskListWindow : public QDialog {
     Q_OBJECT
 
   public:
     // Creating the window fills the list, reporting a task file that cannot
     // be read. changed is called after every handler.
-    TForm2(Game& game, std::function<void()> changed);
+    TaskListWindow(Game& game, std::function<void()> changed);
 
     static QString caption();
 
@@ -29,14 +29,16 @@ class TForm2 : public QDialog {
     void showScreen();
 
   public slots:
-    void ListBox1Click();     // a name clicked (or reached with the keys)
-    void ListBox1DblClick();  // a name double-clicked: the choice
-    void Button1Click();      // " vybráno"
-    void Button2Click();      // "zruš"
-    void Label1Click();       // the chosen name's label, like " vybráno"
-    void FormShow();
-    void FormActivate();
-    void FormClose();  // the window's close button
+    void selectTask();  // a name clicked (or reached with the keys)
+    // A name double-clicked, " vybráno" or a click on the chosen name's
+    // label: the choice.
+    void chooseTask();
+    void cancel();  // "zruš"
+    // The list read again from the task file when the window shows (with a
+    // box for a file that cannot be read) and when it becomes active (quietly).
+    void refill();
+    void refillQuietly();
+    void closeList();  // the window's close button
 
   protected:
     bool event(QEvent* event) override;
@@ -49,18 +51,17 @@ class TForm2 : public QDialog {
     void reject() override;  // closes the window like its close button
 
   private:
-    void FormCreate();
     int selectedRow() const;
     // A name wider than the list's column shows whole in a tool tip.
     void showNameTip(const QHelpEvent& help);
 
     Game& game_;
     std::function<void()> changed_;
-    QListWidget* listBox1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QPushButton* button1_ = nullptr;
-    QPushButton* button2_ = nullptr;
+    QListWidget* nameList_ = nullptr;
+    QLabel* chosenName_ = nullptr;
+    QLabel* chosenTitle_ = nullptr;
+    QPushButton* chooseButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace krizovky::ui

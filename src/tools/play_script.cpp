@@ -1,4 +1,4 @@
-#include "tools/play.h"
+#include "tools/play_script.h"
 
 #include <charconv>
 #include <cstdio>
@@ -19,8 +19,7 @@ namespace {
 
 // A message box's text as one line of UTF-8: a line break inside it becomes
 // the two characters "\n", so every box is exactly one line of output.
-std::string oneLine(std::string_view cp1250) {
-    std::string utf8 = utf8FromCp1250(cp1250);
+std::string oneLine(std::string_view utf8) {
     std::string line;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         char ch = utf8[i];
@@ -45,14 +44,14 @@ class ScriptHost : public Host {
     void message(std::string_view text) override { print("message", text); }
     void error(std::string_view text) override {
         if (starting)
-            startFailure = utf8FromCp1250(text);
+            startFailure = std::string(text);
         else
             print("error", text);
     }
     // A failed operation shows the system's text in a plain box.
     void failure(std::string_view text) override {
         if (starting)
-            startFailure = utf8FromCp1250(text);
+            startFailure = std::string(text);
         else
             print("message", text);
     }
@@ -90,8 +89,6 @@ const char* levelText(Level level) {
             return "130";
         case Level::k160:
             return "160";
-        case Level::k70:
-            return "70";
     }
     return "?";
 }
@@ -155,7 +152,7 @@ std::string shownNumbers(int from, int to, Shown shown) {
 void printState(const Game& game) {
     const MainScreen& screen = game.screen();
     const MoveHistory& history = game.history();
-    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.level()),
+    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.options().level),
                 game.autoFillOn() ? "on" : "off", game.checkingOn() ? "on" : "off",
                 game.currentSquare().row, game.currentSquare().column);
     std::printf("moves %d marks %d last %d %d\n", history.moveCount, history.markCount,
@@ -168,21 +165,23 @@ void printState(const Game& game) {
         }
         std::printf("%s\n", line.c_str());
     }
-    std::printf("across:%s\n", screen.panel2 ? joined(screen.memo1).c_str() : " hidden");
-    std::printf("down:%s\n", screen.panel3 ? joined(screen.memo2).c_str() : " hidden");
-    if (!screen.panel4)
+    std::printf("across:%s\n", screen.acrossPanel ? joined(screen.acrossHints).c_str() : " hidden");
+    std::printf("down:%s\n", screen.downPanel ? joined(screen.downHints).c_str() : " hidden");
+    if (!screen.allowedPanel)
         std::printf("allowed: hidden\n");
     else
-        std::printf("allowed: [%s]\n",
-                    screen.memo3.empty() ? "" : utf8FromCp1250(screen.memo3.front()).c_str());
+        std::printf("allowed: [%s]\n", screen.allowedDigits.empty()
+                                           ? ""
+                                           : utf8FromCp1250(screen.allowedDigits.front()).c_str());
     std::printf("menu:%s\n",
                 shownNumbers(1, 9, [&](int d) { return screen.digitItemEnabled[d]; }).c_str());
-    const bool buttons[] = {screen.button1, screen.button2, screen.button3, screen.button4};
+    const bool buttons[] = {screen.markButton, screen.undoButton, screen.undoToMarkButton,
+                            screen.checkButton};
     std::printf("buttons:%s\n", shownNumbers(1, 4, [&](int b) { return buttons[b - 1]; }).c_str());
     std::printf("swatches:%s\n",
                 shownNumbers(1, 4, [&](int k) { return screen.swatch[k]; }).c_str());
     std::printf("legends:%s\n", shownNumbers(21, 22, [&](int n) {
-                                    return n == 21 ? screen.label21 : screen.label22;
+                                    return n == 21 ? screen.duplicateLegend : screen.wrongSumLegend;
                                 }).c_str());
     for (int k = 1; k <= history.moveCount; ++k) {
         const Move& move = history.move(k);
@@ -218,56 +217,73 @@ class EventRunner {
         args_.assign(words.begin() + 1, words.end());
         numbers_.clear();
 
-        using Handler = void (Game::*)();
-        static constexpr std::pair<std::string_view, Handler> kMenuAndButtons[] = {
-            {"check", &Game::Button4Click}, {"undo", &Game::Button2Click},
-            {"mark", &Game::Button1Click},  {"tomark", &Game::Button3Click},
-            {"autofill", &Game::I2Click},   {"checking", &Game::K1Click},
-            {"reload", &Game::H1Click},     {"hint", &Game::nextStepClick},
-            {"verify", &Game::verifyClick}, {"errors", &Game::showErrorsClick},
-        };
-        for (const auto& [name, handler] : kMenuAndButtons) {
-            if (event != name) continue;
+        if (const auto handler = menuHandler(event)) {
             if (auto wrong = readNumbers({})) return wrong;
-            (game_.*handler)();
+            (game_.**handler)();
             return std::nullopt;
         }
+        return runEvent(event);
+    }
 
+  private:
+    using Handler = void (Game::*)();
+
+    // The handler of a menu item or button that takes nothing more.
+    static std::optional<Handler> menuHandler(std::string_view event) {
+        static constexpr std::pair<std::string_view, Handler> kMenuAndButtons[] = {
+            {"check", &Game::checkWholeBoard},
+            {"undo", &Game::undoMove},
+            {"mark", &Game::setMark},
+            {"tomark", &Game::undoToMark},
+            {"autofill", &Game::toggleAutoFill},
+            {"checking", &Game::toggleChecking},
+            {"reload", &Game::reloadTask},
+            {"hint", &Game::showNextStep},
+            {"verify", &Game::verifyBoard},
+            {"errors", &Game::showErrors},
+        };
+        for (const auto& [name, handler] : kMenuAndButtons)
+            if (event == name) return handler;
+        return std::nullopt;
+    }
+
+    // The events with numbers or a file after them.
+    std::optional<std::string> runEvent(const std::string& event) {
         if (event == "click" || event == "dblclick" || event == "popup") {
             if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}})) return wrong;
             int row = numbers_[0], column = numbers_[1];
             if (event == "click")
-                game_.Label1Click(row, column);
+                game_.selectSquare(row, column);
             else if (event == "dblclick")
-                game_.Label1DblClick(row, column);
+                game_.writeSingleDigit(row, column);
             else
-                game_.PopupMenu1Popup(row, column);
+                game_.openSquareMenu(row, column);
         } else if (event == "digit") {
             if (auto wrong = readNumbers({{1, 9}})) return wrong;
             // Without a pop-up menu opened there is no item to choose.
-            if (!game_.popupSquare().none()) game_.N11Click(numbers_[0]);
+            if (!game_.popupSquare().none()) game_.chooseDigit(numbers_[0]);
         } else if (event == "erase") {
             if (auto wrong = readNumbers({})) return wrong;
-            if (!game_.popupSquare().none()) game_.vyma1Click();
+            if (!game_.popupSquare().none()) game_.eraseSquare();
         } else if (event == "swatch" || event == "unswatch") {
             if (auto wrong = readNumbers({{1, 4}})) return wrong;
             if (event == "swatch")
-                game_.Label16Click(numbers_[0]);
+                game_.highlightMark(numbers_[0]);
             else
-                game_.Label16DblClick(numbers_[0]);
+                game_.removeMark(numbers_[0]);
         } else if (event == "solve") {
             // "70", answered " jsem trouba": the solve runs to its end.
             if (auto wrong = readNumbers({})) return wrong;
-            game_.N71Click();
+            game_.askToSolve();
         } else if (event == "level") {
             // The three Levels of "&IQ"; "70" is the event solve.
             if (args_.size() != 1) return "expects 1 number";
             if (args_[0] == "100")
-                game_.Z1Click();
+                game_.setLevel(Level::k100);
             else if (args_[0] == "130")
-                game_.N3Click();
+                game_.setLevel(Level::k130);
             else if (args_[0] == "160")
-                game_.N7Click();
+                game_.setLevel(Level::k160);
             else
                 return "the level is 100, 130 or 160";
         } else if (event == "save" || event == "load") {
@@ -275,9 +291,9 @@ class EventRunner {
             if (args_.empty()) return "expects a file";
             host_.nextFile = path_;
             if (event == "save")
-                game_.N8Click();
+                game_.saveGame();
             else
-                game_.N9Click();
+                game_.loadGame();
         } else if (event == "show") {
             if (auto wrong = readNumbers({})) return wrong;
             printState(game_);
@@ -287,7 +303,6 @@ class EventRunner {
         return std::nullopt;
     }
 
-  private:
     struct Range {
         int low;
         int high;
@@ -344,19 +359,10 @@ int playScript(const std::string& executable, const std::string& taskFile, const
     Game game(host);
     // The table the build writes beside the program, held in memory, so the
     // run does not depend on a file there.
-    game.FormCreate(executable, completeCombinationFile());
+    game.start(executable, completeCombinationFile());
     game.setTaskFilePath(taskFile);
-    game.N1Click();
-    game.fillTaskList(true);
-    const auto& items = game.taskListScreen().items;
-    for (std::size_t i = 0; i < items.size() && !host.startFailure; ++i) {
-        if (items[i] == name) {
-            game.selectListedTask(static_cast<int>(i));
-            game.chooseListedTask();
-            break;
-        }
-    }
-    if (!host.startFailure && game.selectedTaskName() != name)
+    const bool chosen = game.chooseTaskByName(name);
+    if (!host.startFailure && !chosen)
         host.startFailure = "no task named \"" + utf8FromCp1250(name) + "\"";
     if (host.startFailure) {
         std::fprintf(stderr, "%s\n", host.startFailure->c_str());

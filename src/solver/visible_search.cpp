@@ -1,4 +1,4 @@
-#include "solver/solver.h"
+#include "solver/visible_search.h"
 
 #include <algorithm>
 

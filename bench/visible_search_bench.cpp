@@ -32,7 +32,7 @@ class SolverHost : public HeadlessHost {
     bool confirmSolver() override { return true; }
     bool askYesNo(std::string_view) override { return true; }
     void processEvents() override {
-        if (++placements == limit) game->Button5Click();
+        if (++placements == limit) game->stopSolving();
     }
 };
 
@@ -43,7 +43,7 @@ struct SolverGame {
     SolverGame(const std::string& taskFile, const std::string& name, long limit = 0) {
         host.game = &game;
         host.limit = limit;
-        game.FormCreate("krizovky", completeCombinationFile());
+        game.start("krizovky", completeCombinationFile());
         game.setTaskFilePath(taskFile);
         game.setSelectedTaskName(name);
         game.loadTask();
@@ -56,7 +56,7 @@ struct SolverGame {
         game.loadTask();
         host.placements = 0;
         state.ResumeTiming();
-        game.N71Click();
+        game.askToSolve();
         return game.lastSolve().placements;
     }
 };

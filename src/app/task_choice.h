@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/host.h"
+#include "app/screen.h"
+
+namespace krizovky {
+
+// Which task the player has chosen, from which task file: the file, the name
+// chosen in the task list (Windows-1250, as the file holds it), the list
+// window's state, and whether the list was opened for the task editor. The
+// game loads the chosen task onto the board, the task editor into its grid.
+class TaskChoice {
+  public:
+    explicit TaskChoice(Host& host) : host_(host) {}
+
+    const std::string& taskFilePath() const { return taskFilePath_; }
+    void setTaskFilePath(std::string path) { taskFilePath_ = std::move(path); }
+    const std::string& selectedName() const { return selectedName_; }
+    void setSelectedName(std::string name) { selectedName_ = std::move(name); }
+    bool forEditor() const { return forEditor_; }
+    void setForEditor(bool forEditor) { forEditor_ = forEditor; }
+
+    // Opens the list for the board or for the editor; no task is chosen until
+    // a name is.
+    void showList(bool forEditor);
+    // Reads the names of the task file into the list in the Czech order,
+    // keeping the name selected before. A file that cannot be read leaves the
+    // list as it was, reported only when reportErrors says so.
+    void fill(bool reportErrors);
+    // A click on the name at index; false for no name there.
+    bool select(int index);
+    // The selected name becomes the chosen task and the list closes; false,
+    // with nothing changed, when no name is selected.
+    bool choose();
+    // "zruš": no task chosen, the list closed.
+    void cancel();
+    // The window's close button: the list is only hidden.
+    void hide() { screen_.visible = false; }
+    // A task saved by the editor joins the list in its place, replacing a
+    // task of the same name (capitals compared as the save compares them);
+    // the name selected before stays selected while it is listed.
+    void addSavedTask(const std::string& name);
+
+    const TaskListScreen& screen() const { return screen_; }
+
+  private:
+    // The name of the selected row, empty when none is.
+    std::string selectedRowName() const;
+    // Selects the row that holds name, or none.
+    void selectName(const std::string& name);
+
+    Host& host_;
+    std::string taskFilePath_;
+    std::string selectedName_;
+    bool forEditor_ = false;
+    TaskListScreen screen_;
+};
+
+}  // namespace krizovky

@@ -1,0 +1,76 @@
+// The handlers of the task list and the task file: the choice of a task,
+// loaded onto the board or into the task editor's grid.
+#include <algorithm>
+
+#include "app/game.h"
+#include "model/text.h"
+
+namespace krizovky {
+
+void Game::reloadTask() {
+    if (solving()) return;
+    if (history_.moveCount > 0 && !host_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí."))
+        return;
+    loadTask();
+}
+
+void Game::showTaskList() {
+    if (solving()) return;
+    choice_.showList(false);
+    screen_.taskName = false;
+}
+
+void Game::chooseTaskFile() {
+    if (solving()) return;
+    FileDialog dialog = fileDialogIn(names_.programDir, "soubory se zadáním úloh", "úlohy", "kri");
+    dialog.promptToCreate = true;
+    auto chosen = host_.chooseFile(dialog);
+    if (!chosen) return;
+    choice_.setTaskFilePath(*chosen);
+    choice_.setSelectedName({});
+    screen_.taskName = false;
+}
+
+void Game::showTaskEditor() {
+    if (!solving()) editor_.show();
+}
+
+void Game::fillTaskList(bool reportErrors) {
+    choice_.fill(reportErrors);
+}
+
+void Game::selectListedTask(int index) {
+    if (!solving()) choice_.select(index);
+}
+
+void Game::chooseListedTask() {
+    if (solving() || !choice_.choose()) return;
+    screen_.taskNameCaption = "  " + choice_.selectedName() + "  ";
+    screen_.taskName = true;
+    if (choice_.forEditor())
+        editor_.loadTaskIntoGrid();
+    else
+        loadTask();
+}
+
+bool Game::chooseTaskByName(const std::string& name) {
+    showTaskList();
+    fillTaskList(true);
+    const auto& names = choice_.screen().items;
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end()) return false;
+    selectListedTask(static_cast<int>(found - names.begin()));
+    chooseListedTask();
+    return true;
+}
+
+void Game::closeTaskList() {
+    choice_.hide();
+}
+
+void Game::cancelTaskList() {
+    choice_.cancel();
+    screen_.taskName = false;
+}
+
+}  // namespace krizovky

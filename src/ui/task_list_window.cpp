@@ -1,0 +1,202 @@
+#include "ui/task_list_window.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "ui/fonts.h"
+#include "ui/keys.h"
+#include "ui/text_convert.h"
+
+namespace krizovky::ui {
+
+TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
+    : game_(game), changed_(std::move(changed)) {
+    setObjectName(QStringLiteral("taskListWindow"));
+    setWindowTitle(caption());
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setModal(false);
+    setFont(baseFont());
+    setFixedSize(302, 216);
+
+    nameList_ = new QListWidget(this);
+    nameList_->setObjectName(QStringLiteral("nameList"));
+    nameList_->setGeometry(24, 8, 89, 169);
+    // The game hands the names over in the Czech order; the list keeps it.
+    nameList_->setSortingEnabled(false);
+    // Names longer than the narrow list scroll instead of losing their ends,
+    // where names of a series differ.
+    nameList_->setTextElideMode(Qt::ElideNone);
+    nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(nameList_, &QListWidget::itemClicked, this, &TaskListWindow::selectTask);
+    // The keys move the selection too. Not the current row: the list takes one
+    // by itself when it gets the focus, which is no choice of the player.
+    connect(nameList_, &QListWidget::itemSelectionChanged, this, &TaskListWindow::selectTask);
+    connect(nameList_, &QListWidget::itemDoubleClicked, this, &TaskListWindow::chooseTask);
+    nameList_->viewport()->installEventFilter(this);
+
+    chosenTitle_ = new QLabel(QStringLiteral("název vybrané úlohy:"), this);
+    chosenTitle_->setObjectName(QStringLiteral("chosenNameTitle"));
+    chosenTitle_->setGeometry(144, 40, 121, 34);
+    chosenTitle_->setAlignment(Qt::AlignCenter);
+    chosenTitle_->setWordWrap(true);
+
+    chosenName_ = new QLabel(this);
+    chosenName_->setObjectName(QStringLiteral("chosenName"));
+    chosenName_->setGeometry(136, 88, 137, 16);
+    chosenName_->setAlignment(Qt::AlignCenter);
+    chosenName_->setAutoFillBackground(true);
+    QPalette yellow = chosenName_->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+    yellow.setColor(QPalette::WindowText, Qt::black);
+    chosenName_->setPalette(yellow);
+    chosenName_->installEventFilter(this);
+
+    chooseButton_ = new QPushButton(QStringLiteral(" vybráno"), this);
+    chooseButton_->setObjectName(QStringLiteral("chooseButton"));
+    chooseButton_->setGeometry(136, 144, 65, 25);
+    connect(chooseButton_, &QPushButton::clicked, this, &TaskListWindow::chooseTask);
+
+    cancelButton_ = new QPushButton(QStringLiteral("zruš"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(208, 144, 65, 25);
+    connect(cancelButton_, &QPushButton::clicked, this, &TaskListWindow::cancel);
+
+    // The list is filled as the window is made, reporting a task file that
+    // cannot be read.
+    refill();
+}
+
+QString TaskListWindow::caption() {
+    return QStringLiteral("výběr úlohy");
+}
+
+void TaskListWindow::showScreen() {
+    const TaskListScreen& screen = game_.taskListScreen();
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(screen.items.size()));
+    for (const auto& item : screen.items)
+        names << fromCp1250(item);
+
+    // Redrawing the list must not read as the player's click.
+    const QSignalBlocker blocker(nameList_);
+    bool same = nameList_->count() == names.size();
+    for (int i = 0; same && i < nameList_->count(); ++i)
+        same = nameList_->item(i)->text() == names[i];
+    if (!same) {
+        nameList_->clear();
+        const QFontMetrics metrics(nameList_->font());
+        for (const QString& name : names) {
+            auto* item = new QListWidgetItem(name, nameList_);
+            item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6, 16));
+        }
+    }
+    if (screen.selected < 0)
+        nameList_->clearSelection();
+    else if (selectedRow() != screen.selected)
+        nameList_->setCurrentRow(screen.selected);
+    chosenName_->setText(fromCp1250(screen.chosenName));
+
+    if (screen.visible != isVisible()) setVisible(screen.visible);
+}
+
+int TaskListWindow::selectedRow() const {
+    const QList<QListWidgetItem*> selected = nameList_->selectedItems();
+    return selected.isEmpty() ? -1 : nameList_->row(selected.first());
+}
+
+void TaskListWindow::selectTask() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    game_.selectListedTask(row);
+    changed_();
+}
+
+void TaskListWindow::chooseTask() {
+    game_.chooseListedTask();
+    changed_();
+}
+
+void TaskListWindow::cancel() {
+    game_.cancelTaskList();
+    changed_();
+}
+
+void TaskListWindow::refill() {
+    game_.fillTaskList(true);
+    changed_();
+}
+
+void TaskListWindow::refillQuietly() {
+    // Silent: a report here would come back each time its box closes and the
+    // window becomes active again.
+    game_.fillTaskList(false);
+    changed_();
+}
+
+void TaskListWindow::closeList() {
+    game_.closeTaskList();
+    changed_();
+}
+
+bool TaskListWindow::event(QEvent* event) {
+    const bool result = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) refillQuietly();
+    return result;
+}
+
+void TaskListWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) refill();
+}
+
+void TaskListWindow::closeEvent(QCloseEvent* event) {
+    closeList();
+    event->accept();
+}
+
+void TaskListWindow::reject() {
+    closeList();
+}
+
+void TaskListWindow::keyPressEvent(QKeyEvent* event) {
+    if (gameKey(*event) == Key::kEscape) {
+        game_.taskListKeyPress(Key::kEscape);
+        changed_();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TaskListWindow::showNameTip(const QHelpEvent& help) {
+    // Each row is as wide as its name needs (see showScreen); the tip shows
+    // only for a row the visible part of the list cuts off.
+    const QListWidgetItem* item = nameList_->itemAt(help.pos());
+    if (item == nullptr || item->sizeHint().width() <= nameList_->viewport()->width()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(help.globalPos(), item->text(), nameList_->viewport(),
+                       nameList_->visualItemRect(item));
+}
+
+bool TaskListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == nameList_->viewport() && event->type() == QEvent::ToolTip) {
+        showNameTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    if (watched == chosenName_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        chosenName_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        chooseTask();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace krizovky::ui
