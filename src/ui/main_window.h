@@ -56,6 +56,10 @@ class MainWindow : public QMainWindow {
     void chooseTaskFile() { act(&Game::chooseTaskFile); }  // "&Soubor úloh"
     void showTaskEditor() { act(&Game::showTaskEditor); }  // "&Formulář" under "&Editace"
     void showTextEditor() { act(&Game::showTextEditor); }  // "&Text" under "&Editace"
+    void openNewTask() { act(&Game::openNewTask); }        // "&Nová úloha…"
+    // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
+    void openLinkImport();
+    void copyTaskLink() { act(&Game::copyTaskLink); }  // "Kopírovat &odkaz na úlohu"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void quit();
@@ -122,6 +126,9 @@ class MainWindow : public QMainWindow {
     // A menu of the menu bar (parent null) or a submenu of parent.
     QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
+    // The items of "&Hra" that bring tasks in and send them out.
+    void addNewTaskItem(QMenu* game);
+    void addLinkItems(QMenu* game);
     void createOptionsMenu();
     void createSquareMenu();
     void createBoardPanel(QWidget* form);
