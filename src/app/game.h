@@ -9,6 +9,8 @@
 #include "app/data_files.h"
 #include "app/host.h"
 #include "app/keyboard.h"
+#include "app/link_import.h"
+#include "app/new_task.h"
 #include "app/options.h"
 #include "app/rules.h"
 #include "app/screen.h"
@@ -81,6 +83,41 @@ class Game : private UndoActions, private SolverSteps {
     void showTextEditor() {
         if (!solving()) textEditor_.open(choice_.taskFilePath());
     }
+
+    // "&Nová úloha…": the dialog "nová úloha" with a fresh number. "vytvoř"
+    // starts making the task on a thread of its own; pollNewTask, called by
+    // the dialog while it works, takes the task once it is ready: it is kept
+    // in the player's own task file and loaded onto the board as a chosen
+    // task is, and the dialog closes. Until then nothing on the board
+    // changes; a task that is not made or cannot be kept is reported and the
+    // dialog stays. "zruš" stops the making and closes the dialog.
+    void openNewTask();
+    void createNewTask();   // "vytvoř"
+    void pollNewTask();     // the dialog's look at the making under way
+    void waitForNewTask();  // the same, waiting for the making to end
+    void cancelNewTask();   // "zruš" and the close box
+    NewTaskMaker& newTask() { return newTask_; }
+    const NewTaskScreen& newTaskScreen() const { return newTask_.screen(); }
+
+    // "Vložit úlohu z &odkazu…": the dialog that reads a link of the public
+    // puzzle editor or its file, shows the board and keeps the task in the
+    // player's own task file under the name in its field, then loads it onto
+    // the board. clipboard is what the clipboard holds: a link there fills
+    // the field.
+    void openLinkImport(std::string_view clipboard);
+    void setLinkText(std::string_view text);    // the field edited (UTF-8)
+    void setImportName(std::string_view name);  // the name field (Windows-1250)
+    void chooseLinkFile();                      // "ze souboru…": a pzprv3 file
+    void importLinkedTask();                    // "vlož"
+    void cancelLinkImport();                    // "zruš" and the close box
+    const LinkImportScreen& linkImportScreen() const { return linkImport_; }
+    // "Kopírovat &odkaz na úlohu": the link of the task on the board goes to
+    // the clipboard and is shown; a task the editor cannot hold is refused
+    // with the reason.
+    void copyTaskLink();
+
+    // The list's switch between the collection and "moje úlohy".
+    void showOwnTasks(bool own);
 
     // The task list window.
     void fillTaskList(bool reportErrors);  // on creation, showing and activation
@@ -183,6 +220,8 @@ class Game : private UndoActions, private SolverSteps {
     // Set directly by the headless tool and by tests that skip the dialogs.
     void setTaskFilePath(std::string path) { choice_.setTaskFilePath(std::move(path)); }
     void setSelectedTaskName(std::string name) { choice_.setSelectedName(std::move(name)); }
+    void setOwnTaskFilePath(std::string path) { choice_.setOwnTaskFilePath(std::move(path)); }
+    const std::string& ownTaskFilePath() const { return choice_.ownTaskFilePath(); }
 
   private:
     // Takes the squares of a board of that size off the screen; the first
@@ -198,6 +237,14 @@ class Game : private UndoActions, private SolverSteps {
     SquareLook newSquare(int row, int column, int left) const;
     void setGauge(int position, int maximum);
     void endOfGame();
+    // The structures of the structure file, read at the first need; none
+    // when it cannot be read.
+    const std::vector<NamedStructure>& structures();
+    // A task just kept in the player's own task file, loaded onto the board
+    // as a chosen task loads.
+    void loadOwnTask(const std::string& name);
+    // The end of a making: the task kept and loaded, or what went wrong said.
+    void takeMadeTask(const MadeTask& task);
 
     // UndoActions
     void restoreMove(const Move& move) override;
@@ -251,9 +298,14 @@ class Game : private UndoActions, private SolverSteps {
     std::optional<int> emptyEntries_;
     std::optional<TaskClass> taskClass_;  // see taskClass()
 
+    std::optional<std::vector<NamedStructure>> structures_;  // see structures()
+    LinkImportScreen linkImport_;
+
     TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.
     TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
+    // Last: destroyed first, it stops a making that still uses the table.
+    NewTaskMaker newTask_{table_};
 };
 
 }  // namespace krizovky

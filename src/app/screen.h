@@ -112,6 +112,15 @@ struct TaskListScreen {
     std::vector<std::string> items;  // Windows-1250, sorted
     int selected = -1;               // index into items, -1 none
     std::string chosenName;          // the name last clicked
+    // The descriptions of the items for their tool tips (UTF-8), one for
+    // each item, empty for a name without one.
+    std::vector<std::string> descriptions;
+    // The switch above the list: the collection (the shipped task file or
+    // the one "&Soubor úloh" chose) or the player's own tasks ("moje úlohy").
+    // Without a folder for the player's files there is no switch.
+    bool ownTasksSwitch = false;
+    bool ownTasks = false;
+    std::string collectionFile;  // the collection's path, for its tool tip
 };
 
 // The tag of an entry square and its way back to the cell.

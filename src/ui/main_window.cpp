@@ -4,9 +4,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -119,12 +121,14 @@ QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& text)
 
 void MainWindow::createMenu() {
     QMenu* game = addMenu(nullptr, "gameMenu", QStringLiteral("&Hra"));
+    addNewTaskItem(game);
     addItem(game, "chooseTaskAction", QStringLiteral("&Výběr úlohy"), &MainWindow::showTaskList)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(game, "reloadAction", QStringLiteral("&Znovu"), &MainWindow::reloadTask)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);
+    addLinkItems(game);
     game->addSeparator()->setObjectName(QStringLiteral("gameSeparator"));
     createOutputItems(game);
     addItem(game, "taskFileAction", QStringLiteral("&Soubor úloh"), &MainWindow::chooseTaskFile);
@@ -146,6 +150,24 @@ void MainWindow::createMenu() {
     addItem(help, "verifyAction", QStringLiteral("&Je to zatím správně?"),
             &MainWindow::verifyBoard);
     addItem(help, "showErrorsAction", QStringLiteral("&Ukaž chyby"), &MainWindow::showErrors);
+}
+
+void MainWindow::addNewTaskItem(QMenu* game) {
+    addItem(game, "newTaskAction", QStringLiteral("&Nová úloha…"), &MainWindow::openNewTask)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+}
+
+void MainWindow::addLinkItems(QMenu* game) {
+    game->addSeparator()->setObjectName(QStringLiteral("linkSeparator"));
+    addItem(game, "importLinkAction", QStringLiteral("Vložit úlohu z &odkazu…"),
+            &MainWindow::openLinkImport);
+    addItem(game, "copyLinkAction", QStringLiteral("Kopírovat &odkaz na úlohu"),
+            &MainWindow::copyTaskLink);
+}
+
+void MainWindow::openLinkImport() {
+    game_.openLinkImport(QGuiApplication::clipboard()->text().toStdString());
+    changed_();
 }
 
 void MainWindow::createOptionsMenu() {

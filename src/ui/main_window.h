@@ -75,6 +75,10 @@ class MainWindow : public QMainWindow {
     void printPage();    // "&Tisk…": the task, the game or the solution on the printer
     void exportPage();   // "&Export…": the same into a PDF, SVG or PNG file
     void makeBooklet();  // "&Sešit úloh…": tasks of the task file into one PDF
+    void openNewTask() { act(&Game::openNewTask); }        // "&Nová úloha…"
+    // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
+    void openLinkImport();
+    void copyTaskLink() { act(&Game::copyTaskLink); }  // "Kopírovat &odkaz na úlohu"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void quit();
@@ -147,6 +151,9 @@ class MainWindow : public QMainWindow {
     // A menu of the menu bar (parent null) or a submenu of parent.
     QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
+    // The items of "&Hra" that bring tasks in and send them out.
+    void addNewTaskItem(QMenu* game);
+    void addLinkItems(QMenu* game);
     void createOptionsMenu();
     // The modern look's board, and the look kept from the last start.
     void createBoardView();
