@@ -9,11 +9,16 @@ namespace krizovky::ui {
 
 // The key of keyboard play that a key press stands for. The digits count from
 // the main keys and from the keypad, with Shift too, as Czech keyboards type
-// them; with Ctrl, Alt or Meta a key belongs to the menus.
+// them; with Ctrl a digit toggles a note. Other keys with Ctrl, and any with
+// Alt or Meta, belong to the menus.
 inline std::optional<Key> gameKey(const QKeyEvent& event) {
-    if (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return std::nullopt;
+    const Qt::KeyboardModifiers typing = Qt::ShiftModifier | Qt::KeypadModifier;
     const int key = event.key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9) return static_cast<Key>(key - Qt::Key_0);
+    const bool digit = key >= Qt::Key_1 && key <= Qt::Key_9;
+    if (digit && (event.modifiers() & ~typing) == Qt::ControlModifier)
+        return static_cast<Key>(static_cast<int>(Key::kNote1) + key - Qt::Key_1);
+    if (event.modifiers() & ~typing) return std::nullopt;
+    if (digit) return static_cast<Key>(key - Qt::Key_0);
     switch (key) {
         case Qt::Key_Delete:
             return Key::kDelete;
@@ -29,6 +34,8 @@ inline std::optional<Key> gameKey(const QKeyEvent& event) {
             return Key::kDown;
         case Qt::Key_Escape:
             return Key::kEscape;
+        case Qt::Key_N:
+            return Key::kNotesMode;
         default:
             return std::nullopt;
     }

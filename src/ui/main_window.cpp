@@ -119,7 +119,8 @@ void MainWindow::createMenu() {
     addItem(game, "chooseTaskAction", QStringLiteral("&Výběr úlohy"), &MainWindow::showTaskList)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(game, "reloadAction", QStringLiteral("&Znovu"), &MainWindow::reloadTask)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
+    addUndoAndRedoItems(game);
     addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);
     game->addSeparator()->setObjectName(QStringLiteral("gameSeparator"));
@@ -142,6 +143,15 @@ void MainWindow::createMenu() {
     addItem(help, "verifyAction", QStringLiteral("&Je to zatím správně?"),
             &MainWindow::verifyBoard);
     addItem(help, "showErrorsAction", QStringLiteral("&Ukaž chyby"), &MainWindow::showErrors);
+    addItem(help, "fillNotesAction", QStringLiteral("&Vyplň poznámky"), &MainWindow::fillNotes);
+}
+
+void MainWindow::addUndoAndRedoItems(QMenu* game) {
+    undoItem_ = addItem(game, "undoAction", QStringLiteral("Zpět o tah"), &MainWindow::undoMove);
+    undoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoItem_ = addItem(game, "redoAction", QStringLiteral("Vpřed o tah"), &MainWindow::redoMove);
+    redoItem_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 }
 
 void MainWindow::createOptionsMenu() {
@@ -169,6 +179,9 @@ void MainWindow::createOptionsMenu() {
                             &MainWindow::toggleChecking);
     autoFillItem_->setCheckable(true);
     checkingItem_->setCheckable(true);
+    eraseNotesItem_ = addItem(options, "eraseNotesAction", QStringLiteral("&Mazat poznámky"),
+                              &MainWindow::toggleEraseNotes);
+    eraseNotesItem_->setCheckable(true);
 }
 
 void MainWindow::createSquareMenu() {
@@ -180,6 +193,19 @@ void MainWindow::createSquareMenu() {
         item->setObjectName(QStringLiteral("digit%1Item").arg(digit));
         connect(item, &QAction::triggered, this, [this, digit] { chooseDigit(digit); });
         digitItems_[digit] = item;
+    }
+    createNoteSubmenu();
+}
+
+void MainWindow::createNoteSubmenu() {
+    // The ticks are the game's, as those of "&Volby" are.
+    QMenu* notes = addMenu(squareMenu_, "noteMenu", QStringLiteral("poznámka"));
+    for (int digit = 1; digit <= 9; ++digit) {
+        QAction* item = notes->addAction(QString::number(digit));
+        item->setObjectName(QStringLiteral("note%1Item").arg(digit));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, digit] { chooseNote(digit); });
+        noteItems_[digit] = item;
     }
 }
 
@@ -314,6 +340,26 @@ void MainWindow::createButtons(QWidget* form) {
     checkButton_ =
         add("checkButton", QStringLiteral(" proveď kontroly"), 448, &MainWindow::checkWholeBoard);
     stopButton_ = add("stopButton", QStringLiteral("přeruš"), 480, &MainWindow::stopSolving);
+    createNotesAndRedoButtons(form);
+}
+
+void MainWindow::createNotesAndRedoButtons(QWidget* form) {
+    // Beside "zpět o 1 tah" and "nastav značku"; the load gauge covers them
+    // while a load runs.
+    auto add = [this, form](const char* name, const QString& text, int top,
+                            void (MainWindow::*handler)()) {
+        auto* button = new QPushButton(text, form);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(656, top, 121, 25);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    redoButton_ = add("redoButton", QStringLiteral("znovu o 1 tah"), 352, &MainWindow::redoMove);
+    notesButton_ =
+        add("notesButton", QStringLiteral("poznámky"), 384, &MainWindow::toggleNotesMode);
+    // Pressed while the notes mode is on; the game says when.
+    notesButton_->setCheckable(true);
 }
 
 void MainWindow::showScreen() {
@@ -337,6 +383,7 @@ void MainWindow::showScreen() {
     undoButton_->setVisible(screen.undoButton);
     undoToMarkButton_->setVisible(screen.undoToMarkButton);
     checkButton_->setVisible(screen.checkButton);
+    showNotesAndRedo();
     showSolverProgress();
     showHintPanels();
     showMenus();
@@ -353,7 +400,8 @@ void MainWindow::showSolverProgress() {
     if (commandsEnabled_ == idle) return;
     commandsEnabled_ = idle;
     menuBar()->setEnabled(idle);
-    for (QWidget* control : {markButton_, undoButton_, undoToMarkButton_, checkButton_})
+    for (QWidget* control :
+         {markButton_, undoButton_, undoToMarkButton_, checkButton_, redoButton_, notesButton_})
         control->setEnabled(idle);
     for (int mark = 1; mark <= 4; ++mark)
         swatches_[mark]->setEnabled(idle);
@@ -382,6 +430,20 @@ void MainWindow::showMenus() {
         levelItems_[i]->setChecked(options.level == kLevels[i].level);
     autoFillItem_->setChecked(options.autoFill);
     checkingItem_->setChecked(game_.checkingOn());
+}
+
+void MainWindow::showNotesAndRedo() {
+    const MainScreen& screen = game_.screen();
+    redoButton_->setVisible(screen.redoButton);
+    notesButton_->setVisible(screen.notesButton);
+    notesButton_->setChecked(screen.notesMode);
+    undoItem_->setEnabled(screen.undoButton);
+    redoItem_->setEnabled(screen.redoButton);
+    eraseNotesItem_->setChecked(game_.options().eraseNotes);
+    for (int digit = 1; digit <= 9; ++digit) {
+        noteItems_[digit]->setEnabled(screen.noteItemsEnabled);
+        noteItems_[digit]->setChecked(screen.noteItemChecked[digit]);
+    }
 }
 
 void MainWindow::fitTaskName() {
@@ -428,6 +490,11 @@ void MainWindow::openSquareMenu(const SquareWidget& square, const QPoint& global
 
 void MainWindow::chooseDigit(int digit) {
     game_.chooseDigit(digit);
+    changed_();
+}
+
+void MainWindow::chooseNote(int digit) {
+    game_.chooseNote(digit);
     changed_();
 }
 
