@@ -35,7 +35,7 @@ inline QFont entryFont() {
 
 // The player's notes: nine digits in a square, three to a line.
 inline QFont noteFont() {
-    return pixelFont("DejaVu Sans", 8, false);
+    return pixelFont("DejaVu Sans", 9, false);
 }
 
 }  // namespace krizovky::ui

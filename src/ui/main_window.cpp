@@ -199,9 +199,9 @@ void MainWindow::createSquareMenu() {
 
 void MainWindow::createNoteSubmenu() {
     // The ticks are the game's, as those of "&Volby" are.
-    QMenu* notes = addMenu(squareMenu_, "noteMenu", QStringLiteral("poznámka"));
+    noteMenu_ = addMenu(squareMenu_, "noteMenu", QStringLiteral("poznámka"));
     for (int digit = 1; digit <= 9; ++digit) {
-        QAction* item = notes->addAction(QString::number(digit));
+        QAction* item = noteMenu_->addAction(QString::number(digit));
         item->setObjectName(QStringLiteral("note%1Item").arg(digit));
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, digit] { chooseNote(digit); });
@@ -440,10 +440,9 @@ void MainWindow::showNotesAndRedo() {
     undoItem_->setEnabled(screen.undoButton);
     redoItem_->setEnabled(screen.redoButton);
     eraseNotesItem_->setChecked(game_.options().eraseNotes);
-    for (int digit = 1; digit <= 9; ++digit) {
-        noteItems_[digit]->setEnabled(screen.noteItemsEnabled);
+    noteMenu_->menuAction()->setEnabled(screen.noteItemsEnabled);
+    for (int digit = 1; digit <= 9; ++digit)
         noteItems_[digit]->setChecked(screen.noteItemChecked[digit]);
-    }
 }
 
 void MainWindow::fitTaskName() {

@@ -176,7 +176,8 @@ class MainWindow : public QMainWindow {
     QAction* undoItem_ = nullptr;           // "Zpět o tah"
     QAction* redoItem_ = nullptr;           // "Vpřed o tah"
     QAction* eraseNotesItem_ = nullptr;     // "&Mazat poznámky"
-    std::array<QAction*, 10> noteItems_{};  // "poznámka": the notes 1..9
+    QMenu* noteMenu_ = nullptr;             // "poznámka" in the pop-up menu
+    std::array<QAction*, 10> noteItems_{};  // its notes 1..9
     QLabel* solverClock_ = nullptr;         // the solver's time
     bool commandsEnabled_ = true;           // off while the solver searches
 
