@@ -437,6 +437,12 @@ void MainWindow::showNotesAndRedo() {
     redoButton_->setVisible(screen.redoButton);
     notesButton_->setVisible(screen.notesButton);
     notesButton_->setChecked(screen.notesMode);
+    // Pressed and in bold while on, so that the mode is seen at a glance.
+    if (notesButton_->font().bold() != screen.notesMode) {
+        QFont font = notesButton_->font();
+        font.setBold(screen.notesMode);
+        notesButton_->setFont(font);
+    }
     undoItem_->setEnabled(screen.undoButton);
     redoItem_->setEnabled(screen.redoButton);
     eraseNotesItem_->setChecked(game_.options().eraseNotes);
