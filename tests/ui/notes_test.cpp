@@ -33,6 +33,12 @@ TEST_F(NotesWindowTest, KeysButtonsAndMenusReachTheNotes) {
     clickInWindow(2, 3);
     key(Qt::Key_1, Qt::ControlModifier);
     key(Qt::Key_2, Qt::ControlModifier | Qt::ShiftModifier);  // a Czech keyboard's 2
+    // Its "č", the key of 4, with Ctrl: a key no ASCII key stands for.
+    QKeyEvent czechFour(QEvent::KeyPress, 0x10C, Qt::ControlModifier, QStringLiteral("č"));
+    QApplication::sendEvent(&mainWindow(), &czechFour);
+    application->refresh();
+    EXPECT_EQ(notes(2, 3), digitBit(1) | digitBit(2) | digitBit(4));
+    QApplication::sendEvent(&mainWindow(), &czechFour);
     EXPECT_EQ(notes(2, 3), digitBit(1) | digitBit(2));
 
     key(Qt::Key_N);  // the notes mode, shown as the button pressed
