@@ -45,6 +45,7 @@ void Game::loadTask() {
     redo_.clear();
     screen_.redoButton = false;
     screen_.notesButton = true;
+    notesOnBoard_ = false;
     loadedSeconds_ = 0;
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.

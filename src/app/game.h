@@ -282,6 +282,9 @@ class Game : private UndoActions, private SolverSteps {
     RedoList redo_;
     std::vector<RedoMove> takenBack_;  // what the undo under way took back, newest first
     bool redoing_ = false;             // the writes of a redo keep the rest of the list
+    // Some square may carry notes: set by every way notes come, cleared by a
+    // task load. Without notes a digit has none to take (the solver's pace).
+    bool notesOnBoard_ = false;
     // The time of play of the saved game last loaded, written back by a save.
     std::uint32_t loadedSeconds_ = 0;
 

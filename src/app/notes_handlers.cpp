@@ -38,6 +38,7 @@ void Game::toggleNote(int row, int column, int digit) {
     Cell& cell = board_.at(row, column);
     if (cell.digit != 0) return;
     cell.notes ^= digitBit(digit);
+    notesOnBoard_ = true;
     unsavedMoves_ = true;
     showNotes(row, column);
     if (popup_ == BoardSquare{row, column}) showNoteItems();
@@ -62,6 +63,7 @@ void Game::fillNotes() {
             showNotes(r, c);
         }
     }
+    notesOnBoard_ = true;
     unsavedMoves_ = true;
     showNoteItems();
 }

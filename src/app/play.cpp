@@ -152,11 +152,14 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
-    showNotes(row, column);
-    if (record && digit != 0 && options_.eraseNotes) {
-        std::vector<NoteRemoval> removals = takeNoteFromRuns(board_, row, column, digit);
-        showNotes(removals);
-        history_.keepRemovedNotes(std::move(removals));
+    // Without notes on the board a digit has none to hide or take.
+    if (notesOnBoard_) {
+        showNotes(row, column);
+        if (record && digit != 0 && options_.eraseNotes) {
+            std::vector<NoteRemoval> removals = takeNoteFromRuns(board_, row, column, digit);
+            showNotes(removals);
+            history_.keepRemovedNotes(std::move(removals));
+        }
     }
     if (solving()) host_.repaintSquare(row, column);
     screen_.undoButton = true;

@@ -106,6 +106,7 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     screen_.redoButton = false;
     screen_.notesButton = true;
     loadedSeconds_ = saved.extras.seconds;
+    notesOnBoard_ = hasNotes(board_);
     // "nastav značku" marks the square of the newest loaded Move next.
     if (history_.moveCount > 0) {
         const Move& newest = history_.move(history_.moveCount);

@@ -56,6 +56,7 @@ void Game::solveVisibly() {
         const BoardNotes notes = notesOfBoard(board_);
         loadTask();
         putNotesOnBoard(board_, notes);
+        notesOnBoard_ = hasNotes(board_);
         showAllNotes();
         // A restart that failed (the task file is gone or broken) has said
         // so; the player's game stays as it was and is not searched.
