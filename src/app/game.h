@@ -19,6 +19,7 @@
 #include "app/task_editor.h"
 #include "app/text_editor.h"
 #include "history/move_history.h"
+#include "history/redo.h"
 #include "history/undo.h"
 #include "model/board.h"
 #include "model/combination_table.h"
@@ -163,6 +164,23 @@ class Game : private UndoActions, private SolverSteps {
     void undoToMark();             // "zpět ke značce"
     void highlightMark(int mark);  // a click on swatch 1..4
     void removeMark(int mark);     // a double click on swatch 1..4
+    // "znovu o 1 tah" and "Vpřed o tah": puts back what the latest undo took
+    // back, one player's entry with its completion at a time, through
+    // enterDigit with the check as it is set now. A refused redo changes
+    // nothing. Any other recorded write, a load and "70" forget what could
+    // be redone.
+    void redoMove();
+    int redoCount() const { return redo_.size(); }
+
+    // The player's notes: digits kept small in an empty square, the player's
+    // scratch and no Moves. A square that holds a digit keeps its notes
+    // hidden and takes no new ones.
+    void toggleNote(int row, int column, int digit);  // Ctrl+1..9, and any way of the notes mode
+    void chooseNote(int digit);                       // an item of the pop-up's "poznámka"
+    void toggleNotesMode();   // N and "poznámky": the digits toggle notes instead of writing
+    void fillNotes();         // "&Vyplň poznámky": each empty square the digits IQ 100 allows it
+    void toggleEraseNotes();  // "&Mazat poznámky"
+    bool notesMode() const { return screen_.notesMode; }
 
     // "&Volby": the Levels "100", "130" and "160" of "&IQ", and the two options.
     void setLevel(Level level);
@@ -254,6 +272,17 @@ class Game : private UndoActions, private SolverSteps {
     bool swatchShown(int mark) const;
     // "zpět o 1 tah" without its guard, also the solver's.
     void undoStep();
+    // What the player's undo took back becomes a redo.
+    void keepForRedo();
+    // Whether the check as it is set now lets every digit of the step in;
+    // the message of the first refusal is shown.
+    bool redoAccepted(const RedoStep& step);
+    // The look of squares whose notes or digit changed.
+    void showNotes(int row, int column);
+    void showNotes(const std::vector<NoteRemoval>& removals);
+    void showAllNotes();
+    // The ticks of "poznámka" for the pop-up's square.
+    void showNoteItems();
 
     // The solver's steps and its end.
     std::string_view selectForSolver(int row, int column) override;
@@ -297,6 +326,14 @@ class Game : private UndoActions, private SolverSteps {
     // board build; says when a write has filled the board.
     std::optional<int> emptyEntries_;
     std::optional<TaskClass> taskClass_;  // see taskClass()
+    RedoList redo_;
+    std::vector<RedoMove> takenBack_;  // what the undo under way took back, newest first
+    bool redoing_ = false;             // the writes of a redo keep the rest of the list
+    // Some square may carry notes: set by every way notes come, cleared by a
+    // task load. Without notes a digit has none to take (the solver's pace).
+    bool notesOnBoard_ = false;
+    // The time of play of the saved game last loaded, written back by a save.
+    std::uint32_t loadedSeconds_ = 0;
 
     std::optional<std::vector<NamedStructure>> structures_;  // see structures()
     LinkImportScreen linkImport_;

@@ -125,11 +125,15 @@ char colourLetter(const std::optional<Colour>& colour) {
     }
 }
 
-// The token of show, an entry square followed by the letter of its colour.
+// The token of show, an entry square followed by the letter of its colour and
+// its notes, hidden under a digit or not.
 std::string stateToken(const Game& game, int row, int column) {
     const Cell& cell = game.board().at(row, column);
     std::string token = squareToken(cell);
-    if (cell.kind == kEntry) token += colourLetter(game.screen().square(row, column).background);
+    if (cell.kind == kEntry) {
+        token += colourLetter(game.screen().square(row, column).background);
+        if (cell.notes != 0) token += "{" + noteDigits(cell.notes) + "}";
+    }
     return token;
 }
 
@@ -154,11 +158,16 @@ std::string shownNumbers(int from, int to, Shown shown) {
 void printState(const Game& game) {
     const MainScreen& screen = game.screen();
     const MoveHistory& history = game.history();
-    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.options().level),
-                game.autoFillOn() ? "on" : "off", game.checkingOn() ? "on" : "off",
-                game.currentSquare().row, game.currentSquare().column);
-    std::printf("moves %d marks %d last %d %d\n", history.moveCount, history.markCount,
-                history.lastPlayerMove.row, history.lastPlayerMove.column);
+    // What notes and redo add is printed only when it is there or not as
+    // usual, so that a game without them prints as it always has.
+    std::printf("level %s autofill %s checking %s current %d %d%s%s\n",
+                levelText(game.options().level), game.autoFillOn() ? "on" : "off",
+                game.checkingOn() ? "on" : "off", game.currentSquare().row,
+                game.currentSquare().column, game.notesMode() ? " notesmode on" : "",
+                game.options().eraseNotes ? "" : " erasenotes off");
+    std::printf("moves %d marks %d last %d %d%s\n", history.moveCount, history.markCount,
+                history.lastPlayerMove.row, history.lastPlayerMove.column,
+                game.redoCount() > 0 ? (" redo " + std::to_string(game.redoCount())).c_str() : "");
     for (int r = 1; r <= kBoardSize; ++r) {
         std::string line;
         for (int c = 1; c <= kBoardSize; ++c) {
@@ -243,6 +252,10 @@ class EventRunner {
             {"hint", &Game::showNextStep},
             {"verify", &Game::verifyBoard},
             {"errors", &Game::showErrors},
+            {"redo", &Game::redoMove},
+            {"notes", &Game::fillNotes},
+            {"notesmode", &Game::toggleNotesMode},
+            {"erasenotes", &Game::toggleEraseNotes},
         };
         for (const auto& [name, handler] : kMenuAndButtons)
             if (event == name) return handler;
@@ -267,6 +280,10 @@ class EventRunner {
         } else if (event == "erase") {
             if (auto wrong = readNumbers({})) return wrong;
             if (!game_.popupSquare().none()) game_.eraseSquare();
+        } else if (event == "note") {
+            // Ctrl and the digit on the square.
+            if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}, {1, 9}})) return wrong;
+            game_.toggleNote(numbers_[0], numbers_[1], numbers_[2]);
         } else if (event == "swatch" || event == "unswatch") {
             if (auto wrong = readNumbers({{1, 4}})) return wrong;
             if (event == "swatch")
@@ -392,6 +409,13 @@ class EventRunner {
 };
 
 }  // namespace
+
+std::string noteDigits(DigitSet notes) {
+    std::string digits;
+    for (int d = 1; d <= 9; ++d)
+        if (notes & digitBit(d)) digits += static_cast<char>('0' + d);
+    return digits;
+}
 
 std::string squareToken(const Cell& cell) {
     switch (cell.kind) {
