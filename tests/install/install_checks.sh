@@ -29,14 +29,19 @@ png_size() {
 # Starts PROGRAM (a path, or a name looked up on PATH as the desktop menu does)
 # on a virtual display and tells what it shows first: "the main window" when
 # its 826 x 578 window comes up and no box follows, "a box" when a smaller
-# window (a message box) is there, "no window" when nothing shows within ten
-# seconds. The program is ended then.
+# window (a message box) is there, "no window" when nothing shows within a
+# minute (a loaded machine may take its time to start a program). The program
+# is ended then. It runs with player folders of its own, so that it neither
+# sees nor leaves the files of the one who runs the test.
 first_window() {
+    local home
+    home=$(mktemp -d)
+    XDG_DATA_HOME=$home/data XDG_STATE_HOME=$home/state XDG_CONFIG_HOME=$home/config \
     QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         "$1" >/dev/null 2>&1 &
         pid=$!
         windows=""
-        for _ in $(seq 100); do
+        for _ in $(seq 600); do
             windows=$(xdotool search --onlyvisible --class krizovky 2>/dev/null)
             [ -n "$windows" ] && break
             kill -0 "$pid" 2>/dev/null || break
@@ -58,6 +63,7 @@ first_window() {
         wait "$pid" 2>/dev/null
         true
     ' _ "$1"
+    rm -rf "$home"
 }
 
 # check_installed PREFIX BUILD_DIR APP_ID: what an installation under PREFIX
