@@ -483,9 +483,9 @@ MadeTask makeTask(const TaskRequest& request, const CombinationTable& table,
         made.attempts = attempt;
         TaskShape shape = request.structure.shape;
         if (request.size != TaskSize::kStructure) {
-            const SizeSpec& spec = kSizes[static_cast<int>(request.size)];
+            const SizeSpec& sizeSpec = kSizes[static_cast<int>(request.size)];
             const auto drawn = randomShape(
-                spec.side, spec.side, spec.minEntries, spec.maxEntries,
+                sizeSpec.side, sizeSpec.side, sizeSpec.minEntries, sizeSpec.maxEntries,
                 request.grade == Difficulty::kEasy ? kLongestRunEasy : kLongestRunOther, random);
             if (!drawn) continue;
             shape = *drawn;

@@ -2,10 +2,8 @@
 // the same painter as the printer's, without a display.
 #include "tools/render.h"
 
-#include <QGuiApplication>
 #include <charconv>
 #include <cstdio>
-#include <memory>
 
 #include "app/board_picture.h"
 #include "history/saved_game.h"
@@ -14,7 +12,7 @@
 #include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
-#include "ui/board_export.h"
+#include "ui/headless_files.h"
 
 namespace krizovky {
 namespace {
@@ -26,26 +24,6 @@ using ui::PageStyle;
 int fail(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
     return 1;
-}
-
-// The offscreen platform warns of a missing XDG_RUNTIME_DIR that it never
-// uses here; every other message of Qt goes to standard error as usual.
-void passQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
-}
-
-// Qt draws text only inside an application; the offscreen platform needs no
-// display.
-std::unique_ptr<QGuiApplication> headlessApplication() {
-    qInstallMessageHandler(passQtMessage);
-    static char name[] = "krizovky-tool";
-    static char platformOption[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, platformOption, platform, nullptr};
-    static int argc = 3;
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 struct Options {
@@ -179,11 +157,11 @@ std::optional<std::string> drawSavedGame(const Options& options, const PrintedTa
     return std::nullopt;
 }
 
-int writeOutput(const std::string& path, const QByteArray& bytes) {
+int writeOutput(const std::string& path, const std::string& bytes) {
     // An image too large for memory, or a writer that failed, gives nothing.
-    if (bytes.isEmpty()) return fail("the drawing of " + path + " failed");
+    if (bytes.empty()) return fail("the drawing of " + path + " failed");
     try {
-        writeFileReplacing(path, std::string_view(bytes.constData(), bytes.size()));
+        writeFileReplacing(path, bytes);
     } catch (const RunError& e) {
         return fail(e.what());
     }
@@ -213,8 +191,7 @@ int renderTask(const std::vector<std::string>& args, int (*usage)()) {
     if (!options.game.empty())
         if (auto problem = drawSavedGame(options, printed, picture)) return fail(*problem);
 
-    const auto application = headlessApplication();
-    return writeOutput(options.output, ui::boardFile(*kind, picture, options.page));
+    return writeOutput(options.output, ui::headlessBoardFile(*kind, picture, options.page));
 }
 
 int makeBooklet(const std::vector<std::string>& args, int (*usage)()) {
@@ -246,8 +223,7 @@ int makeBooklet(const std::vector<std::string>& args, int (*usage)()) {
         printed.push_back(printedTask(task->board, task->name, completeCombinationTable()));
 
     const BookletStyle style{options.page, options.perPage, options.solutions};
-    const auto application = headlessApplication();
-    return writeOutput(options.output, ui::bookletPdf(printed, style));
+    return writeOutput(options.output, ui::headlessBookletPdf(printed, style));
 }
 
 }  // namespace krizovky

@@ -2,11 +2,10 @@
 
 #include <QByteArray>
 #include <QRectF>
-#include <optional>
-#include <string_view>
 #include <vector>
 
 #include "app/board_picture.h"
+#include "ui/page_style.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -17,22 +16,6 @@ namespace krizovky::ui {
 // SVG or PNG file, or a printer), and a booklet of many tasks with their
 // solutions after them. Everything is drawn by paintBoard in its print look;
 // pages are laid out in millimetres from the page's top left corner.
-
-enum class Paper : std::uint8_t { kA4, kLetter };
-enum class FileKind : std::uint8_t { kPdf, kSvg, kPng };
-
-struct PageStyle {
-    Paper paper = Paper::kA4;
-    double margin = 15;   // mm on every side
-    bool numbers = true;  // row and column numbers along the board's edges
-    int dpi = 300;        // PNG only
-};
-inline constexpr int kMinimumDpi = 50;
-inline constexpr int kMaximumDpi = 600;  // an A4 page is then 4961 x 7016 pixels
-
-// The kind of file a name asks for by its extension (any case); nothing for
-// another extension.
-std::optional<FileKind> fileKindOf(std::string_view path);
 
 QSizeF paperSize(Paper paper);  // mm, portrait
 
@@ -56,16 +39,6 @@ QByteArray boardFile(FileKind kind, const BoardPicture& picture, const PageStyle
 // device takes the page size of the style and keeps its own margins, which the
 // layout's larger ones cover.
 void printBoard(QPagedPaintDevice& device, const BoardPicture& picture, const PageStyle& style);
-
-struct BookletStyle {
-    PageStyle page;
-    int perPage = 4;         // 1, 2, 4 or 6 tasks on a page
-    bool solutions = false;  // the solutions on pages after the tasks
-};
-inline constexpr int kSolutionsPerPage = 12;  // small, three across and four down
-bool validTasksPerPage(int perPage);
-
-int bookletPageCount(int taskCount, const BookletStyle& style);
 
 // The tasks numbered in their order, perPage a page, and their solutions on
 // the pages after them, small, under the same numbers; a task without exactly
