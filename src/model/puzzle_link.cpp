@@ -28,6 +28,14 @@ struct Grid {
     std::vector<int> top;
     std::vector<int> left;
 
+    // A grid of cols x rows plain squares without sums.
+    Grid(int columns, int rowCount)
+        : cols(columns),
+          rows(rowCount),
+          inside(static_cast<std::size_t>(columns * rowCount)),
+          top(static_cast<std::size_t>(columns)),
+          left(static_cast<std::size_t>(rowCount)) {}
+
     Square& at(int row, int col) { return inside[static_cast<std::size_t>(row * cols + col)]; }
     const Square& at(int row, int col) const {
         return inside[static_cast<std::size_t>(row * cols + col)];
@@ -227,12 +235,7 @@ ImportResult importLink(std::string_view link) {
     if (!colsEnd || !rowsEnd || !cols || !rows) return damagedLink("chybí rozměry mřížky");
     if (*cols > kMaxLinkSize || *rows > kMaxLinkSize) return tooLarge(*cols, *rows);
 
-    Grid grid;
-    grid.cols = *cols;
-    grid.rows = *rows;
-    grid.inside.resize(static_cast<std::size_t>(grid.cols * grid.rows));
-    grid.top.resize(static_cast<std::size_t>(grid.cols));
-    grid.left.resize(static_cast<std::size_t>(grid.rows));
+    Grid grid(*cols, *rows);
     return readLinkData(grid, query);
 }
 
@@ -289,12 +292,7 @@ ImportResult importFile(std::string_view file) {
     if (!rows || !cols) return damagedFile("chybí rozměry mřížky");
     if (*cols > kMaxLinkSize || *rows > kMaxLinkSize) return tooLarge(*cols, *rows);
 
-    Grid grid;
-    grid.cols = *cols;
-    grid.rows = *rows;
-    grid.inside.resize(static_cast<std::size_t>(grid.cols * grid.rows));
-    grid.top.resize(static_cast<std::size_t>(grid.cols));
-    grid.left.resize(static_cast<std::size_t>(grid.rows));
+    Grid grid(*cols, *rows);
     for (int r = 0; r <= grid.rows; ++r) {
         const std::size_t index = static_cast<std::size_t>(r) + 4;
         const std::string lineText = std::to_string(index + 1) + ". řádku";
@@ -369,25 +367,23 @@ std::optional<Grid> gridOf(const Board& board, const std::string& refusal, std::
     }
     if (lastRow < 2 || lastCol < 2) return cannot("úloha je prázdná");
 
-    Grid grid;
-    grid.rows = lastRow - 1;
-    grid.cols = lastCol - 1;
+    Grid grid(lastCol - 1, lastRow - 1);
     for (int r = 2; r <= lastRow; ++r)
         for (int c = 2; c <= lastCol; ++c) {
             const Cell& cell = board.at(r, c);
             // A blank square may still hold the sums of a clue that stood
             // there in the game's previous task: they are no part of this one.
-            if (cell.kind == kEntry)
-                grid.inside.push_back(Square{});
-            else if (cell.kind == kClue)
-                grid.inside.push_back(Square{false, cell.downSum, cell.acrossSum});
-            else
-                grid.inside.push_back(Square{false, 0, 0});
+            if (cell.kind == kClue)
+                grid.at(r - 2, c - 2) = Square{false, cell.downSum, cell.acrossSum};
+            else if (cell.kind != kEntry)
+                grid.at(r - 2, c - 2) = Square{false, 0, 0};
         }
     for (int c = 2; c <= lastCol; ++c)
-        grid.top.push_back(board.at(1, c).kind == kClue ? board.at(1, c).downSum : 0);
+        grid.top[static_cast<std::size_t>(c - 2)] =
+            board.at(1, c).kind == kClue ? board.at(1, c).downSum : 0;
     for (int r = 2; r <= lastRow; ++r)
-        grid.left.push_back(board.at(r, 1).kind == kClue ? board.at(r, 1).acrossSum : 0);
+        grid.left[static_cast<std::size_t>(r - 2)] =
+            board.at(r, 1).kind == kClue ? board.at(r, 1).acrossSum : 0;
     return grid;
 }
 

@@ -44,6 +44,7 @@
 #include <string>
 #include <vector>
 
+#include "app/board_picture.h"
 #include "app/data_files.h"
 #include "app/game.h"
 #include "app/headless_host.h"
@@ -266,24 +267,14 @@ int check(const std::string& path) {
     }
     const CombinationTable& table = completeCombinationTable();
     bool allUnique = true;
-    auto isName = [](const std::string& line) { return !isBlankLine(line) && isNameLine(line); };
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!isName(lines[i])) continue;
-        std::size_t end = i + 1;
-        while (end < lines.size() && !isName(lines[end]))
-            ++end;
-        const std::vector<std::string> task(lines.begin() + i, lines.begin() + end);
-        const std::string name = nameOfLine(lines[i]);
-        i = end - 1;
+    for (const TaskOfFile& task : tasksOfFile(lines)) {
         std::string verdict;
         TaskCheck result;
-        try {
-            Board board;
-            readTaskLines(task, name, board);
-            result = checkTask(board, table);
-        } catch (const RunError& e) {
+        if (task.error.empty()) {
+            result = checkTask(task.board, table);
+        } else {
             result.verdict = TaskVerdict::kMalformed;
-            result.reason = e.what();
+            result.reason = task.error;
         }
         switch (result.verdict) {
             case TaskVerdict::kUnique:
@@ -300,7 +291,7 @@ int check(const std::string& path) {
                 break;
         }
         allUnique = allUnique && result.verdict == TaskVerdict::kUnique;
-        std::printf("%s\t%s\n", utf8FromCp1250(name).c_str(), verdict.c_str());
+        std::printf("%s\t%s\n", utf8FromCp1250(task.name).c_str(), verdict.c_str());
     }
     return allUnique ? 0 : 1;
 }
