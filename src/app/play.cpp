@@ -138,7 +138,6 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
-    if (solving()) host_.repaintSquare(row, column);
     screen_.undoButton = true;
     screen_.markButton = true;
     if (*emptyEntries_ == 0) endOfGame();

@@ -33,6 +33,15 @@ constexpr struct {
                {"level130Action", "130", Level::k130},
                {"level160Action", "160", Level::k160}};
 
+// The speeds of "&Rychlost řešení" in the order of their items.
+constexpr struct {
+    const char* name;
+    const char* text;
+    SolverSpeed speed;
+} kSpeeds[] = {{"stepSpeedAction", "krokovat", SolverSpeed::kStep},
+               {"smoothSpeedAction", "plynule", SolverSpeed::kSmooth},
+               {"fastestSpeedAction", "co nejrychleji", SolverSpeed::kFastest}};
+
 void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
@@ -169,6 +178,23 @@ void MainWindow::createOptionsMenu() {
                             &MainWindow::toggleChecking);
     autoFillItem_->setCheckable(true);
     checkingItem_->setCheckable(true);
+    createSpeedMenu(options);
+}
+
+void MainWindow::createSpeedMenu(QMenu* options) {
+    QMenu* speeds = addMenu(options, "speedMenu", QStringLiteral("&Rychlost řešení"));
+    // Ticked by the game, one at a time, as the Levels are.
+    auto* group = new QActionGroup(speeds);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (std::size_t i = 0; i < speedItems_.size(); ++i) {
+        QAction* item = speeds->addAction(fromUtf8(kSpeeds[i].text));
+        item->setObjectName(QString::fromLatin1(kSpeeds[i].name));
+        item->setCheckable(true);
+        const SolverSpeed speed = kSpeeds[i].speed;
+        connect(item, &QAction::triggered, this, [this, speed] { setSolverSpeed(speed); });
+        group->addAction(item);
+        speedItems_[i] = item;
+    }
 }
 
 void MainWindow::createSquareMenu() {
@@ -382,6 +408,12 @@ void MainWindow::showMenus() {
         levelItems_[i]->setChecked(options.level == kLevels[i].level);
     autoFillItem_->setChecked(options.autoFill);
     checkingItem_->setChecked(game_.checkingOn());
+    showSpeedMenu();
+}
+
+void MainWindow::showSpeedMenu() {
+    for (std::size_t i = 0; i < speedItems_.size(); ++i)
+        speedItems_[i]->setChecked(game_.options().solverSpeed == kSpeeds[i].speed);
 }
 
 void MainWindow::fitTaskName() {
@@ -408,6 +440,15 @@ void MainWindow::repaintSquare(int row, int column) {
 void MainWindow::repaintGauge() {
     showGauge();
     loadGauge_->repaint();
+}
+
+void MainWindow::showBoard() {
+    // Only the squares that changed since the last frame are painted again.
+    const MainScreen& screen = game_.screen();
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            squares_[r][c]->setLook(screen.square(r, c));
+    showSolverProgress();
 }
 
 void MainWindow::selectSquare(const SquareWidget& square) {
@@ -443,6 +484,11 @@ void MainWindow::removeMark(int mark) {
 
 void MainWindow::setLevel(Level level) {
     game_.setLevel(level);
+    changed_();
+}
+
+void MainWindow::setSolverSpeed(SolverSpeed speed) {
+    game_.setSolverSpeed(speed);
     changed_();
 }
 

@@ -40,6 +40,9 @@ class MainWindow : public QMainWindow {
     // One square or the gauge from the screen state, painted before returning.
     void repaintSquare(int row, int column);
     void repaintGauge();
+    // A frame of the solver's search: the squares and the solver's clock from
+    // the screen state, painted by the next handling of events.
+    void showBoard();
 
     SquareWidget* square(int row, int column) const { return squares_[row][column]; }
     // The pop-up menu of the entry squares ("vymaž", "1".."9").
@@ -91,6 +94,7 @@ class MainWindow : public QMainWindow {
     void setLevel(Level level);                            // "100", "130", "160" of "&IQ"
     void toggleAutoFill() { act(&Game::toggleAutoFill); }  // "&Doplňovat"
     void toggleChecking() { act(&Game::toggleChecking); }  // "&Kontrolovat"
+    void setSolverSpeed(SolverSpeed speed);                // "&Rychlost řešení"
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
     void askToSolve() { act(&Game::askToSolve); }
@@ -123,6 +127,7 @@ class MainWindow : public QMainWindow {
     QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
     void createOptionsMenu();
+    void createSpeedMenu(QMenu* options);
     void createSquareMenu();
     void createBoardPanel(QWidget* form);
     void createMarkSwatches();
@@ -133,6 +138,7 @@ class MainWindow : public QMainWindow {
     void showGauge();
     void showHintPanels();
     void showMenus();
+    void showSpeedMenu();
     void fitTaskName();
 
     Game& game_;
@@ -168,6 +174,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 3> levelItems_{};  // "100", "130", "160"
     QAction* autoFillItem_ = nullptr;
     QAction* checkingItem_ = nullptr;
+    std::array<QAction*, 3> speedItems_{};  // "krokovat", "plynule", "co nejrychleji"
 };
 
 }  // namespace krizovky::ui
