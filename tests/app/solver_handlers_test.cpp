@@ -186,7 +186,7 @@ TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     EXPECT_GE(hard.host.boardsDrawn, 1);
     EXPECT_EQ(hard.host.questions.size(), 1u);
     EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
-    // The clock is read at every 16th placement only.
+    // The clock is read at every kPlacementsPerClockReading-th placement only.
     EXPECT_GE(hard.game.lastSolve().placements, 1 + 9 * SolverPace::kPlacementsPerClockReading);
     EXPECT_FALSE(hard.game.solving());
 

@@ -60,13 +60,13 @@ TEST(SolverPace, DrawsAtTheDisplaysPaceAndStepsAtTheSlowerSpeeds) {
     }
 }
 
-TEST(SolverPace, TheFastestSpeedReadsTheClockAtEverySixteenthPlacementOnly) {
+TEST(SolverPace, TheFastestSpeedReadsTheClockAtEveryFewPlacementsOnly) {
     SolverPace pace;
     pace.start(SolverSpeed::kFastest, Clock::now() - std::chrono::seconds(1));
     EXPECT_TRUE(pace.afterPlacement());  // the first placement is drawn
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // A frame and the events are long due, but are seen only 16 placements
-    // after the last reading.
+    // A frame and the events are long due, but are seen only
+    // kPlacementsPerClockReading placements after the last reading.
     for (int placement = 2; placement <= SolverPace::kPlacementsPerClockReading; ++placement)
         EXPECT_FALSE(pace.afterPlacement()) << placement;
     const SolverPace::Due due = pace.afterPlacement();
