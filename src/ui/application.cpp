@@ -15,6 +15,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());
+    mainWindow_->attachHost(&host_);
     aboutBox_ = std::make_unique<AboutBox>();
     taskListWindow_ = std::make_unique<TaskListWindow>(game_, changed);
     rulesWindow_ = std::make_unique<RulesWindow>(game_.rules());

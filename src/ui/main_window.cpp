@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/board_view.h"
 #include "ui/click_tracker.h"
 #include "ui/digital_clock.h"
 #include "ui/fonts.h"
@@ -101,6 +102,8 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
     loadGauge_->setGeometry(664, 352, 121, 121);
     loadGauge_->hide();
 
+    createBoardView();
+
     game_.start(executablePath);
     qApp->installEventFilter(this);
 }
@@ -132,6 +135,7 @@ void MainWindow::createMenu() {
     addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);
     game->addSeparator()->setObjectName(QStringLiteral("gameSeparator"));
+    createOutputItems(game);
     addItem(game, "taskFileAction", QStringLiteral("&Soubor úloh"), &MainWindow::chooseTaskFile);
     QMenu* editing = addMenu(game, "editMenu", QStringLiteral("&Editace"));
     addItem(editing, "textEditorAction", QStringLiteral("&Text"), &MainWindow::showTextEditor);
@@ -178,6 +182,7 @@ void MainWindow::createOptionsMenu() {
                             &MainWindow::toggleChecking);
     autoFillItem_->setCheckable(true);
     checkingItem_->setCheckable(true);
+    createLookMenu(options);
     createSpeedMenu(options);
 }
 
@@ -344,9 +349,7 @@ void MainWindow::createButtons(QWidget* form) {
 
 void MainWindow::showScreen() {
     const MainScreen& screen = game_.screen();
-    for (int r = 1; r <= kBoardSize; ++r)
-        for (int c = 1; c <= kBoardSize; ++c)
-            squares_[r][c]->setLook(screen.square(r, c));
+    showBoard();
     taskName_->setText(fromCp1250(screen.taskNameCaption));
     fitTaskName();
     taskName_->setVisible(screen.taskName);
@@ -386,6 +389,7 @@ void MainWindow::showSolverProgress() {
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
             squares_[r][c]->setEnabled(idle);
+    boardView_->setEnabled(idle);
 }
 
 void MainWindow::showHintPanels() {
@@ -420,9 +424,11 @@ void MainWindow::fitTaskName() {
     // The name stays centred over the board; a name longer than the label's
     // 137 pixels widens it on both sides, up to the clock on the left.
     constexpr int kLeft = 184, kWidth = 137, kCentre = kLeft + kWidth / 2, kClockRight = 80;
+    // The modern board lies in the middle of its panel.
+    const int centre = look_ == WindowLook::kModern ? boardPanel_->width() / 2 : kCentre;
     const int needed = taskName_->fontMetrics().horizontalAdvance(taskName_->text()) + 4;
-    const int width = std::clamp(needed, kWidth, 2 * (kCentre - kClockRight));
-    taskName_->setGeometry(kCentre - width / 2, 8, width, 15);
+    const int width = std::clamp(needed, kWidth, std::max(kWidth, 2 * (centre - kClockRight)));
+    taskName_->setGeometry(centre - width / 2, 8, width, 15);
 }
 
 void MainWindow::showGauge() {
@@ -433,6 +439,11 @@ void MainWindow::showGauge() {
 
 void MainWindow::repaintSquare(int row, int column) {
     if (!Board::onBoard(row, column)) return;
+    if (look_ == WindowLook::kModern) {
+        showBoard();
+        boardView_->repaintSquare(row, column);
+        return;
+    }
     squares_[row][column]->setLook(game_.screen().square(row, column));
     squares_[row][column]->repaint();
 }
@@ -442,29 +453,38 @@ void MainWindow::repaintGauge() {
     loadGauge_->repaint();
 }
 
-void MainWindow::showBoard() {
+void MainWindow::showSolverFrame() {
     // Only the squares that changed since the last frame are painted again.
-    const MainScreen& screen = game_.screen();
-    for (int r = 1; r <= kBoardSize; ++r)
-        for (int c = 1; c <= kBoardSize; ++c)
-            squares_[r][c]->setLook(screen.square(r, c));
+    showBoard();
     showSolverProgress();
 }
 
-void MainWindow::selectSquare(const SquareWidget& square) {
-    game_.selectSquare(tagRow(square.tag()), tagColumn(square.tag()));
+void MainWindow::selectSquare(int row, int column) {
+    game_.selectSquare(row, column);
     changed_();
+}
+
+void MainWindow::writeSingleDigit(int row, int column) {
+    game_.writeSingleDigit(row, column);
+    changed_();
+}
+
+void MainWindow::openSquareMenu(int row, int column, const QPoint& globalPos) {
+    game_.openSquareMenu(row, column);
+    changed_();
+    squareMenu_->exec(globalPos);
+}
+
+void MainWindow::selectSquare(const SquareWidget& square) {
+    selectSquare(tagRow(square.tag()), tagColumn(square.tag()));
 }
 
 void MainWindow::writeSingleDigit(const SquareWidget& square) {
-    game_.writeSingleDigit(tagRow(square.tag()), tagColumn(square.tag()));
-    changed_();
+    writeSingleDigit(tagRow(square.tag()), tagColumn(square.tag()));
 }
 
 void MainWindow::openSquareMenu(const SquareWidget& square, const QPoint& globalPos) {
-    game_.openSquareMenu(tagRow(square.tag()), tagColumn(square.tag()));
-    changed_();
-    squareMenu_->exec(globalPos);
+    openSquareMenu(tagRow(square.tag()), tagColumn(square.tag()), globalPos);
 }
 
 void MainWindow::chooseDigit(int digit) {

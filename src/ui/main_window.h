@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <string>
 
 #include "app/game.h"
+#include "ui/window_look.h"
 
 class QAction;
 class QFrame;
@@ -16,8 +19,10 @@ class QPushButton;
 
 namespace krizovky::ui {
 
+class BoardView;
 class DigitalClock;
 class PieGauge;
+class QtHost;
 class SquareWidget;
 
 // The main window: the board panel with its squares, the name of the task,
@@ -32,6 +37,8 @@ class MainWindow : public QMainWindow {
     // Creating the window starts the game up. changed is called
     // after every handler, to redraw all windows.
     MainWindow(Game& game, std::function<void()> changed, const std::string& executablePath);
+    // The modern look keeps the window's size and place for the next start.
+    ~MainWindow() override;
 
     static QString caption();
 
@@ -40,15 +47,24 @@ class MainWindow : public QMainWindow {
     // One square or the gauge from the screen state, painted before returning.
     void repaintSquare(int row, int column);
     void repaintGauge();
-    // A frame of the solver's search: the squares and the solver's clock from
+    // A frame of the solver's search: the board and the solver's clock from
     // the screen state, painted by the next handling of events.
-    void showBoard();
+    void showSolverFrame();
 
     SquareWidget* square(int row, int column) const { return squares_[row][column]; }
     // The pop-up menu of the entry squares ("vymaž", "1".."9").
     QMenu* squareMenu() const { return squareMenu_; }
     // The solver's clock and "přeruš", drawn between its placements.
     void showSolverProgress();
+
+    // The modal dialogs of "&Tisk…", "&Export…" and "&Sešit úloh…" run
+    // through the host, and their file choices and failures too.
+    void attachHost(QtHost* host) { host_ = host; }
+    // The board as squares (classic) or as one drawing (modern); the window
+    // is resizable in the modern look only.
+    WindowLook look() const { return look_; }
+    void setLook(WindowLook look);
+    BoardView* boardView() const { return boardView_; }
 
   public slots:
     // "&Hra"
@@ -59,6 +75,9 @@ class MainWindow : public QMainWindow {
     void chooseTaskFile() { act(&Game::chooseTaskFile); }  // "&Soubor úloh"
     void showTaskEditor() { act(&Game::showTaskEditor); }  // "&Formulář" under "&Editace"
     void showTextEditor() { act(&Game::showTextEditor); }  // "&Text" under "&Editace"
+    void printPage();    // "&Tisk…": the task, the game or the solution on the printer
+    void exportPage();   // "&Export…": the same into a PDF, SVG or PNG file
+    void makeBooklet();  // "&Sešit úloh…": tasks of the task file into one PDF
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void quit();
@@ -75,6 +94,10 @@ class MainWindow : public QMainWindow {
     // The entry squares: a left click selects the square and shows its hints,
     // a double click writes its single allowed digit, a right click selects it
     // and opens the pop-up menu at globalPos.
+    // Both looks end in the handlers of the square's row and column.
+    void selectSquare(int row, int column);
+    void writeSingleDigit(int row, int column);
+    void openSquareMenu(int row, int column, const QPoint& globalPos);
     void selectSquare(const SquareWidget& square);
     void writeSingleDigit(const SquareWidget& square);
     void openSquareMenu(const SquareWidget& square, const QPoint& globalPos);
@@ -94,6 +117,7 @@ class MainWindow : public QMainWindow {
     void setLevel(Level level);                            // "100", "130", "160" of "&IQ"
     void toggleAutoFill() { act(&Game::toggleAutoFill); }  // "&Doplňovat"
     void toggleChecking() { act(&Game::toggleChecking); }  // "&Kontrolovat"
+    void chooseLook(WindowLook look);                      // "&Vzhled": kept for the next start
     void setSolverSpeed(SolverSpeed speed);                // "&Rychlost řešení"
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
@@ -113,6 +137,7 @@ class MainWindow : public QMainWindow {
     // Takes the keys of keyboard play before a button or hint list that has
     // the focus turns them into its own moves.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Runs a handler of the game, then lets every window redraw.
@@ -127,7 +152,11 @@ class MainWindow : public QMainWindow {
     QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
     void createOptionsMenu();
+    // The modern look's board, and the look kept from the last start.
+    void createBoardView();
+    void createLookMenu(QMenu* options);
     void createSpeedMenu(QMenu* options);
+    void createOutputItems(QMenu* game);
     void createSquareMenu();
     void createBoardPanel(QWidget* form);
     void createMarkSwatches();
@@ -140,6 +169,12 @@ class MainWindow : public QMainWindow {
     void showMenus();
     void showSpeedMenu();
     void fitTaskName();
+    void showBoard();
+    // Places the board and what is beside it for the look: in the modern
+    // look the board panel takes what the window has more than the classic
+    // size, and the controls right of it and under the board move with its
+    // edges.
+    void layOutBoard();
 
     Game& game_;
     std::function<void()> changed_;
@@ -175,6 +210,16 @@ class MainWindow : public QMainWindow {
     QAction* autoFillItem_ = nullptr;
     QAction* checkingItem_ = nullptr;
     std::array<QAction*, 3> speedItems_{};  // "krokovat", "plynule", "co nejrychleji"
+
+    WindowLook look_ = WindowLook::kClassic;
+    BoardView* boardView_ = nullptr;
+    QAction* classicLookItem_ = nullptr;
+    QAction* modernLookItem_ = nullptr;
+    // "&Tisk…" and "&Export…": only while a board is shown.
+    std::array<QAction*, 2> boardOutputItems_{};
+    // Where the classic look puts the controls that the modern one moves.
+    QHash<QWidget*, QRect> classicPlaces_;
+    QtHost* host_ = nullptr;
 };
 
 }  // namespace krizovky::ui

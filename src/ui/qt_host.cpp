@@ -172,7 +172,7 @@ void QtHost::repaintGauge() {
 }
 
 void QtHost::drawBoard() {
-    if (mainWindow_) mainWindow_->showBoard();
+    if (mainWindow_) mainWindow_->showSolverFrame();
 }
 
 void QtHost::handleEventsUntil(std::chrono::steady_clock::time_point until) {
