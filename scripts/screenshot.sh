@@ -23,6 +23,11 @@
 # "Pravidla", "Editace - Text" (on the build's task file) and "O hře" as their
 # menu items open them.
 #
+# Last docs/notes.png: the player's notes on "13 lehká", filled by "Vyplň
+# poznámky" after a few digits, on an emptied square with a Mark, a note 9
+# added by Ctrl+9 on the selected square, a repeated 8 in row 6 coloured by
+# " proveď kontroly", and the notes mode on.
+#
 # Builds nothing; run it after the build (make screenshot). BUILD names the
 # build folder, build by default.
 set -euo pipefail
@@ -69,3 +74,7 @@ for window in rules text-editor about; do
     QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" --window "$window" "docs/$window.png"
     echo "wrote docs/$window.png"
 done
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/notes.png "13 lehká" \
+    autoFillAction checkingAction 2,4=7 2,5=8 3,4=3 markButton 3,4=0 3,5=6 fillNotesAction \
+    level130Action 6,2=8 6,4=8 level100Action 7,3+9 checkButton notesButton
+echo "wrote docs/notes.png"

@@ -67,6 +67,9 @@ class Host {
     // handled, and those that come, until the time given. Without a window
     // there is nothing to wait for.
     virtual void handleEventsUntil(std::chrono::steady_clock::time_point) { processEvents(); }
+    // Puts text (UTF-8) on the system's clipboard; a host without one keeps
+    // nothing.
+    virtual void copyToClipboard(std::string_view text) { static_cast<void>(text); }
 };
 
 }  // namespace krizovky

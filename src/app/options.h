@@ -21,6 +21,7 @@ struct Options {
     bool autoFill = true;       // "&Doplňovat"
     bool checking = true;       // "&Kontrolovat": each digit checked as it is written
     SolverSpeed solverSpeed = SolverSpeed::kFastest;  // "&Rychlost řešení"
+    bool eraseNotes = true;  // "&Mazat poznámky": a written digit leaves the notes of its runs
 };
 
 }  // namespace krizovky

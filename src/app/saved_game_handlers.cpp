@@ -31,7 +31,10 @@ bool Game::saveGame() {
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
     if (!path) return false;
     try {
-        writeFileReplacing(*path, encodeSavedGame(board_, history_));
+        SavedGameExtras extras;
+        extras.notes = notesOfBoard(board_);
+        extras.seconds = loadedSeconds_;
+        writeFileReplacing(*path, encodeSavedGame(board_, history_, extras));
     } catch (const RunError& e) {
         host_.failure(e.what());
         return false;
@@ -41,7 +44,7 @@ bool Game::saveGame() {
 }
 
 bool Game::confirmQuit() {
-    if (solving() || history_.moveCount == 0 || !unsavedMoves_) return true;
+    if (solving() || !unsavedMoves_ || (history_.moveCount == 0 && !hasNotes(board_))) return true;
     switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
         case Answer::kYes:
             return saveGame();
@@ -96,6 +99,14 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     history_.moves = saved.moves;
     history_.moveCount = saved.moveCount;
     history_.markCount = saved.markCount;
+    // What the Moves took of the notes and what was undone stay with the game
+    // that was on screen.
+    history_.removedNotes = {};
+    redo_.clear();
+    screen_.redoButton = false;
+    screen_.notesButton = true;
+    loadedSeconds_ = saved.extras.seconds;
+    notesOnBoard_ = hasNotes(board_);
     // "nastav značku" marks the square of the newest loaded Move next.
     if (history_.moveCount > 0) {
         const Move& newest = history_.move(history_.moveCount);
@@ -126,6 +137,7 @@ void Game::buildLoadedSquares() {
             SquareLook look = newSquare(r, c, 30 * c);
             if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
             screen_.square(r, c) = look;
+            showNotes(r, c);
             paintSquare(r, c, kNaturalColour);
         }
     }

@@ -1,7 +1,9 @@
 #include "ui/application.h"
 
 #include "ui/about_box.h"
+#include "ui/link_import_dialog.h"
 #include "ui/main_window.h"
+#include "ui/new_task_dialog.h"
 #include "ui/rules_window.h"
 #include "ui/solver_question_dialog.h"
 #include "ui/task_editor_window.h"
@@ -31,6 +33,8 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
                      [this, bringUp] { bringUp(aboutBox_.get()); });
     taskEditorWindow_ = std::make_unique<TaskEditorWindow>(game_, changed);
     solverQuestion_ = std::make_unique<SolverQuestionDialog>(mainWindow_.get());
+    newTaskDialog_ = std::make_unique<NewTaskDialog>(game_, changed, mainWindow_.get());
+    linkImportDialog_ = std::make_unique<LinkImportDialog>(game_, changed, mainWindow_.get());
     host_.attachSolverQuestion(solverQuestion_.get());
     // Between the solver's placements the windows show its progress, and
     // take no other command until it ends.
@@ -45,6 +49,8 @@ Application::~Application() {
     host_.attach(nullptr);
     host_.attachSolverQuestion(nullptr);
     host_.onYield({});
+    linkImportDialog_.reset();
+    newTaskDialog_.reset();
     solverQuestion_.reset();
     taskEditorWindow_.reset();
     textEditorWindow_.reset();
@@ -71,6 +77,8 @@ void Application::refresh() {
         if (mainWindow_) mainWindow_->showScreen();
         if (textEditorWindow_) textEditorWindow_->showScreen();
         if (taskEditorWindow_) taskEditorWindow_->showScreen();
+        if (newTaskDialog_) newTaskDialog_->showScreen();
+        if (linkImportDialog_) linkImportDialog_->showScreen();
         if (taskListWindow_) {
             taskListWindow_->showScreen();
             taskListWindow_->setEnabled(!game_.solving());

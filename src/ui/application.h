@@ -15,6 +15,8 @@ class TaskListWindow;
 class RulesWindow;
 class TextEditorWindow;
 class TaskEditorWindow;
+class NewTaskDialog;
+class LinkImportDialog;
 
 // The program: the game, its host and its windows, created in the order the
 // game starts up in, all hidden but the main window once shown.
@@ -40,6 +42,8 @@ class Application {
     TextEditorWindow& textEditorWindow() { return *textEditorWindow_; }
     SolverQuestionDialog& solverQuestion() { return *solverQuestion_; }
     TaskEditorWindow& taskEditorWindow() { return *taskEditorWindow_; }
+    NewTaskDialog& newTaskDialog() { return *newTaskDialog_; }
+    LinkImportDialog& linkImportDialog() { return *linkImportDialog_; }
 
   private:
     QtHost host_;
@@ -51,6 +55,8 @@ class Application {
     std::unique_ptr<TextEditorWindow> textEditorWindow_;
     std::unique_ptr<TaskEditorWindow> taskEditorWindow_;
     std::unique_ptr<SolverQuestionDialog> solverQuestion_;
+    std::unique_ptr<NewTaskDialog> newTaskDialog_;
+    std::unique_ptr<LinkImportDialog> linkImportDialog_;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

@@ -4,9 +4,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -128,12 +130,15 @@ QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& text)
 
 void MainWindow::createMenu() {
     QMenu* game = addMenu(nullptr, "gameMenu", QStringLiteral("&Hra"));
+    addNewTaskItem(game);
     addItem(game, "chooseTaskAction", QStringLiteral("&Výběr úlohy"), &MainWindow::showTaskList)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(game, "reloadAction", QStringLiteral("&Znovu"), &MainWindow::reloadTask)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
+    addUndoAndRedoItems(game);
     addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);
+    addLinkItems(game);
     game->addSeparator()->setObjectName(QStringLiteral("gameSeparator"));
     createOutputItems(game);
     addItem(game, "taskFileAction", QStringLiteral("&Soubor úloh"), &MainWindow::chooseTaskFile);
@@ -155,6 +160,33 @@ void MainWindow::createMenu() {
     addItem(help, "verifyAction", QStringLiteral("&Je to zatím správně?"),
             &MainWindow::verifyBoard);
     addItem(help, "showErrorsAction", QStringLiteral("&Ukaž chyby"), &MainWindow::showErrors);
+    addItem(help, "fillNotesAction", QStringLiteral("&Vyplň poznámky"), &MainWindow::fillNotes);
+}
+
+void MainWindow::addUndoAndRedoItems(QMenu* game) {
+    undoItem_ = addItem(game, "undoAction", QStringLiteral("Zpět o tah"), &MainWindow::undoMove);
+    undoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoItem_ = addItem(game, "redoAction", QStringLiteral("Vpřed o tah"), &MainWindow::redoMove);
+    redoItem_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+}
+
+void MainWindow::addNewTaskItem(QMenu* game) {
+    addItem(game, "newTaskAction", QStringLiteral("&Nová úloha…"), &MainWindow::openNewTask)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+}
+
+void MainWindow::addLinkItems(QMenu* game) {
+    game->addSeparator()->setObjectName(QStringLiteral("linkSeparator"));
+    addItem(game, "importLinkAction", QStringLiteral("Vložit úlohu z &odkazu…"),
+            &MainWindow::openLinkImport);
+    addItem(game, "copyLinkAction", QStringLiteral("Kopírovat &odkaz na úlohu"),
+            &MainWindow::copyTaskLink);
+}
+
+void MainWindow::openLinkImport() {
+    game_.openLinkImport(QGuiApplication::clipboard()->text().toStdString());
+    changed_();
 }
 
 void MainWindow::createOptionsMenu() {
@@ -184,6 +216,9 @@ void MainWindow::createOptionsMenu() {
     checkingItem_->setCheckable(true);
     createLookMenu(options);
     createSpeedMenu(options);
+    eraseNotesItem_ = addItem(options, "eraseNotesAction", QStringLiteral("&Mazat poznámky"),
+                              &MainWindow::toggleEraseNotes);
+    eraseNotesItem_->setCheckable(true);
 }
 
 void MainWindow::createSpeedMenu(QMenu* options) {
@@ -211,6 +246,19 @@ void MainWindow::createSquareMenu() {
         item->setObjectName(QStringLiteral("digit%1Item").arg(digit));
         connect(item, &QAction::triggered, this, [this, digit] { chooseDigit(digit); });
         digitItems_[digit] = item;
+    }
+    createNoteSubmenu();
+}
+
+void MainWindow::createNoteSubmenu() {
+    // The ticks are the game's, as those of "&Volby" are.
+    noteMenu_ = addMenu(squareMenu_, "noteMenu", QStringLiteral("poznámka"));
+    for (int digit = 1; digit <= 9; ++digit) {
+        QAction* item = noteMenu_->addAction(QString::number(digit));
+        item->setObjectName(QStringLiteral("note%1Item").arg(digit));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, digit] { chooseNote(digit); });
+        noteItems_[digit] = item;
     }
 }
 
@@ -345,6 +393,26 @@ void MainWindow::createButtons(QWidget* form) {
     checkButton_ =
         add("checkButton", QStringLiteral(" proveď kontroly"), 448, &MainWindow::checkWholeBoard);
     stopButton_ = add("stopButton", QStringLiteral("přeruš"), 480, &MainWindow::stopSolving);
+    createNotesAndRedoButtons(form);
+}
+
+void MainWindow::createNotesAndRedoButtons(QWidget* form) {
+    // Beside "zpět o 1 tah" and "nastav značku"; the load gauge covers them
+    // while a load runs.
+    auto add = [this, form](const char* name, const QString& text, int top,
+                            void (MainWindow::*handler)()) {
+        auto* button = new QPushButton(text, form);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(656, top, 121, 25);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    redoButton_ = add("redoButton", QStringLiteral("znovu o 1 tah"), 352, &MainWindow::redoMove);
+    notesButton_ =
+        add("notesButton", QStringLiteral("poznámky"), 384, &MainWindow::toggleNotesMode);
+    // Pressed while the notes mode is on; the game says when.
+    notesButton_->setCheckable(true);
 }
 
 void MainWindow::showScreen() {
@@ -366,6 +434,7 @@ void MainWindow::showScreen() {
     undoButton_->setVisible(screen.undoButton);
     undoToMarkButton_->setVisible(screen.undoToMarkButton);
     checkButton_->setVisible(screen.checkButton);
+    showNotesAndRedo();
     showSolverProgress();
     showHintPanels();
     showMenus();
@@ -382,7 +451,8 @@ void MainWindow::showSolverProgress() {
     if (commandsEnabled_ == idle) return;
     commandsEnabled_ = idle;
     menuBar()->setEnabled(idle);
-    for (QWidget* control : {markButton_, undoButton_, undoToMarkButton_, checkButton_})
+    for (QWidget* control :
+         {markButton_, undoButton_, undoToMarkButton_, checkButton_, redoButton_, notesButton_})
         control->setEnabled(idle);
     for (int mark = 1; mark <= 4; ++mark)
         swatches_[mark]->setEnabled(idle);
@@ -418,6 +488,25 @@ void MainWindow::showMenus() {
 void MainWindow::showSpeedMenu() {
     for (std::size_t i = 0; i < speedItems_.size(); ++i)
         speedItems_[i]->setChecked(game_.options().solverSpeed == kSpeeds[i].speed);
+}
+
+void MainWindow::showNotesAndRedo() {
+    const MainScreen& screen = game_.screen();
+    redoButton_->setVisible(screen.redoButton);
+    notesButton_->setVisible(screen.notesButton);
+    notesButton_->setChecked(screen.notesMode);
+    // Pressed and in bold while on, so that the mode is seen at a glance.
+    if (notesButton_->font().bold() != screen.notesMode) {
+        QFont font = notesButton_->font();
+        font.setBold(screen.notesMode);
+        notesButton_->setFont(font);
+    }
+    undoItem_->setEnabled(screen.undoButton);
+    redoItem_->setEnabled(screen.redoButton);
+    eraseNotesItem_->setChecked(game_.options().eraseNotes);
+    noteMenu_->menuAction()->setEnabled(screen.noteItemsEnabled);
+    for (int digit = 1; digit <= 9; ++digit)
+        noteItems_[digit]->setChecked(screen.noteItemChecked[digit]);
 }
 
 void MainWindow::fitTaskName() {
@@ -489,6 +578,11 @@ void MainWindow::openSquareMenu(const SquareWidget& square, const QPoint& global
 
 void MainWindow::chooseDigit(int digit) {
     game_.chooseDigit(digit);
+    changed_();
+}
+
+void MainWindow::chooseNote(int digit) {
+    game_.chooseNote(digit);
     changed_();
 }
 

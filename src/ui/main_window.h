@@ -78,6 +78,10 @@ class MainWindow : public QMainWindow {
     void printPage();    // "&Tisk…": the task, the game or the solution on the printer
     void exportPage();   // "&Export…": the same into a PDF, SVG or PNG file
     void makeBooklet();  // "&Sešit úloh…": tasks of the task file into one PDF
+    void openNewTask() { act(&Game::openNewTask); }  // "&Nová úloha…"
+    // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
+    void openLinkImport();
+    void copyTaskLink() { act(&Game::copyTaskLink); }  // "Kopírovat &odkaz na úlohu"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void quit();
@@ -108,6 +112,14 @@ class MainWindow : public QMainWindow {
     void undoMove() { act(&Game::undoMove); }                // "zpět o 1 tah"
     void undoToMark() { act(&Game::undoToMark); }            // "zpět ke značce"
     void checkWholeBoard() { act(&Game::checkWholeBoard); }  // " proveď kontroly"
+    void redoMove() { act(&Game::redoMove); }                // "znovu o 1 tah" and "Vpřed o tah"
+    // The player's notes: "poznámky" (and N) switches the notes mode, an item
+    // of the pop-up's "poznámka" toggles a note, "&Vyplň poznámky" of "&Pomoc"
+    // fills them, "&Mazat poznámky" of "&Volby" is the option.
+    void toggleNotesMode() { act(&Game::toggleNotesMode); }
+    void chooseNote(int digit);
+    void fillNotes() { act(&Game::fillNotes); }
+    void toggleEraseNotes() { act(&Game::toggleEraseNotes); }
     // The Mark swatches 1..4: a click shows what was done since the Mark, a
     // double click removes it.
     void highlightMark(int mark);
@@ -151,6 +163,9 @@ class MainWindow : public QMainWindow {
     // A menu of the menu bar (parent null) or a submenu of parent.
     QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
+    // The items of "&Hra" that bring tasks in and send them out.
+    void addNewTaskItem(QMenu* game);
+    void addLinkItems(QMenu* game);
     void createOptionsMenu();
     // The modern look's board, and the look kept from the last start.
     void createBoardView();
@@ -163,6 +178,10 @@ class MainWindow : public QMainWindow {
     void createLegends();
     void createHintPanels(QWidget* form);
     void createButtons(QWidget* form);
+    void addUndoAndRedoItems(QMenu* game);
+    void createNotesAndRedoButtons(QWidget* form);
+    void createNoteSubmenu();
+    void showNotesAndRedo();
     void connectSquare(SquareWidget* square);
     void showGauge();
     void showHintPanels();
@@ -199,9 +218,16 @@ class MainWindow : public QMainWindow {
     QPushButton* undoButton_ = nullptr;
     QPushButton* undoToMarkButton_ = nullptr;
     QPushButton* checkButton_ = nullptr;
-    QPushButton* stopButton_ = nullptr;  // "přeruš"
-    QLabel* solverClock_ = nullptr;      // the solver's time
-    bool commandsEnabled_ = true;        // off while the solver searches
+    QPushButton* stopButton_ = nullptr;     // "přeruš"
+    QPushButton* redoButton_ = nullptr;     // "znovu o 1 tah"
+    QPushButton* notesButton_ = nullptr;    // "poznámky", pressed in the notes mode
+    QAction* undoItem_ = nullptr;           // "Zpět o tah"
+    QAction* redoItem_ = nullptr;           // "Vpřed o tah"
+    QAction* eraseNotesItem_ = nullptr;     // "&Mazat poznámky"
+    QMenu* noteMenu_ = nullptr;             // "poznámka" in the pop-up menu
+    std::array<QAction*, 10> noteItems_{};  // its notes 1..9
+    QLabel* solverClock_ = nullptr;         // the solver's time
+    bool commandsEnabled_ = true;           // off while the solver searches
 
     QMenu* squareMenu_ = nullptr;
     std::array<QAction*, 10> digitItems_{};  // the digits 1..9

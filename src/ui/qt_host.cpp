@@ -1,6 +1,7 @@
 #include "ui/qt_host.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -185,6 +186,10 @@ void QtHost::handleEventsUntil(std::chrono::steady_clock::time_point until) {
     QTimer::singleShot(std::chrono::ceil<std::chrono::milliseconds>(left), Qt::PreciseTimer, &wait,
                        &QEventLoop::quit);
     wait.exec();
+}
+
+void QtHost::copyToClipboard(std::string_view text) {
+    QGuiApplication::clipboard()->setText(fromUtf8(text));
 }
 
 }  // namespace krizovky::ui

@@ -43,6 +43,7 @@ class QtHost : public Host {
     void repaintGauge() override;
     void drawBoard() override;
     void handleEventsUntil(std::chrono::steady_clock::time_point until) override;
+    void copyToClipboard(std::string_view text) override;
 
     // A box of the program over parent (or over the active window); returns
     // the button pressed.

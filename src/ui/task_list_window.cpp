@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QToolTip>
 
 #include "ui/fonts.h"
@@ -13,6 +14,13 @@
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
+namespace {
+
+// The switch between the collection and the player's own tasks stands above
+// the list; everything else lies this much lower.
+constexpr int kSwitchHeight = 30;
+
+}  // namespace
 
 TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     : game_(game), changed_(std::move(changed)) {
@@ -21,11 +29,19 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
     setFont(baseFont());
-    setFixedSize(302, 216);
+    setFixedSize(302, 216 + kSwitchHeight);
+
+    fileSwitch_ = new QTabBar(this);
+    fileSwitch_->setObjectName(QStringLiteral("fileSwitch"));
+    fileSwitch_->addTab(QStringLiteral("sbírka"));
+    fileSwitch_->addTab(QStringLiteral("moje úlohy"));
+    fileSwitch_->setExpanding(true);
+    fileSwitch_->setGeometry(24, 6, 249, kSwitchHeight - 6);
+    connect(fileSwitch_, &QTabBar::currentChanged, this, &TaskListWindow::switchFile);
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
-    nameList_->setGeometry(24, 8, 89, 169);
+    nameList_->setGeometry(24, 8 + kSwitchHeight, 89, 169);
     // The game hands the names over in the Czech order; the list keeps it.
     nameList_->setSortingEnabled(false);
     // Names longer than the narrow list scroll instead of losing their ends,
@@ -42,13 +58,13 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
 
     chosenTitle_ = new QLabel(QStringLiteral("název vybrané úlohy:"), this);
     chosenTitle_->setObjectName(QStringLiteral("chosenNameTitle"));
-    chosenTitle_->setGeometry(144, 40, 121, 34);
+    chosenTitle_->setGeometry(144, 40 + kSwitchHeight, 121, 34);
     chosenTitle_->setAlignment(Qt::AlignCenter);
     chosenTitle_->setWordWrap(true);
 
     chosenName_ = new QLabel(this);
     chosenName_->setObjectName(QStringLiteral("chosenName"));
-    chosenName_->setGeometry(136, 88, 137, 16);
+    chosenName_->setGeometry(136, 88 + kSwitchHeight, 137, 16);
     chosenName_->setAlignment(Qt::AlignCenter);
     chosenName_->setAutoFillBackground(true);
     QPalette yellow = chosenName_->palette();
@@ -59,12 +75,12 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
 
     chooseButton_ = new QPushButton(QStringLiteral(" vybráno"), this);
     chooseButton_->setObjectName(QStringLiteral("chooseButton"));
-    chooseButton_->setGeometry(136, 144, 65, 25);
+    chooseButton_->setGeometry(136, 144 + kSwitchHeight, 65, 25);
     connect(chooseButton_, &QPushButton::clicked, this, &TaskListWindow::chooseTask);
 
     cancelButton_ = new QPushButton(QStringLiteral("zruš"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton_->setGeometry(208, 144, 65, 25);
+    cancelButton_->setGeometry(208, 144 + kSwitchHeight, 65, 25);
     connect(cancelButton_, &QPushButton::clicked, this, &TaskListWindow::cancel);
 
     // The list is filled as the window is made, reporting a task file that
@@ -84,7 +100,11 @@ void TaskListWindow::showScreen() {
         names << fromCp1250(item);
 
     // Redrawing the list must not read as the player's click.
-    const QSignalBlocker blocker(nameList_);
+    const QSignalBlocker blocker(nameList_), switchBlocker(fileSwitch_);
+    fileSwitch_->setVisible(screen.ownTasksSwitch);
+    fileSwitch_->setCurrentIndex(screen.ownTasks ? 1 : 0);
+    fileSwitch_->setTabToolTip(0, fromNativePath(screen.collectionFile));
+    fileSwitch_->setTabToolTip(1, fromNativePath(game_.ownTaskFilePath()));
     bool same = nameList_->count() == names.size();
     for (int i = 0; same && i < nameList_->count(); ++i)
         same = nameList_->item(i)->text() == names[i];
@@ -96,6 +116,11 @@ void TaskListWindow::showScreen() {
             item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6, 16));
         }
     }
+    for (int i = 0; i < nameList_->count(); ++i)
+        nameList_->item(i)->setData(Qt::UserRole,
+                                    i < static_cast<int>(screen.descriptions.size())
+                                        ? fromUtf8(screen.descriptions[static_cast<std::size_t>(i)])
+                                        : QString());
     if (screen.selected < 0)
         nameList_->clearSelection();
     else if (selectedRow() != screen.selected)
@@ -124,6 +149,11 @@ void TaskListWindow::chooseTask() {
 
 void TaskListWindow::cancel() {
     game_.cancelTaskList();
+    changed_();
+}
+
+void TaskListWindow::switchFile(int tab) {
+    game_.showOwnTasks(tab == 1);
     changed_();
 }
 
@@ -175,13 +205,20 @@ void TaskListWindow::keyPressEvent(QKeyEvent* event) {
 
 void TaskListWindow::showNameTip(const QHelpEvent& help) {
     // Each row is as wide as its name needs (see showScreen); the tip shows
-    // only for a row the visible part of the list cuts off.
+    // the name of a row the visible part of the list cuts off, and what a
+    // name of "Nová úloha" stands for.
     const QListWidgetItem* item = nameList_->itemAt(help.pos());
-    if (item == nullptr || item->sizeHint().width() <= nameList_->viewport()->width()) {
+    QStringList tip;
+    if (item != nullptr) {
+        if (item->sizeHint().width() > nameList_->viewport()->width()) tip << item->text();
+        const QString description = item->data(Qt::UserRole).toString();
+        if (!description.isEmpty()) tip << description;
+    }
+    if (tip.isEmpty()) {
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(help.globalPos(), item->text(), nameList_->viewport(),
+    QToolTip::showText(help.globalPos(), tip.join(QLatin1Char('\n')), nameList_->viewport(),
                        nameList_->visualItemRect(item));
 }
 

@@ -9,6 +9,7 @@ class QHelpEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTabBar;
 
 namespace krizovky::ui {
 
@@ -39,6 +40,8 @@ class TaskListWindow : public QDialog {
     void refill();
     void refillQuietly();
     void closeList();  // the window's close button
+    // The switch above the list: tab 0 the collection, 1 "moje úlohy".
+    void switchFile(int tab);
 
   protected:
     bool event(QEvent* event) override;
@@ -57,6 +60,7 @@ class TaskListWindow : public QDialog {
 
     Game& game_;
     std::function<void()> changed_;
+    QTabBar* fileSwitch_ = nullptr;
     QListWidget* nameList_ = nullptr;
     QLabel* chosenName_ = nullptr;
     QLabel* chosenTitle_ = nullptr;

@@ -75,6 +75,8 @@ class ScriptedHost : public Host {
         ++eventWaits;
         processEvents();
     }
+    std::vector<std::string> clipboard;  // every text put on the clipboard
+    void copyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
 };
 
 }  // namespace krizovky::testing

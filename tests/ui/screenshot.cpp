@@ -14,6 +14,7 @@
 //            its pop-up menu ("vymaž" for 0)
 //   R,C      a left click on the square
 //   R,C!     a double click on the square
+//   R,C+DIGITS  a left click on the square and Ctrl with each digit: notes
 //   NAME     a click on the button or swatch, or the menu item, of that name
 //            (markButton "nastav značku", checkButton " proveď kontroly",
 //            markSwatch1 the first Mark's swatch, checkingAction "&Kontrolovat",
@@ -110,7 +111,8 @@ bool chooseTask(Application& application, const char* wanted) {
 // nothing there is.
 bool play(Application& application, const QString& step) {
     MainWindow& form = application.mainWindow();
-    static const QRegularExpression squareStep(QStringLiteral(R"(^(\d+),(\d+)(=(\d)|!)?$)"));
+    static const QRegularExpression squareStep(
+        QStringLiteral(R"(^(\d+),(\d+)(=(\d)|!|\+([1-9]+))?$)"));
     if (const auto match = squareStep.match(step); match.hasMatch()) {
         const int row = match.captured(1).toInt(), column = match.captured(2).toInt();
         if (!Board::onBoard(row, column) ||
@@ -121,6 +123,11 @@ bool play(Application& application, const QString& step) {
         } else if (match.captured(3) == QLatin1String("!")) {
             form.selectSquare(row, column);
             form.writeSingleDigit(row, column);
+        } else if (!match.captured(5).isEmpty()) {
+            form.selectSquare(row, column);
+            for (const QChar digit : match.captured(5))
+                form.keyPress(
+                    static_cast<Key>(static_cast<int>(Key::kNote1) + digit.digitValue() - 1));
         } else {
             // What the right click does before its menu opens, then the item.
             application.game().openSquareMenu(row, column);
