@@ -2,10 +2,10 @@
 // nejrychleji"): placements a second on the hard tasks of tests/data/hard.kri
 // in the classic look, and on the first of them in the modern look at
 // 1000 x 750, against the same search without a window in the same run; the
-// time from a
-// click on "přeruš" to its question during the longest published search
-// (janko 165, 4.8 million placements), and the program's memory over it; and
-// what one handling of the window's events costs when nothing is pending.
+// time from a click on "přeruš" to its question during the longest published
+// search (janko 165, 4.8 million placements), and the program's memory over
+// it; what one handling of the window's events costs when nothing is
+// pending; and the pace of the slower speeds.
 // Run it on a display: xvfb-run build/bench/krizovky_window_bench
 #include <benchmark/benchmark.h>
 #include <time.h>
@@ -247,6 +247,31 @@ void BM_StopAndMemoryOverTheLongestSearch(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StopAndMemoryOverTheLongestSearch)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
+// The slower speeds keep their pace: placements a second at "krokovat" (the
+// first argument 0, 40 placements) and "plynule" (1, 1000 placements), the
+// search stopped there by the limit.
+void BM_SlowerSpeeds(benchmark::State& state) {
+    const bool step = state.range(0) == 0;
+    const long placements = step ? 40 : 1000;
+    WindowGame window(kHardTasks, readTaskNames(kHardTasks).front());
+    window.game().setSolverSpeed(step ? SolverSpeed::kStep : SolverSpeed::kSmooth);
+    window.game().stopSolvingAfter(placements);
+    state.SetLabel(step ? "krokovat" : "plynule");
+    for (auto _ : state) {
+        const Clock::duration elapsed = window.solve();
+        if (window.game().lastSolve().placements != placements)
+            state.SkipWithError("the search did not reach the limit");
+        state.SetIterationTime(secondsOf(elapsed));
+        state.counters["placements_per_s"] = static_cast<double>(placements) / secondsOf(elapsed);
+    }
+}
+BENCHMARK(BM_SlowerSpeeds)
+    ->Arg(0)
+    ->Arg(1)
     ->UseManualTime()
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
