@@ -21,19 +21,10 @@ using namespace krizovky;
 const std::string kHardTasks = std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri";
 const std::string kPuzzles = std::string(KRIZOVKY_SOURCE_DIR) + "/../shared/puzzles/janko.kri";
 
-// " jsem trouba" to the dialog, and "přeruš" answered Yes at the limit's
-// placement (0: no limit).
+// " jsem trouba" to the dialog.
 class SolverHost : public HeadlessHost {
   public:
-    Game* game = nullptr;
-    long limit = 0;
-    long placements = 0;
-
     bool confirmSolver() override { return true; }
-    bool askYesNo(std::string_view) override { return true; }
-    void processEvents() override {
-        if (++placements == limit) game->stopSolving();
-    }
 };
 
 struct SolverGame {
@@ -41,8 +32,8 @@ struct SolverGame {
     Game game{host};
 
     SolverGame(const std::string& taskFile, const std::string& name, long limit = 0) {
-        host.game = &game;
-        host.limit = limit;
+        // Stopped at the limit's placement as "přeruš" answered Yes stops it.
+        game.stopSolvingAfter(limit);
         game.start("krizovky", completeCombinationFile());
         game.setTaskFilePath(taskFile);
         game.setSelectedTaskName(name);
@@ -54,7 +45,6 @@ struct SolverGame {
     long solve(benchmark::State& state) {
         state.PauseTiming();
         game.loadTask();
-        host.placements = 0;
         state.ResumeTiming();
         game.askToSolve();
         return game.lastSolve().placements;

@@ -189,11 +189,16 @@ class Game : private UndoActions, private SolverSteps {
 
     // The solver: "70" under "&IQ" asks "Mám dotaz!" and after " jsem trouba"
     // runs solveVisibly, which restarts the task, writes the forced squares and
-    // searches for the rest visibly, square by square, yielding to the window
-    // after every placement. "přeruš" stops it after a Yes.
+    // searches for the rest visibly, square by square, drawn and yielding to
+    // the window at the pace of "&Rychlost řešení". "přeruš" stops it after a Yes.
     void askToSolve();
     void solveVisibly();
     void stopSolving();
+    // "&Rychlost řešení" under "&Volby": how fast the window shows the search.
+    void setSolverSpeed(SolverSpeed speed);
+    // The solves stop right after their placements-th placement, as "přeruš"
+    // answered Yes does (the tool's limit); 0: no limit.
+    void stopSolvingAfter(long placements) { solverRun_.stopAfter(placements); }
     bool solving() const { return solverRun_.running(); }
     // How the latest solve ended and what its search did.
     const SolverRun::Report& lastSolve() const { return solverRun_.last(); }

@@ -13,10 +13,9 @@ void Game::showNotes(int row, int column) {
 }
 
 void Game::showNotes(const std::vector<NoteRemoval>& removals) {
-    for (const NoteRemoval& removal : removals) {
+    // While "70" searches, the solver's frames draw them.
+    for (const NoteRemoval& removal : removals)
         showNotes(removal.row, removal.col);
-        if (solving()) host_.repaintSquare(removal.row, removal.col);
-    }
 }
 
 void Game::showAllNotes() {

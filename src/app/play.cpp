@@ -161,7 +161,6 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
             history_.keepRemovedNotes(std::move(removals));
         }
     }
-    if (solving()) host_.repaintSquare(row, column);
     screen_.undoButton = true;
     screen_.markButton = true;
     if (*emptyEntries_ == 0) endOfGame();

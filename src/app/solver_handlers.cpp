@@ -68,7 +68,7 @@ void Game::solveVisibly() {
 
     prefillForced(board_, *this);
     SolverSearch search(buildSearchList(board_), *this);
-    solverRun_.startSearch(search);
+    solverRun_.startSearch(search, options_.solverSpeed);
     screen_.solverClockCaption = elapsedText(0);
     screen_.solverClock = true;
     screen_.stopButton = true;
@@ -109,11 +109,31 @@ void Game::undoForSolver() {
 }
 
 void Game::afterPlacement() {
-    if (const auto seconds = solverRun_.tick()) screen_.solverClockCaption = elapsedText(*seconds);
-    host_.processEvents();
+    if (solverRun_.atLimit()) {
+        solverRun_.requestStop();
+        return;
+    }
+    // The window follows the search at the speed chosen; the search is the
+    // same whatever it shows.
+    const SolverPace::Due due = solverRun_.pace();
+    if (!due) return;
+    if (due.frame) {
+        screen_.solverClockCaption = elapsedText(solverRun_.elapsedSeconds());
+        host_.drawBoard();
+    }
+    if (due.until != SolverPace::Clock::time_point{})
+        host_.handleEventsUntil(due.until);
+    else
+        host_.processEvents();
+}
+
+void Game::setSolverSpeed(SolverSpeed speed) {
+    if (!solving()) options_.solverSpeed = speed;
 }
 
 void Game::reportUnsolvable() {
+    // The board under the message is the search's last, not its last frame.
+    host_.drawBoard();
     host_.message("Tato úloha není řešitelná!");
 }
 

@@ -7,21 +7,15 @@ void SolverRun::begin() {
     last_ = {};
 }
 
-void SolverRun::startSearch(SolverSearch& search) {
+void SolverRun::startSearch(SolverSearch& search, SolverSpeed speed) {
     search_ = &search;
     start_ = std::chrono::steady_clock::now();
-    shownSeconds_ = 0;
-    placementsSinceClock_ = 0;
+    pace_.start(speed, start_);
 }
 
-std::optional<long> SolverRun::tick() {
-    if (++placementsSinceClock_ < 16) return std::nullopt;
-    placementsSinceClock_ = 0;
+long SolverRun::elapsedSeconds() const {
     const auto elapsed = std::chrono::steady_clock::now() - start_;
-    const long seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
-    if (seconds == shownSeconds_) return std::nullopt;
-    shownSeconds_ = seconds;
-    return seconds;
+    return static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count());
 }
 
 void SolverRun::requestStop() {

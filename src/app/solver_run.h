@@ -1,15 +1,15 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 
+#include "app/solver_pace.h"
 #include "solver/visible_search.h"
 
 namespace krizovky {
 
 // The visible search of "70" while it runs: whether it runs, its search (so
-// that "přeruš" and the end of the program can stop it), its clock, and how
-// the latest solve ended.
+// that "přeruš" and the end of the program can stop it), its clock and pace,
+// and how the latest solve ended.
 class SolverRun {
   public:
     struct Report {
@@ -21,14 +21,16 @@ class SolverRun {
     bool running() const { return running_; }
     // The solve begins: every command but "přeruš" is off from here.
     void begin();
-    // The search starts, and the clock with it.
-    void startSearch(SolverSearch& search);
-    // After each placement: the elapsed whole seconds when they differ from
-    // those shown last. The caption shows whole seconds, and even in the
-    // window 16 placements take far less than one, so the clock is read at
-    // every 16th placement only: more often would cost the search without
-    // showing anything more.
-    std::optional<long> tick();
+    // The search starts, and the clock with it, shown at the speed given.
+    void startSearch(SolverSearch& search, SolverSpeed speed);
+    // After each placement: what the window is to do now, mostly nothing.
+    SolverPace::Due pace() { return pace_.afterPlacement(); }
+    // The whole seconds since the search started.
+    long elapsedSeconds() const;
+    // The solves stop right after their placements-th placement, as "přeruš"
+    // answered Yes stops them (the tool's limit); 0: no limit.
+    void stopAfter(long placements) { limit_ = placements; }
+    bool atLimit() const { return limit_ > 0 && search_ && search_->placements() == limit_; }
     bool searching() const { return search_ != nullptr; }
     // Asks the search under way, if any, to stop after its placement.
     void requestStop();
@@ -42,8 +44,8 @@ class SolverRun {
     bool running_ = false;
     SolverSearch* search_ = nullptr;
     std::chrono::steady_clock::time_point start_;
-    long shownSeconds_ = 0;
-    int placementsSinceClock_ = 0;
+    SolverPace pace_;
+    long limit_ = 0;
     Report last_;
 };
 

@@ -44,7 +44,8 @@ class SolverSteps {
     // placement is left.
     virtual void undoForSolver() = 0;
     // After each placement: the elapsed time shown and the window's pending
-    // events handled (a stop may be asked for there).
+    // events handled, as often as the game shows the search (a stop may be
+    // asked for there).
     virtual void afterPlacement() = 0;
     // The search has run out of possibilities.
     virtual void reportUnsolvable() = 0;

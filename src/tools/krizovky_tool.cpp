@@ -190,20 +190,10 @@ int showSaved(const std::string& path) {
     return 0;
 }
 
-// The window's side of a solve: "Mám dotaz!" is answered " jsem trouba", and
-// at the limit's placement "přeruš" is pressed and answered Yes.
+// The window's side of a solve: "Mám dotaz!" is answered " jsem trouba".
 class SolveHost : public HeadlessHost {
   public:
-    Game* game = nullptr;
-    long limit = 0;  // 0: no limit
-    long placements = 0;
-
     bool confirmSolver() override { return true; }
-    bool askYesNo(std::string_view) override { return true; }
-    // The solver yields once after every placement.
-    void processEvents() override {
-        if (limit > 0 && ++placements == limit) game->stopSolving();
-    }
 };
 
 const char* endText(SolveEnd end) {
@@ -224,8 +214,8 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
 
     SolveHost host;
     Game game(host);
-    host.game = &game;
-    host.limit = limit;
+    // At the limit's placement the search stops as "přeruš" answered Yes stops it.
+    game.stopSolvingAfter(limit);
     game.start(executablePath(), completeCombinationFile());
     game.setTaskFilePath(path);
     // Chosen in the task list, as the player chooses it.

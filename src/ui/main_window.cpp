@@ -36,6 +36,15 @@ constexpr struct {
                {"level130Action", "130", Level::k130},
                {"level160Action", "160", Level::k160}};
 
+// The speeds of "&Rychlost řešení" in the order of their items.
+constexpr struct {
+    const char* name;
+    const char* text;
+    SolverSpeed speed;
+} kSpeeds[] = {{"stepSpeedAction", "krokovat", SolverSpeed::kStep},
+               {"smoothSpeedAction", "plynule", SolverSpeed::kSmooth},
+               {"fastestSpeedAction", "co nejrychleji", SolverSpeed::kFastest}};
+
 void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
@@ -206,9 +215,26 @@ void MainWindow::createOptionsMenu() {
     autoFillItem_->setCheckable(true);
     checkingItem_->setCheckable(true);
     createLookMenu(options);
+    createSpeedMenu(options);
     eraseNotesItem_ = addItem(options, "eraseNotesAction", QStringLiteral("&Mazat poznámky"),
                               &MainWindow::toggleEraseNotes);
     eraseNotesItem_->setCheckable(true);
+}
+
+void MainWindow::createSpeedMenu(QMenu* options) {
+    QMenu* speeds = addMenu(options, "speedMenu", QStringLiteral("&Rychlost řešení"));
+    // Ticked by the game, one at a time, as the Levels are.
+    auto* group = new QActionGroup(speeds);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (std::size_t i = 0; i < speedItems_.size(); ++i) {
+        QAction* item = speeds->addAction(fromUtf8(kSpeeds[i].text));
+        item->setObjectName(QString::fromLatin1(kSpeeds[i].name));
+        item->setCheckable(true);
+        const SolverSpeed speed = kSpeeds[i].speed;
+        connect(item, &QAction::triggered, this, [this, speed] { setSolverSpeed(speed); });
+        group->addAction(item);
+        speedItems_[i] = item;
+    }
 }
 
 void MainWindow::createSquareMenu() {
@@ -456,6 +482,12 @@ void MainWindow::showMenus() {
         levelItems_[i]->setChecked(options.level == kLevels[i].level);
     autoFillItem_->setChecked(options.autoFill);
     checkingItem_->setChecked(game_.checkingOn());
+    showSpeedMenu();
+}
+
+void MainWindow::showSpeedMenu() {
+    for (std::size_t i = 0; i < speedItems_.size(); ++i)
+        speedItems_[i]->setChecked(game_.options().solverSpeed == kSpeeds[i].speed);
 }
 
 void MainWindow::showNotesAndRedo() {
@@ -510,6 +542,12 @@ void MainWindow::repaintGauge() {
     loadGauge_->repaint();
 }
 
+void MainWindow::showSolverFrame() {
+    // Only the squares that changed since the last frame are painted again.
+    showBoard();
+    showSolverProgress();
+}
+
 void MainWindow::selectSquare(int row, int column) {
     game_.selectSquare(row, column);
     changed_();
@@ -560,6 +598,11 @@ void MainWindow::removeMark(int mark) {
 
 void MainWindow::setLevel(Level level) {
     game_.setLevel(level);
+    changed_();
+}
+
+void MainWindow::setSolverSpeed(SolverSpeed speed) {
+    game_.setSolverSpeed(speed);
     changed_();
 }
 

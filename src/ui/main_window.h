@@ -47,6 +47,9 @@ class MainWindow : public QMainWindow {
     // One square or the gauge from the screen state, painted before returning.
     void repaintSquare(int row, int column);
     void repaintGauge();
+    // A frame of the solver's search: the board and the solver's clock from
+    // the screen state, painted by the next handling of events.
+    void showSolverFrame();
 
     SquareWidget* square(int row, int column) const { return squares_[row][column]; }
     // The pop-up menu of the entry squares ("vymaž", "1".."9").
@@ -127,6 +130,7 @@ class MainWindow : public QMainWindow {
     void toggleAutoFill() { act(&Game::toggleAutoFill); }  // "&Doplňovat"
     void toggleChecking() { act(&Game::toggleChecking); }  // "&Kontrolovat"
     void chooseLook(WindowLook look);                      // "&Vzhled": kept for the next start
+    void setSolverSpeed(SolverSpeed speed);                // "&Rychlost řešení"
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
     void askToSolve() { act(&Game::askToSolve); }
@@ -166,6 +170,7 @@ class MainWindow : public QMainWindow {
     // The modern look's board, and the look kept from the last start.
     void createBoardView();
     void createLookMenu(QMenu* options);
+    void createSpeedMenu(QMenu* options);
     void createOutputItems(QMenu* game);
     void createSquareMenu();
     void createBoardPanel(QWidget* form);
@@ -181,6 +186,7 @@ class MainWindow : public QMainWindow {
     void showGauge();
     void showHintPanels();
     void showMenus();
+    void showSpeedMenu();
     void fitTaskName();
     void showBoard();
     // Places the board and what is beside it for the look: in the modern
@@ -229,6 +235,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 3> levelItems_{};  // "100", "130", "160"
     QAction* autoFillItem_ = nullptr;
     QAction* checkingItem_ = nullptr;
+    std::array<QAction*, 3> speedItems_{};  // "krokovat", "plynule", "co nejrychleji"
 
     WindowLook look_ = WindowLook::kClassic;
     BoardView* boardView_ = nullptr;

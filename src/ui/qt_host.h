@@ -41,6 +41,8 @@ class QtHost : public Host {
     void processEvents() override;
     void repaintSquare(int row, int column) override;
     void repaintGauge() override;
+    void drawBoard() override;
+    void handleEventsUntil(std::chrono::steady_clock::time_point until) override;
     void copyToClipboard(std::string_view text) override;
 
     // A box of the program over parent (or over the active window); returns

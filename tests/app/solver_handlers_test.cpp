@@ -9,7 +9,6 @@ namespace {
 
 using testing::GameFixture;
 using testing::smallTask;
-using Squares = std::vector<std::pair<int, int>>;
 
 // Across 13 and 23 over three squares, down 10, 16 and 10 over two; solved by
 // 2 7 4 over 8 9 6. Forced: (3, 3), where 23 and 16 share only the 9, then
@@ -17,8 +16,6 @@ using Squares = std::vector<std::pair<int, int>>;
 // (2, 2) leaves (2, 4) nothing (13 needs a 5 there, which 10 down never
 // takes), so it steps back once and goes on with 2.
 const std::string kOneStepBack = smallTask({"0,0/10,0/16,0/10", "13/0,2,2,2", "23/0,2,2,2"});
-// Every write of that solve, each repainted at once.
-const Squares kWrites = {{3, 3}, {2, 3}, {2, 2}, {2, 2}, {2, 2}, {2, 4}, {3, 2}, {3, 4}};
 
 struct SolverTest : ::testing::Test {
     GameFixture f{kOneStepBack};
@@ -30,6 +27,9 @@ struct SolverTest : ::testing::Test {
         g.setLevel(Level::k130);  // the player's options, to come back after every solve
         g.toggleChecking();
         g.toggleAutoFill();
+        // "krokovat": every placement drawn, then the window's events until
+        // the next step.
+        g.setSolverSpeed(SolverSpeed::kStep);
     }
     void solve() {
         f.host.confirmations.push_back(true);
@@ -44,6 +44,7 @@ struct SolverTest : ::testing::Test {
     }
     void expectOptionsBack() const {
         EXPECT_EQ(g.options().level, Level::k130);
+        EXPECT_EQ(g.options().solverSpeed, SolverSpeed::kStep);
         EXPECT_FALSE(g.checkingOn() || g.autoFillOn());
         EXPECT_FALSE(g.solving() || s.solverClock || s.stopButton);
         EXPECT_FALSE(s.markButton || s.undoButton || s.undoToMarkButton);
@@ -59,8 +60,9 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
     };
     solve();
     EXPECT_EQ(f.host.eventsProcessed, 5);
+    EXPECT_EQ(f.host.eventWaits, 5);
+    EXPECT_EQ(f.host.boardsDrawn, 5);
     EXPECT_EQ(rows(), "274896");
-    EXPECT_EQ(f.host.repaintedSquares, kWrites);
     EXPECT_EQ(g.lastSolve().placements, 5);
     EXPECT_EQ(g.lastSolve().backtracks, 1);
     EXPECT_TRUE(f.host.messages.empty());  // no congratulation at "70"
@@ -91,6 +93,7 @@ TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
         g.undoMove();
         g.setLevel(Level::k100);
         g.toggleChecking();
+        g.setSolverSpeed(SolverSpeed::kFastest);
         g.reloadTask();
         g.showTaskList();
         g.askToSolve();
@@ -112,7 +115,6 @@ TEST_F(SolverTest, APlayersGameIsRestartedFirst) {
     g.chooseDigit(5);
     g.setMark();
     solve();
-    EXPECT_EQ(f.host.repaintedSquares, kWrites);
     EXPECT_EQ(rows(), "274896");
     EXPECT_EQ(g.history().markCount, 0);
     EXPECT_EQ(g.board().at(3, 4).mark, 0);
@@ -157,17 +159,17 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     none.game.askToSolve();
     EXPECT_EQ(none.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(none.game.lastSolve().end, SolveEnd::kUnsolvable);
-    EXPECT_EQ(none.host.repaintedSquares,
-              (Squares{{3, 2}, {2, 2}, {2, 3}, {2, 3}, {2, 2}, {3, 2}}));
     EXPECT_EQ(none.game.history().moveCount, 0);
     EXPECT_EQ(none.game.screen().square(3, 2).caption, " ");
     EXPECT_FALSE(none.game.checkingOn());
 }
 
-// The window keeps answering a long search: it yields after every
-// placement, and "přeruš" answered Yes at the 100th yield stops it there. A
-// board of entry squares only gives the search no digit to try: it ends at
-// once with its message.
+// At the fastest speed the window keeps answering a long search without
+// costing it a handling of events per placement: the first placement is
+// drawn at once, then the events come every millisecond, and "přeruš"
+// answered Yes at the 10th handling stops it there. The tool's limit stops
+// a search at its placement exactly. A board of entry squares only gives the
+// search no digit to try: it ends at once with its message.
 TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     GameFixture hard;
     hard.dir.write("krizovky.KRI",
@@ -175,15 +177,25 @@ TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     hard.choose(cp1250FromUtf8("těžká 3 15×15"));
     hard.host.answers = {true};
     hard.host.pendingEvents = [&] {
-        if (hard.host.eventsProcessed == 100) hard.game.stopSolving();
+        if (hard.host.eventsProcessed == 10) hard.game.stopSolving();
     };
     hard.host.confirmations.push_back(true);
     hard.game.askToSolve();
-    EXPECT_EQ(hard.host.eventsProcessed, 100);
+    EXPECT_EQ(hard.host.eventsProcessed, 10);
+    EXPECT_EQ(hard.host.eventWaits, 0);
+    EXPECT_GE(hard.host.boardsDrawn, 1);
     EXPECT_EQ(hard.host.questions.size(), 1u);
     EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
-    EXPECT_EQ(hard.game.lastSolve().placements, 100);
+    // The clock is read at every kPlacementsPerClockReading-th placement only.
+    EXPECT_GE(hard.game.lastSolve().placements, 1 + 9 * SolverPace::kPlacementsPerClockReading);
     EXPECT_FALSE(hard.game.solving());
+
+    hard.game.stopSolvingAfter(1000);
+    hard.host.pendingEvents = {};
+    hard.host.confirmations.push_back(true);
+    hard.game.askToSolve();
+    EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
+    EXPECT_EQ(hard.game.lastSolve().placements, 1000);
 
     std::string allEntries = "@t\n";
     for (int r = 1; r <= 15; ++r)

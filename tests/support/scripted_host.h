@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -29,6 +30,8 @@ class ScriptedHost : public Host {
     std::function<void()> pendingEvents;
     int gaugeRepaints = 0;
     std::vector<std::pair<int, int>> repaintedSquares;
+    int boardsDrawn = 0;  // the solver's frames
+    int eventWaits = 0;   // the solver's waits between placements
 
     void message(std::string_view text) override { messages.emplace_back(text); }
     void error(std::string_view text) override { errors.emplace_back(text); }
@@ -67,6 +70,11 @@ class ScriptedHost : public Host {
     }
     void repaintSquare(int row, int column) override { repaintedSquares.emplace_back(row, column); }
     void repaintGauge() override { ++gaugeRepaints; }
+    void drawBoard() override { ++boardsDrawn; }
+    void handleEventsUntil(std::chrono::steady_clock::time_point) override {
+        ++eventWaits;
+        processEvents();
+    }
     std::vector<std::string> clipboard;  // every text put on the clipboard
     void copyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
 };

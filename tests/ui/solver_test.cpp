@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -68,6 +69,92 @@ TEST_F(SolverWindowTest, StopAnsweredYesEndsTheSearchWithTheWindowDisabledMeanwh
     EXPECT_TRUE(mainWindow().menuBar()->isEnabled());
     EXPECT_TRUE(mainWindow().square(2, 2)->isEnabled());
     EXPECT_NE(application->game().history().moveCount, 0);  // the digits so far stay
+}
+
+// The hard tasks of the tests, searched in the window and by krizovky-tool.
+class HardSolveTest : public UiTest {
+  protected:
+    const std::string tasks = KRIZOVKY_SOURCE_DIR "/tests/data/hard.kri";
+    const QStringList names = {QStringLiteral("těžká 1 14×15"), QStringLiteral("těžká 2 13×15"),
+                               QStringLiteral("těžká 3 15×15")};
+
+    void SetUp() override {
+        UiTest::SetUp();
+        std::filesystem::copy_file(tasks, dir.file("krizovky.KRI"));
+        start();
+    }
+    // "70" answered " jsem trouba" at a speed of "&Rychlost řešení".
+    void solve(const char* speed) {
+        trigger(speed);
+        script.confirmations = {true};
+        trigger("solveAction");
+    }
+    // What "krizovky-tool solve" prints, with the board reduced to its entry
+    // squares row by row: a digit or "_".
+    QString toolTrace(const QString& name, long limit) {
+        QStringList arguments = {QStringLiteral("solve"), QString::fromStdString(tasks), name};
+        if (limit > 0) arguments << QStringLiteral("--limit") << QString::number(limit);
+        QProcess tool;
+        tool.start(QStringLiteral(KRIZOVKY_TOOL), arguments);
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split('\n');
+        QString trace = lines.mid(0, 4).join(' ') + ' ';
+        for (const QString& line : lines.mid(4))
+            for (const QString& token : line.split(' '))
+                if (token == QStringLiteral("_") || (token.size() == 1 && token[0].isDigit()))
+                    trace += token;
+        return trace;
+    }
+    // The same of the latest solve in the window, the board as its squares show it.
+    QString windowTrace() {
+        const SolverRun::Report& report = application->game().lastSolve();
+        const char* ends[] = {"solved", "unsolvable", "stopped"};
+        QString trace = QStringLiteral("%1 placements %2 backtracks %3 moves %4 ")
+                            .arg(QString::fromLatin1(ends[static_cast<int>(report.end)]))
+                            .arg(report.placements)
+                            .arg(report.backtracks)
+                            .arg(application->game().history().moveCount);
+        for (int r = 1; r <= kBoardSize; ++r)
+            for (int c = 1; c <= kBoardSize; ++c)
+                if (ui::SquareWidget* square = mainWindow().square(r, c); square->interactive())
+                    trace += square->caption() == QStringLiteral(" ") ? QStringLiteral("_")
+                                                                      : square->caption();
+        return trace;
+    }
+};
+
+// The speeds change only how the window shows the search: stopped after its
+// 25th placement at every speed, and solved to its end at the fastest, the
+// window's board, counts and history are those of the tool.
+TEST_F(HardSolveTest, EverySpeedSearchesAsTheToolDoes) {
+    for (const QString& name : names) {
+        const QString expected = toolTrace(name, 25);
+        choose(name);
+        for (const char* speed : {"stepSpeedAction", "smoothSpeedAction", "fastestSpeedAction"}) {
+            application->game().stopSolvingAfter(25);
+            solve(speed);
+            EXPECT_EQ(windowTrace(), expected) << speed;
+            EXPECT_TRUE(control<QAction>(mainWindow(), speed)->isChecked()) << speed;
+        }
+    }
+    application->game().stopSolvingAfter(0);
+    solve("fastestSpeedAction");
+    EXPECT_EQ(windowTrace(), toolTrace(names.back(), 0));
+}
+
+// "přeruš" in the middle of the fastest search: the window answers, the
+// search stops right after the placement it was at, and the board shown is
+// the tool's after as many placements.
+TEST_F(HardSolveTest, PrerusStopsTheFastestSearchWhereTheToolStopsAtTheSameCount) {
+    choose(names[1]);
+    QTimer::singleShot(20, [&] { control<QPushButton>(mainWindow(), "stopButton")->click(); });
+    script.answers = {QMessageBox::Yes};
+    solve("fastestSpeedAction");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    const long placements = application->game().lastSolve().placements;
+    EXPECT_EQ(application->game().lastSolve().end, SolveEnd::kStopped);
+    EXPECT_GT(placements, 0);
+    EXPECT_EQ(windowTrace(), toolTrace(names[1], placements));
 }
 
 }  // namespace
