@@ -247,6 +247,11 @@ class Game : private UndoActions, private SolverSteps {
     const std::string& ownTaskFilePath() const { return choice_.ownTaskFilePath(); }
 
   private:
+    // The digit keys of keyPress: a note, or the digit through the pop-up menu.
+    void pressDigitKey(BoardSquare square, Key key);
+    // The arrow keys of keyPress: the nearest entry square that way is
+    // selected; at the edge of the board nothing happens.
+    void moveSelection(BoardSquare from, int rowStep, int columnStep);
     // Takes the squares of a board of that size off the screen; the first
     // build of a run has none to take.
     void releaseSquares(int rows, int columns);

@@ -15,29 +15,10 @@ void Game::keyPress(Key key) {
     const BoardSquare square = current_;
     if (!board_.isEntry(square.row, square.column)) return;
 
-    // Notes are the player's own: any digit, whatever the hints allow.
-    if (const int note = noteKeyDigit(key); note != 0) {
-        toggleNote(square.row, square.column, note);
+    if (noteKeyDigit(key) != 0 || keyDigit(key) != 0) {
+        pressDigitKey(square, key);
         return;
     }
-    if (const int digit = keyDigit(key); digit != 0 && notesMode()) {
-        toggleNote(square.row, square.column, digit);
-        return;
-    }
-    if (const int digit = keyDigit(key); digit != 0) {
-        // At 100 the pop-up menu offers the allowed digits alone; the others
-        // would be grey, and their key leaves even the hints as they are.
-        if (options_.level == Level::k100) {
-            const Hints hints =
-                computeHints(board_, table_, options_.level, square.row, square.column);
-            if (!(hints.allowed & digitBit(digit))) return;
-        }
-        openSquareMenu(square.row, square.column);
-        chooseDigit(digit);
-        return;
-    }
-
-    int rowStep = 0, columnStep = 0;
     switch (key) {
         case Key::kDelete:
         case Key::kBackspace:
@@ -45,21 +26,41 @@ void Game::keyPress(Key key) {
             eraseSquare();
             return;
         case Key::kLeft:
-            columnStep = -1;
-            break;
+            return moveSelection(square, 0, -1);
         case Key::kRight:
-            columnStep = 1;
-            break;
+            return moveSelection(square, 0, 1);
         case Key::kUp:
-            rowStep = -1;
-            break;
+            return moveSelection(square, -1, 0);
         case Key::kDown:
-            rowStep = 1;
-            break;
+            return moveSelection(square, 1, 0);
         default:
             return;
     }
-    for (int r = square.row + rowStep, c = square.column + columnStep;
+}
+
+void Game::pressDigitKey(BoardSquare square, Key key) {
+    // Notes are the player's own: any digit, whatever the hints allow.
+    if (const int note = noteKeyDigit(key); note != 0) {
+        toggleNote(square.row, square.column, note);
+        return;
+    }
+    const int digit = keyDigit(key);
+    if (notesMode()) {
+        toggleNote(square.row, square.column, digit);
+        return;
+    }
+    // At 100 the pop-up menu offers the allowed digits alone; the others
+    // would be grey, and their key leaves even the hints as they are.
+    if (options_.level == Level::k100) {
+        const Hints hints = computeHints(board_, table_, options_.level, square.row, square.column);
+        if (!(hints.allowed & digitBit(digit))) return;
+    }
+    openSquareMenu(square.row, square.column);
+    chooseDigit(digit);
+}
+
+void Game::moveSelection(BoardSquare from, int rowStep, int columnStep) {
+    for (int r = from.row + rowStep, c = from.column + columnStep;
          r >= 1 && r <= board_.rowCount && c >= 1 && c <= board_.colCount;
          r += rowStep, c += columnStep) {
         if (board_.isEntry(r, c)) {
