@@ -58,6 +58,9 @@ void Game::loadTask() {
     for (int m = 1; m <= 4; ++m)
         screen_.swatch[m] = false;
     screen_.boardPanel = true;
+    boardTask_ = {choice_.taskFilePath(), choice_.selectedName(), taskHash(board_)};
+    extras_ = {};
+    beginPlay(0);
 }
 
 void Game::releaseSquares(int rows, int columns) {

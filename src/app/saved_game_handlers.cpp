@@ -31,7 +31,7 @@ bool Game::saveGame() {
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
     if (!path) return false;
     try {
-        writeFileReplacing(*path, encodeSavedGame(board_, history_));
+        writeFileReplacing(*path, encodeSavedGame(board_, history_, extrasToSave()));
     } catch (const RunError& e) {
         host_.failure(e.what());
         return false;
@@ -41,6 +41,7 @@ bool Game::saveGame() {
 }
 
 bool Game::confirmQuit() {
+    if (!playerFiles_.keptGame.empty() && keepGame()) return true;
     if (solving() || history_.moveCount == 0 || !unsavedMoves_) return true;
     switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
         case Answer::kYes:
@@ -109,6 +110,11 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
         screen_.swatch[k] = k <= history_.markCount;
     buildLoadedSquares();
     unsavedMoves_ = false;
+    // The game goes on as the file has it; it is still a game of the task
+    // on the board only when the squares are the task's.
+    if (taskHash(board_) != boardTask_.taskHash) boardTask_ = {};
+    extras_ = saved.extras;
+    beginPlay(saved.extras.seconds);
 }
 
 void Game::buildLoadedSquares() {

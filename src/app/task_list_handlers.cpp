@@ -37,6 +37,7 @@ void Game::showTaskEditor() {
 
 void Game::fillTaskList(bool reportErrors) {
     choice_.fill(reportErrors);
+    markSolvedTasks();
 }
 
 void Game::selectListedTask(int index) {

@@ -2,6 +2,7 @@
 
 #include "ui/about_box.h"
 #include "ui/main_window.h"
+#include "ui/results_window.h"
 #include "ui/rules_window.h"
 #include "ui/solver_question_dialog.h"
 #include "ui/task_editor_window.h"
@@ -12,6 +13,11 @@ namespace krizovky::ui {
 
 Application::Application(const std::string& executablePath, QtHost::ModalRunner runModal)
     : host_(std::move(runModal)), game_(host_) {
+    // The player's record and kept game in the state folder; the time of play
+    // by the system's clock, waiting while a box of the game is open.
+    game_.usePlayerFiles(defaultPlayerFiles());
+    game_.playClock().useTimeSource(PlayClock::steadyNow);
+    host_.onModal([this](bool open) { game_.playClock().setModalOpen(open); });
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());
@@ -37,6 +43,11 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
         mainWindow_->showSolverProgress();
         taskListWindow_->setEnabled(!game_.solving());
     });
+    resultsWindow_ = std::make_unique<ResultsWindow>(game_);
+    QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
+                     [this, bringUp] { bringUp(resultsWindow_.get()); });
+    // The game the player left at the last closing comes back.
+    game_.resumeKeptGame();
     refresh();
 }
 
@@ -44,6 +55,8 @@ Application::~Application() {
     host_.attach(nullptr);
     host_.attachSolverQuestion(nullptr);
     host_.onYield({});
+    host_.onModal({});
+    resultsWindow_.reset();
     solverQuestion_.reset();
     taskEditorWindow_.reset();
     textEditorWindow_.reset();

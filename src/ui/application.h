@@ -9,6 +9,7 @@
 namespace krizovky::ui {
 
 class AboutBox;
+class ResultsWindow;
 class SolverQuestionDialog;
 class MainWindow;
 class TaskListWindow;
@@ -40,6 +41,7 @@ class Application {
     TextEditorWindow& textEditorWindow() { return *textEditorWindow_; }
     SolverQuestionDialog& solverQuestion() { return *solverQuestion_; }
     TaskEditorWindow& taskEditorWindow() { return *taskEditorWindow_; }
+    ResultsWindow& resultsWindow() { return *resultsWindow_; }
 
   private:
     QtHost host_;
@@ -51,6 +53,7 @@ class Application {
     std::unique_ptr<TextEditorWindow> textEditorWindow_;
     std::unique_ptr<TaskEditorWindow> taskEditorWindow_;
     std::unique_ptr<SolverQuestionDialog> solverQuestion_;
+    std::unique_ptr<ResultsWindow> resultsWindow_;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace krizovky::ui {
 
@@ -61,8 +62,9 @@ class MainWindow : public QMainWindow {
     void quit();
 
     // "&Informace": the windows that show them answer the signals.
-    void showRules() { emit rulesRequested(); }  // "&Pravidla"
-    void showAbout() { emit aboutRequested(); }  // "&O hře"
+    void showRules() { emit rulesRequested(); }      // "&Pravidla"
+    void showAbout() { emit aboutRequested(); }      // "&O hře"
+    void showResults() { emit resultsRequested(); }  // "&Moje výsledky"
 
     // "&Pomoc"
     void showNextStep() { act(&Game::showNextStep); }  // "&Další krok" (F1)
@@ -103,9 +105,12 @@ class MainWindow : public QMainWindow {
   signals:
     void rulesRequested();
     void aboutRequested();
+    void resultsRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The game's clock learns when the window is minimized or inactive.
+    void changeEvent(QEvent* event) override;
     // Takes the keys of keyboard play before a button or hint list that has
     // the focus turns them into its own moves.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -134,12 +139,18 @@ class MainWindow : public QMainWindow {
     void showHintPanels();
     void showMenus();
     void fitTaskName();
+    // The time of play above the board, right of the task name; a timer
+    // brings it up to the second.
+    void createPlayClock();
+    void showPlayClock();
 
     Game& game_;
     std::function<void()> changed_;
     QFrame* boardPanel_ = nullptr;
     QLabel* taskName_ = nullptr;
     DigitalClock* clock_ = nullptr;
+    QLabel* playClock_ = nullptr;
+    QTimer* playClockTimer_ = nullptr;
     PieGauge* loadGauge_ = nullptr;
     std::array<std::array<SquareWidget*, kBoardSize + 1>, kBoardSize + 1> squares_{};
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -13,6 +15,30 @@
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
+namespace {
+
+// The tick of a solved task, drawn for the screen's pixel density so that it
+// stays sharp at any scale; or an empty square of the same size.
+constexpr int kTickSize = 9;
+
+QIcon tickIcon(qreal pixelRatio, bool ticked) {
+    QPixmap picture(QSize(kTickSize, kTickSize) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    if (ticked) {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 128, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick;
+        tick.moveTo(1, 4.5);
+        tick.lineTo(3.5, 7.5);
+        tick.lineTo(8, 1.5);
+        painter.drawPath(tick);
+    }
+    return QIcon(picture);
+}
+
+}  // namespace
 
 TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     : game_(game), changed_(std::move(changed)) {
@@ -25,7 +51,10 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
-    nameList_->setGeometry(24, 8, 89, 169);
+    // Wide enough for every shipped name after the tick of a solved task
+    // (the names' column of 89 pixels, widened to the left by the room the
+    // tick takes).
+    nameList_->setGeometry(8, 8, 105, 169);
     // The game hands the names over in the Czech order; the list keeps it.
     nameList_->setSortingEnabled(false);
     // Names longer than the narrow list scroll instead of losing their ends,
@@ -33,6 +62,10 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     nameList_->setTextElideMode(Qt::ElideNone);
     nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The tick stands within the names' column, before the name.
+    nameList_->setIconSize(QSize(kTickSize, kTickSize));
+    tick_ = tickIcon(devicePixelRatioF(), true);
+    noTick_ = tickIcon(devicePixelRatioF(), false);
     connect(nameList_, &QListWidget::itemClicked, this, &TaskListWindow::selectTask);
     // The keys move the selection too. Not the current row: the list takes one
     // by itself when it gets the focus, which is no choice of the player.
@@ -93,9 +126,11 @@ void TaskListWindow::showScreen() {
         const QFontMetrics metrics(nameList_->font());
         for (const QString& name : names) {
             auto* item = new QListWidgetItem(name, nameList_);
-            item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6, 16));
+            // The name, the room of the tick before it and their margins.
+            item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6 + kTickSize + 6, 16));
         }
     }
+    showSolved(screen, !same);
     if (screen.selected < 0)
         nameList_->clearSelection();
     else if (selectedRow() != screen.selected)
@@ -103,6 +138,16 @@ void TaskListWindow::showScreen() {
     chosenName_->setText(fromCp1250(screen.chosenName));
 
     if (screen.visible != isVisible()) setVisible(screen.visible);
+}
+
+void TaskListWindow::showSolved(const TaskListScreen& screen, bool newList) {
+    if (!newList && screen.solved == shownSolved_) return;
+    shownSolved_ = screen.solved;
+    // Every name has the tick's room, so the names stand in one line.
+    for (int i = 0; i < nameList_->count(); ++i) {
+        const bool solved = screen.solved.contains(screen.items[static_cast<std::size_t>(i)]);
+        nameList_->item(i)->setIcon(solved ? tick_ : noTick_);
+    }
 }
 
 int TaskListWindow::selectedRow() const {
@@ -174,14 +219,24 @@ void TaskListWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TaskListWindow::showNameTip(const QHelpEvent& help) {
-    // Each row is as wide as its name needs (see showScreen); the tip shows
+    // Each row is as wide as its name needs (see showScreen); the name shows
     // only for a row the visible part of the list cuts off.
     const QListWidgetItem* item = nameList_->itemAt(help.pos());
-    if (item == nullptr || item->sizeHint().width() <= nameList_->viewport()->width()) {
+    QStringList tip;
+    if (item != nullptr) {
+        if (item->sizeHint().width() > nameList_->viewport()->width()) tip << item->text();
+        const TaskListScreen& screen = game_.taskListScreen();
+        const auto row = static_cast<std::size_t>(nameList_->row(item));
+        if (row < screen.items.size()) {
+            const auto solved = screen.solved.find(screen.items[row]);
+            if (solved != screen.solved.end()) tip << fromUtf8(solved->second);
+        }
+    }
+    if (tip.isEmpty()) {
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(help.globalPos(), item->text(), nameList_->viewport(),
+    QToolTip::showText(help.globalPos(), tip.join(QLatin1Char('\n')), nameList_->viewport(),
                        nameList_->visualItemRect(item));
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -120,6 +121,8 @@ class UiTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.DEF", dir.file("krizovky.DEF"));
+        // The player's record and kept game belong to the test, not to whoever runs it.
+        setenv("XDG_STATE_HOME", dir.file("state").c_str(), 1);
     }
 
     // A task file from UTF-8 text, written as the game keeps them: CP1250, CR LF.
