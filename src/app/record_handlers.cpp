@@ -62,7 +62,6 @@ void Game::beginPlay(long seconds) {
     clock_.restart(seconds);
     // The level counts from the first square the player selects.
     aids_ = {};
-    aids_.level = iqOf(Level::k160);
     finished_ = false;
     screen_.playClock = true;
     updatePlayClock();

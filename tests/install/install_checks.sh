@@ -30,9 +30,12 @@ png_size() {
 # on a virtual display and tells what it shows first: "the main window" when
 # its 826 x 578 window comes up and no box follows, "a box" when a smaller
 # window (a message box) is there, "no window" when nothing shows within ten
-# seconds. The program is ended then.
+# seconds. The program is ended then. A state folder of its own keeps a game
+# kept by whoever runs the test from coming back with its own messages.
 first_window() {
-    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    local state
+    state=$(mktemp -d)
+    XDG_STATE_HOME=$state QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         "$1" >/dev/null 2>&1 &
         pid=$!
         windows=""
@@ -58,6 +61,7 @@ first_window() {
         wait "$pid" 2>/dev/null
         true
     ' _ "$1"
+    rm -rf "$state"
 }
 
 # check_installed PREFIX BUILD_DIR APP_ID: what an installation under PREFIX
