@@ -104,6 +104,9 @@ ResultsRecord Game::readRecord() {
 }
 
 void Game::recordResult() {
+    // A game kept at an earlier closing is finished now: it must not come
+    // back, even when the program does not close as it should.
+    if (!playerFiles_.keptGame.empty()) std::remove(playerFiles_.keptGame.c_str());
     const std::string& path = playerFiles_.record;
     if (path.empty()) return;
     GameResult result;
@@ -113,7 +116,8 @@ void Game::recordResult() {
     result.grade = gradeOf(board_, table_);
     result.finishedAt = localTimeNow();
     result.seconds = clock_.seconds();
-    result.level = aids_.level;
+    // "70" is the solver's item of "&IQ".
+    result.level = aids_.bySolver ? 70 : aids_.level;
     result.nextSteps = aids_.nextSteps;
     result.checked = aids_.checked;
     result.bySolver = aids_.bySolver;

@@ -19,7 +19,7 @@ struct GameResult {
     std::string grade;       // the logical solver's grade; empty when not known
     std::string finishedAt;  // local date and time, "2026-12-08 17:20:05"
     long seconds = 0;        // the time of play
-    int level = 100;         // the lowest IQ level a square of the game was selected at
+    int level = 100;         // the lowest IQ level a square was selected at; 70 for the solver
     int nextSteps = 0;       // how often "&Další krok" was asked
     bool checked = false;    // "&Ukaž chyby" or "&Je to zatím správně?" was used
     bool bySolver = false;   // "70" finished it: no time of it is a personal best

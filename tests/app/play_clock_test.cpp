@@ -2,106 +2,48 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <sstream>
+#include <string>
 
 namespace krizovky {
 namespace {
 
-// What happens to the window and the game, in order.
-struct Step {
-    enum Kind {
-        kPass,
-        kActive,
-        kInactive,
-        kMinimize,
-        kRestore,
-        kOpenBox,
-        kCloseBox,
-        kStop,
-        kRestart
-    };
-    Kind kind;
-    long value = 0;  // seconds for kPass and kRestart
-};
-
-struct ClockCase {
-    const char* what;
-    std::vector<Step> steps;
-    long seconds;
-    bool counting;
-};
-
-using S = Step;
-const ClockCase kCases[] = {
-    {"counts while the window is active", {{S::kRestart}, {S::kPass, 61}}, 61, true},
-    {"counts nothing before a game", {{S::kPass, 10}}, 0, false},
-    {"waits while minimized",
-     {{S::kRestart}, {S::kPass, 10}, {S::kMinimize}, {S::kPass, 100}, {S::kRestore}, {S::kPass, 5}},
-     15,
-     true},
-    {"an inactive window counts its first five seconds only",
-     {{S::kRestart}, {S::kPass, 10}, {S::kInactive}, {S::kPass, 100}},
-     15,
-     false},
-    {"a glance at another window counts whole",
-     {{S::kRestart}, {S::kInactive}, {S::kPass, 3}, {S::kActive}, {S::kPass, 2}},
-     5,
-     true},
-    {"each inactive spell has its own five seconds",
-     {{S::kRestart}, {S::kInactive}, {S::kPass, 9}, {S::kActive}, {S::kInactive}, {S::kPass, 9}},
-     10,
-     false},
-    {"waits while boxes are open, nested ones too",
-     {{S::kRestart},
-      {S::kPass, 4},
-      {S::kOpenBox},
-      {S::kOpenBox},
-      {S::kPass, 50},
-      {S::kCloseBox},
-      {S::kPass, 50},
-      {S::kCloseBox},
-      {S::kPass, 6}},
-     10,
-     true},
-    {"stands still at the end of the game",
-     {{S::kRestart}, {S::kPass, 7}, {S::kStop}, {S::kPass, 100}},
-     7,
-     false},
-    {"a saved game's time goes on, a new game starts from zero",
-     {{S::kRestart, 120}, {S::kPass, 3}},
-     123,
-     true},
-    {"a new game after a long one", {{S::kRestart, 120}, {S::kPass, 3}, {S::kRestart}}, 0, true},
-};
+// What happens to the game and the window, in order: "new" or "new120" a game
+// from 0 or 120 seconds, "+10" ten seconds pass, "min"/"max" the window is
+// minimized and shown again, "off"/"on" it loses and gets the activation,
+// "box"/"/box" a modal box opens and closes, "end" the congratulation.
+void play(PlayClock& clock, const std::string& steps) {
+    std::istringstream words(steps);
+    for (std::string w; words >> w;) {
+        if (w.starts_with("new")) clock.restart(w.size() > 3 ? std::stol(w.substr(3)) : 0);
+        if (w.starts_with("+")) clock.passTime(1000 * std::stol(w.substr(1)));
+        if (w == "min" || w == "max") clock.setMinimized(w == "min");
+        if (w == "off" || w == "on") clock.setWindowActive(w == "on");
+        if (w == "box" || w == "/box") clock.setModalOpen(w == "box");
+        if (w == "end") clock.stop();
+    }
+}
 
 TEST(PlayClock, CountsOnlyTheTimeOfPlay) {
-    for (const ClockCase& c : kCases) {
+    const struct {
+        const char* what;
+        const char* steps;
+        long seconds;
+        bool counting;
+    } cases[] = {
+        {"counts while the window is active", "new +61", 61, true},
+        {"nothing before a game", "+10", 0, false},
+        {"waits while minimized", "new +10 min +100 max +5", 15, true},
+        {"an inactive window counts its first five seconds", "new +10 off +100", 15, false},
+        {"a glance at another window counts whole", "new off +3 on +2", 5, true},
+        {"each absence has its five seconds", "new off +9 on off +9", 10, false},
+        {"waits while boxes are open, nested too", "new +4 box box +50 /box +50 /box +6", 10, true},
+        {"stands still after the congratulation", "new +7 end +100", 7, false},
+        {"a saved game's time goes on", "new120 +3", 123, true},
+    };
+    for (const auto& c : cases) {
         PlayClock clock;
-        for (const Step& step : c.steps) {
-            switch (step.kind) {
-                case S::kPass:
-                    clock.passTime(1000 * step.value);
-                    break;
-                case S::kActive:
-                case S::kInactive:
-                    clock.setWindowActive(step.kind == S::kActive);
-                    break;
-                case S::kMinimize:
-                case S::kRestore:
-                    clock.setMinimized(step.kind == S::kMinimize);
-                    break;
-                case S::kOpenBox:
-                case S::kCloseBox:
-                    clock.setModalOpen(step.kind == S::kOpenBox);
-                    break;
-                case S::kStop:
-                    clock.stop();
-                    break;
-                case S::kRestart:
-                    clock.restart(step.value);
-                    break;
-            }
-        }
+        play(clock, c.steps);
         EXPECT_EQ(clock.seconds(), c.seconds) << c.what;
         EXPECT_EQ(clock.counting(), c.counting) << c.what;
     }

@@ -92,6 +92,7 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     recorded = results();
     ASSERT_EQ(recorded.size(), 2u);
     EXPECT_TRUE(recorded[1].bySolver);
+    EXPECT_EQ(recorded[1].level, 70);
     EXPECT_TRUE(recorded[1].checked);
     EXPECT_EQ(bestResultText(*ResultsRecord{recorded}.best({r.taskFile, r.taskName, r.taskHash})),
               "s nápovědou 1:20");  // helped, before the solver's
@@ -136,10 +137,12 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     EXPECT_EQ(h.aids().nextSteps, 1);
     EXPECT_TRUE(again->host.messages.empty());
 
-    // A finished game is not kept, nor is an older one left to come back.
+    // A finished game is not kept, nor is the older one left to come back,
+    // even when the program ends without closing.
     write(h, 2, 3, 1);
     write(h, 3, 2, 9);
     write(h, 3, 3, 2);
+    EXPECT_FALSE(fileExists(files.keptGame));
     EXPECT_TRUE(h.confirmQuit());
     EXPECT_FALSE(fileExists(files.keptGame));
     EXPECT_EQ(results().back().nextSteps, 1);
