@@ -66,22 +66,10 @@ constexpr int kMaxChanges = 1500;     // digit changes to make one fill unique
 constexpr int kPerDifficulty = 15;    // tasks of each grade in the collection
 constexpr int kSmallest = 6;          // rows and columns of the smallest task
 
-}  // namespace
-
-int makeCollection(const std::string& structurePath, const std::string& keepPath) {
-    std::vector<std::string> structureLines, keepLines;
-    try {
-        structureLines = splitLines(readFileBytes(structurePath));
-        keepLines = splitLines(readFileBytes(keepPath));
-    } catch (const RunError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    const std::string example = taskLines(keepLines, "priklad");
-    if (example.empty()) {
-        std::fprintf(stderr, "no task named \"priklad\" in %s\n", keepPath.c_str());
-        return 1;
-    }
+// Every structure filled a few times, each fill made unique and rated; the
+// fills that need no trial, by grade.
+std::map<Difficulty, std::vector<Made>> fillStructures(
+    const std::vector<std::string>& structureLines) {
     const int structures = std::min<int>(kMaxStructures, structureNames(structureLines).size());
     const CombinationTable& table = completeCombinationTable();
     std::map<Difficulty, std::vector<Made>> made;
@@ -108,8 +96,12 @@ int makeCollection(const std::string& structurePath, const std::string& keepPath
             made[task.difficulty].push_back(std::move(task));
         }
     }
-    // Each grade takes its tasks from as many structures as it can, the
-    // smaller boards first; then they are ordered from small to large.
+    return made;
+}
+
+// Each grade takes its tasks from as many structures as it can, the
+// smaller boards first; then they are ordered from small to large.
+std::vector<Made> chooseTasks(std::map<Difficulty, std::vector<Made>>& made) {
     std::vector<Made> chosen;
     for (auto& [difficulty, tasks] : made) {
         std::vector<Made> grade;
@@ -131,6 +123,27 @@ int makeCollection(const std::string& structurePath, const std::string& keepPath
         });
         chosen.insert(chosen.end(), grade.begin(), grade.end());
     }
+    return chosen;
+}
+
+}  // namespace
+
+int makeCollection(const std::string& structurePath, const std::string& keepPath) {
+    std::vector<std::string> structureLines, keepLines;
+    try {
+        structureLines = splitLines(readFileBytes(structurePath));
+        keepLines = splitLines(readFileBytes(keepPath));
+    } catch (const RunError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    const std::string example = taskLines(keepLines, "priklad");
+    if (example.empty()) {
+        std::fprintf(stderr, "no task named \"priklad\" in %s\n", keepPath.c_str());
+        return 1;
+    }
+    std::map<Difficulty, std::vector<Made>> made = fillStructures(structureLines);
+    const std::vector<Made> chosen = chooseTasks(made);
     std::string out = example;
     int number = 0;
     for (const Made& task : chosen) {

@@ -36,6 +36,35 @@ std::optional<Difficulty> gradeOf(const std::string& text) {
     return std::nullopt;
 }
 
+// Sets the request's size from --size: a size by name, or a structure of the
+// structure file at path. The reason when it cannot; empty when it did.
+std::string chooseSize(const std::string& size, const std::string& path, TaskRequest& request) {
+    if (size == "malá") {
+        request.size = TaskSize::kSmall;
+    } else if (size == "střední") {
+        request.size = TaskSize::kMedium;
+    } else if (size == "velká") {
+        request.size = TaskSize::kLarge;
+    } else {
+        std::vector<NamedStructure> structures;
+        try {
+            structures = readStructures(splitLines(readFileBytes(path)));
+        } catch (const RunError& e) {
+            return path + ": " + e.what();
+        }
+        const std::string name = cp1250FromUtf8(size);
+        for (const NamedStructure& structure : structures)
+            if (structure.name == name) {
+                request.size = TaskSize::kStructure;
+                request.structure = structure;
+                return {};
+            }
+        return "--size is malá, střední, velká or a structure of " + path + ", not \"" + size +
+               "\"";
+    }
+    return {};
+}
+
 }  // namespace
 
 int newTasks(const std::vector<std::string>& args, const std::string& defaultStructures) {
@@ -70,33 +99,10 @@ int newTasks(const std::vector<std::string>& args, const std::string& defaultStr
         return fail("the numbers go past " + std::to_string(kMaxTaskNumber));
 
     const std::string& size = options["--size"];
-    if (size == "malá") {
-        request.size = TaskSize::kSmall;
-    } else if (size == "střední") {
-        request.size = TaskSize::kMedium;
-    } else if (size == "velká") {
-        request.size = TaskSize::kLarge;
-    } else {
-        const std::string path =
-            options.count("--structures") != 0 ? options["--structures"] : defaultStructures;
-        std::vector<NamedStructure> structures;
-        try {
-            structures = readStructures(splitLines(readFileBytes(path)));
-        } catch (const RunError& e) {
-            return fail(path + ": " + e.what());
-        }
-        const std::string name = cp1250FromUtf8(size);
-        bool found = false;
-        for (const NamedStructure& structure : structures)
-            if (!found && structure.name == name) {
-                request.size = TaskSize::kStructure;
-                request.structure = structure;
-                found = true;
-            }
-        if (!found)
-            return fail("--size is malá, střední, velká or a structure of " + path + ", not \"" +
-                        size + "\"");
-    }
+    const std::string path =
+        options.count("--structures") != 0 ? options["--structures"] : defaultStructures;
+    if (const std::string problem = chooseSize(size, path, request); !problem.empty())
+        return fail(problem);
 
     const CombinationTable& table = completeCombinationTable();
     int made = 0;
