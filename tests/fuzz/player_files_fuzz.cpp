@@ -4,6 +4,7 @@
 // is taken up is played over. A file that cannot be read is set aside and
 // the game goes on; one that is taken up is kept again on closing and comes
 // back once more as it was.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -39,14 +40,16 @@ void startGame(Game& game) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // The seeds name the task file by a path relative to the work folder.
-    if (chdir(fuzz::workFolder().c_str()) != 0) __builtin_trap();
     fuzz::writeWorkFile("krizovky.KRI", kExampleTask);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // The seeds name the task file by a path relative to the work folder;
+    // the fuzzer's own folders are relative to where it was started.
+    const int startedIn = open(".", O_RDONLY | O_DIRECTORY);
+    if (startedIn < 0 || chdir(fuzz::workFolder().c_str()) != 0) __builtin_trap();
     const std::string kept = fuzz::writeWorkFile("rozehrana_hra.json", bytes);
     const std::string record = fuzz::writeWorkFile("vysledky.json", bytes);
 
@@ -73,5 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Files set aside do not pile up from one input to the next.
     for (const std::string& path : {kept, record, kept + ".damaged", record + ".damaged"})
         std::filesystem::remove(path);
+    if (fchdir(startedIn) != 0) __builtin_trap();
+    close(startedIn);
     return 0;
 }
