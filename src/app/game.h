@@ -304,6 +304,7 @@ class Game : private UndoActions, private SolverSteps {
     SavedGameExtras extras_;  // of the saved game loaded last, for its notes
     PlayerFiles playerFiles_;
     bool recordUnusable_ = false;  // a damaged record that could not be set aside
+    std::string solvedStamp_;      // what the task list's ticks were worked out from
 
     TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.

@@ -1,6 +1,8 @@
 // What the game keeps for the player between starts: the time of play, the
 // record of results written at each congratulation, and the game in progress
 // kept on closing and taken up at the next start.
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +19,14 @@
 
 namespace krizovky {
 namespace {
+
+// A file's size and time of its last change, "-" when there is none.
+std::string fileStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return "-|";
+    return std::to_string(status.st_size) + "@" + std::to_string(status.st_mtim.tv_sec) + "." +
+           std::to_string(status.st_mtim.tv_nsec) + "|";
+}
 
 Level levelOfIq(int iq) {
     return iq == 160 ? Level::k160 : iq == 130 ? Level::k130 : Level::k100;
@@ -136,7 +146,14 @@ void Game::recordResult() {
 
 void Game::markSolvedTasks() {
     if (playerFiles_.record.empty()) return;
+    // The list is filled again each time its window becomes active, and a
+    // task file may hold 100,000 tasks: the ticks are worked out anew only
+    // when the task file, the record or the names have changed.
+    const std::string stamp = fileStamp(choice_.taskFilePath()) + fileStamp(playerFiles_.record) +
+                              std::to_string(choice_.screen().items.size());
+    if (stamp == solvedStamp_) return;
     choice_.setSolved(solvedTasks(readRecord(), choice_.taskFilePath(), choice_.screen().items));
+    solvedStamp_ = stamp;
 }
 
 ResultsScreen Game::resultsScreen() {
