@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 
@@ -59,6 +60,9 @@ BENCHMARK(BM_SolveInTheWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The player's record and kept game stay out of it: a state folder of the run.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     QApplication qt(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
