@@ -77,4 +77,27 @@ void BM_PlayerEntryAndUndo(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayerEntryAndUndo)->Unit(benchmark::kMicrosecond);
 
+// "&Vyplň poznámky" on the same board: every empty square's allowed digits at
+// IQ 100 as its notes.
+void BM_FillNotes(benchmark::State& state) {
+    BigGame big;
+    for (auto _ : state)
+        big.game.fillNotes();
+}
+BENCHMARK(BM_FillNotes)->Unit(benchmark::kMicrosecond);
+
+// A recorded entry and its undo, on the board bare and full of notes: with
+// notes the digit also leaves the notes of its runs and the undo puts them
+// back.
+void BM_EntryAndUndoWithNotes(benchmark::State& state) {
+    BigGame big;
+    if (state.range(0) == 1) big.game.fillNotes();
+    for (auto _ : state) {
+        big.game.enterDigit(big.row, big.column, big.digit, true, true);
+        big.game.undoMove();
+    }
+    state.SetLabel(state.range(0) == 1 ? "notes" : "bare");
+}
+BENCHMARK(BM_EntryAndUndoWithNotes)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The solver of "70" in the real window: placements a second with every
 // placement repainted and the window's events handled, on the first hard task
-// of tests/data/hard.kri, each run stopped by "přeruš" after three seconds.
+// of tests/data/hard.kri, each run stopped by "přeruš" after three seconds;
+// in the classic look (argument 0) and in the modern one at 1000 x 750 (1).
 // Run it on a display: xvfb-run build/bench/krizovky_window_bench
 #include <benchmark/benchmark.h>
 
@@ -24,7 +25,7 @@ using namespace krizovky;
 // Answers " jsem trouba" and Yes to "přeruš".
 void answer(QDialog& dialog) {
     if (auto* confirm = qobject_cast<ui::SolverQuestionDialog*>(&dialog)) {
-        confirm->findChild<QAbstractButton*>(QStringLiteral("OKBtn"))->click();
+        confirm->findChild<QAbstractButton*>(QStringLiteral("solveButton"))->click();
         return;
     }
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
@@ -38,6 +39,9 @@ void answer(QDialog& dialog) {
 void BM_SolveInTheWindow(benchmark::State& state) {
     const std::string tasks = std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri";
     ui::Application application(KRIZOVKY_DATA_DIR "/krizovky", answer);
+    const bool modern = state.range(0) == 1;
+    application.mainWindow().setLook(modern ? ui::WindowLook::kModern : ui::WindowLook::kClassic);
+    if (modern) application.mainWindow().resize(1000, 750);
     application.show();
     Game& game = application.game();
     game.setTaskFilePath(tasks);
@@ -55,7 +59,12 @@ void BM_SolveInTheWindow(benchmark::State& state) {
             static_cast<double>(game.lastSolve().placements) / elapsed.count();
     }
 }
-BENCHMARK(BM_SolveInTheWindow)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_SolveInTheWindow)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -14,6 +14,11 @@
 # The same once more as docs/main-window-scale2.png, under Xvfb with
 # QT_SCALE_FACTOR=2: the window of a high-density display, 1652 x 1156 pixels.
 #
+# The same game in the modern look ("Volby - Vzhled - moderní") in a window of
+# 1040 x 760 under Xvfb, as docs/modern-board.png, and at QT_SCALE_FACTOR=2 as
+# docs/modern-board-scale2.png; then the page that "Hra - Tisk…" prints of the
+# game as it stands, as docs/printed-game.png (the PDF at 100 dpi by pdftoppm).
+#
 # Then docs/rules.png, docs/text-editor.png and docs/about.png: the windows of
 # "Pravidla", "Editace - Text" (on the build's task file) and "O hře" as their
 # menu items open them.
@@ -21,6 +26,10 @@
 # Then docs/task-list-ticks.png and docs/results.png: the task list and
 # "Moje výsledky" with a record of a few tasks solved by krizovky-tool play
 # --record (alone, with "Další krok", at IQ 130 and 160, and by "70").
+# Last docs/notes.png: the player's notes on "13 lehká", filled by "Vyplň
+# poznámky" after a few digits, on an emptied square with a Mark, a note 9
+# added by Ctrl+9 on the selected square, a repeated 8 in row 6 coloured by
+# " proveď kontroly", and the notes mode on.
 #
 # Builds nothing; run it after the build (make screenshot). BUILD names the
 # build folder, build by default. The player's own record and kept game are
@@ -45,6 +54,11 @@ if [[ $# -eq 0 ]]; then
 fi
 
 mkdir -p docs
+# The look chosen here is kept in a settings folder of its own, and the
+# player's own choice does not change the pictures.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 # The picture is taken from the window's own drawing, so no display is needed.
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/screenshot.png "$@"
 echo "wrote docs/screenshot.png"
@@ -53,6 +67,16 @@ echo "wrote docs/screenshot.png"
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2000x1400x24" \
     "$program" docs/main-window-scale2.png "$@"
 echo "wrote docs/main-window-scale2.png"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1400x1000x24" \
+    "$program" docs/modern-board.png "$@" modernLookAction 1040x760
+echo "wrote docs/modern-board.png"
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2400x1800x24" \
+    "$program" docs/modern-board-scale2.png "$@" modernLookAction 1040x760
+echo "wrote docs/modern-board-scale2.png"
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" "$XDG_CONFIG_HOME/window.png" "$@" \
+    "print=$XDG_CONFIG_HOME/printed.pdf"
+pdftoppm -r 100 -png -singlefile "$XDG_CONFIG_HOME/printed.pdf" docs/printed-game
+echo "wrote docs/printed-game.png"
 for window in rules text-editor about; do
     QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" --window "$window" "docs/$window.png"
     echo "wrote docs/$window.png"
@@ -87,3 +111,7 @@ for window in task-list results; do
         "$program" --window "$window" "$picture"
     echo "wrote $picture"
 done
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/notes.png "13 lehká" \
+    autoFillAction checkingAction 2,4=7 2,5=8 3,4=3 markButton 3,4=0 3,5=6 fillNotesAction \
+    level130Action 6,2=8 6,4=8 level100Action 7,3+9 checkButton notesButton
+echo "wrote docs/notes.png"

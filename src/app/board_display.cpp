@@ -32,14 +32,20 @@ void Game::loadTask() {
     // No digit of the previous game stays behind, also not in squares that
     // are clue or blank squares of this task or lie outside it.
     for (int r = 1; r <= kBoardSize; ++r)
-        for (int c = 1; c <= kBoardSize; ++c)
+        for (int c = 1; c <= kBoardSize; ++c) {
             read.at(r, c).digit = 0;
+            read.at(r, c).notes = 0;
+        }
     read.prevRowCount = board_.rowCount;
     read.prevColCount = board_.colCount;
     board_ = read;
 
     history_.startGame();
     unsavedMoves_ = false;
+    redo_.clear();
+    screen_.redoButton = false;
+    screen_.notesButton = true;
+    notesOnBoard_ = false;
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.
     popup_ = {};
@@ -59,7 +65,6 @@ void Game::loadTask() {
         screen_.swatch[m] = false;
     screen_.boardPanel = true;
     boardTask_ = {choice_.taskFilePath(), choice_.selectedName(), taskHash(board_)};
-    extras_ = {};
     beginPlay(0);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "history/notes.h"
 #include "model/errors.h"
 #include "model/task_reader.h"
 #include "model/text.h"
@@ -39,6 +40,7 @@ BoardPicture pictureOfGame(const Board& board, const MainScreen* screen) {
             if (square.kind == PictureKind::kEntry) {
                 const int digit = board.at(r, c).digit;
                 square.digit = digit >= 1 && digit <= 9 ? digit : 0;
+                square.notes = board.at(r, c).notes & kNoteDigits;
             }
             if (!screen) continue;
             const SquareLook& look = screen->square(r, c);

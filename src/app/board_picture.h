@@ -28,6 +28,8 @@ struct PictureSquare {
     // The screen's colours; without them the look's own colours.
     std::optional<Colour> background;
     std::optional<Colour> textColour;
+
+    bool operator==(const PictureSquare&) const = default;
 };
 
 struct BoardPicture {
@@ -37,6 +39,8 @@ struct BoardPicture {
 
     PictureSquare& at(int row, int column) { return squares_[row - 1][column - 1]; }
     const PictureSquare& at(int row, int column) const { return squares_[row - 1][column - 1]; }
+
+    bool operator==(const BoardPicture&) const = default;
 
   private:
     std::array<std::array<PictureSquare, kBoardSize>, kBoardSize> squares_{};

@@ -9,6 +9,8 @@
 #include "app/data_files.h"
 #include "app/host.h"
 #include "app/keyboard.h"
+#include "app/link_import.h"
+#include "app/new_task.h"
 #include "app/options.h"
 #include "app/play_clock.h"
 #include "app/player_files.h"
@@ -23,6 +25,7 @@
 #include "history/move_history.h"
 #include "history/results_record.h"
 #include "history/saved_game_extension.h"
+#include "history/redo.h"
 #include "history/undo.h"
 #include "model/board.h"
 #include "model/combination_table.h"
@@ -90,6 +93,41 @@ class Game : private UndoActions, private SolverSteps {
         if (!solving()) textEditor_.open(choice_.taskFilePath());
     }
 
+    // "&Nová úloha…": the dialog "nová úloha" with a fresh number. "vytvoř"
+    // starts making the task on a thread of its own; pollNewTask, called by
+    // the dialog while it works, takes the task once it is ready: it is kept
+    // in the player's own task file and loaded onto the board as a chosen
+    // task is, and the dialog closes. Until then nothing on the board
+    // changes; a task that is not made or cannot be kept is reported and the
+    // dialog stays. "zruš" stops the making and closes the dialog.
+    void openNewTask();
+    void createNewTask();   // "vytvoř"
+    void pollNewTask();     // the dialog's look at the making under way
+    void waitForNewTask();  // the same, waiting for the making to end
+    void cancelNewTask();   // "zruš" and the close box
+    NewTaskMaker& newTask() { return newTask_; }
+    const NewTaskScreen& newTaskScreen() const { return newTask_.screen(); }
+
+    // "Vložit úlohu z &odkazu…": the dialog that reads a link of the public
+    // puzzle editor or its file, shows the board and keeps the task in the
+    // player's own task file under the name in its field, then loads it onto
+    // the board. clipboard is what the clipboard holds: a link there fills
+    // the field.
+    void openLinkImport(std::string_view clipboard);
+    void setLinkText(std::string_view text);    // the field edited (UTF-8)
+    void setImportName(std::string_view name);  // the name field (Windows-1250)
+    void chooseLinkFile();                      // "ze souboru…": a pzprv3 file
+    void importLinkedTask();                    // "vlož"
+    void cancelLinkImport();                    // "zruš" and the close box
+    const LinkImportScreen& linkImportScreen() const { return linkImport_; }
+    // "Kopírovat &odkaz na úlohu": the link of the task on the board goes to
+    // the clipboard and is shown; a task the editor cannot hold is refused
+    // with the reason.
+    void copyTaskLink();
+
+    // The list's switch between the collection and "moje úlohy".
+    void showOwnTasks(bool own);
+
     // The task list window.
     void fillTaskList(bool reportErrors);  // on creation, showing and activation
     void selectListedTask(int index);      // a click on a name
@@ -134,6 +172,23 @@ class Game : private UndoActions, private SolverSteps {
     void undoToMark();             // "zpět ke značce"
     void highlightMark(int mark);  // a click on swatch 1..4
     void removeMark(int mark);     // a double click on swatch 1..4
+    // "znovu o 1 tah" and "Vpřed o tah": puts back what the latest undo took
+    // back, one player's entry with its completion at a time, through
+    // enterDigit with the check as it is set now. A refused redo changes
+    // nothing. Any other recorded write, a load and "70" forget what could
+    // be redone.
+    void redoMove();
+    int redoCount() const { return redo_.size(); }
+
+    // The player's notes: digits kept small in an empty square, the player's
+    // scratch and no Moves. A square that holds a digit keeps its notes
+    // hidden and takes no new ones.
+    void toggleNote(int row, int column, int digit);  // Ctrl+1..9, and any way of the notes mode
+    void chooseNote(int digit);                       // an item of the pop-up's "poznámka"
+    void toggleNotesMode();   // N and "poznámky": the digits toggle notes instead of writing
+    void fillNotes();         // "&Vyplň poznámky": each empty square the digits IQ 100 allows it
+    void toggleEraseNotes();  // "&Mazat poznámky"
+    bool notesMode() const { return screen_.notesMode; }
 
     // "&Volby": the Levels "100", "130" and "160" of "&IQ", and the two options.
     void setLevel(Level level);
@@ -209,6 +264,8 @@ class Game : private UndoActions, private SolverSteps {
     // Set directly by the headless tool and by tests that skip the dialogs.
     void setTaskFilePath(std::string path) { choice_.setTaskFilePath(std::move(path)); }
     void setSelectedTaskName(std::string name) { choice_.setSelectedName(std::move(name)); }
+    void setOwnTaskFilePath(std::string path) { choice_.setOwnTaskFilePath(std::move(path)); }
+    const std::string& ownTaskFilePath() const { return choice_.ownTaskFilePath(); }
 
   private:
     // Takes the squares of a board of that size off the screen; the first
@@ -224,6 +281,14 @@ class Game : private UndoActions, private SolverSteps {
     SquareLook newSquare(int row, int column, int left) const;
     void setGauge(int position, int maximum);
     void endOfGame();
+    // The structures of the structure file, read at the first need; none
+    // when it cannot be read.
+    const std::vector<NamedStructure>& structures();
+    // A task just kept in the player's own task file, loaded onto the board
+    // as a chosen task loads.
+    void loadOwnTask(const std::string& name);
+    // The end of a making: the task kept and loaded, or what went wrong said.
+    void takeMadeTask(const MadeTask& task);
 
     // UndoActions
     void restoreMove(const Move& move) override;
@@ -233,6 +298,17 @@ class Game : private UndoActions, private SolverSteps {
     bool swatchShown(int mark) const;
     // "zpět o 1 tah" without its guard, also the solver's.
     void undoStep();
+    // What the player's undo took back becomes a redo.
+    void keepForRedo();
+    // Whether the check as it is set now lets every digit of the step in;
+    // the message of the first refusal is shown.
+    bool redoAccepted(const RedoStep& step);
+    // The look of squares whose notes or digit changed.
+    void showNotes(int row, int column);
+    void showNotes(const std::vector<NoteRemoval>& removals);
+    void showAllNotes();
+    // The ticks of "poznámka" for the pop-up's square.
+    void showNoteItems();
 
     // The solver's steps and its end.
     std::string_view selectForSolver(int row, int column) override;
@@ -266,8 +342,7 @@ class Game : private UndoActions, private SolverSteps {
     // file, or the file removed when there is nothing to keep. False when it
     // could not be written (the player has been told).
     bool keepGame();
-    // What a saved game keeps beyond the board: the notes a loaded file had,
-    // and the time of play.
+    // What a saved game keeps beyond the board: the notes and the time of play.
     SavedGameExtras extrasToSave() const;
 
     Host& host_;
@@ -294,14 +369,22 @@ class Game : private UndoActions, private SolverSteps {
     // board build; says when a write has filled the board.
     std::optional<int> emptyEntries_;
     std::optional<TaskClass> taskClass_;  // see taskClass()
+    RedoList redo_;
+    std::vector<RedoMove> takenBack_;  // what the undo under way took back, newest first
+    bool redoing_ = false;             // the writes of a redo keep the rest of the list
+    // Some square may carry notes: set by every way notes come, cleared by a
+    // task load. Without notes a digit has none to take (the solver's pace).
+    bool notesOnBoard_ = false;
+
+    std::optional<std::vector<NamedStructure>> structures_;  // see structures()
+    LinkImportScreen linkImport_;
 
     // The task whose game is on the board: its file, name (Windows-1250) and
     // taskHash; all empty when a saved game of some other task was loaded.
     RecordedTask boardTask_;
     PlayClock clock_;
     GameAids aids_;
-    bool finished_ = false;   // congratulated: the clock stands, the result is recorded
-    SavedGameExtras extras_;  // of the saved game loaded last, for its notes
+    bool finished_ = false;  // congratulated: the clock stands, the result is recorded
     PlayerFiles playerFiles_;
     bool recordUnusable_ = false;  // a damaged record that could not be set aside
     std::string solvedStamp_;      // what the task list's ticks were worked out from
@@ -309,6 +392,8 @@ class Game : private UndoActions, private SolverSteps {
     TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.
     TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
+    // Last: destroyed first, it stops a making that still uses the table.
+    NewTaskMaker newTask_{table_};
 };
 
 }  // namespace krizovky

@@ -23,7 +23,14 @@ void Game::clearColouring() {
 }
 
 void Game::restoreMove(const Move& move) {
+    const int digit = Board::onBoard(move.row, move.col) ? board_.at(move.row, move.col).digit : 0;
+    takenBack_.push_back(
+        {move.row, move.col, static_cast<std::uint8_t>(digit), move.byPlayer == 1});
     enterDigit(move.row, move.col, move.prevDigit, false, false);
+    // The Move being taken back is still the newest: its notes come back.
+    const std::vector<NoteRemoval> removals = history_.takeRemovedNotes();
+    putNotesBack(board_, removals);
+    showNotes(removals);
 }
 
 void Game::historyEmptied() {
@@ -33,17 +40,22 @@ void Game::historyEmptied() {
 
 void Game::undoStep() {
     unsavedMoves_ = true;
+    takenBack_.clear();
     krizovky::undoStep(history_, board_, *this);
 }
 
 void Game::undoMove() {
-    if (screen_.undoButton && !solving()) undoStep();
+    if (!screen_.undoButton || solving()) return;
+    undoStep();
+    keepForRedo();
 }
 
 void Game::undoToMark() {
     if (!screen_.undoToMarkButton || solving()) return;
     unsavedMoves_ = true;
+    takenBack_.clear();
     krizovky::undoToMark(history_, board_, *this);
+    keepForRedo();
 }
 
 void Game::setMark() {

@@ -59,6 +59,9 @@ class Host {
     virtual void processEvents() = 0;
     virtual void repaintSquare(int row, int column) = 0;  // at once, not at the next event
     virtual void repaintGauge() = 0;                      // at once, while a load runs
+    // Puts text (UTF-8) on the system's clipboard; a host without one keeps
+    // nothing.
+    virtual void copyToClipboard(std::string_view text) { static_cast<void>(text); }
 };
 
 }  // namespace krizovky

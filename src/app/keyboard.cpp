@@ -6,10 +6,24 @@
 namespace krizovky {
 
 void Game::keyPress(Key key) {
-    if (solving() || clicked_.none() || clicked_ != current_) return;
+    if (solving()) return;
+    if (key == Key::kNotesMode) {
+        toggleNotesMode();
+        return;
+    }
+    if (clicked_.none() || clicked_ != current_) return;
     const BoardSquare square = current_;
     if (!board_.isEntry(square.row, square.column)) return;
 
+    // Notes are the player's own: any digit, whatever the hints allow.
+    if (const int note = noteKeyDigit(key); note != 0) {
+        toggleNote(square.row, square.column, note);
+        return;
+    }
+    if (const int digit = keyDigit(key); digit != 0 && notesMode()) {
+        toggleNote(square.row, square.column, digit);
+        return;
+    }
     if (const int digit = keyDigit(key); digit != 0) {
         // At 100 the pop-up menu offers the allowed digits alone; the others
         // would be grey, and their key leaves even the hints as they are.

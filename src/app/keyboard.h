@@ -23,11 +23,27 @@ enum class Key : std::uint8_t {
     kUp,
     kDown,
     kEscape,
+    kNotesMode,  // N: the notes mode on and off
+    kNote1,      // Ctrl+1 .. Ctrl+9: a note toggled
+    kNote2,
+    kNote3,
+    kNote4,
+    kNote5,
+    kNote6,
+    kNote7,
+    kNote8,
+    kNote9,
 };
 
 // The digit of a digit key, 0 for any other key.
 inline constexpr int keyDigit(Key key) {
     const int value = static_cast<int>(key);
+    return value >= 1 && value <= 9 ? value : 0;
+}
+
+// The digit of a note key, 0 for any other key.
+inline constexpr int noteKeyDigit(Key key) {
+    const int value = static_cast<int>(key) - static_cast<int>(Key::kNote1) + 1;
     return value >= 1 && value <= 9 ? value : 0;
 }
 

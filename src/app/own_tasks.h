@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "editor/task_maker.h"
 
@@ -10,11 +11,19 @@ namespace krizovky {
 // moje_ulohy.kri in the player's data folder. Empty when no folder is known.
 std::string ownTaskFilePath();
 
+// Said when ownTaskFilePath() is empty (UTF-8).
+inline constexpr const char* kNoOwnTaskFolder =
+    "Vlastní úlohy nemají kam: není známa složka pro data hráče (XDG_DATA_HOME ani HOME).";
+
 // Keeps a made task in the task file at path: a task of the same name is
 // replaced and the new one goes to the end; the file and its folders are
 // created when first needed. The whole new file is written beside the old
 // one first and then takes its place, so a failed write leaves the old file
 // as it was. Throws RunError with the system's text.
 void keepMadeTask(const MadeTask& task, const std::string& path);
+
+// The same for a task given by its row lines as a task file holds them (an
+// imported task's) and its name (Windows-1250).
+void keepTaskRows(std::string_view rows, const std::string& name, const std::string& path);
 
 }  // namespace krizovky

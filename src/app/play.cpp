@@ -85,6 +85,11 @@ void Game::openSquareMenu(int row, int column) {
         for (char ch : screen_.allowedDigits.front())
             if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;
     }
+    showNoteItems();
+    // In the notes mode the digit items toggle notes, any digit of an empty square.
+    if (notesMode())
+        for (int d = 1; d <= 9; ++d)
+            screen_.digitItemEnabled[d] = screen_.noteItemsEnabled;
 }
 
 void Game::chooseDigit(int digit) {
@@ -93,6 +98,10 @@ void Game::chooseDigit(int digit) {
     // change of Level to "160" since then leaves no square to write into.
     if (current_.none()) return;
     const BoardSquare square = current_;
+    if (notesMode()) {
+        toggleNote(square.row, square.column, digit);
+        return;
+    }
     enterDigit(square.row, square.column, digit, true, true);
     history_.noteLastPlayerMove(square.row, square.column);
     autoFill();
@@ -136,11 +145,25 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     if (record) {
         history_.recordMove(row, column, byPlayer, cell.digit);
         unsavedMoves_ = true;
+        // A new Move leaves nothing to redo, but those a redo writes.
+        if (!redoing_) {
+            redo_.clear();
+            screen_.redoButton = false;
+        }
     }
     screen_.square(row, column).caption = digit == 0 ? " " : std::string(1, char('0' + digit));
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
+    // Without notes on the board a digit has none to hide or take.
+    if (notesOnBoard_) {
+        showNotes(row, column);
+        if (record && digit != 0 && options_.eraseNotes) {
+            std::vector<NoteRemoval> removals = takeNoteFromRuns(board_, row, column, digit);
+            showNotes(removals);
+            history_.keepRemovedNotes(std::move(removals));
+        }
+    }
     if (solving()) host_.repaintSquare(row, column);
     screen_.undoButton = true;
     screen_.markButton = true;
@@ -221,6 +244,11 @@ void Game::toggleChecking() {
     if (solving()) return;
     options_.checking = !options_.checking;
     if (screen_.boardPanel) screen_.checkButton = !options_.checking;
+}
+
+void Game::toggleEraseNotes() {
+    if (solving()) return;
+    options_.eraseNotes = !options_.eraseNotes;
 }
 
 }  // namespace krizovky

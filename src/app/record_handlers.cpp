@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/game.h"
+#include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
@@ -85,7 +86,8 @@ bool Game::updatePlayClock() {
 }
 
 SavedGameExtras Game::extrasToSave() const {
-    SavedGameExtras extras = extras_;
+    SavedGameExtras extras;
+    extras.notes = notesOfBoard(board_);
     extras.seconds = static_cast<std::uint32_t>(std::min<long>(clock_.seconds(), UINT32_MAX));
     extras.hasBlock = false;
     return extras;
@@ -162,7 +164,8 @@ ResultsScreen Game::resultsScreen() {
 
 bool Game::keepGame() {
     const std::string& path = playerFiles_.keptGame;
-    if (solving() || finished_ || history_.moveCount == 0 || !screen_.boardPanel) {
+    if (solving() || finished_ || (history_.moveCount == 0 && !hasNotes(board_)) ||
+        !screen_.boardPanel) {
         // An older kept game must not come back at the next start.
         std::remove(path.c_str());
         return true;

@@ -42,7 +42,7 @@ bool Game::saveGame() {
 
 bool Game::confirmQuit() {
     if (!playerFiles_.keptGame.empty() && keepGame()) return true;
-    if (solving() || history_.moveCount == 0 || !unsavedMoves_) return true;
+    if (solving() || !unsavedMoves_ || (history_.moveCount == 0 && !hasNotes(board_))) return true;
     switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
         case Answer::kYes:
             return saveGame();
@@ -97,6 +97,13 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     history_.moves = saved.moves;
     history_.moveCount = saved.moveCount;
     history_.markCount = saved.markCount;
+    // What the Moves took of the notes and what was undone stay with the game
+    // that was on screen.
+    history_.removedNotes = {};
+    redo_.clear();
+    screen_.redoButton = false;
+    screen_.notesButton = true;
+    notesOnBoard_ = hasNotes(board_);
     // "nastav značku" marks the square of the newest loaded Move next.
     if (history_.moveCount > 0) {
         const Move& newest = history_.move(history_.moveCount);
@@ -113,7 +120,6 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     // The game goes on as the file has it; it is still a game of the task
     // on the board only when the squares are the task's.
     if (taskHash(board_) != boardTask_.taskHash) boardTask_ = {};
-    extras_ = saved.extras;
     beginPlay(saved.extras.seconds);
 }
 
@@ -132,6 +138,7 @@ void Game::buildLoadedSquares() {
             SquareLook look = newSquare(r, c, 30 * c);
             if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
             screen_.square(r, c) = look;
+            showNotes(r, c);
             paintSquare(r, c, kNaturalColour);
         }
     }

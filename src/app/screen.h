@@ -31,6 +31,9 @@ inline constexpr Colour kGray = 0x808080;
 inline constexpr Colour kSkyBlue = 0xA6CAF0;
 inline constexpr Colour kBlue = 0x4080FF;
 inline constexpr Colour kPink = 0xFFC0CB;
+// The player's notes, small in an empty square: black reads on every colour a
+// square takes.
+inline constexpr Colour kNoteColour = kBlack;
 
 enum class FontRole : std::uint8_t {
     kPanel,  // the window's own font: squares of unknown kinds
@@ -50,6 +53,7 @@ struct SquareLook {
     bool wordWrap = false;
     bool interactive = false;  // an entry square: clicks and the pop-up menu reach it
     int tag = 0;               // entry squares: 10000 + 100 * row + column
+    DigitSet notes = 0;        // entry squares: the notes shown, small in 3 x 3; none under a digit
     int left = 0;
     int top = 0;
     int width = 25;
@@ -81,6 +85,9 @@ struct MainScreen {
     bool undoButton = false;        // "zpět o 1 tah"
     bool undoToMarkButton = false;  // "zpět ke značce"
     bool checkButton = false;       // " proveď kontroly"
+    bool redoButton = false;        // "znovu o 1 tah": something to redo
+    bool notesButton = false;       // "poznámky", shown with the board
+    bool notesMode = false;         // "poznámky" pressed: digits toggle notes
 
     // The solver at work (Game::solving()): the time since its search began
     // above the board, "přeruš" to stop it, and every other command of the
@@ -107,6 +114,10 @@ struct MainScreen {
     // "vymaž" is always enabled.
     std::array<bool, 10> digitItemEnabled{false, true, true, true, true,
                                           true,  true, true, true, true};
+    // The submenu "poznámka": its nine items, ticked for the notes of the
+    // pop-up's square, and off for a square that holds a digit.
+    std::array<bool, 10> noteItemChecked{};
+    bool noteItemsEnabled = false;
 
     SquareLook& square(int row, int column) { return squares[row][column]; }
     const SquareLook& square(int row, int column) const { return squares[row][column]; }
@@ -121,6 +132,15 @@ struct TaskListScreen {
     // The solved tasks among items, each with its best result (UTF-8):
     // ticked in the list, the result in the tool tip.
     std::map<std::string, std::string> solved;
+    // The descriptions of the items for their tool tips (UTF-8), one for
+    // each item, empty for a name without one.
+    std::vector<std::string> descriptions;
+    // The switch above the list: the collection (the shipped task file or
+    // the one "&Soubor úloh" chose) or the player's own tasks ("moje úlohy").
+    // Without a folder for the player's files there is no switch.
+    bool ownTasksSwitch = false;
+    bool ownTasks = false;
+    std::string collectionFile;  // the collection's path, for its tool tip
 };
 
 // The tag of an entry square and its way back to the cell.

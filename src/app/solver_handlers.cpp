@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/game.h"
+#include "history/saved_game.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -46,9 +47,17 @@ void Game::solveVisibly() {
     // From here every command but "přeruš" is off, every digit is checked and
     // no run is completed; the player's options wait.
     solverRun_.begin();
+    redo_.clear();
+    screen_.redoButton = false;
 
     if (history_.moveCount > 0) {
+        // The restart clears the board but the player's notes, which the
+        // solver's digits hide.
+        const BoardNotes notes = notesOfBoard(board_);
         loadTask();
+        putNotesOnBoard(board_, notes);
+        notesOnBoard_ = hasNotes(board_);
+        showAllNotes();
         // A restart that failed (the task file is gone or broken) has said
         // so; the player's game stays as it was and is not searched.
         if (history_.moveCount > 0) {

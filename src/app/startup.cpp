@@ -1,4 +1,5 @@
 #include "app/game.h"
+#include "app/own_tasks.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 
@@ -27,6 +28,10 @@ void Game::formNames(const std::string& executablePath) {
 void Game::start(const std::string& executablePath, std::string_view records) {
     formNames(executablePath);
     choice_.setTaskFilePath(names_.defaultTaskFile);
+    choice_.setOwnTaskFilePath(krizovky::ownTaskFilePath());
+    // The names "Nová úloha" gives tell all in a tool tip.
+    choice_.setDescriber(
+        [this](const std::string& name) { return describeTaskName(name, structures()); });
     try {
         table_.load(records);
     } catch (const RunError& e) {

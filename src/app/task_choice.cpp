@@ -4,9 +4,30 @@
 
 #include "editor/task_form.h"
 #include "model/errors.h"
+#include "model/file_layer.h"
 #include "model/task_list.h"
 
 namespace krizovky {
+
+void TaskChoice::setTaskFilePath(std::string path) {
+    if (path != ownTaskFilePath_) collectionPath_ = path;
+    taskFilePath_ = std::move(path);
+    describeItems();
+}
+
+void TaskChoice::setOwnTaskFilePath(std::string path) {
+    ownTaskFilePath_ = std::move(path);
+    describeItems();
+}
+
+void TaskChoice::showOwnTasks(bool own) {
+    if (ownTaskFilePath_.empty() || own == ownTasksShown()) return;
+    taskFilePath_ = own ? ownTaskFilePath_ : collectionPath_;
+    selectedName_.clear();
+    screen_.items.clear();
+    screen_.selected = -1;
+    describeItems();
+}
 
 void TaskChoice::showList(bool forEditor) {
     selectedName_.clear();
@@ -17,6 +38,14 @@ void TaskChoice::showList(bool forEditor) {
 void TaskChoice::fill(bool reportErrors) {
     if (taskFilePath_.empty()) return;
     std::vector<std::string> names;
+    // The player's own file comes with the first task kept there: until then
+    // the list is just empty.
+    if (ownTasksShown() && !fileExists(taskFilePath_)) {
+        screen_.items.clear();
+        screen_.selected = -1;
+        describeItems();
+        return;
+    }
     try {
         names = readTaskNames(taskFilePath_);
     } catch (const RunError& e) {
@@ -32,6 +61,7 @@ void TaskChoice::fill(bool reportErrors) {
     const std::string selected = selectedRowName();
     screen_.items = std::move(names);
     selectName(selected);
+    describeItems();
 }
 
 bool TaskChoice::select(int index) {
@@ -63,6 +93,7 @@ void TaskChoice::addSavedTask(const std::string& name) {
     screen_.items.push_back(name);
     sortTaskNames(screen_.items);
     selectName(selected);
+    describeItems();
 }
 
 std::string TaskChoice::selectedRowName() const {
@@ -77,6 +108,15 @@ void TaskChoice::selectName(const std::string& name) {
     const auto found = std::find(screen_.items.begin(), screen_.items.end(), name);
     if (found != screen_.items.end())
         screen_.selected = static_cast<int>(found - screen_.items.begin());
+}
+
+void TaskChoice::describeItems() {
+    screen_.ownTasksSwitch = !ownTaskFilePath_.empty();
+    screen_.ownTasks = ownTasksShown();
+    screen_.collectionFile = collectionPath_;
+    screen_.descriptions.clear();
+    for (const std::string& name : screen_.items)
+        screen_.descriptions.push_back(describe_ ? describe_(name).value_or("") : "");
 }
 
 }  // namespace krizovky

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,24 @@ class TaskChoice {
     explicit TaskChoice(Host& host) : host_(host) {}
 
     const std::string& taskFilePath() const { return taskFilePath_; }
-    void setTaskFilePath(std::string path) { taskFilePath_ = std::move(path); }
+    // The task file chosen by "&Soubor úloh" (or the shipped one): the list's
+    // collection, to which showOwnTasks(false) goes back.
+    void setTaskFilePath(std::string path);
+    // The player's own task file, where made and imported tasks are kept;
+    // empty when no folder for it is known.
+    const std::string& ownTaskFilePath() const { return ownTaskFilePath_; }
+    void setOwnTaskFilePath(std::string path);
+    // The list's switch between the collection and the player's own tasks:
+    // the task file changes and no task is chosen until a name is.
+    void showOwnTasks(bool own);
+    bool ownTasksShown() const {
+        return !ownTaskFilePath_.empty() && taskFilePath_ == ownTaskFilePath_;
+    }
+    // Gives the description of a task name for its tool tip (UTF-8), nothing
+    // for a name without one.
+    void setDescriber(std::function<std::optional<std::string>(const std::string&)> describe) {
+        describe_ = std::move(describe);
+    }
     const std::string& selectedName() const { return selectedName_; }
     void setSelectedName(std::string name) { selectedName_ = std::move(name); }
     bool forEditor() const { return forEditor_; }
@@ -56,9 +75,14 @@ class TaskChoice {
     std::string selectedRowName() const;
     // Selects the row that holds name, or none.
     void selectName(const std::string& name);
+    // The descriptions and the switch of the list from the names it holds.
+    void describeItems();
 
     Host& host_;
     std::string taskFilePath_;
+    std::string collectionPath_;
+    std::string ownTaskFilePath_;
+    std::function<std::optional<std::string>(const std::string&)> describe_;
     std::string selectedName_;
     bool forEditor_ = false;
     TaskListScreen screen_;

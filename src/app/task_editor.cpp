@@ -114,6 +114,30 @@ bool TaskEditor::fillAndSum() {
     return filled;
 }
 
+bool TaskEditor::generateUniqueTask() {
+    const long number = taskNumberValue(generator_);
+    if (number > kMaxTaskNumber) {
+        host_.error("Jedinečná úloha se dělá z čísla úlohy od 0 do " +
+                    std::to_string(kMaxTaskNumber) + ".");
+        return false;
+    }
+    const MadeTask made = makeTask(
+        requestForGrid(screen_.grid, kOfferedGrades[screen_.uniqueGrade], static_cast<int>(number)),
+        completeCombinationTable());
+    if (!made.made) {
+        host_.error(notMadeMessage(made));
+        return false;
+    }
+    screen_.grid = made.grid;
+    judgeGrid();
+    return true;
+}
+
+void TaskEditor::setUniqueGrade(int index) {
+    if (index >= 0 && index < static_cast<int>(std::size(kOfferedGrades)))
+        screen_.uniqueGrade = index;
+}
+
 void TaskEditor::chooseTaskToLoad() {
     choice_.showList(true);
 }

@@ -5,6 +5,7 @@
 
 #include "app/data_files.h"
 #include "app/host.h"
+#include "app/new_task.h"
 #include "app/task_choice.h"
 #include "editor/editor_grid.h"
 #include "editor/generator.h"
@@ -39,6 +40,9 @@ struct TaskEditorScreen {
     // lehká", "více řešení", "bez řešení" or "chybná úloha"); empty after any
     // other change of the grid, which it would no longer describe. UTF-8.
     std::string verdict;
+    // The grade chosen beside " generuj jedinečnou", an index into
+    // kOfferedGrades.
+    int uniqueGrade = 0;
 };
 
 // The task editor: its grid, name and generator, and the handlers of its
@@ -86,6 +90,14 @@ class TaskEditor {
     // "dokonči úlohu": the same without drawing a structure;
     // the digits already in the grid stay.
     bool completeTask();
+    // " generuj jedinečnou": digits and sums for the structure of the grid
+    // (a drawn shape of 15 x 15 when the grid is empty) so that the task has
+    // exactly one solution at the grade chosen beside the button, made from
+    // the task number (0 to 9999; the same number gives the same task). The
+    // generator's sequence and count stay as they were. A task that cannot be
+    // made is reported and the grid stays. True when made.
+    bool generateUniqueTask();
+    void setUniqueGrade(int index);
     // "načti úlohu": clears the chosen task name, marks the task list as the
     // editor's and makes it visible (Game::taskListScreen().visible); the
     // window then shows and fills the task list as for "&Výběr úlohy". A

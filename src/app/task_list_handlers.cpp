@@ -9,7 +9,9 @@ namespace krizovky {
 
 void Game::reloadTask() {
     if (solving()) return;
-    if (history_.moveCount > 0 && !host_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí."))
+    // Notes go with the Moves: both count as the game in progress.
+    if ((history_.moveCount > 0 || hasNotes(board_)) &&
+        !host_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí."))
         return;
     loadTask();
 }

@@ -115,6 +115,10 @@ bool setTaskNumber(GeneratorState& state, std::string_view text) {
     return good;
 }
 
+long taskNumberValue(const GeneratorState& state) {
+    return readTaskNumber(state.taskNumberText).value_or(1);
+}
+
 FillResult fillDigits(EditorGrid& grid, std::uint32_t& randomSeed) {
     TakenDigits taken{};
     for (int r = 1; r <= kEditorSize; ++r) {

@@ -25,6 +25,9 @@ struct GeneratorState {
 // negative one; the number 1 (text "1") is taken then.
 bool setTaskNumber(GeneratorState& state, std::string_view text);
 
+// The number the task number text reads as (1 for a text that reads as none).
+long taskNumberValue(const GeneratorState& state);
+
 // Where a fill attempt found two equal digits within reach of each other.
 struct FillResult {
     bool filled = false;

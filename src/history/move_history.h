@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "history/notes.h"
 
 namespace krizovky {
 
@@ -41,6 +44,10 @@ struct MoveHistory {
     int highlightFirst = 1;  // the Moves whose squares the latest Mark highlight painted
     int highlightLast = 0;
 
+    // The notes each Move's digit took off other squares, numbered as the
+    // Moves: the undo of a Move puts them back. Not kept in a saved game.
+    std::array<std::vector<NoteRemoval>, kMoveSlots + 1> removedNotes{};
+
     Move& move(int k) { return moves[k]; }
     const Move& move(int k) const { return moves[k]; }
 
@@ -48,9 +55,14 @@ struct MoveHistory {
     // long game goes on with its newest 500 Moves undoable.
     void recordMove(int row, int col, bool byPlayer, int prevDigit);
     void noteLastPlayerMove(int row, int col) { lastPlayerMove = {row, col}; }
+    // The notes the newest Move took, kept with it; and taken back from it by
+    // its undo.
+    void keepRemovedNotes(std::vector<NoteRemoval> removals);
+    std::vector<NoteRemoval> takeRemovedNotes();
 
     // What a task load empties: the Moves, the Marks and the colouring flags.
-    // The last player move, markAllowed and the old slots stay.
+    // The last player move, markAllowed and the old slots stay; the notes the
+    // Moves took are forgotten.
     void startGame();
 };
 

@@ -63,6 +63,22 @@ std::string encodeSavedGame(const Board& board, const MoveHistory& history,
     return out + encodeExtensionBlock(extras);
 }
 
+BoardNotes notesOfBoard(const Board& board) {
+    SavedGameExtras extras;
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (board.at(r, c).kind == kEntry) extras.notesAt(r, c) = board.at(r, c).notes;
+    return extras.notes;
+}
+
+void putNotesOnBoard(Board& board, const BoardNotes& notes) {
+    SavedGameExtras extras;
+    extras.notes = notes;
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            board.at(r, c).notes = board.at(r, c).kind == kEntry ? extras.notesAt(r, c) : 0;
+}
+
 namespace {
 
 // The parts of the layout, each read into game; the reason a part is not
@@ -154,6 +170,7 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
             return false;
         }
     }
+    putNotesOnBoard(game.board, game.extras.notes);
     return true;
 }
 

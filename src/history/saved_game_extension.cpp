@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "history/notes.h"
+
 namespace krizovky {
 namespace {
 
@@ -11,7 +13,6 @@ constexpr std::string_view kMagic = "KRZX";
 constexpr std::size_t kNotesAt = 10;
 constexpr std::size_t kSecondsAt = kNotesAt + 2 * kBoardSize * kBoardSize;
 constexpr std::size_t kChecksumAt = kSecondsAt + 4;
-constexpr DigitSet kNoteDigits = 0x3FE;  // bits 1..9
 
 void put(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)

@@ -28,6 +28,7 @@ struct Cell {
     std::uint8_t mark = 0;           // 0 none, 1..4 the Mark whose colour the square carries
     std::uint8_t downClueRow = 0;    // entry cells: row of the clue above, 0 none
     std::uint8_t acrossClueCol = 0;  // entry cells: column of the clue to the left, 0 none
+    DigitSet notes = 0;  // entry cells: the player's notes, bits 1..9, shown while empty
 };
 
 // The 15 x 15 cells of the loaded task, addressed 1-based by row and column.

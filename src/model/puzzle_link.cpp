@@ -375,10 +375,14 @@ std::optional<Grid> gridOf(const Board& board, const std::string& refusal, std::
     for (int r = 2; r <= lastRow; ++r)
         for (int c = 2; c <= lastCol; ++c) {
             const Cell& cell = board.at(r, c);
+            // A blank square may still hold the sums of a clue that stood
+            // there in the game's previous task: they are no part of this one.
             if (cell.kind == kEntry)
                 grid.inside.push_back(Square{});
-            else
+            else if (cell.kind == kClue)
                 grid.inside.push_back(Square{false, cell.downSum, cell.acrossSum});
+            else
+                grid.inside.push_back(Square{false, 0, 0});
         }
     for (int c = 2; c <= lastCol; ++c)
         grid.top.push_back(board.at(1, c).kind == kClue ? board.at(1, c).downSum : 0);

@@ -185,6 +185,11 @@ int showSaved(const std::string& path) {
         const Move& m = saved.moves[k];
         std::printf("%d %d %d %d\n", m.row, m.col, m.byPlayer, m.prevDigit);
     }
+    // The player's notes of the extension block, square by square.
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (const DigitSet notes = saved.board.at(r, c).notes; notes != 0)
+                std::printf("notes %d %d %s\n", r, c, noteDigits(notes).c_str());
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/play_script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -75,6 +76,7 @@ class ScriptHost : public Host {
     void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
+    void copyToClipboard(std::string_view text) override { print("clipboard", text); }
 
   private:
     static void print(const char* kind, std::string_view text) {
@@ -124,11 +126,15 @@ char colourLetter(const std::optional<Colour>& colour) {
     }
 }
 
-// The token of show, an entry square followed by the letter of its colour.
+// The token of show, an entry square followed by the letter of its colour and
+// its notes, hidden under a digit or not.
 std::string stateToken(const Game& game, int row, int column) {
     const Cell& cell = game.board().at(row, column);
     std::string token = squareToken(cell);
-    if (cell.kind == kEntry) token += colourLetter(game.screen().square(row, column).background);
+    if (cell.kind == kEntry) {
+        token += colourLetter(game.screen().square(row, column).background);
+        if (cell.notes != 0) token += "{" + noteDigits(cell.notes) + "}";
+    }
     return token;
 }
 
@@ -153,11 +159,16 @@ std::string shownNumbers(int from, int to, Shown shown) {
 void printState(const Game& game) {
     const MainScreen& screen = game.screen();
     const MoveHistory& history = game.history();
-    std::printf("level %s autofill %s checking %s current %d %d\n", levelText(game.options().level),
-                game.autoFillOn() ? "on" : "off", game.checkingOn() ? "on" : "off",
-                game.currentSquare().row, game.currentSquare().column);
-    std::printf("moves %d marks %d last %d %d\n", history.moveCount, history.markCount,
-                history.lastPlayerMove.row, history.lastPlayerMove.column);
+    // What notes and redo add is printed only when it is there or not as
+    // usual, so that a game without them prints as it always has.
+    std::printf("level %s autofill %s checking %s current %d %d%s%s\n",
+                levelText(game.options().level), game.autoFillOn() ? "on" : "off",
+                game.checkingOn() ? "on" : "off", game.currentSquare().row,
+                game.currentSquare().column, game.notesMode() ? " notesmode on" : "",
+                game.options().eraseNotes ? "" : " erasenotes off");
+    std::printf("moves %d marks %d last %d %d%s\n", history.moveCount, history.markCount,
+                history.lastPlayerMove.row, history.lastPlayerMove.column,
+                game.redoCount() > 0 ? (" redo " + std::to_string(game.redoCount())).c_str() : "");
     for (int r = 1; r <= kBoardSize; ++r) {
         std::string line;
         for (int c = 1; c <= kBoardSize; ++c) {
@@ -242,6 +253,10 @@ class EventRunner {
             {"hint", &Game::showNextStep},
             {"verify", &Game::verifyBoard},
             {"errors", &Game::showErrors},
+            {"redo", &Game::redoMove},
+            {"notes", &Game::fillNotes},
+            {"notesmode", &Game::toggleNotesMode},
+            {"erasenotes", &Game::toggleEraseNotes},
         };
         for (const auto& [name, handler] : kMenuAndButtons)
             if (event == name) return handler;
@@ -266,6 +281,10 @@ class EventRunner {
         } else if (event == "erase") {
             if (auto wrong = readNumbers({})) return wrong;
             if (!game_.popupSquare().none()) game_.eraseSquare();
+        } else if (event == "note") {
+            // Ctrl and the digit on the square.
+            if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}, {1, 9}})) return wrong;
+            game_.toggleNote(numbers_[0], numbers_[1], numbers_[2]);
         } else if (event == "swatch" || event == "unswatch") {
             if (auto wrong = readNumbers({{1, 4}})) return wrong;
             if (event == "swatch")
@@ -299,6 +318,23 @@ class EventRunner {
             // Time passes as it would between the player's moves.
             if (auto wrong = readNumbers({{0, 1000000}})) return wrong;
             game_.playClock().passTime(PlayClock::Milliseconds{1000} * numbers_[0]);
+        } else if (event == "newtask") {
+            if (auto wrong = makeNewTask()) return wrong;
+        } else if (event == "importlink") {
+            // "Vložit úlohu z &odkazu…": the link typed, the name after it
+            // (or the one offered), and "vlož"; a refused link prints why.
+            if (args_.empty()) return "expects a link";
+            game_.openLinkImport({});
+            game_.setLinkText(args_[0]);
+            const auto name = path_.find_first_not_of(" \t", args_[0].size());
+            if (name != std::string::npos) game_.setImportName(cp1250FromUtf8(path_.substr(name)));
+            if (!game_.linkImportScreen().refusal.empty())
+                std::printf("refused: %s\n", game_.linkImportScreen().refusal.c_str());
+            game_.importLinkedTask();
+            game_.cancelLinkImport();
+        } else if (event == "copylink") {
+            if (auto wrong = readNumbers({})) return wrong;
+            game_.copyTaskLink();
         } else if (event == "show") {
             if (auto wrong = readNumbers({})) return wrong;
             printState(game_);
@@ -312,6 +348,40 @@ class EventRunner {
         int low;
         int high;
     };
+
+    // "&Nová úloha…" with GRADE SIZE NUMBER chosen in the dialog, "vytvoř",
+    // and the making waited for. SIZE is "malá", "střední", "velká" or the
+    // name of a structure of the structure file, blanks and all.
+    std::optional<std::string> makeNewTask() {
+        if (args_.size() < 3) return "expects a grade, a size and a number";
+        static constexpr std::string_view kGrades[] = {"lehká", "střední", "těžká", "velmi-těžká"};
+        const auto grade = std::find(std::begin(kGrades), std::end(kGrades), args_.front());
+        if (grade == std::end(kGrades)) return "the grade is lehká, střední, těžká or velmi-těžká";
+        std::string size = args_[1];
+        for (std::size_t i = 2; i + 1 < args_.size(); ++i)
+            size += " " + args_[i];
+        args_ = {args_.back()};
+        if (auto wrong = readNumbers({{0, kMaxTaskNumber}})) return wrong;
+
+        game_.openNewTask();
+        std::vector<std::string> sizes{"malá", "střední", "velká"};
+        for (const std::string& structure : game_.newTaskScreen().structures)
+            sizes.push_back(utf8FromCp1250(structure));
+        const auto chosen = std::find(sizes.begin(), sizes.end(), size);
+        if (chosen == sizes.end()) {
+            game_.cancelNewTask();
+            return "the size is malá, střední, velká or a structure's name";
+        }
+        game_.newTask().setGrade(static_cast<int>(grade - std::begin(kGrades)));
+        game_.newTask().setSize(static_cast<int>(chosen - sizes.begin()));
+        game_.newTask().setNumber(numbers_[0]);
+        game_.createNewTask();
+        game_.waitForNewTask();
+        // A task that was not made leaves the dialog open; the script goes on
+        // on the board as it was.
+        game_.cancelNewTask();
+        return std::nullopt;
+    }
 
     // Reads one number for each range into numbers_.
     std::optional<std::string> readNumbers(std::initializer_list<Range> ranges) {
@@ -344,6 +414,13 @@ class EventRunner {
 };
 
 }  // namespace
+
+std::string noteDigits(DigitSet notes) {
+    std::string digits;
+    for (int d = 1; d <= 9; ++d)
+        if (notes & digitBit(d)) digits += static_cast<char>('0' + d);
+    return digits;
+}
 
 std::string squareToken(const Cell& cell) {
     switch (cell.kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -10,6 +11,9 @@ struct Cell;
 // A square as the tool prints a board: "x" blank, "A/D" a clue, "_" or the
 // digit for an entry square, "kN" a square of another kind N.
 std::string squareToken(const Cell& cell);
+
+// The note digits of a set, ascending: "1379".
+std::string noteDigits(std::uint16_t notes);
 
 // krizovky-tool play: starts the game as the program starts, chooses the task
 // called name (Windows-1250) from the task file in the task list, and runs the

@@ -1,8 +1,10 @@
 #include "ui/application.h"
 
 #include "ui/about_box.h"
+#include "ui/link_import_dialog.h"
 #include "ui/main_window.h"
 #include "ui/results_window.h"
+#include "ui/new_task_dialog.h"
 #include "ui/rules_window.h"
 #include "ui/solver_question_dialog.h"
 #include "ui/task_editor_window.h"
@@ -21,6 +23,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());
+    mainWindow_->attachHost(&host_);
     aboutBox_ = std::make_unique<AboutBox>();
     taskListWindow_ = std::make_unique<TaskListWindow>(game_, changed);
     rulesWindow_ = std::make_unique<RulesWindow>(game_.rules());
@@ -36,6 +39,8 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
                      [this, bringUp] { bringUp(aboutBox_.get()); });
     taskEditorWindow_ = std::make_unique<TaskEditorWindow>(game_, changed);
     solverQuestion_ = std::make_unique<SolverQuestionDialog>(mainWindow_.get());
+    newTaskDialog_ = std::make_unique<NewTaskDialog>(game_, changed, mainWindow_.get());
+    linkImportDialog_ = std::make_unique<LinkImportDialog>(game_, changed, mainWindow_.get());
     host_.attachSolverQuestion(solverQuestion_.get());
     // Between the solver's placements the windows show its progress, and
     // take no other command until it ends.
@@ -57,6 +62,8 @@ Application::~Application() {
     host_.onYield({});
     host_.onModal({});
     resultsWindow_.reset();
+    linkImportDialog_.reset();
+    newTaskDialog_.reset();
     solverQuestion_.reset();
     taskEditorWindow_.reset();
     textEditorWindow_.reset();
@@ -83,6 +90,8 @@ void Application::refresh() {
         if (mainWindow_) mainWindow_->showScreen();
         if (textEditorWindow_) textEditorWindow_->showScreen();
         if (taskEditorWindow_) taskEditorWindow_->showScreen();
+        if (newTaskDialog_) newTaskDialog_->showScreen();
+        if (linkImportDialog_) linkImportDialog_->showScreen();
         if (taskListWindow_) {
             taskListWindow_->showScreen();
             taskListWindow_->setEnabled(!game_.solving());

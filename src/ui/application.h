@@ -16,6 +16,8 @@ class TaskListWindow;
 class RulesWindow;
 class TextEditorWindow;
 class TaskEditorWindow;
+class NewTaskDialog;
+class LinkImportDialog;
 
 // The program: the game, its host and its windows, created in the order the
 // game starts up in, all hidden but the main window once shown.
@@ -42,6 +44,8 @@ class Application {
     SolverQuestionDialog& solverQuestion() { return *solverQuestion_; }
     TaskEditorWindow& taskEditorWindow() { return *taskEditorWindow_; }
     ResultsWindow& resultsWindow() { return *resultsWindow_; }
+    NewTaskDialog& newTaskDialog() { return *newTaskDialog_; }
+    LinkImportDialog& linkImportDialog() { return *linkImportDialog_; }
 
   private:
     QtHost host_;
@@ -54,6 +58,8 @@ class Application {
     std::unique_ptr<TaskEditorWindow> taskEditorWindow_;
     std::unique_ptr<SolverQuestionDialog> solverQuestion_;
     std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<NewTaskDialog> newTaskDialog_;
+    std::unique_ptr<LinkImportDialog> linkImportDialog_;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

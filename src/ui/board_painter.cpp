@@ -143,17 +143,34 @@ void paintEntry(QPainter& painter, const QRectF& rect, const PictureSquare& squa
     }
 }
 
+// A painter clipped to a part of the board (a window repainting a square)
+// draws only what reaches into the clip.
+class Visible {
+  public:
+    explicit Visible(const QPainter& painter)
+        : clipped_(painter.hasClipping()),
+          clip_(clipped_ ? painter.clipBoundingRect() : QRectF()) {}
+    bool operator()(const QRectF& rect) const { return !clipped_ || rect.intersects(clip_); }
+
+  private:
+    bool clipped_;
+    QRectF clip_;
+};
+
 void paintNumbers(QPainter& painter, const BoardGeometry& geometry, int rows, int columns) {
     const double s = geometry.square();
     const double band = kNumberBand * s;
+    const Visible visible(painter);
     for (int c = 1; c <= columns; ++c) {
         const QRectF square = geometry.squareRect(1, c);
+        if (!visible(square.translated(0, -band))) continue;
         drawDigits(painter, QString::number(c),
                    QPointF(square.center().x(), square.top() - band / 2), 0.22 * s, 0.8 * s,
                    kNumberInk, false);
     }
     for (int r = 1; r <= rows; ++r) {
         const QRectF square = geometry.squareRect(r, 1);
+        if (!visible(square.translated(-band, 0))) continue;
         drawDigits(painter, QString::number(r),
                    QPointF(square.left() - band / 2, square.center().y()), 0.22 * s, band * 0.9,
                    kNumberInk, false);
@@ -204,13 +221,14 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
     const double pixel = devicePixel(painter);
     const double line = std::max(0.025 * s, pixel);
     const bool print = style.look == BoardLook::kPrint;
+    const Visible visible(painter);
 
     for (int r = 1; r <= geometry.rows(); ++r) {
         for (int c = 1; c <= geometry.columns(); ++c) {
             const PictureSquare& square = picture.at(r, c);
             const Inks inks = inksOf(square, style.look);
-            if (!inks.filled) continue;
             const QRectF rect = geometry.squareRect(r, c);
+            if (!inks.filled || !visible(rect)) continue;
             painter.fillRect(rect, inks.fill);
             if (square.kind == PictureKind::kClue)
                 paintClue(painter, rect, square, print ? kPrintInk : inks.text, line);
@@ -225,7 +243,7 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
     painter.setPen(QPen(kPrintInk, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     for (int r = 1; r <= geometry.rows(); ++r)
         for (int c = 1; c <= geometry.columns(); ++c)
-            if (inksOf(picture.at(r, c), style.look).filled)
+            if (inksOf(picture.at(r, c), style.look).filled && visible(geometry.squareRect(r, c)))
                 painter.drawRect(geometry.squareRect(r, c));
     if (print) {
         // Inside the board's edge, so that a board filling its rectangle

@@ -33,4 +33,9 @@ inline QFont entryFont() {
     return pixelFont("DejaVu Sans", 20, true);
 }
 
+// The player's notes: nine digits in a square, three to a line.
+inline QFont noteFont() {
+    return pixelFont("DejaVu Sans", 9, false);
+}
+
 }  // namespace krizovky::ui

@@ -4,9 +4,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/board_view.h"
 #include "ui/click_tracker.h"
 #include "ui/digital_clock.h"
 #include "ui/fonts.h"
@@ -93,6 +96,8 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
     loadGauge_->setGeometry(664, 352, 121, 121);
     loadGauge_->hide();
 
+    createBoardView();
+
     game_.start(executablePath);
     qApp->installEventFilter(this);
 }
@@ -117,13 +122,17 @@ QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& text)
 
 void MainWindow::createMenu() {
     QMenu* game = addMenu(nullptr, "gameMenu", QStringLiteral("&Hra"));
+    addNewTaskItem(game);
     addItem(game, "chooseTaskAction", QStringLiteral("&Výběr úlohy"), &MainWindow::showTaskList)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(game, "reloadAction", QStringLiteral("&Znovu"), &MainWindow::reloadTask)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
+    addUndoAndRedoItems(game);
     addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);
+    addLinkItems(game);
     game->addSeparator()->setObjectName(QStringLiteral("gameSeparator"));
+    createOutputItems(game);
     addItem(game, "taskFileAction", QStringLiteral("&Soubor úloh"), &MainWindow::chooseTaskFile);
     QMenu* editing = addMenu(game, "editMenu", QStringLiteral("&Editace"));
     addItem(editing, "textEditorAction", QStringLiteral("&Text"), &MainWindow::showTextEditor);
@@ -145,6 +154,33 @@ void MainWindow::createMenu() {
     addItem(help, "verifyAction", QStringLiteral("&Je to zatím správně?"),
             &MainWindow::verifyBoard);
     addItem(help, "showErrorsAction", QStringLiteral("&Ukaž chyby"), &MainWindow::showErrors);
+    addItem(help, "fillNotesAction", QStringLiteral("&Vyplň poznámky"), &MainWindow::fillNotes);
+}
+
+void MainWindow::addUndoAndRedoItems(QMenu* game) {
+    undoItem_ = addItem(game, "undoAction", QStringLiteral("Zpět o tah"), &MainWindow::undoMove);
+    undoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoItem_ = addItem(game, "redoAction", QStringLiteral("Vpřed o tah"), &MainWindow::redoMove);
+    redoItem_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+}
+
+void MainWindow::addNewTaskItem(QMenu* game) {
+    addItem(game, "newTaskAction", QStringLiteral("&Nová úloha…"), &MainWindow::openNewTask)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+}
+
+void MainWindow::addLinkItems(QMenu* game) {
+    game->addSeparator()->setObjectName(QStringLiteral("linkSeparator"));
+    addItem(game, "importLinkAction", QStringLiteral("Vložit úlohu z &odkazu…"),
+            &MainWindow::openLinkImport);
+    addItem(game, "copyLinkAction", QStringLiteral("Kopírovat &odkaz na úlohu"),
+            &MainWindow::copyTaskLink);
+}
+
+void MainWindow::openLinkImport() {
+    game_.openLinkImport(QGuiApplication::clipboard()->text().toStdString());
+    changed_();
 }
 
 void MainWindow::createOptionsMenu() {
@@ -172,6 +208,10 @@ void MainWindow::createOptionsMenu() {
                             &MainWindow::toggleChecking);
     autoFillItem_->setCheckable(true);
     checkingItem_->setCheckable(true);
+    createLookMenu(options);
+    eraseNotesItem_ = addItem(options, "eraseNotesAction", QStringLiteral("&Mazat poznámky"),
+                              &MainWindow::toggleEraseNotes);
+    eraseNotesItem_->setCheckable(true);
 }
 
 void MainWindow::createSquareMenu() {
@@ -183,6 +223,19 @@ void MainWindow::createSquareMenu() {
         item->setObjectName(QStringLiteral("digit%1Item").arg(digit));
         connect(item, &QAction::triggered, this, [this, digit] { chooseDigit(digit); });
         digitItems_[digit] = item;
+    }
+    createNoteSubmenu();
+}
+
+void MainWindow::createNoteSubmenu() {
+    // The ticks are the game's, as those of "&Volby" are.
+    noteMenu_ = addMenu(squareMenu_, "noteMenu", QStringLiteral("poznámka"));
+    for (int digit = 1; digit <= 9; ++digit) {
+        QAction* item = noteMenu_->addAction(QString::number(digit));
+        item->setObjectName(QStringLiteral("note%1Item").arg(digit));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, digit] { chooseNote(digit); });
+        noteItems_[digit] = item;
     }
 }
 
@@ -348,13 +401,31 @@ void MainWindow::createButtons(QWidget* form) {
     checkButton_ =
         add("checkButton", QStringLiteral(" proveď kontroly"), 448, &MainWindow::checkWholeBoard);
     stopButton_ = add("stopButton", QStringLiteral("přeruš"), 480, &MainWindow::stopSolving);
+    createNotesAndRedoButtons(form);
+}
+
+void MainWindow::createNotesAndRedoButtons(QWidget* form) {
+    // Beside "zpět o 1 tah" and "nastav značku"; the load gauge covers them
+    // while a load runs.
+    auto add = [this, form](const char* name, const QString& text, int top,
+                            void (MainWindow::*handler)()) {
+        auto* button = new QPushButton(text, form);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(656, top, 121, 25);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    redoButton_ = add("redoButton", QStringLiteral("znovu o 1 tah"), 352, &MainWindow::redoMove);
+    notesButton_ =
+        add("notesButton", QStringLiteral("poznámky"), 384, &MainWindow::toggleNotesMode);
+    // Pressed while the notes mode is on; the game says when.
+    notesButton_->setCheckable(true);
 }
 
 void MainWindow::showScreen() {
     const MainScreen& screen = game_.screen();
-    for (int r = 1; r <= kBoardSize; ++r)
-        for (int c = 1; c <= kBoardSize; ++c)
-            squares_[r][c]->setLook(screen.square(r, c));
+    showBoard();
     taskName_->setText(fromCp1250(screen.taskNameCaption));
     fitTaskName();
     taskName_->setVisible(screen.taskName);
@@ -373,6 +444,7 @@ void MainWindow::showScreen() {
     undoButton_->setVisible(screen.undoButton);
     undoToMarkButton_->setVisible(screen.undoToMarkButton);
     checkButton_->setVisible(screen.checkButton);
+    showNotesAndRedo();
     showSolverProgress();
     showHintPanels();
     showMenus();
@@ -389,13 +461,15 @@ void MainWindow::showSolverProgress() {
     if (commandsEnabled_ == idle) return;
     commandsEnabled_ = idle;
     menuBar()->setEnabled(idle);
-    for (QWidget* control : {markButton_, undoButton_, undoToMarkButton_, checkButton_})
+    for (QWidget* control :
+         {markButton_, undoButton_, undoToMarkButton_, checkButton_, redoButton_, notesButton_})
         control->setEnabled(idle);
     for (int mark = 1; mark <= 4; ++mark)
         swatches_[mark]->setEnabled(idle);
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
             squares_[r][c]->setEnabled(idle);
+    boardView_->setEnabled(idle);
 }
 
 void MainWindow::showHintPanels() {
@@ -420,13 +494,34 @@ void MainWindow::showMenus() {
     checkingItem_->setChecked(game_.checkingOn());
 }
 
+void MainWindow::showNotesAndRedo() {
+    const MainScreen& screen = game_.screen();
+    redoButton_->setVisible(screen.redoButton);
+    notesButton_->setVisible(screen.notesButton);
+    notesButton_->setChecked(screen.notesMode);
+    // Pressed and in bold while on, so that the mode is seen at a glance.
+    if (notesButton_->font().bold() != screen.notesMode) {
+        QFont font = notesButton_->font();
+        font.setBold(screen.notesMode);
+        notesButton_->setFont(font);
+    }
+    undoItem_->setEnabled(screen.undoButton);
+    redoItem_->setEnabled(screen.redoButton);
+    eraseNotesItem_->setChecked(game_.options().eraseNotes);
+    noteMenu_->menuAction()->setEnabled(screen.noteItemsEnabled);
+    for (int digit = 1; digit <= 9; ++digit)
+        noteItems_[digit]->setChecked(screen.noteItemChecked[digit]);
+}
+
 void MainWindow::fitTaskName() {
     // The name stays centred over the board; a name longer than the label's
     // 137 pixels widens it on both sides, up to the clock on the left.
     constexpr int kLeft = 184, kWidth = 137, kCentre = kLeft + kWidth / 2, kClockRight = 80;
+    // The modern board lies in the middle of its panel.
+    const int centre = look_ == WindowLook::kModern ? boardPanel_->width() / 2 : kCentre;
     const int needed = taskName_->fontMetrics().horizontalAdvance(taskName_->text()) + 4;
-    const int width = std::clamp(needed, kWidth, 2 * (kCentre - kClockRight));
-    taskName_->setGeometry(kCentre - width / 2, 8, width, 15);
+    const int width = std::clamp(needed, kWidth, std::max(kWidth, 2 * (centre - kClockRight)));
+    taskName_->setGeometry(centre - width / 2, 8, width, 15);
 }
 
 void MainWindow::showGauge() {
@@ -437,6 +532,11 @@ void MainWindow::showGauge() {
 
 void MainWindow::repaintSquare(int row, int column) {
     if (!Board::onBoard(row, column)) return;
+    if (look_ == WindowLook::kModern) {
+        showBoard();
+        boardView_->repaintSquare(row, column);
+        return;
+    }
     squares_[row][column]->setLook(game_.screen().square(row, column));
     squares_[row][column]->repaint();
 }
@@ -446,24 +546,41 @@ void MainWindow::repaintGauge() {
     loadGauge_->repaint();
 }
 
-void MainWindow::selectSquare(const SquareWidget& square) {
-    game_.selectSquare(tagRow(square.tag()), tagColumn(square.tag()));
+void MainWindow::selectSquare(int row, int column) {
+    game_.selectSquare(row, column);
     changed_();
 }
 
-void MainWindow::writeSingleDigit(const SquareWidget& square) {
-    game_.writeSingleDigit(tagRow(square.tag()), tagColumn(square.tag()));
+void MainWindow::writeSingleDigit(int row, int column) {
+    game_.writeSingleDigit(row, column);
     changed_();
 }
 
-void MainWindow::openSquareMenu(const SquareWidget& square, const QPoint& globalPos) {
-    game_.openSquareMenu(tagRow(square.tag()), tagColumn(square.tag()));
+void MainWindow::openSquareMenu(int row, int column, const QPoint& globalPos) {
+    game_.openSquareMenu(row, column);
     changed_();
     squareMenu_->exec(globalPos);
 }
 
+void MainWindow::selectSquare(const SquareWidget& square) {
+    selectSquare(tagRow(square.tag()), tagColumn(square.tag()));
+}
+
+void MainWindow::writeSingleDigit(const SquareWidget& square) {
+    writeSingleDigit(tagRow(square.tag()), tagColumn(square.tag()));
+}
+
+void MainWindow::openSquareMenu(const SquareWidget& square, const QPoint& globalPos) {
+    openSquareMenu(tagRow(square.tag()), tagColumn(square.tag()), globalPos);
+}
+
 void MainWindow::chooseDigit(int digit) {
     game_.chooseDigit(digit);
+    changed_();
+}
+
+void MainWindow::chooseNote(int digit) {
+    game_.chooseNote(digit);
     changed_();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <string>
 
 #include "app/game.h"
+#include "ui/window_look.h"
 
 class QAction;
 class QFrame;
@@ -17,8 +20,10 @@ class QTimer;
 
 namespace krizovky::ui {
 
+class BoardView;
 class DigitalClock;
 class PieGauge;
+class QtHost;
 class SquareWidget;
 
 // The main window: the board panel with its squares, the name of the task,
@@ -33,6 +38,8 @@ class MainWindow : public QMainWindow {
     // Creating the window starts the game up. changed is called
     // after every handler, to redraw all windows.
     MainWindow(Game& game, std::function<void()> changed, const std::string& executablePath);
+    // The modern look keeps the window's size and place for the next start.
+    ~MainWindow() override;
 
     static QString caption();
 
@@ -48,6 +55,15 @@ class MainWindow : public QMainWindow {
     // The solver's clock and "přeruš", drawn between its placements.
     void showSolverProgress();
 
+    // The modal dialogs of "&Tisk…", "&Export…" and "&Sešit úloh…" run
+    // through the host, and their file choices and failures too.
+    void attachHost(QtHost* host) { host_ = host; }
+    // The board as squares (classic) or as one drawing (modern); the window
+    // is resizable in the modern look only.
+    WindowLook look() const { return look_; }
+    void setLook(WindowLook look);
+    BoardView* boardView() const { return boardView_; }
+
   public slots:
     // "&Hra"
     void showTaskList() { act(&Game::showTaskList); }      // "&Výběr úlohy"
@@ -57,6 +73,13 @@ class MainWindow : public QMainWindow {
     void chooseTaskFile() { act(&Game::chooseTaskFile); }  // "&Soubor úloh"
     void showTaskEditor() { act(&Game::showTaskEditor); }  // "&Formulář" under "&Editace"
     void showTextEditor() { act(&Game::showTextEditor); }  // "&Text" under "&Editace"
+    void printPage();    // "&Tisk…": the task, the game or the solution on the printer
+    void exportPage();   // "&Export…": the same into a PDF, SVG or PNG file
+    void makeBooklet();  // "&Sešit úloh…": tasks of the task file into one PDF
+    void openNewTask() { act(&Game::openNewTask); }  // "&Nová úloha…"
+    // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
+    void openLinkImport();
+    void copyTaskLink() { act(&Game::copyTaskLink); }  // "Kopírovat &odkaz na úlohu"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void quit();
@@ -74,6 +97,10 @@ class MainWindow : public QMainWindow {
     // The entry squares: a left click selects the square and shows its hints,
     // a double click writes its single allowed digit, a right click selects it
     // and opens the pop-up menu at globalPos.
+    // Both looks end in the handlers of the square's row and column.
+    void selectSquare(int row, int column);
+    void writeSingleDigit(int row, int column);
+    void openSquareMenu(int row, int column, const QPoint& globalPos);
     void selectSquare(const SquareWidget& square);
     void writeSingleDigit(const SquareWidget& square);
     void openSquareMenu(const SquareWidget& square, const QPoint& globalPos);
@@ -84,6 +111,14 @@ class MainWindow : public QMainWindow {
     void undoMove() { act(&Game::undoMove); }                // "zpět o 1 tah"
     void undoToMark() { act(&Game::undoToMark); }            // "zpět ke značce"
     void checkWholeBoard() { act(&Game::checkWholeBoard); }  // " proveď kontroly"
+    void redoMove() { act(&Game::redoMove); }                // "znovu o 1 tah" and "Vpřed o tah"
+    // The player's notes: "poznámky" (and N) switches the notes mode, an item
+    // of the pop-up's "poznámka" toggles a note, "&Vyplň poznámky" of "&Pomoc"
+    // fills them, "&Mazat poznámky" of "&Volby" is the option.
+    void toggleNotesMode() { act(&Game::toggleNotesMode); }
+    void chooseNote(int digit);
+    void fillNotes() { act(&Game::fillNotes); }
+    void toggleEraseNotes() { act(&Game::toggleEraseNotes); }
     // The Mark swatches 1..4: a click shows what was done since the Mark, a
     // double click removes it.
     void highlightMark(int mark);
@@ -93,6 +128,7 @@ class MainWindow : public QMainWindow {
     void setLevel(Level level);                            // "100", "130", "160" of "&IQ"
     void toggleAutoFill() { act(&Game::toggleAutoFill); }  // "&Doplňovat"
     void toggleChecking() { act(&Game::toggleChecking); }  // "&Kontrolovat"
+    void chooseLook(WindowLook look);                      // "&Vzhled": kept for the next start
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
     void askToSolve() { act(&Game::askToSolve); }
@@ -114,6 +150,7 @@ class MainWindow : public QMainWindow {
     // Takes the keys of keyboard play before a button or hint list that has
     // the focus turns them into its own moves.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Runs a handler of the game, then lets every window redraw.
@@ -127,13 +164,24 @@ class MainWindow : public QMainWindow {
     // A menu of the menu bar (parent null) or a submenu of parent.
     QMenu* addMenu(QMenu* parent, const char* name, const QString& text);
     void createMenu();
+    // The items of "&Hra" that bring tasks in and send them out.
+    void addNewTaskItem(QMenu* game);
+    void addLinkItems(QMenu* game);
     void createOptionsMenu();
+    // The modern look's board, and the look kept from the last start.
+    void createBoardView();
+    void createLookMenu(QMenu* options);
+    void createOutputItems(QMenu* game);
     void createSquareMenu();
     void createBoardPanel(QWidget* form);
     void createMarkSwatches();
     void createLegends();
     void createHintPanels(QWidget* form);
     void createButtons(QWidget* form);
+    void addUndoAndRedoItems(QMenu* game);
+    void createNotesAndRedoButtons(QWidget* form);
+    void createNoteSubmenu();
+    void showNotesAndRedo();
     void connectSquare(SquareWidget* square);
     void showGauge();
     void showHintPanels();
@@ -143,6 +191,12 @@ class MainWindow : public QMainWindow {
     // brings it up to the second.
     void createPlayClock();
     void showPlayClock();
+    void showBoard();
+    // Places the board and what is beside it for the look: in the modern
+    // look the board panel takes what the window has more than the classic
+    // size, and the controls right of it and under the board move with its
+    // edges.
+    void layOutBoard();
 
     Game& game_;
     std::function<void()> changed_;
@@ -169,9 +223,16 @@ class MainWindow : public QMainWindow {
     QPushButton* undoButton_ = nullptr;
     QPushButton* undoToMarkButton_ = nullptr;
     QPushButton* checkButton_ = nullptr;
-    QPushButton* stopButton_ = nullptr;  // "přeruš"
-    QLabel* solverClock_ = nullptr;      // the solver's time
-    bool commandsEnabled_ = true;        // off while the solver searches
+    QPushButton* stopButton_ = nullptr;     // "přeruš"
+    QPushButton* redoButton_ = nullptr;     // "znovu o 1 tah"
+    QPushButton* notesButton_ = nullptr;    // "poznámky", pressed in the notes mode
+    QAction* undoItem_ = nullptr;           // "Zpět o tah"
+    QAction* redoItem_ = nullptr;           // "Vpřed o tah"
+    QAction* eraseNotesItem_ = nullptr;     // "&Mazat poznámky"
+    QMenu* noteMenu_ = nullptr;             // "poznámka" in the pop-up menu
+    std::array<QAction*, 10> noteItems_{};  // its notes 1..9
+    QLabel* solverClock_ = nullptr;         // the solver's time
+    bool commandsEnabled_ = true;           // off while the solver searches
 
     QMenu* squareMenu_ = nullptr;
     std::array<QAction*, 10> digitItems_{};  // the digits 1..9
@@ -179,6 +240,16 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 3> levelItems_{};  // "100", "130", "160"
     QAction* autoFillItem_ = nullptr;
     QAction* checkingItem_ = nullptr;
+
+    WindowLook look_ = WindowLook::kClassic;
+    BoardView* boardView_ = nullptr;
+    QAction* classicLookItem_ = nullptr;
+    QAction* modernLookItem_ = nullptr;
+    // "&Tisk…" and "&Export…": only while a board is shown.
+    std::array<QAction*, 2> boardOutputItems_{};
+    // Where the classic look puts the controls that the modern one moves.
+    QHash<QWidget*, QRect> classicPlaces_;
+    QtHost* host_ = nullptr;
 };
 
 }  // namespace krizovky::ui

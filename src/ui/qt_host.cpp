@@ -1,6 +1,7 @@
 #include "ui/qt_host.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -169,6 +170,10 @@ void QtHost::repaintSquare(int row, int column) {
 
 void QtHost::repaintGauge() {
     if (mainWindow_) mainWindow_->repaintGauge();
+}
+
+void QtHost::copyToClipboard(std::string_view text) {
+    QGuiApplication::clipboard()->setText(fromUtf8(text));
 }
 
 }  // namespace krizovky::ui

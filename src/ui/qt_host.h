@@ -43,6 +43,7 @@ class QtHost : public Host {
     void processEvents() override;
     void repaintSquare(int row, int column) override;
     void repaintGauge() override;
+    void copyToClipboard(std::string_view text) override;
 
     // A box of the program over parent (or over the active window); returns
     // the button pressed.

@@ -19,8 +19,8 @@ constexpr int kClueMargin = 2;
 
 auto fields(const SquareLook& look) {
     return std::tie(look.exists, look.visible, look.caption, look.background, look.textColour,
-                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.left,
-                    look.top, look.width, look.height);
+                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.notes,
+                    look.left, look.top, look.width, look.height);
 }
 
 }  // namespace
@@ -119,8 +119,24 @@ void SquareWidget::paintEvent(QPaintEvent*) {
             int flags = look_.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop;
             if (look_.wordWrap) flags |= Qt::TextWordWrap;
             painter.drawText(rect(), flags, caption_);
+            paintNotes(painter);
             break;
         }
+    }
+}
+
+void SquareWidget::paintNotes(QPainter& painter) const {
+    if (look_.notes == 0) return;
+    // 1 top left ... 9 bottom right, each in its third of the square.
+    painter.setFont(noteFont());
+    painter.setPen(toQColor(kNoteColour));
+    const QRectF whole(rect());
+    const double third = whole.width() / 3, row = whole.height() / 3;
+    for (int d = 1; d <= 9; ++d) {
+        if (!(look_.notes & digitBit(d))) continue;
+        const QRectF place(whole.left() + third * ((d - 1) % 3), whole.top() + row * ((d - 1) / 3),
+                           third, row);
+        painter.drawText(place, Qt::AlignCenter, QString::number(d));
     }
 }
 

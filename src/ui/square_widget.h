@@ -8,6 +8,8 @@
 
 #include "app/screen.h"
 
+class QPainter;
+
 namespace krizovky::ui {
 
 // One square of the board, drawn from its SquareLook: a clue square shows its
@@ -44,6 +46,9 @@ class SquareWidget : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // The player's notes, small, in an empty entry square.
+    void paintNotes(QPainter& painter) const;
+
     SquareLook look_;
     QString caption_;
 };

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "solver/explanations.h"
 #include "ui/fonts.h"
 #include "ui/text_convert.h"
 
@@ -32,13 +35,15 @@ TaskEditorWindow::TaskEditorWindow(Game& game, std::function<void()> changed)
     const int column = std::max(40, metrics.horizontalAdvance(QStringLiteral("29/10")) + 12);
     const int gridWidth = kEditorSize * column + 4;
     int buttonWidth = 121;
-    for (const char* caption : {"vymaž formulář", " generuj strukturu", " generuj vše",
-                                "načti úlohu", "dokonči úlohu", "ulož úlohu"})
+    for (const char* caption :
+         {"vymaž formulář", " generuj strukturu", " generuj vše", "načti úlohu", "dokonči úlohu",
+          "ulož úlohu", " generuj jedinečnou"})
         buttonWidth =
             std::max(buttonWidth, metrics.horizontalAdvance(QString::fromUtf8(caption)) + 20);
     const int leftButtons = 264, rightButtons = leftButtons + buttonWidth;
     const int lastColumn = rightButtons + buttonWidth + 23;
-    setFixedSize(std::max(gridWidth, lastColumn + 121), 405);
+    // The row of " generuj jedinečnou" and its grade below the buttons of old.
+    setFixedSize(std::max(gridWidth, lastColumn + 121), 405 + 24);
 
     createGrid(column);
     auto label = [this](const QString& text, int left, int top) {
@@ -113,9 +118,17 @@ void TaskEditorWindow::createButtons(int buttonWidth, int left, int right, int l
                                    &TaskEditorWindow::completeTask);
     QPushButton* load = button("loadTaskButton", QStringLiteral("načti úlohu"), right, 328,
                                &TaskEditorWindow::chooseTaskToLoad);
+    QPushButton* unique = button("generateUniqueButton", QStringLiteral(" generuj jedinečnou"),
+                                 left, 400, &TaskEditorWindow::generateUniqueTask);
+    uniqueGrade_ = new QComboBox(this);
+    uniqueGrade_->setObjectName(QStringLiteral("uniqueGrade"));
+    for (Difficulty grade : kOfferedGrades)
+        uniqueGrade_->addItem(fromUtf8(difficultyName(grade)));
+    uniqueGrade_->setGeometry(right, 400, buttonWidth, 25);
+    connect(uniqueGrade_, &QComboBox::activated, this, &TaskEditorWindow::chooseUniqueGrade);
 
-    const QWidget* order[] = {grid_,     nameField_, save,     back,         clear,
-                              structure, whole,      complete, numberField_, load};
+    const QWidget* order[] = {grid_, nameField_, save,         back, clear,  structure,
+                              whole, complete,   numberField_, load, unique, uniqueGrade_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }
@@ -140,6 +153,7 @@ void TaskEditorWindow::showScreen() {
     if (numberField_->text() != number) numberField_->setText(number);
     numberShown_ = number;
     verdict_->setText(fromUtf8(screen.verdict));
+    uniqueGrade_->setCurrentIndex(screen.uniqueGrade);
     drawing_ = false;
     setVisible(screen.visible);
 }
@@ -167,6 +181,18 @@ void TaskEditorWindow::generateStructure() {
 
 void TaskEditorWindow::generateWholeTask() {
     run([this] { editor().generateWholeTask(); });
+}
+
+void TaskEditorWindow::generateUniqueTask() {
+    // The maker takes well under a second, longer only for a structure that
+    // suits the grade badly.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    run([this] { editor().generateUniqueTask(); });
+    QApplication::restoreOverrideCursor();
+}
+
+void TaskEditorWindow::chooseUniqueGrade(int index) {
+    run([this, index] { editor().setUniqueGrade(index); });
 }
 
 void TaskEditorWindow::completeTask() {

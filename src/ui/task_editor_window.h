@@ -5,6 +5,7 @@
 
 #include "app/game.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -29,13 +30,15 @@ class TaskEditorWindow : public QWidget {
     void showScreen();
 
   public slots:
-    void saveTask();           // "ulož úlohu"
-    void goBack();             // "zpět"
-    void clearGrid();          // "vymaž formulář"
-    void generateStructure();  // " generuj strukturu"
-    void generateWholeTask();  // " generuj vše"
-    void completeTask();       // "dokonči úlohu"
-    void chooseTaskToLoad();   // "načti úlohu"
+    void saveTask();                    // "ulož úlohu"
+    void goBack();                      // "zpět"
+    void clearGrid();                   // "vymaž formulář"
+    void generateStructure();           // " generuj strukturu"
+    void generateWholeTask();           // " generuj vše"
+    void completeTask();                // "dokonči úlohu"
+    void generateUniqueTask();          // " generuj jedinečnou"
+    void chooseUniqueGrade(int index);  // the grade beside it
+    void chooseTaskToLoad();            // "načti úlohu"
     void changeName();
     void changeTaskNumber();
     void editCell(QTableWidgetItem* item);
@@ -57,7 +60,8 @@ class TaskEditorWindow : public QWidget {
     QLineEdit* nameField_ = nullptr;
     QLineEdit* numberField_ = nullptr;
     QLabel* verdict_ = nullptr;  // what the grid's task is worth, beside "zpět"
-    QString numberShown_;        // what the number field held before the latest keystroke
+    QComboBox* uniqueGrade_ = nullptr;
+    QString numberShown_;  // what the number field held before the latest keystroke
     bool drawing_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QTabBar>
 #include <QToolTip>
 
 #include "ui/fonts.h"
@@ -38,6 +39,10 @@ QIcon tickIcon(qreal pixelRatio, bool ticked) {
     return QIcon(picture);
 }
 
+// The switch between the collection and the player's own tasks stands above
+// the list; everything else lies this much lower.
+constexpr int kSwitchHeight = 30;
+
 }  // namespace
 
 TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
@@ -47,14 +52,22 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
     setFont(baseFont());
-    setFixedSize(302, 216);
+    setFixedSize(302, 216 + kSwitchHeight);
+
+    fileSwitch_ = new QTabBar(this);
+    fileSwitch_->setObjectName(QStringLiteral("fileSwitch"));
+    fileSwitch_->addTab(QStringLiteral("sbírka"));
+    fileSwitch_->addTab(QStringLiteral("moje úlohy"));
+    fileSwitch_->setExpanding(true);
+    fileSwitch_->setGeometry(24, 6, 249, kSwitchHeight - 6);
+    connect(fileSwitch_, &QTabBar::currentChanged, this, &TaskListWindow::switchFile);
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
     // Wide enough for every shipped name after the tick of a solved task
     // (the names' column of 89 pixels, widened to the left by the room the
     // tick takes).
-    nameList_->setGeometry(8, 8, 105, 169);
+    nameList_->setGeometry(8, 8 + kSwitchHeight, 105, 169);
     // The game hands the names over in the Czech order; the list keeps it.
     nameList_->setSortingEnabled(false);
     // Names longer than the narrow list scroll instead of losing their ends,
@@ -75,13 +88,13 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
 
     chosenTitle_ = new QLabel(QStringLiteral("název vybrané úlohy:"), this);
     chosenTitle_->setObjectName(QStringLiteral("chosenNameTitle"));
-    chosenTitle_->setGeometry(144, 40, 121, 34);
+    chosenTitle_->setGeometry(144, 40 + kSwitchHeight, 121, 34);
     chosenTitle_->setAlignment(Qt::AlignCenter);
     chosenTitle_->setWordWrap(true);
 
     chosenName_ = new QLabel(this);
     chosenName_->setObjectName(QStringLiteral("chosenName"));
-    chosenName_->setGeometry(136, 88, 137, 16);
+    chosenName_->setGeometry(136, 88 + kSwitchHeight, 137, 16);
     chosenName_->setAlignment(Qt::AlignCenter);
     chosenName_->setAutoFillBackground(true);
     QPalette yellow = chosenName_->palette();
@@ -92,12 +105,12 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
 
     chooseButton_ = new QPushButton(QStringLiteral(" vybráno"), this);
     chooseButton_->setObjectName(QStringLiteral("chooseButton"));
-    chooseButton_->setGeometry(136, 144, 65, 25);
+    chooseButton_->setGeometry(136, 144 + kSwitchHeight, 65, 25);
     connect(chooseButton_, &QPushButton::clicked, this, &TaskListWindow::chooseTask);
 
     cancelButton_ = new QPushButton(QStringLiteral("zruš"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton_->setGeometry(208, 144, 65, 25);
+    cancelButton_->setGeometry(208, 144 + kSwitchHeight, 65, 25);
     connect(cancelButton_, &QPushButton::clicked, this, &TaskListWindow::cancel);
 
     // The list is filled as the window is made, reporting a task file that
@@ -117,7 +130,11 @@ void TaskListWindow::showScreen() {
         names << fromCp1250(item);
 
     // Redrawing the list must not read as the player's click.
-    const QSignalBlocker blocker(nameList_);
+    const QSignalBlocker blocker(nameList_), switchBlocker(fileSwitch_);
+    fileSwitch_->setVisible(screen.ownTasksSwitch);
+    fileSwitch_->setCurrentIndex(screen.ownTasks ? 1 : 0);
+    fileSwitch_->setTabToolTip(0, fromNativePath(screen.collectionFile));
+    fileSwitch_->setTabToolTip(1, fromNativePath(game_.ownTaskFilePath()));
     bool same = nameList_->count() == names.size();
     for (int i = 0; same && i < nameList_->count(); ++i)
         same = nameList_->item(i)->text() == names[i];
@@ -131,6 +148,11 @@ void TaskListWindow::showScreen() {
         }
     }
     showSolved(screen, !same);
+    for (int i = 0; i < nameList_->count(); ++i)
+        nameList_->item(i)->setData(Qt::UserRole,
+                                    i < static_cast<int>(screen.descriptions.size())
+                                        ? fromUtf8(screen.descriptions[static_cast<std::size_t>(i)])
+                                        : QString());
     if (screen.selected < 0)
         nameList_->clearSelection();
     else if (selectedRow() != screen.selected)
@@ -169,6 +191,11 @@ void TaskListWindow::chooseTask() {
 
 void TaskListWindow::cancel() {
     game_.cancelTaskList();
+    changed_();
+}
+
+void TaskListWindow::switchFile(int tab) {
+    game_.showOwnTasks(tab == 1);
     changed_();
 }
 
@@ -219,12 +246,15 @@ void TaskListWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TaskListWindow::showNameTip(const QHelpEvent& help) {
-    // Each row is as wide as its name needs (see showScreen); the name shows
-    // only for a row the visible part of the list cuts off.
+    // Each row is as wide as its name needs (see showScreen); the tip shows
+    // the name of a row the visible part of the list cuts off, what a
+    // name of "Nová úloha" stands for, and the best result of a solved task.
     const QListWidgetItem* item = nameList_->itemAt(help.pos());
     QStringList tip;
     if (item != nullptr) {
         if (item->sizeHint().width() > nameList_->viewport()->width()) tip << item->text();
+        const QString description = item->data(Qt::UserRole).toString();
+        if (!description.isEmpty()) tip << description;
         const TaskListScreen& screen = game_.taskListScreen();
         const auto row = static_cast<std::size_t>(nameList_->row(item));
         if (row < screen.items.size()) {

@@ -12,6 +12,7 @@ class QHelpEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTabBar;
 
 namespace krizovky::ui {
 
@@ -42,6 +43,8 @@ class TaskListWindow : public QDialog {
     void refill();
     void refillQuietly();
     void closeList();  // the window's close button
+    // The switch above the list: tab 0 the collection, 1 "moje úlohy".
+    void switchFile(int tab);
 
   protected:
     bool event(QEvent* event) override;
@@ -63,6 +66,7 @@ class TaskListWindow : public QDialog {
 
     Game& game_;
     std::function<void()> changed_;
+    QTabBar* fileSwitch_ = nullptr;
     QListWidget* nameList_ = nullptr;
     QLabel* chosenName_ = nullptr;
     QLabel* chosenTitle_ = nullptr;

@@ -118,6 +118,7 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     write(2, 2, 7);
     g.setMark();
     g.showNextStep();
+    g.toggleNote(3, 3, 4);
     g.playClock().passTime(90'000);
     EXPECT_TRUE(g.confirmQuit());
     EXPECT_TRUE(f.host.questions.empty());
@@ -128,6 +129,7 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     EXPECT_EQ(h.board().at(2, 2).digit, 7);
     EXPECT_EQ(h.history().moveCount, 1);
     EXPECT_EQ(h.history().markCount, 1);
+    EXPECT_EQ(h.board().at(3, 3).notes, digitBit(4));
     EXPECT_EQ(h.playClock().seconds(), 90);
     EXPECT_EQ(h.selectedTaskName(), "priklad");
     EXPECT_EQ(h.screen().taskNameCaption, "  priklad  ");

@@ -51,11 +51,11 @@ TEST(ShippedRules, IsWindows1250WithCrLfAndTheSectionsInOrder) {
     EXPECT_EQ(utf8FromCp1250(kRules).find("\xEF\xBF\xBD"), std::string::npos);
     EXPECT_NE(utf8FromCp1250(kRules).find("Součtová křížovka"), std::string::npos);
 
-    EXPECT_EQ(kLines.size(), 156u);
+    EXPECT_EQ(kLines.size(), 178u);
     EXPECT_EQ(kLines.at(0), "Pravidla: ");
     int at = 0;
     for (const char* heading :
-         {"Jak se vpisuje cifra:", "Hra klávesnicí:", "Ovládání:", "Menu:", "Pomoc",
+         {"Jak se vpisuje cifra:", "Hra klávesnicí:", "Poznámky:", "Ovládání:", "Menu:", "Pomoc",
           "Tlačítka:", "Značky:", "Definice a editace úloh", "Editace.", "Formulář."}) {
         const int found = lineOf(heading, at);
         EXPECT_GT(found, at) << heading;
@@ -78,6 +78,14 @@ TEST(ShippedRules, NamesTheCaptionsAsTheWindowsShowThem) {
                                 "\"zpět ke značce\"",
                                 "\" proveď kontroly\"",
                                 "\"přeruš\"",
+                                "\"znovu o 1 tah\"",
+                                "\"poznámky\"",
+                                "\"poznámka\"",
+                                "Znovu (Ctrl+R nebo F5)",
+                                "Zpět o tah (Ctrl+Z)",
+                                "Vpřed o tah (Ctrl+Y nebo Ctrl+Shift+Z)",
+                                "Mazat poznámky",
+                                "Vyplň poznámky",
                                 "\"vymaž formulář\"",
                                 "\" generuj strukturu\"",
                                 "\" generuj vše\"",

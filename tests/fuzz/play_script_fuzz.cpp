@@ -1,14 +1,15 @@
 // Feeds arbitrary bytes to "krizovky-tool play" as its script of events, on
 // one of three tasks: each line is read as an event and played on the game,
-// the saved games of "save" and "load" go to files of a work folder. No
-// script may crash the reader or reach outside the board or the history; a
-// line that is no event ends the run with status 1, the end of the input
-// with 0.
+// the saved games of "save" and "load" and the player's own task file go to
+// files of a work folder. No script may crash the reader or reach outside the
+// board or the history; a line that is no event ends the run with status 1,
+// the end of the input with 0.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -51,6 +52,9 @@ std::string confined(std::string_view bytes) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The boxes and states the script prints are of no interest here.
     if (std::freopen("/dev/null", "w", stdout) == nullptr) __builtin_trap();
+    // "newtask" and "importlink" keep their tasks in the player's own task
+    // file: here one in the work folder.
+    ::setenv("XDG_DATA_HOME", fuzz::workFolder().c_str(), 1);
     return 0;
 }
 
@@ -72,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Each input starts with no saved game in the folder, so that it plays
     // alike at every run.
-    for (const char* file : {"/a.ulo", "/b.ulo"})
+    for (const char* file : {"/a.ulo", "/b.ulo", "/krizovky/moje_ulohy.kri"})
         std::remove((fuzz::workFolder() + file).c_str());
     std::istringstream in(confined(bytes));
     const int status =

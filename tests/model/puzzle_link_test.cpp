@@ -208,6 +208,18 @@ TEST(PuzzleLink, ThePublishedPuzzlesGoOutAndComeBack) {
     roundTrips(path);
 }
 
+// The game's board keeps the sums of an earlier task's clue in a square that
+// is blank now; the link and the file leave them out.
+TEST(PuzzleLink, ABlankSquareGivesNoSumsOfAnEarlierTask) {
+    Board board = imported(kExampleLink);
+    for (int r = 2; r <= 6; ++r)
+        for (int c = 2; c <= 6; ++c)
+            if (board.at(r, c).kind == kBlank)
+                board.at(r, c).acrossSum = board.at(r, c).downSum = 17;
+    EXPECT_EQ(exportLink(board).text, kExampleLink);
+    expectSameBoard(imported(exportPzprv3(board).text), imported(kExampleLink), "by file");
+}
+
 TEST(PuzzleLink, WrittenFilesCarryTheDigitsOfTheBoard) {
     Board board = boardOf({"0,0/3,0/4", "3/0,2,2", "4/0,2,2"});
     board.at(2, 2).digit = 1;

@@ -67,6 +67,8 @@ class ScriptedHost : public Host {
     }
     void repaintSquare(int row, int column) override { repaintedSquares.emplace_back(row, column); }
     void repaintGauge() override { ++gaugeRepaints; }
+    std::vector<std::string> clipboard;  // every text put on the clipboard
+    void copyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
 };
 
 }  // namespace krizovky::testing

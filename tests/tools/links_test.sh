@@ -50,5 +50,14 @@ for args in "import" "export $work/t.kri" "export $work/t.kri priklad --link"; d
     check "usage for: $args" 1 $?
 done
 
+# The menu items in a played game: a link kept in the player's own task file
+# under a name and loaded, its link copied again; a damaged one refused.
+printf 'importlink %s sobotní\ncopylink\nimportlink %s\n' "$link" "${link%3}" |
+    XDG_DATA_HOME="$work/data" "$tool" play "$work/t.kri" priklad >"$work/play.out"
+check "play: importlink and copylink" \
+    "clipboard: $link|message: Odkaz na úlohu je ve schránce:\\n$link|refused: Odkaz je poškozený: data končí předčasně.|" \
+    "$(tr '\n' '|' <"$work/play.out")"
+check "play: kept under its name" $'@sobotn\xed' "$(tr -d '\r' <"$work/data/krizovky/moje_ulohy.kri" | sed -n 2p)"
+
 echo "krizovky-tool import and export: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -68,5 +68,18 @@ CASES
 out=$("$tool" new --grade lehká --size obří --number 1 --structures "$work/s.VZR" 2>&1)
 check "an unknown size" "1 krizovky-tool new: --size is malá, střední, velká or a structure of $work/s.VZR, not \"obří\"" "$? $out"
 
+# "&Nová úloha…" in a played game: the same task, kept in the player's own
+# task file and loaded.
+example_task >"$work/p.kri"
+printf 'newtask střední malá 12\nshow\nnewtask lehká obří 1\n' |
+    XDG_DATA_HOME="$work/data" "$tool" play "$work/p.kri" priklad >"$work/play.out" 2>"$work/play.err"
+check "play: newtask keeps what new makes" "$("$tool" new --grade střední --size malá --number 12 2>/dev/null)" \
+    "$(cat "$work/data/krizovky/moje_ulohy.kri")"
+check "play: the task on the board, the game fresh" "moves 0 marks 0 last 0 0|x 0/16 0/34 x" \
+    "$(sed -n 2p "$work/play.out")|$(sed -n 3p "$work/play.out" | cut -d' ' -f1-4)"
+check "play: an unknown size" \
+    'line 3: "newtask lehká obří 1": the size is malá, střední, velká or a structure'"'"'s name' \
+    "$(cat "$work/play.err")"
+
 echo "krizovky-tool new: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

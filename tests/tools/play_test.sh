@@ -39,7 +39,7 @@ check "hints by level, the double click and its completion, one undo" "$(
     state $'level 100 autofill on checking on current 2 2\nmoves 4 marks 0 last 2 2' "7R 1Y" "9Y 2Y" \
         $'across: 17\ndown: 79\nallowed: [ 7]\n'"$nine"$'\nbuttons: 1 2\nswatches:\nlegends:'
     printf '\nmove 1: 2 2 1 0\nmove 2: 3 2 0 0\nmove 3: 2 3 0 0\nmove 4: 3 3 0 0\n'
-    state $'level 100 autofill on checking on current 2 2\nmoves 0 marks 0 last 2 2' "_R _Y" "_Y _Y" \
+    state $'level 100 autofill on checking on current 2 2\nmoves 0 marks 0 last 2 2 redo 1' "_R _Y" "_Y _Y" \
         $'across: 17\ndown: 79\nallowed: [ 7]\n'"$nine"$'\nbuttons:\nswatches:\nlegends:'
 )" "$out"
 
@@ -70,10 +70,10 @@ check "Marks: their colours, the highlight, back to a Mark, removal" "$(
     state $'level 130 autofill off checking on current 3 2\nmoves 3 marks 2 last 3 2' "7A 1A" "9L _Y" \
         $'across: 29 38 47 56\ndown: 79\nallowed: hidden\n'"$nine"$'\nbuttons: 1 2 3\nswatches: 1 2\nlegends:'
     echo "$moves2"$'\nmove 3: 3 2 1 0'
-    state $'level 130 autofill off checking on current 3 3\nmoves 2 marks 1 last 2 3' "7A 1Y" "_Y _R" \
+    state $'level 130 autofill off checking on current 3 3\nmoves 2 marks 1 last 2 3 redo 1' "7A 1Y" "_Y _R" \
         $'across: 29 38 47 56\ndown: 12\nallowed: hidden\n'"$nine"$'\nbuttons: 1 2 3\nswatches: 1\nlegends:'
     echo "$moves2"
-    state $'level 130 autofill off checking on current 3 3\nmoves 2 marks 1 last 2 3' "7Y 1A" "_Y _R" \
+    state $'level 130 autofill off checking on current 3 3\nmoves 2 marks 1 last 2 3 redo 1' "7Y 1A" "_Y _R" \
         $'across: 29 38 47 56\ndown: 12\nallowed: hidden\n'"$nine"$'\nbuttons: 1 2 3\nswatches: 1\nlegends:'
     echo "$moves2"
 )" "$out"

@@ -33,7 +33,7 @@ TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
         items << action->objectName() + QLatin1Char(' ') + action->text();
     EXPECT_EQ(items,
               (QStringList{"nextStepAction &Další krok", "verifyAction &Je to zatím správně?",
-                           "showErrorsAction &Ukaž chyby"}));
+                           "showErrorsAction &Ukaž chyby", "fillNotesAction &Vyplň poznámky"}));
 
     QList<QColor> behindTheBox;
     script.whileBoxShown = [&] { behindTheBox = colours(); };

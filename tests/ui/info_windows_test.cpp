@@ -107,7 +107,7 @@ TEST_F(InfoWindowsTest, RulesShowTheTextAndADoubleClickHidesThem) {
     EXPECT_EQ(rules.windowTitle(), QStringLiteral("pravidla"));
     auto* text = control<QPlainTextEdit>(rules, "rulesText");
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->document()->blockCount(), 156);
+    EXPECT_EQ(text->document()->blockCount(), 178);
     EXPECT_EQ(text->document()->firstBlock().text(), QStringLiteral("Pravidla: "));
 
     QTest::mouseDClick(text->viewport(), Qt::LeftButton, {}, QPoint(40, 40));

@@ -84,7 +84,7 @@ TEST_F(PlayTest, SolvedThroughThePopUpMenuAndADoubleClick) {
     EXPECT_FALSE(shown("markButton") || shown("undoButton"));
 
     // At IQ 100 the menu offers exactly the allowed digits.
-    EXPECT_EQ(popUp(2, 2, "digit7Item"), (QStringList{"vymaž", "7"}));
+    EXPECT_EQ(popUp(2, 2, "digit7Item"), (QStringList{"vymaž", "7", "poznámka"}));
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral("7"));
     EXPECT_TRUE(shown("markButton") && shown("undoButton"));
 
@@ -113,7 +113,7 @@ TEST_F(PlayTest, RefusedDigitIsReportedAndErasingTakesADigitOut) {
     EXPECT_FALSE(item("level100Action")->isChecked());
     EXPECT_TRUE(item("level130Action")->isChecked());
     const QStringList offered = popUp(2, 2, "digit8Item");
-    EXPECT_EQ(offered.size(), 10) << offered.join(" ").toStdString();
+    EXPECT_EQ(offered.size(), 11) << offered.join(" ").toStdString();  // with "poznámka"
     EXPECT_FALSE(shown("allowedPanel"));
     EXPECT_EQ(boxTexts(), QStringList{"Při vložení čísla 8 by v řádku součet nesouhlasil!"});
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));

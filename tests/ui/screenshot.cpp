@@ -16,20 +16,28 @@
 //            its pop-up menu ("vymaž" for 0)
 //   R,C      a left click on the square
 //   R,C!     a double click on the square
+//   R,C+DIGITS  a left click on the square and Ctrl with each digit: notes
 //   NAME     a click on the button or swatch, or the menu item, of that name
 //            (markButton "nastav značku", checkButton " proveď kontroly",
 //            markSwatch1 the first Mark's swatch, checkingAction "&Kontrolovat",
-//            level130Action IQ "130", ...)
+//            level130Action IQ "130", modernLookAction "moderní", ...)
+//   WxH      the window resized to W x H (in the modern look)
+//   print=FILE.pdf  "&Tisk…" with "hra, jak právě stojí" chosen, printed
+//            into the PDF file FILE.pdf
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
@@ -41,7 +49,6 @@
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 #include "ui/rules_window.h"
-#include "ui/square_widget.h"
 #include "ui/task_editor_window.h"
 #include "ui/task_list_window.h"
 #include "ui/text_convert.h"
@@ -52,8 +59,22 @@ namespace {
 using namespace krizovky;
 using namespace krizovky::ui;
 
-// Nobody is there to answer: a box is printed and closed.
+// The file "&Tisk…" prints into, set by a print= step.
+QString printFile;
+
+// Nobody is there to answer: a box is printed and closed. "&Tisk…" prints
+// the game as it stands into printFile.
 void answerUnattended(QDialog& dialog) {
+    if (auto* print = qobject_cast<QPrintDialog*>(&dialog); print && !printFile.isEmpty()) {
+        print->printer()->setOutputFileName(printFile);
+        print->done(QDialog::Accepted);
+        return;
+    }
+    if (auto* game = dialog.findChild<QRadioButton*>(QStringLiteral("gameChoice"))) {
+        game->setChecked(true);
+        dialog.accept();
+        return;
+    }
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
         std::fprintf(stderr, "krizovky-screenshot: box \"%s\"\n", qPrintable(box->text()));
         QAbstractButton* button = box->escapeButton();
@@ -93,16 +114,23 @@ bool chooseTask(Application& application, const char* wanted) {
 // nothing there is.
 bool play(Application& application, const QString& step) {
     MainWindow& form = application.mainWindow();
-    static const QRegularExpression squareStep(QStringLiteral(R"(^(\d+),(\d+)(=(\d)|!)?$)"));
+    static const QRegularExpression squareStep(
+        QStringLiteral(R"(^(\d+),(\d+)(=(\d)|!|\+([1-9]+))?$)"));
     if (const auto match = squareStep.match(step); match.hasMatch()) {
         const int row = match.captured(1).toInt(), column = match.captured(2).toInt();
-        if (!Board::onBoard(row, column) || !form.square(row, column)->interactive()) return false;
-        const SquareWidget& square = *form.square(row, column);
+        if (!Board::onBoard(row, column) ||
+            !application.game().screen().square(row, column).interactive)
+            return false;
         if (match.captured(3).isEmpty()) {
-            form.selectSquare(square);
+            form.selectSquare(row, column);
         } else if (match.captured(3) == QLatin1String("!")) {
-            form.selectSquare(square);
-            form.writeSingleDigit(square);
+            form.selectSquare(row, column);
+            form.writeSingleDigit(row, column);
+        } else if (!match.captured(5).isEmpty()) {
+            form.selectSquare(row, column);
+            for (const QChar digit : match.captured(5))
+                form.keyPress(
+                    static_cast<Key>(static_cast<int>(Key::kNote1) + digit.digitValue() - 1));
         } else {
             // What the right click does before its menu opens, then the item.
             application.game().openSquareMenu(row, column);
@@ -120,6 +148,16 @@ bool play(Application& application, const QString& step) {
             item->trigger();
         }
         return true;
+    }
+    static const QRegularExpression sizeStep(QStringLiteral(R"(^(\d+)x(\d+)$)"));
+    if (const auto match = sizeStep.match(step); match.hasMatch()) {
+        form.resize(match.captured(1).toInt(), match.captured(2).toInt());
+        return true;
+    }
+    if (step.startsWith(QLatin1String("print="))) {
+        printFile = step.mid(6);
+        form.printPage();
+        return QFileInfo::exists(printFile);
     }
     if (auto* button = form.findChild<QPushButton*>(step)) {
         if (!button->isVisible()) return false;

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QWindow>
 #include <cstdlib>
@@ -65,6 +66,8 @@ class ModalScript {
     std::deque<QMessageBox::StandardButton> answers;            // an OK box needs none
     std::deque<std::function<void(QFileDialog&)>> fileChoices;  // cancel when empty
     std::deque<bool> confirmations;  // "Mám dotaz!": true " jsem trouba"; "byl to omyl" when empty
+    // Every other dialog, in the order shown: rejected when empty.
+    std::deque<std::function<void(QDialog&)>> dialogChoices;
     int confirmShown = 0;
     std::function<void()> whileBoxShown;  // looks at the windows behind a box
 
@@ -111,6 +114,12 @@ class ModalScript {
             choose(*files);
             return;
         }
+        if (!dialogChoices.empty()) {
+            auto choose = std::move(dialogChoices.front());
+            dialogChoices.pop_front();
+            choose(dialog);
+            return;
+        }
         dialog.reject();
     }
 };
@@ -123,6 +132,9 @@ class UiTest : public ::testing::Test {
         std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.DEF", dir.file("krizovky.DEF"));
         // The player's record and kept game belong to the test, not to whoever runs it.
         setenv("XDG_STATE_HOME", dir.file("state").c_str(), 1);
+        // The player's settings of every test start empty, in its own folder.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(dir.file("config")));
     }
 
     // A task file from UTF-8 text, written as the game keeps them: CP1250, CR LF.

@@ -1,0 +1,102 @@
+// Tasks from links of the public puzzle editor, and links to share: the
+// dialog "vložení úlohy z odkazu" and "Kopírovat &odkaz na úlohu".
+#include "app/game.h"
+#include "app/own_tasks.h"
+#include "editor/task_form.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+
+namespace krizovky {
+
+void Game::openLinkImport(std::string_view clipboard) {
+    if (solving()) return;
+    linkImport_ = LinkImportScreen{};
+    linkImport_.visible = true;
+    if (looksLikePuzzleText(clipboard)) setLinkText(clipboard);
+}
+
+void Game::setLinkText(std::string_view text) {
+    LinkImportScreen& dialog = linkImport_;
+    dialog.text = std::string(text);
+    dialog.puzzle.reset();
+    dialog.refusal.clear();
+    if (!isBlankLine(text)) {
+        ImportResult result = importPuzzle(text);
+        dialog.puzzle = std::move(result.puzzle);
+        if (!dialog.puzzle) dialog.refusal = result.message;
+    }
+    if (!dialog.nameTyped) dialog.nameField = dialog.puzzle ? dialog.puzzle->name : "";
+}
+
+void Game::setImportName(std::string_view name) {
+    linkImport_.nameField = std::string(name.substr(0, kImportNameLength));
+    // A field emptied by the player takes the offered name of the next link.
+    linkImport_.nameTyped = !name.empty();
+}
+
+void Game::chooseLinkFile() {
+    FileDialog dialog = fileDialogIn(names_.programDir, "soubor hádanky z webového editoru",
+                                     "soubory pzprv3", "txt");
+    dialog.fileMustExist = true;
+    const auto path = host_.chooseFile(dialog);
+    if (!path) return;
+    try {
+        setLinkText(readFileBytes(*path));
+    } catch (const RunError& e) {
+        host_.failure(e.what());
+    }
+}
+
+void Game::importLinkedTask() {
+    LinkImportScreen& dialog = linkImport_;
+    if (solving() || !dialog.visible || !dialog.puzzle) return;
+    const std::string name = dialog.nameField;
+    if (!isTaskName(name) || isBlankLine(name)) {
+        host_.error("Zadejte název, pod kterým se úloha uloží.");
+        return;
+    }
+    const std::string& path = choice_.ownTaskFilePath();
+    if (path.empty()) {
+        host_.error(kNoOwnTaskFolder);
+        return;
+    }
+    try {
+        // Another task of the name is replaced only when the player agrees,
+        // as in the task editor's save.
+        if (fileExists(path)) {
+            if (auto replaced = replacedTaskName(readTaskFile(path), name);
+                replaced && !host_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) +
+                                            "\" už v souboru je. Nahradit ji?"))
+                return;
+        }
+        keepTaskRows(dialog.puzzle->rows, name, path);
+    } catch (const RunError& e) {
+        host_.failure(e.what());
+        return;
+    }
+    dialog = LinkImportScreen{};
+    loadOwnTask(name);
+}
+
+void Game::cancelLinkImport() {
+    linkImport_ = LinkImportScreen{};
+}
+
+void Game::copyTaskLink() {
+    if (solving()) return;
+    if (!screen_.boardPanel) {
+        host_.message("Na desce zatím není žádná úloha.");
+        return;
+    }
+    const ExportResult link = exportLink(board_);
+    if (!link.ok()) {
+        host_.error(link.message);
+        return;
+    }
+    host_.copyToClipboard(link.text);
+    host_.message("Odkaz na úlohu je ve schránce:\n" + link.text);
+}
+
+}  // namespace krizovky

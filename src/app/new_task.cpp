@@ -1,0 +1,121 @@
+#include "app/new_task.h"
+
+#include <random>
+
+namespace krizovky {
+
+NewTaskMaker::~NewTaskMaker() {
+    cancel_.store(true);
+    if (worker_.joinable()) worker_.join();
+}
+
+void NewTaskMaker::open(std::vector<NamedStructure> structures, int number) {
+    structures_ = std::move(structures);
+    screen_.structures.clear();
+    for (const NamedStructure& structure : structures_)
+        screen_.structures.push_back(structure.name);
+    if (screen_.size >= kOfferedSizeCount + static_cast<int>(structures_.size())) screen_.size = 1;
+    screen_.number = number;
+    screen_.visible = true;
+}
+
+void NewTaskMaker::setGrade(int index) {
+    if (!screen_.working && index >= 0 && index < static_cast<int>(std::size(kOfferedGrades)))
+        screen_.grade = index;
+}
+
+void NewTaskMaker::setSize(int index) {
+    if (!screen_.working && index >= 0 &&
+        index < kOfferedSizeCount + static_cast<int>(structures_.size()))
+        screen_.size = index;
+}
+
+void NewTaskMaker::setNumber(int number) {
+    if (!screen_.working && number >= 0 && number <= kMaxTaskNumber) screen_.number = number;
+}
+
+TaskRequest NewTaskMaker::request() const {
+    TaskRequest request;
+    request.grade = kOfferedGrades[screen_.grade];
+    request.number = screen_.number;
+    if (screen_.size < kOfferedSizeCount) {
+        request.size = kOfferedSizes[screen_.size];
+    } else {
+        request.size = TaskSize::kStructure;
+        request.structure = structures_[screen_.size - kOfferedSizeCount];
+    }
+    return request;
+}
+
+bool NewTaskMaker::start() {
+    if (!screen_.visible || screen_.working) return false;
+    // A making cancelled before may still be ending: it ends at its next
+    // look at the flag.
+    if (worker_.joinable()) worker_.join();
+    cancel_.store(false);
+    done_.store(false);
+    cancelled_ = false;
+    attempt_.store(0);
+    maxAttempts_.store(0);
+    screen_.working = true;
+    screen_.workingShown = false;
+    screen_.attempt = 0;
+    screen_.maxAttempts = 0;
+    started_ = std::chrono::steady_clock::now();
+    worker_ = std::thread([this, request = request()] {
+        MakeControl control;
+        control.cancel = &cancel_;
+        control.progress = [this](int attempt, int maxAttempts) {
+            maxAttempts_.store(maxAttempts);
+            attempt_.store(attempt);
+        };
+        result_ = makeTask(request, table_, control);
+        done_.store(true, std::memory_order_release);
+    });
+    return true;
+}
+
+std::optional<MadeTask> NewTaskMaker::poll() {
+    if (!worker_.joinable()) return std::nullopt;
+    if (done_.load(std::memory_order_acquire)) return collect();
+    if (screen_.working) {
+        screen_.attempt = attempt_.load();
+        screen_.maxAttempts = maxAttempts_.load();
+        screen_.workingShown = std::chrono::steady_clock::now() - started_ >= kShowWorkingAfter;
+    }
+    return std::nullopt;
+}
+
+std::optional<MadeTask> NewTaskMaker::wait() {
+    if (!worker_.joinable()) return std::nullopt;
+    return collect();
+}
+
+std::optional<MadeTask> NewTaskMaker::collect() {
+    worker_.join();
+    screen_.working = false;
+    screen_.workingShown = false;
+    if (cancelled_) return std::nullopt;
+    return std::move(result_);
+}
+
+void NewTaskMaker::cancel() {
+    if (screen_.working) {
+        cancel_.store(true);
+        cancelled_ = true;
+        screen_.working = false;
+        screen_.workingShown = false;
+    }
+    screen_.visible = false;
+}
+
+std::string notMadeMessage(const MadeTask& task) {
+    return task.failure + " Zkuste jiné číslo úlohy, jinou obtížnost nebo velikost.";
+}
+
+int freshTaskNumber() {
+    std::random_device source;
+    return static_cast<int>(source() % (kMaxTaskNumber + 1));
+}
+
+}  // namespace krizovky

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "editor/task_maker.h"
+#include "model/combination_table.h"
+
+namespace krizovky {
+
+// The grades "Nová úloha" offers, in the order of the dialog: "lehká" to
+// "velmi těžká" ("vyžaduje zkoušení" is no grade a task is made for).
+inline constexpr Difficulty kOfferedGrades[] = {Difficulty::kEasy, Difficulty::kMedium,
+                                                Difficulty::kHard, Difficulty::kVeryHard};
+// The task maker's own sizes, before the structures in the size choice.
+inline constexpr TaskSize kOfferedSizes[] = {TaskSize::kSmall, TaskSize::kMedium, TaskSize::kLarge};
+inline constexpr int kOfferedSizeCount = static_cast<int>(std::size(kOfferedSizes));
+
+// What the dialog "nová úloha" shows, as plain data; the window draws it.
+struct NewTaskScreen {
+    bool visible = false;
+    int grade = 0;  // index into kOfferedGrades
+    // Index into the sizes: kOfferedSizes first, then the structures.
+    int size = 1;
+    // The names of the structures of the structure file (Windows-1250).
+    std::vector<std::string> structures;
+    int number = 0;  // "číslo úlohy", 0 to kMaxTaskNumber
+    // "vytvoř" was pressed and the task is not ready yet: the choices and
+    // "vytvoř" are off, "zruš" stops the making.
+    bool working = false;
+    // The making has taken longer than kShowWorkingAfter: the dialog says
+    // that it works, and how far it got.
+    bool workingShown = false;
+    int attempt = 0;  // the attempt under way, from 1
+    int maxAttempts = 0;
+};
+
+// The making of a task for "Nová úloha" on a thread of its own, so that the
+// window stays responsive; the task made does not depend on it. Owned by the
+// Game, which keeps and loads the task once it is ready.
+class NewTaskMaker {
+  public:
+    static constexpr std::chrono::milliseconds kShowWorkingAfter{300};
+
+    explicit NewTaskMaker(const CombinationTable& table) : table_(table) {}
+    // A making under way is stopped and waited for.
+    ~NewTaskMaker();
+    NewTaskMaker(const NewTaskMaker&) = delete;
+    NewTaskMaker& operator=(const NewTaskMaker&) = delete;
+
+    // Shows the dialog with these structures and number; the grade and the
+    // size stay as they were chosen last (the size is reset when the
+    // structures no longer reach it).
+    void open(std::vector<NamedStructure> structures, int number);
+    void setGrade(int index);
+    void setSize(int index);
+    void setNumber(int number);
+
+    // The request the dialog's choices make.
+    TaskRequest request() const;
+
+    // "vytvoř": starts making the task of request(). False, with nothing
+    // started, while a making is under way or the dialog is closed.
+    bool start();
+    // Looks at the making: the task once it has ended (made or not), and
+    // nothing while it goes on or after it was cancelled. The dialog stays
+    // open; the caller closes it.
+    std::optional<MadeTask> poll();
+    // Waits for the making under way to end and gives its task, as poll
+    // would; nothing without one.
+    std::optional<MadeTask> wait();
+    // "zruš" and the window's close box: a making under way is stopped (its
+    // task is never given) and the dialog closes.
+    void cancel();
+    void close() { screen_.visible = false; }
+
+    const NewTaskScreen& screen() const { return screen_; }
+
+  private:
+    // Joins a finished or stopped thread; its task is dropped when cancelled.
+    std::optional<MadeTask> collect();
+
+    const CombinationTable& table_;
+    NewTaskScreen screen_;
+    std::vector<NamedStructure> structures_;
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+    std::atomic<bool> done_{false};
+    std::atomic<int> attempt_{0};
+    std::atomic<int> maxAttempts_{0};
+    MadeTask result_;  // written by the worker before done_, read after it
+    bool cancelled_ = false;
+    std::chrono::steady_clock::time_point started_;
+};
+
+// What the player is told of a task that was not made (UTF-8).
+std::string notMadeMessage(const MadeTask& task);
+
+// A fresh number for the dialog, 0 to kMaxTaskNumber, from the system's
+// source of randomness.
+int freshTaskNumber();
+
+}  // namespace krizovky

@@ -1,0 +1,107 @@
+// The player's notes in the squares and the redo: the notes are the player's
+// scratch beside the Moves, the redo puts back what the undo took.
+#include "app/game.h"
+#include "play/entry_check.h"
+#include "play/hints.h"
+
+namespace krizovky {
+
+void Game::showNotes(int row, int column) {
+    if (!Board::onBoard(row, column)) return;
+    const Cell& cell = board_.at(row, column);
+    screen_.square(row, column).notes = cell.kind == kEntry && cell.digit == 0 ? cell.notes : 0;
+}
+
+void Game::showNotes(const std::vector<NoteRemoval>& removals) {
+    for (const NoteRemoval& removal : removals) {
+        showNotes(removal.row, removal.col);
+        if (solving()) host_.repaintSquare(removal.row, removal.col);
+    }
+}
+
+void Game::showAllNotes() {
+    for (int r = 1; r <= board_.rowCount; ++r)
+        for (int c = 1; c <= board_.colCount; ++c)
+            showNotes(r, c);
+}
+
+void Game::showNoteItems() {
+    const bool open = board_.isEntry(popup_.row, popup_.column);
+    const Cell* cell = open ? &board_.at(popup_.row, popup_.column) : nullptr;
+    screen_.noteItemsEnabled = cell && cell->digit == 0;
+    for (int d = 1; d <= 9; ++d)
+        screen_.noteItemChecked[d] = cell && (cell->notes & digitBit(d));
+}
+
+void Game::toggleNote(int row, int column, int digit) {
+    if (solving() || digit < 1 || digit > 9 || !board_.isEntry(row, column)) return;
+    Cell& cell = board_.at(row, column);
+    if (cell.digit != 0) return;
+    cell.notes ^= digitBit(digit);
+    notesOnBoard_ = true;
+    unsavedMoves_ = true;
+    showNotes(row, column);
+    if (popup_ == BoardSquare{row, column}) showNoteItems();
+}
+
+void Game::chooseNote(int digit) {
+    if (solving() || popup_.none() || !screen_.noteItemsEnabled) return;
+    toggleNote(popup_.row, popup_.column, digit);
+}
+
+void Game::toggleNotesMode() {
+    if (!solving()) screen_.notesMode = !screen_.notesMode;
+}
+
+void Game::fillNotes() {
+    if (solving() || !screen_.boardPanel) return;
+    for (int r = 1; r <= board_.rowCount; ++r) {
+        for (int c = 1; c <= board_.colCount; ++c) {
+            Cell& cell = board_.at(r, c);
+            if (cell.kind != kEntry || cell.digit != 0) continue;
+            cell.notes = computeHints(board_, table_, Level::k100, r, c).allowed & kNoteDigits;
+            showNotes(r, c);
+        }
+    }
+    notesOnBoard_ = true;
+    unsavedMoves_ = true;
+    showNoteItems();
+}
+
+void Game::keepForRedo() {
+    redo_.addTakenBack(takenBack_);
+    takenBack_.clear();
+    screen_.redoButton = !redo_.empty();
+}
+
+bool Game::redoAccepted(const RedoStep& step) {
+    Board trial = board_;
+    for (const RedoMove& move : step) {
+        if (!trial.isEntry(move.row, move.col)) return false;
+        if (move.digit != 0 && checkingOn()) {
+            const EntryVerdict verdict = checkEntry(trial, move.row, move.col, move.digit);
+            if (verdict != EntryVerdict::kAccepted) {
+                host_.message(entryMessage(verdict, move.digit));
+                return false;
+            }
+        }
+        trial.at(move.row, move.col).digit = move.digit;
+    }
+    return true;
+}
+
+void Game::redoMove() {
+    if (!screen_.redoButton || solving() || redo_.empty()) return;
+    const RedoStep step = redo_.next();
+    if (!redoAccepted(step)) return;
+    redo_.dropNext();
+    redoing_ = true;
+    for (const RedoMove& move : step) {
+        if (!enterDigit(move.row, move.col, move.digit, true, move.byPlayer)) break;
+        if (move.byPlayer && move.digit != 0) history_.noteLastPlayerMove(move.row, move.col);
+    }
+    redoing_ = false;
+    screen_.redoButton = !redo_.empty();
+}
+
+}  // namespace krizovky

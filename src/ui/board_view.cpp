@@ -1,0 +1,100 @@
+#include "ui/board_view.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+namespace krizovky::ui {
+namespace {
+
+constexpr BoardStyle kScreenStyle{BoardLook::kScreen, true};
+
+bool sameSquare(const std::optional<BoardGeometry::Square>& a,
+                const std::optional<BoardGeometry::Square>& b) {
+    return a && b && a->row == b->row && a->column == b->column;
+}
+
+}  // namespace
+
+BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("boardView"));
+}
+
+void BoardView::setPicture(const BoardPicture& picture) {
+    if (picture == picture_) return;
+    // Most changes are a few squares: only those are drawn again.
+    const bool sameShape = picture.rows == picture_.rows && picture.columns == picture_.columns &&
+                           picture.caption == picture_.caption;
+    const BoardPicture before = std::exchange(picture_, picture);
+    if (!sameShape) {
+        update();
+        return;
+    }
+    for (int r = 1; r <= picture_.rows; ++r)
+        for (int c = 1; c <= picture_.columns; ++c)
+            if (!(picture_.at(r, c) == before.at(r, c))) update(squareArea(r, c));
+}
+
+BoardGeometry BoardView::geometry() const {
+    return BoardGeometry(picture_, kScreenStyle, QRectF(rect()));
+}
+
+QRectF BoardView::squareRect(int row, int column) const {
+    return geometry().squareRect(row, column);
+}
+
+QRect BoardView::squareArea(int row, int column) const {
+    // The grid lines on the square's edges belong to its neighbours too.
+    return squareRect(row, column).toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+void BoardView::repaintSquare(int row, int column) {
+    repaint(squareArea(row, column));
+}
+
+std::optional<BoardGeometry::Square> BoardView::entryAt(const QPointF& point) const {
+    const auto square = geometry().squareAt(point);
+    if (!square || picture_.at(square->row, square->column).kind != PictureKind::kEntry)
+        return std::nullopt;
+    return square;
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    paintBoard(painter, QRectF(rect()), picture_, kScreenStyle);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressed_ = entryAt(event->position());
+    event->accept();
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const auto pressed = pressed_;
+    pressed_.reset();
+    if (sameSquare(pressed, entryAt(event->position())))
+        emit clicked(pressed->row, pressed->column);
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    // The release that follows is no click of its own.
+    pressed_.reset();
+    if (const auto square = entryAt(event->position()))
+        emit doubleClicked(square->row, square->column);
+}
+
+void BoardView::contextMenuEvent(QContextMenuEvent* event) {
+    const auto square = entryAt(event->pos());
+    if (!square) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit popupRequested(square->row, square->column, event->globalPos());
+}
+
+}  // namespace krizovky::ui

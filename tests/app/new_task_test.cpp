@@ -1,0 +1,166 @@
+// "Nová úloha" from the game's side: the task made on its thread, kept in the
+// player's own task file and loaded; a cancel, a refused keep and the list's
+// switch between the collection and the own tasks; the editor's " generuj
+// jedinečnou".
+#include "app/new_task.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/game.h"
+#include "editor/task_form.h"
+#include "model/file_layer.h"
+#include "model/text.h"
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+using V = std::vector<std::string>;
+
+// The game with "priklad" on the board and a move made, and its own task
+// file in the test's folder.
+struct OwnTasksFixture : GameFixture {
+    std::string ownFile = dir.file("data/krizovky/moje_ulohy.kri");
+    OwnTasksFixture() {
+        game.setOwnTaskFilePath(ownFile);
+        choose("priklad");
+        game.enterDigit(2, 2, 7, true, true);
+    }
+    // "vytvoř" for the small board of the medium grade and number 12.
+    void make() {
+        game.openNewTask();
+        game.newTask().setGrade(1);
+        game.newTask().setSize(0);
+        game.newTask().setNumber(12);
+        game.createNewTask();
+    }
+    bool stillPriklad() const {
+        return game.selectedTaskName() == "priklad" && game.history().moveCount == 1 &&
+               game.board().at(2, 2).digit == 7;
+    }
+};
+
+TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
+    OwnTasksFixture f;
+    f.game.openNewTask();
+    const NewTaskScreen& dialog = f.game.newTaskScreen();
+    EXPECT_TRUE(dialog.visible);
+    EXPECT_GE(dialog.number, 0);
+    EXPECT_LE(dialog.number, kMaxTaskNumber);
+    f.make();
+    EXPECT_TRUE(dialog.working);
+    EXPECT_TRUE(f.stillPriklad());  // nothing changes before the task is ready
+    f.game.waitForNewTask();
+
+    const MadeTask expected = makeTask(f.game.newTask().request(), completeCombinationTable());
+    ASSERT_TRUE(expected.made);
+    EXPECT_FALSE(dialog.visible);
+    EXPECT_FALSE(dialog.working);
+    EXPECT_EQ(readFileBytes(f.ownFile), expected.text);
+    EXPECT_EQ(f.game.taskFilePath(), f.ownFile);
+    EXPECT_EQ(f.game.selectedTaskName(), "S 8 12");
+    EXPECT_EQ(f.game.screen().taskNameCaption, "  S 8 12  ");
+    EXPECT_EQ(f.game.history().moveCount, 0);
+    const Board made = taskBoard(expected.grid);
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c) {
+            EXPECT_EQ(f.game.board().at(r, c).kind, made.at(r, c).kind) << r << "," << c;
+            EXPECT_EQ(f.game.board().at(r, c).digit, 0);
+        }
+    EXPECT_TRUE(f.host.messages.empty());
+
+    // The list shows the own tasks, with the whole description in the tip.
+    f.game.showTaskList();
+    f.game.fillTaskList(true);
+    const TaskListScreen& list = f.game.taskListScreen();
+    EXPECT_TRUE(list.ownTasks);
+    EXPECT_EQ(list.items, V{"S 8 12"});
+    EXPECT_EQ(list.descriptions, V{"střední, malá 8 × 8, číslo 12"});
+}
+
+TEST(NewTask, CancelLeavesTheBoardAndNoFile) {
+    OwnTasksFixture f;
+    f.make();
+    f.game.cancelNewTask();
+    EXPECT_FALSE(f.game.newTaskScreen().visible);
+    EXPECT_FALSE(f.game.newTaskScreen().working);
+    f.game.waitForNewTask();  // the stopped making ends and gives nothing
+    f.game.pollNewTask();
+    EXPECT_TRUE(f.stillPriklad());
+    EXPECT_FALSE(fileExists(f.ownFile));
+    EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));
+}
+
+TEST(NewTask, ATaskThatCannotBeKeptLeavesTheBoardAndTheDialog) {
+    {
+        OwnTasksFixture f;
+        injectWriteFault(WriteStep::kRename, ENOSPC);
+        f.make();
+        f.game.waitForNewTask();
+        injectWriteFault(WriteStep::kNone, 0);
+        EXPECT_EQ(f.host.failures, V{std::strerror(ENOSPC)});
+        EXPECT_TRUE(f.game.newTaskScreen().visible);
+        EXPECT_TRUE(f.stillPriklad());
+        EXPECT_FALSE(fileExists(f.ownFile));
+    }
+    OwnTasksFixture f;
+    f.game.setOwnTaskFilePath("");  // no folder for the player's files
+    f.make();
+    f.game.waitForNewTask();
+    EXPECT_EQ(f.host.errors.size(), 1u);
+    EXPECT_TRUE(f.game.newTaskScreen().visible);
+    EXPECT_TRUE(f.stillPriklad());
+}
+
+TEST(NewTask, TheOwnTaskFileLiesInThePlayersDataFolder) {
+    testing::TempDir data;
+    ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
+    GameFixture f;
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(f.game.ownTaskFilePath(), data.file("krizovky/moje_ulohy.kri"));
+}
+
+TEST(NewTask, TheListSwitchesBetweenTheCollectionAndTheOwnTasks) {
+    OwnTasksFixture f;
+    f.game.showTaskList();
+    f.game.fillTaskList(true);
+    EXPECT_TRUE(f.game.taskListScreen().ownTasksSwitch);
+    EXPECT_EQ(f.game.taskListScreen().collectionFile, f.dir.file("krizovky.KRI"));
+    f.game.showOwnTasks(true);  // no own task yet: an empty list, no box
+    EXPECT_TRUE(f.game.taskListScreen().ownTasks);
+    EXPECT_TRUE(f.game.taskListScreen().items.empty());
+    EXPECT_TRUE(f.host.failures.empty());
+    f.game.showOwnTasks(false);
+    EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));
+    EXPECT_EQ(f.game.taskListScreen().items, V{"priklad"});
+}
+
+TEST(UniqueTaskInTheEditor, FillsTheGridWithATaskOfOneSolutionAtTheGrade) {
+    GameFixture f;
+    TaskEditor& editor = f.game.editor();
+    editor.changeTaskNumber("7");
+    const GeneratorState before = editor.generator();
+    editor.setUniqueGrade(2);
+    ASSERT_TRUE(editor.generateUniqueTask());  // an empty grid: a drawn 15 x 15 shape
+    EXPECT_EQ(editor.screen().verdict, "jediné řešení, těžká");
+    EXPECT_EQ(editor.screen().grid, makeTask(requestForGrid(EditorGrid{}, Difficulty::kHard, 7),
+                                             completeCombinationTable())
+                                        .grid);
+    // The generator's sequence goes on as if nothing happened.
+    EXPECT_EQ(editor.generator().randomSeed, before.randomSeed);
+    EXPECT_EQ(editor.generator().generationCount, before.generationCount);
+
+    const EditorGrid made = editor.screen().grid;
+    editor.changeTaskNumber("10000");
+    EXPECT_FALSE(editor.generateUniqueTask());
+    EXPECT_EQ(f.host.errors, V{"Jedinečná úloha se dělá z čísla úlohy od 0 do 9999."});
+    EXPECT_EQ(editor.screen().grid, made);
+}
+
+}  // namespace
+}  // namespace krizovky
