@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "history/results_record.h"
@@ -96,6 +97,14 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     EXPECT_TRUE(recorded[1].checked);
     EXPECT_EQ(bestResultText(*ResultsRecord{recorded}.best({r.taskFile, r.taskName, r.taskHash})),
               "s nápovědou 1:20");  // helped, before the solver's
+
+    // The notes "&Vyplň poznámky" fills are what IQ 100 shows.
+    f.host.answers = {true};
+    g.reloadTask();
+    g.fillNotes();
+    for (const auto& [row, column, digit] : {std::array{2, 2, 7}, {2, 3, 1}, {3, 2, 9}, {3, 3, 2}})
+        write(row, column, digit);
+    EXPECT_EQ(results().back().level, 100);
 }
 
 TEST_F(RecordTest, ADamagedRecordIsSetAsideAndTheGameGoesOn) {
