@@ -130,11 +130,18 @@ TEST_F(ResultsTest, ThePlayClockShowsAboveTheBoardAndWaitsWhileABoxIsOpen) {
     choose("hora");
     ASSERT_TRUE(clock->isVisible());
     EXPECT_EQ(clock->text(), QStringLiteral("0:00"));
-    // Right of the widest task name, clear of the solver's time.
+    // Right of the widest task name, clear of the solver's time, in both
+    // looks: the modern board's panel grows with the window.
     auto* name = control<QLabel>(mainWindow(), "taskName");
-    EXPECT_GT(clock->x(), 2 * name->geometry().center().x() - 80);
-    EXPECT_FALSE(
-        clock->geometry().intersects(control<QLabel>(mainWindow(), "solverClock")->geometry()));
+    for (const char* look : {"classicLookAction", "modernLookAction"}) {
+        trigger(look);
+        mainWindow().resize(1026, 778);
+        QApplication::processEvents();
+        EXPECT_GT(clock->x(), 2 * name->geometry().center().x() - 80) << look;
+        EXPECT_LE(clock->geometry().right(), clock->parentWidget()->width()) << look;
+        EXPECT_FALSE(
+            clock->geometry().intersects(control<QLabel>(mainWindow(), "solverClock")->geometry()));
+    }
 
     bool countingBehindTheBox = true;
     script.whileBoxShown = [&] {
