@@ -26,6 +26,7 @@
 # Then docs/task-list-ticks.png and docs/results.png: the task list and
 # "Moje výsledky" with a record of a few tasks solved by krizovky-tool play
 # --record (alone, with "Další krok", at IQ 130 and 160, and by "70").
+#
 # Last docs/notes.png: the player's notes on "13 lehká", filled by "Vyplň
 # poznámky" after a few digits, on an emptied square with a Mark, a note 9
 # added by Ctrl+9 on the selected square, a repeated 8 in row 6 coloured by
@@ -58,7 +59,7 @@ mkdir -p docs
 # player's own choice does not change the pictures.
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+trap 'rm -rf "$state" "$XDG_CONFIG_HOME"' EXIT
 # The picture is taken from the window's own drawing, so no display is needed.
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/screenshot.png "$@"
 echo "wrote docs/screenshot.png"
