@@ -157,6 +157,13 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     EXPECT_TRUE(h.confirmQuit());
     EXPECT_FALSE(fileExists(files.keptGame));
     EXPECT_EQ(results().back().nextSteps, 1);
+
+    // Notes alone are a game in progress too.
+    again->host.answers = {true};
+    h.reloadTask();
+    h.toggleNote(2, 2, 3);
+    EXPECT_TRUE(h.confirmQuit());
+    EXPECT_TRUE(fileExists(files.keptGame));
 }
 
 TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
