@@ -1,11 +1,13 @@
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QToolTip>
 
 #include "history/results_record.h"
 #include "model/player_folders.h"
 #include "model/task_reader.h"
+#include "ui/new_task_dialog.h"
 #include "ui/results_window.h"
 #include "ui_harness.h"
 
@@ -150,6 +152,11 @@ TEST_F(ResultsTest, ThePlayClockShowsAboveTheBoardAndWaitsWhileABoxIsOpen) {
     trigger("verifyAction");  // "&Je to zatím správně?"
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_FALSE(countingBehindTheBox);
+    EXPECT_TRUE(application->game().playClock().counting());
+    // "&Nová úloha…" is shown, not run as a box, and blocks the game as well.
+    trigger("newTaskAction");
+    EXPECT_FALSE(application->game().playClock().counting());
+    control<QPushButton>(application->newTaskDialog(), "cancelButton")->click();
     EXPECT_TRUE(application->game().playClock().counting());
 }
 
