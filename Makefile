@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 # Every reader of outside data has its fuzz target NAME_fuzz.
 FUZZ_TARGETS = saved_game structure combination task_file editor_rows task_number play_script \
-	puzzle_link
+	puzzle_link player_files
 JOBS ?= $(shell nproc)
 # make test fails on a compiler warning; make run and make build only show it.
 WERROR ?= OFF

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -290,6 +291,9 @@ BENCHMARK(BM_HandleNoEvents)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The player's record and kept game stay out of it: a state folder of the run.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     QApplication qt(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

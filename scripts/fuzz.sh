@@ -16,7 +16,10 @@ for name in "$@"; do
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
     echo "fuzzing $name for $seconds s"
-    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len=9000 -print_final_stats=1 \
+    # Inputs as long as a saved game; a kept game holds one as text, twice as long.
+    max_len=9000
+    [[ $name == player_files ]] && max_len=24000
+    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
         -close_fd_mask=3 -artifact_prefix="$build/" "$corpus" "tests/fuzz/seeds/$name" \
         2>"$build/$name.log" ||
         { tail -n 60 "$build/$name.log"; exit 1; }

@@ -23,15 +23,23 @@
 # "Pravidla", "Editace - Text" (on the build's task file) and "O hře" as their
 # menu items open them.
 #
+# Then docs/task-list-ticks.png and docs/results.png: the task list and
+# "Moje výsledky" with a record of a few tasks solved by krizovky-tool play
+# --record (alone, with "Další krok", at IQ 130 and 160, and by "70").
+#
 # Last docs/notes.png: the player's notes on "13 lehká", filled by "Vyplň
 # poznámky" after a few digits, on an emptied square with a Mark, a note 9
 # added by Ctrl+9 on the selected square, a repeated 8 in row 6 coloured by
 # " proveď kontroly", and the notes mode on.
 #
 # Builds nothing; run it after the build (make screenshot). BUILD names the
-# build folder, build by default.
+# build folder, build by default. The player's own record and kept game are
+# not touched: every picture is taken with a state folder of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+state=$(mktemp -d)
+trap 'rm -rf "$state"' EXIT
+export XDG_STATE_HOME="$state/empty"
 
 program="${BUILD:-build}/tests/ui/krizovky-screenshot"
 if [[ ! -x "$program" ]]; then
@@ -51,7 +59,7 @@ mkdir -p docs
 # player's own choice does not change the pictures.
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+trap 'rm -rf "$state" "$XDG_CONFIG_HOME"' EXIT
 # The picture is taken from the window's own drawing, so no display is needed.
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/screenshot.png "$@"
 echo "wrote docs/screenshot.png"
@@ -73,6 +81,36 @@ echo "wrote docs/printed-game.png"
 for window in rules text-editor about; do
     QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" --window "$window" "docs/$window.png"
     echo "wrote docs/$window.png"
+done
+
+# A record of results: each task solved square by square from the exact
+# solver's solution, after the given events, with the time of play first.
+tool="${BUILD:-build}/krizovky-tool"
+tasks="${BUILD:-build}/krizovky.KRI"
+record="$state/played/krizovky/vysledky.json"
+solve_task() {  # name seconds event...
+    local name=$1 seconds=$2
+    shift 2
+    {
+        printf '%s\n' autofill "tick $seconds" "$@"
+        "$tool" count "$tasks" "$name" | tail -n 15 |
+            awk '{ for (i = 1; i <= NF; i++) if ($i ~ /^[1-9]$/) print "popup " NR " " i "\ndigit " $i }'
+    } | "$tool" play --record "$record" "$tasks" "$name" >/dev/null
+}
+solve_task "01 lehká" 761 hint
+solve_task "02 lehká" 1250
+solve_task "02 lehká" 640
+solve_task "05 lehká" 498 "level 130"
+solve_task "16 střední" 1725
+solve_task "17 střední" 1900 "level 160"
+solve_task "46 expert" 3725
+printf 'solve\n' | "$tool" play --record "$record" "$tasks" "31 těžká" >/dev/null
+for window in task-list results; do
+    picture=docs/$window.png
+    [[ $window == task-list ]] && picture=docs/task-list-ticks.png
+    XDG_STATE_HOME="$state/played" QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
+        "$program" --window "$window" "$picture"
+    echo "wrote $picture"
 done
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/notes.png "13 lehká" \
     autoFillAction checkingAction 2,4=7 2,5=8 3,4=3 markButton 3,4=0 3,5=6 fillNotesAction \

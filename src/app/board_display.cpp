@@ -46,7 +46,6 @@ void Game::loadTask() {
     screen_.redoButton = false;
     screen_.notesButton = true;
     notesOnBoard_ = false;
-    loadedSeconds_ = 0;
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.
     popup_ = {};
@@ -65,6 +64,8 @@ void Game::loadTask() {
     for (int m = 1; m <= 4; ++m)
         screen_.swatch[m] = false;
     screen_.boardPanel = true;
+    boardTask_ = {choice_.taskFilePath(), choice_.selectedName(), taskHash(board_)};
+    beginPlay(0);
 }
 
 void Game::releaseSquares(int rows, int columns) {

@@ -12,14 +12,20 @@
 #include "app/link_import.h"
 #include "app/new_task.h"
 #include "app/options.h"
+#include "app/play_clock.h"
+#include "app/player_files.h"
+#include "app/results_view.h"
 #include "app/rules.h"
 #include "app/screen.h"
 #include "app/solver_run.h"
 #include "app/task_choice.h"
 #include "app/task_editor.h"
 #include "app/text_editor.h"
+#include "history/kept_game.h"
 #include "history/move_history.h"
 #include "history/redo.h"
+#include "history/results_record.h"
+#include "history/saved_game_extension.h"
 #include "history/undo.h"
 #include "model/board.h"
 #include "model/combination_table.h"
@@ -66,9 +72,11 @@ class Game : private UndoActions, private SolverSteps {
     // True when the game was written.
     bool saveGame();
     void loadGame();
-    // "&Konec" and closing the window: true when the program may end. Moves
-    // made since the last save or load are offered for saving first; Cancel,
-    // or a save that did not happen, keeps the program running.
+    // "&Konec" and closing the window: true when the program may end. With
+    // the player's files, the game in progress is kept for the next start.
+    // Without them, or when keeping fails, Moves made since the last save or
+    // load are offered for saving first; Cancel, or a save that did not
+    // happen, keeps the program running.
     bool confirmQuit();
     // The second half of "&Načti": the bytes of the chosen file, named by
     // fileName (as the file system has it) in a refusal.
@@ -240,6 +248,24 @@ class Game : private UndoActions, private SolverSteps {
     DigitSet allowedDigits() const { return allowedDigits_; }
     bool terminateRequested() const { return terminate_; }
 
+    // The player's own files: the record of results, written at each
+    // congratulation, and the game kept on closing. Without them the game
+    // records and keeps nothing.
+    void usePlayerFiles(PlayerFiles files) { playerFiles_ = std::move(files); }
+    // At start: the game kept at the last closing taken up as it was, its
+    // task chosen and named above the board. A kept game that no longer loads
+    // is set aside with a message. False when no game was taken up.
+    bool resumeKeptGame();
+    // "&Moje výsledky": the player's record in numbers.
+    ResultsScreen resultsScreen();
+    // The time of play of the game on the board. The window tells it when it
+    // is minimized, inactive or shows a modal box, and gives it a clock.
+    PlayClock& playClock() { return clock_; }
+    // The clock's caption brought up to the time; true when it changed.
+    bool updatePlayClock();
+    // What has helped the player in the game on the board so far.
+    const GameAids& aids() const { return aids_; }
+
     // Set directly by the headless tool and by tests that skip the dialogs.
     void setTaskFilePath(std::string path) { choice_.setTaskFilePath(std::move(path)); }
     void setSelectedTaskName(std::string name) { choice_.setSelectedName(std::move(name)); }
@@ -312,6 +338,23 @@ class Game : private UndoActions, private SolverSteps {
     // Paints squares in a colour of "&Pomoc", taken off by the next click.
     void paintHelp(const std::vector<BoardSquare>& squares, Colour colour);
 
+    // A game begins on the board (a task, a saved game, a kept one): the
+    // clock from seconds, nothing has helped yet.
+    void beginPlay(long seconds);
+    // The congratulation: the result goes into the record.
+    void recordResult();
+    // The record as its file holds it; a damaged or unreadable one is set
+    // aside with a message, and the record starts anew.
+    ResultsRecord readRecord();
+    // The ticks of the task list from the record.
+    void markSolvedTasks();
+    // "&Konec" and closing the window: the game in progress to the kept game's
+    // file, or the file removed when there is nothing to keep. False when it
+    // could not be written (the player has been told).
+    bool keepGame();
+    // What a saved game keeps beyond the board: the notes and the time of play.
+    SavedGameExtras extrasToSave() const;
+
     Host& host_;
     Board board_;
     CombinationTable table_;
@@ -342,11 +385,19 @@ class Game : private UndoActions, private SolverSteps {
     // Some square may carry notes: set by every way notes come, cleared by a
     // task load. Without notes a digit has none to take (the solver's pace).
     bool notesOnBoard_ = false;
-    // The time of play of the saved game last loaded, written back by a save.
-    std::uint32_t loadedSeconds_ = 0;
 
     std::optional<std::vector<NamedStructure>> structures_;  // see structures()
     LinkImportScreen linkImport_;
+
+    // The task whose game is on the board: its file, name (Windows-1250) and
+    // taskHash; all empty when a saved game of some other task was loaded.
+    RecordedTask boardTask_;
+    PlayClock clock_;
+    GameAids aids_;
+    bool finished_ = false;  // congratulated: the clock stands, the result is recorded
+    PlayerFiles playerFiles_;
+    bool recordUnusable_ = false;  // a damaged record that could not be set aside
+    std::string solvedStamp_;      // what the task list's ticks were worked out from
 
     TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.

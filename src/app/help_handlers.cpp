@@ -103,6 +103,7 @@ void Game::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
 
 void Game::showNextStep() {
     if (solving() || !screen_.boardPanel) return;
+    ++aids_.nextSteps;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(noUniqueSolution(task) + " Další krok vám neporadím.");
@@ -149,6 +150,7 @@ void Game::showNextStep() {
 
 void Game::verifyBoard() {
     if (solving() || !screen_.boardPanel) return;
+    aids_.checked = true;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(noUniqueSolution(task) +
@@ -175,6 +177,7 @@ void Game::verifyBoard() {
 
 void Game::showErrors() {
     if (solving() || !screen_.boardPanel) return;
+    aids_.checked = true;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná.");

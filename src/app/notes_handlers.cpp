@@ -1,5 +1,7 @@
 // The player's notes in the squares and the redo: the notes are the player's
 // scratch beside the Moves, the redo puts back what the undo took.
+#include <algorithm>
+
 #include "app/game.h"
 #include "play/entry_check.h"
 #include "play/hints.h"
@@ -54,6 +56,8 @@ void Game::toggleNotesMode() {
 
 void Game::fillNotes() {
     if (solving() || !screen_.boardPanel) return;
+    // The notes tell what IQ 100 shows: the record counts the game at it.
+    aids_.level = std::min(aids_.level, iqOf(Level::k100));
     for (int r = 1; r <= board_.rowCount; ++r) {
         for (int c = 1; c <= board_.colCount; ++c) {
             Cell& cell = board_.at(r, c);

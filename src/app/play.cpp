@@ -1,6 +1,8 @@
 // The handlers of play on the board: selecting a square and its hints, the
 // pop-up menu, the entry of digits with its checks and the completion of runs,
 // the full check and the end of the game, and the options of "&Volby".
+#include <algorithm>
+
 #include "app/game.h"
 #include "model/text.h"
 #include "play/completion.h"
@@ -39,6 +41,7 @@ void Game::selectWithHints(int row, int column) {
 
     // The solver's clicks show nothing in the panels and no red square.
     const Level level = options_.level;
+    if (!solving()) aids_.level = std::min(aids_.level, iqOf(level));
     if (level == Level::k160 || solving()) {
         screen_.downPanel = false;
         screen_.acrossPanel = false;
@@ -200,10 +203,20 @@ void Game::checkWholeBoard() {
 
 void Game::endOfGame() {
     checkBoard(false);
-    if (history_.colouringShown)
+    if (history_.colouringShown) {
         host_.message("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
-    else if (!solving())
-        host_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
+        return;
+    }
+    // The clock stands from here; a board filled again after a change does
+    // not count twice.
+    const bool firstTime = !finished_;
+    if (firstTime) {
+        finished_ = true;
+        clock_.stop();
+        updatePlayClock();
+    }
+    if (!solving()) host_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    if (firstTime) recordResult();
 }
 
 void Game::setLevel(Level level) {

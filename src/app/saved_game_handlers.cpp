@@ -31,10 +31,7 @@ bool Game::saveGame() {
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
     if (!path) return false;
     try {
-        SavedGameExtras extras;
-        extras.notes = notesOfBoard(board_);
-        extras.seconds = loadedSeconds_;
-        writeFileReplacing(*path, encodeSavedGame(board_, history_, extras));
+        writeFileReplacing(*path, encodeSavedGame(board_, history_, extrasToSave()));
     } catch (const RunError& e) {
         host_.failure(e.what());
         return false;
@@ -44,6 +41,7 @@ bool Game::saveGame() {
 }
 
 bool Game::confirmQuit() {
+    if (!playerFiles_.keptGame.empty() && keepGame()) return true;
     if (solving() || !unsavedMoves_ || (history_.moveCount == 0 && !hasNotes(board_))) return true;
     switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
         case Answer::kYes:
@@ -105,7 +103,6 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     redo_.clear();
     screen_.redoButton = false;
     screen_.notesButton = true;
-    loadedSeconds_ = saved.extras.seconds;
     notesOnBoard_ = hasNotes(board_);
     // "nastav značku" marks the square of the newest loaded Move next.
     if (history_.moveCount > 0) {
@@ -120,6 +117,10 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
         screen_.swatch[k] = k <= history_.markCount;
     buildLoadedSquares();
     unsavedMoves_ = false;
+    // The game goes on as the file has it; it is still a game of the task
+    // on the board only when the squares are the task's.
+    if (taskHash(board_) != boardTask_.taskHash) boardTask_ = {};
+    beginPlay(saved.extras.seconds);
 }
 
 void Game::buildLoadedSquares() {

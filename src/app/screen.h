@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,6 +96,11 @@ struct MainScreen {
     std::string solverClockCaption;  // "0:00:00"
     bool stopButton = false;         // "přeruš"
 
+    // The time of play of the game on the board, "12:41" or "1:02:03",
+    // above the board right of the task name; shown once a game is on.
+    bool playClock = false;
+    std::string playClockCaption;
+
     // The hint panels right of the board and their lists, one string a line
     // (Windows-1250).
     bool acrossPanel = false;   // "vodorovně:", the across combinations
@@ -123,6 +129,9 @@ struct TaskListScreen {
     std::vector<std::string> items;  // Windows-1250, sorted
     int selected = -1;               // index into items, -1 none
     std::string chosenName;          // the name last clicked
+    // The solved tasks among items, each with its best result (UTF-8):
+    // ticked in the list, the result in the tool tip.
+    std::map<std::string, std::string> solved;
     // The descriptions of the items for their tool tips (UTF-8), one for
     // each item, empty for a name without one.
     std::vector<std::string> descriptions;

@@ -65,6 +65,8 @@ void Game::solveVisibly() {
             return;
         }
     }
+    // The game on the board is the solver's now: no time of it is the player's.
+    aids_.bySolver = true;
 
     prefillForced(board_, *this);
     SolverSearch search(buildSearchList(board_), *this);

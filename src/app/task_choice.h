@@ -63,6 +63,11 @@ class TaskChoice {
     // the name selected before stays selected while it is listed.
     void addSavedTask(const std::string& name);
 
+    // The solved tasks of the list and their best results.
+    void setSolved(std::map<std::string, std::string> solved) {
+        screen_.solved = std::move(solved);
+    }
+
     const TaskListScreen& screen() const { return screen_; }
 
   private:

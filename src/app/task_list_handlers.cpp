@@ -39,6 +39,7 @@ void Game::showTaskEditor() {
 
 void Game::fillTaskList(bool reportErrors) {
     choice_.fill(reportErrors);
+    markSolvedTasks();
 }
 
 void Game::selectListedTask(int index) {

@@ -71,7 +71,13 @@ void ResultsRecord::write(const std::string& path) const {
     for (const GameResult& r : results)
         list.push_back(toJson(r));
     const json document{{"version", kRecordVersion}, {"results", list}};
-    writeFileReplacing(path, document.dump(2) + "\n");
+    // Texts are kept as UTF-8 (see recordText), so nothing is replaced here.
+    writeFileReplacing(path, document.dump(2, ' ', false, json::error_handler_t::replace) + "\n");
+}
+
+std::string recordText(std::string_view text) {
+    return json::parse(json(std::string(text)).dump(-1, ' ', false, json::error_handler_t::replace))
+        .get<std::string>();
 }
 
 std::optional<GameResult> ResultsRecord::best(const RecordedTask& task) const {
@@ -148,10 +154,13 @@ std::string taskHash(const Board& board) {
     add(board.colCount);
     for (int r = 1; r <= board.rowCount; ++r)
         for (int c = 1; c <= board.colCount; ++c) {
+            // Only a clue's sums belong to the task: other squares may carry
+            // the sums of a task loaded before, as a load leaves them.
             const Cell& cell = board.at(r, c);
+            const bool clue = cell.kind == kClue;
             add(cell.kind);
-            add(cell.acrossSum);
-            add(cell.downSum);
+            add(clue ? cell.acrossSum : 0);
+            add(clue ? cell.downSum : 0);
         }
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));

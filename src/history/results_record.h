@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/board.h"
@@ -18,7 +19,7 @@ struct GameResult {
     std::string grade;       // the logical solver's grade; empty when not known
     std::string finishedAt;  // local date and time, "2026-12-08 17:20:05"
     long seconds = 0;        // the time of play
-    int level = 100;         // the lowest IQ level the game was played at
+    int level = 100;         // the lowest IQ level a square was selected at; 70 for the solver
     int nextSteps = 0;       // how often "&Další krok" was asked
     bool checked = false;    // "&Ukaž chyby" or "&Je to zatím správně?" was used
     bool bySolver = false;   // "70" finished it: no time of it is a personal best
@@ -74,6 +75,10 @@ std::vector<GradeSummary> summarizeByGrade(const ResultsRecord& record,
 // A fingerprint of a task's squares: kind and sums of every cell of its
 // size, as 16 hexadecimal digits.
 std::string taskHash(const Board& board);
+
+// The text as the record can keep it: valid UTF-8 as it is, other bytes
+// replaced by U+FFFD. A task file's path is kept so, and compared so.
+std::string recordText(std::string_view text);
 
 // The local date and time now, as GameResult::finishedAt has it.
 std::string localTimeNow();

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -53,6 +54,17 @@ std::string setAsideName(const std::string& path) {
     for (int k = 2; fileExists(name); ++k)
         name = path + ".damaged-" + std::to_string(k);
     return name;
+}
+
+std::string setAside(const std::string& path) {
+    const std::string name = setAsideName(path);
+    if (std::rename(path.c_str(), name.c_str()) != 0) throw RunError(std::strerror(errno));
+    return name;
+}
+
+std::string folderOfFile(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
 
 }  // namespace krizovky

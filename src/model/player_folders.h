@@ -20,5 +20,11 @@ void makeFolders(const std::string& folder);
 // A name beside path for setting aside a damaged file of the player's:
 // "path.damaged", or with "-2", "-3", ... while that name is taken.
 std::string setAsideName(const std::string& path);
+// Renames the file at path to setAsideName(path) and returns the new name.
+// Throws RunError with the system's text when it cannot.
+std::string setAside(const std::string& path);
+
+// The folder of a file's path, ending in "/"; "./" for a bare name.
+std::string folderOfFile(const std::string& path);
 
 }  // namespace krizovky

@@ -12,6 +12,11 @@ enum class Level : std::uint8_t {
     k160 = 2,  // nothing
 };
 
+// The number of the Level in the menu: 100, 130 or 160.
+inline constexpr int iqOf(Level level) {
+    return level == Level::k160 ? 160 : level == Level::k130 ? 130 : 100;
+}
+
 enum class Direction : std::uint8_t { kAcross, kDown };
 
 }  // namespace krizovky

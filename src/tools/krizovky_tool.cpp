@@ -1,8 +1,11 @@
 // krizovky-tool: the game without a window, for task authors and scripts.
 //   krizovky-tool list TASKFILE        the task names in file order
 //   krizovky-tool show TASKFILE NAME   the board that loading NAME gives
-//   krizovky-tool play TASKFILE NAME   a game of NAME driven by the player's
-//                                      events on standard input
+//   krizovky-tool play [--record FILE] TASKFILE NAME
+//                                      a game of NAME driven by the player's
+//                                      events on standard input; with FILE
+//                                      the record of results, and the game
+//                                      kept beside it
 //   krizovky-tool show-saved FILE      what a saved game file holds
 //   krizovky-tool solve TASKFILE NAME [--limit N]
 //                                      the solver of "70" on NAME, with its
@@ -77,7 +80,7 @@ int usage() {
     return fail(
         "usage: krizovky-tool list TASKFILE\n"
         "       krizovky-tool show TASKFILE NAME\n"
-        "       krizovky-tool play TASKFILE NAME < EVENTS\n"
+        "       krizovky-tool play [--record FILE] TASKFILE NAME < EVENTS\n"
         "       krizovky-tool show-saved FILE\n"
         "       krizovky-tool solve TASKFILE NAME [--limit N]\n"
         "       krizovky-tool count TASKFILE NAME [--limit N]\n"
@@ -177,6 +180,7 @@ int showSaved(const std::string& path) {
     if (!decodeSavedGame(bytes, saved, problem)) return fail(problem);
     std::printf("rows %d\ncols %d\nmoves %d\nmarks %d\n", saved.board.rowCount,
                 saved.board.colCount, saved.moveCount, saved.markCount);
+    if (saved.extras.hasBlock) std::printf("time %u\n", saved.extras.seconds);
     printBoard(saved.board);
     for (int k = 1; k <= saved.moveCount; ++k) {
         const Move& m = saved.moves[k];
@@ -295,10 +299,10 @@ std::optional<long> limitOf(const std::string& text) {
     return value;
 }
 
-int play(const std::string& path, const std::string& utf8Name) {
+int play(const std::string& path, const std::string& utf8Name, const std::string& record = {}) {
     std::string name, error;
     if (!findTask(path, utf8Name, name, error)) return fail(error);
-    return playScript(executablePath(), path, name, std::cin);
+    return playScript(executablePath(), path, name, std::cin, record);
 }
 
 }  // namespace
@@ -308,6 +312,8 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "list") return list(args[1]);
     if (args.size() == 3 && args[0] == "show") return show(args[1], args[2]);
     if (args.size() == 3 && args[0] == "play") return play(args[1], args[2]);
+    if (args.size() == 5 && args[0] == "play" && args[1] == "--record")
+        return play(args[3], args[4], args[2]);
     if (args.size() == 2 && args[0] == "show-saved") return showSaved(args[1]);
     if (args.size() == 3 && args[0] == "solve") return solve(args[1], args[2], 0);
     if (args.size() == 5 && args[0] == "solve" && args[3] == "--limit") {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>
@@ -313,6 +314,10 @@ class EventRunner {
                 game_.saveGame();
             else
                 game_.loadGame();
+        } else if (event == "tick") {
+            // Time passes as it would between the player's moves.
+            if (auto wrong = readNumbers({{0, 1000000}})) return wrong;
+            game_.playClock().passTime(PlayClock::Milliseconds{1000} * numbers_[0]);
         } else if (event == "newtask") {
             if (auto wrong = makeNewTask()) return wrong;
         } else if (event == "importlink") {
@@ -431,14 +436,19 @@ std::string squareToken(const Cell& cell) {
 }
 
 int playScript(const std::string& executable, const std::string& taskFile, const std::string& name,
-               std::istream& in) {
+               std::istream& in, const std::string& record) {
     ScriptHost host;
     Game game(host);
     // The table the build writes beside the program, held in memory, so the
     // run does not depend on a file there.
     game.start(executable, completeCombinationFile());
     game.setTaskFilePath(taskFile);
-    const bool chosen = game.chooseTaskByName(name);
+    if (!record.empty()) {
+        // The record names the task file wherever the next run starts from.
+        game.setTaskFilePath(std::filesystem::absolute(taskFile).lexically_normal().string());
+        game.usePlayerFiles(playerFilesBeside(record));
+    }
+    const bool chosen = game.resumeKeptGame() || game.chooseTaskByName(name);
     if (!host.startFailure && !chosen)
         host.startFailure = "no task named \"" + utf8FromCp1250(name) + "\"";
     if (host.startFailure) {
@@ -458,6 +468,8 @@ int playScript(const std::string& executable, const std::string& taskFile, const
             return 1;
         }
     }
+    // The end of the input closes the program.
+    if (!record.empty() && game.confirmQuit()) game.quit();
     return 0;
 }
 

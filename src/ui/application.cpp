@@ -1,9 +1,13 @@
 #include "ui/application.h"
 
+#include <QEvent>
+#include <QHash>
+
 #include "ui/about_box.h"
 #include "ui/link_import_dialog.h"
 #include "ui/main_window.h"
 #include "ui/new_task_dialog.h"
+#include "ui/results_window.h"
 #include "ui/rules_window.h"
 #include "ui/solver_question_dialog.h"
 #include "ui/task_editor_window.h"
@@ -11,9 +15,44 @@
 #include "ui/text_editor_window.h"
 
 namespace krizovky::ui {
+namespace {
+
+// The windows that block the game while they are shown ("&Nová úloha…", the
+// link import, the text editor) are shown rather than run as boxes: the time
+// of play waits while one of them is up, as it does behind a box.
+class ModalPause : public QObject {
+  public:
+    ModalPause(PlayClock& clock, QObject* parent) : QObject(parent), clock_(clock) {}
+    void watch(QWidget* window) {
+        window->installEventFilter(this);
+        shown_.insert(window, false);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool show = event->type() == QEvent::Show, hide = event->type() == QEvent::Hide;
+        auto known = shown_.find(watched);
+        if ((show || hide) && !event->spontaneous() && known != shown_.end() && *known != show) {
+            *known = show;
+            clock_.setModalOpen(show);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    PlayClock& clock_;
+    QHash<QObject*, bool> shown_;
+};
+
+}  // namespace
 
 Application::Application(const std::string& executablePath, QtHost::ModalRunner runModal)
     : host_(std::move(runModal)), game_(host_) {
+    // The player's record and kept game in the state folder; the time of play
+    // by the system's clock, waiting while a box of the game is open.
+    game_.usePlayerFiles(defaultPlayerFiles());
+    game_.playClock().useTimeSource(PlayClock::steadyNow);
+    host_.onModal([this](bool open) { game_.playClock().setModalOpen(open); });
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());
@@ -36,12 +75,22 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     newTaskDialog_ = std::make_unique<NewTaskDialog>(game_, changed, mainWindow_.get());
     linkImportDialog_ = std::make_unique<LinkImportDialog>(game_, changed, mainWindow_.get());
     host_.attachSolverQuestion(solverQuestion_.get());
+    auto* pause = new ModalPause(game_.playClock(), mainWindow_.get());
+    for (QWidget* window : {static_cast<QWidget*>(newTaskDialog_.get()),
+                            static_cast<QWidget*>(linkImportDialog_.get()),
+                            static_cast<QWidget*>(textEditorWindow_.get())})
+        pause->watch(window);
     // Between the solver's placements the windows show its progress, and
     // take no other command until it ends.
     host_.onYield([this] {
         mainWindow_->showSolverProgress();
         taskListWindow_->setEnabled(!game_.solving());
     });
+    resultsWindow_ = std::make_unique<ResultsWindow>(game_);
+    QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
+                     [this, bringUp] { bringUp(resultsWindow_.get()); });
+    // The game the player left at the last closing comes back.
+    game_.resumeKeptGame();
     refresh();
 }
 
@@ -49,6 +98,8 @@ Application::~Application() {
     host_.attach(nullptr);
     host_.attachSolverQuestion(nullptr);
     host_.onYield({});
+    host_.onModal({});
+    resultsWindow_.reset();
     linkImportDialog_.reset();
     newTaskDialog_.reset();
     solverQuestion_.reset();

@@ -9,6 +9,7 @@
 namespace krizovky::ui {
 
 class AboutBox;
+class ResultsWindow;
 class SolverQuestionDialog;
 class MainWindow;
 class TaskListWindow;
@@ -42,6 +43,7 @@ class Application {
     TextEditorWindow& textEditorWindow() { return *textEditorWindow_; }
     SolverQuestionDialog& solverQuestion() { return *solverQuestion_; }
     TaskEditorWindow& taskEditorWindow() { return *taskEditorWindow_; }
+    ResultsWindow& resultsWindow() { return *resultsWindow_; }
     NewTaskDialog& newTaskDialog() { return *newTaskDialog_; }
     LinkImportDialog& linkImportDialog() { return *linkImportDialog_; }
 
@@ -55,6 +57,7 @@ class Application {
     std::unique_ptr<TextEditorWindow> textEditorWindow_;
     std::unique_ptr<TaskEditorWindow> taskEditorWindow_;
     std::unique_ptr<SolverQuestionDialog> solverQuestion_;
+    std::unique_ptr<ResultsWindow> resultsWindow_;
     std::unique_ptr<NewTaskDialog> newTaskDialog_;
     std::unique_ptr<LinkImportDialog> linkImportDialog_;
     bool refreshing_ = false;

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "ui/board_view.h"
 #include "ui/click_tracker.h"
@@ -152,6 +153,8 @@ void MainWindow::createMenu() {
 
     QMenu* information = addMenu(nullptr, "informationMenu", QStringLiteral("&Informace"));
     addItem(information, "rulesAction", QStringLiteral("&Pravidla"), &MainWindow::showRules);
+    addItem(information, "resultsAction", QStringLiteral("&Moje výsledky"),
+            &MainWindow::showResults);
     addItem(information, "aboutAction", QStringLiteral("&O hře"), &MainWindow::showAbout);
 
     QMenu* help = addMenu(nullptr, "helpMenu", QStringLiteral("&Pomoc"));
@@ -292,6 +295,7 @@ void MainWindow::createBoardPanel(QWidget* form) {
 
     createMarkSwatches();
     createLegends();
+    createPlayClock();
 
     // The solver's time since its search began: yellow bold on olive.
     solverClock_ = new QLabel(boardPanel_);
@@ -305,6 +309,36 @@ void MainWindow::createBoardPanel(QWidget* form) {
     olive.setColor(QPalette::WindowText, toQColor(kYellow));
     solverClock_->setPalette(olive);
     solverClock_->hide();
+}
+
+void MainWindow::createPlayClock() {
+    // Across from the clock of the day, right of where the widest task name
+    // ends (kClockRight in fitTaskName, mirrored) and far from the solver's
+    // time left of the name.
+    playClock_ = new QLabel(boardPanel_);
+    playClock_->setObjectName(QStringLiteral("playClock"));
+    playClock_->setGeometry(444, 4, 73, 25);
+    playClock_->setAlignment(Qt::AlignCenter);
+    playClock_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    playClock_->setFont(pixelFont("DejaVu Sans", 13, true));
+    playClock_->setToolTip(QStringLiteral("čas hry"));
+    playClock_->setAutoFillBackground(true);
+    QPalette palette = playClock_->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    playClock_->setPalette(palette);
+    playClock_->hide();
+
+    playClockTimer_ = new QTimer(this);
+    connect(playClockTimer_, &QTimer::timeout, this, [this] {
+        if (game_.updatePlayClock()) showPlayClock();
+    });
+    playClockTimer_->start(250);
+}
+
+void MainWindow::showPlayClock() {
+    playClock_->setText(fromUtf8(game_.screen().playClockCaption));
+    playClock_->setVisible(game_.screen().playClock);
 }
 
 void MainWindow::connectSquare(SquareWidget* square) {
@@ -421,6 +455,8 @@ void MainWindow::showScreen() {
     taskName_->setText(fromCp1250(screen.taskNameCaption));
     fitTaskName();
     taskName_->setVisible(screen.taskName);
+    game_.updatePlayClock();
+    showPlayClock();
     boardPanel_->setVisible(screen.boardPanel);
     showGauge();
 
@@ -635,6 +671,14 @@ void MainWindow::quit() {
     changed_();
     close();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        game_.playClock().setWindowActive(isActiveWindow());
+    else if (event->type() == QEvent::WindowStateChange)
+        game_.playClock().setMinimized(isMinimized());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace krizovky::ui {
 
@@ -87,8 +88,9 @@ class MainWindow : public QMainWindow {
     void quit();
 
     // "&Informace": the windows that show them answer the signals.
-    void showRules() { emit rulesRequested(); }  // "&Pravidla"
-    void showAbout() { emit aboutRequested(); }  // "&O hře"
+    void showRules() { emit rulesRequested(); }      // "&Pravidla"
+    void showAbout() { emit aboutRequested(); }      // "&O hře"
+    void showResults() { emit resultsRequested(); }  // "&Moje výsledky"
 
     // "&Pomoc"
     void showNextStep() { act(&Game::showNextStep); }  // "&Další krok" (F1)
@@ -143,9 +145,12 @@ class MainWindow : public QMainWindow {
   signals:
     void rulesRequested();
     void aboutRequested();
+    void resultsRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The game's clock learns when the window is minimized or inactive.
+    void changeEvent(QEvent* event) override;
     // Takes the keys of keyboard play before a button or hint list that has
     // the focus turns them into its own moves.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -188,6 +193,10 @@ class MainWindow : public QMainWindow {
     void showMenus();
     void showSpeedMenu();
     void fitTaskName();
+    // The time of play above the board, right of the task name; a timer
+    // brings it up to the second.
+    void createPlayClock();
+    void showPlayClock();
     void showBoard();
     // Places the board and what is beside it for the look: in the modern
     // look the board panel takes what the window has more than the classic
@@ -200,6 +209,8 @@ class MainWindow : public QMainWindow {
     QFrame* boardPanel_ = nullptr;
     QLabel* taskName_ = nullptr;
     DigitalClock* clock_ = nullptr;
+    QLabel* playClock_ = nullptr;
+    QTimer* playClockTimer_ = nullptr;
     PieGauge* loadGauge_ = nullptr;
     std::array<std::array<SquareWidget*, kBoardSize + 1>, kBoardSize + 1> squares_{};
 

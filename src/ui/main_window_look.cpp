@@ -124,8 +124,11 @@ void MainWindow::layOutBoard() {
         if (child == taskName_ || child == boardView_ || qobject_cast<SquareWidget*>(child))
             continue;
         const QRect place = classicPlace(child);
-        child->setGeometry(place.translated(
-            0, place.top() >= kUnderTheBoard ? panelHeight - kBoardPanelHeight : 0));
+        // The time of play keeps to the panel's right edge, clear of the
+        // task name centred over the wider board.
+        child->setGeometry(
+            place.translated(child == playClock_ ? wider : 0,
+                             place.top() >= kUnderTheBoard ? panelHeight - kBoardPanelHeight : 0));
     }
     boardView_->setGeometry(kMargin, kBand, boardPanel_->width() - 2 * kMargin,
                             panelHeight - 2 * kBand);

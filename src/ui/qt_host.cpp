@@ -90,10 +90,12 @@ QWidget* QtHost::defaultParent() const {
 }
 
 void QtHost::runModal(QDialog& dialog) {
+    if (onModal_) onModal_(true);
     if (runner_)
         runner_(dialog);
     else
         dialog.exec();
+    if (onModal_) onModal_(false);
 }
 
 QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon icon,

@@ -30,6 +30,8 @@ class QtHost : public Host {
     void attachSolverQuestion(SolverQuestionDialog* dialog) { solverQuestion_ = dialog; }
     // Run first whenever the game lets the windows handle pending events.
     void onYield(std::function<void()> yield) { onYield_ = std::move(yield); }
+    // Told true before a box or dialog runs and false after it.
+    void onModal(std::function<void(bool open)> modal) { onModal_ = std::move(modal); }
 
     void message(std::string_view text) override;
     void error(std::string_view text) override;
@@ -59,6 +61,7 @@ class QtHost : public Host {
     MainWindow* mainWindow_ = nullptr;
     SolverQuestionDialog* solverQuestion_ = nullptr;
     std::function<void()> onYield_;
+    std::function<void(bool)> onModal_;
 };
 
 }  // namespace krizovky::ui

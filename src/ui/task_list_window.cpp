@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolTip>
@@ -15,6 +17,27 @@
 
 namespace krizovky::ui {
 namespace {
+
+// The tick of a solved task, drawn for the screen's pixel density so that it
+// stays sharp at any scale; or an empty square of the same size.
+constexpr int kTickSize = 9;
+
+QIcon tickIcon(qreal pixelRatio, bool ticked) {
+    QPixmap picture(QSize(kTickSize, kTickSize) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    if (ticked) {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 128, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick;
+        tick.moveTo(1, 4.5);
+        tick.lineTo(3.5, 7.5);
+        tick.lineTo(8, 1.5);
+        painter.drawPath(tick);
+    }
+    return QIcon(picture);
+}
 
 // The switch between the collection and the player's own tasks stands above
 // the list; everything else lies this much lower.
@@ -41,7 +64,10 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
 
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
-    nameList_->setGeometry(24, 8 + kSwitchHeight, 89, 169);
+    // Wide enough for every shipped name after the tick of a solved task
+    // (the names' column of 89 pixels, widened to the left by the room the
+    // tick takes).
+    nameList_->setGeometry(8, 8 + kSwitchHeight, 105, 169);
     // The game hands the names over in the Czech order; the list keeps it.
     nameList_->setSortingEnabled(false);
     // Names longer than the narrow list scroll instead of losing their ends,
@@ -49,6 +75,10 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     nameList_->setTextElideMode(Qt::ElideNone);
     nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The tick stands within the names' column, before the name.
+    nameList_->setIconSize(QSize(kTickSize, kTickSize));
+    tick_ = tickIcon(devicePixelRatioF(), true);
+    noTick_ = tickIcon(devicePixelRatioF(), false);
     connect(nameList_, &QListWidget::itemClicked, this, &TaskListWindow::selectTask);
     // The keys move the selection too. Not the current row: the list takes one
     // by itself when it gets the focus, which is no choice of the player.
@@ -113,9 +143,11 @@ void TaskListWindow::showScreen() {
         const QFontMetrics metrics(nameList_->font());
         for (const QString& name : names) {
             auto* item = new QListWidgetItem(name, nameList_);
-            item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6, 16));
+            // The name, the room of the tick before it and their margins.
+            item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6 + kTickSize + 6, 16));
         }
     }
+    showSolved(screen, !same);
     for (int i = 0; i < nameList_->count(); ++i)
         nameList_->item(i)->setData(Qt::UserRole,
                                     i < static_cast<int>(screen.descriptions.size())
@@ -128,6 +160,16 @@ void TaskListWindow::showScreen() {
     chosenName_->setText(fromCp1250(screen.chosenName));
 
     if (screen.visible != isVisible()) setVisible(screen.visible);
+}
+
+void TaskListWindow::showSolved(const TaskListScreen& screen, bool newList) {
+    if (!newList && screen.solved == shownSolved_) return;
+    shownSolved_ = screen.solved;
+    // Every name has the tick's room, so the names stand in one line.
+    for (int i = 0; i < nameList_->count(); ++i) {
+        const bool solved = screen.solved.contains(screen.items[static_cast<std::size_t>(i)]);
+        nameList_->item(i)->setIcon(solved ? tick_ : noTick_);
+    }
 }
 
 int TaskListWindow::selectedRow() const {
@@ -205,14 +247,20 @@ void TaskListWindow::keyPressEvent(QKeyEvent* event) {
 
 void TaskListWindow::showNameTip(const QHelpEvent& help) {
     // Each row is as wide as its name needs (see showScreen); the tip shows
-    // the name of a row the visible part of the list cuts off, and what a
-    // name of "Nová úloha" stands for.
+    // the name of a row the visible part of the list cuts off, what a
+    // name of "Nová úloha" stands for, and the best result of a solved task.
     const QListWidgetItem* item = nameList_->itemAt(help.pos());
     QStringList tip;
     if (item != nullptr) {
         if (item->sizeHint().width() > nameList_->viewport()->width()) tip << item->text();
         const QString description = item->data(Qt::UserRole).toString();
         if (!description.isEmpty()) tip << description;
+        const TaskListScreen& screen = game_.taskListScreen();
+        const auto row = static_cast<std::size_t>(nameList_->row(item));
+        if (row < screen.items.size()) {
+            const auto solved = screen.solved.find(screen.items[row]);
+            if (solved != screen.solved.end()) tip << fromUtf8(solved->second);
+        }
     }
     if (tip.isEmpty()) {
         QToolTip::hideText();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 #include <functional>
+#include <map>
+#include <string>
 
 #include "app/game.h"
 
@@ -55,8 +58,11 @@ class TaskListWindow : public QDialog {
 
   private:
     int selectedRow() const;
-    // A name wider than the list's column shows whole in a tool tip.
+    // A name wider than the list's column shows whole in a tool tip, and a
+    // solved task's tip tells its best result.
     void showNameTip(const QHelpEvent& help);
+    // The tick before each solved task's name.
+    void showSolved(const TaskListScreen& screen, bool newList);
 
     Game& game_;
     std::function<void()> changed_;
@@ -66,6 +72,9 @@ class TaskListWindow : public QDialog {
     QLabel* chosenTitle_ = nullptr;
     QPushButton* chooseButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    QIcon tick_;
+    QIcon noTick_;
+    std::map<std::string, std::string> shownSolved_;
 };
 
 }  // namespace krizovky::ui

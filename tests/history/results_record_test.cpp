@@ -80,6 +80,10 @@ TEST(TaskHash, ChangesWithAnySumOrSquareOfTheTask) {
     EXPECT_EQ(taskHash(task), taskHash(testing::boardOf({"0,0/16,0/3", "8/0,2,2", "11/0,2,2"})));
     EXPECT_NE(taskHash(task), taskHash(edited));
     EXPECT_EQ(taskHash(task).size(), 16u);
+    // Sums left in an entry square by a task loaded before are no part of it.
+    edited = task;
+    edited.at(2, 2).acrossSum = 17;
+    EXPECT_EQ(taskHash(task), taskHash(edited));
 }
 
 }  // namespace

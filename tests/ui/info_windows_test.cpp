@@ -39,7 +39,8 @@ TEST_F(InfoWindowsTest, MenusOpenTheWindowsThatStartHidden) {
     EXPECT_EQ(items("editMenu"),
               (QStringList{"textEditorAction &Text", "taskEditorAction &Formulář"}));
     EXPECT_EQ(items("informationMenu"),
-              (QStringList{"rulesAction &Pravidla", "aboutAction &O hře"}));
+              (QStringList{"rulesAction &Pravidla", "resultsAction &Moje výsledky",
+                           "aboutAction &O hře"}));
     QStringList menus;
     for (QAction* menu : mainWindow().menuBar()->actions())
         menus << menu->text();

@@ -265,18 +265,25 @@ TEST_F(PlayTest, SavedGameComesBackThroughTheGameMenu) {
 }
 
 // Qt's own texts come from its Czech catalogue, and no game is lost by
-// "&Znovu" or by closing the window without a question.
+// "&Znovu" or by closing the window without a question; a game that cannot
+// be kept for the next start is offered for saving.
 TEST_F(PlayTest, QuestionsAndDialogsSpeakCzechBeforeAGameIsLost) {
     trigger("autoFillAction");  // no completion: one digit stays one digit
     popUp(2, 2, "digit7Item");
     script.answers = {QMessageBox::No};
     trigger("reloadAction");  // "&Znovu"
     EXPECT_EQ(digits(), QStringLiteral("7   "));
-    script.answers = {QMessageBox::Cancel};
+    // A folder where the kept game would go.
+    std::filesystem::create_directories(dir.file("state/krizovky/rozehrana_hra.json/x"));
+    script.answers = {QMessageBox::Ok, QMessageBox::Cancel};
     mainWindow().close();
     EXPECT_TRUE(mainWindow().isVisible());
-    ASSERT_EQ(script.boxes.size(), 2u);
+    ASSERT_EQ(script.boxes.size(), 3u);
     EXPECT_EQ(script.boxes[0].text, QStringLiteral("Začít úlohu znovu? Rozehraná hra se ztratí."));
+    EXPECT_EQ(script.boxes[1].text,
+              QStringLiteral("Rozehranou hru se nepodařilo uschovat pro příští spuštění: "
+                             "Is a directory"));
+    script.boxes.erase(script.boxes.begin() + 1);
     auto buttons = [this](int box) {  // in alphabetical order, whatever the layout
         QStringList texts = script.boxes[box].buttonTexts;
         texts.sort();

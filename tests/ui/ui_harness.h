@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QWindow>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -129,6 +130,8 @@ class UiTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.DEF", dir.file("krizovky.DEF"));
+        // The player's record and kept game belong to the test, not to whoever runs it.
+        setenv("XDG_STATE_HOME", dir.file("state").c_str(), 1);
         // The player's settings of every test start empty, in its own folder.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                            QString::fromStdString(dir.file("config")));

@@ -1,0 +1,237 @@
+// What the game keeps for the player between starts: the time of play, the
+// record of results written at each congratulation, and the game in progress
+// kept on closing and taken up at the next start.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+#include "app/game.h"
+#include "history/notes.h"
+#include "history/saved_game.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/player_folders.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+#include "solver/explanations.h"
+#include "solver/task_check.h"
+
+namespace krizovky {
+namespace {
+
+// A file's size and time of its last change, "-" when there is none.
+std::string fileStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return "-|";
+    return std::to_string(status.st_size) + "@" + std::to_string(status.st_mtim.tv_sec) + "." +
+           std::to_string(status.st_mtim.tv_nsec) + "|";
+}
+
+Level levelOfIq(int iq) {
+    return iq == 160 ? Level::k160 : iq == 130 ? Level::k130 : Level::k100;
+}
+
+// The logical solver's grade of the task on the board; empty for a task
+// without exactly one solution.
+std::string gradeOf(const Board& board, const CombinationTable& table) {
+    Board task = board;
+    for (int r = 1; r <= task.rowCount; ++r)
+        for (int c = 1; c <= task.colCount; ++c)
+            if (task.at(r, c).kind == kEntry) task.at(r, c).digit = 0;
+    const TaskCheck check = checkTask(task, table);
+    return check.verdict == TaskVerdict::kUnique ? difficultyName(check.difficulty) : "";
+}
+
+// Why the kept game cannot be taken up; nothing when it can.
+std::optional<std::string> keptGameProblem(const KeptGame& kept) {
+    SavedGame game;
+    std::string problem;
+    if (!decodeSavedGame(kept.savedGame, game, problem))
+        return "soubor je poškozený (" + problem + ")";
+    if (taskHash(game.board) != kept.taskHash)
+        return std::string("soubor je poškozený (deska neodpovídá své úloze)");
+    if (kept.taskName.empty()) return std::nullopt;  // a saved game of a task not known
+
+    const std::string quoted = "\"" + kept.taskName + "\"";
+    Board task;
+    try {
+        if (!readTask(kept.taskFile, cp1250FromUtf8(kept.taskName), task))
+            return "úloha " + quoted + " už v souboru úloh " + kept.taskFile + " není";
+    } catch (const RunError& e) {
+        return "soubor úloh " + kept.taskFile + " nelze přečíst (" + e.what() + ")";
+    }
+    if (taskHash(task) != kept.taskHash)
+        return "úloha " + quoted + " se v souboru úloh od té doby změnila";
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Game::beginPlay(long seconds) {
+    clock_.restart(seconds);
+    // The level counts from the first square the player selects.
+    aids_ = {};
+    finished_ = false;
+    screen_.playClock = true;
+    updatePlayClock();
+}
+
+bool Game::updatePlayClock() {
+    const std::string caption = formatPlayTime(clock_.seconds());
+    if (caption == screen_.playClockCaption) return false;
+    screen_.playClockCaption = caption;
+    return true;
+}
+
+SavedGameExtras Game::extrasToSave() const {
+    SavedGameExtras extras;
+    extras.notes = notesOfBoard(board_);
+    extras.seconds = static_cast<std::uint32_t>(std::min<long>(clock_.seconds(), UINT32_MAX));
+    extras.hasBlock = false;
+    return extras;
+}
+
+ResultsRecord Game::readRecord() {
+    const std::string& path = playerFiles_.record;
+    if (path.empty() || recordUnusable_) return {};
+    try {
+        return ResultsRecord::read(path);
+    } catch (const RunError& e) {
+        const std::string unreadable =
+            "Záznam vašich výsledků " + path + " nelze přečíst (" + e.what() + ")";
+        try {
+            const std::string aside = setAside(path);
+            host_.message(unreadable + ". Byl odložen jako " + aside +
+                          " a výsledky se budou zapisovat do nového záznamu.");
+        } catch (const RunError& failed) {
+            // Written over, the old record would be lost: it stays as it is.
+            recordUnusable_ = true;
+            host_.message(unreadable + " ani odložit (" + failed.what() +
+                          "). Výsledky se do něj do konce hry nezapíší.");
+        }
+        return {};
+    }
+}
+
+void Game::recordResult() {
+    // A game kept at an earlier closing is finished now: it must not come
+    // back, even when the program does not close as it should.
+    if (!playerFiles_.keptGame.empty()) std::remove(playerFiles_.keptGame.c_str());
+    const std::string& path = playerFiles_.record;
+    if (path.empty()) return;
+    GameResult result;
+    result.taskFile = recordText(boardTask_.taskFile);
+    result.taskName = utf8FromCp1250(boardTask_.taskName);
+    result.taskHash = taskHash(board_);
+    result.grade = gradeOf(board_, table_);
+    result.finishedAt = localTimeNow();
+    result.seconds = clock_.seconds();
+    // "70" is the solver's item of "&IQ".
+    result.level = aids_.bySolver ? 70 : aids_.level;
+    result.nextSteps = aids_.nextSteps;
+    result.checked = aids_.checked;
+    result.bySolver = aids_.bySolver;
+
+    ResultsRecord record = readRecord();
+    if (recordUnusable_) return;
+    record.results.push_back(result);
+    try {
+        makeFolders(folderOfFile(path));
+        record.write(path);
+    } catch (const RunError& e) {
+        host_.failure("Výsledek se nepodařilo zapsat do záznamu " + path + ": " + e.what());
+    }
+    markSolvedTasks();
+}
+
+void Game::markSolvedTasks() {
+    if (playerFiles_.record.empty()) return;
+    // The list is filled again each time its window becomes active, and a
+    // task file may hold 100,000 tasks: the ticks are worked out anew only
+    // when the task file, the record or the names have changed.
+    const std::string stamp = fileStamp(choice_.taskFilePath()) + fileStamp(playerFiles_.record) +
+                              std::to_string(choice_.screen().items.size());
+    if (stamp == solvedStamp_) return;
+    choice_.setSolved(solvedTasks(readRecord(), choice_.taskFilePath(), choice_.screen().items));
+    solvedStamp_ = stamp;
+}
+
+ResultsScreen Game::resultsScreen() {
+    return resultsScreenOf(readRecord());
+}
+
+bool Game::keepGame() {
+    const std::string& path = playerFiles_.keptGame;
+    if (solving() || finished_ || (history_.moveCount == 0 && !hasNotes(board_)) ||
+        !screen_.boardPanel) {
+        // An older kept game must not come back at the next start.
+        std::remove(path.c_str());
+        return true;
+    }
+    KeptGame kept;
+    kept.taskFile = boardTask_.taskFile;
+    kept.taskName = utf8FromCp1250(boardTask_.taskName);
+    kept.taskHash = taskHash(board_);
+    kept.aids = aids_;
+    kept.iq = iqOf(options_.level);
+    kept.autoFill = options_.autoFill;
+    kept.checking = options_.checking;
+    kept.savedGame = encodeSavedGame(board_, history_, extrasToSave());
+    try {
+        makeFolders(folderOfFile(path));
+        writeFileReplacing(path, encodeKeptGame(kept));
+    } catch (const RunError& e) {
+        host_.failure(std::string("Rozehranou hru se nepodařilo uschovat pro příští spuštění: ") +
+                      e.what());
+        return false;
+    }
+    return true;
+}
+
+bool Game::resumeKeptGame() {
+    const std::string& path = playerFiles_.keptGame;
+    if (path.empty() || solving() || !fileExists(path)) return false;
+    KeptGame kept;
+    std::optional<std::string> problem;
+    std::string text;
+    try {
+        text = readFileStart(path, kLargestKeptGame);
+        try {
+            kept = decodeKeptGame(text);
+            problem = keptGameProblem(kept);
+        } catch (const RunError& e) {
+            problem = std::string("soubor je poškozený (") + e.what() + ")";
+        }
+    } catch (const RunError& e) {
+        problem = std::string("soubor nelze přečíst (") + e.what() + ")";
+    }
+    if (problem) {
+        const std::string why = "Rozehranou hru z minula nelze obnovit: " + *problem;
+        try {
+            host_.message(why + ". Její soubor byl odložen jako " + setAside(path) + ".");
+        } catch (const RunError& e) {
+            host_.message(why + ". Její soubor " + path + " nelze ani odložit (" + e.what() + ").");
+        }
+        return false;
+    }
+
+    const std::string name = cp1250FromUtf8(kept.taskName);
+    boardTask_ = {kept.taskFile, name, kept.taskHash};
+    if (!name.empty()) {
+        choice_.setTaskFilePath(kept.taskFile);
+        choice_.setSelectedName(name);
+        screen_.taskNameCaption = "  " + name + "  ";
+        screen_.taskName = true;
+    }
+    options_.level = levelOfIq(kept.iq);
+    options_.autoFill = kept.autoFill;
+    options_.checking = kept.checking;
+    loadSavedGame(kept.savedGame, path);
+    screen_.checkButton = !options_.checking;
+    aids_ = kept.aids;
+    return true;
+}
+
+}  // namespace krizovky

@@ -1,0 +1,82 @@
+#include "app/results_view.h"
+
+#include <set>
+
+#include "model/errors.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+// The grades of the logical solver from the easiest.
+const std::vector<std::string> kGrades = {"lehká", "střední", "těžká", "velmi těžká",
+                                          "vyžaduje zkoušení"};
+
+std::string timeOrDash(const std::optional<long>& seconds) {
+    return seconds ? formatPlayTime(*seconds) : "–";
+}
+
+// What helped, in a few words.
+std::string aidsText(const GameResult& r) {
+    if (r.bySolver) return "vyřešil počítač";
+    if (r.unaided()) return "bez nápovědy";
+    std::string text;
+    if (r.nextSteps > 0) text = "další krok " + std::to_string(r.nextSteps) + "×";
+    if (r.checked) text += std::string(text.empty() ? "" : ", ") + "kontrola";
+    return text;
+}
+
+}  // namespace
+
+ResultsScreen resultsScreenOf(const ResultsRecord& record) {
+    ResultsScreen screen;
+    screen.grades.columns = {"obtížnost", "vyřešeno úloh", "nejlepší čas", "medián času"};
+    screen.grades.numeric = {false, true, true, true};
+    for (const GradeSummary& grade : summarizeByGrade(record, kGrades))
+        screen.grades.rows.push_back(
+            {grade.grade.empty() ? "neurčená" : grade.grade, std::to_string(grade.solvedTasks),
+             timeOrDash(grade.bestSeconds), timeOrDash(grade.medianSeconds)});
+
+    screen.latest.columns = {"dokončeno", "úloha", "obtížnost", "čas", "IQ", "pomoc"};
+    screen.latest.numeric = {false, false, false, true, true, false};
+    const auto& results = record.results;
+    for (auto r = results.rbegin();
+         r != results.rend() && screen.latest.rows.size() < kLatestResultsShown; ++r)
+        screen.latest.rows.push_back({r->finishedAt, r->taskName.empty() ? "–" : r->taskName,
+                                      r->grade, formatPlayTime(r->seconds),
+                                      std::to_string(r->level), aidsText(*r)});
+    return screen;
+}
+
+std::map<std::string, std::string> solvedTasks(const ResultsRecord& record,
+                                               const std::string& taskFile,
+                                               const std::vector<std::string>& names) {
+    std::map<std::string, std::string> solved;
+    const std::string file = recordText(taskFile);
+    std::set<std::string> recorded;
+    for (const GameResult& r : record.results)
+        if (r.taskFile == file) recorded.insert(r.taskName);
+    if (recorded.empty()) return solved;
+    std::string text;
+    try {
+        text = readTaskFile(taskFile);
+    } catch (const RunError&) {
+        return solved;
+    }
+    for (const std::string& name : names) {
+        const std::string utf8Name = utf8FromCp1250(name);
+        if (!recorded.contains(utf8Name) || solved.contains(name)) continue;
+        Board task;
+        try {
+            if (!readTaskText(text, name, task)) continue;
+        } catch (const RunError&) {
+            continue;  // a row that breaks the format: no task to have solved
+        }
+        if (const auto best = record.best({file, utf8Name, taskHash(task)}))
+            solved[name] = bestResultText(*best);
+    }
+    return solved;
+}
+
+}  // namespace krizovky

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "history/results_record.h"
+
+namespace krizovky {
+
+// A table of "&Moje výsledky", UTF-8: its column titles and its rows.
+struct ResultsTable {
+    std::vector<std::string> columns;
+    std::vector<bool> numeric;  // per column: numbers and times, lined up right
+    std::vector<std::vector<std::string>> rows;
+};
+
+// What "&Moje výsledky" shows: the tasks solved per grade with the best and
+// the median time of each, and the latest results, the newest first.
+struct ResultsScreen {
+    ResultsTable grades;
+    ResultsTable latest;
+};
+
+inline constexpr std::size_t kLatestResultsShown = 20;
+
+ResultsScreen resultsScreenOf(const ResultsRecord& record);
+
+// The solved tasks among names (Windows-1250, as the task list holds them)
+// of the task file at taskFile, each with the text of its best result
+// ("bez nápovědy 12:41"). A task counts as solved only while the file holds
+// it as it was solved: an edited task is another task. The file is read only
+// when the record has results of it; a file that cannot be read has none.
+std::map<std::string, std::string> solvedTasks(const ResultsRecord& record,
+                                               const std::string& taskFile,
+                                               const std::vector<std::string>& names);
+
+}  // namespace krizovky

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/game.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace krizovky::ui {
+
+// "&Moje výsledky": the player's record in two small tables, the tasks solved
+// per grade with the best and median times, and the latest results. Read
+// from the record each time the window shows. Not modal; "zavřít" hides it.
+class ResultsWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit ResultsWindow(Game& game, QWidget* parent = nullptr);
+
+    static QString caption();
+
+    // The tables from the record as it is now.
+    void showResults();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    Game& game_;
+    QLabel* empty_ = nullptr;
+    QTableWidget* grades_ = nullptr;
+    QTableWidget* latest_ = nullptr;
+};
+
+}  // namespace krizovky::ui

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+
+#include "history/results_record.h"
+#include "history/saved_game.h"
+#include "model/file_layer.h"
+#include "model/player_folders.h"
+#include "support/game_fixture.h"
+
+namespace krizovky {
+namespace {
+
+using testing::GameFixture;
+
+// The example "priklad" (7 1 over 9 2), with the player's files in a state
+// folder of the test that does not exist yet.
+struct RecordTest : ::testing::Test {
+    GameFixture f;
+    Game& g = f.game;
+    const PlayerFiles files = playerFilesBeside(f.dir.file("state/krizovky/vysledky.json"));
+
+    void SetUp() override { start(g); }
+    void start(Game& game) {
+        game.usePlayerFiles(files);
+        game.setTaskFilePath(f.dir.file("krizovky.KRI"));
+        ASSERT_TRUE(game.chooseTaskByName("priklad"));
+    }
+    static void write(Game& game, int row, int column, int digit) {
+        game.openSquareMenu(row, column);
+        game.chooseDigit(digit);
+    }
+    void write(int row, int column, int digit) { write(g, row, column, digit); }
+    std::vector<GameResult> results() const { return ResultsRecord::read(files.record).results; }
+    // The program closed and started again on the same folders.
+    struct Restart {
+        testing::ScriptedHost host;
+        Game game{host};
+    };
+    std::unique_ptr<Restart> restart() {
+        auto again = std::make_unique<Restart>();
+        again->game.start(f.dir.file("krizovky"));
+        again->game.usePlayerFiles(files);
+        return again;
+    }
+};
+
+TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
+    g.toggleChecking();  // any digit lands where it is put
+    g.toggleAutoFill();
+    g.setLevel(Level::k130);
+    g.playClock().passTime(75'000);
+    g.showNextStep();
+    write(2, 2, 7);
+    write(2, 3, 1);
+    write(3, 2, 9);
+    write(3, 3, 3);  // full, but wrong
+    EXPECT_EQ(f.host.messages.back(),
+              "Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
+    EXPECT_FALSE(fileExists(files.record));
+    g.playClock().passTime(5'000);
+    write(3, 3, 2);
+    EXPECT_EQ(f.host.messages.back(), "Celou křížovku jste úspěšně vyřešil, gratuluji!");
+
+    std::vector<GameResult> recorded = results();
+    ASSERT_EQ(recorded.size(), 1u);
+    const GameResult r = recorded[0];
+    EXPECT_EQ(r.taskFile, f.dir.file("krizovky.KRI"));
+    EXPECT_EQ(r.taskName, "priklad");
+    EXPECT_EQ(r.taskHash, taskHash(g.board()));
+    EXPECT_EQ(r.grade, "lehká");
+    EXPECT_EQ(r.finishedAt.size(), 19u);
+    EXPECT_EQ(r.seconds, 80);
+    EXPECT_EQ(r.level, 130);
+    EXPECT_EQ(r.nextSteps, 1);
+    EXPECT_FALSE(r.checked || r.bySolver);
+    // The clock stands, and the board filled again after a change is no
+    // second result.
+    g.playClock().passTime(60'000);
+    EXPECT_EQ(g.screen().playClockCaption, "1:20");
+    write(3, 3, 5);
+    write(3, 3, 2);
+    EXPECT_EQ(results().size(), 1u);
+
+    // "&Znovu" starts from zero; "70" solves and is recorded as the solver's.
+    f.host.answers = {true};
+    g.reloadTask();
+    EXPECT_EQ(g.playClock().seconds(), 0);
+    g.verifyBoard();
+    f.host.confirmations = {true};
+    g.askToSolve();
+    recorded = results();
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_TRUE(recorded[1].bySolver);
+    EXPECT_EQ(recorded[1].level, 70);
+    EXPECT_TRUE(recorded[1].checked);
+    EXPECT_EQ(bestResultText(*ResultsRecord{recorded}.best({r.taskFile, r.taskName, r.taskHash})),
+              "s nápovědou 1:20");  // helped, before the solver's
+
+    // The notes "&Vyplň poznámky" fills are what IQ 100 shows.
+    f.host.answers = {true};
+    g.reloadTask();
+    g.fillNotes();
+    for (const auto& [row, column, digit] : {std::array{2, 2, 7}, {2, 3, 1}, {3, 2, 9}, {3, 3, 2}})
+        write(row, column, digit);
+    EXPECT_EQ(results().back().level, 100);
+}
+
+TEST_F(RecordTest, ADamagedRecordIsSetAsideAndTheGameGoesOn) {
+    makeFolders(f.dir.file("state/krizovky"));
+    f.dir.write("state/krizovky/vysledky.json", "{\"version\": 1, \"results\": [");
+    write(2, 2, 7);  // the completion fills the rest
+    ASSERT_EQ(f.host.messages.size(), 2u);
+    EXPECT_EQ(f.host.messages[0], "Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    EXPECT_NE(f.host.messages[1].find("Byl odložen jako " + files.record +
+                                      ".damaged a výsledky se budou zapisovat do nového záznamu."),
+              std::string::npos)
+        << f.host.messages[1];
+    EXPECT_EQ(readFileBytes(files.record + ".damaged"), "{\"version\": 1, \"results\": [");
+    EXPECT_EQ(results().size(), 1u);
+}
+
+TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
+    g.toggleAutoFill();
+    g.setLevel(Level::k130);
+    write(2, 2, 7);
+    g.setMark();
+    g.showNextStep();
+    g.toggleNote(3, 3, 4);
+    g.playClock().passTime(90'000);
+    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_TRUE(f.host.questions.empty());
+
+    auto again = restart();
+    Game& h = again->game;
+    ASSERT_TRUE(h.resumeKeptGame());
+    EXPECT_EQ(h.board().at(2, 2).digit, 7);
+    EXPECT_EQ(h.history().moveCount, 1);
+    EXPECT_EQ(h.history().markCount, 1);
+    EXPECT_EQ(h.board().at(3, 3).notes, digitBit(4));
+    EXPECT_EQ(h.playClock().seconds(), 90);
+    EXPECT_EQ(h.selectedTaskName(), "priklad");
+    EXPECT_EQ(h.screen().taskNameCaption, "  priklad  ");
+    EXPECT_TRUE(h.screen().boardPanel && h.screen().playClock);
+    EXPECT_EQ(h.options().level, Level::k130);
+    EXPECT_FALSE(h.options().autoFill);
+    EXPECT_EQ(h.aids().nextSteps, 1);
+    EXPECT_TRUE(again->host.messages.empty());
+
+    // A finished game is not kept, nor is the older one left to come back,
+    // even when the program ends without closing.
+    write(h, 2, 3, 1);
+    write(h, 3, 2, 9);
+    write(h, 3, 3, 2);
+    EXPECT_FALSE(fileExists(files.keptGame));
+    EXPECT_TRUE(h.confirmQuit());
+    EXPECT_FALSE(fileExists(files.keptGame));
+    EXPECT_EQ(results().back().nextSteps, 1);
+
+    // Notes alone are a game in progress too.
+    again->host.answers = {true};
+    h.reloadTask();
+    h.toggleNote(2, 2, 3);
+    EXPECT_TRUE(h.confirmQuit());
+    EXPECT_TRUE(fileExists(files.keptGame));
+}
+
+TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
+    std::string changed = testing::kExampleTask;
+    changed.replace(changed.find("0/3"), 3, "0/4");
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        const char* problem;
+    } cases[] = {
+        {"the task changed", [&] { f.dir.write("krizovky.KRI", testing::crlf(changed)); },
+         "úloha \"priklad\" se v souboru úloh od té doby změnila"},
+        {"the task is gone",
+         [&] { f.dir.write("krizovky.KRI", testing::crlf(testing::smallTask({"0,0/16,0/3"}))); },
+         "úloha \"priklad\" už v souboru úloh"},
+        {"the task file is gone", [&] { std::filesystem::remove(f.dir.file("krizovky.KRI")); },
+         "nelze přečíst (File not found)"},
+        {"a damaged file", [&] { f.dir.write("state/krizovky/rozehrana_hra.json", "{}"); },
+         "soubor je poškozený"},
+    };
+    g.toggleAutoFill();
+    for (const auto& c : cases) {
+        f.dir.write("krizovky.KRI", testing::crlf(testing::kExampleTask));
+        start(g);
+        write(2, 2, 7);
+        ASSERT_TRUE(g.confirmQuit()) << c.what;
+        c.change();
+
+        auto again = restart();
+        EXPECT_FALSE(again->game.resumeKeptGame()) << c.what;
+        ASSERT_EQ(again->host.messages.size(), 1u) << c.what;
+        const std::string& text = again->host.messages[0];
+        EXPECT_EQ(text.rfind("Rozehranou hru z minula nelze obnovit: ", 0), 0u) << text;
+        EXPECT_NE(text.find(c.problem), std::string::npos) << text;
+        EXPECT_NE(text.find("odložen jako " + files.keptGame + ".damaged."), std::string::npos);
+        EXPECT_FALSE(fileExists(files.keptGame)) << c.what;
+        EXPECT_FALSE(again->game.screen().boardPanel) << c.what;
+        std::filesystem::remove(files.keptGame + ".damaged");
+    }
+}
+
+TEST_F(RecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
+    const std::string file = f.dir.file("hra.ulo");
+    g.toggleAutoFill();
+    write(2, 2, 7);
+    f.host.files = {file};
+    g.saveGame();  // no time yet: the documented layout alone
+    EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
+    g.playClock().passTime(42'000);
+    f.host.files = {file};
+    g.saveGame();
+    SavedGame saved;
+    std::string problem;
+    ASSERT_TRUE(decodeSavedGame(readFileBytes(file), saved, problem)) << problem;
+    EXPECT_EQ(saved.extras.seconds, 42u);
+
+    // A file with notes loads at its time and saves them again.
+    saved.extras.notesAt(3, 3) = digitBit(2) | digitBit(5);
+    MoveHistory history;
+    history.moves = saved.moves;
+    history.moveCount = saved.moveCount;
+    f.dir.write("hra.ulo", encodeSavedGame(saved.board, history, saved.extras));
+    f.host.answers = {true};
+    g.reloadTask();
+    EXPECT_EQ(g.playClock().seconds(), 0);
+    f.host.files = {file};
+    g.loadGame();
+    EXPECT_EQ(g.playClock().seconds(), 42);
+    g.playClock().passTime(8'000);
+    f.host.files = {file};
+    g.saveGame();
+    ASSERT_TRUE(decodeSavedGame(readFileBytes(file), saved, problem)) << problem;
+    EXPECT_EQ(saved.extras.seconds, 50u);
+    EXPECT_EQ(saved.extras.notesAt(3, 3), digitBit(2) | digitBit(5));
+}
+
+}  // namespace
+}  // namespace krizovky
