@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -294,6 +295,10 @@ class Game : private UndoActions, private SolverSteps {
     // The structures of the structure file, read at the first need; none
     // when it cannot be read.
     const std::vector<NamedStructure>& structures();
+    // Writes a task into the player's own task file by `write`, which is
+    // given the file's path and may decline (false). A missing folder and a
+    // failed write are said; true when the task is kept.
+    bool keepOwnTask(const std::function<bool(const std::string& path)>& write);
     // A task just kept in the player's own task file, loaded onto the board
     // as a chosen task loads.
     void loadOwnTask(const std::string& name);

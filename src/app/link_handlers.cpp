@@ -57,25 +57,19 @@ void Game::importLinkedTask() {
         host_.error("Zadejte název, pod kterým se úloha uloží.");
         return;
     }
-    const std::string& path = choice_.ownTaskFilePath();
-    if (path.empty()) {
-        host_.error(kNoOwnTaskFolder);
-        return;
-    }
-    try {
+    const bool kept = keepOwnTask([&](const std::string& path) {
         // Another task of the name is replaced only when the player agrees,
         // as in the task editor's save.
         if (fileExists(path)) {
             if (auto replaced = replacedTaskName(readTaskFile(path), name);
                 replaced && !host_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) +
                                             "\" už v souboru je. Nahradit ji?"))
-                return;
+                return false;
         }
         keepTaskRows(dialog.puzzle->rows, name, path);
-    } catch (const RunError& e) {
-        host_.failure(e.what());
-        return;
-    }
+        return true;
+    });
+    if (!kept) return;
     dialog = LinkImportScreen{};
     loadOwnTask(name);
 }

@@ -47,19 +47,27 @@ void Game::takeMadeTask(const MadeTask& task) {
         host_.message(notMadeMessage(task));
         return;
     }
+    const bool kept = keepOwnTask([&](const std::string& path) {
+        keepMadeTask(task, path);
+        return true;
+    });
+    if (!kept) return;
+    newTask_.close();
+    loadOwnTask(task.name);
+}
+
+bool Game::keepOwnTask(const std::function<bool(const std::string& path)>& write) {
     const std::string& path = choice_.ownTaskFilePath();
     if (path.empty()) {
         host_.error(kNoOwnTaskFolder);
-        return;
+        return false;
     }
     try {
-        keepMadeTask(task, path);
+        return write(path);
     } catch (const RunError& e) {
         host_.failure(e.what());
-        return;
+        return false;
     }
-    newTask_.close();
-    loadOwnTask(task.name);
 }
 
 void Game::loadOwnTask(const std::string& name) {
