@@ -447,6 +447,21 @@ TaskRequest requestForGrid(const EditorGrid& grid, Difficulty grade, int number)
     return request;
 }
 
+namespace {
+
+// Why no task can be made for the request; empty when one can be tried.
+std::string requestFault(const TaskRequest& request) {
+    if (rungsOf(request.grade).lowest == 0 || request.number < 0 || request.number > kMaxTaskNumber)
+        return "Taková úloha se nedělá.";
+    if (request.size != TaskSize::kStructure) return {};
+    const std::string fault = structureFault(request.structure.shape);
+    if (fault.empty() && request.structure.shape.entryCount() == 0)
+        return "Struktura nemá žádné políčko pro číslici.";
+    return fault;
+}
+
+}  // namespace
+
 MadeTask makeTask(const TaskRequest& request, const CombinationTable& table,
                   const MakeControl& control) {
     const auto start = std::chrono::steady_clock::now();
@@ -462,17 +477,8 @@ MadeTask makeTask(const TaskRequest& request, const CombinationTable& table,
                                " " + std::to_string(request.number));
     made.description =
         describe(request.grade, sizeDescription(request.size, &request.structure), request.number);
-    if (rungs.lowest == 0 || request.number < 0 || request.number > kMaxTaskNumber) {
-        made.failure = "Taková úloha se nedělá.";
-        return finish();
-    }
-    if (request.size == TaskSize::kStructure) {
-        const std::string fault = structureFault(request.structure.shape);
-        if (!fault.empty() || request.structure.shape.entryCount() == 0) {
-            made.failure = fault.empty() ? "Struktura nemá žádné políčko pro číslici." : fault;
-            return finish();
-        }
-    }
+    made.failure = requestFault(request);
+    if (!made.failure.empty()) return finish();
     for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
         if (cancelled(control)) {
             made.cancelled = true;

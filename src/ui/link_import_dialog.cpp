@@ -48,18 +48,7 @@ LinkImportDialog::LinkImportDialog(Game& game, std::function<void()> changed, QW
     setFont(baseFont());
     setWindowModality(Qt::ApplicationModal);
 
-    auto* linkTitle =
-        new QLabel(QStringLiteral("odkaz na součtovou křížovku (https://puzz.link/p?kakuro/…)\n"
-                                  "nebo obsah souboru pzprv3:"),
-                   this);
-    linkField_ = new QPlainTextEdit(this);
-    linkField_->setObjectName(QStringLiteral("linkField"));
-    linkField_->setFixedHeight(4 * linkField_->fontMetrics().lineSpacing());
-    connect(linkField_, &QPlainTextEdit::textChanged, this, [this] {
-        if (drawing_) return;
-        const std::string text = linkField_->toPlainText().toStdString();
-        run([this, text] { game_.setLinkText(text); });
-    });
+    QLabel* linkTitle = createLinkField();
     auto* fileButton = new QPushButton(QStringLiteral("ze souboru…"), this);
     fileButton->setObjectName(QStringLiteral("fileButton"));
     connect(fileButton, &QPushButton::clicked, this, &LinkImportDialog::chooseFile);
@@ -106,6 +95,22 @@ LinkImportDialog::LinkImportDialog(Game& game, std::function<void()> changed, QW
     layout->addLayout(name);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* LinkImportDialog::createLinkField() {
+    auto* linkTitle =
+        new QLabel(QStringLiteral("odkaz na součtovou křížovku (https://puzz.link/p?kakuro/…)\n"
+                                  "nebo obsah souboru pzprv3:"),
+                   this);
+    linkField_ = new QPlainTextEdit(this);
+    linkField_->setObjectName(QStringLiteral("linkField"));
+    linkField_->setFixedHeight(4 * linkField_->fontMetrics().lineSpacing());
+    connect(linkField_, &QPlainTextEdit::textChanged, this, [this] {
+        if (drawing_) return;
+        const std::string text = linkField_->toPlainText().toStdString();
+        run([this, text] { game_.setLinkText(text); });
+    });
+    return linkTitle;
 }
 
 QString LinkImportDialog::caption() {

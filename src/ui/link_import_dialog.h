@@ -38,6 +38,9 @@ class LinkImportDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The field of the link, which hands every change to the game; returns
+    // its title.
+    QLabel* createLinkField();
     void run(const std::function<void()>& handler);
 
     Game& game_;

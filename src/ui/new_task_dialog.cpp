@@ -37,6 +37,20 @@ NewTaskDialog::NewTaskDialog(Game& game, std::function<void()> changed, QWidget*
     setFont(baseFont());
     setWindowModality(Qt::ApplicationModal);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(createChoices());
+    createWorkingSigns();
+    layout->addWidget(working_);
+    layout->addWidget(workingBar_);
+    layout->addLayout(createButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kLookEveryMs);
+    connect(timer_, &QTimer::timeout, this, &NewTaskDialog::lookAtMaking);
+}
+
+QFormLayout* NewTaskDialog::createChoices() {
     auto* gradeBox = new QVBoxLayout;
     auto* gradeGroup = new QButtonGroup(this);
     for (std::size_t i = 0; i < grades_.size(); ++i) {
@@ -72,7 +86,10 @@ NewTaskDialog::NewTaskDialog(Game& game, std::function<void()> changed, QWidget*
     form->addRow(QStringLiteral("obtížnost:"), gradeBox);
     form->addRow(QStringLiteral("velikost:"), sizes_);
     form->addRow(QStringLiteral("číslo úlohy:"), number_);
+    return form;
+}
 
+void NewTaskDialog::createWorkingSigns() {
     working_ = new QLabel(this);
     working_->setObjectName(QStringLiteral("workingLabel"));
     workingBar_ = new QProgressBar(this);
@@ -87,7 +104,9 @@ NewTaskDialog::NewTaskDialog(Game& game, std::function<void()> changed, QWidget*
         shown->setSizePolicy(policy);
         shown->hide();
     }
+}
 
+QHBoxLayout* NewTaskDialog::createButtons() {
     createButton_ = new QPushButton(QStringLiteral("vytvoř"), this);
     createButton_->setObjectName(QStringLiteral("createButton"));
     createButton_->setDefault(true);
@@ -99,17 +118,7 @@ NewTaskDialog::NewTaskDialog(Game& game, std::function<void()> changed, QWidget*
     buttons->addStretch();
     buttons->addWidget(createButton_);
     buttons->addWidget(cancelButton_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(working_);
-    layout->addWidget(workingBar_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    timer_ = new QTimer(this);
-    timer_->setInterval(kLookEveryMs);
-    connect(timer_, &QTimer::timeout, this, &NewTaskDialog::lookAtMaking);
+    return buttons;
 }
 
 QString NewTaskDialog::caption() {

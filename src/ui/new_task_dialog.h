@@ -7,6 +7,8 @@
 #include "app/game.h"
 
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -40,7 +42,10 @@ class NewTaskDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void lookAtMaking();  // the timer, while a task is made
+    QFormLayout* createChoices();  // obtížnost, velikost, číslo úlohy
+    void createWorkingSigns();     // what shows while a task is made
+    QHBoxLayout* createButtons();  // "vytvoř" and "zruš"
+    void lookAtMaking();           // the timer, while a task is made
     // The size choice's items: the maker's sizes, a line, the structures.
     void fillSizes(const NewTaskScreen& screen);
     int sizeOfItem(int item) const;

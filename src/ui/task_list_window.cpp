@@ -62,6 +62,25 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     fileSwitch_->setGeometry(24, 6, 249, kSwitchHeight - 6);
     connect(fileSwitch_, &QTabBar::currentChanged, this, &TaskListWindow::switchFile);
 
+    createNameList();
+    createChosenName();
+
+    chooseButton_ = new QPushButton(QStringLiteral(" vybráno"), this);
+    chooseButton_->setObjectName(QStringLiteral("chooseButton"));
+    chooseButton_->setGeometry(136, 144 + kSwitchHeight, 65, 25);
+    connect(chooseButton_, &QPushButton::clicked, this, &TaskListWindow::chooseTask);
+
+    cancelButton_ = new QPushButton(QStringLiteral("zruš"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(208, 144 + kSwitchHeight, 65, 25);
+    connect(cancelButton_, &QPushButton::clicked, this, &TaskListWindow::cancel);
+
+    // The list is filled as the window is made, reporting a task file that
+    // cannot be read.
+    refill();
+}
+
+void TaskListWindow::createNameList() {
     nameList_ = new QListWidget(this);
     nameList_->setObjectName(QStringLiteral("nameList"));
     // Wide enough for every shipped name after the tick of a solved task
@@ -85,7 +104,9 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     connect(nameList_, &QListWidget::itemSelectionChanged, this, &TaskListWindow::selectTask);
     connect(nameList_, &QListWidget::itemDoubleClicked, this, &TaskListWindow::chooseTask);
     nameList_->viewport()->installEventFilter(this);
+}
 
+void TaskListWindow::createChosenName() {
     chosenTitle_ = new QLabel(QStringLiteral("název vybrané úlohy:"), this);
     chosenTitle_->setObjectName(QStringLiteral("chosenNameTitle"));
     chosenTitle_->setGeometry(144, 40 + kSwitchHeight, 121, 34);
@@ -102,20 +123,6 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     yellow.setColor(QPalette::WindowText, Qt::black);
     chosenName_->setPalette(yellow);
     chosenName_->installEventFilter(this);
-
-    chooseButton_ = new QPushButton(QStringLiteral(" vybráno"), this);
-    chooseButton_->setObjectName(QStringLiteral("chooseButton"));
-    chooseButton_->setGeometry(136, 144 + kSwitchHeight, 65, 25);
-    connect(chooseButton_, &QPushButton::clicked, this, &TaskListWindow::chooseTask);
-
-    cancelButton_ = new QPushButton(QStringLiteral("zruš"), this);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton_->setGeometry(208, 144 + kSwitchHeight, 65, 25);
-    connect(cancelButton_, &QPushButton::clicked, this, &TaskListWindow::cancel);
-
-    // The list is filled as the window is made, reporting a task file that
-    // cannot be read.
-    refill();
 }
 
 QString TaskListWindow::caption() {

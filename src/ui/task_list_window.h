@@ -57,6 +57,8 @@ class TaskListWindow : public QDialog {
     void reject() override;  // closes the window like its close button
 
   private:
+    void createNameList();    // the names with their ticks
+    void createChosenName();  // "název vybrané úlohy:" and the name
     int selectedRow() const;
     // A name wider than the list's column shows whole in a tool tip, and a
     // solved task's tip tells its best result.
