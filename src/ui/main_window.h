@@ -254,6 +254,7 @@ class MainWindow : public QMainWindow {
     QAction* modernLookItem_ = nullptr;
     // "&Tisk…" and "&Export…": only while a board is shown.
     std::array<QAction*, 2> boardOutputItems_{};
+    QAction* copyLinkItem_ = nullptr;  // like them, on while a task is on the board
     // Where the classic look puts the controls that the modern one moves.
     QHash<QWidget*, QRect> classicPlaces_;
     QtHost* host_ = nullptr;

@@ -91,6 +91,7 @@ void MainWindow::showBoard() {
     const MainScreen& screen = game_.screen();
     for (QAction* item : boardOutputItems_)
         item->setEnabled(screen.boardPanel);
+    copyLinkItem_->setEnabled(screen.boardPanel);
     if (look_ == WindowLook::kModern) {
         boardView_->setPicture(pictureOfGame(game_.board(), &screen));
         return;

@@ -99,8 +99,8 @@ void MainWindow::addLinkItems(QMenu* game) {
     game->addSeparator()->setObjectName(QStringLiteral("linkSeparator"));
     addItem(game, "importLinkAction", QStringLiteral("Vložit úlohu z &odkazu…"),
             &MainWindow::openLinkImport);
-    addItem(game, "copyLinkAction", QStringLiteral("Kopírovat &odkaz na úlohu"),
-            &MainWindow::copyTaskLink);
+    copyLinkItem_ = addItem(game, "copyLinkAction", QStringLiteral("Kopírovat &odkaz na úlohu"),
+                            &MainWindow::copyTaskLink);
 }
 
 void MainWindow::openLinkImport() {

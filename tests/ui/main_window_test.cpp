@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -54,6 +55,8 @@ TEST_F(MainWindowTest, BoardIsHiddenUntilTheFirstTaskIsLoaded) {
     EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("součtové křížovky"));
     EXPECT_FALSE(control<QWidget>(mainWindow(), "boardPanel")->isVisible());
     EXPECT_FALSE(control<ui::PieGauge>(mainWindow(), "loadGauge")->isVisible());
+    EXPECT_FALSE(mainWindow().findChild<QAction*>("printAction")->isEnabled());
+    EXPECT_FALSE(mainWindow().findChild<QAction*>("copyLinkAction")->isEnabled());
     EXPECT_TRUE(script.boxes.empty());
 }
 
@@ -63,6 +66,8 @@ TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
     ASSERT_TRUE(control<QWidget>(mainWindow(), "boardPanel")->isVisible());
     EXPECT_EQ(control<QLabel>(mainWindow(), "taskName")->text(), QStringLiteral("  hora  "));
     EXPECT_FALSE(control<ui::PieGauge>(mainWindow(), "loadGauge")->isVisible());
+    EXPECT_TRUE(mainWindow().findChild<QAction*>("printAction")->isEnabled());
+    EXPECT_TRUE(mainWindow().findChild<QAction*>("copyLinkAction")->isEnabled());
 
     struct Clue {
         int row, column;
