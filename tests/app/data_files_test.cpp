@@ -38,7 +38,7 @@ TEST(ExecutablePath, NamesThisTestProgram) {
     std::string path = executablePath();
     ASSERT_FALSE(path.empty());
     EXPECT_EQ(path.front(), '/');
-    EXPECT_NE(path.find("app_data_files_test"), std::string::npos);
+    EXPECT_NE(path.find("/app_test"), std::string::npos);
     EXPECT_EQ(::access(path.c_str(), X_OK), 0);
 }
 
