@@ -240,15 +240,20 @@ void MainWindow::createHintPanels(QWidget* form) {
     allowedDigits_->document()->setDocumentMargin(2);
 }
 
+QPushButton* MainWindow::addButton(QWidget* form, const char* name, const QString& text,
+                                   QPoint place, void (MainWindow::*handler)()) {
+    auto* button = new QPushButton(text, form);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place.x(), place.y(), 121, 25);
+    button->hide();
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
 void MainWindow::createButtons(QWidget* form) {
     auto add = [this, form](const char* name, const QString& text, int top,
                             void (MainWindow::*handler)()) {
-        auto* button = new QPushButton(text, form);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(528, top, 121, 25);
-        button->hide();
-        connect(button, &QPushButton::clicked, this, handler);
-        return button;
+        return addButton(form, name, text, QPoint(528, top), handler);
     };
     undoButton_ = add("undoButton", QStringLiteral("zpět o 1 tah"), 352, &MainWindow::undoMove);
     markButton_ = add("markButton", QStringLiteral("nastav značku"), 384, &MainWindow::setMark);
@@ -265,12 +270,7 @@ void MainWindow::createNotesAndRedoButtons(QWidget* form) {
     // while a load runs.
     auto add = [this, form](const char* name, const QString& text, int top,
                             void (MainWindow::*handler)()) {
-        auto* button = new QPushButton(text, form);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(656, top, 121, 25);
-        button->hide();
-        connect(button, &QPushButton::clicked, this, handler);
-        return button;
+        return addButton(form, name, text, QPoint(656, top), handler);
     };
     redoButton_ = add("redoButton", QStringLiteral("znovu o 1 tah"), 352, &MainWindow::redoMove);
     notesButton_ =

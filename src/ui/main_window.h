@@ -182,6 +182,9 @@ class MainWindow : public QMainWindow {
     void createMarkSwatches();
     void createLegends();
     void createHintPanels(QWidget* form);
+    // A hidden button of the history panel at place, 121 x 25 pixels.
+    QPushButton* addButton(QWidget* form, const char* name, const QString& text, QPoint place,
+                           void (MainWindow::*handler)());
     void createButtons(QWidget* form);
     void addUndoAndRedoItems(QMenu* game);
     void createNotesAndRedoButtons(QWidget* form);
