@@ -71,9 +71,11 @@ void Game::loadTask() {
 void Game::releaseSquares(int rows, int columns) {
     // Every board build, a task's or a saved game's, starts here: the digits
     // of the board that follows are counted afresh at its first write, and
-    // the keys wait for a click on it; "&Pomoc" sorts the new task afresh.
+    // the keys wait for a click on it; "&Pomoc" sorts the new task afresh,
+    // and a step shown of the old board goes.
     emptyEntries_.reset();
     taskClass_.reset();
+    screen_.step = {};
     clicked_ = {};
     if (!board_.boardBuilt) {
         board_.boardBuilt = true;

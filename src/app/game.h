@@ -152,10 +152,13 @@ class Game : private UndoActions, private SolverSteps {
     // "&Pomoc": the logical solver's next step from the board as it stands,
     // and the board compared with the task's one solution. They paint squares
     // until the next click on a square and say the rest in a box; none of
-    // them writes a digit or a Move.
+    // them writes a digit or a Move. The next step is no box: it stands in
+    // the screen state's step, its panel, for as long as its colours do.
     void showNextStep();  // "&Další krok"
     void verifyBoard();   // "&Je to zatím správně?"
     void showErrors();    // "&Ukaž chyby"
+    void explainStep();   // "proč?" of the step's panel: the whole explanation
+    void closeStep();     // the panel's "zavři": the step goes with its colours
 
     // Keyboard play on the square the player selected last on this board.
     // A digit key is a right click on that square and the digit's item of the

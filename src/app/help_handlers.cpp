@@ -40,8 +40,8 @@ std::string stepText(const std::string& label, const Deduction& d, const Board& 
     return label + " \"" + techniqueName(d.technique) + "\": " + explainDeduction(d, board);
 }
 
-// The box of a hint: each deduction in a paragraph of its own, in the order
-// the solver made them.
+// The whole explanation of a hint: each deduction in a paragraph of its own,
+// in the order the solver made them.
 std::string hintText(const std::vector<Deduction>& steps, const Board& board) {
     if (steps.size() == 1) return stepText("Úvaha", steps[0], board);
     std::string text = "Další cifra vyjde po " + std::to_string(steps.size()) + " úvahách.";
@@ -66,6 +66,19 @@ std::string hintText(const std::vector<Deduction>& steps, const Board& board) {
     for (std::size_t i = first; i < steps.size(); ++i)
         text += "\r\n\r\n" + stepText(std::to_string(i + 1) + ". úvaha", steps[i], board);
     return text;
+}
+
+// The headline of a step's panel: the squares the last deduction decides and
+// its technique, "Políčko (3, 8): jediná kombinace".
+std::string stepHeadline(const Deduction& last) {
+    const std::vector<Placement>& decided = last.placements;
+    std::string squares = decided.size() == 1 ? "Políčko" : "Políčka";
+    for (std::size_t i = 0; i < decided.size(); ++i) {
+        squares += i == 0 ? " " : i + 1 == decided.size() ? " a " : ", ";
+        squares +=
+            "(" + std::to_string(decided[i].row) + ", " + std::to_string(decided[i].col) + ")";
+    }
+    return squares + ": " + techniqueName(last.technique);
 }
 
 }  // namespace
@@ -104,6 +117,8 @@ void Game::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
 void Game::showNextStep() {
     if (solving() || !screen_.boardPanel) return;
     ++aids_.nextSteps;
+    // A step asked for again answers anew: the old panel and its colours go.
+    if (screen_.step.shown) clearColouring();
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         host_.message(noUniqueSolution(task) + " Další krok vám neporadím.");
@@ -141,11 +156,19 @@ void Game::showNextStep() {
         decided.push_back({p.row, p.col});
     paintHelp(used, kSkyBlue);
     paintHelp(decided, kBlue);
-    // The explanation speaks of the coloured squares: they show behind its box.
-    for (int r = 1; r <= board_.rowCount; ++r)
-        for (int c = 1; c <= board_.colCount; ++c)
-            if (board_.isEntry(r, c)) host_.repaintSquare(r, c);
-    host_.message(hintText(steps, board_));
+    // The panel beside the board speaks of the coloured squares; it goes
+    // when they do (clearColouring).
+    screen_.step = {true, stepHeadline(steps.back()), hintText(steps, board_), false};
+}
+
+void Game::explainStep() {
+    if (solving() || !screen_.step.shown) return;
+    screen_.step.explained = true;
+}
+
+void Game::closeStep() {
+    if (solving() || !screen_.step.shown) return;
+    clearColouring();
 }
 
 void Game::verifyBoard() {

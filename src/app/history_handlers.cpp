@@ -20,6 +20,8 @@ void Game::clearColouring() {
     }
     history_.colouringShown = false;
     history_.checkColouringShown = false;
+    // The step of "&Pomoc" explains the colours just taken off.
+    screen_.step = {};
 }
 
 void Game::restoreMove(const Move& move) {

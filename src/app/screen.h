@@ -66,6 +66,16 @@ struct GaugeLook {
     int position = 0;
 };
 
+// The next step of "&Pomoc" as its panel shows it: first the headline, the
+// squares the step decides and the technique that decides them; "proč?"
+// adds the whole explanation. Both texts are UTF-8.
+struct StepLook {
+    bool shown = false;
+    std::string headline;     // "Políčko (3, 8): jediná kombinace"
+    std::string explanation;  // each deduction a paragraph, CR LF CR LF between them
+    bool explained = false;   // "proč?" pressed: the explanation shows under the headline
+};
+
 // Everything the main window shows, as plain data; the window draws it.
 struct MainScreen {
     bool boardPanel = false;
@@ -109,6 +119,10 @@ struct MainScreen {
     std::vector<std::string> acrossHints;
     std::vector<std::string> downHints;
     std::vector<std::string> allowedDigits;
+
+    // "&Další krok" in a panel beside the board, shown with the step's
+    // colours and gone with them (see Game::showNextStep).
+    StepLook step;
 
     // The digit items "1".."9" of the squares' pop-up menu (index 0 unused);
     // "vymaž" is always enabled.

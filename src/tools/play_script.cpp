@@ -232,6 +232,10 @@ class EventRunner {
         if (const auto handler = menuHandler(event)) {
             if (auto wrong = readNumbers({})) return wrong;
             (game_.**handler)();
+            // The window shows a step in its panel; the script prints the
+            // whole explanation as it prints a box.
+            if (*handler == &Game::showNextStep && game_.screen().step.shown)
+                host_.message(game_.screen().step.explanation);
             return std::nullopt;
         }
         return runEvent(event);

@@ -1,7 +1,7 @@
 // "&Pomoc": the next step of the logical solver on boards of several rungs of
-// the ladder, the comparison of the board with the task's one solution, the
-// colours of both and what takes them off, and the cases where the task
-// gives nothing to compare with.
+// the ladder and its panel, the comparison of the board with the task's one
+// solution, the colours of both and what takes them off, and the cases where
+// the task gives nothing to compare with.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,7 +14,6 @@ namespace {
 
 using testing::GameFixture;
 using testing::smallTask;
-using Squares = std::vector<std::pair<int, int>>;
 
 std::string task(const std::string& name, const std::vector<std::string>& rows) {
     return "@" + name + smallTask(rows).substr(2);
@@ -74,6 +73,8 @@ struct HelpTest : ::testing::Test {
     std::string lastMessage() const {
         return f.host.messages.empty() ? "" : f.host.messages.back();
     }
+    // The whole explanation of the step in the panel, "" without one.
+    std::string stepText() const { return s.step.shown ? s.step.explanation : ""; }
     // The moves, the Marks and the digits, to show that help changes none.
     std::string gameState() const {
         std::string state = std::to_string(g.history().moveCount) + " " +
@@ -90,8 +91,10 @@ TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     start("prusecik");
     const std::string before = gameState();
     g.showNextStep();
-    ASSERT_EQ(f.host.messages.size(), 1u);
-    const std::string text = lastMessage();
+    EXPECT_TRUE(f.host.messages.empty());  // no box over the board
+    EXPECT_EQ(s.step.headline, "Políčko (2, 2): průsečík řad");
+    EXPECT_FALSE(s.step.explained);
+    const std::string text = stepText();
     EXPECT_EQ(text.rfind("Úvaha \"průsečík řad\": Vodorovná řada se součtem 5", 0), 0u) << text;
     EXPECT_NE(text.find("Proto do políčka (2, 2) patří 4."), std::string::npos) << text;
     // The square decided; the intersection used no other square.
@@ -100,14 +103,42 @@ TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     EXPECT_EQ(g.options().level, Level::k130);
     EXPECT_TRUE(g.checkingOn());
     EXPECT_FALSE(g.autoFillOn());
-    // Every entry square was shown at once, behind the box.
-    EXPECT_EQ(f.host.repaintedSquares, (Squares{{2, 2}, {2, 3}, {3, 2}, {3, 3}}));
+}
+
+TEST_F(HelpTest, TheStepsPanelExplainsOnAskingAndGoesWithItsColours) {
+    start("priklad");
+    g.showNextStep();
+    EXPECT_EQ(s.step.headline, "Políčko (2, 2): průsečík řad");
+    g.explainStep();
+    EXPECT_TRUE(s.step.explained);
+    // Asked again, the step comes anew, its explanation not yet asked for.
+    g.showNextStep();
+    EXPECT_TRUE(s.step.shown);
+    EXPECT_FALSE(s.step.explained);
+    EXPECT_EQ(colours(3, 3), "BS/SS");
+
+    // Its own close takes the colours off with it.
+    g.closeStep();
+    EXPECT_FALSE(s.step.shown);
+    EXPECT_EQ(colours(3, 3), "YY/YY");
+    EXPECT_FALSE(g.history().colouringShown);
+
+    // A load of the task goes over it, as over the colours.
+    g.showNextStep();
+    f.choose("prusecik");
+    EXPECT_FALSE(s.step.shown);
+    g.showNextStep();
+    EXPECT_TRUE(f.host.messages.empty());
+    // " proveď kontroly" shows its own colours alone.
+    g.toggleChecking();
+    g.checkWholeBoard();
+    EXPECT_FALSE(s.step.shown);
 }
 
 TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColoursOff) {
     start("priklad");
     g.showNextStep();
-    const std::string text = lastMessage();
+    const std::string text = stepText();
     // Both down runs have one combination; then (2, 2) is where they cross.
     EXPECT_EQ(text.rfind("Další cifra vyjde po 3 úvahách.\r\n\r\n1. úvaha \"jediná kombinace\": "
                          "Součet 16 ve dvou políčkách má jedinou kombinaci 7 + 9",
@@ -125,13 +156,14 @@ TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColo
     g.selectSquare(3, 3);
     EXPECT_EQ(colours(3, 3), "YY/YR");
     EXPECT_FALSE(g.history().colouringShown);
+    EXPECT_FALSE(s.step.shown);
 }
 
 TEST_F(HelpTest, ALongWayToTheNextDigitSumsUpItsEarlierSteps) {
     // Six down runs of one combination each before the first crossing.
     start("tri");
     g.showNextStep();
-    EXPECT_EQ(lastMessage(),
+    EXPECT_EQ(stepText(),
               "Další cifra vyjde po 7 úvahách. Úvahy 1 až 6 jen ubírají možné cifry a "
               "kombinace: \"jediná kombinace\" 6×. Políčka všech úvah jsou obarvená.\r\n\r\n"
               "7. úvaha \"průsečík řad\": Vodorovná řada se součtem 8 (políčka (2, 2) až (2, 3)) "
@@ -146,8 +178,9 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     start("priklad");
     write(2, 2, 7);
     g.showNextStep();
-    EXPECT_EQ(lastMessage().rfind("Úvaha \"jediná kombinace\"", 0), 0u) << lastMessage();
-    EXPECT_NE(lastMessage().find("Proto do políčka (2, 3) patří 1."), std::string::npos);
+    EXPECT_EQ(stepText().rfind("Úvaha \"jediná kombinace\"", 0), 0u) << stepText();
+    EXPECT_NE(stepText().find("Proto do políčka (2, 3) patří 1."), std::string::npos);
+    EXPECT_EQ(s.step.headline, "Políčko (2, 3): jediná kombinace");
     EXPECT_EQ(colours(3, 3), "SB/YY");
 
     // After its first two digits only one square can take a needed digit.
@@ -157,7 +190,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     write(4, 4, 1);
     write(3, 4, 8);
     g.showNextStep();
-    std::string text = lastMessage();
+    std::string text = stepText();
     const std::string last = text.substr(text.rfind("\r\n\r\n") + 4);
     EXPECT_NE(last.find(". úvaha \"jediné místo\": "), std::string::npos) << text;
     EXPECT_NE(last.find("Proto do políčka (3, 2) patří 6."), std::string::npos) << text;
@@ -169,7 +202,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     write(4, 2, 4);
     write(5, 3, 5);
     g.showNextStep();
-    text = lastMessage();
+    text = stepText();
     EXPECT_NE(text.find("\"křížení řad\": "), std::string::npos) << text;
     EXPECT_EQ(text.find("\"křížení řad\""), text.rfind("\"křížení řad\""));  // only the last step
     EXPECT_NE(text.find("Zkusme do políčka (2, 2) dát 9."), std::string::npos) << text;
@@ -188,6 +221,7 @@ TEST_F(HelpTest, AWrongDigitIsReportedWithoutItsPlaceAndNothingIsDeduced) {
               "poradím, až ji najdete a opravíte.");
     EXPECT_EQ(colours(3, 3), "RY/YY");
     EXPECT_FALSE(g.history().colouringShown);
+    EXPECT_FALSE(s.step.shown);
 }
 
 TEST_F(HelpTest, ACompleteBoardHasNoNextStep) {
@@ -319,6 +353,7 @@ TEST_F(HelpTest, NothingHappensWhileTheSolverSearchesOrBeforeABoard) {
     EXPECT_GT(asked, 0);
     EXPECT_TRUE(f.host.messages.empty());
     EXPECT_FALSE(g.history().colouringShown);
+    EXPECT_FALSE(s.step.shown);
 }
 
 }  // namespace
