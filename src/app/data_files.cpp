@@ -34,6 +34,10 @@ DataFileNames dataFileNames(const std::string& executablePath) {
     return names;
 }
 
+std::string gameProgramBeside(const std::string& executablePath) {
+    return dataFileNames(executablePath).programDir + "krizovky";
+}
+
 std::string executablePath() {
     std::vector<char> buffer(4096);
     for (;;) {

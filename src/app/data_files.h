@@ -17,6 +17,11 @@ struct DataFileNames {
 // so "/opt/krizovky" finds "/opt/krizovky.DEF".
 DataFileNames dataFileNames(const std::string& executablePath);
 
+// The game program's path in the folder of executablePath: a program that
+// lies beside the game under another name (krizovky-tool) reads the game's
+// data files, krizovky.VZR and the rest, not files of its own name.
+std::string gameProgramBeside(const std::string& executablePath);
+
 // The full path of the running executable, from /proc/self/exe; empty when the
 // system does not tell.
 std::string executablePath();

@@ -220,7 +220,7 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     Game game(host);
     // At the limit's placement the search stops as "přeruš" answered Yes stops it.
     game.stopSolvingAfter(limit);
-    game.start(executablePath(), completeCombinationFile());
+    game.start(gameProgramBeside(executablePath()), completeCombinationFile());
     game.setTaskFilePath(path);
     // Chosen in the task list, as the player chooses it.
     const bool chosen = game.chooseTaskByName(name);
@@ -302,7 +302,7 @@ std::optional<long> limitOf(const std::string& text) {
 int play(const std::string& path, const std::string& utf8Name, const std::string& record = {}) {
     std::string name, error;
     if (!findTask(path, utf8Name, name, error)) return fail(error);
-    return playScript(executablePath(), path, name, std::cin, record);
+    return playScript(gameProgramBeside(executablePath()), path, name, std::cin, record);
 }
 
 }  // namespace
@@ -335,7 +335,7 @@ int main(int argc, char** argv) {
     if (!args.empty() && args[0] == "booklet") return makeBooklet(args, usage);
     if (!args.empty() && args[0] == "new")
         return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
-                        dataFileNames(executablePath()).structureFile);
+                        dataFileNames(gameProgramBeside(executablePath())).structureFile);
     const bool unique = !args.empty() && args.back() == "--unique";
     if (unique) args.pop_back();
     if ((args.size() == 3 || args.size() == 4) && args[0] == "generate") {

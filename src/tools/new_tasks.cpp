@@ -50,17 +50,22 @@ std::string chooseSize(const std::string& size, const std::string& path, TaskReq
         try {
             structures = readStructures(splitLines(readFileBytes(path)));
         } catch (const RunError& e) {
-            return path + ": " + e.what();
+            return "--size is malá, střední or velká, not \"" + size + "\": the structures of " +
+                   path + " cannot be read (" + e.what() + ")";
         }
         const std::string name = cp1250FromUtf8(size);
-        for (const NamedStructure& structure : structures)
+        std::string names;
+        for (const NamedStructure& structure : structures) {
             if (structure.name == name) {
                 request.size = TaskSize::kStructure;
                 request.structure = structure;
                 return {};
             }
-        return "--size is malá, střední, velká or a structure of " + path + ", not \"" + size +
-               "\"";
+            names += (names.empty() ? "\"" : ", \"") + utf8FromCp1250(structure.name) + "\"";
+        }
+        if (names.empty()) names = "it has none";
+        return "--size is malá, střední, velká or a structure of " + path + " (" + names +
+               "), not \"" + size + "\"";
     }
     return {};
 }

@@ -34,6 +34,14 @@ TEST(DataFileNames, SeparatorsAndBareNames) {
     EXPECT_EQ(dataFileNames("/a\\b/c").programDir, "/a\\b/");
 }
 
+TEST(DataFileNames, AProgramBesideTheGameReadsTheGamesFiles) {
+    const DataFileNames names = dataFileNames(gameProgramBeside("/usr/lib/krizovky/krizovky-tool"));
+    EXPECT_EQ(names.programDir, "/usr/lib/krizovky/");
+    EXPECT_EQ(names.structureFile, "/usr/lib/krizovky/krizovky.VZR");
+    EXPECT_EQ(names.combinationFile, "/usr/lib/krizovky/krizovky.DEF");
+    EXPECT_EQ(dataFileNames(gameProgramBeside("krizovky-tool")).defaultTaskFile, "krizovky.KRI");
+}
+
 TEST(ExecutablePath, NamesThisTestProgram) {
     std::string path = executablePath();
     ASSERT_FALSE(path.empty());

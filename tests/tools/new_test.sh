@@ -46,6 +46,13 @@ shipped="$(dirname "$0")/../../data/krizovky.VZR"
 check "a shipped structure" "S j 4711" \
     "$("$tool" new --grade střední --size 'čtverec 10 na 10' --number 4711 --structures "$shipped" \
         2>/dev/null | sed -n 2p | tr -d '\r@')"
+check "the game's structures beside the tool by default" \
+    "$("$tool" new --grade střední --size 'čtverec 10 na 10' --number 4711 --structures "$shipped" \
+        2>/dev/null | md5sum)" \
+    "$("$tool" new --grade střední --size 'čtverec 10 na 10' --number 4711 2>/dev/null | md5sum)"
+out=$("$tool" new --grade lehká --size obří --number 1 2>&1)
+check "an unknown size names the game's structures" "1 \"čtverec 10 na 10\"" \
+    "$? $(grep -o '"čtverec 10 na 10"' <<<"$out")"
 
 # Wrong arguments: status 1 and what is wrong.
 while IFS='|' read -r args message; do
@@ -63,10 +70,12 @@ done <<'CASES'
 --grade lehká --size malá --number 1 --seed 2|unknown argument "--seed"
 --grade lehká --grade těžká --size malá --number 1|--grade given twice
 --grade lehká --size malá --number|--number needs a value
---grade lehká --size obří --number 1 --structures /nonexistent.VZR|/nonexistent.VZR: File not found
+--grade lehká --size obří --number 1 --structures /nonexistent.VZR|--size is malá, střední or velká, not "obří": the structures of /nonexistent.VZR cannot be read (File not found)
 CASES
 out=$("$tool" new --grade lehká --size obří --number 1 --structures "$work/s.VZR" 2>&1)
-check "an unknown size" "1 krizovky-tool new: --size is malá, střední, velká or a structure of $work/s.VZR, not \"obří\"" "$? $out"
+check "an unknown size, with the structures there are" \
+    "1 krizovky-tool new: --size is malá, střední, velká or a structure of $work/s.VZR (\"dva\"), not \"obří\"" \
+    "$? $out"
 
 # "&Nová úloha…" in a played game: the same task, kept in the player's own
 # task file and loaded.
