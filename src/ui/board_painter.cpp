@@ -164,20 +164,23 @@ void paintNumbers(QPainter& painter, const BoardGeometry& geometry, int rows, in
     for (int c = 1; c <= columns; ++c) {
         const QRectF square = geometry.squareRect(1, c);
         if (!visible(square.translated(0, -band))) continue;
-        drawDigits(painter, QString::number(c),
-                   QPointF(square.center().x(), square.top() - band / 2), 0.22 * s, 0.8 * s,
-                   kNumberInk, false);
+        paintEdgeNumber(painter, c, QPointF(square.center().x(), square.top() - band / 2), 0.22 * s,
+                        0.8 * s);
     }
     for (int r = 1; r <= rows; ++r) {
         const QRectF square = geometry.squareRect(r, 1);
         if (!visible(square.translated(-band, 0))) continue;
-        drawDigits(painter, QString::number(r),
-                   QPointF(square.left() - band / 2, square.center().y()), 0.22 * s, band * 0.9,
-                   kNumberInk, false);
+        paintEdgeNumber(painter, r, QPointF(square.left() - band / 2, square.center().y()),
+                        0.22 * s, band * 0.9);
     }
 }
 
 }  // namespace
+
+void paintEdgeNumber(QPainter& painter, int number, const QPointF& centre, double inkHeight,
+                     double maxWidth) {
+    drawDigits(painter, QString::number(number), centre, inkHeight, maxWidth, kNumberInk, false);
+}
 
 BoardGeometry::BoardGeometry(const BoardPicture& picture, const BoardStyle& style,
                              const QRectF& target)

@@ -54,6 +54,11 @@ class BoardGeometry {
 void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& picture,
                 const BoardStyle& style);
 
+// A row or column number of the board's edges, centred on centre, in the ink
+// of the modern look's numbers; inkHeight is the height of a digit.
+void paintEdgeNumber(QPainter& painter, int number, const QPointF& centre, double inkHeight,
+                     double maxWidth);
+
 // Text drawn at a height given in the painter's units, whatever they are
 // (the fonts are sized for it, not in points or device pixels).
 void drawTextSized(QPainter& painter, const QRectF& rect, int flags, const QString& text,

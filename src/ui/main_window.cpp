@@ -77,6 +77,7 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
     setCentralWidget(form);
     createBoardPanel(form);
     createHintPanels(form);
+    createStepPanel(form);
     createButtons(form);
     createSquareMenu();
 
@@ -303,6 +304,7 @@ void MainWindow::showScreen() {
     showNotesAndRedo();
     showSolverProgress();
     showHintPanels();
+    showStep();
     showMenus();
 }
 

@@ -96,6 +96,9 @@ class MainWindow : public QMainWindow {
     void showNextStep() { act(&Game::showNextStep); }  // "&Další krok" (F1)
     void verifyBoard() { act(&Game::verifyBoard); }    // "&Je to zatím správně?"
     void showErrors() { act(&Game::showErrors); }      // "&Ukaž chyby"
+    // The step's panel beside the board: "proč?" and its close.
+    void explainStep() { act(&Game::explainStep); }
+    void closeStep() { act(&Game::closeStep); }
 
     // The entry squares: a left click selects the square and shows its hints,
     // a double click writes its single allowed digit, a right click selects it
@@ -182,6 +185,11 @@ class MainWindow : public QMainWindow {
     void createMarkSwatches();
     void createLegends();
     void createHintPanels(QWidget* form);
+    // The panel of "&Další krok" over the hint panels, and the classic look's
+    // row and column numbers while it is shown.
+    void createStepPanel(QWidget* form);
+    void showStep();
+    void showSquareNumbers();
     // A hidden button of the history panel at place, 121 x 25 pixels.
     QPushButton* addButton(QWidget* form, const char* name, const QString& text, QPoint place,
                            void (MainWindow::*handler)());
@@ -227,6 +235,14 @@ class MainWindow : public QMainWindow {
     QPlainTextEdit* acrossHints_ = nullptr;
     QPlainTextEdit* downHints_ = nullptr;
     QPlainTextEdit* allowedDigits_ = nullptr;
+
+    QFrame* stepPanel_ = nullptr;
+    QLabel* stepHeadline_ = nullptr;
+    QPlainTextEdit* stepExplanation_ = nullptr;
+    QPushButton* whyButton_ = nullptr;  // "proč?"
+    QWidget* squareNumbers_ = nullptr;  // the classic look's, drawn over the board panel
+    // Where the classic numbers under the board end; 0 while none are shown.
+    int squareNumbersBottom_ = 0;
 
     QPushButton* markButton_ = nullptr;
     QPushButton* undoButton_ = nullptr;

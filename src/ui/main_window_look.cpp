@@ -85,6 +85,7 @@ void MainWindow::setLook(WindowLook look) {
     boardView_->setVisible(modern);
     layOutBoard();
     showBoard();
+    showSquareNumbers();
 }
 
 void MainWindow::showBoard() {
@@ -105,8 +106,11 @@ void MainWindow::layOutBoard() {
     QWidget* form = centralWidget();
     const bool modern = look_ == WindowLook::kModern;
     const int wider = modern ? std::max(0, form->width() - kClassicSize.width()) : 0;
+    // The classic numbers under a tall board push the swatches and legends
+    // down while they are shown.
     const int panelHeight =
-        modern ? std::max(kBoardPanelHeight, form->height() - 2 * kMargin) : kBoardPanelHeight;
+        modern ? std::max(kBoardPanelHeight, form->height() - 2 * kMargin)
+               : kBoardPanelHeight + std::max(0, squareNumbersBottom_ - kUnderTheBoard);
     // Every control keeps its classic place, moved by the panel's growth.
     auto classicPlace = [this](QWidget* widget) {
         auto known = classicPlaces_.constFind(widget);
@@ -122,7 +126,8 @@ void MainWindow::layOutBoard() {
     boardPanel_->setGeometry(0, 0, kBoardPanelWidth + wider, panelHeight);
     for (QWidget* child :
          boardPanel_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child == taskName_ || child == boardView_ || qobject_cast<SquareWidget*>(child))
+        if (child == taskName_ || child == boardView_ || child == squareNumbers_ ||
+            qobject_cast<SquareWidget*>(child))
             continue;
         const QRect place = classicPlace(child);
         // The time of play keeps to the panel's right edge, clear of the
@@ -133,6 +138,7 @@ void MainWindow::layOutBoard() {
     }
     boardView_->setGeometry(kMargin, kBand, boardPanel_->width() - 2 * kMargin,
                             panelHeight - 2 * kBand);
+    squareNumbers_->setGeometry(boardPanel_->rect());
     fitTaskName();
 }
 

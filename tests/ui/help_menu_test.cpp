@@ -1,8 +1,12 @@
-// "&Pomoc" in the real window: the items and F1 reach the game, the boxes show
-// with the hint's colours already drawn behind them, and a click on a square
-// takes the colours off.
+// "&Pomoc" in the real window: the items and F1 reach the game, the next step
+// shows in its panel beside the board with the classic look's numbers round
+// it, the other items in boxes, and a click on a square takes the colours off.
 
+#include <QFrame>
+#include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "ui/square_widget.h"
@@ -25,9 +29,18 @@ class HelpMenuTest : public ExampleGameTest {
                 shown << square(r, c)->background().value_or(Qt::black);
         return shown;
     }
+    QWidget* stepPanel() { return control<QWidget>(mainWindow(), "stepPanel"); }
+    QWidget* numbers() { return control<QWidget>(mainWindow(), "squareNumbers"); }
+    // The step's panel stands right of the board panel, clear of it.
+    bool besideTheBoard() {
+        const QWidget* board = control<QWidget>(mainWindow(), "boardPanel");
+        const QRect panel(stepPanel()->mapTo(&mainWindow(), QPoint()), stepPanel()->size());
+        return panel.left() >= board->mapTo(&mainWindow(), QPoint()).x() + board->width() &&
+               mainWindow().rect().contains(panel);
+    }
 };
 
-TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
+TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1ShowsTheStepBesideTheBoard) {
     QStringList items;
     for (QAction* action : control<QMenu>(mainWindow(), "helpMenu")->actions())
         items << action->objectName() + QLatin1Char(' ') + action->text();
@@ -35,23 +48,51 @@ TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1GivesTheNextStep) {
               (QStringList{"nextStepAction &Další krok", "verifyAction &Je to zatím správně?",
                            "showErrorsAction &Ukaž chyby", "fillNotesAction &Vyplň poznámky"}));
 
-    QList<QColor> behindTheBox;
-    script.whileBoxShown = [&] { behindTheBox = colours(); };
     mainWindow().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+    EXPECT_FALSE(numbers()->isVisible());
     QTest::keyClick(mainWindow().windowHandle(), Qt::Key_F1);
     QApplication::processEvents();
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_TRUE(script.boxes[0].text.startsWith(QStringLiteral("Další cifra vyjde po 3 úvahách.")))
-        << script.boxes[0].text.toStdString();
-    EXPECT_TRUE(script.boxes[0].text.endsWith(QStringLiteral("Proto do políčka (2, 2) patří 7.")));
+    EXPECT_TRUE(script.boxes.empty());
+    ASSERT_TRUE(stepPanel()->isVisible());
+    EXPECT_TRUE(besideTheBoard());
+    EXPECT_EQ(control<QLabel>(mainWindow(), "stepHeadline")->text(),
+              QStringLiteral("Políčko (2, 2): průsečík řad"));
+    EXPECT_TRUE(numbers()->isVisible());
     const QList<QColor> hint{kBlueSquare, kSkyBlueSquare, kSkyBlueSquare, kSkyBlueSquare};
-    EXPECT_EQ(behindTheBox, hint);
     EXPECT_EQ(colours(), hint);
     EXPECT_EQ(square(2, 2)->caption(), QStringLiteral(" "));  // the player writes the digit
 
+    auto* explanation = control<QPlainTextEdit>(mainWindow(), "stepExplanation");
+    EXPECT_FALSE(explanation->isVisible());
+    control<QPushButton>(mainWindow(), "whyButton")->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(explanation->isVisible());
+    const QString text = explanation->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Další cifra vyjde po 3 úvahách.\n\n1. úvaha")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Proto do políčka (2, 2) patří 7.")));
+
     clickInWindow(3, 3);
     EXPECT_EQ(colours(), (QList<QColor>{kYellowSquare, kYellowSquare, kYellowSquare, kRedSquare}));
+    EXPECT_FALSE(stepPanel()->isVisible());
+    EXPECT_FALSE(numbers()->isVisible());
+}
+
+TEST_F(HelpMenuTest, TheStepsPanelClosesAndStandsBesideTheModernBoardWithoutNumbers) {
+    trigger("nextStepAction");
+    ASSERT_TRUE(stepPanel()->isVisible());
+    control<QPushButton>(mainWindow(), "closeStepButton")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(stepPanel()->isVisible());
+    EXPECT_FALSE(numbers()->isVisible());
+    EXPECT_EQ(colours(), (QList<QColor>(4, kYellowSquare)));
+
+    trigger("modernLookAction");
+    trigger("nextStepAction");
+    ASSERT_TRUE(stepPanel()->isVisible());
+    EXPECT_TRUE(besideTheBoard());
+    EXPECT_FALSE(numbers()->isVisible());  // the modern board has its own
 }
 
 TEST_F(HelpMenuTest, AWrongDigitIsCountedAndShown) {
