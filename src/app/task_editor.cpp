@@ -6,6 +6,7 @@
 #include "editor/task_form.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/player_folders.h"
 #include "model/task_list.h"
 #include "model/task_reader.h"
 #include "model/text.h"
@@ -16,6 +17,11 @@ namespace {
 
 std::string defaultName() {
     return cp1250FromUtf8("nová_úloha");
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -39,8 +45,7 @@ bool TaskEditor::saveTask() {
         return false;
     }
     // A task file that does not exist yet is created.
-    const auto path =
-        host.chooseFile(fileDialogIn(names_.programDir, "soubor s definicí úloh", "úlohy", "kri"));
+    const auto path = host.chooseFile(saveDialog());
     if (!path || path->empty()) return false;
 
     // The default name is derived at each save, so every generated task gets
@@ -65,13 +70,40 @@ bool TaskEditor::saveTask() {
         return false;
     }
     choice_.addSavedTask(name);
-    screen_.visible = false;
+    setVerdict("uloženo do " + fileNameOf(*path));
+    screen_.savedTo = *path;
     return true;
+}
+
+FileDialog TaskEditor::saveDialog() const {
+    const char* const title = "soubor s definicí úloh";
+    // The shipped task file beside the program belongs to the system once
+    // installed: the dialog offers the player's own task file, in a folder
+    // made for it if need be, as "Nová úloha" would make it.
+    const std::string& own = choice_.ownTaskFilePath();
+    const std::size_t slash = own.rfind('/');
+    if (slash != std::string::npos && slash > 0) {
+        const std::string folder = own.substr(0, slash + 1);
+        try {
+            makeFolders(folder);
+            FileDialog dialog = fileDialogIn(folder, title, "úlohy", "kri");
+            dialog.fileName = own;
+            return dialog;
+        } catch (const RunError&) {
+            // A folder that cannot be made leaves the program's folder.
+        }
+    }
+    return fileDialogIn(names_.programDir, title, "úlohy", "kri");
+}
+
+void TaskEditor::setVerdict(std::string text) {
+    screen_.verdict = std::move(text);
+    screen_.savedTo.clear();
 }
 
 void TaskEditor::clearGrid() {
     screen_.grid.fill("");
-    screen_.verdict.clear();
+    setVerdict({});
 }
 
 void TaskEditor::generateStructure() {
@@ -84,7 +116,7 @@ void TaskEditor::generateStructure() {
         return;
     }
     if (outcome == StructureDraw::kDrawn)
-        screen_.verdict.clear();
+        setVerdict({});
     else
         host_.error(structureMessage(outcome));
 }
@@ -108,7 +140,7 @@ bool TaskEditor::fillAndSum() {
         computeSums(screen_.grid);
         judgeGrid();
     } else {
-        screen_.verdict.clear();
+        setVerdict({});
         host.error("Nepodařilo se mi doplnit strukturu!");
     }
     return filled;
@@ -154,14 +186,14 @@ void TaskEditor::changeTaskNumber(std::string_view text) {
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
     if (!EditorGrid::contains(column, row)) return;
-    if (screen_.grid.at(column, row) != text) screen_.verdict.clear();
+    if (screen_.grid.at(column, row) != text) setVerdict({});
     screen_.grid.at(column, row) = std::string(text);
 }
 
 void TaskEditor::judgeGrid() {
     // A grid that could not be saved is no task either.
     if (validateGrid(screen_.grid)) {
-        screen_.verdict = "chybná úloha";
+        setVerdict("chybná úloha");
         return;
     }
     TaskCheck check;
@@ -170,7 +202,7 @@ void TaskEditor::judgeGrid() {
         check = checkTask(taskBoard(screen_.grid), completeCombinationTable());
     } catch (const RunError&) {
     }
-    screen_.verdict = verdictText(check);
+    setVerdict(verdictText(check));
 }
 
 void TaskEditor::loadTaskIntoGrid() {

@@ -21,8 +21,8 @@ namespace krizovky {
 // sequence again, and a redraw of the name field would cut a loaded name to
 // the field's typing limit.
 struct TaskEditorScreen {
-    // The window is shown ("&Formulář") or hidden ("zpět", a completed save,
-    // the close box). Hiding keeps everything below.
+    // The window is shown ("&Formulář") or hidden ("zpět", the close box).
+    // Hiding keeps everything below.
     bool visible = false;
     // The cell texts, grid.at(column, row), both 1..15. The
     // window shows them and reports every edit of a cell through setCell.
@@ -37,9 +37,13 @@ struct TaskEditorScreen {
     std::string numberField;
     // The label beside "zpět": what the task of the grid is worth after
     // " generuj vše", "dokonči úlohu" and "načti úlohu" ("jediné řešení,
-    // lehká", "více řešení", "bez řešení" or "chybná úloha"); empty after any
-    // other change of the grid, which it would no longer describe. UTF-8.
+    // lehká", "více řešení", "bez řešení" or "chybná úloha"), and where
+    // "ulož úlohu" put the task ("uloženo do moje_ulohy.kri"); empty after
+    // any other change of the grid, which it would no longer describe. UTF-8.
     std::string verdict;
+    // The whole path of the task file while the verdict names it after a
+    // save; empty otherwise.
+    std::string savedTo;
     // The grade chosen beside " generuj jedinečnou", an index into
     // kOfferedGrades.
     int uniqueGrade = 0;
@@ -63,12 +67,14 @@ class TaskEditor {
     // hodnota."), the name ("Není dosud definováno jméno úlohy pro
     // uložení."), asks for a task file (cancel: nothing happens) and writes
     // the task there, replacing a task of the same name (capitals compared);
-    // then adds the name to Game::taskListScreen().items and hides the
-    // window. The untouched default name "nová_úloha" saves as
-    // "úloha/NUMBER/COUNT", derived anew at each save; editorTaskName() and
-    // the name field stay. A file error is a Host::failure with the system's text, the
-    // task file stays as it was and the window stays open. Returns whether
-    // the task was written.
+    // then adds the name to Game::taskListScreen().items and says in the
+    // verdict where the task went; the window stays open. The dialog opens
+    // on the player's own task file (moje_ulohy.kri, its folder made if
+    // need be), or in the program's folder when there is none. The untouched
+    // default name "nová_úloha" saves as "úloha/NUMBER/COUNT", derived anew at
+    // each save; editorTaskName() and the name field stay. A file error is a
+    // Host::failure with the system's text, the task file stays as it was
+    // and the window stays open. Returns whether the task was written.
     bool saveTask();
     // "zpět" and the window's close box: hide it.
     void hide() { screen_.visible = false; }
@@ -132,6 +138,10 @@ class TaskEditor {
     bool fillAndSum();
     // Sets the verdict label from the task the grid holds.
     void judgeGrid();
+    // The verdict label, no longer about a save.
+    void setVerdict(std::string text);
+    // The file dialog of "ulož úlohu".
+    FileDialog saveDialog() const;
 
     Host& host_;
     const DataFileNames& names_;

@@ -153,6 +153,7 @@ void TaskEditorWindow::showScreen() {
     if (numberField_->text() != number) numberField_->setText(number);
     numberShown_ = number;
     verdict_->setText(fromUtf8(screen.verdict));
+    verdict_->setToolTip(fromNativePath(screen.savedTo));
     uniqueGrade_->setCurrentIndex(screen.uniqueGrade);
     drawing_ = false;
     setVisible(screen.visible);

@@ -15,8 +15,8 @@ namespace krizovky::ui {
 
 // "definice úlohy": the task editor's 15 x 15 grid of cell texts, the task's
 // name and number, and the buttons that clear, generate, load, complete and
-// save a task. Created hidden once; "&Formulář" shows it, "zpět", a completed
-// save and the close box hide it, and hiding keeps everything. It draws the
+// save a task. Created hidden once; "&Formulář" shows it, "zpět" and the close
+// box hide it, and hiding keeps everything. It draws the
 // editor's screen state; its handlers only call the editor.
 class TaskEditorWindow : public QWidget {
     Q_OBJECT

@@ -69,6 +69,7 @@ TEST(OddTaskFiles, AUtf8FileReadsAndSavesAsWindows1250) {
     EXPECT_EQ(f.game.textEditor().screen().lines.front(), cp1250FromUtf8("@žlutá"));
     // A task saved into it: the whole file is Windows-1250 then, every name kept.
     f.game.editor().changeName(cp1250FromUtf8("řeka"));
+    f.game.setOwnTaskFilePath(f.dir.file("moje_ulohy.kri"));
     f.host.files.push_back(f.dir.file("krizovky.KRI"));
     EXPECT_TRUE(f.game.editor().saveTask());
     EXPECT_EQ(readTaskNames(f.dir.file("krizovky.KRI")),

@@ -49,6 +49,7 @@ const Writer kWriters[] = {
      [](GameFixture& f, const std::string& path) {
          f.game.showTaskEditor();
          f.game.editor().changeName("nová");
+         f.game.setOwnTaskFilePath(f.dir.file("moje_ulohy.kri"));
          f.host.files.push_back(path);
          f.game.editor().saveTask();
      }},

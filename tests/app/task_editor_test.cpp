@@ -40,8 +40,10 @@ std::string smallStructures() {
 
 struct EditorFixture : GameFixture {
     TaskEditor& editor = game.editor();
+    std::string ownFile = dir.file("data/krizovky/moje_ulohy.kri");
     explicit EditorFixture(const std::string& tasks = testing::kExampleTask) : GameFixture(tasks) {
         dir.write("krizovky.VZR", smallStructures());
+        game.setOwnTaskFilePath(ownFile);
         game.showTaskEditor();
     }
     // " generuj vše", then "ulož úlohu" into the file.
@@ -61,9 +63,32 @@ TEST(TaskEditor, EachSaveUnderTheDefaultNameGetsItsOwnName) {
     EXPECT_EQ(readTaskNames(f.dir.file("g.kri")), (V{u("úloha/1/2"), u("úloha/1/3")}));
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
     EXPECT_EQ(f.editor.screen().nameField, u("nová_úloha"));
-    EXPECT_FALSE(f.editor.screen().visible);
     // The task list shows the saved names at once.
     EXPECT_EQ(f.game.taskListScreen().items, (V{u("úloha/1/2"), u("úloha/1/3")}));
+}
+
+TEST(TaskEditor, ASaveIsOfferedTheOwnTaskFileAndTellsWhereTheTaskWent) {
+    EditorFixture f;
+    f.editor.generateWholeTask();
+    f.host.files.push_back(f.ownFile);
+    ASSERT_TRUE(f.editor.saveTask());
+    ASSERT_EQ(f.host.dialogs.size(), 1u);
+    EXPECT_EQ(f.host.dialogs[0].initialDirectory, f.dir.file("data/krizovky/"));
+    EXPECT_EQ(f.host.dialogs[0].fileName, f.ownFile);
+    EXPECT_EQ(readTaskNames(f.ownFile), V{u("úloha/1/2")});
+    EXPECT_TRUE(f.editor.screen().visible);
+    EXPECT_EQ(f.editor.screen().verdict, "uloženo do moje_ulohy.kri");
+    EXPECT_EQ(f.editor.screen().savedTo, f.ownFile);
+    // An edit of the grid makes the verdict about nothing.
+    f.editor.setCell(1, 15, "keep");
+    EXPECT_EQ(f.editor.screen().verdict, "");
+    EXPECT_EQ(f.editor.screen().savedTo, "");
+
+    // Without a folder for the player's files the dialog is in the program's.
+    f.game.setOwnTaskFilePath("");
+    f.editor.saveTask();
+    ASSERT_EQ(f.host.dialogs.size(), 2u);
+    EXPECT_EQ(f.host.dialogs[1].fileName, f.dir.path() + "/*.kri");
 }
 
 TEST(TaskEditor, GenerationsPast255KeepCounting) {
@@ -94,7 +119,6 @@ TEST(TaskEditor, ReportsWhatStopsASaveOrAGeneration) {
     EXPECT_FALSE(f.editor.saveTask());  // the dialog cancelled
     ASSERT_EQ(f.host.dialogs.size(), 1u);
     EXPECT_EQ(f.host.dialogs[0].title, "soubor s definicí úloh");
-    EXPECT_EQ(f.host.dialogs[0].fileName, f.dir.path() + "/*.kri");
     EXPECT_TRUE(f.editor.screen().visible);
 
     f.host.errors.clear();

@@ -1,4 +1,5 @@
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -19,6 +20,7 @@ class TaskEditorWindowTest : public UiTest {
         writeTasks("krizovky.KRI", kExampleTask);
         std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.VZR", dir.file("krizovky.VZR"));
         start();
+        application->game().setOwnTaskFilePath(dir.file("data/krizovky/moje_ulohy.kri"));
     }
     QWidget& taskEditorWindow() { return application->taskEditorWindow(); }
     QPushButton* button(const char* name) { return control<QPushButton>(taskEditorWindow(), name); }
@@ -48,10 +50,12 @@ TEST_F(TaskEditorWindowTest, GeneratedTaskIsSavedAndLoadedBackThroughTheTaskList
         QMetaObject::invokeMethod(&dialog, "accept");
     });
     button("saveTaskButton")->click();  // "ulož úlohu"
-    EXPECT_FALSE(taskEditorWindow().isVisible());
+    EXPECT_TRUE(taskEditorWindow().isVisible());
     EXPECT_TRUE(script.boxes.empty());
+    auto* verdict = control<QLabel>(taskEditorWindow(), "verdict");
+    EXPECT_EQ(verdict->text(), QStringLiteral("uloženo do krizovky.KRI"));
+    EXPECT_EQ(verdict->toolTip(), file);
 
-    trigger("taskEditorAction");
     button("clearButton")->click();  // "vymaž formulář"
     EXPECT_EQ(cell(1, 1), QString());
     button("loadTaskButton")->click();  // "načti úlohu": the task list, for the editor
