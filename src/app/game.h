@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -365,6 +366,31 @@ class Game : private UndoActions, private SolverSteps {
 
     Host& host_;
     Board board_;
+    // Whether the game on the board is one to keep: it has Moves or notes,
+    // is not finished and no solve runs.
+    bool gameInProgress() const;
+    // The game on the board as a kept game holds it.
+    KeptGame gameToKeep() const;
+    // A kept game onto the board as it stood: the board, the history, the
+    // Marks, the notes, the time of play, the options and what has helped.
+    // fileName names the file it came from in a refusal.
+    void takeUpGame(const KeptGame& kept, const std::string& fileName);
+
+    // The games in progress kept per task (games_in_progress.cpp). Before
+    // another task or game replaces the board: the game on it kept among
+    // them, or its task's entry dropped when there is nothing to keep. When
+    // it cannot be kept, the player is asked whether to lose it; false for No.
+    bool leaveTask();
+    // After a fresh load of a chosen task: the game kept for it, if any,
+    // taken up instead and its entry dropped.
+    void takeUpTaskGame();
+    // "&Znovu" and the congratulation: the task's kept game goes.
+    void dropGameInProgress(const RecordedTask& task);
+    // The games as their file holds them, in games; false when the file is
+    // unreadable and could not be set aside (the player has been told).
+    bool readGamesInProgress(std::vector<KeptGame>& games);
+    // The marks of the task list for tasks in progress.
+    void markTasksInProgress();
     CombinationTable table_;
     DataFileNames names_;
     MoveHistory history_;
@@ -409,6 +435,10 @@ class Game : private UndoActions, private SolverSteps {
 
     TaskEditor editor_{host_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.
+    // The list's tasks with a game kept in the file, and what they were
+    // worked out from.
+    std::map<std::string, std::string> keptTasks_;
+    std::string keptTasksStamp_;
     TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
     // Last: destroyed first, it stops a making that still uses the table.
     NewTaskMaker newTask_{table_};

@@ -57,6 +57,7 @@ void Game::importLinkedTask() {
         host_.error("Zadejte název, pod kterým se úloha uloží.");
         return;
     }
+    if (!leaveTask()) return;
     const bool kept = keepOwnTask([&](const std::string& path) {
         // Another task of the name is replaced only when the player agrees,
         // as in the task editor's save.

@@ -47,6 +47,7 @@ void Game::takeMadeTask(const MadeTask& task) {
         host_.message(notMadeMessage(task));
         return;
     }
+    if (!leaveTask()) return;
     const bool kept = keepOwnTask([&](const std::string& path) {
         keepMadeTask(task, path);
         return true;
@@ -77,6 +78,7 @@ void Game::loadOwnTask(const std::string& name) {
     screen_.taskNameCaption = "  " + name + "  ";
     screen_.taskName = true;
     loadTask();
+    takeUpTaskGame();
 }
 
 void Game::showOwnTasks(bool own) {

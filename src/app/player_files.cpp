@@ -5,7 +5,8 @@
 namespace krizovky {
 
 PlayerFiles playerFilesBeside(const std::string& recordPath) {
-    return {recordPath, folderOfFile(recordPath) + "rozehrana_hra.json"};
+    const std::string folder = folderOfFile(recordPath);
+    return {recordPath, folder + "rozehrana_hra.json", folder + "rozehrane_ulohy.json"};
 }
 
 PlayerFiles defaultPlayerFiles() {

@@ -10,6 +10,9 @@ namespace krizovky {
 struct PlayerFiles {
     std::string record;    // the record of results, JSON
     std::string keptGame;  // the game in progress kept on closing
+    // The games in progress kept per task when the player leaves a task for
+    // another, JSON, newest first.
+    std::string gamesInProgress;
 };
 
 // The record beside which the kept game lies, by its path.

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/game.h"
+#include "app/games_in_progress.h"
 #include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
@@ -119,6 +120,7 @@ void Game::recordResult() {
     // A game kept at an earlier closing is finished now: it must not come
     // back, even when the program does not close as it should.
     if (!playerFiles_.keptGame.empty()) std::remove(playerFiles_.keptGame.c_str());
+    dropGameInProgress(boardTask_);
     const std::string& path = playerFiles_.record;
     if (path.empty()) return;
     GameResult result;
@@ -158,18 +160,40 @@ void Game::markSolvedTasks() {
     solvedStamp_ = stamp;
 }
 
+void Game::markTasksInProgress() {
+    if (playerFiles_.gamesInProgress.empty()) return;
+    // Worked out anew only when the task file, the kept games or the names
+    // have changed, as the ticks are.
+    const std::string& taskFile = choice_.taskFilePath();
+    const auto& names = choice_.screen().items;
+    const std::string stamp = fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
+                              std::to_string(names.size());
+    if (stamp != keptTasksStamp_) {
+        std::vector<KeptGame> games;
+        readGamesInProgress(games);
+        keptTasks_ = tasksInProgress(games, taskFile, names);
+        // A damaged file set aside has changed the stamp.
+        keptTasksStamp_ = fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
+                          std::to_string(names.size());
+    }
+    std::map<std::string, std::string> inProgress = keptTasks_;
+    // The game on the board is in progress too, at its time now.
+    if (gameInProgress() && boardTask_.taskFile == taskFile &&
+        std::find(names.begin(), names.end(), boardTask_.taskName) != names.end())
+        inProgress[boardTask_.taskName] = inProgressText(clock_.seconds());
+    choice_.setInProgress(std::move(inProgress));
+}
+
 ResultsScreen Game::resultsScreen() {
     return resultsScreenOf(readRecord());
 }
 
-bool Game::keepGame() {
-    const std::string& path = playerFiles_.keptGame;
-    if (solving() || finished_ || (history_.moveCount == 0 && !hasNotes(board_)) ||
-        !screen_.boardPanel) {
-        // An older kept game must not come back at the next start.
-        std::remove(path.c_str());
-        return true;
-    }
+bool Game::gameInProgress() const {
+    return !solving() && !finished_ && (history_.moveCount > 0 || hasNotes(board_)) &&
+           screen_.boardPanel;
+}
+
+KeptGame Game::gameToKeep() const {
     KeptGame kept;
     kept.taskFile = boardTask_.taskFile;
     kept.taskName = utf8FromCp1250(boardTask_.taskName);
@@ -179,9 +203,19 @@ bool Game::keepGame() {
     kept.autoFill = options_.autoFill;
     kept.checking = options_.checking;
     kept.savedGame = encodeSavedGame(board_, history_, extrasToSave());
+    return kept;
+}
+
+bool Game::keepGame() {
+    const std::string& path = playerFiles_.keptGame;
+    if (!gameInProgress()) {
+        // An older kept game must not come back at the next start.
+        std::remove(path.c_str());
+        return true;
+    }
     try {
         makeFolders(folderOfFile(path));
-        writeFileReplacing(path, encodeKeptGame(kept));
+        writeFileReplacing(path, encodeKeptGame(gameToKeep()));
     } catch (const RunError& e) {
         host_.failure(std::string("Rozehranou hru se nepodařilo uschovat pro příští spuštění: ") +
                       e.what());
@@ -225,13 +259,17 @@ bool Game::resumeKeptGame() {
         screen_.taskNameCaption = "  " + name + "  ";
         screen_.taskName = true;
     }
+    takeUpGame(kept, path);
+    return true;
+}
+
+void Game::takeUpGame(const KeptGame& kept, const std::string& fileName) {
     options_.level = levelOfIq(kept.iq);
     options_.autoFill = kept.autoFill;
     options_.checking = kept.checking;
-    loadSavedGame(kept.savedGame, path);
+    loadSavedGame(kept.savedGame, fileName);
     screen_.checkButton = !options_.checking;
     aids_ = kept.aids;
-    return true;
 }
 
 }  // namespace krizovky

@@ -67,6 +67,7 @@ void Game::loadGame() {
         return;
     }
     loadSavedGame(bytes, baseName(*path));
+    if (!leaveTask()) return;
 }
 
 void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {

@@ -152,6 +152,10 @@ struct TaskListScreen {
     // The switch above the list: the collection (the shipped task file or
     // the one "&Soubor úloh" chose) or the player's own tasks ("moje úlohy").
     // Without a folder for the player's files there is no switch.
+    // The tasks among items with a game in progress, kept or on the board,
+    // each with its time of play, "rozehráno 0:56" (UTF-8): marked in the
+    // list, the time in the tool tip.
+    std::map<std::string, std::string> inProgress;
     bool ownTasksSwitch = false;
     bool ownTasks = false;
     std::string collectionFile;  // the collection's path, for its tool tip

@@ -68,6 +68,15 @@ class TaskChoice {
         screen_.solved = std::move(solved);
     }
 
+    // The tasks of the list with a game in progress.
+    void setInProgress(std::map<std::string, std::string> inProgress) {
+        screen_.inProgress = std::move(inProgress);
+    }
+    // A name is selected that choose() would take.
+    bool canChoose() const {
+        return screen_.selected >= 0 && screen_.selected < static_cast<int>(screen_.items.size());
+    }
+
     const TaskListScreen& screen() const { return screen_; }
 
   private:

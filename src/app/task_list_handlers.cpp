@@ -14,6 +14,8 @@ void Game::reloadTask() {
         !host_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí."))
         return;
     loadTask();
+    // Afresh means afresh also when the player comes back to the task.
+    dropGameInProgress(boardTask_);
 }
 
 void Game::showTaskList() {
@@ -40,6 +42,7 @@ void Game::showTaskEditor() {
 void Game::fillTaskList(bool reportErrors) {
     choice_.fill(reportErrors);
     markSolvedTasks();
+    markTasksInProgress();
 }
 
 void Game::selectListedTask(int index) {
@@ -47,13 +50,18 @@ void Game::selectListedTask(int index) {
 }
 
 void Game::chooseListedTask() {
-    if (solving() || !choice_.choose()) return;
+    if (solving() || !choice_.canChoose()) return;
+    // The game on the board is kept for its task before the list lets go.
+    if (!choice_.forEditor() && !leaveTask()) return;
+    if (!choice_.choose()) return;
     screen_.taskNameCaption = "  " + choice_.selectedName() + "  ";
     screen_.taskName = true;
-    if (choice_.forEditor())
+    if (choice_.forEditor()) {
         editor_.loadTaskIntoGrid();
-    else
+    } else {
         loadTask();
+        takeUpTaskGame();
+    }
 }
 
 bool Game::chooseTaskByName(const std::string& name) {

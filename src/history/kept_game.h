@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace krizovky {
 
@@ -39,5 +40,16 @@ inline constexpr std::size_t kLargestKeptGame = 64 * 1024;
 // Throws RunError saying what is wrong (in English, as the library of the
 // format says it) for text that is no kept game.
 KeptGame decodeKeptGame(std::string_view text);
+
+// The games in progress kept per task when the player leaves a task for
+// another, newest first, as one JSON file; each as a kept game holds it.
+std::string encodeKeptGames(const std::vector<KeptGame>& games);
+// The most games in progress kept per task, and the most bytes their file
+// can have.
+inline constexpr std::size_t kMostGamesInProgress = 50;
+inline constexpr std::size_t kLargestGamesInProgress =
+    (kMostGamesInProgress + 1) * kLargestKeptGame;
+// Throws RunError as decodeKeptGame does.
+std::vector<KeptGame> decodeKeptGames(std::string_view text);
 
 }  // namespace krizovky

@@ -39,6 +39,30 @@ QIcon tickIcon(qreal pixelRatio, bool ticked) {
     return QIcon(picture);
 }
 
+// A task in progress: a circle half filled, where a solved task has its tick.
+QIcon inProgressIcon(qreal pixelRatio) {
+    QPixmap picture(QSize(kTickSize, kTickSize) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor blue(0, 80, 200);
+    const QRectF circle(1, 1, kTickSize - 2, kTickSize - 2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(blue);
+    painter.drawPie(circle, 90 * 16, 180 * 16);
+    painter.setPen(QPen(blue, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(circle);
+    return QIcon(picture);
+}
+
+// The width a name's row needs: the name, the room of the mark before it and
+// their margins. A row gets no more than the list's width: a longer name is
+// cut in its middle, where names of a series and the tasks of a link differ
+// least, and shows whole in its tool tip.
+constexpr int kNameWidthRole = Qt::UserRole + 1;
+
 // The switch between the collection and the player's own tasks stands above
 // the list; everything else lies this much lower.
 constexpr int kSwitchHeight = 30;
@@ -89,15 +113,14 @@ void TaskListWindow::createNameList() {
     nameList_->setGeometry(8, 8 + kSwitchHeight, 105, 169);
     // The game hands the names over in the Czech order; the list keeps it.
     nameList_->setSortingEnabled(false);
-    // Names longer than the narrow list scroll instead of losing their ends,
-    // where names of a series differ.
-    nameList_->setTextElideMode(Qt::ElideNone);
-    nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    nameList_->setTextElideMode(Qt::ElideMiddle);
+    nameList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
     // The tick stands within the names' column, before the name.
     nameList_->setIconSize(QSize(kTickSize, kTickSize));
     tick_ = tickIcon(devicePixelRatioF(), true);
     noTick_ = tickIcon(devicePixelRatioF(), false);
+    inProgress_ = inProgressIcon(devicePixelRatioF());
     connect(nameList_, &QListWidget::itemClicked, this, &TaskListWindow::selectTask);
     // The keys move the selection too. Not the current row: the list takes one
     // by itself when it gets the focus, which is no choice of the player.
@@ -150,8 +173,9 @@ void TaskListWindow::showScreen() {
         const QFontMetrics metrics(nameList_->font());
         for (const QString& name : names) {
             auto* item = new QListWidgetItem(name, nameList_);
-            // The name, the room of the tick before it and their margins.
-            item->setSizeHint(QSize(metrics.horizontalAdvance(name) + 6 + kTickSize + 6, 16));
+            item->setData(kNameWidthRole, metrics.horizontalAdvance(name) + 6 + kTickSize + 6);
+            // No wider than the list: every row takes the list's width.
+            item->setSizeHint(QSize(0, 16));
         }
     }
     showSolved(screen, !same);
@@ -170,12 +194,16 @@ void TaskListWindow::showScreen() {
 }
 
 void TaskListWindow::showSolved(const TaskListScreen& screen, bool newList) {
-    if (!newList && screen.solved == shownSolved_) return;
+    if (!newList && screen.solved == shownSolved_ && screen.inProgress == shownInProgress_) return;
     shownSolved_ = screen.solved;
-    // Every name has the tick's room, so the names stand in one line.
+    shownInProgress_ = screen.inProgress;
+    // Every name has the tick's room, so the names stand in one line. A task
+    // in progress shows that, solved before or not (the tip tells both).
     for (int i = 0; i < nameList_->count(); ++i) {
-        const bool solved = screen.solved.contains(screen.items[static_cast<std::size_t>(i)]);
-        nameList_->item(i)->setIcon(solved ? tick_ : noTick_);
+        const std::string& name = screen.items[static_cast<std::size_t>(i)];
+        nameList_->item(i)->setIcon(screen.inProgress.contains(name) ? inProgress_
+                                    : screen.solved.contains(name)   ? tick_
+                                                                     : noTick_);
     }
 }
 
@@ -253,13 +281,14 @@ void TaskListWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TaskListWindow::showNameTip(const QHelpEvent& help) {
-    // Each row is as wide as its name needs (see showScreen); the tip shows
-    // the name of a row the visible part of the list cuts off, what a
-    // name of "Nová úloha" stands for, and the best result of a solved task.
+    // The tip shows the whole name of a row the list cuts in its middle, what
+    // a name of "Nová úloha" stands for, the best result of a solved task and
+    // the time of a task in progress.
     const QListWidgetItem* item = nameList_->itemAt(help.pos());
     QStringList tip;
     if (item != nullptr) {
-        if (item->sizeHint().width() > nameList_->viewport()->width()) tip << item->text();
+        if (item->data(kNameWidthRole).toInt() > nameList_->viewport()->width())
+            tip << item->text();
         const QString description = item->data(Qt::UserRole).toString();
         if (!description.isEmpty()) tip << description;
         const TaskListScreen& screen = game_.taskListScreen();
@@ -277,6 +306,8 @@ void TaskListWindow::showNameTip(const QHelpEvent& help) {
                        nameList_->visualItemRect(item));
 }
 
+            const auto inProgress = screen.inProgress.find(screen.items[row]);
+            if (inProgress != screen.inProgress.end()) tip << fromUtf8(inProgress->second);
 bool TaskListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nameList_->viewport() && event->type() == QEvent::ToolTip) {
         showNameTip(*static_cast<QHelpEvent*>(event));

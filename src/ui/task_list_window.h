@@ -63,7 +63,7 @@ class TaskListWindow : public QDialog {
     // A name wider than the list's column shows whole in a tool tip, and a
     // solved task's tip tells its best result.
     void showNameTip(const QHelpEvent& help);
-    // The tick before each solved task's name.
+    // The tick before each solved task's name, the mark of a task in progress.
     void showSolved(const TaskListScreen& screen, bool newList);
 
     Game& game_;
@@ -77,6 +77,8 @@ class TaskListWindow : public QDialog {
     QIcon tick_;
     QIcon noTick_;
     std::map<std::string, std::string> shownSolved_;
+    QIcon inProgress_;
 };
+    std::map<std::string, std::string> shownInProgress_;
 
 }  // namespace krizovky::ui

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 #include <filesystem>
@@ -161,7 +162,7 @@ TEST_F(TaskListTest, EscapeClosesTheListLikeItsCloseButton) {
     EXPECT_FALSE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
 }
 
-TEST_F(TaskListTest, ANameWiderThanTheListShowsWholeInATip) {
+TEST_F(TaskListTest, ANameWiderThanTheListIsCutInItsMiddleAndShowsWholeInATip) {
     const QString longName = QStringLiteral("velmi dlouhé jméno úlohy 15×15");
     writeTasks("krizovky.KRI", "@hora\n0*15\n@" + longName.toStdString() + "\n0*15\n");
     start();
@@ -180,6 +181,51 @@ TEST_F(TaskListTest, ANameWiderThanTheListShowsWholeInATip) {
     EXPECT_EQ(tipOn(longName), longName);
     QToolTip::hideText();
 }
+    // The row stays within the list, which elides what does not fit.
+    const auto found = list->findItems(longName, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_LE(list->visualItemRect(found[0]).right(), list->viewport()->rect().right());
+    EXPECT_EQ(list->textElideMode(), Qt::ElideMiddle);
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+}
+
+TEST_F(TaskListTest, ATaskLeftInProgressIsMarkedWithItsTimeInTheTip) {
+    writeTasks("krizovky.KRI", "@hora\n" + std::string(kExampleTask + 9) + "@dub\n" +
+                                   std::string(kExampleTask + 9));
+    start();
+    // The window's clock runs on a time the test moves.
+    // (Shared: the clock may read it while the program closes.)
+    auto now = std::make_shared<PlayClock::Milliseconds>(0);
+    PlayClock& clock = application->game().playClock();
+    clock.useTimeSource([now] { return *now; });
+    choose(QStringLiteral("hora"));
+    clock.setWindowActive(true);
+    application->game().toggleNote(2, 2, 1);
+    *now += 56'000;
+    choose(QStringLiteral("dub"));
+    trigger("chooseTaskAction");
+    auto* list = control<QListWidget>(taskListWindow(), "nameList");
+    // Blue where the name's mark stands, before the name.
+    auto marked = [list](const QString& name) {
+        const QRect row = list->visualItemRect(list->findItems(name, Qt::MatchExactly).value(0));
+        const QImage picture = list->viewport()->grab().toImage();
+        for (int x = row.left(); x < row.left() + 14; ++x)
+            for (int y = row.top(); y <= row.bottom(); ++y) {
+                const QColor colour = picture.pixelColor(x, y);
+                if (colour.blue() > 150 && colour.red() < 100 && colour.green() < 130) return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(marked(QStringLiteral("hora")));
+    EXPECT_FALSE(marked(QStringLiteral("dub")));
+    const auto found = list->findItems(QStringLiteral("hora"), Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty());
+    const QPoint at = list->visualItemRect(found[0]).center();
+    QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &help);
+    EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(),
+              QStringLiteral("rozehráno 0:56"));
+    QToolTip::hideText();
 
 // The shipped collection is named to be read without tips.
 TEST_F(TaskListTest, EveryShippedNameFitsTheList) {
@@ -190,7 +236,9 @@ TEST_F(TaskListTest, EveryShippedNameFitsTheList) {
     auto* list = control<QListWidget>(taskListWindow(), "nameList");
     ASSERT_GE(list->count(), 61);
     for (int i = 0; i < list->count(); ++i)
-        EXPECT_LE(list->item(i)->sizeHint().width(), list->viewport()->width())
+    // The role after Qt::UserRole holds the width a row needs to show its
+    // name whole, beside the mark.
+        EXPECT_LE(list->item(i)->data(Qt::UserRole + 1).toInt(), list->viewport()->width())
             << list->item(i)->text().toStdString();
 }
 

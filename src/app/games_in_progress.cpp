@@ -1,0 +1,170 @@
+// The games in progress kept per task: a task the player leaves for another
+// keeps its game in the state folder, and choosing the task again takes the
+// game up where it stood.
+#include "app/games_in_progress.h"
+
+#include <algorithm>
+
+#include "app/game.h"
+#include "history/notes.h"
+#include "history/saved_game.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/player_folders.h"
+#include "model/task_reader.h"
+#include "model/text.h"
+
+namespace krizovky {
+namespace {
+
+// The time of play a kept game's saved game holds; nothing for one that is
+// not sound.
+std::optional<long> keptSeconds(const KeptGame& kept) {
+    SavedGame saved;
+    std::string problem;
+    if (!decodeSavedGame(kept.savedGame, saved, problem)) return std::nullopt;
+    return static_cast<long>(saved.extras.seconds);
+}
+
+}  // namespace
+
+bool isGameOf(const KeptGame& kept, const RecordedTask& task) {
+    return !task.taskName.empty() && kept.taskFile == task.taskFile &&
+           kept.taskName == utf8FromCp1250(task.taskName) && kept.taskHash == task.taskHash;
+}
+
+std::string inProgressText(long seconds) {
+    return "rozehráno " + formatPlayTime(seconds);
+}
+
+std::map<std::string, std::string> tasksInProgress(const std::vector<KeptGame>& games,
+                                                   const std::string& taskFile,
+                                                   const std::vector<std::string>& names) {
+    std::map<std::string, std::string> inProgress;
+    std::map<std::string, const KeptGame*> kept;  // by the name as the list has it
+    for (const KeptGame& game : games)
+        if (game.taskFile == taskFile) kept.try_emplace(cp1250FromUtf8(game.taskName), &game);
+    if (kept.empty()) return inProgress;
+    std::string text;
+    try {
+        text = readTaskFile(taskFile);
+    } catch (const RunError&) {
+        return inProgress;
+    }
+    for (const std::string& name : names) {
+        const auto found = kept.find(name);
+        if (found == kept.end() || inProgress.contains(name)) continue;
+        Board task;
+        try {
+            if (!readTaskText(text, name, task)) continue;
+        } catch (const RunError&) {
+            continue;
+        }
+        // A task changed since is another task: its old game is not its own.
+        if (taskHash(task) != found->second->taskHash) continue;
+        if (const auto seconds = keptSeconds(*found->second))
+            inProgress[name] = inProgressText(*seconds);
+    }
+    return inProgress;
+}
+
+bool Game::readGamesInProgress(std::vector<KeptGame>& games) {
+    games.clear();
+    const std::string& path = playerFiles_.gamesInProgress;
+    if (path.empty() || !fileExists(path)) return true;
+    try {
+        games = decodeKeptGames(readFileStart(path, kLargestGamesInProgress));
+        return true;
+    } catch (const RunError& e) {
+        games.clear();
+        const std::string unreadable =
+            "Soubor rozehraných úloh " + path + " nelze přečíst (" + e.what() + ")";
+        try {
+            const std::string aside = setAside(path);
+            host_.message(unreadable + ". Byl odložen jako " + aside +
+                          " a rozehrané úlohy se budou ukládat do nového souboru.");
+            return true;
+        } catch (const RunError& failed) {
+            // Written over, the games it holds would be lost: it stays.
+            host_.message(unreadable + " ani odložit (" + failed.what() + ").");
+            return false;
+        }
+    }
+}
+
+bool Game::leaveTask() {
+    const std::string& path = playerFiles_.gamesInProgress;
+    if (path.empty() || solving()) return true;
+    if (!gameInProgress()) {
+        dropGameInProgress(boardTask_);
+        return true;
+    }
+    // A saved game of a task not known has no task to be kept with.
+    if (!boardTask_.taskName.empty()) {
+        std::vector<KeptGame> games;
+        if (readGamesInProgress(games)) {
+            std::erase_if(games,
+                          [this](const KeptGame& kept) { return isGameOf(kept, boardTask_); });
+            games.insert(games.begin(), gameToKeep());
+            if (games.size() > kMostGamesInProgress) games.resize(kMostGamesInProgress);
+            try {
+                makeFolders(folderOfFile(path));
+                writeFileReplacing(path, encodeKeptGames(games));
+                return true;
+            } catch (const RunError&) {
+                // The question below says what it means for the player.
+            }
+        }
+    }
+    return host_.askYesNo("Rozehraná hra se ztratí. Pokračovat?");
+}
+
+void Game::takeUpTaskGame() {
+    // Only a fresh board of the chosen task takes its game up: a load that
+    // failed left the game before it on the board.
+    if (playerFiles_.gamesInProgress.empty() || boardTask_.taskName.empty() ||
+        boardTask_.taskName != choice_.selectedName() ||
+        boardTask_.taskFile != choice_.taskFilePath() || history_.moveCount > 0 || hasNotes(board_))
+        return;
+    std::vector<KeptGame> games;
+    if (!readGamesInProgress(games)) return;
+    const auto found = std::find_if(games.begin(), games.end(), [this](const KeptGame& kept) {
+        return isGameOf(kept, boardTask_);
+    });
+    if (found == games.end()) return;
+    const KeptGame kept = *found;
+    games.erase(found);
+    SavedGame saved;
+    std::string problem;
+    if (!decodeSavedGame(kept.savedGame, saved, problem) ||
+        taskHash(saved.board) != kept.taskHash) {
+        if (problem.empty()) problem = "deska neodpovídá své úloze";
+        host_.message("Rozehranou hru úlohy \"" + kept.taskName +
+                      "\" nelze obnovit: soubor je poškozený (" + problem +
+                      "). Úloha začíná znovu.");
+    } else {
+        takeUpGame(kept, playerFiles_.gamesInProgress);
+    }
+    // On the board now, the game is kept again when the player leaves it.
+    try {
+        writeFileReplacing(playerFiles_.gamesInProgress, encodeKeptGames(games));
+    } catch (const RunError&) {
+        // Left in the file, the entry gives this game back as it was now.
+    }
+}
+
+void Game::dropGameInProgress(const RecordedTask& task) {
+    if (playerFiles_.gamesInProgress.empty() || task.taskName.empty()) return;
+    std::vector<KeptGame> games;
+    if (!readGamesInProgress(games) ||
+        std::erase_if(games, [&task](const KeptGame& kept) { return isGameOf(kept, task); }) == 0)
+        return;
+    try {
+        writeFileReplacing(playerFiles_.gamesInProgress, encodeKeptGames(games));
+    } catch (const RunError&) {
+        // The entry left brings back an older game of the task, which loses
+        // the player nothing.
+    }
+}
+
+}  // namespace krizovky
