@@ -21,6 +21,7 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr double kLargestSquare = 20;  // mm: a small task is not blown up to the page
 constexpr double kCaptionHeight = 5;   // mm, the font of the caption of a single board
 constexpr double kFooterHeight = 3;    // mm, the page numbers of a booklet
+constexpr double kCellGap = 4;         // mm between the cells of a booklet page
 const QColor kFooterInk(0x60, 0x60, 0x60);
 
 QString fromUtf8(const std::string& text) {
@@ -52,18 +53,24 @@ void drawLine(QPainter& painter, const QRectF& rect, int flags, const QString& t
     drawTextSized(painter, rect, flags | Qt::TextSingleLine, shown, height);
 }
 
+// The side of the board's squares in a cell of a page: as large as the board
+// fits above its caption, up to maxSquare.
+double squareInCell(const QSizeF& cell, const BoardPicture& picture, const BoardStyle& style,
+                    double captionHeight, double maxSquare) {
+    const double band = 1.6 * captionHeight;
+    const QSizeF unit = BoardGeometry::sizeFor(picture, style, 1.0);
+    if (unit.width() <= 0 || unit.height() <= 0) return maxSquare;
+    return std::max(0.0, std::min({maxSquare, cell.width() / unit.width(),
+                                   (cell.height() - band) / unit.height()}));
+}
+
 // A board and its caption in a cell of a page: the board as large as fits
 // above the caption, up to squares of maxSquare, centred across the cell.
 void paintBoardInCell(QPainter& painter, const QRectF& cell, const BoardPicture& picture,
                       const BoardStyle& style, const QString& caption, double captionHeight,
                       double maxSquare) {
-    const double band = 1.6 * captionHeight;
-    const QSizeF unit = BoardGeometry::sizeFor(picture, style, 1.0);
-    double square = maxSquare;
-    if (unit.width() > 0 && unit.height() > 0)
-        square = std::min(
-            {maxSquare, cell.width() / unit.width(), (cell.height() - band) / unit.height()});
-    const QSizeF size = BoardGeometry::sizeFor(picture, style, std::max(0.0, square));
+    const double square = squareInCell(cell.size(), picture, style, captionHeight, maxSquare);
+    const QSizeF size = BoardGeometry::sizeFor(picture, style, square);
     const QRectF board(cell.left() + (cell.width() - size.width()) / 2, cell.top(), size.width(),
                        size.height());
     paintBoard(painter, board, picture, style);
@@ -123,6 +130,15 @@ QRectF cellRect(const QRectF& area, const CellGrid& grid, int index, double gap)
 
 int pagesFor(int count, int perPage) {
     return (count + perPage - 1) / perPage;
+}
+
+int validPerPage(const BookletStyle& style) {
+    return validTasksPerPage(style.perPage) ? style.perPage : 1;
+}
+
+// The caption of a task shrinks with the cells, but stays readable.
+double taskCaptionHeight(int perPage) {
+    return std::clamp(4.5 - 0.25 * perPage, 3.0, 4.5);
 }
 
 }  // namespace
@@ -228,32 +244,73 @@ bool validTasksPerPage(int perPage) {
     return perPage == 1 || perPage == 2 || perPage == 4 || perPage == 6;
 }
 
-int bookletPageCount(int taskCount, const BookletStyle& style) {
-    const int perPage = validTasksPerPage(style.perPage) ? style.perPage : 1;
-    return pagesFor(taskCount, perPage) +
-           (style.solutions ? pagesFor(taskCount, kSolutionsPerPage) : 0);
+double bookletSquare(const BoardPicture& task, const PageStyle& page, int perPage) {
+    const QRectF cell = cellRect(contentRect(page), gridFor(perPage), 0, kCellGap);
+    return squareInCell(cell.size(), task, BoardStyle{BoardLook::kPrint, page.numbers},
+                        taskCaptionHeight(perPage), kLargestSquare);
+}
+
+int tasksPerPageOf(const BoardPicture& task, const BookletStyle& style) {
+    // The counts a page can take, from the chosen one down.
+    for (int perPage : {6, 4, 2})
+        if (perPage <= validPerPage(style) &&
+            bookletSquare(task, style.page, perPage) >= kSmallestBookletSquare)
+            return perPage;
+    return 1;
+}
+
+std::vector<BookletPage> bookletTaskPages(const std::vector<BoardPicture>& tasks,
+                                          const BookletStyle& style) {
+    std::vector<BookletPage> pages;
+    const int count = static_cast<int>(tasks.size());
+    for (int i = 0; i < count; ++i) {
+        // A task joins the page before it while the page, with its cells
+        // then as small as this task's, holds them all.
+        const int fits = tasksPerPageOf(tasks[static_cast<std::size_t>(i)], style);
+        if (pages.empty() || pages.back().count + 1 > std::min(pages.back().perPage, fits))
+            pages.push_back(BookletPage{i, 0, fits});
+        BookletPage& page = pages.back();
+        ++page.count;
+        page.perPage = std::min(page.perPage, fits);
+    }
+    return pages;
+}
+
+int bookletPageCount(const std::vector<BoardPicture>& tasks, const BookletStyle& style) {
+    const int count = static_cast<int>(tasks.size());
+    return static_cast<int>(bookletTaskPages(tasks, style).size()) +
+           (style.solutions ? pagesFor(count, kSolutionsPerPage) : 0);
 }
 
 void printBooklet(QPagedPaintDevice& device, const std::vector<PrintedTask>& tasks,
                   const BookletStyle& style) {
-    const int perPage = validTasksPerPage(style.perPage) ? style.perPage : 1;
     const int count = static_cast<int>(tasks.size());
-    const int taskPages = pagesFor(count, perPage);
-    const int pageCount = bookletPageCount(count, style);
+    std::vector<BoardPicture> pictures;
+    pictures.reserve(tasks.size());
+    for (const PrintedTask& task : tasks)
+        pictures.push_back(task.task);
+    const std::vector<BookletPage> taskPages = bookletTaskPages(pictures, style);
+    const int taskPageCount = static_cast<int>(taskPages.size());
+    const int pageCount =
+        taskPageCount + (style.solutions ? pagesFor(count, kSolutionsPerPage) : 0);
     const QRectF content = contentRect(style.page);
     // The page number stands in the bottom margin; the cells share the rest.
     const QRectF footer(content.left(), content.bottom() + kFooterHeight, content.width(),
                         1.5 * kFooterHeight);
-    const double gap = 6;
 
     paintPages(device, style.page.paper, pageCount, [&](QPainter& painter, int page) {
-        const bool solutions = page >= taskPages;
+        const bool solutions = page >= taskPageCount;
         QRectF area = content;
-        int perThisPage = perPage;
-        int first = page * perPage;
-        if (solutions) {
+        int perThisPage = 0, first = 0, shown = 0;
+        if (!solutions) {
+            const BookletPage& tasksHere = taskPages[static_cast<std::size_t>(page)];
+            perThisPage = tasksHere.perPage;
+            first = tasksHere.first;
+            shown = tasksHere.count;
+        } else {
             perThisPage = kSolutionsPerPage;
-            first = (page - taskPages) * kSolutionsPerPage;
+            first = (page - taskPageCount) * kSolutionsPerPage;
+            shown = std::min(kSolutionsPerPage, count - first);
             const QRectF heading(content.left(), content.top(), content.width(), 10);
             painter.setPen(Qt::black);
             drawTextSized(painter, heading, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Řešení"),
@@ -261,12 +318,11 @@ void printBooklet(QPagedPaintDevice& device, const std::vector<PrintedTask>& tas
             area.setTop(heading.bottom());
         }
         const CellGrid grid = gridFor(perThisPage);
-        // The caption shrinks with the cells, but stays readable.
-        const double captionHeight = solutions ? 3 : std::clamp(4.5 - 0.25 * perPage, 3.0, 4.5);
-        for (int i = 0; i < perThisPage && first + i < count; ++i) {
+        const double captionHeight = solutions ? 3 : taskCaptionHeight(perThisPage);
+        for (int i = 0; i < shown; ++i) {
             const PrintedTask& task = tasks[static_cast<std::size_t>(first + i)];
             const QString number = QString::number(first + i + 1) + QStringLiteral(". ");
-            const QRectF cell = cellRect(area, grid, i, gap);
+            const QRectF cell = cellRect(area, grid, i, kCellGap);
             if (!solutions) {
                 paintBoardInCell(
                     painter, cell, task.task, BoardStyle{BoardLook::kPrint, style.page.numbers},

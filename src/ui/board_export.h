@@ -40,9 +40,39 @@ QByteArray boardFile(FileKind kind, const BoardPicture& picture, const PageStyle
 // layout's larger ones cover.
 void printBoard(QPagedPaintDevice& device, const BoardPicture& picture, const PageStyle& style);
 
-// The tasks numbered in their order, perPage a page, and their solutions on
-// the pages after them, small, under the same numbers; a task without exactly
-// one solution says so in place of its solution.
+// The smallest square of a task in a booklet, mm: room to write a digit in.
+inline constexpr double kSmallestBookletSquare = 8;
+
+// The side of the squares of a task on a booklet page of perPage tasks, mm.
+double bookletSquare(const BoardPicture& task, const PageStyle& page, int perPage);
+
+// The most tasks of this board's size that a page holds with squares of at
+// least kSmallestBookletSquare, up to style.perPage: 1 when even a page of
+// its own gives smaller ones.
+int tasksPerPageOf(const BoardPicture& task, const BookletStyle& style);
+
+// A page of tasks of a booklet: count tasks from first, in the cells of a
+// page of perPage.
+struct BookletPage {
+    int first = 0;
+    int count = 0;
+    int perPage = 1;
+
+    bool operator==(const BookletPage&) const = default;
+};
+
+// The task pages of a booklet in order. A page takes the tasks that follow
+// while it holds them all with every square at least kSmallestBookletSquare:
+// a large task starts a page of fewer, larger cells, and small tasks after it
+// share that page until it is full.
+std::vector<BookletPage> bookletTaskPages(const std::vector<BoardPicture>& tasks,
+                                          const BookletStyle& style);
+// The task pages and, with style.solutions, the solution pages after them.
+int bookletPageCount(const std::vector<BoardPicture>& tasks, const BookletStyle& style);
+
+// The tasks numbered in their order on the pages of bookletTaskPages, and
+// their solutions on the pages after them, small, under the same numbers; a
+// task without exactly one solution says so in place of its solution.
 void printBooklet(QPagedPaintDevice& device, const std::vector<PrintedTask>& tasks,
                   const BookletStyle& style);
 QByteArray bookletPdf(const std::vector<PrintedTask>& tasks, const BookletStyle& style);

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -14,8 +15,9 @@ namespace krizovky::ui {
 
 // "&Sešit úloh…": which tasks of the task file go into a booklet for an
 // author (all of them at first, in file order), how many on a page, and
-// whether their solutions follow. A task that cannot be read is listed with
-// the reason and cannot be chosen.
+// whether their solutions follow, and says what a page will hold of the
+// chosen tasks and how many pages the booklet takes. A task that cannot be
+// read is listed with the reason and cannot be chosen.
 class BookletDialog : public QDialog {
     Q_OBJECT
 
@@ -31,8 +33,10 @@ class BookletDialog : public QDialog {
     void chooseAll(bool all);
     void showChosenCount();
 
+    std::vector<BoardPicture> pictures_;  // of the tasks in the list, empty where unreadable
     QListWidget* taskList_ = nullptr;
     QComboBox* perPageBox_ = nullptr;
+    QLabel* pageContents_ = nullptr;
     QCheckBox* solutionsBox_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };

@@ -28,12 +28,10 @@ std::optional<FileKind> fileKindOf(std::string_view path);
 
 struct BookletStyle {
     PageStyle page;
-    int perPage = 4;         // 1, 2, 4 or 6 tasks on a page
+    int perPage = 4;         // 1, 2, 4 or 6 tasks on a page; fewer of large tasks
     bool solutions = false;  // the solutions on pages after the tasks
 };
 inline constexpr int kSolutionsPerPage = 12;  // small, three across and four down
 bool validTasksPerPage(int perPage);
-
-int bookletPageCount(int taskCount, const BookletStyle& style);
 
 }  // namespace krizovky::ui

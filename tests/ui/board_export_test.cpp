@@ -95,23 +95,69 @@ TEST(BoardExportTest, TheBoardLandsWhereThePageLayoutPutsIt) {
     }
 }
 
+BoardPicture pictureOfSize(int columns, int rows) {
+    BoardPicture picture;
+    picture.columns = columns;
+    picture.rows = rows;
+    return picture;
+}
+
+TEST(BoardExportTest, EveryBookletSquareIsLargeEnoughToWriteIn) {
+    // On A4 a page of four takes ten columns and fifteen rows, of six ten
+    // and nine, of two fifteen by fifteen.
+    const struct {
+        int columns, rows, perPage, fits;
+    } cases[] = {
+        {15, 15, 4, 2}, {15, 15, 6, 2}, {15, 15, 1, 1}, {11, 11, 4, 2},
+        {10, 15, 4, 4}, {10, 10, 6, 4}, {10, 9, 6, 6},  {3, 3, 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.columns) + " x " + std::to_string(c.rows) + " by " +
+                     std::to_string(c.perPage));
+        const BookletStyle style{PageStyle{}, c.perPage, false};
+        const BoardPicture task = pictureOfSize(c.columns, c.rows);
+        EXPECT_EQ(tasksPerPageOf(task, style), c.fits);
+        EXPECT_GE(bookletSquare(task, style.page, c.fits), kSmallestBookletSquare);
+    }
+    // The old page of four, squares of 5.7 mm, is what a large task leaves.
+    EXPECT_LT(bookletSquare(pictureOfSize(15, 15), PageStyle{}, 4), 6);
+
+    // A large task starts a page of its own count; small ones after it share it.
+    const BoardPicture small = pictureOfSize(3, 3), large = pictureOfSize(15, 15);
+    const std::vector<BoardPicture> tasks{small, small, small, large, small,
+                                          small, large, large, small};
+    const BookletStyle style{PageStyle{}, 4, true};
+    const std::vector<BookletPage> pages = bookletTaskPages(tasks, style);
+    EXPECT_EQ(pages, (std::vector<BookletPage>{{0, 3, 4}, {3, 2, 2}, {5, 2, 2}, {7, 2, 2}}));
+    for (const BookletPage& page : pages)
+        for (int i = page.first; i < page.first + page.count; ++i)
+            EXPECT_GE(bookletSquare(tasks[std::size_t(i)], style.page, page.perPage),
+                      kSmallestBookletSquare);
+    EXPECT_EQ(bookletPageCount(tasks, style), 4 + 1);
+}
+
 TEST(BoardExportTest, ABookletHasItsTaskPagesAndThenItsSolutionPages) {
     const PrintedTask example =
         printedTask(boardOf(kExample), "priklad", completeCombinationTable());
+    // Fifteen columns: two a page at most.
+    const PrintedTask wide = printedTask(boardOf(kWide), "siroka", completeCombinationTable());
     const struct {
         int tasks, perPage;
         bool solutions;
         int pages;
+        bool large = false;
     } cases[] = {
-        {7, 1, false, 7}, {7, 2, true, 5}, {7, 4, true, 3}, {13, 6, true, 5}, {12, 6, true, 3},
+        {7, 1, false, 7}, {7, 2, true, 5},  {7, 4, true, 3},
+        {13, 6, true, 5}, {12, 6, true, 3}, {7, 4, false, 4, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.tasks) + " by " + std::to_string(c.perPage));
         const BookletStyle style{PageStyle{}, c.perPage, c.solutions};
-        const std::vector<PrintedTask> tasks(c.tasks, example);
+        const std::vector<PrintedTask> tasks(c.tasks, c.large ? wide : example);
+        const std::vector<BoardPicture> pictures(c.tasks, (c.large ? wide : example).task);
         TempDir dir;
         const std::string file = dir.write("booklet.pdf", bookletPdf(tasks, style).toStdString());
-        EXPECT_EQ(bookletPageCount(c.tasks, style), c.pages);
+        EXPECT_EQ(bookletPageCount(pictures, style), c.pages);
         EXPECT_EQ(pageCount(file), c.pages);
         if (c.tasks == 13) {
             // The last page holds the solution of the 13th task under its number.

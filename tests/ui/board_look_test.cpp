@@ -1,7 +1,11 @@
 // The modern board played as the classic one, the look kept between starts,
 // and the boards on paper and in files through the menu "&Hra".
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,6 +16,7 @@
 #include "app/game_printout.h"
 #include "ui/board_export.h"
 #include "ui/board_view.h"
+#include "ui/booklet_dialog.h"
 #include "ui_harness.h"
 
 namespace krizovky::testing {
@@ -140,6 +145,25 @@ TEST_F(BoardLookTest, PrintExportAndBookletWriteTheirFiles) {
             EXPECT_TRUE(bytes == c.expected) << bytes.size() << " bytes";
     }
     EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST(BookletDialogTest, SaysWhatAPageHoldsOfTheChosenTasks) {
+    const std::vector<TaskOfFile> tasks{
+        {"priklad", boardOf({"0,0/16,0/3", "8/0,2,2", "11/0,2,2"}), ""},
+        {"siroka", boardOf({"0,0/9*14", "45/0,2*14"}), ""},  // fifteen columns
+    };
+    ui::BookletDialog dialog(nullptr, tasks, QStringLiteral("t.kri"));
+    auto* said = dialog.findChild<QLabel*>("pageContents");
+    EXPECT_EQ(said->text(), QStringLiteral("na stránku se vejdou 4 úlohy, ale jen 2 úlohy 15 × 2; "
+                                           "sešit bude mít 2 stránky"));
+    dialog.findChild<QListWidget*>("bookletTasks")->item(0)->setCheckState(Qt::Unchecked);
+    dialog.findChild<QCheckBox*>("solutionsBox")->setChecked(false);
+    EXPECT_EQ(said->text(),
+              QStringLiteral("na stránku se vejdou 2 úlohy 15 × 2; sešit bude mít 1 stránku"));
+    auto* perPage = dialog.findChild<QComboBox*>("perPageBox");
+    perPage->setCurrentIndex(perPage->findData(1));
+    EXPECT_EQ(said->text(),
+              QStringLiteral("na stránku se vejde 1 úloha; sešit bude mít 1 stránku"));
 }
 
 }  // namespace
