@@ -66,6 +66,7 @@ void Game::loadTask() {
     screen_.boardPanel = true;
     boardTask_ = {choice_.taskFilePath(), choice_.selectedName(), taskHash(board_)};
     beginPlay(0);
+    showTaskProblem();
 }
 
 void Game::releaseSquares(int rows, int columns) {
@@ -77,6 +78,15 @@ void Game::releaseSquares(int rows, int columns) {
     taskClass_.reset();
     screen_.step = {};
     clicked_ = {};
+    // The hint panels spoke of a square of the board that goes: they stay
+    // empty until the next click on the new one.
+    screen_.acrossPanel = false;
+    screen_.downPanel = false;
+    screen_.allowedPanel = false;
+    screen_.acrossHints.clear();
+    screen_.downHints.clear();
+    screen_.allowedDigits.clear();
+    allowedDigits_ = 0;
     if (!board_.boardBuilt) {
         board_.boardBuilt = true;
         return;

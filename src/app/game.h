@@ -342,6 +342,9 @@ class Game : private UndoActions, private SolverSteps {
     // The board's task sorted by the exact solver, worked out at the first
     // "&Pomoc" item after each board build.
     const TaskClass& taskClass();
+    // At each board build: a task without one solution says so beside its
+    // name, when a short search can tell.
+    void showTaskProblem();
     // The filled squares whose digit differs from the task's one solution.
     std::vector<BoardSquare> wrongSquares();
     // Paints squares in a colour of "&Pomoc", taken off by the next click.

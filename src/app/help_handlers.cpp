@@ -35,6 +35,38 @@ std::string noUniqueSolution(const TaskClass& task) {
     }
 }
 
+// What is wrong with a task without one solution, as the name area says it
+// (UTF-8).
+std::string taskProblemText(const TaskClass& task) {
+    switch (task.verdict) {
+        case TaskVerdict::kSeveral:
+            return "úloha má více řešení";
+        case TaskVerdict::kNoSolution:
+            return "úloha nemá řešení";
+        case TaskVerdict::kMalformed:
+            return "úloha je poškozená: " + task.playerReason;
+        case TaskVerdict::kUnique:
+            break;
+    }
+    return {};
+}
+
+// The task of a board: the board without the digits written into it.
+Board taskOfBoard(const Board& board) {
+    Board task = board;
+    for (int r = 1; r <= task.rowCount; ++r)
+        for (int c = 1; c <= task.colCount; ++c)
+            if (task.at(r, c).kind == kEntry) task.at(r, c).digit = 0;
+    return task;
+}
+
+// The dead ends the check at a load may meet. Published tasks and 15 x 15
+// tasks of several solutions are sorted well within it, in tens of
+// milliseconds at most; a broken large task whose search would run on for
+// minutes stops here after about as long, says nothing beside its name, and
+// is left for "&Pomoc" to sort.
+constexpr long kLoadCheckBudget = 5000;
+
 // "Úvaha "jediná kombinace": Součet 4 ...", after "3. " with a small letter.
 std::string stepText(const std::string& label, const Deduction& d, const Board& board) {
     return label + " \"" + techniqueName(d.technique) + "\": " + explainDeduction(d, board);
@@ -84,15 +116,17 @@ std::string stepHeadline(const Deduction& last) {
 }  // namespace
 
 const TaskClass& Game::taskClass() {
-    if (!taskClass_) {
-        // The task is the board without the digits written into it.
-        Board task = board_;
-        for (int r = 1; r <= task.rowCount; ++r)
-            for (int c = 1; c <= task.colCount; ++c)
-                if (task.at(r, c).kind == kEntry) task.at(r, c).digit = 0;
-        taskClass_ = classifyTask(task, table_);
-    }
+    if (!taskClass_) taskClass_ = classifyTask(taskOfBoard(board_), table_);
     return *taskClass_;
+}
+
+void Game::showTaskProblem() {
+    screen_.taskProblem.clear();
+    std::optional<TaskClass> found =
+        classifyTaskWithin(taskOfBoard(board_), table_, kLoadCheckBudget);
+    if (!found) return;
+    taskClass_ = std::move(*found);
+    screen_.taskProblem = taskProblemText(*taskClass_);
 }
 
 std::vector<BoardSquare> Game::wrongSquares() {
@@ -121,7 +155,8 @@ void Game::showNextStep() {
     if (screen_.step.shown) clearColouring();
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
-        host_.message(noUniqueSolution(task) + " Další krok vám neporadím.");
+        // The words of the name area above the board.
+        host_.message("Další krok vám neporadím: " + taskProblemText(task) + ".");
         return;
     }
     if (!wrongSquares().empty()) {

@@ -27,7 +27,8 @@ std::string baseName(const std::string& path) {
 }  // namespace
 
 bool Game::saveGame() {
-    if (solving()) return false;
+    // Without a task on the board there is no game to save.
+    if (solving() || !screen_.boardPanel) return false;
     const auto path = host_.chooseFile(savedGameDialog(names_, true));
     if (!path) return false;
     try {
@@ -122,6 +123,7 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     // on the board only when the squares are the task's.
     if (taskHash(board_) != boardTask_.taskHash) boardTask_ = {};
     beginPlay(saved.extras.seconds);
+    showTaskProblem();
 }
 
 void Game::buildLoadedSquares() {

@@ -85,6 +85,10 @@ struct MainScreen {
     bool taskName = true;         // the name of the chosen task above the board
     std::string taskNameCaption;  // Windows-1250
 
+    // What is wrong with the task on the board, after its name (UTF-8): "úloha
+    // nemá řešení", "úloha má více řešení", "úloha je poškozená: …"; empty
+    // for a task with one solution.
+    std::string taskProblem;
     GaugeLook loadGauge;
 
     std::array<bool, 5> swatch{};  // the Mark swatches 1..4 (index 0 unused)
@@ -141,8 +145,10 @@ struct MainScreen {
 struct TaskListScreen {
     bool visible = false;
     std::vector<std::string> items;  // Windows-1250, sorted
-    int selected = -1;               // index into items, -1 none
-    std::string chosenName;          // the name last clicked
+    // Shown in the list's place when a task file read holds no task (UTF-8).
+    std::string emptyListText;
+    int selected = -1;       // index into items, -1 none
+    std::string chosenName;  // the name last clicked
     // The solved tasks among items, each with its best result (UTF-8):
     // ticked in the list, the result in the tool tip.
     std::map<std::string, std::string> solved;

@@ -25,6 +25,7 @@ void TaskChoice::showOwnTasks(bool own) {
     taskFilePath_ = own ? ownTaskFilePath_ : collectionPath_;
     selectedName_.clear();
     screen_.items.clear();
+    screen_.emptyListText.clear();
     screen_.selected = -1;
     describeItems();
 }
@@ -42,6 +43,7 @@ void TaskChoice::fill(bool reportErrors) {
     // the list is just empty.
     if (ownTasksShown() && !fileExists(taskFilePath_)) {
         screen_.items.clear();
+        screen_.emptyListText.clear();
         screen_.selected = -1;
         describeItems();
         return;
@@ -56,6 +58,7 @@ void TaskChoice::fill(bool reportErrors) {
         return;
     }
     sortTaskNames(names);
+    screen_.emptyListText = names.empty() ? "V souboru nejsou žádné úlohy." : "";
     // A refill keeps the name the player had selected, so a choice made before
     // switching windows still holds.
     const std::string selected = selectedRowName();

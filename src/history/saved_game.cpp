@@ -155,6 +155,14 @@ std::optional<std::string> decodeCells(std::string_view in, SavedGame& game) {
     return std::nullopt;
 }
 
+// A board without an entry square is no game: nothing could be written on it.
+std::optional<std::string> decodeEntries(std::string_view, SavedGame& game) {
+    for (int r = 1; r <= game.board.rowCount; ++r)
+        for (int c = 1; c <= game.board.colCount; ++c)
+            if (game.board.at(r, c).kind == kEntry) return std::nullopt;
+    return std::string("plocha nemá žádné políčko pro cifru");
+}
+
 }  // namespace
 
 bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem) {
@@ -164,7 +172,7 @@ bool decodeSavedGame(std::string_view in, SavedGame& game, std::string& problem)
         return false;
     }
     if (!decodeExtensionBlock(in.substr(kSavedGameSize), game.extras, problem)) return false;
-    for (auto part : {decodeCounts, decodeMoves, decodeCells}) {
+    for (auto part : {decodeCounts, decodeMoves, decodeCells, decodeEntries}) {
         if (auto why = part(in, game)) {
             problem = *why;
             return false;

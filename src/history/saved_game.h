@@ -44,7 +44,8 @@ void putNotesOnBoard(Board& board, const BoardNotes& notes);
 // Reads a file's bytes: the documented layout alone, or followed by one whole,
 // sound extension block, whose notes go onto the entry squares of the board. A file that is not a
 // saved game the program can go on with (a wrong size, counts or values out of their ranges, a
-// damaged block) gives nothing and problem says what is wrong, in Czech (UTF-8).
+// board without an entry square, a damaged block) gives nothing and problem says what is wrong, in
+// Czech (UTF-8).
 bool decodeSavedGame(std::string_view bytes, SavedGame& game, std::string& problem);
 
 }  // namespace krizovky

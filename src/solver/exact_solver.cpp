@@ -313,8 +313,11 @@ ExactResult solveExact(const Board& board, const CombinationTable& table, int li
     ExactResult result;
     const RunLayout layout(board, table);
     result.malformed = layout.malformed();
-    if (result.malformed.empty() && layout.squares().empty())
+    result.playerReason = layout.playerReason();
+    if (result.malformed.empty() && layout.squares().empty()) {
         result.malformed = "the task has no entry square";
+        result.playerReason = "nemá žádné políčko pro cifru";
+    }
     if (!result.malformed.empty()) return result;
     const auto& squares = layout.squares();
     Candidates cands{};
@@ -340,12 +343,19 @@ ExactResult solveExact(const Board& board, const CombinationTable& table, int li
 }
 
 TaskClass classifyTask(const Board& board, const CombinationTable& table) {
-    ExactResult found = solveExact(board, table, 2);
+    return *classifyTaskWithin(board, table, 0);
+}
+
+std::optional<TaskClass> classifyTaskWithin(const Board& board, const CombinationTable& table,
+                                            long budget) {
+    ExactResult found = solveExact(board, table, 2, budget);
+    if (found.exhausted) return std::nullopt;
     TaskClass result;
     result.solutions = found.solutions;
     if (!found.malformed.empty()) {
         result.verdict = TaskVerdict::kMalformed;
         result.reason = std::move(found.malformed);
+        result.playerReason = std::move(found.playerReason);
     } else if (found.solutions == 0) {
         result.verdict = TaskVerdict::kNoSolution;
     } else if (found.solutions == 1) {

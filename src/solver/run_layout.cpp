@@ -13,6 +13,24 @@ const char* direction(bool across) {
     return across ? "across" : "down";
 }
 
+// "(2, 3)", a square as the explanations of "&Pomoc" name it.
+std::string square(int row, int col) {
+    return "(" + std::to_string(row) + ", " + std::to_string(col) + ")";
+}
+
+// "vodorovná řada od políčka (2, 3) nemá součet": no clue before the run, or
+// one without a sum for it.
+std::string runWithoutSum(int row, int col, bool across) {
+    return std::string(across ? "vodorovná" : "svislá") + " řada od políčka " + square(row, col) +
+           " nemá součet";
+}
+
+// "vodorovný součet 12 v políčku (2, 1)"
+std::string sumAt(int sum, int row, int col, bool across) {
+    return std::string(across ? "vodorovný" : "svislý") + " součet " + std::to_string(sum) +
+           " v políčku " + square(row, col);
+}
+
 }  // namespace
 
 RunLayout::RunLayout(const Board& board, const CombinationTable& table) {
@@ -52,6 +70,7 @@ void RunLayout::noRunAfter(const Board& board, int r, int c, bool across) {
     malformed_ = std::string("the ") + direction(across) + " sum " +
                  std::to_string(across ? clue.acrossSum : clue.downSum) + " of the clue at " +
                  at(r, c) + " has no run";
+    playerReason_ = sumAt(across ? clue.acrossSum : clue.downSum, r, c, across) + " nemá řadu";
 }
 
 // The run that begins at (r, c).
@@ -64,6 +83,7 @@ void RunLayout::readRun(const Board& board, const CombinationTable& table, int r
     if (!Board::onBoard(clueRow, clueCol) || board.at(clueRow, clueCol).kind != kClue) {
         malformed_ =
             "the entry square at " + at(r, c) + " has no clue before it " + direction(across);
+        playerReason_ = runWithoutSum(r, c, across);
         return;
     }
     const Cell& clue = board.at(clueRow, clueCol);
@@ -75,6 +95,7 @@ void RunLayout::readRun(const Board& board, const CombinationTable& table, int r
     if (run.sum == 0) {
         malformed_ = std::string("the ") + direction(across) + " run after the clue at " +
                      at(clueRow, clueCol) + " has no sum";
+        playerReason_ = runWithoutSum(r, c, across);
         return;
     }
     while (index_[start + run.length * step] >= 0)
@@ -85,6 +106,9 @@ void RunLayout::readRun(const Board& board, const CombinationTable& table, int r
         malformed_ = std::string("the ") + direction(across) + " sum " + std::to_string(run.sum) +
                      " of the clue at " + at(clueRow, clueCol) + " is no sum of " +
                      std::to_string(run.length) + " distinct digits";
+        playerReason_ = sumAt(run.sum, clueRow, clueCol, across) + " nejde složit z " +
+                        (run.length == 1 ? std::string("1 cifry")
+                                         : std::to_string(run.length) + " různých cifer");
         return;
     }
     run.combinations = *group;

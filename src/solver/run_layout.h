@@ -41,6 +41,9 @@ class RunLayout {
 
     // Why the board is no sound task, in English; empty when it is one.
     const std::string& malformed() const { return malformed_; }
+    // The same for the player, in Czech (UTF-8): "vodorovná řada od políčka
+    // (2, 3) nemá součet".
+    const std::string& playerReason() const { return playerReason_; }
     const std::vector<LaidSquare>& squares() const { return squares_; }
     const std::vector<LaidRun>& runs() const { return runs_; }
 
@@ -55,6 +58,7 @@ class RunLayout {
     std::vector<LaidSquare> squares_;
     std::vector<LaidRun> runs_;
     std::string malformed_;
+    std::string playerReason_;
 };
 
 }  // namespace krizovky

@@ -283,7 +283,6 @@ void MainWindow::createNotesAndRedoButtons(QWidget* form) {
 void MainWindow::showScreen() {
     const MainScreen& screen = game_.screen();
     showBoard();
-    taskName_->setText(fromCp1250(screen.taskNameCaption));
     fitTaskName();
     taskName_->setVisible(screen.taskName);
     game_.updatePlayClock();
@@ -360,13 +359,26 @@ void MainWindow::showNotesAndRedo() {
 }
 
 void MainWindow::fitTaskName() {
+    // What is wrong with the task follows its name in the same label.
+    const MainScreen& screen = game_.screen();
+    QString text = fromCp1250(screen.taskNameCaption);
+    if (!screen.taskProblem.empty()) {
+        if (text.endsWith(QStringLiteral("  "))) text.chop(2);
+        text += QStringLiteral(" – ") + fromUtf8(screen.taskProblem) + QStringLiteral("  ");
+    }
     // The name stays centred over the board; a name longer than the label's
-    // 137 pixels widens it on both sides, up to the clock on the left.
+    // 137 pixels widens it on both sides, up to the clock on the left. What
+    // still does not fit is cut short, whole in the tool tip.
     constexpr int kLeft = 184, kWidth = 137, kCentre = kLeft + kWidth / 2, kClockRight = 80;
     // The modern board lies in the middle of its panel.
     const int centre = look_ == WindowLook::kModern ? boardPanel_->width() / 2 : kCentre;
-    const int needed = taskName_->fontMetrics().horizontalAdvance(taskName_->text()) + 4;
-    const int width = std::clamp(needed, kWidth, std::max(kWidth, 2 * (centre - kClockRight)));
+    const QFontMetrics metrics = taskName_->fontMetrics();
+    const int widest = std::max(kWidth, 2 * (centre - kClockRight));
+    const int needed = metrics.horizontalAdvance(text) + 4;
+    const int width = std::clamp(needed, kWidth, widest);
+    taskName_->setText(needed > widest ? metrics.elidedText(text, Qt::ElideRight, widest - 4)
+                                       : text);
+    taskName_->setToolTip(needed > widest ? text : QString());
     taskName_->setGeometry(centre - width / 2, 8, width, 15);
 }
 

@@ -274,6 +274,7 @@ class MainWindow : public QMainWindow {
     // "&Tisk…" and "&Export…": only while a board is shown.
     std::array<QAction*, 2> boardOutputItems_{};
     QAction* copyLinkItem_ = nullptr;  // like them, on while a task is on the board
+    QAction* saveGameItem_ = nullptr;  // "&Ulož": the same
     // Where the classic look puts the controls that the modern one moves.
     QHash<QWidget*, QRect> classicPlaces_;
     QtHost* host_ = nullptr;

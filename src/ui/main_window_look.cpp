@@ -93,6 +93,7 @@ void MainWindow::showBoard() {
     for (QAction* item : boardOutputItems_)
         item->setEnabled(screen.boardPanel);
     copyLinkItem_->setEnabled(screen.boardPanel);
+    saveGameItem_->setEnabled(screen.boardPanel);
     if (look_ == WindowLook::kModern) {
         boardView_->setPicture(pictureOfGame(game_.board(), &screen));
         return;

@@ -53,7 +53,7 @@ void MainWindow::createMenu() {
     addItem(game, "reloadAction", QStringLiteral("&Znovu"), &MainWindow::reloadTask)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
     addUndoAndRedoItems(game);
-    addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
+    saveGameItem_ = addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);
     addLinkItems(game);
     game->addSeparator()->setObjectName(QStringLiteral("gameSeparator"));

@@ -127,6 +127,14 @@ void TaskListWindow::createNameList() {
     connect(nameList_, &QListWidget::itemSelectionChanged, this, &TaskListWindow::selectTask);
     connect(nameList_, &QListWidget::itemDoubleClicked, this, &TaskListWindow::chooseTask);
     nameList_->viewport()->installEventFilter(this);
+
+    // Made after the list, the words lie on top of it.
+    emptyListText_ = new QLabel(this);
+    emptyListText_->setObjectName(QStringLiteral("emptyListText"));
+    emptyListText_->setGeometry(nameList_->geometry().adjusted(6, 6, -6, -6));
+    emptyListText_->setAlignment(Qt::AlignCenter);
+    emptyListText_->setWordWrap(true);
+    emptyListText_->hide();
 }
 
 void TaskListWindow::createChosenName() {
@@ -189,6 +197,8 @@ void TaskListWindow::showScreen() {
     else if (selectedRow() != screen.selected)
         nameList_->setCurrentRow(screen.selected);
     chosenName_->setText(fromCp1250(screen.chosenName));
+    emptyListText_->setText(fromUtf8(screen.emptyListText));
+    emptyListText_->setVisible(!screen.emptyListText.empty());
 
     if (screen.visible != isVisible()) setVisible(screen.visible);
 }

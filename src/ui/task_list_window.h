@@ -70,6 +70,7 @@ class TaskListWindow : public QDialog {
     std::function<void()> changed_;
     QTabBar* fileSwitch_ = nullptr;
     QListWidget* nameList_ = nullptr;
+    QLabel* emptyListText_ = nullptr;  // over the list: why it holds no names
     QLabel* chosenName_ = nullptr;
     QLabel* chosenTitle_ = nullptr;
     QPushButton* chooseButton_ = nullptr;

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "app/game.h"
+#include "history/saved_game.h"
 #include "model/errors.h"
+#include "model/file_layer.h"
+#include "model/text.h"
 #include "support/game_fixture.h"
 
 namespace krizovky {
@@ -180,6 +186,130 @@ TEST(ScreenAfterLoad, HidesHistoryControlsAndShowsTheCheckButtonOnlyWithoutImmed
     EXPECT_FALSE(s.wrongSumLegend);
     for (int m = 1; m <= 4; ++m)
         EXPECT_FALSE(s.swatch[m]);
+}
+
+// The task called name whose top rows are given.
+std::string namedTask(const std::string& name, const std::vector<std::string>& rows) {
+    return "@" + name + testing::smallTask(rows).substr(2);
+}
+
+TEST(LoadTask, TheHintPanelsStayEmptyUntilAClickOnTheNewBoard) {
+    GameFixture f(kTasks);
+    Game& g = f.game;
+    const MainScreen& s = g.screen();
+    const auto clickShowsHints = [&] {
+        g.selectSquare(2, 2);
+        return s.acrossPanel && s.downPanel && s.allowedPanel && !s.acrossHints.empty();
+    };
+    const auto panelsEmpty = [&] {
+        return !s.acrossPanel && !s.downPanel && !s.allowedPanel && s.acrossHints.empty() &&
+               s.downHints.empty() && s.allowedDigits.empty();
+    };
+    f.choose("priklad");
+    ASSERT_TRUE(clickShowsHints());
+    f.choose("druha");
+    EXPECT_TRUE(panelsEmpty());
+
+    f.choose("priklad");
+    ASSERT_TRUE(clickShowsHints());
+    f.host.files = {f.dir.file("hra.ulo"), f.dir.file("hra.ulo")};
+    ASSERT_TRUE(g.saveGame());
+    ASSERT_TRUE(clickShowsHints());
+    g.loadGame();
+    ASSERT_TRUE(f.host.messages.empty()) << f.host.messages[0];
+    EXPECT_TRUE(panelsEmpty());
+    // Nor do the allowed digits of the square clicked before stay to be
+    // written: the single 7 of (2, 2) waits for a click.
+    g.writeSingleDigit(2, 2);
+    EXPECT_EQ(g.board().at(2, 2).digit, 0);
+}
+
+TEST(LoadTask, TheNameAreaSaysWhatIsWrongWithTheTask) {
+    const std::string tasks = kTasks + namedTask("vice", {"0,0/10,0/10", "10/0,2,2", "10/0,2,2"}) +
+                              namedTask("zadne", {"0,0/16,0/3", "10/0,2,2", "11/0,2,2"}) +
+                              namedTask("bez souctu", {"0,0/16,0/3", "0/0,2,2", "11/0,2,2"}) +
+                              namedTask("velky soucet", {"0,0/16,0/3", "18/0,2,2", "11/0,2,2"});
+    GameFixture f(tasks);
+    const std::pair<const char*, const char*> cases[] = {
+        {"priklad", ""},
+        {"vice", "úloha má více řešení"},
+        {"zadne", "úloha nemá řešení"},
+        {"bez souctu", "úloha je poškozená: vodorovná řada od políčka (2, 2) nemá součet"},
+        {"velky soucet",
+         "úloha je poškozená: vodorovný součet 18 v políčku (2, 1) nejde složit z 2 různých "
+         "cifer"},
+    };
+    for (const auto& [name, problem] : cases) {
+        SCOPED_TRACE(name);
+        f.choose(name);
+        EXPECT_EQ(f.game.screen().taskNameCaption, std::string("  ") + name + "  ");
+        EXPECT_EQ(f.game.screen().taskProblem, problem);
+        EXPECT_TRUE(f.host.messages.empty());  // no box
+        f.game.showNextStep();
+        if (*problem == '\0') continue;
+        ASSERT_FALSE(f.host.messages.empty());
+        EXPECT_EQ(f.host.messages.back(),
+                  std::string("Další krok vám neporadím: ") + problem + ".");
+        f.host.messages.clear();
+    }
+    // A saved game of the task says the same.
+    f.host.files = {f.dir.file("hra.ulo"), f.dir.file("hra.ulo")};
+    ASSERT_TRUE(f.game.saveGame());
+    f.choose("priklad");
+    f.game.loadGame();
+    EXPECT_EQ(f.game.screen().taskProblem, std::get<1>(cases[4]));
+}
+
+TEST(LoadTask, ALongCheckIsCutShortAndSaysNothing) {
+    // A generated 15 x 15 task with its first across sum 14 made 15: sorting
+    // it takes the exact solver minutes.
+    const std::vector<std::string> lines = splitLines(
+        readFileBytes(std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/generated_15x15.kri"));
+    ASSERT_GE(lines.size(), 16u);
+    std::string task = "@dlouha\n";
+    for (std::size_t i = 1; i <= 15; ++i)
+        task += lines[i] + "\n";
+    task.replace(task.find("0,14/0"), 6, "0,15/0");
+    GameFixture f(task);
+    const auto start = std::chrono::steady_clock::now();
+    f.choose("dlouha");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(f.game.screen().boardPanel);
+    EXPECT_EQ(f.game.screen().taskProblem, "");
+}
+
+TEST(SavedGame, NoGameIsSavedWithoutATaskOnTheBoard) {
+    GameFixture f(kTasks);
+    f.host.files = {f.dir.file("hra.ulo")};
+    EXPECT_FALSE(f.game.saveGame());
+    EXPECT_TRUE(f.host.dialogs.empty());
+    EXPECT_FALSE(std::filesystem::exists(f.dir.file("hra.ulo")));
+}
+
+TEST(SavedGame, AGameWithoutAnEntrySquareIsRefused) {
+    GameFixture f(kTasks);
+    f.choose("priklad");
+    f.host.files = {f.dir.file("hra.ulo")};
+    ASSERT_TRUE(f.game.saveGame());
+    std::string bytes = readFileBytes(f.dir.file("hra.ulo"));
+    f.game.enterDigit(2, 2, 7, true, true);
+    // A board of 0 x 0, and one whose squares are all blank.
+    std::string empty = bytes;
+    empty[0] = empty[1] = '\0';
+    f.game.loadSavedGame(empty, "prazdna.ulo");
+    std::string blank = bytes;
+    for (const auto& [r, c] : {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}})
+        blank[kSavedCellsOffset + kSavedCellSize * (kBoardSize * (r - 1) + c - 1) + 4] =
+            static_cast<char>(kBlank);
+    f.game.loadSavedGame(blank, "bila.ulo");
+    EXPECT_EQ(f.host.messages,
+              (std::vector<std::string>{
+                  "Soubor prazdna.ulo nelze načíst jako uloženou hru: plocha nemá žádné políčko "
+                  "pro cifru.",
+                  "Soubor bila.ulo nelze načíst jako uloženou hru: plocha nemá žádné políčko pro "
+                  "cifru."}));
+    EXPECT_EQ(f.game.board().at(2, 2).digit, 7);
+    EXPECT_EQ(f.game.history().moveCount, 1);
 }
 
 TEST(EndOfProgram, ReleasesTheSquaresAndAsksToTerminate) {

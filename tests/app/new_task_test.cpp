@@ -52,6 +52,8 @@ TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
     EXPECT_TRUE(dialog.visible);
     EXPECT_GE(dialog.number, 0);
     EXPECT_LE(dialog.number, kMaxTaskNumber);
+    f.game.selectSquare(2, 2);
+    ASSERT_TRUE(f.game.screen().acrossPanel);
     f.make();
     EXPECT_TRUE(dialog.working);
     EXPECT_TRUE(f.stillPriklad());  // nothing changes before the task is ready
@@ -66,6 +68,7 @@ TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
     EXPECT_EQ(f.game.selectedTaskName(), "S 8 12");
     EXPECT_EQ(f.game.screen().taskNameCaption, "  S 8 12  ");
     EXPECT_EQ(f.game.history().moveCount, 0);
+    EXPECT_FALSE(f.game.screen().acrossPanel);  // the hints of (2, 2) went with "priklad"
     const Board made = taskBoard(expected.grid);
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c) {

@@ -133,6 +133,18 @@ TEST(TaskList, RefillingShowsTheFileAsItIsNowAndKeepsTheSelection) {
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 1);
 }
 
+TEST(TaskList, AFileWithoutTasksSaysSoInTheList) {
+    GameFixture f("");
+    f.game.showTaskList();
+    f.game.fillTaskList(true);
+    EXPECT_TRUE(f.game.taskListScreen().items.empty());
+    EXPECT_EQ(f.game.taskListScreen().emptyListText, "V souboru nejsou žádné úlohy.");
+    EXPECT_TRUE(f.host.failures.empty() && f.host.messages.empty());
+    f.dir.write("krizovky.KRI", testing::crlf(kTwoTasks));
+    f.game.fillTaskList(false);
+    EXPECT_EQ(f.game.taskListScreen().emptyListText, "");
+}
+
 TEST(TaskList, AMissingFileIsReportedWhenShownAndTheListKept) {
     GameFixture f(kTwoTasks);
     f.game.showTaskList();

@@ -8,6 +8,14 @@
 namespace krizovky {
 namespace {
 
+// A board of one entry square: a game the reader takes.
+Board oneSquareBoard() {
+    Board board;
+    board.rowCount = board.colCount = 2;
+    board.at(2, 2).kind = kEntry;
+    return board;
+}
+
 SavedGameExtras someExtras() {
     SavedGameExtras extras;
     extras.notesAt(2, 3) = digitBit(1) | digitBit(3) | digitBit(9);
@@ -22,7 +30,7 @@ TEST(ExtensionBlock, OnlyAGameWithNotesOrTimeWritesItAndItReadsBackWhole) {
     ASSERT_EQ(block.size(), kExtensionBlockSize);
     EXPECT_EQ(block.substr(0, 10), std::string("KRZX\x01\x00\xd4\x01\x00\x00", 10));
 
-    const std::string file = encodeSavedGame(Board{}, MoveHistory{}, someExtras());
+    const std::string file = encodeSavedGame(oneSquareBoard(), MoveHistory{}, someExtras());
     ASSERT_EQ(file.size(), kSavedGameSize + kExtensionBlockSize);
     SavedGame game;
     std::string problem;
@@ -37,7 +45,7 @@ TEST(ExtensionBlock, OnlyAGameWithNotesOrTimeWritesItAndItReadsBackWhole) {
 }
 
 TEST(ExtensionBlock, EveryDamageIsRefusedWithItsReason) {
-    const std::string good = encodeSavedGame(Board{}, MoveHistory{}, someExtras());
+    const std::string good = encodeSavedGame(oneSquareBoard(), MoveHistory{}, someExtras());
     const std::size_t at = kSavedGameSize;
     auto with = [&good](std::size_t offset, char value) {
         std::string bad = good;

@@ -54,7 +54,7 @@ check "a complete board, filled by the completion from the 7" "$(
 
 out=$(events vice "hint; verify; errors; show")
 check "a task with several solutions gets no judgement" "$(
-    echo "message: Tato úloha má víc než jedno řešení. Další krok vám neporadím."
+    echo "message: Další krok vám neporadím: úloha má více řešení."
     echo "message: Tato úloha má víc než jedno řešení. Nemohu proto posoudit, zda je to, co jste vepsal, správně."
     echo "message: Tato úloha má víc než jedno řešení. Nemohu proto říct, která cifra je chybná."
     printf '10/0 _Y _Y\n10/0 _Y _Y\n'

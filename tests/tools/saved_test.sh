@@ -9,14 +9,14 @@ blank_rows=$(for r in $(seq 4 15); do printf 'x %.0s' $(seq 14); echo x; done)
 out=$(printf '%s\n' checking autofill "level 130" "popup 2 2" "digit 7" mark "popup 2 3" "digit 1" \
     "save $work/g.ulo" "popup 3 2" "digit 9" "load $work/g.ulo" show |
     "$tool" play "$work/p.kri" priklad 2>&1)
-check "the game after the load is the game saved, the selection kept" "level 130 autofill off checking off current 3 2
+check "the game after the load is the game saved, the selection kept, the hint panels empty" "level 130 autofill off checking off current 3 2
 moves 2 marks 1 last 2 3
 x 0/16 0/3 x x x x x x x x x x x x
 8/0 7A 1Y x x x x x x x x x x x x
 11/0 _R _Y x x x x x x x x x x x x
 $blank_rows
-across: 29 38 47 56
-down: 79
+across: hidden
+down: hidden
 allowed: hidden
 menu: 1 2 3 4 5 6 7 8 9
 buttons: 1 2 3 4
