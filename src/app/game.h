@@ -366,9 +366,6 @@ class Game : private UndoActions, private SolverSteps {
     bool keepGame();
     // What a saved game keeps beyond the board: the notes and the time of play.
     SavedGameExtras extrasToSave() const;
-
-    Host& host_;
-    Board board_;
     // Whether the game on the board is one to keep: it has Moves or notes,
     // is not finished and no solve runs.
     bool gameInProgress() const;
@@ -394,6 +391,9 @@ class Game : private UndoActions, private SolverSteps {
     bool readGamesInProgress(std::vector<KeptGame>& games);
     // The marks of the task list for tasks in progress.
     void markTasksInProgress();
+
+    Host& host_;
+    Board board_;
     CombinationTable table_;
     DataFileNames names_;
     MoveHistory history_;
@@ -435,13 +435,13 @@ class Game : private UndoActions, private SolverSteps {
     PlayerFiles playerFiles_;
     bool recordUnusable_ = false;  // a damaged record that could not be set aside
     std::string solvedStamp_;      // what the task list's ticks were worked out from
-
-    TaskEditor editor_{host_, names_, choice_};
-    // A save in the text editor shows its names in the task list at once.
     // The list's tasks with a game kept in the file, and what they were
     // worked out from.
     std::map<std::string, std::string> keptTasks_;
     std::string keptTasksStamp_;
+
+    TaskEditor editor_{host_, names_, choice_};
+    // A save in the text editor shows its names in the task list at once.
     TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
     // Last: destroyed first, it stops a making that still uses the table.
     NewTaskMaker newTask_{table_};

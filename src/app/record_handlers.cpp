@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <iostream>
 
 #include "app/game.h"
 #include "app/games_in_progress.h"
+#include "history/damaged_file.h"
 #include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
@@ -28,6 +30,21 @@ std::string fileStamp(const std::string& path) {
     if (::stat(path.c_str(), &status) != 0) return "-|";
     return std::to_string(status.st_size) + "@" + std::to_string(status.st_mtim.tv_sec) + "." +
            std::to_string(status.st_mtim.tv_nsec) + "|";
+}
+
+// "soubor je poškozený (řádek 3)": what the player is told of a damaged file
+// of theirs. The reader's own words go to standard error.
+std::string damagedFileText(const DamagedFileError& e, const std::string& path) {
+    std::cerr << path << ": " << e.what() << "\n";
+    return e.line() > 0 ? "soubor je poškozený (řádek " + std::to_string(e.line()) + ")"
+                        : "soubor je poškozený";
+}
+
+// The name a file was set aside as, without its folder: the folder is the
+// file's own.
+std::string setAsideFileName(const std::string& path) {
+    const std::string aside = setAside(path);
+    return aside.substr(aside.find_last_of('/') + 1);
 }
 
 Level levelOfIq(int iq) {
@@ -97,23 +114,26 @@ SavedGameExtras Game::extrasToSave() const {
 ResultsRecord Game::readRecord() {
     const std::string& path = playerFiles_.record;
     if (path.empty() || recordUnusable_) return {};
+    std::string problem;
     try {
         return ResultsRecord::read(path);
+    } catch (const DamagedFileError& e) {
+        problem = damagedFileText(e, path);
     } catch (const RunError& e) {
-        const std::string unreadable =
-            "Záznam vašich výsledků " + path + " nelze přečíst (" + e.what() + ")";
-        try {
-            const std::string aside = setAside(path);
-            host_.message(unreadable + ". Byl odložen jako " + aside +
-                          " a výsledky se budou zapisovat do nového záznamu.");
-        } catch (const RunError& failed) {
-            // Written over, the old record would be lost: it stays as it is.
-            recordUnusable_ = true;
-            host_.message(unreadable + " ani odložit (" + failed.what() +
-                          "). Výsledky se do něj do konce hry nezapíší.");
-        }
-        return {};
+        problem = std::string("soubor nelze přečíst (") + e.what() + ")";
     }
+    const std::string why = "Záznam vašich výsledků se nepodařilo načíst: " + problem;
+    try {
+        const std::string aside = setAsideFileName(path);
+        host_.message(why + ". Byl uložen stranou jako " + aside +
+                      "; výsledky se budou zapisovat do nového záznamu.");
+    } catch (const RunError& failed) {
+        // Written over, the old record would be lost: it stays as it is.
+        recordUnusable_ = true;
+        host_.message(why + ". Nelze ho ani uložit stranou (" + failed.what() +
+                      "), výsledky se do něj do konce hry nezapíší.");
+    }
+    return {};
 }
 
 void Game::recordResult() {
@@ -235,16 +255,16 @@ bool Game::resumeKeptGame() {
         try {
             kept = decodeKeptGame(text);
             problem = keptGameProblem(kept);
-        } catch (const RunError& e) {
-            problem = std::string("soubor je poškozený (") + e.what() + ")";
+        } catch (const DamagedFileError& e) {
+            problem = damagedFileText(e, path);
         }
     } catch (const RunError& e) {
         problem = std::string("soubor nelze přečíst (") + e.what() + ")";
     }
     if (problem) {
-        const std::string why = "Rozehranou hru z minula nelze obnovit: " + *problem;
+        const std::string why = "Rozehranou hru se nepodařilo načíst: " + *problem;
         try {
-            host_.message(why + ". Její soubor byl odložen jako " + setAside(path) + ".");
+            host_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) + ".");
         } catch (const RunError& e) {
             host_.message(why + ". Její soubor " + path + " nelze ani odložit (" + e.what() + ").");
         }

@@ -67,8 +67,8 @@ void Game::loadGame() {
         host_.failure(e.what());
         return;
     }
-    loadSavedGame(bytes, baseName(*path));
     if (!leaveTask()) return;
+    loadSavedGame(bytes, baseName(*path));
 }
 
 void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {

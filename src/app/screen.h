@@ -84,11 +84,11 @@ struct MainScreen {
 
     bool taskName = true;         // the name of the chosen task above the board
     std::string taskNameCaption;  // Windows-1250
-
     // What is wrong with the task on the board, after its name (UTF-8): "úloha
     // nemá řešení", "úloha má více řešení", "úloha je poškozená: …"; empty
     // for a task with one solution.
     std::string taskProblem;
+
     GaugeLook loadGauge;
 
     std::array<bool, 5> swatch{};  // the Mark swatches 1..4 (index 0 unused)
@@ -152,16 +152,16 @@ struct TaskListScreen {
     // The solved tasks among items, each with its best result (UTF-8):
     // ticked in the list, the result in the tool tip.
     std::map<std::string, std::string> solved;
+    // The tasks among items with a game in progress, kept or on the board,
+    // each with its time of play, "rozehráno 0:56" (UTF-8): marked in the
+    // list, the time in the tool tip.
+    std::map<std::string, std::string> inProgress;
     // The descriptions of the items for their tool tips (UTF-8), one for
     // each item, empty for a name without one.
     std::vector<std::string> descriptions;
     // The switch above the list: the collection (the shipped task file or
     // the one "&Soubor úloh" chose) or the player's own tasks ("moje úlohy").
     // Without a folder for the player's files there is no switch.
-    // The tasks among items with a game in progress, kept or on the board,
-    // each with its time of play, "rozehráno 0:56" (UTF-8): marked in the
-    // list, the time in the tool tip.
-    std::map<std::string, std::string> inProgress;
     bool ownTasksSwitch = false;
     bool ownTasks = false;
     std::string collectionFile;  // the collection's path, for its tool tip

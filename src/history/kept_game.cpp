@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "history/damaged_file.h"
 #include "model/errors.h"
 
 namespace krizovky {
@@ -97,8 +98,12 @@ KeptGame decodeKeptGame(std::string_view text) {
         if (document.at("version").get<int>() != kKeptGameVersion)
             throw RunError("an unknown version of the kept game");
         return keptGameOf(document);
+    } catch (const json::parse_error& e) {
+        throw DamagedFileError(lineOfByte(text, e.byte), e.what());
     } catch (const json::exception& e) {
-        throw RunError(e.what());
+        throw DamagedFileError(0, e.what());
+    } catch (const RunError& e) {
+        throw DamagedFileError(0, e.what());
     }
 }
 
@@ -117,8 +122,12 @@ std::vector<KeptGame> decodeKeptGames(std::string_view text) {
             throw RunError("an unknown version of the games in progress");
         for (const json& game : document.at("games"))
             games.push_back(keptGameOf(game));
+    } catch (const json::parse_error& e) {
+        throw DamagedFileError(lineOfByte(text, e.byte), e.what());
     } catch (const json::exception& e) {
-        throw RunError(e.what());
+        throw DamagedFileError(0, e.what());
+    } catch (const RunError& e) {
+        throw DamagedFileError(0, e.what());
     }
     return games;
 }

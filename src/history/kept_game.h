@@ -37,8 +37,8 @@ struct KeptGame {
 std::string encodeKeptGame(const KeptGame& game);
 // The most bytes a kept game's file can have.
 inline constexpr std::size_t kLargestKeptGame = 64 * 1024;
-// Throws RunError saying what is wrong (in English, as the library of the
-// format says it) for text that is no kept game.
+// Throws DamagedFileError saying what is wrong (in English, as the library
+// of the format says it) for text that is no kept game.
 KeptGame decodeKeptGame(std::string_view text);
 
 // The games in progress kept per task when the player leaves a task for

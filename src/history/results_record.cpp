@@ -5,6 +5,7 @@
 #include <ctime>
 #include <nlohmann/json.hpp>
 
+#include "history/damaged_file.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 
@@ -60,8 +61,12 @@ ResultsRecord ResultsRecord::read(const std::string& path) {
             throw RunError("an unknown version of the record");
         for (const json& entry : document.at("results"))
             record.results.push_back(fromJson(entry));
+    } catch (const json::parse_error& e) {
+        throw DamagedFileError(lineOfByte(bytes, e.byte), e.what());
     } catch (const json::exception& e) {
-        throw RunError(e.what());
+        throw DamagedFileError(0, e.what());
+    } catch (const RunError& e) {
+        throw DamagedFileError(0, e.what());
     }
     return record;
 }

@@ -42,7 +42,8 @@ class ResultsRecord {
     std::vector<GameResult> results;
 
     // The record in the file at path; an empty record when there is no file.
-    // Throws RunError when the file cannot be read or is no record.
+    // Throws RunError when the file cannot be read, DamagedFileError when it
+    // is no record.
     static ResultsRecord read(const std::string& path);
     // Replaces the file at path through the replacing write; the folder must
     // exist. Throws RunError with the system's text.

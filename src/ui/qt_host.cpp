@@ -15,6 +15,26 @@
 namespace krizovky::ui {
 namespace {
 
+// A box wraps its text at spaces only: a long word (a path, a number) would
+// widen it past the screen. Such a word gets a zero-width break every so
+// many characters.
+QString breakableText(const QString& text) {
+    constexpr int kLongestUnbroken = 60;
+    QString breakable;
+    breakable.reserve(text.size());
+    int unbroken = 0;
+    for (const QChar ch : text) {
+        if (ch.isSpace()) {
+            unbroken = 0;
+        } else if (++unbroken > kLongestUnbroken) {
+            breakable += QChar(0x200B);
+            unbroken = 1;
+        }
+        breakable += ch;
+    }
+    return breakable;
+}
+
 // The file dialog with the two checks the game asks for on top of Qt's own:
 // the folder of the chosen file must exist, and a file that does not exist is
 // taken only after the player agrees to it. Nothing is created here.
@@ -105,7 +125,7 @@ QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon i
     // the board first shows what the game has done so far (the digit that
     // completed it, the squares the completion filled).
     if (mainWindow_) mainWindow_->showScreen();
-    QMessageBox box(icon, caption, text, buttons, parent ? parent : defaultParent());
+    QMessageBox box(icon, caption, breakableText(text), buttons, parent ? parent : defaultParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);

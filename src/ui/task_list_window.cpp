@@ -306,6 +306,8 @@ void TaskListWindow::showNameTip(const QHelpEvent& help) {
         if (row < screen.items.size()) {
             const auto solved = screen.solved.find(screen.items[row]);
             if (solved != screen.solved.end()) tip << fromUtf8(solved->second);
+            const auto inProgress = screen.inProgress.find(screen.items[row]);
+            if (inProgress != screen.inProgress.end()) tip << fromUtf8(inProgress->second);
         }
     }
     if (tip.isEmpty()) {
@@ -316,8 +318,6 @@ void TaskListWindow::showNameTip(const QHelpEvent& help) {
                        nameList_->visualItemRect(item));
 }
 
-            const auto inProgress = screen.inProgress.find(screen.items[row]);
-            if (inProgress != screen.inProgress.end()) tip << fromUtf8(inProgress->second);
 bool TaskListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nameList_->viewport() && event->type() == QEvent::ToolTip) {
         showNameTip(*static_cast<QHelpEvent*>(event));

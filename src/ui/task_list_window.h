@@ -77,9 +77,9 @@ class TaskListWindow : public QDialog {
     QPushButton* cancelButton_ = nullptr;
     QIcon tick_;
     QIcon noTick_;
-    std::map<std::string, std::string> shownSolved_;
     QIcon inProgress_;
-};
+    std::map<std::string, std::string> shownSolved_;
     std::map<std::string, std::string> shownInProgress_;
+};
 
 }  // namespace krizovky::ui

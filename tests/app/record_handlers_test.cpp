@@ -109,15 +109,17 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
 
 TEST_F(RecordTest, ADamagedRecordIsSetAsideAndTheGameGoesOn) {
     makeFolders(f.dir.file("state/krizovky"));
-    f.dir.write("state/krizovky/vysledky.json", "{\"version\": 1, \"results\": [");
+    const std::string damaged = "{\"version\": 1,\n\"results\": [\n{\"taskFile\": 0x1f}";
+    f.dir.write("state/krizovky/vysledky.json", damaged);
     write(2, 2, 7);  // the completion fills the rest
     ASSERT_EQ(f.host.messages.size(), 2u);
     EXPECT_EQ(f.host.messages[0], "Celou křížovku jste úspěšně vyřešil, gratuluji!");
-    EXPECT_NE(f.host.messages[1].find("Byl odložen jako " + files.record +
-                                      ".damaged a výsledky se budou zapisovat do nového záznamu."),
-              std::string::npos)
-        << f.host.messages[1];
-    EXPECT_EQ(readFileBytes(files.record + ".damaged"), "{\"version\": 1, \"results\": [");
+    // In Czech, with the line the reader stopped at and without its own words.
+    EXPECT_EQ(f.host.messages[1],
+              "Záznam vašich výsledků se nepodařilo načíst: soubor je poškozený (řádek 3). Byl "
+              "uložen stranou jako vysledky.json.damaged; výsledky se budou zapisovat do nového "
+              "záznamu.");
+    EXPECT_EQ(readFileBytes(files.record + ".damaged"), damaged);
     EXPECT_EQ(results().size(), 1u);
 }
 
@@ -182,7 +184,10 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
         {"the task file is gone", [&] { std::filesystem::remove(f.dir.file("krizovky.KRI")); },
          "nelze přečíst (File not found)"},
         {"a damaged file", [&] { f.dir.write("state/krizovky/rozehrana_hra.json", "{}"); },
-         "soubor je poškozený"},
+         "soubor je poškozený."},
+        {"a file cut short",
+         [&] { f.dir.write("state/krizovky/rozehrana_hra.json", "{\n\"version\": 1,\n"); },
+         "soubor je poškozený (řádek 3)."},
     };
     g.toggleAutoFill();
     for (const auto& c : cases) {
@@ -196,9 +201,11 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
         EXPECT_FALSE(again->game.resumeKeptGame()) << c.what;
         ASSERT_EQ(again->host.messages.size(), 1u) << c.what;
         const std::string& text = again->host.messages[0];
-        EXPECT_EQ(text.rfind("Rozehranou hru z minula nelze obnovit: ", 0), 0u) << text;
+        EXPECT_EQ(text.rfind("Rozehranou hru se nepodařilo načíst: ", 0), 0u) << text;
         EXPECT_NE(text.find(c.problem), std::string::npos) << text;
-        EXPECT_NE(text.find("odložen jako " + files.keptGame + ".damaged."), std::string::npos);
+        EXPECT_NE(text.find(". Byl uložen stranou jako rozehrana_hra.json.damaged."),
+                  std::string::npos)
+            << text;
         EXPECT_FALSE(fileExists(files.keptGame)) << c.what;
         EXPECT_FALSE(again->game.screen().boardPanel) << c.what;
         std::filesystem::remove(files.keptGame + ".damaged");

@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
+#include "model/player_folders.h"
 #include "ui/pie_gauge.h"
 #include "ui/square_widget.h"
 #include "ui_harness.h"
@@ -58,10 +61,10 @@ TEST_F(MainWindowTest, BoardIsHiddenUntilTheFirstTaskIsLoaded) {
     EXPECT_FALSE(control<ui::PieGauge>(mainWindow(), "loadGauge")->isVisible());
     EXPECT_FALSE(mainWindow().findChild<QAction*>("printAction")->isEnabled());
     EXPECT_FALSE(mainWindow().findChild<QAction*>("copyLinkAction")->isEnabled());
+    EXPECT_FALSE(mainWindow().findChild<QAction*>("saveGameAction")->isEnabled());
     EXPECT_TRUE(script.boxes.empty());
 }
 
-    EXPECT_FALSE(mainWindow().findChild<QAction*>("saveGameAction")->isEnabled());
 TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
     start();
     choose("hora");
@@ -73,10 +76,10 @@ TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
     EXPECT_FALSE(control<ui::PieGauge>(mainWindow(), "loadGauge")->isVisible());
     EXPECT_TRUE(mainWindow().findChild<QAction*>("printAction")->isEnabled());
     EXPECT_TRUE(mainWindow().findChild<QAction*>("copyLinkAction")->isEnabled());
+    EXPECT_TRUE(mainWindow().findChild<QAction*>("saveGameAction")->isEnabled());
 
     struct Clue {
         int row, column;
-    EXPECT_TRUE(mainWindow().findChild<QAction*>("saveGameAction")->isEnabled());
         QString caption;
         QStringList lines;
     };
@@ -118,6 +121,54 @@ TEST_F(MainWindowTest, TaskNameStaysCentredAndWholeAboveTheBoard) {
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
     EXPECT_NEAR(label->geometry().center().x(), QRect(184, 8, 137, 15).center().x(), 1);
     EXPECT_GT(label->x(), control<QWidget>(mainWindow(), "clock")->geometry().right());
+}
+
+TEST_F(MainWindowTest, TheNameAreaSaysWhatIsWrongWithTheTask) {
+    start();
+    choose(QStringLiteral("další"));
+    auto* label = control<QLabel>(mainWindow(), "taskName");
+    const QString whole = QStringLiteral(
+        "  další – úloha je poškozená: vodorovná řada od políčka (1, 1) nemá součet  ");
+    // Too wide for the room above the board: cut short, whole in the tip.
+    EXPECT_EQ(label->toolTip(), whole);
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("  další – úloha je poškozená")))
+        << label->text().toStdString();
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    choose("priklad");
+    EXPECT_EQ(label->text(), QStringLiteral("  priklad  "));
+    EXPECT_TRUE(label->toolTip().isEmpty());
+}
+
+TEST_F(MainWindowTest, ABoxWrapsItsTextWithinTheScreen) {
+    // A kept game cut short in the middle of its saved game's digits: the
+    // reader's own words would quote them all.
+    const std::string kept = "{\n  \"version\": 1,\n  \"savedGame\": \"" + std::string(6000, 'a');
+    makeFolders(dir.file("state/krizovky"));
+    dir.write("state/krizovky/rozehrana_hra.json", kept);
+    int widest = 0, screenWidth = 0;
+    script.whileBoxShown = [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+                box->show();
+                widest = std::max(widest, box->width());
+                screenWidth = box->screen()->availableGeometry().width();
+                box->hide();
+            }
+    };
+    start();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text,
+              QStringLiteral("Rozehranou hru se nepodařilo načíst: soubor je poškozený (řádek 3). "
+                             "Byl uložen stranou jako rozehrana_hra.json.damaged."));
+    EXPECT_GT(widest, 0);
+    EXPECT_LE(widest, screenWidth);
+
+    // A long word of any box breaks too.
+    script.boxes.clear();
+    widest = 0;
+    application->host().message(std::string(400, 'x'));
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_LE(widest, screenWidth);
 }
 
 TEST_F(MainWindowTest, ZnovuReadsTheTaskAgain) {

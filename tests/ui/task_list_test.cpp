@@ -181,7 +181,6 @@ TEST_F(TaskListTest, ANameWiderThanTheListIsCutInItsMiddleAndShowsWholeInATip) {
     EXPECT_EQ(tipOn(QStringLiteral("hora")), QString());
     EXPECT_EQ(tipOn(longName), longName);
     QToolTip::hideText();
-}
     // The row stays within the list, which elides what does not fit.
     const auto found = list->findItems(longName, Qt::MatchExactly);
     ASSERT_FALSE(found.isEmpty());
@@ -227,6 +226,7 @@ TEST_F(TaskListTest, ATaskLeftInProgressIsMarkedWithItsTimeInTheTip) {
     EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(),
               QStringLiteral("rozehráno 0:56"));
     QToolTip::hideText();
+}
 
 // The shipped collection is named to be read without tips.
 TEST_F(TaskListTest, EveryShippedNameFitsTheList) {
@@ -236,9 +236,9 @@ TEST_F(TaskListTest, EveryShippedNameFitsTheList) {
     trigger("chooseTaskAction");
     auto* list = control<QListWidget>(taskListWindow(), "nameList");
     ASSERT_GE(list->count(), 61);
-    for (int i = 0; i < list->count(); ++i)
     // The role after Qt::UserRole holds the width a row needs to show its
     // name whole, beside the mark.
+    for (int i = 0; i < list->count(); ++i)
         EXPECT_LE(list->item(i)->data(Qt::UserRole + 1).toInt(), list->viewport()->width())
             << list->item(i)->text().toStdString();
 }
