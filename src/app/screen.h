@@ -79,8 +79,9 @@ struct StepLook {
 // Everything the main window shows, as plain data; the window draws it.
 struct MainScreen {
     bool boardPanel = false;
-    std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1>
-        squares{};  // [row][column], 1-based
+    // [row][column], 1-based. Each square has its own defaults; a "{}" here
+    // would only repeat them, and crashes clang 14 where a MainScreen is made.
+    std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1> squares;
 
     bool taskName = true;         // the name of the chosen task above the board
     std::string taskNameCaption;  // Windows-1250
