@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs fuzz targets of a fuzz build, each for a number of seconds, starting
-# from its seed files in tests/fuzz/seeds/NAME and a corpus kept in the build.
+# from its seed files in tests/fuzz/seeds/NAME and a corpus kept in the build,
+# as many at a time as the machine has cores (FUZZ_JOBS).
 #
 #   scripts/fuzz.sh BUILD SECONDS NAME...
 #
@@ -12,16 +13,24 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1 seconds=$2
 shift 2
-for name in "$@"; do
-    corpus="$build/corpus/$name"
+
+fuzz_one() {
+    local build=$1 seconds=$2 name=$3
+    local corpus="$build/corpus/$name"
     mkdir -p "$corpus"
-    echo "fuzzing $name for $seconds s"
     # Inputs as long as a saved game; a kept game holds one as text, twice as long.
-    max_len=9000
+    local max_len=9000
     [[ $name == player_files ]] && max_len=24000
-    "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
-        -close_fd_mask=3 -artifact_prefix="$build/" "$corpus" "tests/fuzz/seeds/$name" \
-        2>"$build/$name.log" ||
-        { tail -n 60 "$build/$name.log"; exit 1; }
-    grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$build/$name.log" | sed "s/^/$name: /"
-done
+    if ! "$build/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -max_len="$max_len" \
+        -print_final_stats=1 -close_fd_mask=3 -artifact_prefix="$build/$name-" "$corpus" \
+        "tests/fuzz/seeds/$name" 2>"$build/$name.log"; then
+        echo "fuzzing $name failed:"
+        tail -n 60 "$build/$name.log"
+        return 1
+    fi
+    echo "fuzzed $name for $seconds s: $(grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' \
+        "$build/$name.log" | tr '\n' ' ')"
+}
+export -f fuzz_one
+
+printf '%s\n' "$@" | xargs -P "${FUZZ_JOBS:-$(nproc)}" -I{} bash -c 'fuzz_one "$@"' _ "$build" "$seconds" {}
