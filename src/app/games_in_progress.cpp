@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/game.h"
+#include "history/damaged_file.h"
 #include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
@@ -72,23 +73,25 @@ bool Game::readGamesInProgress(std::vector<KeptGame>& games) {
     games.clear();
     const std::string& path = playerFiles_.gamesInProgress;
     if (path.empty() || !fileExists(path)) return true;
+    std::string problem;
     try {
         games = decodeKeptGames(readFileStart(path, kLargestGamesInProgress));
         return true;
+    } catch (const DamagedFileError& e) {
+        problem = damagedFileText(e, path);
     } catch (const RunError& e) {
-        games.clear();
-        const std::string unreadable =
-            "Soubor rozehraných úloh " + path + " nelze přečíst (" + e.what() + ")";
-        try {
-            const std::string aside = setAside(path);
-            host_.message(unreadable + ". Byl odložen jako " + aside +
-                          " a rozehrané úlohy se budou ukládat do nového souboru.");
-            return true;
-        } catch (const RunError& failed) {
-            // Written over, the games it holds would be lost: it stays.
-            host_.message(unreadable + " ani odložit (" + failed.what() + ").");
-            return false;
-        }
+        problem = std::string("soubor nelze přečíst (") + e.what() + ")";
+    }
+    games.clear();
+    const std::string why = "Rozehrané úlohy se nepodařilo načíst: " + problem;
+    try {
+        host_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) +
+                      "; rozehrané úlohy se budou ukládat do nového souboru.");
+        return true;
+    } catch (const RunError& failed) {
+        // Written over, the games it holds would be lost: it stays.
+        host_.message(why + ". Nelze ho ani uložit stranou (" + failed.what() + ").");
+        return false;
     }
 }
 

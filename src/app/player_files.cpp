@@ -1,5 +1,8 @@
 #include "app/player_files.h"
 
+#include <iostream>
+
+#include "history/damaged_file.h"
 #include "model/player_folders.h"
 
 namespace krizovky {
@@ -13,6 +16,17 @@ PlayerFiles defaultPlayerFiles() {
     const std::string folder = playerStateFolder();
     if (folder.empty()) return {};
     return playerFilesBeside(folder + "vysledky.json");
+}
+
+std::string damagedFileText(const DamagedFileError& e, const std::string& path) {
+    std::cerr << path << ": " << e.what() << "\n";
+    return e.line() > 0 ? "soubor je poškozený (řádek " + std::to_string(e.line()) + ")"
+                        : "soubor je poškozený";
+}
+
+std::string setAsideFileName(const std::string& path) {
+    const std::string aside = setAside(path);
+    return aside.substr(aside.find_last_of('/') + 1);
 }
 
 }  // namespace krizovky

@@ -22,4 +22,12 @@ PlayerFiles playerFilesBeside(const std::string& recordPath);
 // there is no such folder to be had.
 PlayerFiles defaultPlayerFiles();
 
+class DamagedFileError;
+// "soubor je poškozený (řádek 3)": what the player is told of a damaged file
+// of theirs at path; the reader's own words go to standard error.
+std::string damagedFileText(const DamagedFileError& e, const std::string& path);
+// Sets the file at path aside and gives the name it now has, without its
+// folder, which is the file's own. Throws RunError when it cannot.
+std::string setAsideFileName(const std::string& path);
+
 }  // namespace krizovky

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <iostream>
 
 #include "app/game.h"
 #include "app/games_in_progress.h"
@@ -30,21 +29,6 @@ std::string fileStamp(const std::string& path) {
     if (::stat(path.c_str(), &status) != 0) return "-|";
     return std::to_string(status.st_size) + "@" + std::to_string(status.st_mtim.tv_sec) + "." +
            std::to_string(status.st_mtim.tv_nsec) + "|";
-}
-
-// "soubor je poškozený (řádek 3)": what the player is told of a damaged file
-// of theirs. The reader's own words go to standard error.
-std::string damagedFileText(const DamagedFileError& e, const std::string& path) {
-    std::cerr << path << ": " << e.what() << "\n";
-    return e.line() > 0 ? "soubor je poškozený (řádek " + std::to_string(e.line()) + ")"
-                        : "soubor je poškozený";
-}
-
-// The name a file was set aside as, without its folder: the folder is the
-// file's own.
-std::string setAsideFileName(const std::string& path) {
-    const std::string aside = setAside(path);
-    return aside.substr(aside.find_last_of('/') + 1);
 }
 
 Level levelOfIq(int iq) {
