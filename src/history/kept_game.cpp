@@ -92,12 +92,14 @@ std::string encodeKeptGame(const KeptGame& game) {
     return dump(document);
 }
 
-KeptGame decodeKeptGame(std::string_view text) {
+namespace {
+
+// The document of text read by read; text that is no JSON, or JSON that
+// read cannot use, is a damaged file.
+template <typename Read>
+auto readDocument(std::string_view text, Read read) {
     try {
-        const json document = json::parse(text);
-        if (document.at("version").get<int>() != kKeptGameVersion)
-            throw RunError("an unknown version of the kept game");
-        return keptGameOf(document);
+        return read(json::parse(text));
     } catch (const json::parse_error& e) {
         throw DamagedFileError(lineOfByte(text, e.byte), e.what());
     } catch (const json::exception& e) {
@@ -105,6 +107,16 @@ KeptGame decodeKeptGame(std::string_view text) {
     } catch (const RunError& e) {
         throw DamagedFileError(0, e.what());
     }
+}
+
+}  // namespace
+
+KeptGame decodeKeptGame(std::string_view text) {
+    return readDocument(text, [](const json& document) {
+        if (document.at("version").get<int>() != kKeptGameVersion)
+            throw RunError("an unknown version of the kept game");
+        return keptGameOf(document);
+    });
 }
 
 std::string encodeKeptGames(const std::vector<KeptGame>& games) {
@@ -115,21 +127,14 @@ std::string encodeKeptGames(const std::vector<KeptGame>& games) {
 }
 
 std::vector<KeptGame> decodeKeptGames(std::string_view text) {
-    std::vector<KeptGame> games;
-    try {
-        const json document = json::parse(text);
+    return readDocument(text, [](const json& document) {
         if (document.at("version").get<int>() != kKeptGamesVersion)
             throw RunError("an unknown version of the games in progress");
+        std::vector<KeptGame> games;
         for (const json& game : document.at("games"))
             games.push_back(keptGameOf(game));
-    } catch (const json::parse_error& e) {
-        throw DamagedFileError(lineOfByte(text, e.byte), e.what());
-    } catch (const json::exception& e) {
-        throw DamagedFileError(0, e.what());
-    } catch (const RunError& e) {
-        throw DamagedFileError(0, e.what());
-    }
-    return games;
+        return games;
+    });
 }
 
 }  // namespace krizovky
