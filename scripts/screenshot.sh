@@ -27,10 +27,13 @@
 # "Moje výsledky" with a record of a few tasks solved by krizovky-tool play
 # --record (alone, with "Další krok", at IQ 130 and 160, and by "70").
 #
-# Last docs/notes.png: the player's notes on "13 lehká", filled by "Vyplň
+# Then docs/notes.png: the player's notes on "13 lehká", filled by "Vyplň
 # poznámky" after a few digits, on an emptied square with a Mark, a note 9
 # added by Ctrl+9 on the selected square, a repeated 8 in row 6 coloured by
 # " proveď kontroly", and the notes mode on.
+#
+# Last docs/next-step.png: "Další krok" on "13 lehká" after two digits, with
+# "proč?" pressed: the panel beside the board and the classic look's numbers.
 #
 # Builds nothing; run it after the build (make screenshot). BUILD names the
 # build folder, build by default. The player's own record and kept game are
@@ -116,3 +119,6 @@ QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/notes.png "13 le
     autoFillAction checkingAction 2,4=7 2,5=8 3,4=3 markButton 3,4=0 3,5=6 fillNotesAction \
     level130Action 6,2=8 6,4=8 level100Action 7,3+9 checkButton notesButton
 echo "wrote docs/notes.png"
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/next-step.png "13 lehká" \
+    2,4=7 2,5=8 nextStepAction whyButton
+echo "wrote docs/next-step.png"
