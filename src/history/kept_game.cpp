@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "history/damaged_file.h"
+#include "history/player_json.h"
 #include "model/errors.h"
 
 namespace krizovky {
@@ -92,27 +92,8 @@ std::string encodeKeptGame(const KeptGame& game) {
     return dump(document);
 }
 
-namespace {
-
-// The document of text read by read; text that is no JSON, or JSON that
-// read cannot use, is a damaged file.
-template <typename Read>
-auto readDocument(std::string_view text, Read read) {
-    try {
-        return read(json::parse(text));
-    } catch (const json::parse_error& e) {
-        throw DamagedFileError(lineOfByte(text, e.byte), e.what());
-    } catch (const json::exception& e) {
-        throw DamagedFileError(0, e.what());
-    } catch (const RunError& e) {
-        throw DamagedFileError(0, e.what());
-    }
-}
-
-}  // namespace
-
 KeptGame decodeKeptGame(std::string_view text) {
-    return readDocument(text, [](const json& document) {
+    return readPlayerJson(text, [](const json& document) {
         if (document.at("version").get<int>() != kKeptGameVersion)
             throw RunError("an unknown version of the kept game");
         return keptGameOf(document);
@@ -127,7 +108,7 @@ std::string encodeKeptGames(const std::vector<KeptGame>& games) {
 }
 
 std::vector<KeptGame> decodeKeptGames(std::string_view text) {
-    return readDocument(text, [](const json& document) {
+    return readPlayerJson(text, [](const json& document) {
         if (document.at("version").get<int>() != kKeptGamesVersion)
             throw RunError("an unknown version of the games in progress");
         std::vector<KeptGame> games;

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <nlohmann/json.hpp>
 
-#include "history/damaged_file.h"
+#include "history/player_json.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 
@@ -54,21 +54,14 @@ int rank(const GameResult& r) {
 ResultsRecord ResultsRecord::read(const std::string& path) {
     if (!fileExists(path)) return {};
     const std::string bytes = readFileBytes(path);
-    ResultsRecord record;
-    try {
-        const json document = json::parse(bytes);
+    return readPlayerJson(bytes, [](const json& document) {
         if (document.at("version").get<int>() != kRecordVersion)
             throw RunError("an unknown version of the record");
+        ResultsRecord record;
         for (const json& entry : document.at("results"))
             record.results.push_back(fromJson(entry));
-    } catch (const json::parse_error& e) {
-        throw DamagedFileError(lineOfByte(bytes, e.byte), e.what());
-    } catch (const json::exception& e) {
-        throw DamagedFileError(0, e.what());
-    } catch (const RunError& e) {
-        throw DamagedFileError(0, e.what());
-    }
-    return record;
+        return record;
+    });
 }
 
 void ResultsRecord::write(const std::string& path) const {
