@@ -25,8 +25,7 @@ std::string damagedFileText(const DamagedFileError& e, const std::string& path) 
 }
 
 std::string setAsideFileName(const std::string& path) {
-    const std::string aside = setAside(path);
-    return aside.substr(aside.find_last_of('/') + 1);
+    return fileNameOf(setAside(path));
 }
 
 }  // namespace krizovky

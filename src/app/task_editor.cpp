@@ -19,11 +19,6 @@ std::string defaultName() {
     return cp1250FromUtf8("nová_úloha");
 }
 
-std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 TaskEditor::TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice)

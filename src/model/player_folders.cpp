@@ -67,4 +67,9 @@ std::string folderOfFile(const std::string& path) {
     return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
 
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace krizovky

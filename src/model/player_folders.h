@@ -26,5 +26,7 @@ std::string setAside(const std::string& path);
 
 // The folder of a file's path, ending in "/"; "./" for a bare name.
 std::string folderOfFile(const std::string& path);
+// The name of the file at path without its folder.
+std::string fileNameOf(const std::string& path);
 
 }  // namespace krizovky
