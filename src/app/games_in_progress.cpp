@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/game.h"
+#include "app/results_view.h"
 #include "history/damaged_file.h"
 #include "history/notes.h"
 #include "history/saved_game.h"
@@ -41,30 +42,17 @@ std::string inProgressText(long seconds) {
 std::map<std::string, std::string> tasksInProgress(const std::vector<KeptGame>& games,
                                                    const std::string& taskFile,
                                                    const std::vector<std::string>& names) {
-    std::map<std::string, std::string> inProgress;
     std::map<std::string, const KeptGame*> kept;  // by the name as the list has it
     for (const KeptGame& game : games)
         if (game.taskFile == taskFile) kept.try_emplace(cp1250FromUtf8(game.taskName), &game);
-    if (kept.empty()) return inProgress;
-    std::string text;
-    try {
-        text = readTaskFile(taskFile);
-    } catch (const RunError&) {
-        return inProgress;
-    }
-    for (const std::string& name : names) {
-        const auto found = kept.find(name);
-        if (found == kept.end() || inProgress.contains(name)) continue;
-        Board task;
-        try {
-            if (!readTaskText(text, name, task)) continue;
-        } catch (const RunError&) {
-            continue;
-        }
+    std::map<std::string, std::string> inProgress;
+    const auto hashes = taskHashesOf(
+        taskFile, names, [&kept](const std::string& name) { return kept.contains(name); });
+    for (const auto& [name, hash] : hashes) {
+        const KeptGame& game = *kept.at(name);
         // A task changed since is another task: its old game is not its own.
-        if (taskHash(task) != found->second->taskHash) continue;
-        if (const auto seconds = keptSeconds(*found->second))
-            inProgress[name] = inProgressText(*seconds);
+        if (hash != game.taskHash) continue;
+        if (const auto seconds = keptSeconds(game)) inProgress[name] = inProgressText(*seconds);
     }
     return inProgress;
 }

@@ -170,15 +170,16 @@ void Game::markTasksInProgress() {
     // have changed, as the ticks are.
     const std::string& taskFile = choice_.taskFilePath();
     const auto& names = choice_.screen().items;
-    const std::string stamp = fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
-                              std::to_string(names.size());
-    if (stamp != keptTasksStamp_) {
+    const auto stampNow = [&] {
+        return fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
+               std::to_string(names.size());
+    };
+    if (stampNow() != keptTasksStamp_) {
         std::vector<KeptGame> games;
         readGamesInProgress(games);
         keptTasks_ = tasksInProgress(games, taskFile, names);
         // A damaged file set aside has changed the stamp.
-        keptTasksStamp_ = fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
-                          std::to_string(names.size());
+        keptTasksStamp_ = stampNow();
     }
     std::map<std::string, std::string> inProgress = keptTasks_;
     // The game on the board is in progress too, at its time now.

@@ -49,33 +49,47 @@ ResultsScreen resultsScreenOf(const ResultsRecord& record) {
     return screen;
 }
 
-std::map<std::string, std::string> solvedTasks(const ResultsRecord& record,
-                                               const std::string& taskFile,
-                                               const std::vector<std::string>& names) {
-    std::map<std::string, std::string> solved;
-    const std::string file = recordText(taskFile);
-    std::set<std::string> recorded;
-    for (const GameResult& r : record.results)
-        if (r.taskFile == file) recorded.insert(r.taskName);
-    if (recorded.empty()) return solved;
+std::map<std::string, std::string> taskHashesOf(
+    const std::string& taskFile, const std::vector<std::string>& names,
+    const std::function<bool(const std::string& name)>& wanted) {
+    std::map<std::string, std::string> hashes;
+    std::vector<std::string> read;
+    for (const std::string& name : names)
+        if (wanted(name)) read.push_back(name);
+    if (read.empty()) return hashes;
     std::string text;
     try {
         text = readTaskFile(taskFile);
     } catch (const RunError&) {
-        return solved;
+        return hashes;
     }
-    for (const std::string& name : names) {
-        const std::string utf8Name = utf8FromCp1250(name);
-        if (!recorded.contains(utf8Name) || solved.contains(name)) continue;
+    for (const std::string& name : read) {
+        if (hashes.contains(name)) continue;
         Board task;
         try {
             if (!readTaskText(text, name, task)) continue;
         } catch (const RunError&) {
-            continue;  // a row that breaks the format: no task to have solved
+            continue;  // a row that breaks the format: no task
         }
-        if (const auto best = record.best({file, utf8Name, taskHash(task)}))
-            solved[name] = bestResultText(*best);
+        hashes[name] = taskHash(task);
     }
+    return hashes;
+}
+
+std::map<std::string, std::string> solvedTasks(const ResultsRecord& record,
+                                               const std::string& taskFile,
+                                               const std::vector<std::string>& names) {
+    const std::string file = recordText(taskFile);
+    std::set<std::string> recorded;
+    for (const GameResult& r : record.results)
+        if (r.taskFile == file) recorded.insert(r.taskName);
+    std::map<std::string, std::string> solved;
+    const auto hashes = taskHashesOf(taskFile, names, [&recorded](const std::string& name) {
+        return recorded.contains(utf8FromCp1250(name));
+    });
+    for (const auto& [name, hash] : hashes)
+        if (const auto best = record.best({file, utf8FromCp1250(name), hash}))
+            solved[name] = bestResultText(*best);
     return solved;
 }
 

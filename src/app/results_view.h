@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +26,14 @@ struct ResultsScreen {
 inline constexpr std::size_t kLatestResultsShown = 20;
 
 ResultsScreen resultsScreenOf(const ResultsRecord& record);
+
+// The taskHash of each of names (Windows-1250, as the task list holds them)
+// that wanted picks and the task file at taskFile holds as a readable task;
+// a name whose rows break the format has none. The file is read only when
+// some name is wanted; a file that cannot be read holds none.
+std::map<std::string, std::string> taskHashesOf(
+    const std::string& taskFile, const std::vector<std::string>& names,
+    const std::function<bool(const std::string& name)>& wanted);
 
 // The solved tasks among names (Windows-1250, as the task list holds them)
 // of the task file at taskFile, each with the text of its best result
