@@ -6,6 +6,7 @@
 #include "app/game.h"
 #include "model/czech_plural.h"
 #include "model/text.h"
+#include "solver/explanations.h"
 #include "solver/logical_solver.h"
 
 namespace krizovky {
@@ -107,8 +108,7 @@ std::string stepHeadline(const Deduction& last) {
     std::string squares = decided.size() == 1 ? "Políčko" : "Políčka";
     for (std::size_t i = 0; i < decided.size(); ++i) {
         squares += i == 0 ? " " : i + 1 == decided.size() ? " a " : ", ";
-        squares +=
-            "(" + std::to_string(decided[i].row) + ", " + std::to_string(decided[i].col) + ")";
+        squares += squareText(decided[i].row, decided[i].col);
     }
     return squares + ": " + techniqueName(last.technique);
 }

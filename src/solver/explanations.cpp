@@ -10,11 +10,13 @@
 #include "model/text.h"
 
 namespace krizovky {
-namespace {
-
 std::string squareText(int row, int col) {
     return "(" + std::to_string(row) + ", " + std::to_string(col) + ")";
 }
+
+namespace {
+
+using krizovky::squareText;
 
 std::string squareText(const SquareRef& s) {
     return squareText(s.row, s.col);

@@ -20,4 +20,7 @@ const char* difficultyName(Difficulty d);
 // extents of the runs.
 std::string explainDeduction(const Deduction& d, const Board& board);
 
+// A square as the player is told of it: "(3, 5)", the row first.
+std::string squareText(int row, int col);
+
 }  // namespace krizovky

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "solver/explanations.h"
+
 namespace krizovky {
 namespace {
 
@@ -13,22 +15,17 @@ const char* direction(bool across) {
     return across ? "across" : "down";
 }
 
-// "(2, 3)", a square as the explanations of "&Pomoc" name it.
-std::string square(int row, int col) {
-    return "(" + std::to_string(row) + ", " + std::to_string(col) + ")";
-}
-
 // "vodorovná řada od políčka (2, 3) nemá součet": no clue before the run, or
 // one without a sum for it.
 std::string runWithoutSum(int row, int col, bool across) {
-    return std::string(across ? "vodorovná" : "svislá") + " řada od políčka " + square(row, col) +
-           " nemá součet";
+    return std::string(across ? "vodorovná" : "svislá") + " řada od políčka " +
+           squareText(row, col) + " nemá součet";
 }
 
 // "vodorovný součet 12 v políčku (2, 1)"
 std::string sumAt(int sum, int row, int col, bool across) {
     return std::string(across ? "vodorovný" : "svislý") + " součet " + std::to_string(sum) +
-           " v políčku " + square(row, col);
+           " v políčku " + squareText(row, col);
 }
 
 }  // namespace
