@@ -24,7 +24,7 @@ void Game::loadTask() {
                  [this](int row) { setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
         screen_.loadGauge.visible = false;
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return;
     }
     screen_.loadGauge.visible = false;

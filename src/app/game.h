@@ -16,6 +16,7 @@
 #include "app/options.h"
 #include "app/play_clock.h"
 #include "app/player_files.h"
+#include "app/requests.h"
 #include "app/results_view.h"
 #include "app/rules.h"
 #include "app/screen.h"
@@ -40,14 +41,14 @@ namespace krizovky {
 // The main window's state for the whole run and the logic of its handlers:
 // the board and its game, the options, and the parts with a life of their
 // own (the task choice, the solver's run, the two editors). The window draws
-// screen() and taskListScreen() after each call; everything
-// modal goes through the Host. Handlers that stand for a click on a square
-// take its row and column; they do nothing for a square that is not an entry
-// square of the board, as a click on nothing does nothing. While the solver
-// runs, every handler but "přeruš" does nothing.
+// screen() and taskListScreen() after each call; every box, question and
+// file dialog waits in requests() for the front-end. Handlers that stand
+// for a click on a square take its row and column; they do nothing for a square that is not an
+// entry square of the board, as a click on nothing does nothing. While the solver runs, every
+// handler but "přeruš" does nothing.
 class Game : private UndoActions, private SolverSteps {
   public:
-    explicit Game(Host& host) : host_(host), choice_(host) {}
+    explicit Game(Host& host) : host_(host), requests_(host), choice_(requests_) {}
 
     // Start-up: the data file names, the combination table, the task file.
     void start(const std::string& executablePath);
@@ -71,15 +72,16 @@ class Game : private UndoActions, private SolverSteps {
 
     // "&Ulož" and "&Načti": the game in progress to a file and back. A file
     // that is not a sound saved game is refused and the game stays as it was.
-    // True when the game was written.
-    bool saveGame();
+    void saveGame();
     void loadGame();
-    // "&Konec" and closing the window: true when the program may end. With
-    // the player's files, the game in progress is kept for the next start.
+    // "&Konec" and closing the window: quitConfirmed() tells, once the
+    // questions are answered, whether the program may end. With the
+    // player's files, the game in progress is kept for the next start.
     // Without them, or when keeping fails, Moves made since the last save or
     // load are offered for saving first; Cancel, or a save that did not
     // happen, keeps the program running.
-    bool confirmQuit();
+    void confirmQuit();
+    bool quitConfirmed() const { return quitConfirmed_; }
     // The second half of "&Načti": the bytes of the chosen file, named by
     // fileName (as the file system has it) in a refusal.
     void loadSavedGame(std::string_view bytes, const std::string& fileName);
@@ -228,6 +230,10 @@ class Game : private UndoActions, private SolverSteps {
     void clearColouring();
 
     const MainScreen& screen() const { return screen_; }
+    // The boxes, questions and file dialogs waiting for the player, oldest
+    // first; the front-end shows each and answers it there.
+    Requests& requests() { return requests_; }
+    const Requests& requests() const { return requests_; }
     TaskEditor& editor() { return editor_; }
     const TaskEditor& editor() const { return editor_; }
     TaskTextEditor& textEditor() { return textEditor_; }
@@ -278,6 +284,16 @@ class Game : private UndoActions, private SolverSteps {
     const std::string& ownTaskFilePath() const { return choice_.ownTaskFilePath(); }
 
   private:
+    // "&Ulož", then then(true) when the game was written.
+    void saveGameThen(std::function<void(bool written)> then);
+    // "&Načti" once the file is chosen.
+    void loadChosenGame(const std::string& path);
+    // The task chosen in the list onto the board or into the editor's grid.
+    void takeListedTask();
+    // "vlož" once the game on the board is kept: the question before a task
+    // of the name is replaced, then the task kept and loaded.
+    void keepLinkedTask(const std::string& name);
+    void writeLinkedTask(const std::string& name);
     // The digit keys of keyPress: a note, or the digit through the pop-up menu.
     void pressDigitKey(BoardSquare square, Key key);
     // The arrow keys of keyPress: the nearest entry square that way is
@@ -378,9 +394,12 @@ class Game : private UndoActions, private SolverSteps {
 
     // The games in progress kept per task (games_in_progress.cpp). Before
     // another task or game replaces the board: the game on it kept among
-    // them, or its task's entry dropped when there is nothing to keep. When
-    // it cannot be kept, the player is asked whether to lose it; false for No.
-    bool leaveTask();
+    // them, or its task's entry dropped when there is nothing to keep; then
+    // runs then. When it cannot be kept, the player is asked whether to lose
+    // it, and then runs after a Yes only.
+    void leaveTask(const std::function<void()>& then);
+    // The keeping of leaveTask; false when the game could not be kept.
+    bool keepGameInProgress();
     // After a fresh load of a chosen task: the game kept for it, if any,
     // taken up instead and its entry dropped.
     void takeUpTaskGame();
@@ -393,6 +412,7 @@ class Game : private UndoActions, private SolverSteps {
     void markTasksInProgress();
 
     Host& host_;
+    Requests requests_;
     Board board_;
     CombinationTable table_;
     DataFileNames names_;
@@ -410,6 +430,7 @@ class Game : private UndoActions, private SolverSteps {
     DigitSet allowedDigits_ = 0;
     std::string solverCandidates_;  // the allowed digits for the solver, "137"
     bool terminate_ = false;
+    bool quitConfirmed_ = false;  // see confirmQuit()
     // The history changed since the game was last loaded or saved.
     bool unsavedMoves_ = false;
     // Empty entry squares of the board, counted at the first write after each
@@ -440,9 +461,9 @@ class Game : private UndoActions, private SolverSteps {
     std::map<std::string, std::string> keptTasks_;
     std::string keptTasksStamp_;
 
-    TaskEditor editor_{host_, names_, choice_};
+    TaskEditor editor_{requests_, names_, choice_};
     // A save in the text editor shows its names in the task list at once.
-    TaskTextEditor textEditor_{host_, [this] { choice_.fill(false); }};
+    TaskTextEditor textEditor_{requests_, [this] { choice_.fill(false); }};
     // Last: destroyed first, it stops a making that still uses the table.
     NewTaskMaker newTask_{table_};
 };

@@ -73,17 +73,24 @@ bool Game::readGamesInProgress(std::vector<KeptGame>& games) {
     games.clear();
     const std::string why = "Rozehrané úlohy se nepodařilo načíst: " + problem;
     try {
-        host_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) +
-                      "; rozehrané úlohy se budou ukládat do nového souboru.");
+        requests_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) +
+                          "; rozehrané úlohy se budou ukládat do nového souboru.");
         return true;
     } catch (const RunError& failed) {
         // Written over, the games it holds would be lost: it stays.
-        host_.message(why + ". Nelze ho ani uložit stranou (" + failed.what() + ").");
+        requests_.message(why + ". Nelze ho ani uložit stranou (" + failed.what() + ").");
         return false;
     }
 }
 
-bool Game::leaveTask() {
+void Game::leaveTask(const std::function<void()>& then) {
+    if (keepGameInProgress()) return then();
+    requests_.askYesNo("Rozehraná hra se ztratí. Pokračovat?", [then](bool yes) {
+        if (yes) then();
+    });
+}
+
+bool Game::keepGameInProgress() {
     const std::string& path = playerFiles_.gamesInProgress;
     if (path.empty() || solving()) return true;
     if (!gameInProgress()) {
@@ -103,11 +110,11 @@ bool Game::leaveTask() {
                 writeFileReplacing(path, encodeKeptGames(games));
                 return true;
             } catch (const RunError&) {
-                // The question below says what it means for the player.
+                // The question of leaveTask says what it means for the player.
             }
         }
     }
-    return host_.askYesNo("Rozehraná hra se ztratí. Pokračovat?");
+    return false;
 }
 
 void Game::takeUpTaskGame() {
@@ -130,9 +137,9 @@ void Game::takeUpTaskGame() {
     if (!decodeSavedGame(kept.savedGame, saved, problem) ||
         taskHash(saved.board) != kept.taskHash) {
         if (problem.empty()) problem = "deska neodpovídá své úloze";
-        host_.message("Rozehranou hru úlohy \"" + kept.taskName +
-                      "\" nelze obnovit: soubor je poškozený (" + problem +
-                      "). Úloha začíná znovu.");
+        requests_.message("Rozehranou hru úlohy \"" + kept.taskName +
+                          "\" nelze obnovit: soubor je poškozený (" + problem +
+                          "). Úloha začíná znovu.");
     } else {
         takeUpGame(kept, playerFiles_.gamesInProgress);
     }

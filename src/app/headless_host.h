@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/host.h"
+#include "app/requests.h"
 
 namespace krizovky {
 
@@ -13,14 +14,29 @@ namespace krizovky {
 class HeadlessHost : public Host {
   public:
     std::optional<std::string> lastFailure;
+    // "Mám dotaz!" answered " jsem trouba" instead of No.
+    bool confirmsSolver = false;
 
-    void message(std::string_view) override {}
-    void error(std::string_view text) override { lastFailure = std::string(text); }
-    void failure(std::string_view text) override { lastFailure = std::string(text); }
-    bool askYesNo(std::string_view) override { return false; }
-    Answer askYesNoCancel(std::string_view) override { return Answer::kNo; }
-    bool confirmSolver() override { return false; }
-    std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
+    void requestPosted(Requests& requests) override {
+        while (const Request* request = requests.pending()) {
+            switch (request->kind) {
+                case RequestKind::kError:
+                case RequestKind::kFailure:
+                    lastFailure = request->text;
+                    requests.dismiss();
+                    break;
+                case RequestKind::kFile:
+                    requests.answerFile(std::nullopt);
+                    break;
+                case RequestKind::kSolverQuestion:
+                    requests.answer(confirmsSolver ? Answer::kYes : Answer::kNo);
+                    break;
+                default:
+                    requests.answer(Answer::kNo);
+                    break;
+            }
+        }
+    }
     void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}

@@ -156,11 +156,11 @@ void Game::showNextStep() {
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         // The words of the name area above the board.
-        host_.message("Další krok vám neporadím: " + taskProblemText(task) + ".");
+        requests_.message("Další krok vám neporadím: " + taskProblemText(task) + ".");
         return;
     }
     if (!wrongSquares().empty()) {
-        host_.message(
+        requests_.message(
             "Na desce je chyba: některá vepsaná cifra do řešení nepatří. Další krok vám "
             "poradím, až ji najdete a opravíte.");
         return;
@@ -170,13 +170,13 @@ void Game::showNextStep() {
         for (int c = 1; c <= board_.colCount && complete; ++c)
             complete = !board_.isEntry(r, c) || board_.at(r, c).digit != 0;
     if (complete) {
-        host_.message("Křížovka je celá správně vyplněná, další krok už není.");
+        requests_.message("Křížovka je celá správně vyplněná, další krok už není.");
         return;
     }
 
     const std::vector<Deduction> steps = stepsToNextPlacement(board_, table_);
     if (steps.empty()) {
-        host_.message(
+        requests_.message(
             "Tady si nevím rady: žádná z mých úvah, ani zkusmo dosazená cifra, "
             "další cifru neodhalí. Zkuste některou cifru vepsat na zkoušku a "
             "místo si označte značkou.");
@@ -211,14 +211,14 @@ void Game::verifyBoard() {
     aids_.checked = true;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
-        host_.message(noUniqueSolution(task) +
-                      " Nemohu proto posoudit, zda je to, co jste vepsal, správně.");
+        requests_.message(noUniqueSolution(task) +
+                          " Nemohu proto posoudit, zda je to, co jste vepsal, správně.");
         return;
     }
     const int wrong = static_cast<int>(wrongSquares().size());
     if (wrong > 0) {
-        host_.message(squaresWithVerb(wrong, "Chybnou cifru má", "Chybnou cifru mají") +
-                      ". Kde jsou chyby, ukáže \"Ukaž chyby\".");
+        requests_.message(squaresWithVerb(wrong, "Chybnou cifru má", "Chybnou cifru mají") +
+                          ". Kde jsou chyby, ukáže \"Ukaž chyby\".");
         return;
     }
     int written = 0, empty = 0;
@@ -226,11 +226,11 @@ void Game::verifyBoard() {
         for (int c = 1; c <= board_.colCount; ++c)
             if (board_.isEntry(r, c)) ++(board_.at(r, c).digit != 0 ? written : empty);
     if (written == 0)
-        host_.message("Zatím jste nevepsal žádnou cifru.");
+        requests_.message("Zatím jste nevepsal žádnou cifru.");
     else if (empty == 0)
-        host_.message("Celá křížovka je vyplněná správně.");
+        requests_.message("Celá křížovka je vyplněná správně.");
     else
-        host_.message("Všechno, co jste zatím vepsal, je správně.");
+        requests_.message("Všechno, co jste zatím vepsal, je správně.");
 }
 
 void Game::showErrors() {
@@ -238,12 +238,12 @@ void Game::showErrors() {
     aids_.checked = true;
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
-        host_.message(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná.");
+        requests_.message(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná.");
         return;
     }
     const std::vector<BoardSquare> wrong = wrongSquares();
     if (wrong.empty()) {
-        host_.message("Žádná vepsaná cifra není chybná.");
+        requests_.message("Žádná vepsaná cifra není chybná.");
         return;
     }
     if (history_.colouringShown) clearColouring();

@@ -39,24 +39,22 @@ inline FileDialog fileDialogIn(const std::string& folder, std::string title, std
 // The answer to a question that can also be cancelled.
 enum class Answer { kYes, kNo, kCancel };
 
-// The modal things only a window system can do. The window layer implements
-// it with message boxes and dialogs; tests implement it with scripted answers.
-// All texts are UTF-8: the program's own texts are written so, and data of the
-// files that a text quotes (a task name) is converted where it is quoted.
+class Requests;
+
+// What the core asks of its front-end that needs no answer: a look at its
+// requests, repaints at once while a long operation runs, and the
+// clipboard. Questions and file choices are never answered here: they wait
+// in Requests until the front-end answers them there. The window layer
+// implements it with message boxes and dialogs; tests and the tool with
+// scripted answers. All texts are UTF-8: the program's own texts are written
+// so, and data of the files that a text quotes (a task name) is converted
+// where it is quoted.
 class Host {
   public:
     virtual ~Host() = default;
-    virtual void message(std::string_view text) = 0;  // a plain box with OK
-    virtual void error(std::string_view text) = 0;    // caption "Error", error symbol, OK
-    // A failed operation, shown with the system's text ("File not found").
-    virtual void failure(std::string_view text) = 0;
-    virtual bool askYesNo(std::string_view text) = 0;
-    // Yes, No and Cancel; Escape or closing the box cancels.
-    virtual Answer askYesNoCancel(std::string_view text) = 0;
-    // The dialog "Mám dotaz!" that "70" opens: true for " jsem trouba", false
-    // for "byl to omyl", the Escape key or closing it.
-    virtual bool confirmSolver() = 0;
-    virtual std::optional<std::string> chooseFile(const FileDialog& dialog) = 0;
+    // A new request waits in requests. A window shows it once the call that
+    // made it has returned; a script may answer it here and then.
+    virtual void requestPosted(Requests& requests) { static_cast<void>(requests); }
     virtual void processEvents() = 0;
     virtual void repaintSquare(int row, int column) = 0;  // at once, not at the next event
     virtual void repaintGauge() = 0;                      // at once, while a load runs

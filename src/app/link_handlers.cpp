@@ -40,13 +40,14 @@ void Game::chooseLinkFile() {
     FileDialog dialog = fileDialogIn(names_.programDir, "soubor hádanky z webového editoru",
                                      "soubory pzprv3", "txt");
     dialog.fileMustExist = true;
-    const auto path = host_.chooseFile(dialog);
-    if (!path) return;
-    try {
-        setLinkText(readFileBytes(*path));
-    } catch (const RunError& e) {
-        host_.failure(e.what());
-    }
+    requests_.chooseFile(dialog, [this](const std::optional<std::string>& path) {
+        if (!path) return;
+        try {
+            setLinkText(readFileBytes(*path));
+        } catch (const RunError& e) {
+            requests_.failure(e.what());
+        }
+    });
 }
 
 void Game::importLinkedTask() {
@@ -54,24 +55,44 @@ void Game::importLinkedTask() {
     if (solving() || !dialog.visible || !dialog.puzzle) return;
     const std::string name = dialog.nameField;
     if (!isTaskName(name) || isBlankLine(name)) {
-        host_.error("Zadejte název, pod kterým se úloha uloží.");
+        requests_.error("Zadejte název, pod kterým se úloha uloží.");
         return;
     }
-    if (!leaveTask()) return;
+    leaveTask([this, name] { keepLinkedTask(name); });
+}
+
+void Game::keepLinkedTask(const std::string& name) {
+    if (solving() || !linkImport_.visible || !linkImport_.puzzle) return;
+    const std::string& path = choice_.ownTaskFilePath();
+    if (path.empty()) {
+        requests_.error(kNoOwnTaskFolder);
+        return;
+    }
+    // Another task of the name is replaced only when the player agrees, as
+    // in the task editor's save.
+    std::optional<std::string> replaced;
+    try {
+        if (fileExists(path)) replaced = replacedTaskName(readTaskFile(path), name);
+    } catch (const RunError& e) {
+        requests_.failure(e.what());
+        return;
+    }
+    if (!replaced) return writeLinkedTask(name);
+    requests_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) + "\" už v souboru je. Nahradit ji?",
+                       [this, name](bool yes) {
+                           if (yes) writeLinkedTask(name);
+                       });
+}
+
+void Game::writeLinkedTask(const std::string& name) {
+    if (solving() || !linkImport_.puzzle) return;
+    const auto& rows = linkImport_.puzzle->rows;
     const bool kept = keepOwnTask([&](const std::string& path) {
-        // Another task of the name is replaced only when the player agrees,
-        // as in the task editor's save.
-        if (fileExists(path)) {
-            if (auto replaced = replacedTaskName(readTaskFile(path), name);
-                replaced && !host_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) +
-                                            "\" už v souboru je. Nahradit ji?"))
-                return false;
-        }
-        keepTaskRows(dialog.puzzle->rows, name, path);
+        keepTaskRows(rows, name, path);
         return true;
     });
     if (!kept) return;
-    dialog = LinkImportScreen{};
+    linkImport_ = LinkImportScreen{};
     loadOwnTask(name);
 }
 
@@ -82,16 +103,16 @@ void Game::cancelLinkImport() {
 void Game::copyTaskLink() {
     if (solving()) return;
     if (!screen_.boardPanel) {
-        host_.message("Na desce zatím není žádná úloha.");
+        requests_.message("Na desce zatím není žádná úloha.");
         return;
     }
     const ExportResult link = exportLink(board_);
     if (!link.ok()) {
-        host_.error(link.message);
+        requests_.error(link.message);
         return;
     }
     host_.copyToClipboard(link.text);
-    host_.message("Odkaz na úlohu je ve schránce:\n" + link.text);
+    requests_.message("Odkaz na úlohu je ve schránce:\n" + link.text);
 }
 
 }  // namespace krizovky

@@ -44,29 +44,30 @@ void Game::cancelNewTask() {
 
 void Game::takeMadeTask(const MadeTask& task) {
     if (!task.made) {
-        host_.message(notMadeMessage(task));
+        requests_.message(notMadeMessage(task));
         return;
     }
-    if (!leaveTask()) return;
-    const bool kept = keepOwnTask([&](const std::string& path) {
-        keepMadeTask(task, path);
-        return true;
+    leaveTask([this, task] {
+        const bool kept = keepOwnTask([&](const std::string& path) {
+            keepMadeTask(task, path);
+            return true;
+        });
+        if (!kept) return;
+        newTask_.close();
+        loadOwnTask(task.name);
     });
-    if (!kept) return;
-    newTask_.close();
-    loadOwnTask(task.name);
 }
 
 bool Game::keepOwnTask(const std::function<bool(const std::string& path)>& write) {
     const std::string& path = choice_.ownTaskFilePath();
     if (path.empty()) {
-        host_.error(kNoOwnTaskFolder);
+        requests_.error(kNoOwnTaskFolder);
         return false;
     }
     try {
         return write(path);
     } catch (const RunError& e) {
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return false;
     }
 }

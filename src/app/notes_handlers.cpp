@@ -84,7 +84,7 @@ bool Game::redoAccepted(const RedoStep& step) {
         if (move.digit != 0 && checkingOn()) {
             const EntryVerdict verdict = checkEntry(trial, move.row, move.col, move.digit);
             if (verdict != EntryVerdict::kAccepted) {
-                host_.message(entryMessage(verdict, move.digit));
+                requests_.message(entryMessage(verdict, move.digit));
                 return false;
             }
         }

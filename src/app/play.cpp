@@ -137,7 +137,7 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     if (digit != 0 && checkingOn()) {
         const EntryVerdict verdict = checkEntry(board_, row, column, digit);
         if (verdict != EntryVerdict::kAccepted) {
-            if (!solving()) host_.message(entryMessage(verdict, digit));
+            if (!solving()) requests_.message(entryMessage(verdict, digit));
             return false;
         }
     }
@@ -194,7 +194,7 @@ void Game::checkBoard(bool fromButton) {
         history_.colouringShown = true;
         history_.checkColouringShown = true;
     }
-    if (fromButton && !history_.colouringShown) host_.message("Vše je zatím v pořádku!");
+    if (fromButton && !history_.colouringShown) requests_.message("Vše je zatím v pořádku!");
 }
 
 void Game::checkWholeBoard() {
@@ -204,7 +204,7 @@ void Game::checkWholeBoard() {
 void Game::endOfGame() {
     checkBoard(false);
     if (history_.colouringShown) {
-        host_.message("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
+        requests_.message("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
         return;
     }
     // The clock stands from here; a board filled again after a change does
@@ -215,7 +215,7 @@ void Game::endOfGame() {
         clock_.stop();
         updatePlayClock();
     }
-    if (!solving()) host_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    if (!solving()) requests_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
     if (firstTime) recordResult();
 }
 

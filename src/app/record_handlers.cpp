@@ -109,13 +109,13 @@ ResultsRecord Game::readRecord() {
     const std::string why = "Záznam vašich výsledků se nepodařilo načíst: " + problem;
     try {
         const std::string aside = setAsideFileName(path);
-        host_.message(why + ". Byl uložen stranou jako " + aside +
-                      "; výsledky se budou zapisovat do nového záznamu.");
+        requests_.message(why + ". Byl uložen stranou jako " + aside +
+                          "; výsledky se budou zapisovat do nového záznamu.");
     } catch (const RunError& failed) {
         // Written over, the old record would be lost: it stays as it is.
         recordUnusable_ = true;
-        host_.message(why + ". Nelze ho ani uložit stranou (" + failed.what() +
-                      "), výsledky se do něj do konce hry nezapíší.");
+        requests_.message(why + ". Nelze ho ani uložit stranou (" + failed.what() +
+                          "), výsledky se do něj do konce hry nezapíší.");
     }
     return {};
 }
@@ -147,7 +147,7 @@ void Game::recordResult() {
         makeFolders(folderOfFile(path));
         record.write(path);
     } catch (const RunError& e) {
-        host_.failure("Výsledek se nepodařilo zapsat do záznamu " + path + ": " + e.what());
+        requests_.failure("Výsledek se nepodařilo zapsat do záznamu " + path + ": " + e.what());
     }
     markSolvedTasks();
 }
@@ -222,8 +222,8 @@ bool Game::keepGame() {
         makeFolders(folderOfFile(path));
         writeFileReplacing(path, encodeKeptGame(gameToKeep()));
     } catch (const RunError& e) {
-        host_.failure(std::string("Rozehranou hru se nepodařilo uschovat pro příští spuštění: ") +
-                      e.what());
+        requests_.failure(
+            std::string("Rozehranou hru se nepodařilo uschovat pro příští spuštění: ") + e.what());
         return false;
     }
     return true;
@@ -249,9 +249,10 @@ bool Game::resumeKeptGame() {
     if (problem) {
         const std::string why = "Rozehranou hru se nepodařilo načíst: " + *problem;
         try {
-            host_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) + ".");
+            requests_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) + ".");
         } catch (const RunError& e) {
-            host_.message(why + ". Její soubor " + path + " nelze ani odložit (" + e.what() + ").");
+            requests_.message(why + ". Její soubor " + path + " nelze ani odložit (" + e.what() +
+                              ").");
         }
         return false;
     }

@@ -26,56 +26,77 @@ std::string baseName(const std::string& path) {
 
 }  // namespace
 
-bool Game::saveGame() {
-    // Without a task on the board there is no game to save.
-    if (solving() || !screen_.boardPanel) return false;
-    const auto path = host_.chooseFile(savedGameDialog(names_, true));
-    if (!path) return false;
-    try {
-        writeFileReplacing(*path, encodeSavedGame(board_, history_, extrasToSave()));
-    } catch (const RunError& e) {
-        host_.failure(e.what());
-        return false;
-    }
-    unsavedMoves_ = false;
-    return true;
+void Game::saveGame() {
+    saveGameThen([](bool) {});
 }
 
-bool Game::confirmQuit() {
-    if (!playerFiles_.keptGame.empty() && keepGame()) return true;
-    if (solving() || !unsavedMoves_ || (history_.moveCount == 0 && !hasNotes(board_))) return true;
-    switch (host_.askYesNoCancel("Uložit rozehranou hru?")) {
-        case Answer::kYes:
-            return saveGame();
-        case Answer::kNo:
-            return true;
-        case Answer::kCancel:
-            break;
+void Game::saveGameThen(std::function<void(bool written)> then) {
+    // Without a task on the board there is no game to save.
+    if (solving() || !screen_.boardPanel) return then(false);
+    requests_.chooseFile(
+        savedGameDialog(names_, true), [this, then](const std::optional<std::string>& path) {
+            if (!path || solving()) return then(false);
+            try {
+                writeFileReplacing(*path, encodeSavedGame(board_, history_, extrasToSave()));
+            } catch (const RunError& e) {
+                requests_.failure(e.what());
+                return then(false);
+            }
+            unsavedMoves_ = false;
+            then(true);
+        });
+}
+
+void Game::confirmQuit() {
+    quitConfirmed_ = false;
+    if (!playerFiles_.keptGame.empty() && keepGame()) {
+        quitConfirmed_ = true;
+        return;
     }
-    return false;
+    if (solving() || !unsavedMoves_ || (history_.moveCount == 0 && !hasNotes(board_))) {
+        quitConfirmed_ = true;
+        return;
+    }
+    requests_.askYesNoCancel("Uložit rozehranou hru?", [this](Answer answer) {
+        switch (answer) {
+            case Answer::kYes:
+                saveGameThen([this](bool written) { quitConfirmed_ = written; });
+                break;
+            case Answer::kNo:
+                quitConfirmed_ = true;
+                break;
+            case Answer::kCancel:
+                break;
+        }
+    });
 }
 
 void Game::loadGame() {
     if (solving()) return;
-    const auto path = host_.chooseFile(savedGameDialog(names_, false));
-    if (!path) return;
+    requests_.chooseFile(savedGameDialog(names_, false),
+                         [this](const std::optional<std::string>& path) {
+                             if (path && !solving()) loadChosenGame(*path);
+                         });
+}
+
+void Game::loadChosenGame(const std::string& path) {
     // The whole file is read and judged before anything of the game changes.
     std::string bytes;
     try {
-        bytes = readFileStart(*path, kLargestSavedGame + 1);
+        bytes = readFileStart(path, kLargestSavedGame + 1);
     } catch (const RunError& e) {
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return;
     }
-    if (!leaveTask()) return;
-    loadSavedGame(bytes, baseName(*path));
+    leaveTask([this, bytes, name = baseName(path)] { loadSavedGame(bytes, name); });
 }
 
 void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     SavedGame saved;
     std::string problem;
     if (!decodeSavedGame(bytes, saved, problem)) {
-        host_.message("Soubor " + fileName + " nelze načíst jako uloženou hru: " + problem + ".");
+        requests_.message("Soubor " + fileName + " nelze načíst jako uloženou hru: " + problem +
+                          ".");
         return;
     }
 

@@ -29,18 +29,20 @@ bool hasEntrySquare(const Board& board) {
 
 void Game::askToSolve() {
     if (solving()) return;
-    if (host_.confirmSolver()) solveVisibly();
+    requests_.confirmSolver([this](bool confirmed) {
+        if (confirmed) solveVisibly();
+    });
 }
 
 void Game::solveVisibly() {
     if (solving()) return;
     if (choice_.selectedName().empty()) {
-        host_.message("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!");
+        requests_.message("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!");
         return;
     }
     // The search would have no square to start from.
     if (!hasEntrySquare(board_)) {
-        host_.message("Úloha nemá žádné políčko k vyplnění!");
+        requests_.message("Úloha nemá žádné políčko k vyplnění!");
         return;
     }
 
@@ -84,7 +86,9 @@ void Game::solveVisibly() {
 
 void Game::stopSolving() {
     if (!solving() || !screen_.stopButton || !solverRun_.searching()) return;
-    if (host_.askYesNo("Chcete skutečně ukončit proces hledání řešení?")) solverRun_.requestStop();
+    requests_.askYesNo("Chcete skutečně ukončit proces hledání řešení?", [this](bool yes) {
+        if (yes) solverRun_.requestStop();
+    });
 }
 
 void Game::endSolve(SolveEnd end, const SolverSearch* search) {
@@ -136,7 +140,7 @@ void Game::setSolverSpeed(SolverSpeed speed) {
 void Game::reportUnsolvable() {
     // The board under the message is the search's last, not its last frame.
     host_.drawBoard();
-    host_.message("Tato úloha není řešitelná!");
+    requests_.message("Tato úloha není řešitelná!");
 }
 
 }  // namespace krizovky

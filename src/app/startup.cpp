@@ -12,7 +12,7 @@ void Game::start(const std::string& executablePath) {
     } catch (const RunError& e) {
         // Without the table nothing else is set up, not even the task file.
         formNames(executablePath);
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return;
     }
     start(executablePath, records);
@@ -35,7 +35,7 @@ void Game::start(const std::string& executablePath, std::string_view records) {
     try {
         table_.load(records);
     } catch (const RunError& e) {
-        host_.failure(e.what());
+        requests_.failure(e.what());
     }
 }
 

@@ -54,7 +54,7 @@ void TaskChoice::fill(bool reportErrors) {
         // The list keeps what it showed. Only the showing reports the failure:
         // reporting it on every activation would bring the box back each time
         // it closes.
-        if (reportErrors) host_.failure(e.what());
+        if (reportErrors) requests_.failure(e.what());
         return;
     }
     sortTaskNames(names);

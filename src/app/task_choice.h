@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "app/requests.h"
 #include "app/screen.h"
 
 namespace krizovky {
@@ -16,7 +16,7 @@ namespace krizovky {
 // game loads the chosen task onto the board, the task editor into its grid.
 class TaskChoice {
   public:
-    explicit TaskChoice(Host& host) : host_(host) {}
+    explicit TaskChoice(Requests& requests) : requests_(requests) {}
 
     const std::string& taskFilePath() const { return taskFilePath_; }
     // The task file chosen by "&Soubor úloh" (or the shipped one): the list's
@@ -87,7 +87,7 @@ class TaskChoice {
     // The descriptions and the switch of the list from the names it holds.
     void describeItems();
 
-    Host& host_;
+    Requests& requests_;
     std::string taskFilePath_;
     std::string collectionPath_;
     std::string ownTaskFilePath_;

@@ -21,28 +21,30 @@ std::string defaultName() {
 
 }  // namespace
 
-TaskEditor::TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice)
-    : host_(host), names_(names), choice_(choice) {
+TaskEditor::TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice)
+    : requests_(requests), names_(names), choice_(choice) {
     editorTaskName_ = defaultName();
     screen_.nameField = editorTaskName_;
     screen_.numberField = "         1";
 }
 
-bool TaskEditor::saveTask() {
-    Host& host = host_;
+void TaskEditor::saveTask() {
     if (auto bad = validateGrid(screen_.grid)) {
-        host.error("Na řádku " + std::to_string(bad->row) + " a sloupci " +
-                   std::to_string(bad->column) + " je chybná hodnota.");
-        return false;
+        requests_.error("Na řádku " + std::to_string(bad->row) + " a sloupci " +
+                        std::to_string(bad->column) + " je chybná hodnota.");
+        return;
     }
     if (editorTaskName_.empty()) {
-        host.error("Není dosud definováno jméno úlohy pro uložení.");
-        return false;
+        requests_.error("Není dosud definováno jméno úlohy pro uložení.");
+        return;
     }
     // A task file that does not exist yet is created.
-    const auto path = host.chooseFile(saveDialog());
-    if (!path || path->empty()) return false;
+    requests_.chooseFile(saveDialog(), [this](const std::optional<std::string>& path) {
+        if (path && !path->empty()) saveTaskTo(*path);
+    });
+}
 
+void TaskEditor::saveTaskTo(const std::string& path) {
     // The default name is derived at each save, so every generated task gets
     // its own name and editorTaskName stays the default.
     std::string name = editorTaskName_;
@@ -50,24 +52,32 @@ bool TaskEditor::saveTask() {
         name = (cp1250FromUtf8("úloha/") + generator_.taskNumberText + "/" +
                 std::to_string(generator_.generationCount))
                    .substr(0, 20);
+    // A task of the same name, also in other capitals, is replaced only
+    // when the author agrees.
+    std::optional<std::string> replaced;
     try {
-        // A task of the same name, also in other capitals, is replaced only
-        // when the author agrees.
-        if (fileExists(*path)) {
-            if (auto replaced = replacedTaskName(readTaskFile(*path), name);
-                replaced && !host.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) +
-                                           "\" už v souboru je. Nahradit ji?"))
-                return false;
-        }
-        saveTaskToFile(screen_.grid, name, *path);
+        if (fileExists(path)) replaced = replacedTaskName(readTaskFile(path), name);
     } catch (const RunError& e) {
-        host.failure(e.what());
-        return false;
+        requests_.failure(e.what());
+        return;
+    }
+    if (!replaced) return writeTask(path, name);
+    requests_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) + "\" už v souboru je. Nahradit ji?",
+                       [this, path, name](bool yes) {
+                           if (yes) writeTask(path, name);
+                       });
+}
+
+void TaskEditor::writeTask(const std::string& path, const std::string& name) {
+    try {
+        saveTaskToFile(screen_.grid, name, path);
+    } catch (const RunError& e) {
+        requests_.failure(e.what());
+        return;
     }
     choice_.addSavedTask(name);
-    setVerdict("uloženo do " + fileNameOf(*path));
-    screen_.savedTo = *path;
-    return true;
+    setVerdict("uloženo do " + fileNameOf(path));
+    screen_.savedTo = path;
 }
 
 FileDialog TaskEditor::saveDialog() const {
@@ -107,13 +117,13 @@ void TaskEditor::generateStructure() {
     try {
         outcome = loadRandomStructure(screen_.grid, generator_.randomSeed, path);
     } catch (const RunError& e) {
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return;
     }
     if (outcome == StructureDraw::kDrawn)
         setVerdict({});
     else
-        host_.error(structureMessage(outcome));
+        requests_.error(structureMessage(outcome));
 }
 
 bool TaskEditor::generateWholeTask() {
@@ -127,16 +137,15 @@ bool TaskEditor::completeTask() {
 }
 
 bool TaskEditor::fillAndSum() {
-    Host& host = host_;
     const bool filled = fillWithRetries(screen_.grid, generator_.randomSeed,
-                                        [&host](const std::string& text) { host.error(text); });
+                                        [this](const std::string& text) { requests_.error(text); });
     ++generator_.generationCount;
     if (filled) {
         computeSums(screen_.grid);
         judgeGrid();
     } else {
         setVerdict({});
-        host.error("Nepodařilo se mi doplnit strukturu!");
+        requests_.error("Nepodařilo se mi doplnit strukturu!");
     }
     return filled;
 }
@@ -144,15 +153,15 @@ bool TaskEditor::fillAndSum() {
 bool TaskEditor::generateUniqueTask() {
     const long number = taskNumberValue(generator_);
     if (number > kMaxTaskNumber) {
-        host_.error("Jedinečná úloha se dělá z čísla úlohy od 0 do " +
-                    std::to_string(kMaxTaskNumber) + ".");
+        requests_.error("Jedinečná úloha se dělá z čísla úlohy od 0 do " +
+                        std::to_string(kMaxTaskNumber) + ".");
         return false;
     }
     const MadeTask made = makeTask(
         requestForGrid(screen_.grid, kOfferedGrades[screen_.uniqueGrade], static_cast<int>(number)),
         completeCombinationTable());
     if (!made.made) {
-        host_.error(notMadeMessage(made));
+        requests_.error(notMadeMessage(made));
         return false;
     }
     screen_.grid = made.grid;
@@ -176,7 +185,7 @@ void TaskEditor::changeName(std::string_view text) {
 
 void TaskEditor::changeTaskNumber(std::string_view text) {
     screen_.numberField = std::string(text);
-    if (!setTaskNumber(generator_, text)) host_.error("Chybné číslo!");
+    if (!setTaskNumber(generator_, text)) requests_.error("Chybné číslo!");
 }
 
 void TaskEditor::setCell(int column, int row, std::string_view text) {
@@ -206,7 +215,7 @@ void TaskEditor::loadTaskIntoGrid() {
     try {
         lines = splitLines(readTaskFile(choice_.taskFilePath()));
     } catch (const RunError& e) {
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return;
     }
     if (krizovky::loadTaskIntoGrid(screen_.grid, lines, choice_.selectedName())) judgeGrid();

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "app/data_files.h"
-#include "app/host.h"
 #include "app/new_task.h"
+#include "app/requests.h"
 #include "app/task_choice.h"
 #include "editor/editor_grid.h"
 #include "editor/generator.h"
@@ -53,12 +53,12 @@ struct TaskEditorScreen {
 // window. It touches neither the board nor the move history of the game; it
 // shares with the game the data file names and the task choice (the task
 // file, the chosen task name and the task list). Every box goes through the
-// game's Host: error boxes (caption "Error") through Host::error, a system
-// failure through Host::failure, the file choice through Host::chooseFile.
+// game's requests: error boxes (caption "Error") through Requests::error, a system
+// failure through Requests::failure, the file choice through Requests::chooseFile.
 // Owned by the Game (Game::editor()); "&Formulář" is Game::showTaskEditor.
 class TaskEditor {
   public:
-    TaskEditor(Host& host, const DataFileNames& names, TaskChoice& choice);
+    TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice);
 
     // "&Formulář" under "&Editace": shows the window.
     void show() { screen_.visible = true; }
@@ -73,9 +73,9 @@ class TaskEditor {
     // need be), or in the program's folder when there is none. The untouched
     // default name "nová_úloha" saves as "úloha/NUMBER/COUNT", derived anew at
     // each save; editorTaskName() and the name field stay. A file error is a
-    // Host::failure with the system's text, the task file stays as it was
-    // and the window stays open. Returns whether the task was written.
-    bool saveTask();
+    // Requests::failure with the system's text, the task file stays as it was
+    // and the window stays open.
+    void saveTask();
     // "zpět" and the window's close box: hide it.
     void hide() { screen_.visible = false; }
     // "vymaž formulář": every cell becomes empty.
@@ -122,7 +122,7 @@ class TaskEditor {
     // the grid (without clearing it first) and takes its name into
     // editorTaskName and the name field; run by Game::chooseListedTask after a choice
     // made for the editor, not by the window. A missing task file is a
-    // Host::failure ("File not found") and nothing changes.
+    // Requests::failure ("File not found") and nothing changes.
     void loadTaskIntoGrid();
 
     const TaskEditorScreen& screen() const { return screen_; }
@@ -142,8 +142,12 @@ class TaskEditor {
     void setVerdict(std::string text);
     // The file dialog of "ulož úlohu".
     FileDialog saveDialog() const;
+    // "ulož úlohu" after the file is chosen: the question before a task of
+    // the same name is replaced, then the write.
+    void saveTaskTo(const std::string& path);
+    void writeTask(const std::string& path, const std::string& name);
 
-    Host& host_;
+    Requests& requests_;
     const DataFileNames& names_;
     TaskChoice& choice_;
     TaskEditorScreen screen_;

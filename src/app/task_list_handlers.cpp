@@ -9,13 +9,16 @@ namespace krizovky {
 
 void Game::reloadTask() {
     if (solving()) return;
+    auto reload = [this] {
+        loadTask();
+        // Afresh means afresh also when the player comes back to the task.
+        dropGameInProgress(boardTask_);
+    };
     // Notes go with the Moves: both count as the game in progress.
-    if ((history_.moveCount > 0 || hasNotes(board_)) &&
-        !host_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí."))
-        return;
-    loadTask();
-    // Afresh means afresh also when the player comes back to the task.
-    dropGameInProgress(boardTask_);
+    if (history_.moveCount == 0 && !hasNotes(board_)) return reload();
+    requests_.askYesNo("Začít úlohu znovu? Rozehraná hra se ztratí.", [this, reload](bool yes) {
+        if (yes && !solving()) reload();
+    });
 }
 
 void Game::showTaskList() {
@@ -28,11 +31,12 @@ void Game::chooseTaskFile() {
     if (solving()) return;
     FileDialog dialog = fileDialogIn(names_.programDir, "soubory se zadáním úloh", "úlohy", "kri");
     dialog.promptToCreate = true;
-    auto chosen = host_.chooseFile(dialog);
-    if (!chosen) return;
-    choice_.setTaskFilePath(*chosen);
-    choice_.setSelectedName({});
-    screen_.taskName = false;
+    requests_.chooseFile(dialog, [this](const std::optional<std::string>& chosen) {
+        if (!chosen || solving()) return;
+        choice_.setTaskFilePath(*chosen);
+        choice_.setSelectedName({});
+        screen_.taskName = false;
+    });
 }
 
 void Game::showTaskEditor() {
@@ -52,7 +56,13 @@ void Game::selectListedTask(int index) {
 void Game::chooseListedTask() {
     if (solving() || !choice_.canChoose()) return;
     // The game on the board is kept for its task before the list lets go.
-    if (!choice_.forEditor() && !leaveTask()) return;
+    if (choice_.forEditor()) return takeListedTask();
+    leaveTask([this] {
+        if (!solving() && choice_.canChoose()) takeListedTask();
+    });
+}
+
+void Game::takeListedTask() {
     if (!choice_.choose()) return;
     screen_.taskNameCaption = "  " + choice_.selectedName() + "  ";
     screen_.taskName = true;

@@ -6,24 +6,6 @@
 #include "model/text.h"
 
 namespace krizovky {
-namespace {
-
-// Marks one of the editor's own boxes as open while it is: the box takes the
-// activation from the editor, which is no leaving of it.
-class BoxShown {
-  public:
-    explicit BoxShown(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~BoxShown() { flag_ = before_; }
-    BoxShown(const BoxShown&) = delete;
-    BoxShown& operator=(const BoxShown&) = delete;
-
-  private:
-    bool& flag_;
-    bool before_;
-};
-
-}  // namespace
-
 void TaskTextEditor::open(const std::string& path) {
     if (path.empty() || !fileExists(path)) return;
     path_ = path;
@@ -36,20 +18,27 @@ void TaskTextEditor::activate() {
     load();
 }
 
-bool TaskTextEditor::deactivate() {
-    if (!active_ || boxShown_) return true;
+void TaskTextEditor::deactivate() {
+    stopEditing([](bool) {});
+}
+
+void TaskTextEditor::stopEditing(const std::function<void(bool left)>& then) {
+    // A box of the game over the editor takes the activation from it: that
+    // is no leaving of it.
+    if (!active_ || requests_.pending()) return then(true);
     active_ = false;
-    if (!modified_) return true;
-    BoxShown shown(boxShown_);
-    if (!host_.askYesNo(unsavedQuestion())) {
-        modified_ = false;  // the next activation reads the file again, without the changes
-        return true;
-    }
-    if (writeFile()) return true;
-    // The save the player asked for failed: the changes stay in the editor,
-    // which is not read again, so nothing typed is lost.
-    active_ = true;
-    return false;
+    if (!modified_) return then(true);
+    requests_.askYesNo(unsavedQuestion(), [this, then](bool yes) {
+        if (!yes) {
+            modified_ = false;  // the next activation reads the file again, without the changes
+            return then(true);
+        }
+        if (writeFile()) return then(true);
+        // The save the player asked for failed: the changes stay in the
+        // editor, which is not read again, so nothing typed is lost.
+        active_ = true;
+        then(false);
+    });
 }
 
 void TaskTextEditor::changeText(std::string_view text) {
@@ -63,9 +52,11 @@ bool TaskTextEditor::save() {
 }
 
 void TaskTextEditor::leave() {
-    if (!deactivate()) return;  // stays open with its unsaved changes
-    active_ = false;
-    screen_.visible = false;
+    stopEditing([this](bool left) {
+        if (!left) return;  // stays open with its unsaved changes
+        active_ = false;
+        screen_.visible = false;
+    });
 }
 
 void TaskTextEditor::load() {
@@ -74,8 +65,7 @@ void TaskTextEditor::load() {
         bytes = readTaskFile(path_);
     } catch (const RunError& e) {
         // The text stays as it was shown.
-        BoxShown shown(boxShown_);
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return;
     }
     screen_.lines = splitLines(bytes);
@@ -87,8 +77,7 @@ bool TaskTextEditor::writeFile() {
     try {
         writeFileReplacing(path_, fileBytes(screen_.lines));
     } catch (const RunError& e) {
-        BoxShown shown(boxShown_);
-        host_.failure(e.what());
+        requests_.failure(e.what());
         return false;
     }
     modified_ = false;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/host.h"
+#include "app/requests.h"
 
 namespace krizovky {
 
@@ -28,8 +28,8 @@ class TaskTextEditor {
   public:
     // saved runs after every successful save (the task list reads the file
     // again, so changed names show at once).
-    TaskTextEditor(Host& host, std::function<void()> saved)
-        : host_(host), saved_(std::move(saved)) {}
+    TaskTextEditor(Requests& requests, std::function<void()> saved)
+        : requests_(requests), saved_(std::move(saved)) {}
 
     // "&Text": shows the editor for the task file at path when a file exists
     // there; otherwise nothing happens.
@@ -40,10 +40,9 @@ class TaskTextEditor {
     void activate();
     // The editor stopped being the active window, also on closing: changes
     // not yet saved bring the question. The editor's own boxes do not count
-    // as leaving it.
-    // False when the player asked to save and the save failed: the editor
-    // then keeps its changes.
-    bool deactivate();
+    // as leaving it. When the player asks to save and the save fails, the
+    // editor keeps its changes and stays active.
+    void deactivate();
     // The player changed the text; lines separated by LF (a CR before the LF
     // is dropped).
     void changeText(std::string_view text);
@@ -68,14 +67,16 @@ class TaskTextEditor {
   private:
     void load();
     bool writeFile();
+    // deactivate, then then(false) when the save the player asked for
+    // failed, then(true) otherwise.
+    void stopEditing(const std::function<void(bool left)>& then);
 
-    Host& host_;
+    Requests& requests_;
     std::function<void()> saved_;
     TextEditorScreen screen_;
     std::string path_;
     bool modified_ = false;
     bool active_ = false;
-    bool boxShown_ = false;  // one of the editor's own boxes is open
 };
 
 }  // namespace krizovky

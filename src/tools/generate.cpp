@@ -22,19 +22,22 @@ class GenerateHost : public Host {
   public:
     std::string taskFile;
 
-    void message(std::string_view text) override { print(text); }
-    void error(std::string_view text) override { print(text); }
-    void failure(std::string_view text) override { print(text); }
-    bool askYesNo(std::string_view text) override {
-        print(text);
-        return true;
+    // Every question is answered Yes, every file dialog with taskFile.
+    void requestPosted(Requests& requests) override {
+        while (const Request* request = requests.pending()) {
+            if (request->kind == RequestKind::kFile) {
+                requests.answerFile(taskFile);
+                continue;
+            }
+            // "Mám dotaz!" never comes: no solve is asked for.
+            if (request->kind == RequestKind::kSolverQuestion) {
+                requests.answer(Answer::kNo);
+                continue;
+            }
+            print(request->text);
+            requests.answer(Answer::kYes);
+        }
     }
-    Answer askYesNoCancel(std::string_view text) override {
-        print(text);
-        return Answer::kYes;
-    }
-    bool confirmSolver() override { return false; }
-    std::optional<std::string> chooseFile(const FileDialog&) override { return taskFile; }
     void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}

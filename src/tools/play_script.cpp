@@ -43,35 +43,44 @@ class ScriptHost : public Host {
     bool starting = true;
     std::optional<std::string> startFailure;
 
-    void message(std::string_view text) override { print("message", text); }
-    void error(std::string_view text) override {
-        if (starting)
-            startFailure = std::string(text);
-        else
-            print("error", text);
-    }
-    // A failed operation shows the system's text in a plain box.
-    void failure(std::string_view text) override {
-        if (starting)
-            startFailure = std::string(text);
-        else
-            print("message", text);
-    }
-    bool askYesNo(std::string_view text) override {
-        print("question", text);
-        return true;
-    }
-    Answer askYesNoCancel(std::string_view text) override {
-        print("question", text);
-        return Answer::kYes;
-    }
-    // "Mám dotaz!" is answered " jsem trouba".
-    bool confirmSolver() override { return true; }
     // The file the script names for the next dialog; cancelled without one.
     std::optional<std::string> nextFile;
 
-    std::optional<std::string> chooseFile(const FileDialog&) override {
-        return std::exchange(nextFile, std::nullopt);
+    // A text printed as a box is.
+    void message(std::string_view text) { print("message", text); }
+
+    void requestPosted(Requests& requests) override {
+        while (const Request* request = requests.pending()) {
+            switch (request->kind) {
+                case RequestKind::kMessage:
+                    message(request->text);
+                    break;
+                case RequestKind::kError:
+                    if (starting)
+                        startFailure = request->text;
+                    else
+                        print("error", request->text);
+                    break;
+                // A failed operation shows the system's text in a plain box.
+                case RequestKind::kFailure:
+                    if (starting)
+                        startFailure = request->text;
+                    else
+                        print("message", request->text);
+                    break;
+                case RequestKind::kYesNo:
+                case RequestKind::kYesNoCancel:
+                    print("question", request->text);
+                    break;
+                // "Mám dotaz!" is answered " jsem trouba".
+                case RequestKind::kSolverQuestion:
+                    break;
+                case RequestKind::kFile:
+                    requests.answerFile(std::exchange(nextFile, std::nullopt));
+                    continue;
+            }
+            requests.answer(Answer::kYes);
+        }
     }
     void processEvents() override {}
     void repaintSquare(int, int) override {}
@@ -473,7 +482,10 @@ int playScript(const std::string& executable, const std::string& taskFile, const
         }
     }
     // The end of the input closes the program.
-    if (!record.empty() && game.confirmQuit()) game.quit();
+    if (!record.empty()) {
+        game.confirmQuit();
+        if (game.quitConfirmed()) game.quit();
+    }
     return 0;
 }
 

@@ -53,6 +53,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     game_.usePlayerFiles(defaultPlayerFiles());
     game_.playClock().useTimeSource(PlayClock::steadyNow);
     host_.onModal([this](bool open) { game_.playClock().setModalOpen(open); });
+    host_.onLateRequest([this] { refresh(); });
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());
@@ -99,6 +100,7 @@ Application::~Application() {
     host_.attachSolverQuestion(nullptr);
     host_.onYield({});
     host_.onModal({});
+    host_.onLateRequest({});
     resultsWindow_.reset();
     linkImportDialog_.reset();
     newTaskDialog_.reset();
@@ -134,6 +136,9 @@ void Application::refresh() {
             taskListWindow_->showScreen();
             taskListWindow_->setEnabled(!game_.solving());
         }
+        // The boxes and dialogs the call left, over the windows as they now
+        // stand; their answers go on with the call's work, shown in turn.
+        if (host_.answerRequests(game_.requests())) refreshAgain_ = true;
     } while (refreshAgain_);
     refreshing_ = false;
 }

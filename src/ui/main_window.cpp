@@ -490,9 +490,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::quit() {
     if (game_.terminateRequested()) return;
-    const bool mayQuit = game_.confirmQuit();
+    game_.confirmQuit();
+    // The redraw answers the questions of the quitting.
     changed_();
-    if (!mayQuit) return;
+    if (!game_.quitConfirmed()) return;
     game_.quit();
     changed_();
     close();

@@ -45,13 +45,13 @@ FileDialog outputFileDialog(const QString& title, const QString& baseName, bool 
 // file whole and is reported with the system's text.
 void writeOutput(QtHost& host, const std::string& path, const QByteArray& bytes) {
     if (bytes.isEmpty()) {
-        host.failure("Obrázek se nepodařilo nakreslit.");
+        host.showFailure("Obrázek se nepodařilo nakreslit.");
         return;
     }
     try {
         writeFileReplacing(path, std::string_view(bytes.constData(), bytes.size()));
     } catch (const RunError& e) {
-        host.failure(e.what());
+        host.showFailure(e.what());
     }
 }
 
@@ -83,7 +83,7 @@ void MainWindow::printPage() {
     PageStyle style;
     if (printer.pageLayout().pageSize().id() == QPageSize::Letter) style.paper = Paper::kLetter;
     printBoard(printer, picture, style);
-    if (printer.printerState() == QPrinter::Error) host_->failure("Tisk se nepodařil.");
+    if (printer.printerState() == QPrinter::Error) host_->showFailure("Tisk se nepodařil.");
 }
 
 void MainWindow::exportPage() {
@@ -98,9 +98,9 @@ void MainWindow::exportPage() {
     if (!path) return;
     const auto kind = fileKindOf(*path);
     if (!kind) {
-        host_->failure("Soubor " + QFileInfo(fromNativePath(*path)).fileName().toStdString() +
-                       " nelze zapsat: obrázek desky umím uložit jen do souboru .pdf, .svg "
-                       "nebo .png.");
+        host_->showFailure("Soubor " + QFileInfo(fromNativePath(*path)).fileName().toStdString() +
+                           " nelze zapsat: obrázek desky umím uložit jen do souboru .pdf, .svg "
+                           "nebo .png.");
         return;
     }
     PageStyle style;
@@ -116,11 +116,11 @@ void MainWindow::makeBooklet() {
     try {
         tasks = readTasksOfFile(game_.taskFilePath());
     } catch (const RunError& e) {
-        host_->failure(e.what());
+        host_->showFailure(e.what());
         return;
     }
     if (tasks.empty()) {
-        host_->message("V souboru úloh není žádná úloha.");
+        host_->showMessage("V souboru úloh není žádná úloha.");
         return;
     }
     BookletDialog choice(this, tasks, QFileInfo(taskFile).fileName());
@@ -130,8 +130,8 @@ void MainWindow::makeBooklet() {
         QStringLiteral("Sešit úloh"), QFileInfo(taskFile).completeBaseName(), true));
     if (!path) return;
     if (fileKindOf(*path) != FileKind::kPdf) {
-        host_->failure("Soubor " + QFileInfo(fromNativePath(*path)).fileName().toStdString() +
-                       " nelze zapsat: sešit úloh je soubor .pdf.");
+        host_->showFailure("Soubor " + QFileInfo(fromNativePath(*path)).fileName().toStdString() +
+                           " nelze zapsat: sešit úloh je soubor .pdf.");
         return;
     }
     // The solvers grade every task: a moment for a whole file.

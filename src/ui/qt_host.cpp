@@ -121,9 +121,8 @@ void QtHost::runModal(QDialog& dialog) {
 QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon icon,
                                             const QString& caption, const QString& text,
                                             QMessageBox::StandardButtons buttons) {
-    // A box comes in the middle of a handler, before the window's redraw:
-    // the board first shows what the game has done so far (the digit that
-    // completed it, the squares the completion filled).
+    // The board behind the box shows what the game has done so far (the
+    // digit that completed it, the squares the completion filled).
     if (mainWindow_) mainWindow_->showScreen();
     QMessageBox box(icon, caption, breakableText(text), buttons, parent ? parent : defaultParent());
     box.setTextFormat(Qt::PlainText);
@@ -136,40 +135,82 @@ QMessageBox::StandardButton QtHost::showBox(QWidget* parent, QMessageBox::Icon i
     return box.standardButton(box.clickedButton());
 }
 
-void QtHost::message(std::string_view text) {
+bool QtHost::answerRequests(Requests& requests) {
+    if (answering_ || requests.pending() == nullptr) return false;
+    answering_ = true;
+    while (const Request* request = requests.pending())
+        answerRequest(requests, Request(*request));
+    answering_ = false;
+    return true;
+}
+
+void QtHost::requestPosted(Requests& requests) {
+    // The window that made the call shows the request when the call has
+    // returned; this is for a request that no window's call made.
+    if (lookScheduled_ || mainWindow_ == nullptr || !onLateRequest_) return;
+    lookScheduled_ = true;
+    QTimer::singleShot(0, mainWindow_, [this, &requests] {
+        lookScheduled_ = false;
+        if (requests.pending() != nullptr) onLateRequest_();
+    });
+}
+
+void QtHost::showMessage(std::string_view text) {
     showBox(nullptr, QMessageBox::NoIcon, MainWindow::caption(), fromUtf8(text), QMessageBox::Ok);
 }
 
-void QtHost::error(std::string_view text) {
-    showBox(nullptr, QMessageBox::Critical, QStringLiteral("Error"), fromUtf8(text),
-            QMessageBox::Ok);
-}
-
-void QtHost::failure(std::string_view text) {
+void QtHost::showFailure(std::string_view text) {
     showBox(nullptr, QMessageBox::Critical, MainWindow::caption(), fromUtf8(text), QMessageBox::Ok);
 }
 
-bool QtHost::askYesNo(std::string_view text) {
-    return showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromUtf8(text),
-                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-Answer QtHost::askYesNoCancel(std::string_view text) {
-    switch (showBox(nullptr, QMessageBox::Question, MainWindow::caption(), fromUtf8(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-        case QMessageBox::Yes:
-            return Answer::kYes;
-        case QMessageBox::No:
-            return Answer::kNo;
-        default:
-            return Answer::kCancel;
+void QtHost::answerRequest(Requests& requests, const Request& request) {
+    const QString text = fromUtf8(request.text);
+    const QString caption = MainWindow::caption();
+    switch (request.kind) {
+        case RequestKind::kMessage:
+            showMessage(request.text);
+            requests.dismiss();
+            return;
+        case RequestKind::kError:
+            showBox(nullptr, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+            requests.dismiss();
+            return;
+        case RequestKind::kFailure:
+            showFailure(request.text);
+            requests.dismiss();
+            return;
+        case RequestKind::kYesNo:
+            requests.answer(showBox(nullptr, QMessageBox::Question, caption, text,
+                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+                                ? Answer::kYes
+                                : Answer::kNo);
+            return;
+        case RequestKind::kYesNoCancel:
+            switch (showBox(nullptr, QMessageBox::Question, caption, text,
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+                case QMessageBox::Yes:
+                    requests.answer(Answer::kYes);
+                    return;
+                case QMessageBox::No:
+                    requests.answer(Answer::kNo);
+                    return;
+                default:
+                    requests.answer(Answer::kCancel);
+                    return;
+            }
+        case RequestKind::kSolverQuestion: {
+            bool confirmed = false;
+            if (solverQuestion_ != nullptr) {
+                runModal(*solverQuestion_);
+                confirmed = solverQuestion_->result() == QDialog::Accepted;
+            }
+            requests.answer(confirmed ? Answer::kYes : Answer::kNo);
+            return;
+        }
+        case RequestKind::kFile:
+            requests.answerFile(chooseFile(request.dialog));
+            return;
     }
-}
-
-bool QtHost::confirmSolver() {
-    if (solverQuestion_ == nullptr) return false;
-    runModal(*solverQuestion_);
-    return solverQuestion_->result() == QDialog::Accepted;
 }
 
 std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {

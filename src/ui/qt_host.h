@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/host.h"
+#include "app/requests.h"
 
 class QDialog;
 
@@ -32,14 +33,16 @@ class QtHost : public Host {
     void onYield(std::function<void()> yield) { onYield_ = std::move(yield); }
     // Told true before a box or dialog runs and false after it.
     void onModal(std::function<void(bool open)> modal) { onModal_ = std::move(modal); }
+    // Run from the event loop when a request came outside the windows'
+    // calls of the game: the windows' redraw, which answers it.
+    void onLateRequest(std::function<void()> look) { onLateRequest_ = std::move(look); }
 
-    void message(std::string_view text) override;
-    void error(std::string_view text) override;
-    void failure(std::string_view text) override;
-    bool askYesNo(std::string_view text) override;
-    Answer askYesNoCancel(std::string_view text) override;
-    bool confirmSolver() override;
-    std::optional<std::string> chooseFile(const FileDialog& dialog) override;
+    // Shows the requests waiting in requests one after another, each as
+    // its box or dialog, and passes every answer back; true when there was
+    // one. The windows call it after each call of the game; a request made
+    // outside such a call is shown from the event loop.
+    bool answerRequests(Requests& requests);
+    void requestPosted(Requests& requests) override;
     void processEvents() override;
     void repaintSquare(int row, int column) override;
     void repaintGauge() override;
@@ -53,15 +56,25 @@ class QtHost : public Host {
                                         const QString& caption, const QString& text,
                                         QMessageBox::StandardButtons buttons);
     void runModal(QDialog& dialog);
+    // The window's own boxes and file dialog, for what the window does by
+    // itself (print, export, booklets).
+    void showMessage(std::string_view text);
+    void showFailure(std::string_view text);
+    std::optional<std::string> chooseFile(const FileDialog& dialog);
 
   private:
     QWidget* defaultParent() const;
+    // One request as its box or dialog, answered.
+    void answerRequest(Requests& requests, const Request& request);
+    bool answering_ = false;      // a box of answerRequests is up
+    bool lookScheduled_ = false;  // the event loop will look at the requests
 
     ModalRunner runner_;
     MainWindow* mainWindow_ = nullptr;
     SolverQuestionDialog* solverQuestion_ = nullptr;
     std::function<void()> onYield_;
     std::function<void(bool)> onModal_;
+    std::function<void()> onLateRequest_;
 };
 
 }  // namespace krizovky::ui

@@ -150,7 +150,7 @@ TEST_F(GamesInProgressTest, ZnovuAndALoadedGameDropOrKeepTheTasksGame) {
     const std::string saved = f.dir.file("hra.ulo");
     write(2, 2, 7);
     f.host.files = {saved};
-    ASSERT_TRUE(g.saveGame());
+    g.saveGame();
     write(2, 3, 1);
     // "&Načti" replaces the board too: the game on it is kept first.
     f.host.files = {saved};

@@ -131,7 +131,7 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     g.showNextStep();
     g.toggleNote(3, 3, 4);
     g.playClock().passTime(90'000);
-    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(g));
     EXPECT_TRUE(f.host.questions.empty());
 
     auto again = restart();
@@ -156,7 +156,7 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     write(h, 3, 2, 9);
     write(h, 3, 3, 2);
     EXPECT_FALSE(fileExists(files.keptGame));
-    EXPECT_TRUE(h.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(h));
     EXPECT_FALSE(fileExists(files.keptGame));
     EXPECT_EQ(results().back().nextSteps, 1);
 
@@ -164,7 +164,7 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     again->host.answers = {true};
     h.reloadTask();
     h.toggleNote(2, 2, 3);
-    EXPECT_TRUE(h.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(h));
     EXPECT_TRUE(fileExists(files.keptGame));
 }
 
@@ -194,7 +194,7 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
         f.dir.write("krizovky.KRI", testing::crlf(testing::kExampleTask));
         start(g);
         write(2, 2, 7);
-        ASSERT_TRUE(g.confirmQuit()) << c.what;
+        ASSERT_TRUE(testing::quitAnswered(g)) << c.what;
         c.change();
 
         auto again = restart();

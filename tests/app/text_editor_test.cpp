@@ -142,16 +142,14 @@ TEST(TextEditor, LeavingWithChangesAsksYesSavesNoDiscards) {
 // window system do.
 struct StealingHost : testing::ScriptedHost {
     TaskTextEditor* editor = nullptr;
-    void failure(std::string_view text) override {
-        ScriptedHost::failure(text);
-        editor->deactivate();
-    }
+    void whileShown(const Request&) override { editor->deactivate(); }
 };
 
 TEST(TextEditor, ItsOwnBoxesAreNoLeaving) {
     testing::TempDir dir;
     StealingHost host;
-    TaskTextEditor editor(host, {});
+    Requests requests(host);
+    TaskTextEditor editor(requests, {});
     host.editor = &editor;
     dir.write("a.kri", "@a\r\n");
     editor.open(dir.file("a.kri"));

@@ -162,7 +162,7 @@ TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileWhole) {
 TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
     g.reloadTask();  // nothing to lose: no question
     EXPECT_TRUE(f.host.questions.empty());
-    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(g));
     write(2, 2, 1);
     g.reloadTask();  // No: the game stays
     EXPECT_EQ(digit(2, 2), 1);
@@ -177,18 +177,18 @@ TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
     f.host.questions.clear();
     write(2, 2, 1);
     f.host.choices = {Answer::kCancel, Answer::kYes, Answer::kNo, Answer::kYes};
-    EXPECT_FALSE(g.confirmQuit());
-    EXPECT_FALSE(g.confirmQuit());
-    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_FALSE(testing::quitAnswered(g));
+    EXPECT_FALSE(testing::quitAnswered(g));
+    EXPECT_TRUE(testing::quitAnswered(g));
     f.host.files.push_back(file);
-    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(g));
     EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
     EXPECT_EQ(f.host.questions, std::vector<std::string>(4, "Uložit rozehranou hru?"));
-    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(g));
     load(file);
-    EXPECT_TRUE(g.confirmQuit());
+    EXPECT_TRUE(testing::quitAnswered(g));
     g.undoMove();
-    EXPECT_TRUE(g.confirmQuit());  // the history holds no Move any more
+    EXPECT_TRUE(testing::quitAnswered(g));  // the history holds no Move any more
     EXPECT_EQ(f.host.questions.size(), 4u);
 }
 
@@ -215,7 +215,7 @@ TEST(SavedGameOfAnotherTask, ShowsItsClueSquaresWithTheirSums) {
     g.chooseDigit(2);
     const std::string file = f.dir.file("u.ulo");
     f.host.files.push_back(file);
-    ASSERT_TRUE(g.saveGame());
+    g.saveGame();
     std::string bytes = readFileBytes(file);
     auto digitAt = [](int row, int column) {
         return 2506 + 28 * (15 * (row - 1) + column - 1) + 5;

@@ -10,6 +10,12 @@
 
 namespace krizovky::testing {
 
+// "&Konec" answered by the script: whether the program may end.
+inline bool quitAnswered(Game& game) {
+    game.confirmQuit();
+    return game.quitConfirmed();
+}
+
 // A game started as the program "krizovky" in a fresh folder that holds the
 // build's combination file and the given task file as krizovky.KRI.
 struct GameFixture {

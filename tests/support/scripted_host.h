@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/host.h"
+#include "app/requests.h"
 
 namespace krizovky::testing {
 
@@ -33,37 +34,52 @@ class ScriptedHost : public Host {
     int boardsDrawn = 0;  // the solver's frames
     int eventWaits = 0;   // the solver's waits between placements
 
-    void message(std::string_view text) override { messages.emplace_back(text); }
-    void error(std::string_view text) override { errors.emplace_back(text); }
-    void failure(std::string_view text) override { failures.emplace_back(text); }
-    bool askYesNo(std::string_view text) override {
-        questions.emplace_back(text);
-        if (answers.empty()) return false;
-        bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+    // Every request is seen and answered at once, as a player who answers
+    // each box as soon as it shows; without answersAtOnce, only when the
+    // test calls answerRequests, as a window does after the call.
+    bool answersAtOnce = true;
+    void requestPosted(Requests& requests) override {
+        if (answersAtOnce) answerRequests(requests);
     }
-    Answer askYesNoCancel(std::string_view text) override {
-        questions.emplace_back(text);
-        if (choices.empty()) return Answer::kCancel;
-        Answer answer = choices.front();
-        choices.pop_front();
-        return answer;
+    void answerRequests(Requests& requests) {
+        while (const Request* pending = requests.pending()) {
+            const Request request = *pending;
+            whileShown(request);
+            switch (request.kind) {
+                case RequestKind::kMessage:
+                    messages.push_back(request.text);
+                    requests.dismiss();
+                    break;
+                case RequestKind::kError:
+                    errors.push_back(request.text);
+                    requests.dismiss();
+                    break;
+                case RequestKind::kFailure:
+                    failures.push_back(request.text);
+                    requests.dismiss();
+                    break;
+                case RequestKind::kYesNo:
+                    questions.push_back(request.text);
+                    requests.answer(next(answers, false) ? Answer::kYes : Answer::kNo);
+                    break;
+                case RequestKind::kYesNoCancel:
+                    questions.push_back(request.text);
+                    requests.answer(next(choices, Answer::kCancel));
+                    break;
+                case RequestKind::kSolverQuestion:
+                    ++solverDialogs;
+                    requests.answer(next(confirmations, false) ? Answer::kYes : Answer::kNo);
+                    break;
+                case RequestKind::kFile:
+                    dialogs.push_back(request.dialog);
+                    requests.answerFile(next(files, std::optional<std::string>{}));
+                    break;
+            }
+        }
     }
-    bool confirmSolver() override {
-        ++solverDialogs;
-        if (confirmations.empty()) return false;
-        bool answer = confirmations.front();
-        confirmations.pop_front();
-        return answer;
-    }
-    std::optional<std::string> chooseFile(const FileDialog& dialog) override {
-        dialogs.push_back(dialog);
-        if (files.empty()) return std::nullopt;
-        auto file = files.front();
-        files.pop_front();
-        return file;
-    }
+    // Looks at a request while it is shown, before it is answered.
+    virtual void whileShown(const Request&) {}
+
     void processEvents() override {
         ++eventsProcessed;
         if (pendingEvents) pendingEvents();
@@ -77,6 +93,15 @@ class ScriptedHost : public Host {
     }
     std::vector<std::string> clipboard;  // every text put on the clipboard
     void copyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
+
+  private:
+    template <typename T>
+    static T next(std::deque<T>& script, T otherwise) {
+        if (script.empty()) return otherwise;
+        T answer = std::move(script.front());
+        script.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace krizovky::testing

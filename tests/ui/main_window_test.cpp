@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, ABoxWrapsItsTextWithinTheScreen) {
     // A long word of any box breaks too.
     script.boxes.clear();
     widest = 0;
-    application->host().message(std::string(400, 'x'));
+    application->host().showMessage(std::string(400, 'x'));
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_LE(widest, screenWidth);
 }

@@ -148,11 +148,17 @@ TEST(DigitalClockTest, ShowsTheTimeOfDayAndMovesOn) {
 TEST(QtHostTest, BoxesOfTheGameAndTheirAnswers) {
     ModalScript script;
     ui::QtHost host(script.runner());
-    host.message("Úloha je vyřešena.");
-    host.error("Chybný řádek");
+    Requests requests(host);
+    requests.message("Úloha je vyřešena.");
+    requests.error("Chybný řádek");
+    EXPECT_TRUE(host.answerRequests(requests));
+    std::vector<bool> answers;
+    requests.askYesNo("Smazat?", [&](bool yes) { answers.push_back(yes); });
+    requests.askYesNo("Smazat?", [&](bool yes) { answers.push_back(yes); });
     script.answers = {QMessageBox::Yes, QMessageBox::No};
-    EXPECT_TRUE(host.askYesNo("Smazat?"));
-    EXPECT_FALSE(host.askYesNo("Smazat?"));
+    EXPECT_TRUE(host.answerRequests(requests));
+    EXPECT_EQ(answers, (std::vector<bool>{true, false}));
+    EXPECT_EQ(requests.pending(), nullptr);
 
     ASSERT_EQ(script.boxes.size(), 4u);
     EXPECT_EQ(script.boxes[0].text, QStringLiteral("Úloha je vyřešena."));
