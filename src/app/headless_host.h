@@ -21,7 +21,6 @@ class HeadlessHost : public Host {
     Answer askYesNoCancel(std::string_view) override { return Answer::kNo; }
     bool confirmSolver() override { return false; }
     std::optional<std::string> chooseFile(const FileDialog&) override { return std::nullopt; }
-    void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
 };

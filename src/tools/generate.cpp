@@ -35,7 +35,6 @@ class GenerateHost : public Host {
     }
     bool confirmSolver() override { return false; }
     std::optional<std::string> chooseFile(const FileDialog&) override { return taskFile; }
-    void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
 

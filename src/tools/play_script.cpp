@@ -73,7 +73,6 @@ class ScriptHost : public Host {
     std::optional<std::string> chooseFile(const FileDialog&) override {
         return std::exchange(nextFile, std::nullopt);
     }
-    void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
     void copyToClipboard(std::string_view text) override { print("clipboard", text); }
@@ -299,6 +298,8 @@ class EventRunner {
             // "70", answered " jsem trouba": the solve runs to its end.
             if (auto wrong = readNumbers({})) return wrong;
             game_.askToSolve();
+            while (game_.solving())
+                game_.advanceSolve(SolverRun::Clock::now());
         } else if (event == "level") {
             // The three Levels of "&IQ"; "70" is the event solve.
             if (args_.size() != 1) return "expects 1 number";

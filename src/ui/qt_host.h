@@ -28,8 +28,6 @@ class QtHost : public Host {
     void attach(MainWindow* mainWindow) { mainWindow_ = mainWindow; }
     // The dialog "Mám dotaz!" that confirmSolver shows.
     void attachSolverQuestion(SolverQuestionDialog* dialog) { solverQuestion_ = dialog; }
-    // Run first whenever the game lets the windows handle pending events.
-    void onYield(std::function<void()> yield) { onYield_ = std::move(yield); }
     // Told true before a box or dialog runs and false after it.
     void onModal(std::function<void(bool open)> modal) { onModal_ = std::move(modal); }
 
@@ -40,11 +38,8 @@ class QtHost : public Host {
     Answer askYesNoCancel(std::string_view text) override;
     bool confirmSolver() override;
     std::optional<std::string> chooseFile(const FileDialog& dialog) override;
-    void processEvents() override;
     void repaintSquare(int row, int column) override;
     void repaintGauge() override;
-    void drawBoard() override;
-    void handleEventsUntil(std::chrono::steady_clock::time_point until) override;
     void copyToClipboard(std::string_view text) override;
 
     // A box of the program over parent (or over the active window); returns
@@ -60,7 +55,6 @@ class QtHost : public Host {
     ModalRunner runner_;
     MainWindow* mainWindow_ = nullptr;
     SolverQuestionDialog* solverQuestion_ = nullptr;
-    std::function<void()> onYield_;
     std::function<void(bool)> onModal_;
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -25,13 +24,8 @@ class ScriptedHost : public Host {
     std::deque<std::optional<std::string>> files;  // for chooseFile; cancel when empty
     std::deque<bool> confirmations;                // for confirmSolver; "byl to omyl" when empty
     int solverDialogs = 0;
-    int eventsProcessed = 0;
-    // The window's pending events, handled at each processEvents.
-    std::function<void()> pendingEvents;
     int gaugeRepaints = 0;
     std::vector<std::pair<int, int>> repaintedSquares;
-    int boardsDrawn = 0;  // the solver's frames
-    int eventWaits = 0;   // the solver's waits between placements
 
     void message(std::string_view text) override { messages.emplace_back(text); }
     void error(std::string_view text) override { errors.emplace_back(text); }
@@ -64,17 +58,8 @@ class ScriptedHost : public Host {
         files.pop_front();
         return file;
     }
-    void processEvents() override {
-        ++eventsProcessed;
-        if (pendingEvents) pendingEvents();
-    }
     void repaintSquare(int row, int column) override { repaintedSquares.emplace_back(row, column); }
     void repaintGauge() override { ++gaugeRepaints; }
-    void drawBoard() override { ++boardsDrawn; }
-    void handleEventsUntil(std::chrono::steady_clock::time_point) override {
-        ++eventWaits;
-        processEvents();
-    }
     std::vector<std::string> clipboard;  // every text put on the clipboard
     void copyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
 };
