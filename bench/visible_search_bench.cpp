@@ -47,6 +47,8 @@ struct SolverGame {
         game.loadTask();
         state.ResumeTiming();
         game.askToSolve();
+        while (game.solving())
+            game.advanceSolve(SolverRun::Clock::now());
         return game.lastSolve().placements;
     }
 };

@@ -204,10 +204,17 @@ class Game : private UndoActions, private SolverSteps {
 
     // The solver: "70" under "&IQ" asks "Mám dotaz!" and after " jsem trouba"
     // runs solveVisibly, which restarts the task, writes the forced squares and
-    // searches for the rest visibly, square by square, drawn and yielding to
-    // the window at the pace of "&Rychlost řešení". "přeruš" stops it after a Yes.
+    // leaves the search for the rest under way. The window then advances it
+    // slice by slice at the pace of "&Rychlost řešení", drawing the board
+    // between two slices; the slice that reaches the end ends the solve.
+    // "přeruš" between two slices stops it after a Yes; while its question
+    // waits, no slice runs.
     void askToSolve();
     void solveVisibly();
+    void advanceSolve(SolverRun::Clock::time_point now);
+    // While solving: when the next slice is due; the time now or before it
+    // means at once.
+    SolverRun::Clock::time_point solverDue() const { return solverRun_.due(); }
     void stopSolving();
     // "&Rychlost řešení" under "&Volby": how fast the window shows the search.
     void setSolverSpeed(SolverSpeed speed);
@@ -349,11 +356,10 @@ class Game : private UndoActions, private SolverSteps {
     std::string_view selectForSolver(int row, int column) override;
     bool enterForSolver(int row, int column, int digit, bool byPlayer) override;
     void undoForSolver() override;
-    void afterPlacement() override;
     void reportUnsolvable() override;
     // The end of a solve: the commands and the history buttons as the
     // player's options have them.
-    void endSolve(SolveEnd end, const SolverSearch* search);
+    void endSolve(SolveEnd end);
     void selectWithHints(int row, int column);  // selectSquare without its guard
     // The board's task sorted by the exact solver, worked out at the first
     // "&Pomoc" item after each board build.

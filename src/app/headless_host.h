@@ -37,7 +37,6 @@ class HeadlessHost : public Host {
             }
         }
     }
-    void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,16 +54,8 @@ class Host {
     // A new request waits in requests. A window shows it once the call that
     // made it has returned; a script may answer it here and then.
     virtual void requestPosted(Requests& requests) { static_cast<void>(requests); }
-    virtual void processEvents() = 0;
     virtual void repaintSquare(int row, int column) = 0;  // at once, not at the next event
     virtual void repaintGauge() = 0;                      // at once, while a load runs
-    // A frame of the solver's search: the board and the solver's clock as the
-    // screen state has them, shown by the next handling of events.
-    virtual void drawBoard() {}
-    // The solver's slower speeds between two placements: the pending events
-    // handled, and those that come, until the time given. Without a window
-    // there is nothing to wait for.
-    virtual void handleEventsUntil(std::chrono::steady_clock::time_point) { processEvents(); }
     // Puts text (UTF-8) on the system's clipboard; a host without one keeps
     // nothing.
     virtual void copyToClipboard(std::string_view text) { static_cast<void>(text); }

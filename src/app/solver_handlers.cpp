@@ -63,7 +63,7 @@ void Game::solveVisibly() {
         // A restart that failed (the task file is gone or broken) has said
         // so; the player's game stays as it was and is not searched.
         if (history_.moveCount > 0) {
-            endSolve(SolveEnd::kStopped, nullptr);
+            endSolve(SolveEnd::kStopped);
             return;
         }
     }
@@ -71,17 +71,21 @@ void Game::solveVisibly() {
     aids_.bySolver = true;
 
     prefillForced(board_, *this);
-    SolverSearch search(buildSearchList(board_), *this);
-    solverRun_.startSearch(search, options_.solverSpeed);
+    solverRun_.startSearch(buildSearchList(board_), *this, options_.solverSpeed);
     screen_.solverClockCaption = elapsedText(0);
     screen_.solverClock = true;
     screen_.stopButton = true;
+}
 
-    const SolveEnd end = search.run();
-
+void Game::advanceSolve(SolverRun::Clock::time_point now) {
+    // While "přeruš" waits for its answer the search waits too.
+    if (!solverRun_.searching() || requests_.awaitingAnswer()) return;
+    const std::optional<SolveEnd> end = solverRun_.advance(now);
+    screen_.solverClockCaption = elapsedText(solverRun_.elapsedSeconds(now));
+    if (!end) return;
     screen_.stopButton = false;
     screen_.solverClock = false;
-    endSolve(end, &search);
+    endSolve(*end);
 }
 
 void Game::stopSolving() {
@@ -91,8 +95,8 @@ void Game::stopSolving() {
     });
 }
 
-void Game::endSolve(SolveEnd end, const SolverSearch* search) {
-    solverRun_.end(end, search);
+void Game::endSolve(SolveEnd end) {
+    solverRun_.end(end);
     // A restart during the solve hid " proveď kontroly" for the checking the
     // solver switched on; with the player's own setting back, so is the button.
     if (screen_.boardPanel) screen_.checkButton = !options_.checking;
@@ -114,32 +118,11 @@ void Game::undoForSolver() {
     undoStep();
 }
 
-void Game::afterPlacement() {
-    if (solverRun_.atLimit()) {
-        solverRun_.requestStop();
-        return;
-    }
-    // The window follows the search at the speed chosen; the search is the
-    // same whatever it shows.
-    const SolverPace::Due due = solverRun_.pace();
-    if (!due) return;
-    if (due.frame) {
-        screen_.solverClockCaption = elapsedText(solverRun_.elapsedSeconds());
-        host_.drawBoard();
-    }
-    if (due.until != SolverPace::Clock::time_point{})
-        host_.handleEventsUntil(due.until);
-    else
-        host_.processEvents();
-}
-
 void Game::setSolverSpeed(SolverSpeed speed) {
     if (!solving()) options_.solverSpeed = speed;
 }
 
 void Game::reportUnsolvable() {
-    // The board under the message is the search's last, not its last frame.
-    host_.drawBoard();
     requests_.message("Tato úloha není řešitelná!");
 }
 

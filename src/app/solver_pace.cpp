@@ -16,29 +16,18 @@ SolverPace::Clock::duration SolverPace::stepOf(SolverSpeed speed) {
 
 void SolverPace::start(SolverSpeed speed, Clock::time_point now) {
     speed_ = speed;
-    // The first placement reads the clock and finds a frame and the events due.
-    sinceReading_ = kPlacementsPerClockReading - 1;
-    lastFrame_ = now - kFrame;
-    lastEvents_ = now - kEvents;
-    nextStep_ = now;
+    due_ = now;
 }
 
-SolverPace::Due SolverPace::dueAt(Clock::time_point now) {
-    Due due;
-    // Step by step every placement is drawn; a step that took back squares
-    // shows them empty.
-    due.frame = speed_ == SolverSpeed::kStep || now - lastFrame_ >= kFrame;
-    due.events = due.frame || speed_ != SolverSpeed::kFastest || now - lastEvents_ >= kEvents;
-    if (due.frame) lastFrame_ = now;
-    if (due.events) lastEvents_ = now;
-    if (speed_ != SolverSpeed::kFastest) {
-        // Steady steps; a search that fell behind (a long search between two
-        // placements, a question answered) goes on from now, not in a rush.
-        nextStep_ += stepOf(speed_);
-        if (nextStep_ < now) nextStep_ = now;
-        due.until = nextStep_;
+void SolverPace::sliceMade(Clock::time_point start) {
+    if (speed_ == SolverSpeed::kFastest) {
+        due_ = start;
+        return;
     }
-    return due;
+    // Steady steps; a search that fell behind (a long search between two
+    // placements, a question answered) goes on from now, not in a rush.
+    due_ += stepOf(speed_);
+    if (due_ < start) due_ = start;
 }
 
 }  // namespace krizovky

@@ -1,5 +1,7 @@
 #include "app/solver_run.h"
 
+#include <algorithm>
+
 namespace krizovky {
 
 void SolverRun::begin() {
@@ -7,25 +9,44 @@ void SolverRun::begin() {
     last_ = {};
 }
 
-void SolverRun::startSearch(SolverSearch& search, SolverSpeed speed) {
-    search_ = &search;
-    start_ = std::chrono::steady_clock::now();
+void SolverRun::startSearch(std::vector<SearchEntry> list, SolverSteps& steps, SolverSpeed speed) {
+    search_.emplace(std::move(list), steps);
+    start_ = Clock::now();
     pace_.start(speed, start_);
 }
 
-long SolverRun::elapsedSeconds() const {
-    const auto elapsed = std::chrono::steady_clock::now() - start_;
-    return static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count());
+std::optional<SolveEnd> SolverRun::advance(Clock::time_point now) {
+    std::optional<SolveEnd> end;
+    do {
+        long placements = pace_.placementsPerReading();
+        if (limit_ > 0) placements = std::min(placements, limit_ - search_->placements());
+        end = search_->advance(placements);
+        if (!end && atLimit()) {
+            search_->requestStop();
+            end = SolveEnd::kStopped;
+        }
+    } while (!end && pace_.sliceGoesOn(now, Clock::now()));
+    pace_.sliceMade(now);
+    return end;
+}
+
+SolverRun::Clock::time_point SolverRun::due() const {
+    return search_ && search_->stopRequested() ? Clock::time_point{} : pace_.due();
+}
+
+long SolverRun::elapsedSeconds(Clock::time_point now) const {
+    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(now - start_);
+    return std::max(0L, static_cast<long>(elapsed.count()));
 }
 
 void SolverRun::requestStop() {
-    if (search_ != nullptr) search_->requestStop();
+    if (search_) search_->requestStop();
 }
 
-void SolverRun::end(SolveEnd end, const SolverSearch* search) {
+void SolverRun::end(SolveEnd end) {
     running_ = false;
-    search_ = nullptr;
-    last_ = {end, search ? search->placements() : 0, search ? search->backtracks() : 0};
+    last_ = {end, search_ ? search_->placements() : 0, search_ ? search_->backtracks() : 0};
+    search_.reset();
 }
 
 }  // namespace krizovky

@@ -40,9 +40,10 @@ void Game::start(const std::string& executablePath, std::string_view records) {
 }
 
 void Game::quit() {
-    // A search under way ends at its next yield instead of going on without
-    // a window.
+    // A search under way ends here, stopped, instead of waiting for a slice
+    // that no window will give it.
     solverRun_.requestStop();
+    advanceSolve(SolverRun::Clock::now());
     releaseSquares(board_.rowCount, board_.colCount);
     terminate_ = true;
 }

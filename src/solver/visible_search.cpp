@@ -1,6 +1,7 @@
 #include "solver/visible_search.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace krizovky {
 namespace {
@@ -99,10 +100,10 @@ void prefillForced(const Board& board, SolverSteps& steps) {
     }
 }
 
-SolveEnd SolverSearch::run() {
+std::optional<SolveEnd> SolverSearch::advance(long maxPlacements) {
     const int length = static_cast<int>(list_.size());
-    searchPos_ = 1;
-    while (searchPos_ >= 1 && searchPos_ <= length) {
+    long made = 0;
+    while (searchPos_ >= 1 && searchPos_ <= length && !stopRequested_ && made < maxPlacements) {
         SearchEntry& entry = list_[searchPos_ - 1];
         if (entry.tried == 0) {
             const std::string_view candidates = steps_.selectForSolver(entry.row, entry.col);
@@ -125,15 +126,23 @@ SolveEnd SolverSearch::run() {
                                    true))
             continue;
         ++placements_;
+        ++made;
         ++searchPos_;
         // The next square's candidates are taken afresh from the board as it
         // now stands.
         if (searchPos_ <= length) list_[searchPos_ - 1].tried = 0;
-        steps_.afterPlacement();
-        if (stopRequested_) break;
     }
     if (searchPos_ > length) return SolveEnd::kSolved;
-    return searchPos_ == 0 ? SolveEnd::kUnsolvable : SolveEnd::kStopped;
+    if (searchPos_ == 0) return SolveEnd::kUnsolvable;
+    if (stopRequested_) return SolveEnd::kStopped;
+    return std::nullopt;
+}
+
+SolveEnd SolverSearch::run() {
+    std::optional<SolveEnd> end;
+    while (!end)
+        end = advance(std::numeric_limits<long>::max());
+    return *end;
 }
 
 void SolverSearch::backtrack() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -43,10 +44,6 @@ class SolverSteps {
     // "zpět o 1 tah": the newest placement, or all automatic Moves when no
     // placement is left.
     virtual void undoForSolver() = 0;
-    // After each placement: the elapsed time shown and the window's pending
-    // events handled, as often as the game shows the search (a stop may be
-    // asked for there).
-    virtual void afterPlacement() = 0;
     // The search has run out of possibilities.
     virtual void reportUnsolvable() = 0;
 };
@@ -59,7 +56,9 @@ void prefillForced(const Board& board, SolverSteps& steps);
 enum class SolveEnd : std::uint8_t { kSolved, kUnsolvable, kStopped };
 
 // The depth-first search over the listed squares, with backtracking through
-// the undo of the Moves it made.
+// the undo of the Moves it made. It keeps its place between calls, so that
+// the window can draw the board and handle its events between two stretches
+// of it.
 class SolverSearch {
   public:
     SolverSearch(std::vector<SearchEntry> list, SolverSteps& steps)
@@ -67,9 +66,14 @@ class SolverSearch {
 
     // "přeruš" answered Yes: the search ends after the placement it is at.
     void requestStop() { stopRequested_ = true; }
+    bool stopRequested() const { return stopRequested_; }
 
-    // Runs the search loop from the first listed square to its end. A search
-    // that fills its last square is solved even when a stop came with it.
+    // Searches on from where the last call left off until the search ends or
+    // it has made maxPlacements placements more; the end once there is one.
+    // A search that fills its last square is solved even when a stop came
+    // with it.
+    std::optional<SolveEnd> advance(long maxPlacements);
+    // The whole search from its first listed square to its end.
     SolveEnd run();
 
     long placements() const { return placements_; }  // digits written, also those taken back

@@ -38,7 +38,6 @@ class GenerateHost : public Host {
             requests.answer(Answer::kYes);
         }
     }
-    void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
 

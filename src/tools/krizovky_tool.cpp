@@ -228,6 +228,9 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     if (!chosen) return fail("no task named \"" + utf8Name + "\"");
 
     game.askToSolve();
+    // With no window to draw it, one slice of the search follows another.
+    while (game.solving())
+        game.advanceSolve(SolverRun::Clock::now());
     const SolverRun::Report& report = game.lastSolve();
     std::printf("%s\nplacements %ld\nbacktracks %ld\nmoves %d\n", endText(report.end),
                 report.placements, report.backtracks, game.history().moveCount);

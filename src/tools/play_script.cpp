@@ -82,7 +82,6 @@ class ScriptHost : public Host {
             requests.answer(Answer::kYes);
         }
     }
-    void processEvents() override {}
     void repaintSquare(int, int) override {}
     void repaintGauge() override {}
     void copyToClipboard(std::string_view text) override { print("clipboard", text); }
@@ -308,6 +307,8 @@ class EventRunner {
             // "70", answered " jsem trouba": the solve runs to its end.
             if (auto wrong = readNumbers({})) return wrong;
             game_.askToSolve();
+            while (game_.solving())
+                game_.advanceSolve(SolverRun::Clock::now());
         } else if (event == "level") {
             // The three Levels of "&IQ"; "70" is the event solve.
             if (args_.size() != 1) return "expects 1 number";

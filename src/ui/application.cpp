@@ -81,12 +81,6 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
                             static_cast<QWidget*>(linkImportDialog_.get()),
                             static_cast<QWidget*>(textEditorWindow_.get())})
         pause->watch(window);
-    // Between the solver's placements the windows show its progress, and
-    // take no other command until it ends.
-    host_.onYield([this] {
-        mainWindow_->showSolverProgress();
-        taskListWindow_->setEnabled(!game_.solving());
-    });
     resultsWindow_ = std::make_unique<ResultsWindow>(game_);
     QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
                      [this, bringUp] { bringUp(resultsWindow_.get()); });
@@ -98,7 +92,6 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
 Application::~Application() {
     host_.attach(nullptr);
     host_.attachSolverQuestion(nullptr);
-    host_.onYield({});
     host_.onModal({});
     host_.onLateRequest({});
     resultsWindow_.reset();

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,6 +88,7 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
     loadGauge_->hide();
 
     createBoardView();
+    createSolverTimer();
 
     game_.start(executablePath);
     qApp->installEventFilter(this);
@@ -305,6 +307,7 @@ void MainWindow::showScreen() {
     showHintPanels();
     showStep();
     showMenus();
+    paceSolver();
 }
 
 void MainWindow::showSolverProgress() {
@@ -404,10 +407,29 @@ void MainWindow::repaintGauge() {
     loadGauge_->repaint();
 }
 
-void MainWindow::showSolverFrame() {
-    // Only the squares that changed since the last frame are painted again.
-    showBoard();
-    showSolverProgress();
+void MainWindow::createSolverTimer() {
+    solverTimer_ = new QTimer(this);
+    solverTimer_->setSingleShot(true);
+    solverTimer_->setTimerType(Qt::PreciseTimer);
+    connect(solverTimer_, &QTimer::timeout, this, &MainWindow::advanceSolve);
+}
+
+void MainWindow::advanceSolve() {
+    // While a box is open (the question of "přeruš") the search waits; the
+    // redraw after it sets the timer again.
+    if (QApplication::activeModalWidget() != nullptr) return;
+    game_.advanceSolve(std::chrono::steady_clock::now());
+    changed_();
+}
+
+void MainWindow::paceSolver() {
+    if (!game_.solving()) {
+        solverTimer_->stop();
+        return;
+    }
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
+        game_.solverDue() - std::chrono::steady_clock::now());
+    solverTimer_->start(std::max(wait, std::chrono::milliseconds::zero()));
 }
 
 void MainWindow::selectSquare(int row, int column) {

@@ -48,14 +48,11 @@ class MainWindow : public QMainWindow {
     // One square or the gauge from the screen state, painted before returning.
     void repaintSquare(int row, int column);
     void repaintGauge();
-    // A frame of the solver's search: the board and the solver's clock from
-    // the screen state, painted by the next handling of events.
-    void showSolverFrame();
 
     SquareWidget* square(int row, int column) const { return squares_[row][column]; }
     // The pop-up menu of the entry squares ("vymaž", "1".."9").
     QMenu* squareMenu() const { return squareMenu_; }
-    // The solver's clock and "přeruš", drawn between its placements.
+    // The solver's clock and "přeruš", drawn between its slices.
     void showSolverProgress();
 
     // The modal dialogs of "&Tisk…", "&Export…" and "&Sešit úloh…" run
@@ -203,6 +200,11 @@ class MainWindow : public QMainWindow {
     void showHintPanels();
     void showMenus();
     void showSpeedMenu();
+    // The search of "70" runs in the slices the solver's timer gives it, at
+    // the pace the game asks for; the window draws and answers between them.
+    void createSolverTimer();
+    void advanceSolve();
+    void paceSolver();
     void fitTaskName();
     // The time of play above the board, right of the task name; a timer
     // brings it up to the second.
@@ -258,6 +260,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 10> noteItems_{};  // its notes 1..9
     QLabel* solverClock_ = nullptr;         // the solver's time
     bool commandsEnabled_ = true;           // off while the solver searches
+    QTimer* solverTimer_ = nullptr;
 
     QMenu* squareMenu_ = nullptr;
     std::array<QAction*, 10> digitItems_{};  // the digits 1..9

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
@@ -222,33 +221,12 @@ std::optional<std::string> QtHost::chooseFile(const FileDialog& request) {
     return toNativePath(files.first());
 }
 
-void QtHost::processEvents() {
-    if (onYield_) onYield_();
-    QCoreApplication::processEvents();
-}
-
 void QtHost::repaintSquare(int row, int column) {
     if (mainWindow_) mainWindow_->repaintSquare(row, column);
 }
 
 void QtHost::repaintGauge() {
     if (mainWindow_) mainWindow_->repaintGauge();
-}
-
-void QtHost::drawBoard() {
-    if (mainWindow_) mainWindow_->showSolverFrame();
-}
-
-void QtHost::handleEventsUntil(std::chrono::steady_clock::time_point until) {
-    processEvents();
-    const auto left = until - std::chrono::steady_clock::now();
-    if (left <= decltype(left)::zero()) return;
-    // A loop of its own runs the window meanwhile: "přeruš" and its question
-    // answer as at any other time.
-    QEventLoop wait;
-    QTimer::singleShot(std::chrono::ceil<std::chrono::milliseconds>(left), Qt::PreciseTimer, &wait,
-                       &QEventLoop::quit);
-    wait.exec();
 }
 
 void QtHost::copyToClipboard(std::string_view text) {

@@ -29,8 +29,6 @@ class QtHost : public Host {
     void attach(MainWindow* mainWindow) { mainWindow_ = mainWindow; }
     // The dialog "Mám dotaz!" that confirmSolver shows.
     void attachSolverQuestion(SolverQuestionDialog* dialog) { solverQuestion_ = dialog; }
-    // Run first whenever the game lets the windows handle pending events.
-    void onYield(std::function<void()> yield) { onYield_ = std::move(yield); }
     // Told true before a box or dialog runs and false after it.
     void onModal(std::function<void(bool open)> modal) { onModal_ = std::move(modal); }
     // Run from the event loop when a request came outside the windows'
@@ -43,11 +41,8 @@ class QtHost : public Host {
     // outside such a call is shown from the event loop.
     bool answerRequests(Requests& requests);
     void requestPosted(Requests& requests) override;
-    void processEvents() override;
     void repaintSquare(int row, int column) override;
     void repaintGauge() override;
-    void drawBoard() override;
-    void handleEventsUntil(std::chrono::steady_clock::time_point until) override;
     void copyToClipboard(std::string_view text) override;
 
     // A box of the program over parent (or over the active window); returns
@@ -72,7 +67,6 @@ class QtHost : public Host {
     ModalRunner runner_;
     MainWindow* mainWindow_ = nullptr;
     SolverQuestionDialog* solverQuestion_ = nullptr;
-    std::function<void()> onYield_;
     std::function<void(bool)> onModal_;
     std::function<void()> onLateRequest_;
 };

@@ -2,6 +2,7 @@
 
 #include "model/text.h"
 #include "support/game_fixture.h"
+#include "support/solver_slices.h"
 
 namespace krizovky {
 namespace {
@@ -166,26 +167,30 @@ TEST_F(KeyboardTest, KeysWaitForAClickOnTheBoardShown) {
 }
 
 TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
-    // A key at each of the solver's yields: the solve goes as it goes without.
-    // Across 13 and 23, down 10, 16 and 10: the search steps back once.
+    // A key between each two slices of the solver, one placement a slice:
+    // the solve goes as it goes without. Across 13 and 23, down 10, 16 and
+    // 10: the search steps back once.
     const std::string task = smallTask({"0,0/10,0/16,0/10", "13/0,2,2,2", "23/0,2,2,2"});
     GameFixture f(task), quiet(task);
     Game& g = f.game;
     f.choose("t");
     quiet.choose("t");
     quiet.game.selectSquare(2, 2);
+    quiet.game.setSolverSpeed(SolverSpeed::kStep);
     quiet.host.confirmations.push_back(true);
     quiet.game.askToSolve();
+    testing::finishSolve(quiet.game);
 
     g.selectSquare(2, 2);
+    g.setSolverSpeed(SolverSpeed::kStep);
     const Key keys[] = {Key::k1, Key::kRight, Key::kDelete, Key::k9, Key::kDown};
     std::size_t pressed = 0;
-    f.host.pendingEvents = [&] {
-        g.keyPress(keys[pressed++ % std::size(keys)]);
-        g.taskListKeyPress(Key::kEscape);
-    };
     f.host.confirmations.push_back(true);
     g.askToSolve();
+    testing::finishSolve(g, [&] {
+        g.keyPress(keys[pressed++ % std::size(keys)]);
+        g.taskListKeyPress(Key::kEscape);
+    });
     EXPECT_GT(pressed, 0u);
     EXPECT_EQ(f.host.repaintedSquares, quiet.host.repaintedSquares);
     EXPECT_EQ(seen(f), seen(quiet));

@@ -8,6 +8,7 @@
 #include "model/file_layer.h"
 #include "model/player_folders.h"
 #include "support/game_fixture.h"
+#include "support/solver_slices.h"
 
 namespace krizovky {
 namespace {
@@ -90,6 +91,7 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     g.verifyBoard();
     f.host.confirmations = {true};
     g.askToSolve();
+    testing::finishSolve(g);
     recorded = results();
     ASSERT_EQ(recorded.size(), 2u);
     EXPECT_TRUE(recorded[1].bySolver);

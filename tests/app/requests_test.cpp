@@ -18,7 +18,6 @@ TEST(Requests, ComeOneAtATimeInTheOrderMadeAndTakeEveryAnswer) {
     struct Quiet : Host {
         int posted = 0;
         void requestPosted(Requests&) override { ++posted; }
-        void processEvents() override {}
         void repaintSquare(int, int) override {}
         void repaintGauge() override {}
     } host;

@@ -3,12 +3,15 @@
 #include "model/file_layer.h"
 #include "model/text.h"
 #include "support/game_fixture.h"
+#include "support/solver_slices.h"
 
 namespace krizovky {
 namespace {
 
+using testing::finishSolve;
 using testing::GameFixture;
 using testing::smallTask;
+using Clock = SolverRun::Clock;
 
 // Across 13 and 23 over three squares, down 10, 16 and 10 over two; solved by
 // 2 7 4 over 8 9 6. Forced: (3, 3), where 23 and 16 share only the 9, then
@@ -27,13 +30,15 @@ struct SolverTest : ::testing::Test {
         g.setLevel(Level::k130);  // the player's options, to come back after every solve
         g.toggleChecking();
         g.toggleAutoFill();
-        // "krokovat": every placement drawn, then the window's events until
-        // the next step.
+        // "krokovat": one placement a slice, each one drawn.
         g.setSolverSpeed(SolverSpeed::kStep);
     }
-    void solve() {
+    // "70" confirmed, its search advanced to its end with between() after
+    // each slice; the number of slices.
+    int solve(const std::function<void()>& between = {}) {
         f.host.confirmations.push_back(true);
         g.askToSolve();
+        return finishSolve(g, between);
     }
     std::string rows() const {
         std::string digits;
@@ -52,16 +57,17 @@ struct SolverTest : ::testing::Test {
 };
 
 TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers) {
-    f.host.pendingEvents = [&] {  // after each placement
+    int between = 0;
+    const int slices = solve([&] {  // after each slice
+        ++between;
         EXPECT_TRUE(g.solving() && s.solverClock && s.stopButton &&
                     s.solverClockCaption == "0:00:00");
         // The player's options wait; what holds is the solver's.
         EXPECT_TRUE(g.options().level == Level::k130 && g.checkingOn() && !g.autoFillOn());
-    };
-    solve();
-    EXPECT_EQ(f.host.eventsProcessed, 5);
-    EXPECT_EQ(f.host.eventWaits, 5);
-    EXPECT_EQ(f.host.boardsDrawn, 5);
+    });
+    // One placement a slice; the fifth fills the board and ends the solve.
+    EXPECT_EQ(slices, 5);
+    EXPECT_EQ(between, 4);
     EXPECT_EQ(rows(), "274896");
     EXPECT_EQ(g.lastSolve().placements, 5);
     EXPECT_EQ(g.lastSolve().backtracks, 1);
@@ -86,7 +92,7 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
 
 TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
     f.host.answers = {false, false, true};
-    f.host.pendingEvents = [&] {
+    solve([&] {
         g.selectSquare(2, 2);
         g.openSquareMenu(2, 2);
         g.chooseDigit(9);
@@ -98,8 +104,7 @@ TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
         g.showTaskList();
         g.askToSolve();
         g.stopSolving();  // "přeruš": No, No, Yes
-    };
-    solve();
+    });
     EXPECT_EQ(f.host.questions,
               std::vector<std::string>(3, "Chcete skutečně ukončit proces hledání řešení?"));
     EXPECT_EQ(f.host.solverDialogs, 1);
@@ -144,8 +149,10 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     example.choose("priklad");
     example.host.confirmations.push_back(true);
     example.game.askToSolve();
+    // Nothing is left to search: the first slice ends the solve.
+    EXPECT_EQ(finishSolve(example.game), 1);
     EXPECT_EQ(example.game.lastSolve().end, SolveEnd::kSolved);
-    EXPECT_EQ(example.host.eventsProcessed, 0);
+    EXPECT_EQ(example.game.lastSolve().placements, 0);
     EXPECT_EQ(example.game.history().moveCount, 4);
     EXPECT_EQ(example.game.history().move(4).byPlayer, 0);
 
@@ -157,6 +164,7 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     none.game.toggleChecking();
     none.host.confirmations.push_back(true);
     none.game.askToSolve();
+    finishSolve(none.game);
     EXPECT_EQ(none.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(none.game.lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(none.game.history().moveCount, 0);
@@ -164,36 +172,43 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     EXPECT_FALSE(none.game.checkingOn());
 }
 
-// At the fastest speed the window keeps answering a long search without
-// costing it a handling of events per placement: the first placement is
-// drawn at once, then the events come every millisecond, and "přeruš"
-// answered Yes at the 10th handling stops it there. The tool's limit stops
+// A task of tests/data/hard.kri chosen, with a search of 750,000 placements.
+void chooseHardTask(GameFixture& fixture) {
+    fixture.dir.write("krizovky.KRI",
+                      readFileBytes(std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri"));
+    fixture.choose(cp1250FromUtf8("těžká 3 15×15"));
+}
+
+// At the fastest speed the search runs in slices of about a frame and reads
+// the clock at every kPlacementsPerClockReading-th placement only: a slice
+// begun a frame late makes that many placements, and the window gets its
+// turn. "přeruš" answered Yes between two slices stops the search before
+// another placement, in the next slice, due at once. The tool's limit stops
 // a search at its placement exactly. A board of entry squares only gives the
 // search no digit to try: it ends at once with its message.
-TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
+TEST(Solver, ALongSearchRunsInSlicesUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     GameFixture hard;
-    hard.dir.write("krizovky.KRI",
-                   readFileBytes(std::string(KRIZOVKY_SOURCE_DIR) + "/tests/data/hard.kri"));
-    hard.choose(cp1250FromUtf8("těžká 3 15×15"));
+    chooseHardTask(hard);
     hard.host.answers = {true};
-    hard.host.pendingEvents = [&] {
-        if (hard.host.eventsProcessed == 10) hard.game.stopSolving();
-    };
     hard.host.confirmations.push_back(true);
     hard.game.askToSolve();
-    EXPECT_EQ(hard.host.eventsProcessed, 10);
-    EXPECT_EQ(hard.host.eventWaits, 0);
-    EXPECT_GE(hard.host.boardsDrawn, 1);
+    for (int slice = 0; slice < 10; ++slice)
+        hard.game.advanceSolve(Clock::now() - SolverPace::kFrame);
+    EXPECT_TRUE(hard.game.solving());
+    hard.game.stopSolving();
     EXPECT_EQ(hard.host.questions.size(), 1u);
+    EXPECT_TRUE(hard.game.solving() && hard.game.screen().stopButton);
+    EXPECT_LE(hard.game.solverDue(), Clock::now());
+    EXPECT_EQ(finishSolve(hard.game), 1);
     EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
-    // The clock is read at every kPlacementsPerClockReading-th placement only.
-    EXPECT_GE(hard.game.lastSolve().placements, 1 + 9 * SolverPace::kPlacementsPerClockReading);
-    EXPECT_FALSE(hard.game.solving());
+    EXPECT_EQ(hard.game.lastSolve().placements, 10 * SolverPace::kPlacementsPerClockReading);
+    EXPECT_FALSE(hard.game.solving() || hard.game.screen().stopButton);
 
     hard.game.stopSolvingAfter(1000);
-    hard.host.pendingEvents = {};
     hard.host.confirmations.push_back(true);
     hard.game.askToSolve();
+    // 15 slices of 64 placements, and 40 in the last.
+    EXPECT_EQ(finishSolve(hard.game, {}, SolverPace::kFrame), 16);
     EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
     EXPECT_EQ(hard.game.lastSolve().placements, 1000);
 
@@ -204,10 +219,63 @@ TEST(Solver, ALongSearchYieldsUntilPrerusAndABoardWithoutCluesEndsAtOnce) {
     open.choose("t");
     open.host.confirmations.push_back(true);
     open.game.askToSolve();
+    finishSolve(open.game);
     EXPECT_EQ(open.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
     EXPECT_EQ(open.game.lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(open.game.history().moveCount, 0);
     EXPECT_FALSE(open.game.solving());
+}
+
+// However the search is cut into slices it is the same search: solved in
+// slices of 64 placements and in one slice that runs to its end, or stopped
+// by the limit at "krokovat" and at the fastest speed, the board, the
+// history and the counts are the same. Each slice brings the solver's clock
+// up to its time; a slower speed that fell behind goes on at once.
+TEST(Solver, TheSlicesOfASearchMakeTheSameSearchAsOneRun) {
+    struct Result {
+        SolveEnd end;
+        long placements, backtracks;
+        int moves;
+        std::string digits;
+        bool operator==(const Result&) const = default;
+    };
+    auto solve = [](SolverSpeed speed, long limit, Clock::duration late) {
+        GameFixture fixture;
+        chooseHardTask(fixture);
+        Game& game = fixture.game;
+        game.setSolverSpeed(speed);
+        game.stopSolvingAfter(limit);
+        fixture.host.confirmations.push_back(true);
+        game.askToSolve();
+        finishSolve(game, {}, late);
+        Result result{game.lastSolve().end, game.lastSolve().placements,
+                      game.lastSolve().backtracks, game.history().moveCount, ""};
+        for (int r = 1; r <= kBoardSize; ++r)
+            for (int c = 1; c <= kBoardSize; ++c)
+                result.digits += char('0' + game.board().at(r, c).digit);
+        return result;
+    };
+    // A slice begun an hour ahead of the clock lasts until the search ends.
+    const Result whole = solve(SolverSpeed::kFastest, 0, -std::chrono::hours(1));
+    EXPECT_EQ(whole.end, SolveEnd::kSolved);
+    EXPECT_GT(whole.placements, 100000);
+    EXPECT_TRUE(solve(SolverSpeed::kFastest, 0, SolverPace::kFrame) == whole);
+    const Result stepped = solve(SolverSpeed::kStep, 3000, {});
+    EXPECT_EQ(stepped.end, SolveEnd::kStopped);
+    EXPECT_EQ(stepped.placements, 3000);
+    EXPECT_TRUE(solve(SolverSpeed::kFastest, 3000, -std::chrono::hours(1)) == stepped);
+
+    GameFixture slow;
+    chooseHardTask(slow);
+    slow.game.setSolverSpeed(SolverSpeed::kSmooth);
+    slow.host.confirmations.push_back(true);
+    const Clock::time_point before = Clock::now();
+    slow.game.askToSolve();
+    EXPECT_LE(slow.game.solverDue(), Clock::now());  // the first slice at once
+    const Clock::time_point later = before + std::chrono::milliseconds(65500);
+    slow.game.advanceSolve(later);
+    EXPECT_EQ(slow.game.screen().solverClockCaption, "0:01:05");
+    EXPECT_EQ(slow.game.solverDue(), later);
 }
 
 }  // namespace

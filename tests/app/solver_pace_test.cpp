@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <vector>
 
 namespace krizovky {
@@ -11,66 +10,43 @@ namespace {
 using std::chrono::microseconds;
 using Clock = SolverPace::Clock;
 
-// A placement at a time after the start, what it finds due, and until when
-// the slower speeds then wait (microseconds after the start; -1: no wait).
-struct Placement {
+// A slice that begins at a time after the start, and when the next one is
+// then due (microseconds after the start).
+struct Slice {
     long at;
-    bool frame;
-    bool events;
-    long until;
+    long due;
 };
 
-TEST(SolverPace, DrawsAtTheDisplaysPaceAndStepsAtTheSlowerSpeeds) {
+TEST(SolverPace, TheFastestSpeedSlicesByFramesAndTheSlowerOnesStepSteadily) {
     const struct {
         SolverSpeed speed;
-        std::vector<Placement> placements;
+        long placementsPerReading;
+        std::vector<Slice> slices;
     } cases[] = {
-        // The first placement at once; then the events every millisecond and
-        // a frame every 1/60 s, counted from the last of each.
-        {SolverSpeed::kFastest,
-         {{0, true, true, -1},
-          {900, false, false, -1},
-          {1000, false, true, -1},
-          {16000, false, true, -1},
-          {16667, true, true, -1},
-          {17000, false, false, -1},
-          {33334, true, true, -1}}},
-        // Every placement drawn, then a wait for the next of 20 a second; a
-        // search that fell behind goes on from where it is.
-        {SolverSpeed::kStep,
-         {{0, true, true, 50000}, {10, true, true, 100000}, {300000, true, true, 300000}}},
-        // 500 a second, drawn at the display's pace.
-        {SolverSpeed::kSmooth,
-         {{0, true, true, 2000},
-          {2000, false, true, 4000},
-          {16000, false, true, 16000},
-          {16667, true, true, 18000}}},
+        // A frame of search, then the window's turn: the next slice at once.
+        {SolverSpeed::kFastest, SolverPace::kPlacementsPerClockReading, {{0, 0}, {16667, 16667}}},
+        // One placement a slice, 20 a second; a search that fell behind goes
+        // on from where it is.
+        {SolverSpeed::kStep, 1, {{0, 50000}, {10, 100000}, {300000, 300000}}},
+        // 500 a second.
+        {SolverSpeed::kSmooth, 1, {{0, 2000}, {2000, 4000}, {16000, 16000}, {16667, 18000}}},
     };
     const Clock::time_point start = Clock::now();
-    for (const auto& [speed, placements] : cases) {
+    for (const auto& [speed, placementsPerReading, slices] : cases) {
+        SCOPED_TRACE(testing::Message() << "speed " << int(speed));
         SolverPace pace;
         pace.start(speed, start);
-        for (const Placement& p : placements) {
-            const SolverPace::Due due = pace.dueAt(start + microseconds(p.at));
-            SCOPED_TRACE(testing::Message() << "speed " << int(speed) << " at " << p.at);
-            EXPECT_EQ(due.frame, p.frame);
-            EXPECT_EQ(due.events, p.events);
-            EXPECT_EQ(due.until, p.until < 0 ? Clock::time_point{} : start + microseconds(p.until));
+        EXPECT_EQ(pace.due(), start);  // the first slice at once
+        EXPECT_EQ(pace.placementsPerReading(), placementsPerReading);
+        // Only the fastest speed searches on in a slice, for a frame.
+        const bool fastest = speed == SolverSpeed::kFastest;
+        EXPECT_EQ(pace.sliceGoesOn(start, start + microseconds(16666)), fastest);
+        EXPECT_FALSE(pace.sliceGoesOn(start, start + SolverPace::kFrame));
+        for (const Slice& s : slices) {
+            pace.sliceMade(start + microseconds(s.at));
+            EXPECT_EQ(pace.due(), start + microseconds(s.due)) << "at " << s.at;
         }
     }
-}
-
-TEST(SolverPace, TheFastestSpeedReadsTheClockAtEveryFewPlacementsOnly) {
-    SolverPace pace;
-    pace.start(SolverSpeed::kFastest, Clock::now() - std::chrono::seconds(1));
-    EXPECT_TRUE(pace.afterPlacement());  // the first placement is drawn
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // A frame and the events are long due, but are seen only
-    // kPlacementsPerClockReading placements after the last reading.
-    for (int placement = 2; placement <= SolverPace::kPlacementsPerClockReading; ++placement)
-        EXPECT_FALSE(pace.afterPlacement()) << placement;
-    const SolverPace::Due due = pace.afterPlacement();
-    EXPECT_TRUE(due.frame && due.events);
 }
 
 }  // namespace

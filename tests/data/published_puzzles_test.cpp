@@ -15,6 +15,7 @@
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "support/scripted_host.h"
+#include "support/solver_slices.h"
 
 namespace krizovky {
 namespace {
@@ -94,6 +95,7 @@ TEST(PublishedPuzzles, TheSolverSolvesAllButTenWithinAHundredThousandPlacements)
         game.stopSolvingAfter(limit);
         host.confirmations.push_back(true);
         game.askToSolve();
+        testing::finishSolve(game);
         if (game.lastSolve().end == SolveEnd::kStopped) {
             EXPECT_EQ(game.lastSolve().placements, limit);
             ++stopped;

@@ -15,6 +15,7 @@
 #include "model/text.h"
 #include "support/published_puzzles.h"
 #include "support/scripted_host.h"
+#include "support/solver_slices.h"
 #include "support/task_text.h"
 #include "support/temp_dir.h"
 
@@ -132,13 +133,18 @@ int compareWithTheSearch(const std::string& taskFile, int& unique) {
         const ExactResult exact = solveExact(game.board(), table(), 2);
         EXPECT_TRUE(exact.malformed.empty()) << exact.malformed;
         host.confirmations.push_back(true);
-        long placed = 0;
-        host.pendingEvents = [&] {
-            if (++placed != 20000) return;
-            host.answers.push_back(true);
-            game.stopSolving();
-        };
         game.askToSolve();
+        // Slices of 64 placements; a search too long for the test is stopped
+        // by "přeruš" after its 20,000th.
+        long slices = 0;
+        testing::finishSolve(
+            game,
+            [&] {
+                if (++slices != 20000) return;
+                host.answers.push_back(true);
+                game.stopSolving();
+            },
+            SolverPace::kFrame);
         if (game.lastSolve().end == SolveEnd::kStopped) continue;
         ++compared;
         EXPECT_EQ(game.lastSolve().end == SolveEnd::kSolved, exact.solutions >= 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,6 @@ struct TableSteps : SolverSteps {
         return accepted;
     }
     void undoForSolver() override { trace += "undo "; }
-    void afterPlacement() override {}
     void reportUnsolvable() override { trace += "unsolvable"; }
 };
 
@@ -85,6 +85,46 @@ TEST(Search, PassesOverRefusedDigitsAndTakesCandidatesAfreshOnEachArrival) {
               "?22 22=1 ?23 23!3 23!4 23!5 undo 22=2 ?23 23!3 23!4 23!5 undo undo unsolvable");
     EXPECT_EQ(search.placements(), 2);
     EXPECT_EQ(search.backtracks(), 3);
+}
+
+// The search goes on where the last stretch left it: one placement at a time
+// it takes the same steps as in one run and ends the same. A stop between two
+// stretches ends it before another placement.
+TEST(Search, AdvancesInStretchesAsInOneRunAndStopsBetweenThem) {
+    // (2, 2) takes 1 or 2, (2, 3) 3 or 4, (2, 4) refuses 5 and takes 6.
+    auto steps = [] {
+        TableSteps table;
+        table.allowed = {{22, "12"}, {23, "34"}, {24, "56"}};
+        table.refused = {{24, "5"}};
+        return table;
+    };
+    const std::vector<SearchEntry> list = {SearchEntry{{}, 0, 0, 2, 2}, SearchEntry{{}, 0, 0, 2, 3},
+                                           SearchEntry{{}, 0, 0, 2, 4}};
+    TableSteps whole = steps();
+    EXPECT_EQ(SolverSearch(list, whole).run(), SolveEnd::kSolved);
+    EXPECT_EQ(whole.trace, "?22 22=1 ?23 23=3 ?24 24!5 24=6 ");
+
+    TableSteps sliced = steps();
+    SolverSearch stretches(list, sliced);
+    std::vector<std::string> traces;
+    std::optional<SolveEnd> end;
+    while (!end) {
+        end = stretches.advance(1);
+        traces.push_back(sliced.trace);
+    }
+    EXPECT_EQ(*end, SolveEnd::kSolved);
+    EXPECT_EQ(traces, (std::vector<std::string>{"?22 22=1 ", "?22 22=1 ?23 23=3 ", whole.trace}));
+    EXPECT_EQ(stretches.placements(), 3);
+    EXPECT_EQ(stretches.advance(1), SolveEnd::kSolved);  // an ended search stays ended
+    EXPECT_EQ(sliced.trace, whole.trace);
+
+    TableSteps stopped = steps();
+    SolverSearch first(list, stopped);
+    EXPECT_EQ(first.advance(2), std::nullopt);
+    first.requestStop();
+    EXPECT_EQ(first.advance(5), SolveEnd::kStopped);
+    EXPECT_EQ(stopped.trace, "?22 22=1 ?23 23=3 ");
+    EXPECT_EQ(first.placements(), 2);
 }
 
 }  // namespace

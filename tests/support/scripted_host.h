@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -26,13 +25,8 @@ class ScriptedHost : public Host {
     std::deque<std::optional<std::string>> files;  // for chooseFile; cancel when empty
     std::deque<bool> confirmations;                // for confirmSolver; "byl to omyl" when empty
     int solverDialogs = 0;
-    int eventsProcessed = 0;
-    // The window's pending events, handled at each processEvents.
-    std::function<void()> pendingEvents;
     int gaugeRepaints = 0;
     std::vector<std::pair<int, int>> repaintedSquares;
-    int boardsDrawn = 0;  // the solver's frames
-    int eventWaits = 0;   // the solver's waits between placements
 
     // Every request is seen and answered at once, as a player who answers
     // each box as soon as it shows; without answersAtOnce, only when the
@@ -80,17 +74,8 @@ class ScriptedHost : public Host {
     // Looks at a request while it is shown, before it is answered.
     virtual void whileShown(const Request&) {}
 
-    void processEvents() override {
-        ++eventsProcessed;
-        if (pendingEvents) pendingEvents();
-    }
     void repaintSquare(int row, int column) override { repaintedSquares.emplace_back(row, column); }
     void repaintGauge() override { ++gaugeRepaints; }
-    void drawBoard() override { ++boardsDrawn; }
-    void handleEventsUntil(std::chrono::steady_clock::time_point) override {
-        ++eventWaits;
-        processEvents();
-    }
     std::vector<std::string> clipboard;  // every text put on the clipboard
     void copyToClipboard(std::string_view text) override { clipboard.emplace_back(text); }
 

@@ -38,6 +38,7 @@ TEST_F(SolverWindowTest, SeventySolvesAfterTheQuestionAndHandsTheWindowBack) {
 
     script.confirmations = {true};
     trigger("solveAction");
+    waitForSolve();
     EXPECT_EQ(row(2, 2, 3) + row(3, 2, 3), QStringLiteral("7192"));
     EXPECT_TRUE(script.boxes.empty());  // no congratulation for the solver
     EXPECT_FALSE(shown("stopButton"));
@@ -49,7 +50,7 @@ TEST_F(SolverWindowTest, SeventySolvesAfterTheQuestionAndHandsTheWindowBack) {
 TEST_F(SolverWindowTest, StopAnsweredYesEndsTheSearchWithTheWindowDisabledMeanwhile) {
     choose(QStringLiteral("60 expert"));
     bool disabledWhileSearching = false, clockShown = false;
-    // At the first placement the window handles its events: "přeruš".
+    // Between two slices of the search the window handles its events: "přeruš".
     QTimer::singleShot(0, [&] {
         disabledWhileSearching = !mainWindow().menuBar()->isEnabled() &&
                                  !mainWindow().square(2, 2)->isEnabled() &&
@@ -60,6 +61,7 @@ TEST_F(SolverWindowTest, StopAnsweredYesEndsTheSearchWithTheWindowDisabledMeanwh
     script.confirmations = {true};
     script.answers = {QMessageBox::Yes};
     trigger("solveAction");
+    waitForSolve();
     EXPECT_TRUE(disabledWhileSearching);
     EXPECT_TRUE(clockShown);
     ASSERT_EQ(script.boxes.size(), 1u);
@@ -88,6 +90,7 @@ class HardSolveTest : public UiTest {
         trigger(speed);
         script.confirmations = {true};
         trigger("solveAction");
+        waitForSolve();
     }
     // What "krizovky-tool solve" prints, with the board reduced to its entry
     // squares row by row: a digit or "_".
