@@ -98,7 +98,8 @@ class Game : private UndoActions, private SolverSteps {
     }
 
     // "&Nová úloha…": the dialog "nová úloha" with a fresh number. "vytvoř"
-    // starts making the task on a thread of its own; pollNewTask, called by
+    // starts making the task as a job that the front-end runs where it likes
+    // (newTask().useRunner: the desktop, on a thread); pollNewTask, called by
     // the dialog while it works, takes the task once it is ready: it is kept
     // in the player's own task file and loaded onto the board as a chosen
     // task is, and the dialog closes. Until then nothing on the board

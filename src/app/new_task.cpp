@@ -4,9 +4,18 @@
 
 namespace krizovky {
 
+void TaskMakingJob::work() {
+    MakeControl control;
+    control.cancel = &cancelled_;
+    control.progress = [this](int attempt, int maxAttempts) {
+        maxAttempts_.store(maxAttempts);
+        attempt_.store(attempt);
+    };
+    result_ = makeTask(request_, table_, control);
+}
+
 NewTaskMaker::~NewTaskMaker() {
-    cancel_.store(true);
-    if (worker_.joinable()) worker_.join();
+    if (job_) job_->cancel();
 }
 
 void NewTaskMaker::open(std::vector<NamedStructure> structures, int number) {
@@ -50,58 +59,49 @@ TaskRequest NewTaskMaker::request() const {
 bool NewTaskMaker::start() {
     if (!screen_.visible || screen_.working) return false;
     // A making cancelled before may still be ending: it ends at its next
-    // look at the flag.
-    if (worker_.joinable()) worker_.join();
-    cancel_.store(false);
-    done_.store(false);
+    // look at the flag, and its task is never taken.
     cancelled_ = false;
-    attempt_.store(0);
-    maxAttempts_.store(0);
     screen_.working = true;
     screen_.workingShown = false;
     screen_.attempt = 0;
     screen_.maxAttempts = 0;
     started_ = std::chrono::steady_clock::now();
-    worker_ = std::thread([this, request = request()] {
-        MakeControl control;
-        control.cancel = &cancel_;
-        control.progress = [this](int attempt, int maxAttempts) {
-            maxAttempts_.store(maxAttempts);
-            attempt_.store(attempt);
-        };
-        result_ = makeTask(request, table_, control);
-        done_.store(true, std::memory_order_release);
-    });
+    job_ = std::make_shared<TaskMakingJob>(request(), table_);
+    if (runner_)
+        runner_(job_);
+    else
+        job_->run();
     return true;
 }
 
 std::optional<MadeTask> NewTaskMaker::poll() {
-    if (!worker_.joinable()) return std::nullopt;
-    if (done_.load(std::memory_order_acquire)) return collect();
+    if (!job_) return std::nullopt;
+    if (job_->done()) return collect();
     if (screen_.working) {
-        screen_.attempt = attempt_.load();
-        screen_.maxAttempts = maxAttempts_.load();
+        screen_.attempt = job_->attempt();
+        screen_.maxAttempts = job_->maxAttempts();
         screen_.workingShown = std::chrono::steady_clock::now() - started_ >= kShowWorkingAfter;
     }
     return std::nullopt;
 }
 
 std::optional<MadeTask> NewTaskMaker::wait() {
-    if (!worker_.joinable()) return std::nullopt;
+    if (!job_) return std::nullopt;
+    job_->waitUntilDone();
     return collect();
 }
 
 std::optional<MadeTask> NewTaskMaker::collect() {
-    worker_.join();
+    const std::shared_ptr<TaskMakingJob> job = std::move(job_);
     screen_.working = false;
     screen_.workingShown = false;
     if (cancelled_) return std::nullopt;
-    return std::move(result_);
+    return std::move(job->result());
 }
 
 void NewTaskMaker::cancel() {
     if (screen_.working) {
-        cancel_.store(true);
+        if (job_) job_->cancel();
         cancelled_ = true;
         screen_.working = false;
         screen_.workingShown = false;

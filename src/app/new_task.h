@@ -3,11 +3,12 @@
 #include <atomic>
 #include <chrono>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "app/job.h"
 #include "editor/task_maker.h"
 #include "model/combination_table.h"
 
@@ -40,16 +41,42 @@ struct NewTaskScreen {
     int maxAttempts = 0;
 };
 
-// The making of a task for "Nová úloha" on a thread of its own, so that the
-// window stays responsive; the task made does not depend on it. Owned by the
-// Game, which keeps and loads the task once it is ready.
+// The making of one task as a job, with how far it got. The table must
+// outlive the job's run.
+class TaskMakingJob : public Job {
+  public:
+    TaskMakingJob(TaskRequest request, const CombinationTable& table)
+        : request_(std::move(request)), table_(table) {}
+
+    int attempt() const { return attempt_.load(); }  // the attempt under way, from 1
+    int maxAttempts() const { return maxAttempts_.load(); }
+    // What was made; read once done().
+    MadeTask& result() { return result_; }
+
+  private:
+    void work() override;
+
+    TaskRequest request_;
+    const CombinationTable& table_;
+    std::atomic<int> attempt_{0};
+    std::atomic<int> maxAttempts_{0};
+    MadeTask result_;  // written by the job before it is done, read after
+};
+
+// The making of a task for "Nová úloha" as a job that the front-end runs
+// where it stays responsive (the desktop on a thread of its own); the task
+// made does not depend on it. Owned by the Game, which keeps and loads the
+// task once it is ready.
 class NewTaskMaker {
   public:
     static constexpr std::chrono::milliseconds kShowWorkingAfter{300};
 
     explicit NewTaskMaker(const CombinationTable& table) : table_(table) {}
-    // A making under way is stopped and waited for.
+    // A making under way is asked to stop; the front-end that runs it waits
+    // for it.
     ~NewTaskMaker();
+    // How the makings run; without a runner, at once inside start().
+    void useRunner(JobRunner runner) { runner_ = std::move(runner); }
     NewTaskMaker(const NewTaskMaker&) = delete;
     NewTaskMaker& operator=(const NewTaskMaker&) = delete;
 
@@ -72,7 +99,7 @@ class NewTaskMaker {
     // open; the caller closes it.
     std::optional<MadeTask> poll();
     // Waits for the making under way to end and gives its task, as poll
-    // would; nothing without one.
+    // would; nothing without one. For the tool and the tests.
     std::optional<MadeTask> wait();
     // "zruš" and the window's close box: a making under way is stopped (its
     // task is never given) and the dialog closes.
@@ -82,18 +109,14 @@ class NewTaskMaker {
     const NewTaskScreen& screen() const { return screen_; }
 
   private:
-    // Joins a finished or stopped thread; its task is dropped when cancelled.
+    // The task of the ended making; none when it was cancelled.
     std::optional<MadeTask> collect();
 
     const CombinationTable& table_;
+    JobRunner runner_;
     NewTaskScreen screen_;
     std::vector<NamedStructure> structures_;
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
-    std::atomic<bool> done_{false};
-    std::atomic<int> attempt_{0};
-    std::atomic<int> maxAttempts_{0};
-    MadeTask result_;  // written by the worker before done_, read after it
+    std::shared_ptr<TaskMakingJob> job_;  // the latest making, until its task is taken
     bool cancelled_ = false;
     std::chrono::steady_clock::time_point started_;
 };

@@ -54,6 +54,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     game_.playClock().useTimeSource(PlayClock::steadyNow);
     host_.onModal([this](bool open) { game_.playClock().setModalOpen(open); });
     host_.onLateRequest([this] { refresh(); });
+    game_.newTask().useRunner(jobThreads_.runner());
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());

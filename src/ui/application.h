@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/game.h"
+#include "ui/job_threads.h"
 #include "ui/qt_host.h"
 
 namespace krizovky::ui {
@@ -50,6 +51,8 @@ class Application {
   private:
     QtHost host_;
     Game game_;
+    // After the game: its jobs end before the game's table goes.
+    JobThreads jobThreads_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<TaskListWindow> taskListWindow_;

@@ -86,6 +86,33 @@ TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
     EXPECT_EQ(list.descriptions, V{"střední, malá 8 × 8, číslo 12"});
 }
 
+// The front-end runs the making where it likes: until it has run, the game
+// waits and shows that it works; a making cancelled before it ran gives
+// nothing, and its task never reaches the board.
+TEST(NewTask, TheMakingRunsWhereTheFrontEndRunsIt) {
+    OwnTasksFixture f;
+    std::vector<std::shared_ptr<Job>> jobs;
+    f.game.newTask().useRunner([&](std::shared_ptr<Job> job) { jobs.push_back(std::move(job)); });
+    f.make();
+    ASSERT_EQ(jobs.size(), 1u);
+    f.game.pollNewTask();
+    EXPECT_TRUE(f.game.newTaskScreen().working);
+    EXPECT_TRUE(f.stillPriklad());
+    jobs[0]->run();
+    f.game.pollNewTask();
+    EXPECT_FALSE(f.game.newTaskScreen().working);
+    EXPECT_EQ(f.game.selectedTaskName(), "S 8 12");
+
+    f.game.enterDigit(2, 2, 1, true, true);
+    f.make();
+    ASSERT_EQ(jobs.size(), 2u);
+    f.game.cancelNewTask();
+    EXPECT_TRUE(jobs[1]->cancelled());
+    jobs[1]->run();
+    f.game.pollNewTask();
+    EXPECT_EQ(f.game.board().at(2, 2).digit, 1);
+}
+
 TEST(NewTask, CancelLeavesTheBoardAndNoFile) {
     OwnTasksFixture f;
     f.make();
