@@ -13,11 +13,16 @@ if(IS_ABSOLUTE "${KRIZOVKY_PROGRAM_DIR}" OR IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}
     message(FATAL_ERROR "KRIZOVKY_PROGRAM_DIR and CMAKE_INSTALL_BINDIR must lie under the prefix")
 endif()
 
-set(krizovky_programs krizovky-tool)
+set(krizovky_programs)
+if(KRIZOVKY_TOOL)
+    list(APPEND krizovky_programs krizovky-tool)
+endif()
 if(KRIZOVKY_BUILD_UI)
     list(APPEND krizovky_programs krizovky)
 endif()
-install(TARGETS ${krizovky_programs} RUNTIME DESTINATION ${KRIZOVKY_PROGRAM_DIR})
+if(krizovky_programs)
+    install(TARGETS ${krizovky_programs} RUNTIME DESTINATION ${KRIZOVKY_PROGRAM_DIR})
+endif()
 install(FILES ${KRIZOVKY_DATA_FILES} DESTINATION ${KRIZOVKY_PROGRAM_DIR})
 
 # The launchers: links made once in the build folder and installed as links.

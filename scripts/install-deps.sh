@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake make pkg-config
+    build-essential cmake make ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev qt6-svg-dev
     libicu-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,13 +1,11 @@
 #include "editor/task_form.h"
 
-#include <unicode/locid.h>
-#include <unicode/unistr.h>
-
 #include <charconv>
 
 #include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
+#include "model/text_services.h"
 
 namespace krizovky {
 namespace {
@@ -25,12 +23,15 @@ std::string_view savedNameOfLine(std::string_view line) {
     return line.substr(1, 20);
 }
 
-std::u16string capitals(std::string_view cp1250) {
+// The capitals of a Windows-1250 name, as UTF-8. Without text services only
+// the letters of ASCII have capitals.
+std::string capitals(std::string_view cp1250) {
     const std::string utf8 = utf8FromCp1250(cp1250);
-    icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
-    text.toUpper(icu::Locale("cs"));
-    return std::u16string(reinterpret_cast<const char16_t*>(text.getBuffer()),
-                          static_cast<std::size_t>(text.length()));
+    if (const TextServices* services = textServices()) return services->capitals(utf8);
+    std::string upper = utf8;
+    for (char& ch : upper)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return upper;
 }
 
 }  // namespace

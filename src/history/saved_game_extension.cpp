@@ -1,9 +1,8 @@
 #include "history/saved_game_extension.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 
+#include "history/checksum.h"
 #include "history/notes.h"
 
 namespace krizovky {
@@ -26,12 +25,6 @@ std::uint32_t get(std::string_view in, std::size_t at, int bytes) {
     return value;
 }
 
-std::uint32_t checksum(std::string_view bytes) {
-    return static_cast<std::uint32_t>(crc32(crc32(0, nullptr, 0),
-                                            reinterpret_cast<const Bytef*>(bytes.data()),
-                                            static_cast<uInt>(bytes.size())));
-}
-
 }  // namespace
 
 bool startsExtensionBlock(std::string_view bytes) {
@@ -51,7 +44,7 @@ std::string encodeExtensionBlock(const SavedGameExtras& extras) {
     for (DigitSet set : extras.notes)
         put(out, set & kNoteDigits, 2);
     put(out, extras.seconds, 4);
-    put(out, checksum(out), 4);
+    put(out, crc32Of(out), 4);
     return out;
 }
 
@@ -71,7 +64,7 @@ bool decodeExtensionBlock(std::string_view in, SavedGameExtras& extras, std::str
     if (in.size() != kExtensionBlockSize)
         return refuse("rozšíření má " + std::to_string(in.size()) + " bajtů místo " +
                       std::to_string(kExtensionBlockSize));
-    if (get(in, kChecksumAt, 4) != checksum(in.substr(0, kChecksumAt)))
+    if (get(in, kChecksumAt, 4) != crc32Of(in.substr(0, kChecksumAt)))
         return refuse("rozšíření má chybný kontrolní součet");
     for (std::size_t i = 0; i < extras.notes.size(); ++i) {
         const auto set = get(in, kNotesAt + 2 * i, 2);

@@ -1,32 +1,12 @@
 #include "model/task_list.h"
 
-#include <unicode/ucol.h>
-
 #include <algorithm>
-#include <memory>
 
 #include "model/task_reader.h"
 #include "model/text.h"
+#include "model/text_services.h"
 
 namespace krizovky {
-namespace {
-
-// The Czech collation of ICU: digits before letters, "ch" after "h", capitals
-// next to their small letters. Opened once; nullptr when ICU has no data.
-UCollator* czechCollator() {
-    static std::unique_ptr<UCollator, void (*)(UCollator*)> collator = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        UCollator* c = ucol_open("cs", &status);
-        if (U_FAILURE(status)) {
-            if (c) ucol_close(c);
-            c = nullptr;
-        }
-        return std::unique_ptr<UCollator, void (*)(UCollator*)>(c, ucol_close);
-    }();
-    return collator.get();
-}
-
-}  // namespace
 
 std::vector<std::string> taskNamesOfLines(const std::vector<std::string>& lines) {
     std::vector<std::string> names;
@@ -48,12 +28,12 @@ std::vector<std::string> readTaskNames(const std::string& path) {
 }
 
 bool czechCollationAvailable() {
-    return czechCollator() != nullptr;
+    const TextServices* services = textServices();
+    return services != nullptr && services->hasCzechOrder();
 }
 
 void sortTaskNames(std::vector<std::string>& names) {
-    UCollator* collator = czechCollator();
-    if (collator == nullptr) {
+    if (!czechCollationAvailable()) {
         std::stable_sort(names.begin(), names.end());
         return;
     }
@@ -62,12 +42,9 @@ void sortTaskNames(std::vector<std::string>& names) {
     keyed.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i)
         keyed.emplace_back(utf8FromCp1250(names[i]), i);
-    std::stable_sort(keyed.begin(), keyed.end(), [collator](const auto& a, const auto& b) {
-        UErrorCode status = U_ZERO_ERROR;
-        UCollationResult order =
-            ucol_strcollUTF8(collator, a.first.data(), static_cast<int32_t>(a.first.size()),
-                             b.first.data(), static_cast<int32_t>(b.first.size()), &status);
-        return U_SUCCESS(status) && order == UCOL_LESS;
+    const TextServices* services = textServices();
+    std::stable_sort(keyed.begin(), keyed.end(), [services](const auto& a, const auto& b) {
+        return services->compareNames(a.first, b.first) < 0;
     });
     std::vector<std::string> sorted;
     sorted.reserve(names.size());

@@ -65,7 +65,9 @@
 #include "tools/new_tasks.h"
 #include "tools/play_script.h"
 #include "tools/puzzle_links.h"
+#if KRIZOVKY_DRAWING
 #include "tools/render.h"
+#endif
 
 namespace {
 
@@ -334,8 +336,14 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "export") return exportPuzzleLink(args[1], args[2], false);
     if (args.size() == 4 && args[0] == "export" && args[3] == "--pzprv3")
         return exportPuzzleLink(args[1], args[2], true);
+#if KRIZOVKY_DRAWING
     if (!args.empty() && args[0] == "render") return renderTask(args, usage);
     if (!args.empty() && args[0] == "booklet") return makeBooklet(args, usage);
+#else
+    // The painter is Qt's, which a build without Qt does not have.
+    if (!args.empty() && (args[0] == "render" || args[0] == "booklet"))
+        return fail("krizovky-tool " + args[0] + ": this build cannot draw");
+#endif
     if (!args.empty() && args[0] == "new")
         return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
                         dataFileNames(gameProgramBeside(executablePath())).structureFile);
