@@ -54,7 +54,7 @@ void Game::chooseListedTask() {
     // The game on the board is kept for its task before the list lets go.
     if (!choice_.forEditor() && !leaveTask()) return;
     if (!choice_.choose()) return;
-    screen_.taskNameCaption = "  " + choice_.selectedName() + "  ";
+    screen_.taskNameCaption = "  " + utf8FromCp1250(choice_.selectedName()) + "  ";
     screen_.taskName = true;
     if (choice_.forEditor()) {
         editor_.loadTaskIntoGrid();
@@ -67,7 +67,7 @@ void Game::chooseListedTask() {
 bool Game::chooseTaskByName(const std::string& name) {
     showTaskList();
     fillTaskList(true);
-    const auto& names = choice_.screen().items;
+    const auto& names = choice_.names();
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end()) return false;
     selectListedTask(static_cast<int>(found - names.begin()));

@@ -142,7 +142,7 @@ std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += ' ';
-        text += utf8FromCp1250(line);
+        text += line;
     }
     return text;
 }
@@ -182,9 +182,8 @@ void printState(const Game& game) {
     if (!screen.allowedPanel)
         std::printf("allowed: hidden\n");
     else
-        std::printf("allowed: [%s]\n", screen.allowedDigits.empty()
-                                           ? ""
-                                           : utf8FromCp1250(screen.allowedDigits.front()).c_str());
+        std::printf("allowed: [%s]\n",
+                    screen.allowedDigits.empty() ? "" : screen.allowedDigits.front().c_str());
     std::printf("menu:%s\n",
                 shownNumbers(1, 9, [&](int d) { return screen.digitItemEnabled[d]; }).c_str());
     const bool buttons[] = {screen.markButton, screen.undoButton, screen.undoToMarkButton,
