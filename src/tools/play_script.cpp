@@ -369,7 +369,7 @@ class EventRunner {
         game_.openNewTask();
         std::vector<std::string> sizes{"malá", "střední", "velká"};
         for (const std::string& structure : game_.newTaskScreen().structures)
-            sizes.push_back(utf8FromCp1250(structure));
+            sizes.push_back(structure);
         const auto chosen = std::find(sizes.begin(), sizes.end(), size);
         if (chosen == sizes.end()) {
             game_.cancelNewTask();
