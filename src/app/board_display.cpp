@@ -96,14 +96,12 @@ void Game::releaseSquares(int rows, int columns) {
             screen_.square(r, c) = SquareLook{};
 }
 
-SquareLook Game::newSquare(int row, int column, int left) const {
+SquareLook Game::newSquare(int row, int column) const {
     const Cell& cell = board_.at(row, column);
     SquareLook look;
     look.exists = true;
     look.visible = true;
     look.caption.assign(1, ' ');
-    look.left = left;
-    look.top = 30 * row;
     switch (cell.kind) {
         case kBlank:
             look.visible = false;
@@ -129,12 +127,13 @@ SquareLook Game::newSquare(int row, int column, int left) const {
 
 void Game::buildSquares() {
     setGauge(0, board_.rowCount);
+    screen_.squaresBuild = SquaresBuild::kTask;
     for (int r = 1; r <= board_.rowCount; ++r) {
         setGauge(r, board_.rowCount);
         for (int c = 1; c <= board_.colCount; ++c) {
             Cell& cell = board_.at(r, c);
             cell.mark = 0;
-            SquareLook look = newSquare(r, c, 30 * c + 8);
+            SquareLook look = newSquare(r, c);
             if (cell.kind == kEntry) {
                 look.background = kYellow;
                 cell.digit = 0;

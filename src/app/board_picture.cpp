@@ -42,11 +42,26 @@ BoardPicture pictureOfGame(const Board& board, const MainScreen* screen) {
                 square.digit = digit >= 1 && digit <= 9 ? digit : 0;
                 square.notes = board.at(r, c).notes & kNoteDigits;
             }
-            if (!screen) continue;
+        }
+    }
+    if (!screen) return picture;
+    picture.squaresBuild = screen->squaresBuild;
+    for (int r = 1; r <= kBoardSize; ++r) {
+        for (int c = 1; c <= kBoardSize; ++c) {
+            PictureSquare& square = picture.at(r, c);
             const SquareLook& look = screen->square(r, c);
+            square.exists = look.exists;
+            square.visible = look.visible;
+            square.caption = look.caption;
+            square.font = look.font;
+            square.centred = look.centred;
+            square.wordWrap = look.wordWrap;
+            square.interactive = look.interactive;
+            square.tag = look.tag;
             if (!look.exists || !look.visible) continue;
             square.background = look.background;
             square.textColour = look.textColour;
+            if (square.kind == PictureKind::kEntry) square.notes = look.notes;
         }
     }
     return picture;

@@ -28,6 +28,17 @@ struct PictureSquare {
     // The screen's colours; without them the look's own colours.
     std::optional<Colour> background;
     std::optional<Colour> textColour;
+    // What the classic look's square shows, as the screen has it (see
+    // SquareLook); only a picture of the game with the main window's screen
+    // holds it, for every square of the board, also outside the task.
+    bool exists = false;
+    bool visible = false;
+    std::string caption;  // UTF-8
+    FontRole font = FontRole::kPanel;
+    bool centred = false;
+    bool wordWrap = false;
+    bool interactive = false;
+    int tag = 0;
 
     bool operator==(const PictureSquare&) const = default;
 };
@@ -35,6 +46,7 @@ struct PictureSquare {
 struct BoardPicture {
     int rows = 0;
     int columns = 0;
+    SquaresBuild squaresBuild = SquaresBuild::kTask;  // from the screen, for the classic look
     std::string caption;  // under the board on paper, UTF-8: the task's name and grade
 
     PictureSquare& at(int row, int column) { return squares_[row - 1][column - 1]; }
@@ -53,7 +65,8 @@ struct BoardPicture {
 BoardPicture pictureOfTask(const Board& board);
 
 // The game as it stands: the task with the board's digits. With the main
-// window's screen, the squares take its colours.
+// window's screen, the squares take its colours and notes, and every square
+// of the board what the classic look shows of it.
 BoardPicture pictureOfGame(const Board& board, const MainScreen* screen = nullptr);
 
 // Flags the written digits that differ from the solution's.

@@ -247,6 +247,9 @@ class Game : private UndoActions, private SolverSteps {
     TaskTextEditor& textEditor() { return textEditor_; }
     const TaskTextEditor& textEditor() const { return textEditor_; }
     const TaskListScreen& taskListScreen() const { return choice_.screen(); }
+    // The task list's names as the task file holds them (Windows-1250), in
+    // the order of its items.
+    const std::vector<std::string>& taskListNames() const { return choice_.names(); }
     const Board& board() const { return board_; }
     const CombinationTable& combinations() const { return table_; }
     const DataFileNames& fileNames() const { return names_; }
@@ -317,7 +320,7 @@ class Game : private UndoActions, private SolverSteps {
     void buildLoadedSquares();
     // A square of the board as a build creates it, by the cell's kind; an
     // entry square gets its colour and caption from the caller.
-    SquareLook newSquare(int row, int column, int left) const;
+    SquareLook newSquare(int row, int column) const;
     void setGauge(int position, int maximum);
     void endOfGame();
     // The structures of the structure file, read at the first need; none

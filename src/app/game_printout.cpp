@@ -29,7 +29,7 @@ std::optional<GamePrintout> printoutOfGame(const Game& game) {
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
 
     GamePrintout printout;
-    printout.task = printedTask(game.board(), name, game.combinations());
+    printout.task = printedTask(game.board(), cp1250FromUtf8(name), game.combinations());
     printout.game = pictureOfGame(game.board());
     printout.game.caption = printout.task.task.caption;
     return printout;

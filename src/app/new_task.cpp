@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "model/text.h"
+
 namespace krizovky {
 
 void TaskMakingJob::work() {
@@ -22,7 +24,7 @@ void NewTaskMaker::open(std::vector<NamedStructure> structures, int number) {
     structures_ = std::move(structures);
     screen_.structures.clear();
     for (const NamedStructure& structure : structures_)
-        screen_.structures.push_back(structure.name);
+        screen_.structures.push_back(utf8FromCp1250(structure.name));
     if (screen_.size >= kOfferedSizeCount + static_cast<int>(structures_.size())) screen_.size = 1;
     screen_.number = number;
     screen_.visible = true;

@@ -28,7 +28,7 @@ struct NewTaskScreen {
     int grade = 0;  // index into kOfferedGrades
     // Index into the sizes: kOfferedSizes first, then the structures.
     int size = 1;
-    // The names of the structures of the structure file (Windows-1250).
+    // The names of the structures of the structure file (UTF-8).
     std::vector<std::string> structures;
     int number = 0;  // "číslo úlohy", 0 to kMaxTaskNumber
     // "vytvoř" was pressed and the task is not ready yet: the choices and

@@ -76,7 +76,7 @@ void Game::loadOwnTask(const std::string& name) {
     choice_.showOwnTasks(true);
     choice_.setSelectedName(name);
     choice_.fill(false);
-    screen_.taskNameCaption = "  " + name + "  ";
+    screen_.taskNameCaption = "  " + utf8FromCp1250(name) + "  ";
     screen_.taskName = true;
     loadTask();
     takeUpTaskGame();

@@ -22,6 +22,15 @@ int emptyEntryCount(const Board& board) {
     return empty;
 }
 
+// The hint lists are built in the task file's code page; the screen shows UTF-8.
+std::vector<std::string> utf8Lines(const std::vector<std::string>& lines) {
+    std::vector<std::string> utf8;
+    utf8.reserve(lines.size());
+    for (const std::string& line : lines)
+        utf8.push_back(utf8FromCp1250(line));
+    return utf8;
+}
+
 }  // namespace
 
 void Game::selectSquare(int row, int column) {
@@ -63,14 +72,14 @@ void Game::selectWithHints(int row, int column) {
         solverCandidates_ = hints.allowedText;
         return;
     }
-    screen_.acrossHints = hints.across;
-    screen_.downHints = hints.down;
+    screen_.acrossHints = utf8Lines(hints.across);
+    screen_.downHints = utf8Lines(hints.down);
     screen_.acrossPanel = true;
     screen_.downPanel = true;
     if (level == Level::k130) {
         screen_.allowedPanel = false;
     } else {
-        screen_.allowedDigits = {hints.allowedText};
+        screen_.allowedDigits = {utf8FromCp1250(hints.allowedText)};
         screen_.allowedPanel = true;
     }
 }

@@ -158,9 +158,9 @@ void Game::markSolvedTasks() {
     // task file may hold 100,000 tasks: the ticks are worked out anew only
     // when the task file, the record or the names have changed.
     const std::string stamp = fileStamp(choice_.taskFilePath()) + fileStamp(playerFiles_.record) +
-                              std::to_string(choice_.screen().items.size());
+                              std::to_string(choice_.names().size());
     if (stamp == solvedStamp_) return;
-    choice_.setSolved(solvedTasks(readRecord(), choice_.taskFilePath(), choice_.screen().items));
+    choice_.setSolved(solvedTasks(readRecord(), choice_.taskFilePath(), choice_.names()));
     solvedStamp_ = stamp;
 }
 
@@ -169,7 +169,7 @@ void Game::markTasksInProgress() {
     // Worked out anew only when the task file, the kept games or the names
     // have changed, as the ticks are.
     const std::string& taskFile = choice_.taskFilePath();
-    const auto& names = choice_.screen().items;
+    const auto& names = choice_.names();
     const auto stampNow = [&] {
         return fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
                std::to_string(names.size());
@@ -262,7 +262,7 @@ bool Game::resumeKeptGame() {
     if (!name.empty()) {
         choice_.setTaskFilePath(kept.taskFile);
         choice_.setSelectedName(name);
-        screen_.taskNameCaption = "  " + name + "  ";
+        screen_.taskNameCaption = "  " + utf8FromCp1250(name) + "  ";
         screen_.taskName = true;
     }
     takeUpGame(kept, path);

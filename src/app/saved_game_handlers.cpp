@@ -150,6 +150,7 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
 void Game::buildLoadedSquares() {
     const int size = board_.rowCount * board_.colCount;
     setGauge(0, size);
+    screen_.squaresBuild = SquaresBuild::kSavedGame;
     for (int r = 1; r <= board_.rowCount; ++r) {
         for (int c = 1; c <= board_.colCount; ++c) {
             setGauge(std::min(15 * r + c, size), size);
@@ -158,8 +159,7 @@ void Game::buildLoadedSquares() {
             // may carry a digit that a previous task left in what is now a
             // clue or a blank square: it has no meaning and goes.
             if (cell.kind != kEntry) cell.digit = 0;
-            // A loaded board stands 8 pixels left of one built by a task load.
-            SquareLook look = newSquare(r, c, 30 * c);
+            SquareLook look = newSquare(r, c);
             if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
             screen_.square(r, c) = look;
             showNotes(r, c);

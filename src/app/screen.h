@@ -45,7 +45,7 @@ enum class FontRole : std::uint8_t {
 struct SquareLook {
     bool exists = false;  // created by the latest board build
     bool visible = false;
-    std::string caption;               // Windows-1250
+    std::string caption;               // UTF-8
     std::optional<Colour> background;  // nothing: the panel's own colour
     Colour textColour = kBlack;
     FontRole font = FontRole::kPanel;
@@ -54,11 +54,11 @@ struct SquareLook {
     bool interactive = false;  // an entry square: clicks and the pop-up menu reach it
     int tag = 0;               // entry squares: 10000 + 100 * row + column
     DigitSet notes = 0;        // entry squares: the notes shown, small in 3 x 3; none under a digit
-    int left = 0;
-    int top = 0;
-    int width = 25;
-    int height = 25;
 };
+
+// Which build made the squares on the board: a restored saved game stands
+// further left in the classic look than a task loaded from the list.
+enum class SquaresBuild : std::uint8_t { kTask, kSavedGame };
 
 struct GaugeLook {
     bool visible = false;
@@ -82,9 +82,10 @@ struct MainScreen {
     // [row][column], 1-based. Each square has its own defaults; a "{}" here
     // would only repeat them, and crashes clang 14 where a MainScreen is made.
     std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1> squares;
+    SquaresBuild squaresBuild = SquaresBuild::kTask;
 
     bool taskName = true;         // the name of the chosen task above the board
-    std::string taskNameCaption;  // Windows-1250
+    std::string taskNameCaption;  // UTF-8
     // What is wrong with the task on the board, after its name (UTF-8): "úloha
     // nemá řešení", "úloha má více řešení", "úloha je poškozená: …"; empty
     // for a task with one solution.
@@ -117,7 +118,7 @@ struct MainScreen {
     std::string playClockCaption;
 
     // The hint panels right of the board and their lists, one string a line
-    // (Windows-1250).
+    // (UTF-8).
     bool acrossPanel = false;   // "vodorovně:", the across combinations
     bool downPanel = false;     // "svisle:", the down combinations
     bool allowedPanel = false;  // "přípustné cifry:", the allowed digits
@@ -145,11 +146,11 @@ struct MainScreen {
 // What the task list window shows.
 struct TaskListScreen {
     bool visible = false;
-    std::vector<std::string> items;  // Windows-1250, sorted
+    std::vector<std::string> items;  // UTF-8, sorted as the task file's names
     // Shown in the list's place when a task file read holds no task (UTF-8).
     std::string emptyListText;
     int selected = -1;       // index into items, -1 none
-    std::string chosenName;  // the name last clicked
+    std::string chosenName;  // the name last clicked (UTF-8)
     // The solved tasks among items, each with its best result (UTF-8):
     // ticked in the list, the result in the tool tip.
     std::map<std::string, std::string> solved;

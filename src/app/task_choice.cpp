@@ -6,6 +6,7 @@
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/task_list.h"
+#include "model/text.h"
 
 namespace krizovky {
 
@@ -24,7 +25,7 @@ void TaskChoice::showOwnTasks(bool own) {
     if (ownTaskFilePath_.empty() || own == ownTasksShown()) return;
     taskFilePath_ = own ? ownTaskFilePath_ : collectionPath_;
     selectedName_.clear();
-    screen_.items.clear();
+    names_.clear();
     screen_.emptyListText.clear();
     screen_.selected = -1;
     describeItems();
@@ -42,7 +43,7 @@ void TaskChoice::fill(bool reportErrors) {
     // The player's own file comes with the first task kept there: until then
     // the list is just empty.
     if (ownTasksShown() && !fileExists(taskFilePath_)) {
-        screen_.items.clear();
+        names_.clear();
         screen_.emptyListText.clear();
         screen_.selected = -1;
         describeItems();
@@ -62,13 +63,13 @@ void TaskChoice::fill(bool reportErrors) {
     // A refill keeps the name the player had selected, so a choice made before
     // switching windows still holds.
     const std::string selected = selectedRowName();
-    screen_.items = std::move(names);
+    names_ = std::move(names);
     selectName(selected);
     describeItems();
 }
 
 bool TaskChoice::select(int index) {
-    if (index < 0 || index >= static_cast<int>(screen_.items.size())) return false;
+    if (index < 0 || index >= static_cast<int>(names_.size())) return false;
     screen_.selected = index;
     screen_.chosenName = screen_.items[index];
     return true;
@@ -76,9 +77,9 @@ bool TaskChoice::select(int index) {
 
 bool TaskChoice::choose() {
     const int row = screen_.selected;
-    if (row < 0 || row >= static_cast<int>(screen_.items.size())) return false;
-    selectedName_ = screen_.items[row];
-    screen_.chosenName = selectedName_;
+    if (row < 0 || row >= static_cast<int>(names_.size())) return false;
+    selectedName_ = names_[row];
+    screen_.chosenName = screen_.items[row];
     screen_.visible = false;
     return true;
 }
@@ -90,36 +91,46 @@ void TaskChoice::cancel() {
 
 void TaskChoice::addSavedTask(const std::string& name) {
     const std::string selected = selectedRowName();
-    std::erase_if(screen_.items, [&name](const std::string& item) {
+    std::erase_if(names_, [&name](const std::string& item) {
         return sameTaskName(std::string_view(item).substr(0, 20), name);
     });
-    screen_.items.push_back(name);
-    sortTaskNames(screen_.items);
+    names_.push_back(name);
+    sortTaskNames(names_);
     selectName(selected);
     describeItems();
 }
 
 std::string TaskChoice::selectedRowName() const {
     const int row = screen_.selected;
-    if (row < 0 || row >= static_cast<int>(screen_.items.size())) return {};
-    return screen_.items[row];
+    if (row < 0 || row >= static_cast<int>(names_.size())) return {};
+    return names_[row];
 }
 
 void TaskChoice::selectName(const std::string& name) {
     screen_.selected = -1;
     if (name.empty()) return;
-    const auto found = std::find(screen_.items.begin(), screen_.items.end(), name);
-    if (found != screen_.items.end())
-        screen_.selected = static_cast<int>(found - screen_.items.begin());
+    const auto found = std::find(names_.begin(), names_.end(), name);
+    if (found != names_.end()) screen_.selected = static_cast<int>(found - names_.begin());
 }
 
 void TaskChoice::describeItems() {
     screen_.ownTasksSwitch = !ownTaskFilePath_.empty();
     screen_.ownTasks = ownTasksShown();
     screen_.collectionFile = collectionPath_;
+    screen_.items.clear();
     screen_.descriptions.clear();
-    for (const std::string& name : screen_.items)
+    for (const std::string& name : names_) {
+        screen_.items.push_back(utf8FromCp1250(name));
         screen_.descriptions.push_back(describe_ ? describe_(name).value_or("") : "");
+    }
+}
+
+std::map<std::string, std::string> TaskChoice::byScreenName(
+    const std::map<std::string, std::string>& byName) {
+    std::map<std::string, std::string> byScreen;
+    for (const auto& [name, text] : byName)
+        byScreen.emplace(utf8FromCp1250(name), text);
+    return byScreen;
 }
 
 }  // namespace krizovky

@@ -63,19 +63,24 @@ class TaskChoice {
     // the name selected before stays selected while it is listed.
     void addSavedTask(const std::string& name);
 
-    // The solved tasks of the list and their best results.
-    void setSolved(std::map<std::string, std::string> solved) {
-        screen_.solved = std::move(solved);
+    // The solved tasks of the list and their best results, by their names
+    // in the task file.
+    void setSolved(const std::map<std::string, std::string>& solved) {
+        screen_.solved = byScreenName(solved);
     }
 
-    // The tasks of the list with a game in progress.
-    void setInProgress(std::map<std::string, std::string> inProgress) {
-        screen_.inProgress = std::move(inProgress);
+    // The tasks of the list with a game in progress, by their names in the
+    // task file.
+    void setInProgress(const std::map<std::string, std::string>& inProgress) {
+        screen_.inProgress = byScreenName(inProgress);
     }
     // A name is selected that choose() would take.
     bool canChoose() const {
-        return screen_.selected >= 0 && screen_.selected < static_cast<int>(screen_.items.size());
+        return screen_.selected >= 0 && screen_.selected < static_cast<int>(names_.size());
     }
+    // The names of the list (Windows-1250, as the file holds them), in the
+    // order of the screen's items.
+    const std::vector<std::string>& names() const { return names_; }
 
     const TaskListScreen& screen() const { return screen_; }
 
@@ -84,8 +89,10 @@ class TaskChoice {
     std::string selectedRowName() const;
     // Selects the row that holds name, or none.
     void selectName(const std::string& name);
-    // The descriptions and the switch of the list from the names it holds.
+    // The items, descriptions and the switch of the list from the names it holds.
     void describeItems();
+    static std::map<std::string, std::string> byScreenName(
+        const std::map<std::string, std::string>& byName);
 
     Requests& requests_;
     std::string taskFilePath_;
@@ -93,6 +100,7 @@ class TaskChoice {
     std::string ownTaskFilePath_;
     std::function<std::optional<std::string>(const std::string&)> describe_;
     std::string selectedName_;
+    std::vector<std::string> names_;
     bool forEditor_ = false;
     TaskListScreen screen_;
 };

@@ -64,7 +64,7 @@ void Game::chooseListedTask() {
 
 void Game::takeListedTask() {
     if (!choice_.choose()) return;
-    screen_.taskNameCaption = "  " + choice_.selectedName() + "  ";
+    screen_.taskNameCaption = "  " + utf8FromCp1250(choice_.selectedName()) + "  ";
     screen_.taskName = true;
     if (choice_.forEditor()) {
         editor_.loadTaskIntoGrid();
@@ -77,7 +77,7 @@ void Game::takeListedTask() {
 bool Game::chooseTaskByName(const std::string& name) {
     showTaskList();
     fillTaskList(true);
-    const auto& names = choice_.screen().items;
+    const auto& names = choice_.names();
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end()) return false;
     selectListedTask(static_cast<int>(found - names.begin()));

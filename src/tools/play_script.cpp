@@ -150,7 +150,7 @@ std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += ' ';
-        text += utf8FromCp1250(line);
+        text += line;
     }
     return text;
 }
@@ -190,9 +190,8 @@ void printState(const Game& game) {
     if (!screen.allowedPanel)
         std::printf("allowed: hidden\n");
     else
-        std::printf("allowed: [%s]\n", screen.allowedDigits.empty()
-                                           ? ""
-                                           : utf8FromCp1250(screen.allowedDigits.front()).c_str());
+        std::printf("allowed: [%s]\n",
+                    screen.allowedDigits.empty() ? "" : screen.allowedDigits.front().c_str());
     std::printf("menu:%s\n",
                 shownNumbers(1, 9, [&](int d) { return screen.digitItemEnabled[d]; }).c_str());
     const bool buttons[] = {screen.markButton, screen.undoButton, screen.undoToMarkButton,
@@ -380,7 +379,7 @@ class EventRunner {
         game_.openNewTask();
         std::vector<std::string> sizes{"malá", "střední", "velká"};
         for (const std::string& structure : game_.newTaskScreen().structures)
-            sizes.push_back(utf8FromCp1250(structure));
+            sizes.push_back(structure);
         const auto chosen = std::find(sizes.begin(), sizes.end(), size);
         if (chosen == sizes.end()) {
             game_.cancelNewTask();

@@ -51,7 +51,7 @@ QLabel* captionLabel(const QString& text, QWidget* parent, const char* name, QRe
 QString joinLines(const std::vector<std::string>& lines) {
     QStringList texts;
     for (const std::string& line : lines)
-        texts << fromCp1250(line);
+        texts << fromUtf8(line);
     return texts.join(QLatin1Char('\n'));
 }
 
@@ -364,7 +364,7 @@ void MainWindow::showNotesAndRedo() {
 void MainWindow::fitTaskName() {
     // What is wrong with the task follows its name in the same label.
     const MainScreen& screen = game_.screen();
-    QString text = fromCp1250(screen.taskNameCaption);
+    QString text = fromUtf8(screen.taskNameCaption);
     if (!screen.taskProblem.empty()) {
         if (text.endsWith(QStringLiteral("  "))) text.chop(2);
         text += QStringLiteral(" – ") + fromUtf8(screen.taskProblem) + QStringLiteral("  ");
@@ -398,7 +398,9 @@ void MainWindow::repaintSquare(int row, int column) {
         boardView_->repaintSquare(row, column);
         return;
     }
-    squares_[row][column]->setLook(game_.screen().square(row, column));
+    const BoardPicture picture = pictureOfGame(game_.board(), &game_.screen());
+    squares_[row][column]->setLook(picture.at(row, column),
+                                   classicSquarePlace(row, column, picture.squaresBuild));
     squares_[row][column]->repaint();
 }
 

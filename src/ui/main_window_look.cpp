@@ -94,13 +94,15 @@ void MainWindow::showBoard() {
         item->setEnabled(screen.boardPanel);
     copyLinkItem_->setEnabled(screen.boardPanel);
     saveGameItem_->setEnabled(screen.boardPanel);
+    const BoardPicture picture = pictureOfGame(game_.board(), &screen);
     if (look_ == WindowLook::kModern) {
-        boardView_->setPicture(pictureOfGame(game_.board(), &screen));
+        boardView_->setPicture(picture);
         return;
     }
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
-            squares_[r][c]->setLook(screen.square(r, c));
+            squares_[r][c]->setLook(picture.at(r, c),
+                                    classicSquarePlace(r, c, picture.squaresBuild));
 }
 
 void MainWindow::layOutBoard() {

@@ -14,6 +14,7 @@
 #include "app/board_picture.h"
 #include "ui/board_painter.h"
 #include "ui/main_window.h"
+#include "ui/square_widget.h"
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
@@ -133,15 +134,15 @@ void MainWindow::showSquareNumbers() {
         // Placed by the squares of the first column and the first row, as
         // the board build set them.
         for (int r = 1; r <= task.rows; ++r) {
-            const SquareLook& square = screen.square(r, 1);
-            numbers.push_back(
-                {r, QPointF(square.left - kRowNumberInset, square.top + square.height / 2.0)});
-            bottom = std::max(bottom, square.top + square.height);
+            const QRect square = classicSquarePlace(r, 1, screen.squaresBuild);
+            numbers.push_back({r, QPointF(square.left() - kRowNumberInset,
+                                          square.top() + square.height() / 2.0)});
+            bottom = std::max(bottom, square.top() + square.height());
         }
         for (int c = 1; c <= task.columns; ++c) {
-            const SquareLook& square = screen.square(1, c);
-            numbers.push_back(
-                {c, QPointF(square.left + square.width / 2.0, bottom + kColumnNumberStrip / 2.0)});
+            const QRect square = classicSquarePlace(1, c, screen.squaresBuild);
+            numbers.push_back({c, QPointF(square.left() + square.width() / 2.0,
+                                          bottom + kColumnNumberStrip / 2.0)});
         }
     }
     static_cast<SquareNumbers*>(squareNumbers_)->setNumbers(std::move(numbers));

@@ -132,7 +132,7 @@ void NewTaskDialog::fillSizes(const NewTaskScreen& screen) {
     // The structures by their names, told apart from the sizes of the same
     // words ("velká 15 na 15").
     for (const std::string& name : screen.structures)
-        items << QStringLiteral("tvar „%1“").arg(fromCp1250(name));
+        items << QStringLiteral("tvar „%1“").arg(fromUtf8(name));
     QStringList shown;
     for (int i = 0; i < sizes_->count(); ++i)
         if (!sizes_->itemText(i).isEmpty()) shown << sizes_->itemText(i);

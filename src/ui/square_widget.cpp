@@ -17,13 +17,21 @@ namespace {
 constexpr int kClueColumns = 3;
 constexpr int kClueMargin = 2;
 
-auto fields(const SquareLook& look) {
+constexpr int kSquareSize = 25;
+constexpr int kSquarePitch = 30;
+constexpr int kTaskBoardIndent = 8;
+
+auto fields(const PictureSquare& look) {
     return std::tie(look.exists, look.visible, look.caption, look.background, look.textColour,
-                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.notes,
-                    look.left, look.top, look.width, look.height);
+                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.notes);
 }
 
 }  // namespace
+
+QRect classicSquarePlace(int row, int column, SquaresBuild build) {
+    const int indent = build == SquaresBuild::kTask ? kTaskBoardIndent : 0;
+    return QRect(kSquarePitch * column + indent, kSquarePitch * row, kSquareSize, kSquareSize);
+}
 
 QColor toQColor(Colour colour) {
     return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
@@ -63,12 +71,15 @@ void SquareWidget::contextMenuEvent(QContextMenuEvent* event) {
     emit popupRequested(event->globalPos());
 }
 
-void SquareWidget::setLook(const SquareLook& look) {
+void SquareWidget::setLook(const PictureSquare& look, const QRect& place) {
     // The whole board is drawn after every handler; most squares stay as they were.
-    if (fields(look) == fields(look_) && isHidden() != (look.exists && look.visible)) return;
+    if (fields(look) == fields(look_) && place == place_ &&
+        isHidden() != (look.exists && look.visible))
+        return;
     look_ = look;
-    caption_ = fromCp1250(look.caption);
-    setGeometry(look.left, look.top, look.width, look.height);
+    place_ = place;
+    caption_ = fromUtf8(look.caption);
+    setGeometry(place);
     setVisible(look.exists && look.visible);
     update();
 }
@@ -87,7 +98,7 @@ QStringList SquareWidget::lines() const {
 void SquareWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (look_.background) painter.fillRect(rect(), toQColor(*look_.background));
-    painter.setPen(toQColor(look_.textColour));
+    painter.setPen(toQColor(look_.textColour.value_or(kBlack)));
 
     switch (look_.font) {
         case FontRole::kClue: {

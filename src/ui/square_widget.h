@@ -6,13 +6,14 @@
 #include <QWidget>
 #include <optional>
 
-#include "app/screen.h"
+#include "app/board_picture.h"
 
 class QPainter;
 
 namespace krizovky::ui {
 
-// One square of the board, drawn from its SquareLook: a clue square shows its
+// One square of the board, drawn from its square of the game's picture (the
+// classic look's part of it) at its place on the board panel: a clue square shows its
 // two sums on either side of the diagonal, an entry square its digit. Only an
 // entry square (an interactive look) passes on clicks and asks for the
 // pop-up menu.
@@ -24,7 +25,7 @@ class SquareWidget : public QWidget {
   public:
     explicit SquareWidget(QWidget* parent = nullptr);
 
-    void setLook(const SquareLook& look);
+    void setLook(const PictureSquare& look, const QRect& place);
 
     int tag() const { return look_.tag; }
     QString caption() const { return caption_; }
@@ -49,9 +50,15 @@ class SquareWidget : public QWidget {
     // The player's notes, small, in an empty entry square.
     void paintNotes(QPainter& painter) const;
 
-    SquareLook look_;
+    PictureSquare look_;
+    QRect place_;
     QString caption_;
 };
+
+// Where the classic look puts a square on the board panel: 25 x 25 pixels,
+// 30 pixels from one square to the next; a board restored from a saved game
+// stands 8 pixels left of one built by a task load.
+QRect classicSquarePlace(int row, int column, SquaresBuild build);
 
 // Breaks a caption at blanks into lines of at most columns characters, as a
 // label with word wrap does in a fixed-pitch font; a word longer than a line

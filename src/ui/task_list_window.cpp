@@ -165,7 +165,7 @@ void TaskListWindow::showScreen() {
     QStringList names;
     names.reserve(static_cast<qsizetype>(screen.items.size()));
     for (const auto& item : screen.items)
-        names << fromCp1250(item);
+        names << fromUtf8(item);
 
     // Redrawing the list must not read as the player's click.
     const QSignalBlocker blocker(nameList_), switchBlocker(fileSwitch_);
@@ -196,7 +196,7 @@ void TaskListWindow::showScreen() {
         nameList_->clearSelection();
     else if (selectedRow() != screen.selected)
         nameList_->setCurrentRow(screen.selected);
-    chosenName_->setText(fromCp1250(screen.chosenName));
+    chosenName_->setText(fromUtf8(screen.chosenName));
     emptyListText_->setText(fromUtf8(screen.emptyListText));
     emptyListText_->setVisible(!screen.emptyListText.empty());
 

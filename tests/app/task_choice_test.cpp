@@ -55,6 +55,23 @@ TEST(StartUp, ABrokenCombinationFileIsReportedButTheTaskFileIsSet) {
     EXPECT_EQ(game.taskFilePath(), dir.file("krizovky.KRI"));
 }
 
+TEST(TaskList, ACzechNameReachesTheScreenAsUtf8AndItsItemLoadsTheTask) {
+    std::string file = testing::kExampleTask;
+    file.replace(0, std::string("@priklad").size(), cp1250FromUtf8("@čáp"));
+    GameFixture f(file + "@alfa\n0,0/3\n");
+    f.game.showTaskList();
+    f.game.fillTaskList(true);
+    const TaskListScreen& list = f.game.taskListScreen();
+    ASSERT_EQ(list.items, (V{"alfa", "čáp"}));
+    f.game.selectListedTask(1);
+    EXPECT_EQ(list.chosenName, "čáp");
+    f.game.chooseListedTask();
+    EXPECT_TRUE(f.host.failures.empty());
+    EXPECT_EQ(f.game.screen().taskNameCaption, "  čáp  ");
+    EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
+    EXPECT_EQ(f.game.board().at(2, 1).acrossSum, 8);
+}
+
 TEST(TaskList, ListsSortedNamesWithDuplicates) {
     GameFixture f(kTwoTasks);
     f.game.showTaskList();

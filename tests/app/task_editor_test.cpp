@@ -64,7 +64,7 @@ TEST(TaskEditor, EachSaveUnderTheDefaultNameGetsItsOwnName) {
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
     EXPECT_EQ(f.editor.screen().nameField, u("nová_úloha"));
     // The task list shows the saved names at once.
-    EXPECT_EQ(f.game.taskListScreen().items, (V{u("úloha/1/2"), u("úloha/1/3")}));
+    EXPECT_EQ(f.game.taskListScreen().items, (V{"úloha/1/2", "úloha/1/3"}));
 }
 
 TEST(TaskEditor, ASaveIsOfferedTheOwnTaskFileAndTellsWhereTheTaskWent) {

@@ -130,14 +130,14 @@ TEST(NoteDrawingTest, NotesStandInTheirThirdsAndReadOnEveryColourOfASquare) {
          {kYellow, kRed, kAqua, kLime, kFuchsia, kOrange, kOlive, kGray, kSkyBlue, kBlue, kPink}) {
         SCOPED_TRACE(colour);
         EXPECT_GE(contrast(kNoteColour, colour), 4.5);
-        SquareLook look;
+        PictureSquare look;
         look.exists = look.visible = look.interactive = look.centred = true;
         look.font = FontRole::kEntry;
         look.caption = " ";
         look.background = colour;
         look.notes = digitBit(1) | digitBit(9);
         ui::SquareWidget square;
-        square.setLook(look);
+        square.setLook(look, QRect(0, 0, 25, 25));
         const QImage image = square.grab().toImage();
         auto inked = [&](int left, int top) {  // any note ink in that third
             for (int y = top; y < top + 8; ++y)

@@ -95,7 +95,7 @@ bool chooseTask(Application& application, const char* wanted) {
     }
     int row = 0;
     if (wanted != nullptr) {
-        const std::string name = toCp1250(QString::fromLocal8Bit(wanted));
+        const std::string name = QString::fromLocal8Bit(wanted).toStdString();
         row = -1;
         for (std::size_t i = 0; i < names.size(); ++i)
             if (names[i] == name) row = static_cast<int>(i);

@@ -42,12 +42,12 @@ Ink inkOf(const QImage& image, QRgb background) {
     return ink;
 }
 
-SquareLook clueLook(int across, int down) {
+PictureSquare clueLook(int across, int down) {
     Cell cell;
     cell.kind = kClue;
     cell.acrossSum = static_cast<std::uint8_t>(across);
     cell.downSum = static_cast<std::uint8_t>(down);
-    SquareLook look;
+    PictureSquare look;
     look.exists = look.visible = true;
     look.caption = clueCaption(cell);
     look.background = 0x000000;
@@ -57,13 +57,21 @@ SquareLook clueLook(int across, int down) {
     return look;
 }
 
+TEST(SquareWidgetTest, ClassicSquaresStandThirtyPixelsApartAndARestoredBoardFurtherLeft) {
+    EXPECT_EQ(ui::classicSquarePlace(1, 1, SquaresBuild::kTask), QRect(38, 30, 25, 25));
+    EXPECT_EQ(ui::classicSquarePlace(2, 2, SquaresBuild::kTask), QRect(68, 60, 25, 25));
+    EXPECT_EQ(ui::classicSquarePlace(15, 15, SquaresBuild::kTask), QRect(458, 450, 25, 25));
+    EXPECT_EQ(ui::classicSquarePlace(2, 2, SquaresBuild::kSavedGame), QRect(60, 60, 25, 25));
+    EXPECT_EQ(ui::classicSquarePlace(15, 1, SquaresBuild::kSavedGame), QRect(30, 450, 25, 25));
+}
+
 TEST(SquareWidgetTest, ClueSumsFitTheSquareOnTwoSeparateLines) {
     ASSERT_EQ(QFontInfo(ui::clueFont()).family(), QStringLiteral("DejaVu Sans Mono"));
     ASSERT_TRUE(QFontInfo(ui::clueFont()).fixedPitch());
     for (auto [across, down] : {std::pair{45, 38}, {88, 0}, {0, 7}, {9, 35}}) {
         SCOPED_TRACE(std::to_string(across) + "/" + std::to_string(down));
         SquareWidget square;
-        square.setLook(clueLook(across, down));
+        square.setLook(clueLook(across, down), QRect(0, 0, 25, 25));
         const QImage image = picture(square);
         ASSERT_EQ(image.size(), QSize(25, 25));
         const Ink ink = inkOf(image, qRgb(0, 0, 0));
@@ -88,9 +96,9 @@ TEST(SquareWidgetTest, AcrossSumStandsTopRightAndDownSumBottomLeft) {
         return count;
     };
     SquareWidget acrossOnly, downOnly, none;
-    acrossOnly.setLook(clueLook(88, 0));
-    downOnly.setLook(clueLook(0, 88));
-    none.setLook(clueLook(0, 0));
+    acrossOnly.setLook(clueLook(88, 0), QRect(0, 0, 25, 25));
+    downOnly.setLook(clueLook(0, 88), QRect(0, 0, 25, 25));
+    none.setLook(clueLook(0, 0), QRect(0, 0, 25, 25));
     const QImage diagonal = picture(none);
     EXPECT_GT(inkInQuarter(picture(acrossOnly), 13, 0), inkInQuarter(diagonal, 13, 0) + 20);
     EXPECT_EQ(inkInQuarter(picture(acrossOnly), 0, 13), inkInQuarter(diagonal, 0, 13));
@@ -99,14 +107,14 @@ TEST(SquareWidgetTest, AcrossSumStandsTopRightAndDownSumBottomLeft) {
 }
 
 TEST(SquareWidgetTest, EntryDigitIsLargeAndCentred) {
-    SquareLook look;
+    PictureSquare look;
     look.exists = look.visible = true;
     look.caption = "8";
     look.background = 0xFFFF00;
     look.font = FontRole::kEntry;
     look.centred = true;
     SquareWidget square;
-    square.setLook(look);
+    square.setLook(look, QRect(0, 0, 25, 25));
     const QRect ink = inkOf(picture(square), qRgb(255, 255, 0)).bounds;
     EXPECT_GE(ink.height(), 13);
     EXPECT_LE(std::abs(ink.center().x() - 12), 2);
