@@ -68,7 +68,7 @@ TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     EXPECT_EQ(s.square(2, 4).background, kLime);
     EXPECT_EQ(g.board().at(3, 3).digit, 0);
     EXPECT_EQ(s.square(2, 3).caption, "2");
-    EXPECT_EQ(s.square(2, 3).left, 90);  // 8 pixels left of a task load's 98
+    EXPECT_EQ(s.squaresBuild, SquaresBuild::kSavedGame);  // stands 8 pixels left of a task load
     EXPECT_EQ(h.lastPlayerMove, (BoardSquare{2, 4}));
     // Undo takes back the saved Moves, newest first.
     g.undoMove();
