@@ -152,9 +152,11 @@ class Search {
         std::array<std::uint64_t, 16> seen{};  // no set twice
         for (int i = 0; i < group.count && rule.bySum; ++i) {
             const DigitSet set = table.digitSetOf(group.first + i);
+            // A set of a damaged table may hold bits past the digits: it is no
+            // sum set, and is not looked up among those seen.
             rule.bySum =
                 isSumSet(set, run.length, run.sum) && (seen[set / 64] >> set % 64 & 1) == 0;
-            seen[set / 64] |= std::uint64_t{1} << set % 64;
+            if (rule.bySum) seen[set / 64] |= std::uint64_t{1} << set % 64;
             rule.reach |= set;
         }
         if (!rule.bySum) {
