@@ -70,18 +70,7 @@ void Game::keepLinkedTask(const std::string& name) {
     }
     // Another task of the name is replaced only when the player agrees, as
     // in the task editor's save.
-    std::optional<std::string> replaced;
-    try {
-        if (fileExists(path)) replaced = replacedTaskName(readTaskFile(path), name);
-    } catch (const RunError& e) {
-        requests_.failure(e.what());
-        return;
-    }
-    if (!replaced) return writeLinkedTask(name);
-    requests_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) + "\" už v souboru je. Nahradit ji?",
-                       [this, name](bool yes) {
-                           if (yes) writeLinkedTask(name);
-                       });
+    confirmTaskReplacement(requests_, path, name, [this, name] { writeLinkedTask(name); });
 }
 
 void Game::writeLinkedTask(const std::string& name) {

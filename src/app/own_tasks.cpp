@@ -1,7 +1,12 @@
 #include "app/own_tasks.h"
 
+#include <optional>
+
 #include "editor/task_form.h"
+#include "model/errors.h"
+#include "model/file_layer.h"
 #include "model/player_folders.h"
+#include "model/task_reader.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -33,6 +38,22 @@ void keepTaskRows(std::string_view rows, const std::string& name, const std::str
     for (const std::string& line : splitLines(rows))
         if (++row <= kEditorSize) parseTaskRowIntoGrid(grid, line, row);
     keepGrid(grid, name, path);
+}
+
+void confirmTaskReplacement(Requests& requests, const std::string& path, const std::string& name,
+                            const std::function<void()>& then) {
+    std::optional<std::string> replaced;
+    try {
+        if (fileExists(path)) replaced = replacedTaskName(readTaskFile(path), name);
+    } catch (const RunError& e) {
+        requests.failure(e.what());
+        return;
+    }
+    if (!replaced) return then();
+    requests.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) + "\" už v souboru je. Nahradit ji?",
+                      [then](bool yes) {
+                          if (yes) then();
+                      });
 }
 
 }  // namespace krizovky

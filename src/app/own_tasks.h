@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "app/requests.h"
 #include "editor/task_maker.h"
 
 namespace krizovky {
@@ -25,5 +27,12 @@ void keepMadeTask(const MadeTask& task, const std::string& path);
 // The same for a task given by its row lines as a task file holds them (an
 // imported task's) and its name (Windows-1250).
 void keepTaskRows(std::string_view rows, const std::string& name, const std::string& path);
+
+// Before a task called name (Windows-1250) is written into the task file at
+// path: another task of the name there, also in other capitals, is replaced
+// only when the player agrees. then runs when the write may go on; a file
+// that cannot be read is told as a failure and nothing runs.
+void confirmTaskReplacement(Requests& requests, const std::string& path, const std::string& name,
+                            const std::function<void()>& then);
 
 }  // namespace krizovky

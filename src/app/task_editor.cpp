@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/own_tasks.h"
 #include "editor/structure_file.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
@@ -54,18 +55,7 @@ void TaskEditor::saveTaskTo(const std::string& path) {
                    .substr(0, 20);
     // A task of the same name, also in other capitals, is replaced only
     // when the author agrees.
-    std::optional<std::string> replaced;
-    try {
-        if (fileExists(path)) replaced = replacedTaskName(readTaskFile(path), name);
-    } catch (const RunError& e) {
-        requests_.failure(e.what());
-        return;
-    }
-    if (!replaced) return writeTask(path, name);
-    requests_.askYesNo("Úloha \"" + utf8FromCp1250(*replaced) + "\" už v souboru je. Nahradit ji?",
-                       [this, path, name](bool yes) {
-                           if (yes) writeTask(path, name);
-                       });
+    confirmTaskReplacement(requests_, path, name, [this, path, name] { writeTask(path, name); });
 }
 
 void TaskEditor::writeTask(const std::string& path, const std::string& name) {
