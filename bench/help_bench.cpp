@@ -33,9 +33,9 @@ struct PuzzleGame {
     bool load() {
         if (!std::filesystem::exists(kPuzzles)) return false;
         game.start("krizovky", completeCombinationFile());
-        game.setTaskFilePath(kPuzzles);
-        game.setSelectedTaskName(kHardest);
-        game.loadTask();
+        game.tasks().setTaskFilePath(kPuzzles);
+        game.tasks().setSelectedTaskName(kHardest);
+        game.tasks().loadTask();
         return game.screen().boardPanel;
     }
 };
@@ -46,9 +46,9 @@ void BM_NextStepOnHard15x15(benchmark::State& state) {
         state.SkipWithError("no published puzzle janko 987 beside the project");
         return;
     }
-    p.game.showNextStep();
+    p.game.help().showNextStep();
     for (auto _ : state)
-        p.game.showNextStep();
+        p.game.help().showNextStep();
     state.SetLabel(kHardest);
 }
 BENCHMARK(BM_NextStepOnHard15x15)->Unit(benchmark::kMillisecond);
@@ -61,9 +61,9 @@ void BM_FirstNextStepAfterLoad(benchmark::State& state) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        p.game.loadTask();
+        p.game.tasks().loadTask();
         state.ResumeTiming();
-        p.game.showNextStep();
+        p.game.help().showNextStep();
     }
     state.SetLabel(kHardest);
 }
@@ -88,16 +88,16 @@ void BM_NextStepAlongTheSolve(benchmark::State& state) {
     std::vector<double> best(way.size(), 1e9);  // ms, the best pass for each board
     for (auto _ : state) {
         state.PauseTiming();
-        p.game.loadTask();
-        p.game.verifyBoard();  // the solution is known before the timing starts
+        p.game.tasks().loadTask();
+        p.game.help().verifyBoard();  // the solution is known before the timing starts
         state.ResumeTiming();
         for (std::size_t i = 0; i < way.size(); ++i) {
             const auto start = std::chrono::steady_clock::now();
-            p.game.showNextStep();
+            p.game.help().showNextStep();
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             best[i] = std::min(best[i], took.count());
-            p.game.enterDigit(way[i].row, way[i].col, way[i].digit, true, true);
+            p.game.play().enterDigit(way[i].row, way[i].col, way[i].digit, true, true);
         }
     }
     std::vector<double> sorted = best;

@@ -97,11 +97,12 @@ void BM_LargeFileFillTaskList(benchmark::State& state) {
     HeadlessHost host;
     Game game(host);
     game.start("krizovky", completeCombinationFile());
-    game.setTaskFilePath(largeFile().path());
+    game.tasks().setTaskFilePath(largeFile().path());
     for (auto _ : state) {
-        game.showTaskList();
-        game.fillTaskList(true);
-        if (game.taskListScreen().items.size() != kTasks) state.SkipWithError("names missing");
+        game.tasks().showTaskList();
+        game.tasks().fillTaskList(true);
+        if (game.tasks().taskListScreen().items.size() != kTasks)
+            state.SkipWithError("names missing");
     }
     state.counters["MB"] = static_cast<double>(largeFile().bytes()) / 1e6;
 }
@@ -134,13 +135,13 @@ void BM_LargeFileFillTaskListWithSolvedTasks(benchmark::State& state) {
         state.PauseTiming();
         auto game = std::make_unique<Game>(host);
         game->start("krizovky", completeCombinationFile());
-        game->setTaskFilePath(largeFile().path());
-        game->usePlayerFiles(playerFilesBeside(recordPath));
-        if (refill) game->fillTaskList(true);
+        game->tasks().setTaskFilePath(largeFile().path());
+        game->persistence().usePlayerFiles(playerFilesBeside(recordPath));
+        if (refill) game->tasks().fillTaskList(true);
         state.ResumeTiming();
-        game->showTaskList();
-        game->fillTaskList(true);
-        if (game->taskListScreen().solved.size() != static_cast<std::size_t>(solved))
+        game->tasks().showTaskList();
+        game->tasks().fillTaskList(true);
+        if (game->tasks().taskListScreen().solved.size() != static_cast<std::size_t>(solved))
             state.SkipWithError("ticks missing");
     }
     std::filesystem::remove(recordPath);
@@ -158,10 +159,10 @@ void BM_LargeFileLoadTask(benchmark::State& state) {
     HeadlessHost host;
     Game game(host);
     game.start("krizovky", completeCombinationFile());
-    game.setTaskFilePath(largeFile().path());
-    game.setSelectedTaskName(largeFile().name(static_cast<int>(state.range(0))));
+    game.tasks().setTaskFilePath(largeFile().path());
+    game.tasks().setSelectedTaskName(largeFile().name(static_cast<int>(state.range(0))));
     for (auto _ : state) {
-        game.loadTask();
+        game.tasks().loadTask();
         if (host.lastFailure || !game.screen().boardPanel) state.SkipWithError("no board");
     }
 }

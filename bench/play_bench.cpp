@@ -23,21 +23,21 @@ struct BigGame {
     BigGame() {
         game.start("krizovky", completeCombinationFile());
         const std::string path = std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.KRI";
-        game.setTaskFilePath(path);
+        game.tasks().setTaskFilePath(path);
         // The task with the most entry squares.
         int most = -1;
         std::string largest;
         for (const auto& name : readTaskNames(path)) {
-            game.setSelectedTaskName(name);
-            game.loadTask();
+            game.tasks().setSelectedTaskName(name);
+            game.tasks().loadTask();
             int entries = 0;
             for (int r = 1; r <= kBoardSize; ++r)
                 for (int c = 1; c <= kBoardSize; ++c)
                     entries += game.board().at(r, c).kind == kEntry;
             if (entries > most) most = entries, largest = name;
         }
-        game.setSelectedTaskName(largest);
-        game.loadTask();
+        game.tasks().setSelectedTaskName(largest);
+        game.tasks().loadTask();
         for (int r = 8; r <= kBoardSize && row == 0; ++r)
             for (int c = 8; c <= kBoardSize && row == 0; ++c)
                 if (game.board().at(r, c).kind == kEntry) row = r, column = c;
@@ -50,9 +50,9 @@ struct BigGame {
 // the two lists and the allowed digits.
 void BM_ClickHints(benchmark::State& state) {
     BigGame big;
-    state.SetLabel(utf8FromCp1250(big.game.selectedTaskName()));
+    state.SetLabel(utf8FromCp1250(big.game.tasks().selectedTaskName()));
     for (auto _ : state)
-        big.game.selectSquare(big.row, big.column);
+        big.game.play().selectSquare(big.row, big.column);
 }
 BENCHMARK(BM_ClickHints)->Unit(benchmark::kMicrosecond);
 
@@ -61,7 +61,8 @@ BENCHMARK(BM_ClickHints)->Unit(benchmark::kMicrosecond);
 void BM_CheckedEntry(benchmark::State& state) {
     BigGame big;
     for (auto _ : state)
-        benchmark::DoNotOptimize(big.game.enterDigit(big.row, big.column, big.digit, false, false));
+        benchmark::DoNotOptimize(
+            big.game.play().enterDigit(big.row, big.column, big.digit, false, false));
 }
 BENCHMARK(BM_CheckedEntry)->Unit(benchmark::kMicrosecond);
 
@@ -70,9 +71,9 @@ BENCHMARK(BM_CheckedEntry)->Unit(benchmark::kMicrosecond);
 void BM_PlayerEntryAndUndo(benchmark::State& state) {
     BigGame big;
     for (auto _ : state) {
-        big.game.openSquareMenu(big.row, big.column);
-        big.game.chooseDigit(big.digit);
-        big.game.undoMove();
+        big.game.play().openSquareMenu(big.row, big.column);
+        big.game.play().chooseDigit(big.digit);
+        big.game.moves().undoMove();
     }
 }
 BENCHMARK(BM_PlayerEntryAndUndo)->Unit(benchmark::kMicrosecond);
@@ -82,7 +83,7 @@ BENCHMARK(BM_PlayerEntryAndUndo)->Unit(benchmark::kMicrosecond);
 void BM_FillNotes(benchmark::State& state) {
     BigGame big;
     for (auto _ : state)
-        big.game.fillNotes();
+        big.game.moves().fillNotes();
 }
 BENCHMARK(BM_FillNotes)->Unit(benchmark::kMicrosecond);
 
@@ -91,10 +92,10 @@ BENCHMARK(BM_FillNotes)->Unit(benchmark::kMicrosecond);
 // back.
 void BM_EntryAndUndoWithNotes(benchmark::State& state) {
     BigGame big;
-    if (state.range(0) == 1) big.game.fillNotes();
+    if (state.range(0) == 1) big.game.moves().fillNotes();
     for (auto _ : state) {
-        big.game.enterDigit(big.row, big.column, big.digit, true, true);
-        big.game.undoMove();
+        big.game.play().enterDigit(big.row, big.column, big.digit, true, true);
+        big.game.moves().undoMove();
     }
     state.SetLabel(state.range(0) == 1 ? "notes" : "bare");
 }

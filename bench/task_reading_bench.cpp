@@ -40,10 +40,10 @@ void BM_LoadTaskFromFile(benchmark::State& state) {
     Game game(host);
     std::string path = taskFile();
     auto names = readTaskNames(path);
-    game.setTaskFilePath(path);
-    game.setSelectedTaskName(names.back());  // the last task: the whole file is searched
+    game.tasks().setTaskFilePath(path);
+    game.tasks().setSelectedTaskName(names.back());  // the last task: the whole file is searched
     for (auto _ : state)
-        game.loadTask();
+        game.tasks().loadTask();
 }
 BENCHMARK(BM_LoadTaskFromFile)->Unit(benchmark::kMicrosecond);
 

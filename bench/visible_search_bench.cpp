@@ -33,23 +33,23 @@ struct SolverGame {
 
     SolverGame(const std::string& taskFile, const std::string& name, long limit = 0) {
         // Stopped at the limit's placement as "přeruš" answered Yes stops it.
-        game.stopSolvingAfter(limit);
+        game.solver().stopSolvingAfter(limit);
         game.start("krizovky", completeCombinationFile());
-        game.setTaskFilePath(taskFile);
-        game.setSelectedTaskName(name);
-        game.loadTask();
+        game.tasks().setTaskFilePath(taskFile);
+        game.tasks().setSelectedTaskName(name);
+        game.tasks().loadTask();
     }
 
     // One solve from the bare task, loaded again outside the timing; the
     // placements it made.
     long solve(benchmark::State& state) {
         state.PauseTiming();
-        game.loadTask();
+        game.tasks().loadTask();
         state.ResumeTiming();
-        game.askToSolve();
-        while (game.solving())
-            game.advanceSolve(SolverRun::Clock::now());
-        return game.lastSolve().placements;
+        game.solver().askToSolve();
+        while (game.solver().solving())
+            game.solver().advanceSolve(SolverRun::Clock::now());
+        return game.solver().lastSolve().placements;
     }
 };
 
@@ -69,7 +69,8 @@ void BM_SolveHardTask(benchmark::State& state) {
     long placements = 0;
     for (auto _ : state) {
         placements += solver.solve(state);
-        if (solver.game.lastSolve().end != SolveEnd::kSolved) state.SkipWithError("not solved");
+        if (solver.game.solver().lastSolve().end != SolveEnd::kSolved)
+            state.SkipWithError("not solved");
     }
     reportPlacements(state, placements);
 }

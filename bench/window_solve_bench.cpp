@@ -78,8 +78,8 @@ class WindowGame {
         window().setLook(look);
         if (look == ui::WindowLook::kModern) window().resize(1000, 750);
         application_.show();
-        game().setTaskFilePath(taskFile);
-        game().setSelectedTaskName(name);
+        game().tasks().setTaskFilePath(taskFile);
+        game().tasks().setSelectedTaskName(name);
         QApplication::processEvents();
     }
 
@@ -95,7 +95,7 @@ class WindowGame {
         window().askToSolve();
         // The window's timer gives the search its slices; the window draws
         // and handles its events between them, as in the program's own loop.
-        while (game().solving())
+        while (game().solver().solving())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const auto elapsed = Clock::now() - start;
         if (processorSeconds) *processorSeconds = threadSeconds() - processorStart;
@@ -137,21 +137,21 @@ class HeadlessGame {
   public:
     HeadlessGame(const std::string& taskFile, const std::string& name) {
         game_.start("krizovky", completeCombinationFile());
-        game_.setTaskFilePath(taskFile);
-        game_.setSelectedTaskName(name);
+        game_.tasks().setTaskFilePath(taskFile);
+        game_.tasks().setSelectedTaskName(name);
     }
     Clock::duration solve(double* processorSeconds) {
-        game_.loadTask();
+        game_.tasks().loadTask();
         const double processorStart = threadSeconds();
         const auto start = Clock::now();
-        game_.askToSolve();
-        while (game_.solving())
-            game_.advanceSolve(SolverRun::Clock::now());
+        game_.solver().askToSolve();
+        while (game_.solver().solving())
+            game_.solver().advanceSolve(SolverRun::Clock::now());
         const auto elapsed = Clock::now() - start;
         *processorSeconds = threadSeconds() - processorStart;
         return elapsed;
     }
-    long placements() const { return game_.lastSolve().placements; }
+    long placements() const { return game_.solver().lastSolve().placements; }
 
   private:
     struct SolveHost : HeadlessHost {
@@ -175,8 +175,8 @@ void BM_SolveInTheWindow(benchmark::State& state) {
         double inWindowProcessor = 0, aloneProcessor = 0;
         const Clock::duration inWindow = window.solve(&inWindowProcessor);
         const Clock::duration alone = headless.solve(&aloneProcessor);
-        if (window.game().lastSolve().end != SolveEnd::kSolved ||
-            window.game().lastSolve().placements != headless.placements())
+        if (window.game().solver().lastSolve().end != SolveEnd::kSolved ||
+            window.game().solver().lastSolve().placements != headless.placements())
             state.SkipWithError("the window searched otherwise");
         state.SetIterationTime(secondsOf(inWindow));
         const double placements = static_cast<double>(headless.placements());
@@ -242,7 +242,7 @@ void BM_StopAndMemoryOverTheLongestSearch(benchmark::State& state) {
                 answers.push_back(1000 * secondsOf(question - *std::prev(click)));
         }
         state.SetIterationTime(secondsOf(elapsed));
-        const long placements = window.game().lastSolve().placements;
+        const long placements = window.game().solver().lastSolve().placements;
         state.counters["placements"] = static_cast<double>(placements);
         state.counters["placements_per_s"] = static_cast<double>(placements) / secondsOf(elapsed);
         state.counters["clicks"] = static_cast<double>(clicks.size());
@@ -266,12 +266,12 @@ void BM_SlowerSpeeds(benchmark::State& state) {
     const bool step = state.range(0) == 0;
     const long placements = step ? 40 : 1000;
     WindowGame window(kHardTasks, readTaskNames(kHardTasks).front());
-    window.game().setSolverSpeed(step ? SolverSpeed::kStep : SolverSpeed::kSmooth);
-    window.game().stopSolvingAfter(placements);
+    window.game().solver().setSolverSpeed(step ? SolverSpeed::kStep : SolverSpeed::kSmooth);
+    window.game().solver().stopSolvingAfter(placements);
     state.SetLabel(step ? "krokovat" : "plynule");
     for (auto _ : state) {
         const Clock::duration elapsed = window.solve();
-        if (window.game().lastSolve().placements != placements)
+        if (window.game().solver().lastSolve().placements != placements)
             state.SkipWithError("the search did not reach the limit");
         state.SetIterationTime(secondsOf(elapsed));
         state.counters["placements_per_s"] = static_cast<double>(placements) / secondsOf(elapsed);

@@ -1,34 +1,47 @@
-#include "app/game.h"
+#include <algorithm>
+
+#include "app/game_help.h"
+#include "app/game_persistence.h"
+#include "app/moves_and_notes.h"
+#include "app/play_session.h"
+#include "app/solver_session.h"
+#include "app/task_library.h"
 #include "model/errors.h"
 #include "model/task_reader.h"
 
 namespace krizovky {
 
-void Game::setGauge(int position, int maximum) {
+void PlaySession::setGauge(int position, int maximum) {
     screen_.loadGauge.position = position;
     screen_.loadGauge.maximum = maximum;
     screen_.loadGauge.visible = true;
     host_.repaintGauge();
 }
 
-void Game::loadTask() {
+void TaskLibrary::loadTask() {
     if (choice_.selectedName().empty()) return;
 
     // The whole task is read into a copy first: a file that cannot be read or
     // a row that breaks the format leaves the board on screen and its game
     // untouched.
     Board read = board_;
-    setGauge(0, kBoardSize);
+    play_.setGauge(0, kBoardSize);
     try {
         readTask(choice_.taskFilePath(), choice_.selectedName(), read,
-                 [this](int row) { setGauge(row, kBoardSize); });
+                 [this](int row) { play_.setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
         screen_.loadGauge.visible = false;
         requests_.failure(e.what());
         return;
     }
     screen_.loadGauge.visible = false;
+    play_.showTask(std::move(read));
+    persistence_.setBoardTask({choice_.taskFilePath(), choice_.selectedName(), taskHash(board_)});
+    persistence_.beginPlay(0);
+    help_.showTaskProblem();
+}
 
+void PlaySession::showTask(Board read) {
     // No digit of the previous game stays behind, also not in squares that
     // are clue or blank squares of this task or lie outside it.
     for (int r = 1; r <= kBoardSize; ++r)
@@ -41,11 +54,7 @@ void Game::loadTask() {
     board_ = read;
 
     history_.startGame();
-    unsavedMoves_ = false;
-    redo_.clear();
-    screen_.redoButton = false;
-    screen_.notesButton = true;
-    notesOnBoard_ = false;
+    moves_.startBoard();
     // The pop-up menu's square was one of the squares just released. The
     // selected square stays as it was.
     popup_ = {};
@@ -64,18 +73,15 @@ void Game::loadTask() {
     for (int m = 1; m <= 4; ++m)
         screen_.swatch[m] = false;
     screen_.boardPanel = true;
-    boardTask_ = {choice_.taskFilePath(), choice_.selectedName(), taskHash(board_)};
-    beginPlay(0);
-    showTaskProblem();
 }
 
-void Game::releaseSquares(int rows, int columns) {
+void PlaySession::releaseSquares(int rows, int columns) {
     // Every board build, a task's or a saved game's, starts here: the digits
     // of the board that follows are counted afresh at its first write, and
     // the keys wait for a click on it; "&Pomoc" sorts the new task afresh,
     // and a step shown of the old board goes.
     emptyEntries_.reset();
-    taskClass_.reset();
+    help_.forgetTaskClass();
     screen_.step = {};
     clicked_ = {};
     // The hint panels spoke of a square of the board that goes: they stay
@@ -96,7 +102,7 @@ void Game::releaseSquares(int rows, int columns) {
             screen_.square(r, c) = SquareLook{};
 }
 
-SquareLook Game::newSquare(int row, int column) const {
+SquareLook PlaySession::newSquare(int row, int column) const {
     const Cell& cell = board_.at(row, column);
     SquareLook look;
     look.exists = true;
@@ -125,7 +131,7 @@ SquareLook Game::newSquare(int row, int column) const {
     return look;
 }
 
-void Game::buildSquares() {
+void PlaySession::buildSquares() {
     setGauge(0, board_.rowCount);
     screen_.squaresBuild = SquaresBuild::kTask;
     for (int r = 1; r <= board_.rowCount; ++r) {
@@ -143,7 +149,7 @@ void Game::buildSquares() {
     }
 }
 
-void Game::paintSquare(int row, int column, Colour colour) {
+void PlaySession::paintSquare(int row, int column, Colour colour) {
     if (!Board::onBoard(row, column)) return;
     SquareLook& look = screen_.square(row, column);
     if (colour >= 0) {
@@ -162,6 +168,29 @@ void Game::paintSquare(int row, int column, Colour colour) {
         look.background = kRed;
     else
         look.background = kYellow;
+}
+
+void PlaySession::buildLoadedSquares() {
+    const int size = board_.rowCount * board_.colCount;
+    setGauge(0, size);
+    screen_.squaresBuild = SquaresBuild::kSavedGame;
+    for (int r = 1; r <= board_.rowCount; ++r) {
+        for (int c = 1; c <= board_.colCount; ++c) {
+            setGauge(std::min(15 * r + c, size), size);
+            Cell& cell = board_.at(r, c);
+            // Only an entry square shows a digit. Files of earlier versions
+            // may carry a digit that a previous task left in what is now a
+            // clue or a blank square: it has no meaning and goes.
+            if (cell.kind != kEntry) cell.digit = 0;
+            SquareLook look = newSquare(r, c);
+            if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
+            screen_.square(r, c) = look;
+            moves_.showNotes(r, c);
+            paintSquare(r, c, kNaturalColour);
+        }
+    }
+    screen_.loadGauge.visible = false;
+    screen_.boardPanel = true;
 }
 
 }  // namespace krizovky

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
-#include "app/game.h"
+#include "app/game_persistence.h"
 #include "app/results_view.h"
+#include "app/solver_session.h"
+#include "app/task_library.h"
 #include "history/damaged_file.h"
 #include "history/notes.h"
 #include "history/saved_game.h"
@@ -57,7 +59,7 @@ std::map<std::string, std::string> tasksInProgress(const std::vector<KeptGame>& 
     return inProgress;
 }
 
-bool Game::readGamesInProgress(std::vector<KeptGame>& games) {
+bool GamePersistence::readGamesInProgress(std::vector<KeptGame>& games) {
     games.clear();
     const std::string& path = playerFiles_.gamesInProgress;
     if (path.empty() || !fileExists(path)) return true;
@@ -83,14 +85,14 @@ bool Game::readGamesInProgress(std::vector<KeptGame>& games) {
     }
 }
 
-void Game::leaveTask(const std::function<void()>& then) {
+void GamePersistence::leaveTask(const std::function<void()>& then) {
     if (keepGameInProgress()) return then();
     requests_.askYesNo("Rozehraná hra se ztratí. Pokračovat?", [then](bool yes) {
         if (yes) then();
     });
 }
 
-bool Game::keepGameInProgress() {
+bool GamePersistence::keepGameInProgress() {
     const std::string& path = playerFiles_.gamesInProgress;
     if (path.empty() || solving()) return true;
     if (!gameInProgress()) {
@@ -117,12 +119,13 @@ bool Game::keepGameInProgress() {
     return false;
 }
 
-void Game::takeUpTaskGame() {
+void GamePersistence::takeUpTaskGame() {
     // Only a fresh board of the chosen task takes its game up: a load that
     // failed left the game before it on the board.
     if (playerFiles_.gamesInProgress.empty() || boardTask_.taskName.empty() ||
-        boardTask_.taskName != choice_.selectedName() ||
-        boardTask_.taskFile != choice_.taskFilePath() || history_.moveCount > 0 || hasNotes(board_))
+        boardTask_.taskName != tasks_.choice().selectedName() ||
+        boardTask_.taskFile != tasks_.choice().taskFilePath() || history_.moveCount > 0 ||
+        hasNotes(board_))
         return;
     std::vector<KeptGame> games;
     if (!readGamesInProgress(games)) return;
@@ -151,7 +154,7 @@ void Game::takeUpTaskGame() {
     }
 }
 
-void Game::dropGameInProgress(const RecordedTask& task) {
+void GamePersistence::dropGameInProgress(const RecordedTask& task) {
     if (playerFiles_.gamesInProgress.empty() || task.taskName.empty()) return;
     std::vector<KeptGame> games;
     if (!readGamesInProgress(games) ||

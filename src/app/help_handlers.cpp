@@ -3,7 +3,11 @@
 // only paint and tell; the digits stay the player's to write.
 #include <map>
 
-#include "app/game.h"
+#include "app/game_help.h"
+
+#include "app/game_persistence.h"
+#include "app/play_session.h"
+#include "app/solver_session.h"
 #include "model/czech_plural.h"
 #include "model/text.h"
 #include "solver/explanations.h"
@@ -115,12 +119,12 @@ std::string stepHeadline(const Deduction& last) {
 
 }  // namespace
 
-const TaskClass& Game::taskClass() {
+const TaskClass& GameHelp::taskClass() {
     if (!taskClass_) taskClass_ = classifyTask(taskOfBoard(board_), table_);
     return *taskClass_;
 }
 
-void Game::showTaskProblem() {
+void GameHelp::showTaskProblem() {
     screen_.taskProblem.clear();
     std::optional<TaskClass> found =
         classifyTaskWithin(taskOfBoard(board_), table_, kLoadCheckBudget);
@@ -129,7 +133,7 @@ void Game::showTaskProblem() {
     screen_.taskProblem = taskProblemText(*taskClass_);
 }
 
-std::vector<BoardSquare> Game::wrongSquares() {
+std::vector<BoardSquare> GameHelp::wrongSquares() {
     std::vector<BoardSquare> wrong;
     const Board& solution = taskClass().solution;
     for (int r = 1; r <= board_.rowCount; ++r)
@@ -141,18 +145,18 @@ std::vector<BoardSquare> Game::wrongSquares() {
     return wrong;
 }
 
-void Game::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
+void GameHelp::paintHelp(const std::vector<BoardSquare>& squares, Colour colour) {
     for (const BoardSquare& square : squares)
-        paintSquare(square.row, square.column, colour);
+        play_.paintSquare(square.row, square.column, colour);
     history_.colouringShown = true;
     history_.checkColouringShown = true;
 }
 
-void Game::showNextStep() {
+void GameHelp::showNextStep() {
     if (solving() || !screen_.boardPanel) return;
-    ++aids_.nextSteps;
+    persistence_.noteNextStep();
     // A step asked for again answers anew: the old panel and its colours go.
-    if (screen_.step.shown) clearColouring();
+    if (screen_.step.shown) play_.clearColouring();
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         // The words of the name area above the board.
@@ -182,7 +186,7 @@ void Game::showNextStep() {
             "místo si označte značkou.");
         return;
     }
-    if (history_.colouringShown) clearColouring();
+    if (history_.colouringShown) play_.clearColouring();
     std::vector<BoardSquare> used, decided;
     for (const Deduction& d : steps)
         for (const SquareRef& square : d.squares)
@@ -196,19 +200,19 @@ void Game::showNextStep() {
     screen_.step = {true, stepHeadline(steps.back()), hintText(steps, board_), false};
 }
 
-void Game::explainStep() {
+void GameHelp::explainStep() {
     if (solving() || !screen_.step.shown) return;
     screen_.step.explained = true;
 }
 
-void Game::closeStep() {
+void GameHelp::closeStep() {
     if (solving() || !screen_.step.shown) return;
-    clearColouring();
+    play_.clearColouring();
 }
 
-void Game::verifyBoard() {
+void GameHelp::verifyBoard() {
     if (solving() || !screen_.boardPanel) return;
-    aids_.checked = true;
+    persistence_.noteCheck();
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         requests_.message(noUniqueSolution(task) +
@@ -233,9 +237,9 @@ void Game::verifyBoard() {
         requests_.message("Všechno, co jste zatím vepsal, je správně.");
 }
 
-void Game::showErrors() {
+void GameHelp::showErrors() {
     if (solving() || !screen_.boardPanel) return;
-    aids_.checked = true;
+    persistence_.noteCheck();
     const TaskClass& task = taskClass();
     if (task.verdict != TaskVerdict::kUnique) {
         requests_.message(noUniqueSolution(task) + " Nemohu proto říct, která cifra je chybná.");
@@ -246,8 +250,12 @@ void Game::showErrors() {
         requests_.message("Žádná vepsaná cifra není chybná.");
         return;
     }
-    if (history_.colouringShown) clearColouring();
+    if (history_.colouringShown) play_.clearColouring();
     paintHelp(wrong, kPink);
+}
+
+bool GameHelp::solving() const {
+    return solver_.solving();
 }
 
 }  // namespace krizovky

@@ -1,14 +1,15 @@
 // Keyboard play: the keys stand for the mouse on the selected square, so a
 // key goes through the same handlers as the click or menu item it replaces.
-#include "app/game.h"
+#include "app/moves_and_notes.h"
+#include "app/play_session.h"
 #include "play/hints.h"
 
 namespace krizovky {
 
-void Game::keyPress(Key key) {
+void PlaySession::keyPress(Key key) {
     if (solving()) return;
     if (key == Key::kNotesMode) {
-        toggleNotesMode();
+        moves_.toggleNotesMode();
         return;
     }
     if (clicked_.none() || clicked_ != current_) return;
@@ -38,15 +39,15 @@ void Game::keyPress(Key key) {
     }
 }
 
-void Game::pressDigitKey(BoardSquare square, Key key) {
+void PlaySession::pressDigitKey(BoardSquare square, Key key) {
     // Notes are the player's own: any digit, whatever the hints allow.
     if (const int note = noteKeyDigit(key); note != 0) {
-        toggleNote(square.row, square.column, note);
+        moves_.toggleNote(square.row, square.column, note);
         return;
     }
     const int digit = keyDigit(key);
     if (notesMode()) {
-        toggleNote(square.row, square.column, digit);
+        moves_.toggleNote(square.row, square.column, digit);
         return;
     }
     // At 100 the pop-up menu offers the allowed digits alone; the others
@@ -59,7 +60,7 @@ void Game::pressDigitKey(BoardSquare square, Key key) {
     chooseDigit(digit);
 }
 
-void Game::moveSelection(BoardSquare from, int rowStep, int columnStep) {
+void PlaySession::moveSelection(BoardSquare from, int rowStep, int columnStep) {
     for (int r = from.row + rowStep, c = from.column + columnStep;
          r >= 1 && r <= board_.rowCount && c >= 1 && c <= board_.colCount;
          r += rowStep, c += columnStep) {
@@ -68,10 +69,6 @@ void Game::moveSelection(BoardSquare from, int rowStep, int columnStep) {
             return;
         }
     }
-}
-
-void Game::taskListKeyPress(Key key) {
-    if (!solving() && key == Key::kEscape) closeTaskList();
 }
 
 }  // namespace krizovky

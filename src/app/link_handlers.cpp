@@ -1,7 +1,10 @@
 // Tasks from links of the public puzzle editor, and links to share: the
 // dialog "vložení úlohy z odkazu" and "Kopírovat &odkaz na úlohu".
-#include "app/game.h"
+#include "app/game_persistence.h"
+#include "app/new_tasks.h"
 #include "app/own_tasks.h"
+#include "app/solver_session.h"
+#include "app/task_library.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
@@ -10,14 +13,14 @@
 
 namespace krizovky {
 
-void Game::openLinkImport(std::string_view clipboard) {
+void NewTasks::openLinkImport(std::string_view clipboard) {
     if (solving()) return;
     linkImport_ = LinkImportScreen{};
     linkImport_.visible = true;
     if (looksLikePuzzleText(clipboard)) setLinkText(clipboard);
 }
 
-void Game::setLinkText(std::string_view text) {
+void NewTasks::setLinkText(std::string_view text) {
     LinkImportScreen& dialog = linkImport_;
     dialog.text = std::string(text);
     dialog.puzzle.reset();
@@ -30,13 +33,13 @@ void Game::setLinkText(std::string_view text) {
     if (!dialog.nameTyped) dialog.nameField = dialog.puzzle ? dialog.puzzle->name : "";
 }
 
-void Game::setImportName(std::string_view name) {
+void NewTasks::setImportName(std::string_view name) {
     linkImport_.nameField = std::string(name.substr(0, kImportNameLength));
     // A field emptied by the player takes the offered name of the next link.
     linkImport_.nameTyped = !name.empty();
 }
 
-void Game::chooseLinkFile() {
+void NewTasks::chooseLinkFile() {
     FileDialog dialog = fileDialogIn(names_.programDir, "soubor hádanky z webového editoru",
                                      "soubory pzprv3", "txt");
     dialog.fileMustExist = true;
@@ -50,7 +53,7 @@ void Game::chooseLinkFile() {
     });
 }
 
-void Game::importLinkedTask() {
+void NewTasks::importLinkedTask() {
     LinkImportScreen& dialog = linkImport_;
     if (solving() || !dialog.visible || !dialog.puzzle) return;
     const std::string name = dialog.nameField;
@@ -58,12 +61,12 @@ void Game::importLinkedTask() {
         requests_.error("Zadejte název, pod kterým se úloha uloží.");
         return;
     }
-    leaveTask([this, name] { keepLinkedTask(name); });
+    persistence_.leaveTask([this, name] { keepLinkedTask(name); });
 }
 
-void Game::keepLinkedTask(const std::string& name) {
+void NewTasks::keepLinkedTask(const std::string& name) {
     if (solving() || !linkImport_.visible || !linkImport_.puzzle) return;
-    const std::string& path = choice_.ownTaskFilePath();
+    const std::string& path = tasks_.ownTaskFilePath();
     if (path.empty()) {
         requests_.error(kNoOwnTaskFolder);
         return;
@@ -73,23 +76,23 @@ void Game::keepLinkedTask(const std::string& name) {
     confirmTaskReplacement(requests_, path, name, [this, name] { writeLinkedTask(name); });
 }
 
-void Game::writeLinkedTask(const std::string& name) {
+void NewTasks::writeLinkedTask(const std::string& name) {
     if (solving() || !linkImport_.puzzle) return;
     const auto& rows = linkImport_.puzzle->rows;
-    const bool kept = keepOwnTask([&](const std::string& path) {
+    const bool kept = tasks_.keepOwnTask([&](const std::string& path) {
         keepTaskRows(rows, name, path);
         return true;
     });
     if (!kept) return;
     linkImport_ = LinkImportScreen{};
-    loadOwnTask(name);
+    tasks_.loadOwnTask(name);
 }
 
-void Game::cancelLinkImport() {
+void NewTasks::cancelLinkImport() {
     linkImport_ = LinkImportScreen{};
 }
 
-void Game::copyTaskLink() {
+void NewTasks::copyTaskLink() {
     if (solving()) return;
     if (!screen_.boardPanel) {
         requests_.message("Na desce zatím není žádná úloha.");

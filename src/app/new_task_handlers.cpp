@@ -1,15 +1,18 @@
 // "&Nová úloha…": a task made to the player's order, kept in the player's
 // own task file and loaded onto the board; and the list's switch between the
 // collection and those tasks.
-#include "app/game.h"
+#include "app/game_persistence.h"
+#include "app/new_tasks.h"
 #include "app/own_tasks.h"
+#include "app/solver_session.h"
+#include "app/task_library.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/text.h"
 
 namespace krizovky {
 
-const std::vector<NamedStructure>& Game::structures() {
+const std::vector<NamedStructure>& TaskLibrary::structures() {
     if (!structures_) {
         structures_.emplace();
         try {
@@ -21,44 +24,44 @@ const std::vector<NamedStructure>& Game::structures() {
     return *structures_;
 }
 
-void Game::openNewTask() {
+void NewTasks::openNewTask() {
     if (solving()) return;
-    newTask_.open(structures(), freshTaskNumber());
+    newTask_.open(tasks_.structures(), freshTaskNumber());
 }
 
-void Game::createNewTask() {
+void NewTasks::createNewTask() {
     if (!solving()) newTask_.start();
 }
 
-void Game::pollNewTask() {
+void NewTasks::pollNewTask() {
     if (auto task = newTask_.poll()) takeMadeTask(*task);
 }
 
-void Game::waitForNewTask() {
+void NewTasks::waitForNewTask() {
     if (auto task = newTask_.wait()) takeMadeTask(*task);
 }
 
-void Game::cancelNewTask() {
+void NewTasks::cancelNewTask() {
     newTask_.cancel();
 }
 
-void Game::takeMadeTask(const MadeTask& task) {
+void NewTasks::takeMadeTask(const MadeTask& task) {
     if (!task.made) {
         requests_.message(notMadeMessage(task));
         return;
     }
-    leaveTask([this, task] {
-        const bool kept = keepOwnTask([&](const std::string& path) {
+    persistence_.leaveTask([this, task] {
+        const bool kept = tasks_.keepOwnTask([&](const std::string& path) {
             keepMadeTask(task, path);
             return true;
         });
         if (!kept) return;
         newTask_.close();
-        loadOwnTask(task.name);
+        tasks_.loadOwnTask(task.name);
     });
 }
 
-bool Game::keepOwnTask(const std::function<bool(const std::string& path)>& write) {
+bool TaskLibrary::keepOwnTask(const std::function<bool(const std::string& path)>& write) {
     const std::string& path = choice_.ownTaskFilePath();
     if (path.empty()) {
         requests_.error(kNoOwnTaskFolder);
@@ -72,20 +75,23 @@ bool Game::keepOwnTask(const std::function<bool(const std::string& path)>& write
     }
 }
 
-void Game::loadOwnTask(const std::string& name) {
+void TaskLibrary::loadOwnTask(const std::string& name) {
     choice_.showOwnTasks(true);
     choice_.setSelectedName(name);
     choice_.fill(false);
-    screen_.taskNameCaption = "  " + utf8FromCp1250(name) + "  ";
-    screen_.taskName = true;
+    nameTaskOnBoard(name);
     loadTask();
-    takeUpTaskGame();
+    persistence_.takeUpTaskGame();
 }
 
-void Game::showOwnTasks(bool own) {
+void TaskLibrary::showOwnTasks(bool own) {
     if (solving()) return;
     choice_.showOwnTasks(own);
     choice_.fill(true);
+}
+
+bool NewTasks::solving() const {
+    return solver_.solving();
 }
 
 }  // namespace krizovky

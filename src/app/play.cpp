@@ -3,7 +3,12 @@
 // the full check and the end of the game, and the options of "&Volby".
 #include <algorithm>
 
-#include "app/game.h"
+#include "app/play_session.h"
+
+#include "app/game_help.h"
+#include "app/game_persistence.h"
+#include "app/moves_and_notes.h"
+#include "app/solver_session.h"
 #include "model/text.h"
 #include "play/completion.h"
 #include "play/entry_check.h"
@@ -33,13 +38,13 @@ std::vector<std::string> utf8Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void Game::selectSquare(int row, int column) {
+void PlaySession::selectSquare(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     selectWithHints(row, column);
     clicked_ = current_;
 }
 
-void Game::selectWithHints(int row, int column) {
+void PlaySession::selectWithHints(int row, int column) {
     if (!board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
 
@@ -50,7 +55,7 @@ void Game::selectWithHints(int row, int column) {
 
     // The solver's clicks show nothing in the panels and no red square.
     const Level level = options_.level;
-    if (!solving()) aids_.level = std::min(aids_.level, iqOf(level));
+    if (!solving()) persistence_.noteLevel(iqOf(level));
     if (level == Level::k160 || solving()) {
         screen_.downPanel = false;
         screen_.acrossPanel = false;
@@ -84,7 +89,12 @@ void Game::selectWithHints(int row, int column) {
     }
 }
 
-void Game::openSquareMenu(int row, int column) {
+const std::string& PlaySession::selectForSolver(int row, int column) {
+    selectWithHints(row, column);
+    return solverCandidates_;
+}
+
+void PlaySession::openSquareMenu(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     popup_ = {row, column};
     selectSquare(row, column);
@@ -94,21 +104,21 @@ void Game::openSquareMenu(int row, int column) {
         for (char ch : screen_.allowedDigits.front())
             if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;
     }
-    showNoteItems();
+    moves_.showNoteItems();
     // In the notes mode the digit items toggle notes, any digit of an empty square.
     if (notesMode())
         for (int d = 1; d <= 9; ++d)
             screen_.digitItemEnabled[d] = screen_.noteItemsEnabled;
 }
 
-void Game::chooseDigit(int digit) {
+void PlaySession::chooseDigit(int digit) {
     if (solving() || digit < 1 || digit > 9 || !screen_.digitItemEnabled[digit]) return;
     // The pop-up has made the square under the pointer the current one; a
     // change of Level to "160" since then leaves no square to write into.
     if (current_.none()) return;
     const BoardSquare square = current_;
     if (notesMode()) {
-        toggleNote(square.row, square.column, digit);
+        moves_.toggleNote(square.row, square.column, digit);
         return;
     }
     enterDigit(square.row, square.column, digit, true, true);
@@ -116,14 +126,14 @@ void Game::chooseDigit(int digit) {
     autoFill();
 }
 
-void Game::eraseSquare() {
+void PlaySession::eraseSquare() {
     if (solving() || popup_.none()) return;
     const BoardSquare square = popup_;
     selectSquare(square.row, square.column);
     enterDigit(square.row, square.column, 0, true, true);
 }
 
-void Game::writeSingleDigit(int row, int column) {
+void PlaySession::writeSingleDigit(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     if (history_.colouringShown) clearColouring();
     if (options_.level != Level::k100 || current_.none()) return;
@@ -141,7 +151,7 @@ void Game::writeSingleDigit(int row, int column) {
     }
 }
 
-bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer) {
+bool PlaySession::enterDigit(int row, int column, int digit, bool record, bool byPlayer) {
     if (digit >= 10 || digit < 0 || !board_.isEntry(row, column)) return false;
     if (digit != 0 && checkingOn()) {
         const EntryVerdict verdict = checkEntry(board_, row, column, digit);
@@ -153,23 +163,18 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     Cell& cell = board_.at(row, column);
     if (record) {
         history_.recordMove(row, column, byPlayer, cell.digit);
-        unsavedMoves_ = true;
-        // A new Move leaves nothing to redo, but those a redo writes.
-        if (!redoing_) {
-            redo_.clear();
-            screen_.redoButton = false;
-        }
+        moves_.moveRecorded();
     }
     screen_.square(row, column).caption = digit == 0 ? " " : std::string(1, char('0' + digit));
     if (!emptyEntries_) emptyEntries_ = emptyEntryCount(board_);
     *emptyEntries_ += (cell.digit != 0) - (digit != 0);
     cell.digit = static_cast<std::uint8_t>(digit);
     // Without notes on the board a digit has none to hide or take.
-    if (notesOnBoard_) {
-        showNotes(row, column);
+    if (moves_.notesOnBoard()) {
+        moves_.showNotes(row, column);
         if (record && digit != 0 && options_.eraseNotes) {
             std::vector<NoteRemoval> removals = takeNoteFromRuns(board_, row, column, digit);
-            showNotes(removals);
+            moves_.showNotes(removals);
             history_.keepRemovedNotes(std::move(removals));
         }
     }
@@ -179,14 +184,14 @@ bool Game::enterDigit(int row, int column, int digit, bool record, bool byPlayer
     return true;
 }
 
-void Game::autoFill() {
+void PlaySession::autoFill() {
     if (!autoFillOn()) return;
     krizovky::autoFill(board_, [this](int row, int column, int digit) {
         return enterDigit(row, column, digit, true, false);
     });
 }
 
-void Game::checkBoard(bool fromButton) {
+void PlaySession::checkBoard(bool fromButton) {
     // Colours still on show from an earlier check or a Mark highlight go
     // first, so the board shows this check's verdict alone.
     if (history_.colouringShown) clearColouring();
@@ -206,29 +211,41 @@ void Game::checkBoard(bool fromButton) {
     if (fromButton && !history_.colouringShown) requests_.message("Vše je zatím v pořádku!");
 }
 
-void Game::checkWholeBoard() {
+void PlaySession::checkWholeBoard() {
     if (screen_.checkButton && !solving()) checkBoard(true);
 }
 
-void Game::endOfGame() {
+void PlaySession::endOfGame() {
     checkBoard(false);
     if (history_.colouringShown) {
         requests_.message("Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
         return;
     }
-    // The clock stands from here; a board filled again after a change does
-    // not count twice.
-    const bool firstTime = !finished_;
-    if (firstTime) {
-        finished_ = true;
-        clock_.stop();
-        updatePlayClock();
-    }
+    const bool firstTime = persistence_.finishPlay();
     if (!solving()) requests_.message("Celou křížovku jste úspěšně vyřešil, gratuluji!");
-    if (firstTime) recordResult();
+    if (firstTime) persistence_.recordResult();
 }
 
-void Game::setLevel(Level level) {
+void PlaySession::clearColouring() {
+    if (history_.checkColouringShown) {
+        for (int r = 1; r <= board_.rowCount; ++r)
+            for (int c = 1; c <= board_.colCount; ++c)
+                if (board_.at(r, c).kind == kEntry) paintSquare(r, c, kNaturalColour);
+        screen_.duplicateLegend = false;
+        screen_.wrongSumLegend = false;
+    } else {
+        for (int i = history_.highlightFirst; i <= history_.highlightLast; ++i) {
+            const Move& move = history_.move(i);
+            paintSquare(move.row, move.col, kNaturalColour);
+        }
+    }
+    history_.colouringShown = false;
+    history_.checkColouringShown = false;
+    // The step of "&Pomoc" explains the colours just taken off.
+    screen_.step = {};
+}
+
+void PlaySession::setLevel(Level level) {
     if (solving()) return;
     options_.level = level;
     if (level == Level::k100) return;
@@ -243,20 +260,32 @@ void Game::setLevel(Level level) {
     }
 }
 
-void Game::toggleAutoFill() {
+void PlaySession::toggleAutoFill() {
     if (solving()) return;
     options_.autoFill = !options_.autoFill;
 }
 
-void Game::toggleChecking() {
+void PlaySession::toggleChecking() {
     if (solving()) return;
     options_.checking = !options_.checking;
     if (screen_.boardPanel) screen_.checkButton = !options_.checking;
 }
 
-void Game::toggleEraseNotes() {
+void PlaySession::toggleEraseNotes() {
     if (solving()) return;
     options_.eraseNotes = !options_.eraseNotes;
+}
+
+bool PlaySession::checkingOn() const {
+    return options_.checking || solving();
+}
+
+bool PlaySession::autoFillOn() const {
+    return options_.autoFill && !solving();
+}
+
+bool PlaySession::solving() const {
+    return solver_.solving();
 }
 
 }  // namespace krizovky

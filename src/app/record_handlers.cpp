@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/game.h"
+#include "app/game_persistence.h"
 #include "app/games_in_progress.h"
+#include "app/solver_session.h"
+#include "app/task_library.h"
 #include "history/damaged_file.h"
 #include "history/notes.h"
 #include "history/saved_game.h"
@@ -71,7 +73,23 @@ std::optional<std::string> keptGameProblem(const KeptGame& kept) {
 
 }  // namespace
 
-void Game::beginPlay(long seconds) {
+void GamePersistence::noteLevel(int iq) {
+    aids_.level = std::min(aids_.level, iq);
+}
+
+bool GamePersistence::finishPlay() {
+    if (finished_) return false;
+    finished_ = true;
+    clock_.stop();
+    updatePlayClock();
+    return true;
+}
+
+bool GamePersistence::solving() const {
+    return solver_.solving();
+}
+
+void GamePersistence::beginPlay(long seconds) {
     clock_.restart(seconds);
     // The level counts from the first square the player selects.
     aids_ = {};
@@ -80,14 +98,14 @@ void Game::beginPlay(long seconds) {
     updatePlayClock();
 }
 
-bool Game::updatePlayClock() {
+bool GamePersistence::updatePlayClock() {
     const std::string caption = formatPlayTime(clock_.seconds());
     if (caption == screen_.playClockCaption) return false;
     screen_.playClockCaption = caption;
     return true;
 }
 
-SavedGameExtras Game::extrasToSave() const {
+SavedGameExtras GamePersistence::extrasToSave() const {
     SavedGameExtras extras;
     extras.notes = notesOfBoard(board_);
     extras.seconds = static_cast<std::uint32_t>(std::min<long>(clock_.seconds(), UINT32_MAX));
@@ -95,7 +113,7 @@ SavedGameExtras Game::extrasToSave() const {
     return extras;
 }
 
-ResultsRecord Game::readRecord() {
+ResultsRecord GamePersistence::readRecord() {
     const std::string& path = playerFiles_.record;
     if (path.empty() || recordUnusable_) return {};
     std::string problem;
@@ -120,7 +138,7 @@ ResultsRecord Game::readRecord() {
     return {};
 }
 
-void Game::recordResult() {
+void GamePersistence::recordResult() {
     // A game kept at an earlier closing is finished now: it must not come
     // back, even when the program does not close as it should.
     if (!playerFiles_.keptGame.empty()) std::remove(playerFiles_.keptGame.c_str());
@@ -152,24 +170,26 @@ void Game::recordResult() {
     markSolvedTasks();
 }
 
-void Game::markSolvedTasks() {
+void GamePersistence::markSolvedTasks() {
     if (playerFiles_.record.empty()) return;
     // The list is filled again each time its window becomes active, and a
     // task file may hold 100,000 tasks: the ticks are worked out anew only
     // when the task file, the record or the names have changed.
-    const std::string stamp = fileStamp(choice_.taskFilePath()) + fileStamp(playerFiles_.record) +
-                              std::to_string(choice_.names().size());
+    const std::string stamp = fileStamp(tasks_.choice().taskFilePath()) +
+                              fileStamp(playerFiles_.record) +
+                              std::to_string(tasks_.choice().names().size());
     if (stamp == solvedStamp_) return;
-    choice_.setSolved(solvedTasks(readRecord(), choice_.taskFilePath(), choice_.names()));
+    tasks_.choice().setSolved(
+        solvedTasks(readRecord(), tasks_.choice().taskFilePath(), tasks_.choice().names()));
     solvedStamp_ = stamp;
 }
 
-void Game::markTasksInProgress() {
+void GamePersistence::markTasksInProgress() {
     if (playerFiles_.gamesInProgress.empty()) return;
     // Worked out anew only when the task file, the kept games or the names
     // have changed, as the ticks are.
-    const std::string& taskFile = choice_.taskFilePath();
-    const auto& names = choice_.names();
+    const std::string& taskFile = tasks_.choice().taskFilePath();
+    const auto& names = tasks_.choice().names();
     const auto stampNow = [&] {
         return fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
                std::to_string(names.size());
@@ -186,19 +206,19 @@ void Game::markTasksInProgress() {
     if (gameInProgress() && boardTask_.taskFile == taskFile &&
         std::find(names.begin(), names.end(), boardTask_.taskName) != names.end())
         inProgress[boardTask_.taskName] = inProgressText(clock_.seconds());
-    choice_.setInProgress(std::move(inProgress));
+    tasks_.choice().setInProgress(std::move(inProgress));
 }
 
-ResultsScreen Game::resultsScreen() {
+ResultsScreen GamePersistence::resultsScreen() {
     return resultsScreenOf(readRecord());
 }
 
-bool Game::gameInProgress() const {
+bool GamePersistence::gameInProgress() const {
     return !solving() && !finished_ && (history_.moveCount > 0 || hasNotes(board_)) &&
            screen_.boardPanel;
 }
 
-KeptGame Game::gameToKeep() const {
+KeptGame GamePersistence::gameToKeep() const {
     KeptGame kept;
     kept.taskFile = boardTask_.taskFile;
     kept.taskName = utf8FromCp1250(boardTask_.taskName);
@@ -211,7 +231,7 @@ KeptGame Game::gameToKeep() const {
     return kept;
 }
 
-bool Game::keepGame() {
+bool GamePersistence::keepGame() {
     const std::string& path = playerFiles_.keptGame;
     if (!gameInProgress()) {
         // An older kept game must not come back at the next start.
@@ -229,7 +249,7 @@ bool Game::keepGame() {
     return true;
 }
 
-bool Game::resumeKeptGame() {
+bool GamePersistence::resumeKeptGame() {
     const std::string& path = playerFiles_.keptGame;
     if (path.empty() || solving() || !fileExists(path)) return false;
     KeptGame kept;
@@ -260,16 +280,15 @@ bool Game::resumeKeptGame() {
     const std::string name = cp1250FromUtf8(kept.taskName);
     boardTask_ = {kept.taskFile, name, kept.taskHash};
     if (!name.empty()) {
-        choice_.setTaskFilePath(kept.taskFile);
-        choice_.setSelectedName(name);
-        screen_.taskNameCaption = "  " + utf8FromCp1250(name) + "  ";
-        screen_.taskName = true;
+        tasks_.setTaskFilePath(kept.taskFile);
+        tasks_.setSelectedTaskName(name);
+        tasks_.nameTaskOnBoard(name);
     }
     takeUpGame(kept, path);
     return true;
 }
 
-void Game::takeUpGame(const KeptGame& kept, const std::string& fileName) {
+void GamePersistence::takeUpGame(const KeptGame& kept, const std::string& fileName) {
     options_.level = levelOfIq(kept.iq);
     options_.autoFill = kept.autoFill;
     options_.checking = kept.checking;

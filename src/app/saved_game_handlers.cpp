@@ -1,7 +1,11 @@
 // "&Ulož" and "&Načti": the game in progress written to a file and read back.
 #include <algorithm>
 
-#include "app/game.h"
+#include "app/game_help.h"
+#include "app/game_persistence.h"
+#include "app/moves_and_notes.h"
+#include "app/play_session.h"
+#include "app/solver_session.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
@@ -26,11 +30,11 @@ std::string baseName(const std::string& path) {
 
 }  // namespace
 
-void Game::saveGame() {
+void GamePersistence::saveGame() {
     saveGameThen([](bool) {});
 }
 
-void Game::saveGameThen(std::function<void(bool written)> then) {
+void GamePersistence::saveGameThen(std::function<void(bool written)> then) {
     // Without a task on the board there is no game to save.
     if (solving() || !screen_.boardPanel) return then(false);
     requests_.chooseFile(
@@ -42,18 +46,18 @@ void Game::saveGameThen(std::function<void(bool written)> then) {
                 requests_.failure(e.what());
                 return then(false);
             }
-            unsavedMoves_ = false;
+            moves_.gameSaved();
             then(true);
         });
 }
 
-void Game::confirmQuit() {
+void GamePersistence::confirmQuit() {
     quitConfirmed_ = false;
     if (!playerFiles_.keptGame.empty() && keepGame()) {
         quitConfirmed_ = true;
         return;
     }
-    if (solving() || !unsavedMoves_ || (history_.moveCount == 0 && !hasNotes(board_))) {
+    if (solving() || !moves_.unsavedMoves() || (history_.moveCount == 0 && !hasNotes(board_))) {
         quitConfirmed_ = true;
         return;
     }
@@ -71,7 +75,7 @@ void Game::confirmQuit() {
     });
 }
 
-void Game::loadGame() {
+void GamePersistence::loadGame() {
     if (solving()) return;
     requests_.chooseFile(savedGameDialog(names_, false),
                          [this](const std::optional<std::string>& path) {
@@ -79,7 +83,7 @@ void Game::loadGame() {
                          });
 }
 
-void Game::loadChosenGame(const std::string& path) {
+void GamePersistence::loadChosenGame(const std::string& path) {
     // The whole file is read and judged before anything of the game changes.
     std::string bytes;
     try {
@@ -91,7 +95,7 @@ void Game::loadChosenGame(const std::string& path) {
     leaveTask([this, bytes, name = baseName(path)] { loadSavedGame(bytes, name); });
 }
 
-void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
+void GamePersistence::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     SavedGame saved;
     std::string problem;
     if (!decodeSavedGame(bytes, saved, problem)) {
@@ -107,8 +111,8 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     screen_.duplicateLegend = false;
     screen_.wrongSumLegend = false;
     history_.colouringShown = false;
-    releaseSquares(oldRows, oldColumns);
-    popup_ = {};
+    play_.releaseSquares(oldRows, oldColumns);
+    play_.forgetPopupSquare();
 
     const bool built = board_.boardBuilt;
     board_ = saved.board;
@@ -123,10 +127,7 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     // What the Moves took of the notes and what was undone stay with the game
     // that was on screen.
     history_.removedNotes = {};
-    redo_.clear();
-    screen_.redoButton = false;
-    screen_.notesButton = true;
-    notesOnBoard_ = hasNotes(board_);
+    moves_.startBoard();
     // "nastav značku" marks the square of the newest loaded Move next.
     if (history_.moveCount > 0) {
         const Move& newest = history_.move(history_.moveCount);
@@ -138,36 +139,12 @@ void Game::loadSavedGame(std::string_view bytes, const std::string& fileName) {
     screen_.undoToMarkButton = history_.markCount > 0;
     for (int k = 1; k <= 4; ++k)
         screen_.swatch[k] = k <= history_.markCount;
-    buildLoadedSquares();
-    unsavedMoves_ = false;
+    play_.buildLoadedSquares();
     // The game goes on as the file has it; it is still a game of the task
     // on the board only when the squares are the task's.
     if (taskHash(board_) != boardTask_.taskHash) boardTask_ = {};
     beginPlay(saved.extras.seconds);
-    showTaskProblem();
-}
-
-void Game::buildLoadedSquares() {
-    const int size = board_.rowCount * board_.colCount;
-    setGauge(0, size);
-    screen_.squaresBuild = SquaresBuild::kSavedGame;
-    for (int r = 1; r <= board_.rowCount; ++r) {
-        for (int c = 1; c <= board_.colCount; ++c) {
-            setGauge(std::min(15 * r + c, size), size);
-            Cell& cell = board_.at(r, c);
-            // Only an entry square shows a digit. Files of earlier versions
-            // may carry a digit that a previous task left in what is now a
-            // clue or a blank square: it has no meaning and goes.
-            if (cell.kind != kEntry) cell.digit = 0;
-            SquareLook look = newSquare(r, c);
-            if (cell.digit != 0) look.caption = std::string(1, static_cast<char>('0' + cell.digit));
-            screen_.square(r, c) = look;
-            showNotes(r, c);
-            paintSquare(r, c, kNaturalColour);
-        }
-    }
-    screen_.loadGauge.visible = false;
-    screen_.boardPanel = true;
+    help_.showTaskProblem();
 }
 
 }  // namespace krizovky

@@ -105,7 +105,7 @@ struct MainScreen {
     bool notesButton = false;       // "poznámky", shown with the board
     bool notesMode = false;         // "poznámky" pressed: digits toggle notes
 
-    // The solver at work (Game::solving()): the time since its search began
+    // The solver at work (SolverSession::solving()): the time since its search began
     // above the board, "přeruš" to stop it, and every other command of the
     // window off.
     bool solverClock = false;
@@ -127,7 +127,7 @@ struct MainScreen {
     std::vector<std::string> allowedDigits;
 
     // "&Další krok" in a panel beside the board, shown with the step's
-    // colours and gone with them (see Game::showNextStep).
+    // colours and gone with them (see GameHelp::showNextStep).
     StepLook step;
 
     // The digit items "1".."9" of the squares' pop-up menu (index 0 unused);

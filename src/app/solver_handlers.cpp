@@ -3,7 +3,13 @@
 // the elapsed time above the board and "přeruš" to stop it.
 #include <cstdio>
 
-#include "app/game.h"
+#include "app/solver_session.h"
+
+#include "app/game_persistence.h"
+#include "app/moves_and_notes.h"
+#include "app/play_session.h"
+#include "app/task_library.h"
+#include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/text.h"
 
@@ -27,16 +33,16 @@ bool hasEntrySquare(const Board& board) {
 
 }  // namespace
 
-void Game::askToSolve() {
+void SolverSession::askToSolve() {
     if (solving()) return;
     requests_.confirmSolver([this](bool confirmed) {
         if (confirmed) solveVisibly();
     });
 }
 
-void Game::solveVisibly() {
+void SolverSession::solveVisibly() {
     if (solving()) return;
-    if (choice_.selectedName().empty()) {
+    if (tasks_.selectedTaskName().empty()) {
         requests_.message("Tuto úroveň je možno zvolit jen pokud je vybrána úloha!");
         return;
     }
@@ -48,18 +54,16 @@ void Game::solveVisibly() {
 
     // From here every command but "přeruš" is off, every digit is checked and
     // no run is completed; the player's options wait.
-    solverRun_.begin();
-    redo_.clear();
-    screen_.redoButton = false;
+    run_.begin();
+    moves_.forgetRedo();
 
     if (history_.moveCount > 0) {
         // The restart clears the board but the player's notes, which the
         // solver's digits hide.
         const BoardNotes notes = notesOfBoard(board_);
-        loadTask();
+        tasks_.loadTask();
         putNotesOnBoard(board_, notes);
-        notesOnBoard_ = hasNotes(board_);
-        showAllNotes();
+        moves_.notesPutBack();
         // A restart that failed (the task file is gone or broken) has said
         // so; the player's game stays as it was and is not searched.
         if (history_.moveCount > 0) {
@@ -68,35 +72,35 @@ void Game::solveVisibly() {
         }
     }
     // The game on the board is the solver's now: no time of it is the player's.
-    aids_.bySolver = true;
+    persistence_.noteSolver();
 
     prefillForced(board_, *this);
-    solverRun_.startSearch(buildSearchList(board_), *this, options_.solverSpeed);
+    run_.startSearch(buildSearchList(board_), *this, options_.solverSpeed);
     screen_.solverClockCaption = elapsedText(0);
     screen_.solverClock = true;
     screen_.stopButton = true;
 }
 
-void Game::advanceSolve(SolverRun::Clock::time_point now) {
+void SolverSession::advanceSolve(SolverRun::Clock::time_point now) {
     // While "přeruš" waits for its answer the search waits too.
-    if (!solverRun_.searching() || requests_.awaitingAnswer()) return;
-    const std::optional<SolveEnd> end = solverRun_.advance(now);
-    screen_.solverClockCaption = elapsedText(solverRun_.elapsedSeconds(now));
+    if (!run_.searching() || requests_.awaitingAnswer()) return;
+    const std::optional<SolveEnd> end = run_.advance(now);
+    screen_.solverClockCaption = elapsedText(run_.elapsedSeconds(now));
     if (!end) return;
     screen_.stopButton = false;
     screen_.solverClock = false;
     endSolve(*end);
 }
 
-void Game::stopSolving() {
-    if (!solving() || !screen_.stopButton || !solverRun_.searching()) return;
+void SolverSession::stopSolving() {
+    if (!solving() || !screen_.stopButton || !run_.searching()) return;
     requests_.askYesNo("Chcete skutečně ukončit proces hledání řešení?", [this](bool yes) {
-        if (yes) solverRun_.requestStop();
+        if (yes) run_.requestStop();
     });
 }
 
-void Game::endSolve(SolveEnd end) {
-    solverRun_.end(end);
+void SolverSession::endSolve(SolveEnd end) {
+    run_.end(end);
     // A restart during the solve hid " proveď kontroly" for the checking the
     // solver switched on; with the player's own setting back, so is the button.
     if (screen_.boardPanel) screen_.checkButton = !options_.checking;
@@ -105,25 +109,29 @@ void Game::endSolve(SolveEnd end) {
     screen_.undoToMarkButton = false;
 }
 
-std::string_view Game::selectForSolver(int row, int column) {
-    selectWithHints(row, column);
-    return solverCandidates_;
+std::string_view SolverSession::selectForSolver(int row, int column) {
+    return play_.selectForSolver(row, column);
 }
 
-bool Game::enterForSolver(int row, int column, int digit, bool byPlayer) {
-    return enterDigit(row, column, digit, true, byPlayer);
+bool SolverSession::enterForSolver(int row, int column, int digit, bool byPlayer) {
+    return play_.enterDigit(row, column, digit, true, byPlayer);
 }
 
-void Game::undoForSolver() {
-    undoStep();
+void SolverSession::undoForSolver() {
+    moves_.undoStep();
 }
 
-void Game::setSolverSpeed(SolverSpeed speed) {
+void SolverSession::setSolverSpeed(SolverSpeed speed) {
     if (!solving()) options_.solverSpeed = speed;
 }
 
-void Game::reportUnsolvable() {
+void SolverSession::reportUnsolvable() {
     requests_.message("Tato úloha není řešitelná!");
+}
+
+void SolverSession::stopForQuit() {
+    run_.requestStop();
+    advanceSolve(SolverRun::Clock::now());
 }
 
 }  // namespace krizovky

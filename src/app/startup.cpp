@@ -12,39 +12,38 @@ void Game::start(const std::string& executablePath) {
     } catch (const RunError& e) {
         // Without the table nothing else is set up, not even the task file.
         formNames(executablePath);
-        requests_.failure(e.what());
+        state_.requests.failure(e.what());
         return;
     }
     start(executablePath, records);
 }
 
 void Game::formNames(const std::string& executablePath) {
-    board_.prevRowCount = 0;
-    board_.prevColCount = 0;
-    choice_.setForEditor(false);
-    names_ = dataFileNames(executablePath);
+    state_.board.prevRowCount = 0;
+    state_.board.prevColCount = 0;
+    tasks_.choice().setForEditor(false);
+    state_.names = dataFileNames(executablePath);
 }
 
 void Game::start(const std::string& executablePath, std::string_view records) {
     formNames(executablePath);
-    choice_.setTaskFilePath(names_.defaultTaskFile);
-    choice_.setOwnTaskFilePath(krizovky::ownTaskFilePath());
+    tasks_.setTaskFilePath(state_.names.defaultTaskFile);
+    tasks_.setOwnTaskFilePath(krizovky::ownTaskFilePath());
     // The names "Nová úloha" gives tell all in a tool tip.
-    choice_.setDescriber(
-        [this](const std::string& name) { return describeTaskName(name, structures()); });
+    tasks_.choice().setDescriber(
+        [this](const std::string& name) { return describeTaskName(name, tasks_.structures()); });
     try {
-        table_.load(records);
+        state_.table.load(records);
     } catch (const RunError& e) {
-        requests_.failure(e.what());
+        state_.requests.failure(e.what());
     }
 }
 
 void Game::quit() {
     // A search under way ends here, stopped, instead of waiting for a slice
     // that no window will give it.
-    solverRun_.requestStop();
-    advanceSolve(SolverRun::Clock::now());
-    releaseSquares(board_.rowCount, board_.colCount);
+    solver_.stopForQuit();
+    play_.releaseSquares(state_.board.rowCount, state_.board.colCount);
     terminate_ = true;
 }
 

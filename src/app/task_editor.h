@@ -14,7 +14,7 @@ namespace krizovky {
 
 // What the task editor window "definice úlohy" shows, as plain data; the
 // window draws it after every call of a TaskEditor handler (and after
-// Game::chooseListedTask, which may load a task into the grid). The grid and
+// TaskLibrary::chooseListedTask, which may load a task into the grid). The grid and
 // the two fields hold Windows-1250, as the task file does; the verdict is the
 // program's own text, UTF-8. Drawing must not run the change handlers: a redraw of the
 // number field that ran changeTaskNumber would start the task number's
@@ -55,7 +55,7 @@ struct TaskEditorScreen {
 // file, the chosen task name and the task list). Every box goes through the
 // game's requests: error boxes (caption "Error") through Requests::error, a system
 // failure through Requests::failure, the file choice through Requests::chooseFile.
-// Owned by the Game (Game::editor()); "&Formulář" is Game::showTaskEditor.
+// Owned by the task library (TaskLibrary::editor()); "&Formulář" is TaskLibrary::showTaskEditor.
 class TaskEditor {
   public:
     TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice);
@@ -67,7 +67,7 @@ class TaskEditor {
     // hodnota."), the name ("Není dosud definováno jméno úlohy pro
     // uložení."), asks for a task file (cancel: nothing happens) and writes
     // the task there, replacing a task of the same name (capitals compared);
-    // then adds the name to Game::taskListScreen().items and says in the
+    // then adds the name to TaskLibrary::taskListScreen().items and says in the
     // verdict where the task went; the window stays open. The dialog opens
     // on the player's own task file (moje_ulohy.kri, its folder made if
     // need be), or in the program's folder when there is none. The untouched
@@ -105,9 +105,9 @@ class TaskEditor {
     bool generateUniqueTask();
     void setUniqueGrade(int index);
     // "načti úlohu": clears the chosen task name, marks the task list as the
-    // editor's and makes it visible (Game::taskListScreen().visible); the
+    // editor's and makes it visible (TaskLibrary::taskListScreen().visible); the
     // window then shows and fills the task list as for "&Výběr úlohy". A
-    // choice there (Game::chooseListedTask) loads the task into this grid
+    // choice there (TaskLibrary::chooseListedTask) loads the task into this grid
     // through loadTaskIntoGrid instead of onto the board.
     void chooseTaskToLoad();
     // The name field changed (each keystroke) or lost the focus: its whole text.
@@ -120,7 +120,7 @@ class TaskEditor {
 
     // Loads the task called selectedTaskName from the current task file into
     // the grid (without clearing it first) and takes its name into
-    // editorTaskName and the name field; run by Game::chooseListedTask after a choice
+    // editorTaskName and the name field; run by TaskLibrary::chooseListedTask after a choice
     // made for the editor, not by the window. A missing task file is a
     // Requests::failure ("File not found") and nothing changes.
     void loadTaskIntoGrid();

@@ -2,17 +2,21 @@
 // loaded onto the board or into the task editor's grid.
 #include <algorithm>
 
-#include "app/game.h"
+#include "app/task_library.h"
+
+#include "app/game_persistence.h"
+#include "app/solver_session.h"
+#include "history/notes.h"
 #include "model/text.h"
 
 namespace krizovky {
 
-void Game::reloadTask() {
+void TaskLibrary::reloadTask() {
     if (solving()) return;
     auto reload = [this] {
         loadTask();
         // Afresh means afresh also when the player comes back to the task.
-        dropGameInProgress(boardTask_);
+        persistence_.dropGameInProgress(persistence_.boardTask());
     };
     // Notes go with the Moves: both count as the game in progress.
     if (history_.moveCount == 0 && !hasNotes(board_)) return reload();
@@ -21,13 +25,13 @@ void Game::reloadTask() {
     });
 }
 
-void Game::showTaskList() {
+void TaskLibrary::showTaskList() {
     if (solving()) return;
     choice_.showList(false);
     screen_.taskName = false;
 }
 
-void Game::chooseTaskFile() {
+void TaskLibrary::chooseTaskFile() {
     if (solving()) return;
     FileDialog dialog = fileDialogIn(names_.programDir, "soubory se zadáním úloh", "úlohy", "kri");
     dialog.promptToCreate = true;
@@ -39,42 +43,54 @@ void Game::chooseTaskFile() {
     });
 }
 
-void Game::showTaskEditor() {
+void TaskLibrary::showTextEditor() {
+    if (!solving()) textEditor_.open(choice_.taskFilePath());
+}
+
+void TaskLibrary::nameTaskOnBoard(const std::string& name) {
+    screen_.taskNameCaption = "  " + utf8FromCp1250(name) + "  ";
+    screen_.taskName = true;
+}
+
+bool TaskLibrary::solving() const {
+    return solver_.solving();
+}
+
+void TaskLibrary::showTaskEditor() {
     if (!solving()) editor_.show();
 }
 
-void Game::fillTaskList(bool reportErrors) {
+void TaskLibrary::fillTaskList(bool reportErrors) {
     choice_.fill(reportErrors);
-    markSolvedTasks();
-    markTasksInProgress();
+    persistence_.markSolvedTasks();
+    persistence_.markTasksInProgress();
 }
 
-void Game::selectListedTask(int index) {
+void TaskLibrary::selectListedTask(int index) {
     if (!solving()) choice_.select(index);
 }
 
-void Game::chooseListedTask() {
+void TaskLibrary::chooseListedTask() {
     if (solving() || !choice_.canChoose()) return;
     // The game on the board is kept for its task before the list lets go.
     if (choice_.forEditor()) return takeListedTask();
-    leaveTask([this] {
+    persistence_.leaveTask([this] {
         if (!solving() && choice_.canChoose()) takeListedTask();
     });
 }
 
-void Game::takeListedTask() {
+void TaskLibrary::takeListedTask() {
     if (!choice_.choose()) return;
-    screen_.taskNameCaption = "  " + utf8FromCp1250(choice_.selectedName()) + "  ";
-    screen_.taskName = true;
+    nameTaskOnBoard(choice_.selectedName());
     if (choice_.forEditor()) {
         editor_.loadTaskIntoGrid();
     } else {
         loadTask();
-        takeUpTaskGame();
+        persistence_.takeUpTaskGame();
     }
 }
 
-bool Game::chooseTaskByName(const std::string& name) {
+bool TaskLibrary::chooseTaskByName(const std::string& name) {
     showTaskList();
     fillTaskList(true);
     const auto& names = choice_.names();
@@ -85,13 +101,17 @@ bool Game::chooseTaskByName(const std::string& name) {
     return true;
 }
 
-void Game::closeTaskList() {
+void TaskLibrary::closeTaskList() {
     choice_.hide();
 }
 
-void Game::cancelTaskList() {
+void TaskLibrary::cancelTaskList() {
     choice_.cancel();
     screen_.taskName = false;
+}
+
+void TaskLibrary::taskListKeyPress(Key key) {
+    if (!solving() && key == Key::kEscape) closeTaskList();
 }
 
 }  // namespace krizovky

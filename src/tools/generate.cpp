@@ -70,12 +70,12 @@ int generateTasks(const std::string& structurePath, const std::string& number, l
     host.taskFile = (folder / "generated.kri").string();
 
     Game game(host);
-    TaskEditor& editor = game.editor();
+    TaskEditor& editor = game.tasks().editor();
     editor.setStructureFile(structurePath);
-    game.showTaskEditor();
+    game.tasks().showTaskEditor();
     editor.changeTaskNumber(cp1250FromUtf8(number));
     for (long k = 0; k < count; ++k) {
-        game.showTaskEditor();
+        game.tasks().showTaskEditor();
         if (editor.generateWholeTask() && (!uniqueOnly || isUnique(editor.screen().grid)))
             editor.saveTask();
     }

@@ -144,9 +144,9 @@ std::optional<std::string> loadNamedTask(const std::string& path, const std::str
                                          Game& game, HeadlessHost& host) {
     std::string name, error;
     if (!findTask(path, utf8Name, name, error)) return error;
-    game.setTaskFilePath(path);
-    game.setSelectedTaskName(name);
-    game.loadTask();
+    game.tasks().setTaskFilePath(path);
+    game.tasks().setSelectedTaskName(name);
+    game.tasks().loadTask();
     return host.lastFailure;
 }
 
@@ -221,19 +221,19 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     SolveHost host;
     Game game(host);
     // At the limit's placement the search stops as "přeruš" answered Yes stops it.
-    game.stopSolvingAfter(limit);
+    game.solver().stopSolvingAfter(limit);
     game.start(gameProgramBeside(executablePath()), completeCombinationFile());
-    game.setTaskFilePath(path);
+    game.tasks().setTaskFilePath(path);
     // Chosen in the task list, as the player chooses it.
-    const bool chosen = game.chooseTaskByName(name);
+    const bool chosen = game.tasks().chooseTaskByName(name);
     if (host.lastFailure) return fail(*host.lastFailure);
     if (!chosen) return fail("no task named \"" + utf8Name + "\"");
 
-    game.askToSolve();
+    game.solver().askToSolve();
     // With no window to draw it, one slice of the search follows another.
-    while (game.solving())
-        game.advanceSolve(SolverRun::Clock::now());
-    const SolverRun::Report& report = game.lastSolve();
+    while (game.solver().solving())
+        game.solver().advanceSolve(SolverRun::Clock::now());
+    const SolverRun::Report& report = game.solver().lastSolve();
     std::printf("%s\nplacements %ld\nbacktracks %ld\nmoves %d\n", endText(report.end),
                 report.placements, report.backtracks, game.history().moveCount);
     printBoard(game.board());

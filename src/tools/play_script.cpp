@@ -170,13 +170,15 @@ void printState(const Game& game) {
     // What notes and redo add is printed only when it is there or not as
     // usual, so that a game without them prints as it always has.
     std::printf("level %s autofill %s checking %s current %d %d%s%s\n",
-                levelText(game.options().level), game.autoFillOn() ? "on" : "off",
-                game.checkingOn() ? "on" : "off", game.currentSquare().row,
-                game.currentSquare().column, game.notesMode() ? " notesmode on" : "",
+                levelText(game.options().level), game.play().autoFillOn() ? "on" : "off",
+                game.play().checkingOn() ? "on" : "off", game.play().currentSquare().row,
+                game.play().currentSquare().column, game.moves().notesMode() ? " notesmode on" : "",
                 game.options().eraseNotes ? "" : " erasenotes off");
     std::printf("moves %d marks %d last %d %d%s\n", history.moveCount, history.markCount,
                 history.lastPlayerMove.row, history.lastPlayerMove.column,
-                game.redoCount() > 0 ? (" redo " + std::to_string(game.redoCount())).c_str() : "");
+                game.moves().redoCount() > 0
+                    ? (" redo " + std::to_string(game.moves().redoCount())).c_str()
+                    : "");
     for (int r = 1; r <= kBoardSize; ++r) {
         std::string line;
         for (int c = 1; c <= kBoardSize; ++c) {
@@ -238,10 +240,10 @@ class EventRunner {
 
         if (const auto handler = menuHandler(event)) {
             if (auto wrong = readNumbers({})) return wrong;
-            (game_.**handler)();
+            (*handler)(game_);
             // The window shows a step in its panel; the script prints the
             // whole explanation as it prints a box.
-            if (*handler == &Game::showNextStep && game_.screen().step.shown)
+            if (event == "hint" && game_.screen().step.shown)
                 host_.message(game_.screen().step.explanation);
             return std::nullopt;
         }
@@ -249,25 +251,25 @@ class EventRunner {
     }
 
   private:
-    using Handler = void (Game::*)();
+    using Handler = void (*)(Game&);
 
     // The handler of a menu item or button that takes nothing more.
     static std::optional<Handler> menuHandler(std::string_view event) {
         static constexpr std::pair<std::string_view, Handler> kMenuAndButtons[] = {
-            {"check", &Game::checkWholeBoard},
-            {"undo", &Game::undoMove},
-            {"mark", &Game::setMark},
-            {"tomark", &Game::undoToMark},
-            {"autofill", &Game::toggleAutoFill},
-            {"checking", &Game::toggleChecking},
-            {"reload", &Game::reloadTask},
-            {"hint", &Game::showNextStep},
-            {"verify", &Game::verifyBoard},
-            {"errors", &Game::showErrors},
-            {"redo", &Game::redoMove},
-            {"notes", &Game::fillNotes},
-            {"notesmode", &Game::toggleNotesMode},
-            {"erasenotes", &Game::toggleEraseNotes},
+            {"check", [](Game& game) { game.play().checkWholeBoard(); }},
+            {"undo", [](Game& game) { game.moves().undoMove(); }},
+            {"mark", [](Game& game) { game.moves().setMark(); }},
+            {"tomark", [](Game& game) { game.moves().undoToMark(); }},
+            {"autofill", [](Game& game) { game.play().toggleAutoFill(); }},
+            {"checking", [](Game& game) { game.play().toggleChecking(); }},
+            {"reload", [](Game& game) { game.tasks().reloadTask(); }},
+            {"hint", [](Game& game) { game.help().showNextStep(); }},
+            {"verify", [](Game& game) { game.help().verifyBoard(); }},
+            {"errors", [](Game& game) { game.help().showErrors(); }},
+            {"redo", [](Game& game) { game.moves().redoMove(); }},
+            {"notes", [](Game& game) { game.moves().fillNotes(); }},
+            {"notesmode", [](Game& game) { game.moves().toggleNotesMode(); }},
+            {"erasenotes", [](Game& game) { game.play().toggleEraseNotes(); }},
         };
         for (const auto& [name, handler] : kMenuAndButtons)
             if (event == name) return handler;
@@ -280,43 +282,43 @@ class EventRunner {
             if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}})) return wrong;
             int row = numbers_[0], column = numbers_[1];
             if (event == "click")
-                game_.selectSquare(row, column);
+                game_.play().selectSquare(row, column);
             else if (event == "dblclick")
-                game_.writeSingleDigit(row, column);
+                game_.play().writeSingleDigit(row, column);
             else
-                game_.openSquareMenu(row, column);
+                game_.play().openSquareMenu(row, column);
         } else if (event == "digit") {
             if (auto wrong = readNumbers({{1, 9}})) return wrong;
             // Without a pop-up menu opened there is no item to choose.
-            if (!game_.popupSquare().none()) game_.chooseDigit(numbers_[0]);
+            if (!game_.play().popupSquare().none()) game_.play().chooseDigit(numbers_[0]);
         } else if (event == "erase") {
             if (auto wrong = readNumbers({})) return wrong;
-            if (!game_.popupSquare().none()) game_.eraseSquare();
+            if (!game_.play().popupSquare().none()) game_.play().eraseSquare();
         } else if (event == "note") {
             // Ctrl and the digit on the square.
             if (auto wrong = readNumbers({{1, kBoardSize}, {1, kBoardSize}, {1, 9}})) return wrong;
-            game_.toggleNote(numbers_[0], numbers_[1], numbers_[2]);
+            game_.moves().toggleNote(numbers_[0], numbers_[1], numbers_[2]);
         } else if (event == "swatch" || event == "unswatch") {
             if (auto wrong = readNumbers({{1, 4}})) return wrong;
             if (event == "swatch")
-                game_.highlightMark(numbers_[0]);
+                game_.moves().highlightMark(numbers_[0]);
             else
-                game_.removeMark(numbers_[0]);
+                game_.moves().removeMark(numbers_[0]);
         } else if (event == "solve") {
             // "70", answered " jsem trouba": the solve runs to its end.
             if (auto wrong = readNumbers({})) return wrong;
-            game_.askToSolve();
-            while (game_.solving())
-                game_.advanceSolve(SolverRun::Clock::now());
+            game_.solver().askToSolve();
+            while (game_.solver().solving())
+                game_.solver().advanceSolve(SolverRun::Clock::now());
         } else if (event == "level") {
             // The three Levels of "&IQ"; "70" is the event solve.
             if (args_.size() != 1) return "expects 1 number";
             if (args_[0] == "100")
-                game_.setLevel(Level::k100);
+                game_.play().setLevel(Level::k100);
             else if (args_[0] == "130")
-                game_.setLevel(Level::k130);
+                game_.play().setLevel(Level::k130);
             else if (args_[0] == "160")
-                game_.setLevel(Level::k160);
+                game_.play().setLevel(Level::k160);
             else
                 return "the level is 100, 130 or 160";
         } else if (event == "save" || event == "load") {
@@ -324,30 +326,31 @@ class EventRunner {
             if (args_.empty()) return "expects a file";
             host_.nextFile = path_;
             if (event == "save")
-                game_.saveGame();
+                game_.persistence().saveGame();
             else
-                game_.loadGame();
+                game_.persistence().loadGame();
         } else if (event == "tick") {
             // Time passes as it would between the player's moves.
             if (auto wrong = readNumbers({{0, 1000000}})) return wrong;
-            game_.playClock().passTime(PlayClock::Milliseconds{1000} * numbers_[0]);
+            game_.persistence().playClock().passTime(PlayClock::Milliseconds{1000} * numbers_[0]);
         } else if (event == "newtask") {
             if (auto wrong = makeNewTask()) return wrong;
         } else if (event == "importlink") {
             // "Vložit úlohu z &odkazu…": the link typed, the name after it
             // (or the one offered), and "vlož"; a refused link prints why.
             if (args_.empty()) return "expects a link";
-            game_.openLinkImport({});
-            game_.setLinkText(args_[0]);
+            game_.newTasks().openLinkImport({});
+            game_.newTasks().setLinkText(args_[0]);
             const auto name = path_.find_first_not_of(" \t", args_[0].size());
-            if (name != std::string::npos) game_.setImportName(cp1250FromUtf8(path_.substr(name)));
-            if (!game_.linkImportScreen().refusal.empty())
-                std::printf("refused: %s\n", game_.linkImportScreen().refusal.c_str());
-            game_.importLinkedTask();
-            game_.cancelLinkImport();
+            if (name != std::string::npos)
+                game_.newTasks().setImportName(cp1250FromUtf8(path_.substr(name)));
+            if (!game_.newTasks().linkImportScreen().refusal.empty())
+                std::printf("refused: %s\n", game_.newTasks().linkImportScreen().refusal.c_str());
+            game_.newTasks().importLinkedTask();
+            game_.newTasks().cancelLinkImport();
         } else if (event == "copylink") {
             if (auto wrong = readNumbers({})) return wrong;
-            game_.copyTaskLink();
+            game_.newTasks().copyTaskLink();
         } else if (event == "show") {
             if (auto wrong = readNumbers({})) return wrong;
             printState(game_);
@@ -376,23 +379,23 @@ class EventRunner {
         args_ = {args_.back()};
         if (auto wrong = readNumbers({{0, kMaxTaskNumber}})) return wrong;
 
-        game_.openNewTask();
+        game_.newTasks().openNewTask();
         std::vector<std::string> sizes{"malá", "střední", "velká"};
-        for (const std::string& structure : game_.newTaskScreen().structures)
+        for (const std::string& structure : game_.newTasks().newTaskScreen().structures)
             sizes.push_back(structure);
         const auto chosen = std::find(sizes.begin(), sizes.end(), size);
         if (chosen == sizes.end()) {
-            game_.cancelNewTask();
+            game_.newTasks().cancelNewTask();
             return "the size is malá, střední, velká or a structure's name";
         }
-        game_.newTask().setGrade(static_cast<int>(grade - std::begin(kGrades)));
-        game_.newTask().setSize(static_cast<int>(chosen - sizes.begin()));
-        game_.newTask().setNumber(numbers_[0]);
-        game_.createNewTask();
-        game_.waitForNewTask();
+        game_.newTasks().newTask().setGrade(static_cast<int>(grade - std::begin(kGrades)));
+        game_.newTasks().newTask().setSize(static_cast<int>(chosen - sizes.begin()));
+        game_.newTasks().newTask().setNumber(numbers_[0]);
+        game_.newTasks().createNewTask();
+        game_.newTasks().waitForNewTask();
         // A task that was not made leaves the dialog open; the script goes on
         // on the board as it was.
-        game_.cancelNewTask();
+        game_.newTasks().cancelNewTask();
         return std::nullopt;
     }
 
@@ -455,13 +458,14 @@ int playScript(const std::string& executable, const std::string& taskFile, const
     // The table the build writes beside the program, held in memory, so the
     // run does not depend on a file there.
     game.start(executable, completeCombinationFile());
-    game.setTaskFilePath(taskFile);
+    game.tasks().setTaskFilePath(taskFile);
     if (!record.empty()) {
         // The record names the task file wherever the next run starts from.
-        game.setTaskFilePath(std::filesystem::absolute(taskFile).lexically_normal().string());
-        game.usePlayerFiles(playerFilesBeside(record));
+        game.tasks().setTaskFilePath(
+            std::filesystem::absolute(taskFile).lexically_normal().string());
+        game.persistence().usePlayerFiles(playerFilesBeside(record));
     }
-    const bool chosen = game.resumeKeptGame() || game.chooseTaskByName(name);
+    const bool chosen = game.persistence().resumeKeptGame() || game.tasks().chooseTaskByName(name);
     if (!host.startFailure && !chosen)
         host.startFailure = "no task named \"" + utf8FromCp1250(name) + "\"";
     if (host.startFailure) {
@@ -483,8 +487,8 @@ int playScript(const std::string& executable, const std::string& taskFile, const
     }
     // The end of the input closes the program.
     if (!record.empty()) {
-        game.confirmQuit();
-        if (game.quitConfirmed()) game.quit();
+        game.persistence().confirmQuit();
+        if (game.persistence().quitConfirmed()) game.quit();
     }
     return 0;
 }

@@ -50,18 +50,18 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     : host_(std::move(runModal)), game_(host_) {
     // The player's record and kept game in the state folder; the time of play
     // by the system's clock, waiting while a box of the game is open.
-    game_.usePlayerFiles(defaultPlayerFiles());
-    game_.playClock().useTimeSource(PlayClock::steadyNow);
-    host_.onModal([this](bool open) { game_.playClock().setModalOpen(open); });
+    game_.persistence().usePlayerFiles(defaultPlayerFiles());
+    game_.persistence().playClock().useTimeSource(PlayClock::steadyNow);
+    host_.onModal([this](bool open) { game_.persistence().playClock().setModalOpen(open); });
     host_.onLateRequest([this] { refresh(); });
-    game_.newTask().useRunner(jobThreads_.runner());
+    game_.newTasks().newTask().useRunner(jobThreads_.runner());
     auto changed = [this] { refresh(); };
     mainWindow_ = std::make_unique<MainWindow>(game_, changed, executablePath);
     host_.attach(mainWindow_.get());
     mainWindow_->attachHost(&host_);
     aboutBox_ = std::make_unique<AboutBox>();
     taskListWindow_ = std::make_unique<TaskListWindow>(game_, changed);
-    rulesWindow_ = std::make_unique<RulesWindow>(game_.rules());
+    rulesWindow_ = std::make_unique<RulesWindow>(game_.tasks().rules());
     textEditorWindow_ = std::make_unique<TextEditorWindow>(game_, changed);
     auto bringUp = [](QWidget* window) {
         window->show();
@@ -77,7 +77,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     newTaskDialog_ = std::make_unique<NewTaskDialog>(game_, changed, mainWindow_.get());
     linkImportDialog_ = std::make_unique<LinkImportDialog>(game_, changed, mainWindow_.get());
     host_.attachSolverQuestion(solverQuestion_.get());
-    auto* pause = new ModalPause(game_.playClock(), mainWindow_.get());
+    auto* pause = new ModalPause(game_.persistence().playClock(), mainWindow_.get());
     for (QWidget* window : {static_cast<QWidget*>(newTaskDialog_.get()),
                             static_cast<QWidget*>(linkImportDialog_.get()),
                             static_cast<QWidget*>(textEditorWindow_.get())})
@@ -86,7 +86,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
                      [this, bringUp] { bringUp(resultsWindow_.get()); });
     // The game the player left at the last closing comes back.
-    game_.resumeKeptGame();
+    game_.persistence().resumeKeptGame();
     refresh();
 }
 
@@ -128,7 +128,7 @@ void Application::refresh() {
         if (linkImportDialog_) linkImportDialog_->showScreen();
         if (taskListWindow_) {
             taskListWindow_->showScreen();
-            taskListWindow_->setEnabled(!game_.solving());
+            taskListWindow_->setEnabled(!game_.solver().solving());
         }
         // The boxes and dialogs the call left, over the windows as they now
         // stand; their answers go on with the call's work, shown in turn.

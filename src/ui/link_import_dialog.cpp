@@ -67,7 +67,7 @@ LinkImportDialog::LinkImportDialog(Game& game, std::function<void()> changed, QW
     nameField_->setMaxLength(kImportNameLength);
     connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         const std::string name = toCp1250(text);
-        run([this, name] { game_.setImportName(name); });
+        run([this, name] { game_.newTasks().setImportName(name); });
     });
     auto* name = new QFormLayout;
     name->addRow(QStringLiteral("název úlohy:"), nameField_);
@@ -108,7 +108,7 @@ QLabel* LinkImportDialog::createLinkField() {
     connect(linkField_, &QPlainTextEdit::textChanged, this, [this] {
         if (drawing_) return;
         const std::string text = linkField_->toPlainText().toStdString();
-        run([this, text] { game_.setLinkText(text); });
+        run([this, text] { game_.newTasks().setLinkText(text); });
     });
     return linkTitle;
 }
@@ -118,7 +118,7 @@ QString LinkImportDialog::caption() {
 }
 
 void LinkImportDialog::showScreen() {
-    const LinkImportScreen& screen = game_.linkImportScreen();
+    const LinkImportScreen& screen = game_.newTasks().linkImportScreen();
     drawing_ = true;
     const QString text = fromUtf8(screen.text);
     if (linkField_->toPlainText() != text) linkField_->setPlainText(text);
@@ -145,15 +145,15 @@ void LinkImportDialog::run(const std::function<void()>& handler) {
 }
 
 void LinkImportDialog::importTask() {
-    run([this] { game_.importLinkedTask(); });
+    run([this] { game_.newTasks().importLinkedTask(); });
 }
 
 void LinkImportDialog::chooseFile() {
-    run([this] { game_.chooseLinkFile(); });
+    run([this] { game_.newTasks().chooseLinkFile(); });
 }
 
 void LinkImportDialog::cancel() {
-    run([this] { game_.cancelLinkImport(); });
+    run([this] { game_.newTasks().cancelLinkImport(); });
 }
 
 void LinkImportDialog::closeEvent(QCloseEvent* event) {

@@ -17,7 +17,7 @@ class BoardPreview;
 // "vložení úlohy z odkazu": a link of the public puzzle editor (or its file)
 // typed, pasted or filled from the clipboard, the board it stands for or why
 // it is refused, the name to keep the task under, and "vlož" and "zruš". It
-// draws Game::linkImportScreen(); its handlers only call the game.
+// draws NewTasks::linkImportScreen(); its handlers only call the game.
 class LinkImportDialog : public QDialog {
     Q_OBJECT
 

@@ -164,7 +164,7 @@ void MainWindow::createPlayClock() {
 
     playClockTimer_ = new QTimer(this);
     connect(playClockTimer_, &QTimer::timeout, this, [this] {
-        if (game_.updatePlayClock()) showPlayClock();
+        if (game_.persistence().updatePlayClock()) showPlayClock();
     });
     playClockTimer_->start(250);
 }
@@ -287,7 +287,7 @@ void MainWindow::showScreen() {
     showBoard();
     fitTaskName();
     taskName_->setVisible(screen.taskName);
-    game_.updatePlayClock();
+    game_.persistence().updatePlayClock();
     showPlayClock();
     boardPanel_->setVisible(screen.boardPanel);
     showGauge();
@@ -317,7 +317,7 @@ void MainWindow::showSolverProgress() {
     stopButton_->setVisible(screen.stopButton);
 
     // While the solver searches, only "přeruš" answers; everything else waits.
-    const bool idle = !game_.solving();
+    const bool idle = !game_.solver().solving();
     if (commandsEnabled_ == idle) return;
     commandsEnabled_ = idle;
     menuBar()->setEnabled(idle);
@@ -420,32 +420,32 @@ void MainWindow::advanceSolve() {
     // While a box is open (the question of "přeruš") the search waits; the
     // redraw after it sets the timer again.
     if (QApplication::activeModalWidget() != nullptr) return;
-    game_.advanceSolve(std::chrono::steady_clock::now());
+    game_.solver().advanceSolve(std::chrono::steady_clock::now());
     changed_();
 }
 
 void MainWindow::paceSolver() {
-    if (!game_.solving()) {
+    if (!game_.solver().solving()) {
         solverTimer_->stop();
         return;
     }
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
-        game_.solverDue() - std::chrono::steady_clock::now());
+        game_.solver().solverDue() - std::chrono::steady_clock::now());
     solverTimer_->start(std::max(wait, std::chrono::milliseconds::zero()));
 }
 
 void MainWindow::selectSquare(int row, int column) {
-    game_.selectSquare(row, column);
+    game_.play().selectSquare(row, column);
     changed_();
 }
 
 void MainWindow::writeSingleDigit(int row, int column) {
-    game_.writeSingleDigit(row, column);
+    game_.play().writeSingleDigit(row, column);
     changed_();
 }
 
 void MainWindow::openSquareMenu(int row, int column, const QPoint& globalPos) {
-    game_.openSquareMenu(row, column);
+    game_.play().openSquareMenu(row, column);
     changed_();
     squareMenu_->exec(globalPos);
 }
@@ -463,37 +463,37 @@ void MainWindow::openSquareMenu(const SquareWidget& square, const QPoint& global
 }
 
 void MainWindow::chooseDigit(int digit) {
-    game_.chooseDigit(digit);
+    game_.play().chooseDigit(digit);
     changed_();
 }
 
 void MainWindow::chooseNote(int digit) {
-    game_.chooseNote(digit);
+    game_.moves().chooseNote(digit);
     changed_();
 }
 
 void MainWindow::highlightMark(int mark) {
-    game_.highlightMark(mark);
+    game_.moves().highlightMark(mark);
     changed_();
 }
 
 void MainWindow::removeMark(int mark) {
-    game_.removeMark(mark);
+    game_.moves().removeMark(mark);
     changed_();
 }
 
 void MainWindow::setLevel(Level level) {
-    game_.setLevel(level);
+    game_.play().setLevel(level);
     changed_();
 }
 
 void MainWindow::setSolverSpeed(SolverSpeed speed) {
-    game_.setSolverSpeed(speed);
+    game_.solver().setSolverSpeed(speed);
     changed_();
 }
 
 void MainWindow::keyPress(Key key) {
-    game_.keyPress(key);
+    game_.play().keyPress(key);
     changed_();
 }
 
@@ -514,10 +514,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::quit() {
     if (game_.terminateRequested()) return;
-    game_.confirmQuit();
+    game_.persistence().confirmQuit();
     // The redraw answers the questions of the quitting.
     changed_();
-    if (!game_.quitConfirmed()) return;
+    if (!game_.persistence().quitConfirmed()) return;
     game_.quit();
     changed_();
     close();
@@ -527,9 +527,9 @@ void MainWindow::quit() {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange)
-        game_.playClock().setWindowActive(isActiveWindow());
+        game_.persistence().playClock().setWindowActive(isActiveWindow());
     else if (event->type() == QEvent::WindowStateChange)
-        game_.playClock().setMinimized(isMinimized());
+        game_.persistence().playClock().setMinimized(isMinimized());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

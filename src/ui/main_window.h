@@ -66,20 +66,26 @@ class MainWindow : public QMainWindow {
 
   public slots:
     // "&Hra"
-    void showTaskList() { act(&Game::showTaskList); }      // "&Výběr úlohy"
-    void reloadTask() { act(&Game::reloadTask); }          // "&Znovu"
-    void saveGame() { act(&Game::saveGame); }              // "&Ulož"
-    void loadGame() { act(&Game::loadGame); }              // "&Načti"
-    void chooseTaskFile() { act(&Game::chooseTaskFile); }  // "&Soubor úloh"
-    void showTaskEditor() { act(&Game::showTaskEditor); }  // "&Formulář" under "&Editace"
-    void showTextEditor() { act(&Game::showTextEditor); }  // "&Text" under "&Editace"
+    void showTaskList() { act(&Game::tasks, &TaskLibrary::showTaskList); }      // "&Výběr úlohy"
+    void reloadTask() { act(&Game::tasks, &TaskLibrary::reloadTask); }          // "&Znovu"
+    void saveGame() { act(&Game::persistence, &GamePersistence::saveGame); }    // "&Ulož"
+    void loadGame() { act(&Game::persistence, &GamePersistence::loadGame); }    // "&Načti"
+    void chooseTaskFile() { act(&Game::tasks, &TaskLibrary::chooseTaskFile); }  // "&Soubor úloh"
+    void showTaskEditor() {
+        act(&Game::tasks, &TaskLibrary::showTaskEditor);
+    }  // "&Formulář" under "&Editace"
+    void showTextEditor() {
+        act(&Game::tasks, &TaskLibrary::showTextEditor);
+    }                    // "&Text" under "&Editace"
     void printPage();    // "&Tisk…": the task, the game or the solution on the printer
     void exportPage();   // "&Export…": the same into a PDF, SVG or PNG file
     void makeBooklet();  // "&Sešit úloh…": tasks of the task file into one PDF
-    void openNewTask() { act(&Game::openNewTask); }  // "&Nová úloha…"
+    void openNewTask() { act(&Game::newTasks, &NewTasks::openNewTask); }  // "&Nová úloha…"
     // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
     void openLinkImport();
-    void copyTaskLink() { act(&Game::copyTaskLink); }  // "Kopírovat &odkaz na úlohu"
+    void copyTaskLink() {
+        act(&Game::newTasks, &NewTasks::copyTaskLink);
+    }  // "Kopírovat &odkaz na úlohu"
     // "&Konec" and the closing of the window: the game ends once and the
     // program with it.
     void quit();
@@ -90,12 +96,12 @@ class MainWindow : public QMainWindow {
     void showResults() { emit resultsRequested(); }  // "&Moje výsledky"
 
     // "&Pomoc"
-    void showNextStep() { act(&Game::showNextStep); }  // "&Další krok" (F1)
-    void verifyBoard() { act(&Game::verifyBoard); }    // "&Je to zatím správně?"
-    void showErrors() { act(&Game::showErrors); }      // "&Ukaž chyby"
+    void showNextStep() { act(&Game::help, &GameHelp::showNextStep); }  // "&Další krok" (F1)
+    void verifyBoard() { act(&Game::help, &GameHelp::verifyBoard); }  // "&Je to zatím správně?"
+    void showErrors() { act(&Game::help, &GameHelp::showErrors); }    // "&Ukaž chyby"
     // The step's panel beside the board: "proč?" and its close.
-    void explainStep() { act(&Game::explainStep); }
-    void closeStep() { act(&Game::closeStep); }
+    void explainStep() { act(&Game::help, &GameHelp::explainStep); }
+    void closeStep() { act(&Game::help, &GameHelp::closeStep); }
 
     // The entry squares: a left click selects the square and shows its hints,
     // a double click writes its single allowed digit, a right click selects it
@@ -107,36 +113,40 @@ class MainWindow : public QMainWindow {
     void selectSquare(const SquareWidget& square);
     void writeSingleDigit(const SquareWidget& square);
     void openSquareMenu(const SquareWidget& square, const QPoint& globalPos);
-    void chooseDigit(int digit);                     // a digit item of the pop-up menu
-    void eraseSquare() { act(&Game::eraseSquare); }  // "vymaž"
+    void chooseDigit(int digit);  // a digit item of the pop-up menu
+    void eraseSquare() { act(&Game::play, &PlaySession::eraseSquare); }  // "vymaž"
 
-    void setMark() { act(&Game::setMark); }                  // "nastav značku"
-    void undoMove() { act(&Game::undoMove); }                // "zpět o 1 tah"
-    void undoToMark() { act(&Game::undoToMark); }            // "zpět ke značce"
-    void checkWholeBoard() { act(&Game::checkWholeBoard); }  // " proveď kontroly"
-    void redoMove() { act(&Game::redoMove); }                // "znovu o 1 tah" and "Vpřed o tah"
+    void setMark() { act(&Game::moves, &MovesAndNotes::setMark); }        // "nastav značku"
+    void undoMove() { act(&Game::moves, &MovesAndNotes::undoMove); }      // "zpět o 1 tah"
+    void undoToMark() { act(&Game::moves, &MovesAndNotes::undoToMark); }  // "zpět ke značce"
+    void checkWholeBoard() {
+        act(&Game::play, &PlaySession::checkWholeBoard);
+    }  // " proveď kontroly"
+    void redoMove() {
+        act(&Game::moves, &MovesAndNotes::redoMove);
+    }  // "znovu o 1 tah" and "Vpřed o tah"
     // The player's notes: "poznámky" (and N) switches the notes mode, an item
     // of the pop-up's "poznámka" toggles a note, "&Vyplň poznámky" of "&Pomoc"
     // fills them, "&Mazat poznámky" of "&Volby" is the option.
-    void toggleNotesMode() { act(&Game::toggleNotesMode); }
+    void toggleNotesMode() { act(&Game::moves, &MovesAndNotes::toggleNotesMode); }
     void chooseNote(int digit);
-    void fillNotes() { act(&Game::fillNotes); }
-    void toggleEraseNotes() { act(&Game::toggleEraseNotes); }
+    void fillNotes() { act(&Game::moves, &MovesAndNotes::fillNotes); }
+    void toggleEraseNotes() { act(&Game::play, &PlaySession::toggleEraseNotes); }
     // The Mark swatches 1..4: a click shows what was done since the Mark, a
     // double click removes it.
     void highlightMark(int mark);
     void removeMark(int mark);
 
     // "&Volby"
-    void setLevel(Level level);                            // "100", "130", "160" of "&IQ"
-    void toggleAutoFill() { act(&Game::toggleAutoFill); }  // "&Doplňovat"
-    void toggleChecking() { act(&Game::toggleChecking); }  // "&Kontrolovat"
-    void chooseLook(WindowLook look);                      // "&Vzhled": kept for the next start
-    void setSolverSpeed(SolverSpeed speed);                // "&Rychlost řešení"
+    void setLevel(Level level);  // "100", "130", "160" of "&IQ"
+    void toggleAutoFill() { act(&Game::play, &PlaySession::toggleAutoFill); }  // "&Doplňovat"
+    void toggleChecking() { act(&Game::play, &PlaySession::toggleChecking); }  // "&Kontrolovat"
+    void chooseLook(WindowLook look);        // "&Vzhled": kept for the next start
+    void setSolverSpeed(SolverSpeed speed);  // "&Rychlost řešení"
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
-    void askToSolve() { act(&Game::askToSolve); }
-    void stopSolving() { act(&Game::stopSolving); }
+    void askToSolve() { act(&Game::solver, &SolverSession::askToSolve); }
+    void stopSolving() { act(&Game::solver, &SolverSession::stopSolving); }
 
     // Keyboard play on the selected square: the digits, Delete, Backspace
     // and the arrows.
@@ -158,9 +168,9 @@ class MainWindow : public QMainWindow {
 
   private:
     // Runs a handler of the game, then lets every window redraw.
-    template <typename Result>
-    void act(Result (Game::*handler)()) {
-        (game_.*handler)();
+    template <typename Part, typename Result>
+    void act(Part& (Game::*part)(), Result (Part::*handler)()) {
+        ((game_.*part)().*handler)();
         changed_();
     }
     QAction* addItem(QMenu* menu, const char* name, const QString& text,

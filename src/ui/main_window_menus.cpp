@@ -104,7 +104,7 @@ void MainWindow::addLinkItems(QMenu* game) {
 }
 
 void MainWindow::openLinkImport() {
-    game_.openLinkImport(QGuiApplication::clipboard()->text().toStdString());
+    game_.newTasks().openLinkImport(QGuiApplication::clipboard()->text().toStdString());
     changed_();
 }
 
@@ -190,7 +190,7 @@ void MainWindow::showMenus() {
     for (std::size_t i = 0; i < levelItems_.size(); ++i)
         levelItems_[i]->setChecked(options.level == kLevels[i].level);
     autoFillItem_->setChecked(options.autoFill);
-    checkingItem_->setChecked(game_.checkingOn());
+    checkingItem_->setChecked(game_.play().checkingOn());
     showSpeedMenu();
 }
 

@@ -111,10 +111,10 @@ void MainWindow::exportPage() {
 
 void MainWindow::makeBooklet() {
     if (!host_) return;
-    const QString taskFile = fromNativePath(game_.taskFilePath());
+    const QString taskFile = fromNativePath(game_.tasks().taskFilePath());
     std::vector<TaskOfFile> tasks;
     try {
-        tasks = readTasksOfFile(game_.taskFilePath());
+        tasks = readTasksOfFile(game_.tasks().taskFilePath());
     } catch (const RunError& e) {
         host_->showFailure(e.what());
         return;

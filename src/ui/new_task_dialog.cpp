@@ -60,14 +60,14 @@ QFormLayout* NewTaskDialog::createChoices() {
         gradeBox->addWidget(grades_[i]);
     }
     connect(gradeGroup, &QButtonGroup::idClicked, this, [this](int index) {
-        game_.newTask().setGrade(index);
+        game_.newTasks().newTask().setGrade(index);
         changed_();
     });
 
     sizes_ = new QComboBox(this);
     sizes_->setObjectName(QStringLiteral("sizeChoice"));
     connect(sizes_, &QComboBox::activated, this, [this](int item) {
-        game_.newTask().setSize(sizeOfItem(item));
+        game_.newTasks().newTask().setSize(sizeOfItem(item));
         changed_();
     });
 
@@ -78,7 +78,7 @@ QFormLayout* NewTaskDialog::createChoices() {
         QStringLiteral("Stejné číslo dá se stejnou obtížností a velikostí vždy "
                        "stejnou úlohu, i u přítele."));
     connect(number_, &QSpinBox::valueChanged, this, [this](int number) {
-        game_.newTask().setNumber(number);
+        game_.newTasks().newTask().setNumber(number);
         changed_();
     });
 
@@ -151,7 +151,7 @@ int NewTaskDialog::itemOfSize(int size) const {
 }
 
 void NewTaskDialog::showScreen() {
-    const NewTaskScreen& screen = game_.newTaskScreen();
+    const NewTaskScreen& screen = game_.newTasks().newTaskScreen();
     {
         // Drawing is no choice of the player's.
         const QSignalBlocker blockSizes(sizes_), blockNumber(number_);
@@ -192,17 +192,17 @@ void NewTaskDialog::showScreen() {
 }
 
 void NewTaskDialog::create() {
-    game_.createNewTask();
+    game_.newTasks().createNewTask();
     changed_();
 }
 
 void NewTaskDialog::cancel() {
-    game_.cancelNewTask();
+    game_.newTasks().cancelNewTask();
     changed_();
 }
 
 void NewTaskDialog::lookAtMaking() {
-    game_.pollNewTask();
+    game_.newTasks().pollNewTask();
     changed_();
 }
 

@@ -22,7 +22,7 @@ namespace krizovky::ui {
 // "vytvoř" and "zruš". It keeps the other windows waiting while it is shown,
 // but not the making: while the task is made on its own thread the dialog
 // looks at it now and then and says that it works. It draws
-// Game::newTaskScreen(); its handlers only call the game.
+// NewTasks::newTaskScreen(); its handlers only call the game.
 class NewTaskDialog : public QDialog {
     Q_OBJECT
 

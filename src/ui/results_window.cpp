@@ -79,7 +79,7 @@ QString ResultsWindow::caption() {
 }
 
 void ResultsWindow::showResults() {
-    const ResultsScreen screen = game_.resultsScreen();
+    const ResultsScreen screen = game_.persistence().resultsScreen();
     fill(grades_, screen.grades);
     fill(latest_, screen.latest);
     empty_->setVisible(screen.latest.rows.empty());

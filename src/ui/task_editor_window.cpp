@@ -138,7 +138,7 @@ QString TaskEditorWindow::caption() {
 }
 
 void TaskEditorWindow::showScreen() {
-    const TaskEditorScreen& screen = game_.editor().screen();
+    const TaskEditorScreen& screen = game_.tasks().editor().screen();
     drawing_ = true;
     for (int r = 1; r <= kEditorSize; ++r) {
         for (int c = 1; c <= kEditorSize; ++c) {

@@ -47,7 +47,7 @@ class TaskEditorWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    TaskEditor& editor() { return game_.editor(); }
+    TaskEditor& editor() { return game_.tasks().editor(); }
     void run(const std::function<void()>& handler);
     // The grid with columns of the given width, and the buttons of the given
     // width in their columns at left, right and last (with the verdict).

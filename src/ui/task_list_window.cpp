@@ -161,7 +161,7 @@ QString TaskListWindow::caption() {
 }
 
 void TaskListWindow::showScreen() {
-    const TaskListScreen& screen = game_.taskListScreen();
+    const TaskListScreen& screen = game_.tasks().taskListScreen();
     QStringList names;
     names.reserve(static_cast<qsizetype>(screen.items.size()));
     for (const auto& item : screen.items)
@@ -172,7 +172,7 @@ void TaskListWindow::showScreen() {
     fileSwitch_->setVisible(screen.ownTasksSwitch);
     fileSwitch_->setCurrentIndex(screen.ownTasks ? 1 : 0);
     fileSwitch_->setTabToolTip(0, fromNativePath(screen.collectionFile));
-    fileSwitch_->setTabToolTip(1, fromNativePath(game_.ownTaskFilePath()));
+    fileSwitch_->setTabToolTip(1, fromNativePath(game_.tasks().ownTaskFilePath()));
     bool same = nameList_->count() == names.size();
     for (int i = 0; same && i < nameList_->count(); ++i)
         same = nameList_->item(i)->text() == names[i];
@@ -225,39 +225,39 @@ int TaskListWindow::selectedRow() const {
 void TaskListWindow::selectTask() {
     const int row = selectedRow();
     if (row < 0) return;
-    game_.selectListedTask(row);
+    game_.tasks().selectListedTask(row);
     changed_();
 }
 
 void TaskListWindow::chooseTask() {
-    game_.chooseListedTask();
+    game_.tasks().chooseListedTask();
     changed_();
 }
 
 void TaskListWindow::cancel() {
-    game_.cancelTaskList();
+    game_.tasks().cancelTaskList();
     changed_();
 }
 
 void TaskListWindow::switchFile(int tab) {
-    game_.showOwnTasks(tab == 1);
+    game_.tasks().showOwnTasks(tab == 1);
     changed_();
 }
 
 void TaskListWindow::refill() {
-    game_.fillTaskList(true);
+    game_.tasks().fillTaskList(true);
     changed_();
 }
 
 void TaskListWindow::refillQuietly() {
     // Silent: a report here would come back each time its box closes and the
     // window becomes active again.
-    game_.fillTaskList(false);
+    game_.tasks().fillTaskList(false);
     changed_();
 }
 
 void TaskListWindow::closeList() {
-    game_.closeTaskList();
+    game_.tasks().closeTaskList();
     changed_();
 }
 
@@ -283,7 +283,7 @@ void TaskListWindow::reject() {
 
 void TaskListWindow::keyPressEvent(QKeyEvent* event) {
     if (gameKey(*event) == Key::kEscape) {
-        game_.taskListKeyPress(Key::kEscape);
+        game_.tasks().taskListKeyPress(Key::kEscape);
         changed_();
         return;
     }
@@ -301,7 +301,7 @@ void TaskListWindow::showNameTip(const QHelpEvent& help) {
             tip << item->text();
         const QString description = item->data(Qt::UserRole).toString();
         if (!description.isEmpty()) tip << description;
-        const TaskListScreen& screen = game_.taskListScreen();
+        const TaskListScreen& screen = game_.tasks().taskListScreen();
         const auto row = static_cast<std::size_t>(nameList_->row(item));
         if (row < screen.items.size()) {
             const auto solved = screen.solved.find(screen.items[row]);

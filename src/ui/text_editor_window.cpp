@@ -109,7 +109,7 @@ QString TextEditorWindow::caption() {
 }
 
 void TextEditorWindow::showScreen() {
-    const TextEditorScreen& screen = game_.textEditor().screen();
+    const TextEditorScreen& screen = game_.tasks().textEditor().screen();
     if (screen.visible && !isVisible())
         show();  // the showing activates the editor, which reads the file
     else if (!screen.visible && isVisible())
@@ -118,7 +118,7 @@ void TextEditorWindow::showScreen() {
 }
 
 void TextEditorWindow::showText() {
-    const TextEditorScreen& screen = game_.textEditor().screen();
+    const TextEditorScreen& screen = game_.tasks().textEditor().screen();
     if (shownLoads_ == screen.loads) return;
     shownLoads_ = screen.loads;
     QStringList lines;

@@ -44,7 +44,7 @@ class TextEditorWindow : public QDialog {
     void reject() override;  // Escape leaves the editor like "OK"
 
   private:
-    TaskTextEditor& editor() { return game_.textEditor(); }
+    TaskTextEditor& editor() { return game_.tasks().textEditor(); }
     void showText();
 
     Game& game_;

@@ -93,7 +93,7 @@ TEST(LoadTask, ReloadGivesAFreshBoard) {
     GameFixture f(kTasks);
     f.choose("priklad");
     EXPECT_EQ(f.game.board().prevRowCount, 0);  // the first load releases nothing
-    f.game.reloadTask();
+    f.game.tasks().reloadTask();
     EXPECT_EQ(f.game.board().prevRowCount, 15);
     EXPECT_EQ(f.game.board().prevColCount, 15);
     EXPECT_TRUE(f.game.screen().square(2, 2).interactive);
@@ -108,8 +108,8 @@ TEST(LoadTask, ReloadGivesAFreshBoard) {
 
 TEST(LoadTask, UnknownNameGivesEmptyEntrySquares) {
     GameFixture f(kTasks);
-    f.game.setSelectedTaskName("nikde");
-    f.game.loadTask();
+    f.game.tasks().setSelectedTaskName("nikde");
+    f.game.tasks().loadTask();
     EXPECT_TRUE(f.host.failures.empty());
     EXPECT_TRUE(f.game.screen().boardPanel);
     for (int r = 1; r <= 15; ++r) {
@@ -123,7 +123,7 @@ TEST(LoadTask, UnknownNameGivesEmptyEntrySquares) {
 
 TEST(LoadTask, NothingWithoutAChosenName) {
     GameFixture f(kTasks);
-    f.game.reloadTask();
+    f.game.tasks().reloadTask();
     EXPECT_FALSE(f.game.screen().boardPanel);
     EXPECT_FALSE(f.game.screen().square(1, 1).exists);
     EXPECT_EQ(f.game.board().rowCount, 0);
@@ -146,7 +146,7 @@ TEST(LoadTask, AFailedLoadLeavesTheBoardOnScreen) {
 
     // The same for a task file that has gone.
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
-    f.game.reloadTask();
+    f.game.tasks().reloadTask();
     EXPECT_EQ(f.host.failures.back(), kFileNotFound);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
 }
@@ -162,9 +162,9 @@ TEST(LoadTask, SumsOfAPreviousTaskSurviveOnlyWherePlainNumbersMakeClues) {
 TEST(PaintSquare, NaturalColourByMarkCurrentSquareAndDefault) {
     GameFixture f(kTasks);
     f.choose("priklad");
-    f.game.paintSquare(2, 2, kGray);
+    f.game.play().paintSquare(2, 2, kGray);
     EXPECT_EQ(f.game.screen().square(2, 2).background, kGray);
-    f.game.paintSquare(2, 2, kNaturalColour);
+    f.game.play().paintSquare(2, 2, kNaturalColour);
     EXPECT_EQ(f.game.screen().square(2, 2).background, kYellow);
 }
 
@@ -192,7 +192,7 @@ TEST(LoadTask, TheHintPanelsStayEmptyUntilAClickOnTheNewBoard) {
     Game& g = f.game;
     const MainScreen& s = g.screen();
     const auto clickShowsHints = [&] {
-        g.selectSquare(2, 2);
+        g.play().selectSquare(2, 2);
         return s.acrossPanel && s.downPanel && s.allowedPanel && !s.acrossHints.empty();
     };
     const auto panelsEmpty = [&] {
@@ -207,14 +207,14 @@ TEST(LoadTask, TheHintPanelsStayEmptyUntilAClickOnTheNewBoard) {
     f.choose("priklad");
     ASSERT_TRUE(clickShowsHints());
     f.host.files = {f.dir.file("hra.ulo"), f.dir.file("hra.ulo")};
-    g.saveGame();
+    g.persistence().saveGame();
     ASSERT_TRUE(clickShowsHints());
-    g.loadGame();
+    g.persistence().loadGame();
     ASSERT_TRUE(f.host.messages.empty()) << f.host.messages[0];
     EXPECT_TRUE(panelsEmpty());
     // Nor do the allowed digits of the square clicked before stay to be
     // written: the single 7 of (2, 2) waits for a click.
-    g.writeSingleDigit(2, 2);
+    g.play().writeSingleDigit(2, 2);
     EXPECT_EQ(g.board().at(2, 2).digit, 0);
 }
 
@@ -239,7 +239,7 @@ TEST(LoadTask, TheNameAreaSaysWhatIsWrongWithTheTask) {
         EXPECT_EQ(f.game.screen().taskNameCaption, std::string("  ") + name + "  ");
         EXPECT_EQ(f.game.screen().taskProblem, problem);
         EXPECT_TRUE(f.host.messages.empty());  // no box
-        f.game.showNextStep();
+        f.game.help().showNextStep();
         if (*problem == '\0') continue;
         ASSERT_FALSE(f.host.messages.empty());
         EXPECT_EQ(f.host.messages.back(),
@@ -248,9 +248,9 @@ TEST(LoadTask, TheNameAreaSaysWhatIsWrongWithTheTask) {
     }
     // A saved game of the task says the same.
     f.host.files = {f.dir.file("hra.ulo"), f.dir.file("hra.ulo")};
-    f.game.saveGame();
+    f.game.persistence().saveGame();
     f.choose("priklad");
-    f.game.loadGame();
+    f.game.persistence().loadGame();
     EXPECT_EQ(f.game.screen().taskProblem, std::get<1>(cases[4]));
 }
 
@@ -275,24 +275,24 @@ TEST(SavedGame, NoBoardWithoutAnEntrySquareIsSavedOrLoaded) {
     GameFixture f(kTasks);
     // No task on the board yet: nothing to save, no dialog.
     f.host.files = {f.dir.file("hra.ulo")};
-    f.game.saveGame();
+    f.game.persistence().saveGame();
     EXPECT_TRUE(f.host.dialogs.empty());
     EXPECT_FALSE(std::filesystem::exists(f.dir.file("hra.ulo")));
 
     f.choose("priklad");
     f.host.files = {f.dir.file("hra.ulo")};
-    f.game.saveGame();
+    f.game.persistence().saveGame();
     std::string bytes = readFileBytes(f.dir.file("hra.ulo"));
-    f.game.enterDigit(2, 2, 7, true, true);
+    f.game.play().enterDigit(2, 2, 7, true, true);
     // A board of 0 x 0, and one whose squares are all blank.
     std::string empty = bytes;
     empty[0] = empty[1] = '\0';
-    f.game.loadSavedGame(empty, "prazdna.ulo");
+    f.game.persistence().loadSavedGame(empty, "prazdna.ulo");
     std::string blank = bytes;
     for (const auto& [r, c] : {std::pair{2, 2}, {2, 3}, {3, 2}, {3, 3}})
         blank[kSavedCellsOffset + kSavedCellSize * (kBoardSize * (r - 1) + c - 1) + 4] =
             static_cast<char>(kBlank);
-    f.game.loadSavedGame(blank, "bila.ulo");
+    f.game.persistence().loadSavedGame(blank, "bila.ulo");
     EXPECT_EQ(f.host.messages,
               (std::vector<std::string>{
                   "Soubor prazdna.ulo nelze načíst jako uloženou hru: plocha nemá žádné políčko "

@@ -26,7 +26,7 @@ TEST(GamePrintoutTest, TaskGameAndTheSolutionOnlyOfATaskWithOne) {
         GameFixture fixture(c.taskFile);
         EXPECT_FALSE(printoutOfGame(fixture.game)) << "no board yet";
         fixture.choose(c.name);
-        fixture.game.enterDigit(2, 2, 7, true, true);
+        fixture.game.play().enterDigit(2, 2, 7, true, true);
         const auto printout = printoutOfGame(fixture.game);
         ASSERT_TRUE(printout);
         EXPECT_EQ(printout->offers(PrintedContent::kSolution), c.solution) << c.name;

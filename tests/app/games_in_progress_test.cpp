@@ -29,13 +29,13 @@ struct GamesInProgressTest : ::testing::Test {
     const PlayerFiles files = playerFilesBeside(f.dir.file("state/krizovky/vysledky.json"));
 
     void SetUp() override {
-        g.usePlayerFiles(files);
-        g.toggleAutoFill();
+        g.persistence().usePlayerFiles(files);
+        g.play().toggleAutoFill();
         f.choose("priklad");
     }
     void write(int row, int column, int digit) {
-        g.openSquareMenu(row, column);
-        g.chooseDigit(digit);
+        g.play().openSquareMenu(row, column);
+        g.play().chooseDigit(digit);
     }
     std::vector<KeptGame> kept() const {
         return decodeKeptGames(readFileBytes(files.gamesInProgress));
@@ -43,44 +43,44 @@ struct GamesInProgressTest : ::testing::Test {
 };
 
 TEST_F(GamesInProgressTest, AGameLeftForAnotherTaskIsTakenUpWhereItStood) {
-    g.setLevel(Level::k130);
+    g.play().setLevel(Level::k130);
     write(2, 2, 7);
-    g.setMark();
-    g.toggleNote(3, 3, 4);
-    g.showNextStep();
-    g.playClock().passTime(56'000);
+    g.moves().setMark();
+    g.moves().toggleNote(3, 3, 4);
+    g.help().showNextStep();
+    g.persistence().playClock().passTime(56'000);
     f.choose("druha");
     EXPECT_TRUE(f.host.questions.empty());
-    EXPECT_EQ(g.selectedTaskName(), "druha");
+    EXPECT_EQ(g.tasks().selectedTaskName(), "druha");
     EXPECT_EQ(g.history().moveCount, 0);
-    EXPECT_EQ(g.playClock().seconds(), 0);
+    EXPECT_EQ(g.persistence().playClock().seconds(), 0);
     ASSERT_EQ(kept().size(), 1u);
     EXPECT_EQ(kept()[0].taskName, "priklad");
 
     // The list marks the kept game, and the game on the board once it is one.
-    g.showTaskList();
-    g.fillTaskList(true);
-    EXPECT_EQ(g.taskListScreen().inProgress,
+    g.tasks().showTaskList();
+    g.tasks().fillTaskList(true);
+    EXPECT_EQ(g.tasks().taskListScreen().inProgress,
               (std::map<std::string, std::string>{{"priklad", "rozehráno 0:56"}}));
-    g.cancelTaskList();
-    g.toggleNote(2, 2, 1);
-    g.playClock().passTime(3'000);
-    g.showTaskList();
-    g.fillTaskList(true);
-    EXPECT_EQ(g.taskListScreen().inProgress.at("druha"), "rozehráno 0:03");
+    g.tasks().cancelTaskList();
+    g.moves().toggleNote(2, 2, 1);
+    g.persistence().playClock().passTime(3'000);
+    g.tasks().showTaskList();
+    g.tasks().fillTaskList(true);
+    EXPECT_EQ(g.tasks().taskListScreen().inProgress.at("druha"), "rozehráno 0:03");
 
-    g.setLevel(Level::k160);
-    g.toggleAutoFill();
+    g.play().setLevel(Level::k160);
+    g.play().toggleAutoFill();
     f.choose("priklad");
     EXPECT_EQ(g.board().at(2, 2).digit, 7);
     EXPECT_EQ(g.board().at(3, 3).notes, digitBit(4));
     EXPECT_EQ(g.history().moveCount, 1);
     EXPECT_EQ(g.history().markCount, 1);
-    EXPECT_EQ(g.playClock().seconds(), 56);
+    EXPECT_EQ(g.persistence().playClock().seconds(), 56);
     EXPECT_EQ(g.screen().playClockCaption, "0:56");
     EXPECT_EQ(g.options().level, Level::k130);
     EXPECT_FALSE(g.options().autoFill);
-    EXPECT_EQ(g.aids().nextSteps, 1);
+    EXPECT_EQ(g.persistence().aids().nextSteps, 1);
     EXPECT_EQ(g.screen().taskNameCaption, "  priklad  ");
     // Taken up, the game is the board's and no longer kept twice; druha's
     // notes are kept in its place.
@@ -97,7 +97,7 @@ TEST_F(GamesInProgressTest, AGameLeftForAnotherTaskIsTakenUpWhereItStood) {
     EXPECT_TRUE(kept().empty());
     f.choose("priklad");
     EXPECT_EQ(g.history().moveCount, 0);
-    EXPECT_EQ(g.playClock().seconds(), 0);
+    EXPECT_EQ(g.persistence().playClock().seconds(), 0);
     EXPECT_TRUE(f.host.questions.empty());
 }
 
@@ -113,7 +113,7 @@ TEST_F(GamesInProgressTest, AtMostFiftyGamesAreKeptTheOldestGoing) {
         char name[8];
         std::snprintf(name, sizeof name, "u%02d", i);
         f.choose(name);
-        g.toggleNote(2, 2, 1 + i % 9);
+        g.moves().toggleNote(2, 2, 1 + i % 9);
     }
     const std::vector<KeptGame> games = kept();
     ASSERT_EQ(games.size(), kMostGamesInProgress);
@@ -131,17 +131,17 @@ TEST_F(GamesInProgressTest, AtMostFiftyGamesAreKeptTheOldestGoing) {
 TEST_F(GamesInProgressTest, AGameThatCannotBeKeptIsLostOnlyAfterAYes) {
     write(2, 2, 7);
     injectWriteFault(WriteStep::kRename, ENOSPC);
-    ASSERT_TRUE(g.chooseTaskByName("druha"));
+    ASSERT_TRUE(g.tasks().chooseTaskByName("druha"));
     ASSERT_EQ(f.host.questions, std::vector<std::string>{"Rozehraná hra se ztratí. Pokračovat?"});
     EXPECT_EQ(g.board().at(2, 2).digit, 7);
     EXPECT_EQ(g.history().moveCount, 1);
-    EXPECT_TRUE(g.taskListScreen().visible);
+    EXPECT_TRUE(g.tasks().taskListScreen().visible);
 
     f.host.answers = {true};
-    g.chooseListedTask();
+    g.tasks().chooseListedTask();
     injectWriteFault(WriteStep::kNone, 0);
     EXPECT_EQ(f.host.questions.size(), 2u);
-    EXPECT_EQ(g.selectedTaskName(), "druha");
+    EXPECT_EQ(g.tasks().selectedTaskName(), "druha");
     EXPECT_EQ(g.history().moveCount, 0);
     EXPECT_FALSE(fileExists(files.gamesInProgress));
 }
@@ -150,17 +150,17 @@ TEST_F(GamesInProgressTest, ZnovuAndALoadedGameDropOrKeepTheTasksGame) {
     const std::string saved = f.dir.file("hra.ulo");
     write(2, 2, 7);
     f.host.files = {saved};
-    g.saveGame();
+    g.persistence().saveGame();
     write(2, 3, 1);
     // "&Načti" replaces the board too: the game on it is kept first.
     f.host.files = {saved};
-    g.loadGame();
+    g.persistence().loadGame();
     EXPECT_EQ(g.history().moveCount, 1);
     ASSERT_EQ(kept().size(), 1u);
     EXPECT_EQ(kept()[0].taskName, "priklad");
 
     f.host.answers = {true};
-    g.reloadTask();
+    g.tasks().reloadTask();
     EXPECT_TRUE(kept().empty());
     f.choose("druha");
     f.choose("priklad");

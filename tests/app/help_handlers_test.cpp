@@ -44,13 +44,13 @@ struct HelpTest : ::testing::Test {
     // The player writes any digit ("130") without the completion, so the
     // board holds only what the test writes.
     void start(const std::string& name) {
-        g.setLevel(Level::k130);
-        if (g.autoFillOn()) g.toggleAutoFill();
+        g.play().setLevel(Level::k130);
+        if (g.play().autoFillOn()) g.play().toggleAutoFill();
         f.choose(name);
     }
     void write(int row, int column, int digit) {
-        g.openSquareMenu(row, column);
-        g.chooseDigit(digit);
+        g.play().openSquareMenu(row, column);
+        g.play().chooseDigit(digit);
     }
     // The letter of every entry square's colour of rows 2.. and columns 2..
     // of the area: Y yellow, R red, S sky blue, B blue, P pink.
@@ -91,7 +91,7 @@ struct HelpTest : ::testing::Test {
 TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     start("prusecik");
     const std::string before = gameState();
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_TRUE(f.host.messages.empty());  // no box over the board
     EXPECT_EQ(s.step.headline, "Políčko (2, 2): průsečík řad");
     EXPECT_FALSE(s.step.explained);
@@ -102,43 +102,43 @@ TEST_F(HelpTest, OneDeductionIsNamedExplainedAndItsSquarePainted) {
     EXPECT_EQ(colours(3, 3), "BY/YY");
     EXPECT_EQ(gameState(), before);
     EXPECT_EQ(g.options().level, Level::k130);
-    EXPECT_TRUE(g.checkingOn());
-    EXPECT_FALSE(g.autoFillOn());
+    EXPECT_TRUE(g.play().checkingOn());
+    EXPECT_FALSE(g.play().autoFillOn());
 }
 
 TEST_F(HelpTest, TheStepsPanelExplainsOnAskingAndGoesWithItsColours) {
     start("priklad");
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_EQ(s.step.headline, "Políčko (2, 2): průsečík řad");
-    g.explainStep();
+    g.help().explainStep();
     EXPECT_TRUE(s.step.explained);
     // Asked again, the step comes anew, its explanation not yet asked for.
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_TRUE(s.step.shown);
     EXPECT_FALSE(s.step.explained);
     EXPECT_EQ(colours(3, 3), "BS/SS");
 
     // Its own close takes the colours off with it.
-    g.closeStep();
+    g.help().closeStep();
     EXPECT_FALSE(s.step.shown);
     EXPECT_EQ(colours(3, 3), "YY/YY");
     EXPECT_FALSE(g.history().colouringShown);
 
     // A load of the task goes over it, as over the colours.
-    g.showNextStep();
+    g.help().showNextStep();
     f.choose("prusecik");
     EXPECT_FALSE(s.step.shown);
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_TRUE(f.host.messages.empty());
     // " proveď kontroly" shows its own colours alone.
-    g.toggleChecking();
-    g.checkWholeBoard();
+    g.play().toggleChecking();
+    g.play().checkWholeBoard();
     EXPECT_FALSE(s.step.shown);
 }
 
 TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColoursOff) {
     start("priklad");
-    g.showNextStep();
+    g.help().showNextStep();
     const std::string text = stepText();
     // Both down runs have one combination; then (2, 2) is where they cross.
     EXPECT_EQ(text.rfind("Další cifra vyjde po 3 úvahách.\r\n\r\n1. úvaha \"jediná kombinace\": "
@@ -154,7 +154,7 @@ TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColo
     EXPECT_EQ(text.substr(text.size() - end.size()), end);
     EXPECT_EQ(colours(3, 3), "BS/SS");
 
-    g.selectSquare(3, 3);
+    g.play().selectSquare(3, 3);
     EXPECT_EQ(colours(3, 3), "YY/YR");
     EXPECT_FALSE(g.history().colouringShown);
     EXPECT_FALSE(s.step.shown);
@@ -163,7 +163,7 @@ TEST_F(HelpTest, SeveralDeductionsAreExplainedInOrderAndTheNextClickTakesTheColo
 TEST_F(HelpTest, ALongWayToTheNextDigitSumsUpItsEarlierSteps) {
     // Six down runs of one combination each before the first crossing.
     start("tri");
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_EQ(stepText(),
               "Další cifra vyjde po 7 úvahách. Úvahy 1 až 6 jen ubírají možné cifry a "
               "kombinace: \"jediná kombinace\" 6×. Políčka všech úvah jsou obarvená.\r\n\r\n"
@@ -178,7 +178,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     // is part of the reasoning.
     start("priklad");
     write(2, 2, 7);
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_EQ(stepText().rfind("Úvaha \"jediná kombinace\"", 0), 0u) << stepText();
     EXPECT_NE(stepText().find("Proto do políčka (2, 3) patří 1."), std::string::npos);
     EXPECT_EQ(s.step.headline, "Políčko (2, 3): jediná kombinace");
@@ -190,7 +190,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     write(2, 5, 4);
     write(4, 4, 1);
     write(3, 4, 8);
-    g.showNextStep();
+    g.help().showNextStep();
     std::string text = stepText();
     const std::string last = text.substr(text.rfind("\r\n\r\n") + 4);
     EXPECT_NE(last.find(". úvaha \"jediné místo\": "), std::string::npos) << text;
@@ -202,7 +202,7 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
     write(2, 5, 1);
     write(4, 2, 4);
     write(5, 3, 5);
-    g.showNextStep();
+    g.help().showNextStep();
     text = stepText();
     EXPECT_NE(text.find("\"křížení řad\": "), std::string::npos) << text;
     EXPECT_EQ(text.find("\"křížení řad\""), text.rfind("\"křížení řad\""));  // only the last step
@@ -214,9 +214,9 @@ TEST_F(HelpTest, HintsGoOnFromThePlayersDigitsUpTheLadder) {
 
 TEST_F(HelpTest, AWrongDigitIsReportedWithoutItsPlaceAndNothingIsDeduced) {
     start("priklad");
-    g.toggleChecking();  // the entry check would refuse 9 in a row of 8
+    g.play().toggleChecking();  // the entry check would refuse 9 in a row of 8
     write(2, 2, 9);
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_EQ(lastMessage(),
               "Na desce je chyba: některá vepsaná cifra do řešení nepatří. Další krok vám "
               "poradím, až ji najdete a opravíte.");
@@ -227,12 +227,12 @@ TEST_F(HelpTest, AWrongDigitIsReportedWithoutItsPlaceAndNothingIsDeduced) {
 
 TEST_F(HelpTest, ACompleteBoardHasNoNextStep) {
     start("priklad");
-    g.toggleAutoFill();  // the completion fills the rest from the 7
+    g.play().toggleAutoFill();  // the completion fills the rest from the 7
     write(2, 2, 7);
     ASSERT_EQ(lastMessage(), "Celou křížovku jste úspěšně vyřešil, gratuluji!");
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_EQ(lastMessage(), "Křížovka je celá správně vyplněná, další krok už není.");
-    g.verifyBoard();
+    g.help().verifyBoard();
     EXPECT_EQ(lastMessage(), "Celá křížovka je vyplněná správně.");
 }
 
@@ -247,9 +247,9 @@ TEST_F(HelpTest, TasksWithoutOneSolutionGetNoJudgement) {
         SCOPED_TRACE(name);
         start(name);
         f.host.messages.clear();
-        g.showNextStep();
-        g.verifyBoard();
-        g.showErrors();
+        g.help().showNextStep();
+        g.help().verifyBoard();
+        g.help().showErrors();
         ASSERT_EQ(f.host.messages.size(), 3u);
         // "&Další krok" says what the name area says.
         EXPECT_EQ(f.host.messages[0], "Další krok vám neporadím: " + s.taskProblem + ".");
@@ -263,12 +263,12 @@ TEST_F(HelpTest, TasksWithoutOneSolutionGetNoJudgement) {
 
 TEST_F(HelpTest, VerifyCountsTheWrongSquaresInCzech) {
     start("tri");
-    g.toggleChecking();
-    g.verifyBoard();
+    g.play().toggleChecking();
+    g.help().verifyBoard();
     EXPECT_EQ(lastMessage(), "Zatím jste nevepsal žádnou cifru.");
     write(2, 2, 7);
     write(3, 6, 2);
-    g.verifyBoard();
+    g.help().verifyBoard();
     EXPECT_EQ(lastMessage(), "Všechno, co jste zatím vepsal, je správně.");
 
     // Wrong digits one after another in squares of the three blocks.
@@ -277,7 +277,7 @@ TEST_F(HelpTest, VerifyCountsTheWrongSquaresInCzech) {
                               "má 5 políček"};
     for (int k = 0; k < 5; ++k) {
         write(wrong[k].first, wrong[k].second, 5);
-        g.verifyBoard();
+        g.help().verifyBoard();
         EXPECT_EQ(lastMessage(), std::string("Chybnou cifru ") + expected[k] +
                                      ". Kde jsou chyby, ukáže \"Ukaž chyby\".");
     }
@@ -286,8 +286,8 @@ TEST_F(HelpTest, VerifyCountsTheWrongSquaresInCzech) {
 
 TEST_F(HelpTest, ShowErrorsPaintsExactlyTheWrongSquaresUntilTheNextClick) {
     start("priklad");
-    g.toggleChecking();
-    g.showErrors();
+    g.play().toggleChecking();
+    g.help().showErrors();
     EXPECT_EQ(lastMessage(), "Žádná vepsaná cifra není chybná.");
     EXPECT_FALSE(g.history().colouringShown);
 
@@ -296,64 +296,64 @@ TEST_F(HelpTest, ShowErrorsPaintsExactlyTheWrongSquaresUntilTheNextClick) {
     write(3, 3, 1);  // wrong
     const std::size_t boxes = f.host.messages.size();
     const std::string before = gameState();
-    g.showErrors();
+    g.help().showErrors();
     EXPECT_EQ(f.host.messages.size(), boxes);
     EXPECT_EQ(colours(3, 3), "YY/PP");
     EXPECT_EQ(gameState(), before);
 
     // A hint now paints nothing over them: it only says there is an error.
-    g.showNextStep();
+    g.help().showNextStep();
     EXPECT_EQ(colours(3, 3), "YY/PP");
     // " proveď kontroly" shows its own colours alone.
-    g.checkWholeBoard();
+    g.play().checkWholeBoard();
     EXPECT_EQ(s.square(3, 2).background, kGray);
-    g.showErrors();
+    g.help().showErrors();
     EXPECT_EQ(colours(3, 3), "YY/PP");
     EXPECT_FALSE(s.wrongSumLegend);
 
-    g.selectSquare(2, 3);
+    g.play().selectSquare(2, 3);
     EXPECT_EQ(colours(3, 3), "YR/YY");
 }
 
 TEST_F(HelpTest, TheSolutionIsTakenAnewForEveryBoardBuilt) {
     start("priklad");
-    g.verifyBoard();
+    g.help().verifyBoard();
     // Another task: its own verdict, not the one kept for the example.
     f.choose("vice");
-    g.verifyBoard();
+    g.help().verifyBoard();
     EXPECT_EQ(lastMessage().rfind("Tato úloha má víc než jedno řešení.", 0), 0u);
 
     // A saved game of the example loaded over it: judged as the example.
     f.choose("priklad");
-    g.toggleChecking();
+    g.play().toggleChecking();
     write(2, 3, 2);
     f.host.files.push_back(f.dir.file("hra.ulo"));
-    g.saveGame();
+    g.persistence().saveGame();
     f.choose("vice");
-    g.verifyBoard();
+    g.help().verifyBoard();
     f.host.files.push_back(f.dir.file("hra.ulo"));
-    g.loadGame();
-    g.verifyBoard();
+    g.persistence().loadGame();
+    g.help().verifyBoard();
     EXPECT_EQ(lastMessage(), "Chybnou cifru má 1 políčko. Kde jsou chyby, ukáže \"Ukaž chyby\".");
 }
 
 TEST_F(HelpTest, NothingHappensWhileTheSolverSearchesOrBeforeABoard) {
-    g.showNextStep();
-    g.verifyBoard();
-    g.showErrors();
+    g.help().showNextStep();
+    g.help().verifyBoard();
+    g.help().showErrors();
     EXPECT_TRUE(f.host.messages.empty());
 
     start("krizeni");
     // One placement a slice: the help comes after the first.
-    g.setSolverSpeed(SolverSpeed::kStep);
+    g.solver().setSolverSpeed(SolverSpeed::kStep);
     int asked = 0;
     f.host.confirmations.push_back(true);
-    g.askToSolve();
+    g.solver().askToSolve();
     testing::finishSolve(g, [&] {
         if (asked++ > 0) return;
-        g.showNextStep();
-        g.verifyBoard();
-        g.showErrors();
+        g.help().showNextStep();
+        g.help().verifyBoard();
+        g.help().showErrors();
     });
     EXPECT_GT(asked, 0);
     EXPECT_TRUE(f.host.messages.empty());

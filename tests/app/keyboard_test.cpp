@@ -45,7 +45,8 @@ std::string seen(const GameFixture& f) {
             add(value);
     }
     text += "\nlast ";
-    for (BoardSquare square : {h.lastPlayerMove, g.currentSquare(), g.popupSquare()}) {
+    for (BoardSquare square :
+         {h.lastPlayerMove, g.play().currentSquare(), g.play().popupSquare()}) {
         add(square.row);
         add(square.column);
     }
@@ -87,20 +88,20 @@ TEST(Keyboard, KeysPlayExactlyAsTheMouseDoes) {
     GameFixture keys(kBlocks), mouse(kBlocks);
     for (GameFixture* f : {&keys, &mouse}) {
         f->choose("t");
-        f->game.selectSquare(2, 2);
+        f->game.play().selectSquare(2, 2);
     }
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
-        keys.game.keyPress(step.key);
-        const BoardSquare at = mouse.game.currentSquare();
+        keys.game.play().keyPress(step.key);
+        const BoardSquare at = mouse.game.play().currentSquare();
         if (keyDigit(step.key) != 0) {
-            mouse.game.openSquareMenu(at.row, at.column);
-            mouse.game.chooseDigit(keyDigit(step.key));
+            mouse.game.play().openSquareMenu(at.row, at.column);
+            mouse.game.play().chooseDigit(keyDigit(step.key));
         } else if (step.key == Key::kDelete || step.key == Key::kBackspace) {
-            mouse.game.openSquareMenu(at.row, at.column);
-            mouse.game.eraseSquare();
+            mouse.game.play().openSquareMenu(at.row, at.column);
+            mouse.game.play().eraseSquare();
         } else if (step.row != 0) {
-            mouse.game.selectSquare(step.row, step.column);
+            mouse.game.play().selectSquare(step.row, step.column);
         }
         ASSERT_EQ(seen(keys), seen(mouse)) << "after step " << i + 1;
     }
@@ -112,56 +113,56 @@ TEST(Keyboard, KeysPlayExactlyAsTheMouseDoes) {
 }
 
 TEST_F(KeyboardTest, AtIq100ADigitTheMenuWouldNotOfferDoesNothing) {
-    g.toggleAutoFill();  // no completion
-    g.selectSquare(2, 2);
-    g.keyPress(Key::k2);
-    g.selectSquare(2, 3);
+    g.play().toggleAutoFill();  // no completion
+    g.play().selectSquare(2, 2);
+    g.play().keyPress(Key::k2);
+    g.play().selectSquare(2, 3);
     const std::string before = seen(f);
     for (Key key : {Key::k2, Key::k3, Key::k9}) {  // 2 is in the row, 3 and 9 make no 3
-        g.keyPress(key);
+        g.play().keyPress(key);
         EXPECT_EQ(seen(f), before) << keyDigit(key);
     }
-    g.keyPress(Key::k1);
+    g.play().keyPress(Key::k1);
     EXPECT_EQ(digit(2, 3), 1);
 
     // At 130 the menu offers every digit and the check refuses the repeat.
-    g.setLevel(Level::k130);
-    g.keyPress(Key::k2);
+    g.play().setLevel(Level::k130);
+    g.play().keyPress(Key::k2);
     EXPECT_EQ(digit(2, 3), 1);
     EXPECT_EQ(f.host.messages.back(), "Vkládané číslo 2 je v řádku duplikátní!");
-    g.toggleChecking();  // without the check it lands
-    g.keyPress(Key::k2);
+    g.play().toggleChecking();  // without the check it lands
+    g.play().keyPress(Key::k2);
     EXPECT_EQ(digit(2, 3), 2);
 }
 
 TEST_F(KeyboardTest, KeysWaitForAClickOnTheBoardShown) {
-    g.keyPress(Key::k2);
-    g.keyPress(Key::kRight);
-    EXPECT_TRUE(g.currentSquare().none());
+    g.play().keyPress(Key::k2);
+    g.play().keyPress(Key::kRight);
+    EXPECT_TRUE(g.play().currentSquare().none());
     EXPECT_EQ(g.history().moveCount, 0);
 
-    g.selectSquare(9, 9);  // a blank square selects nothing
-    g.keyPress(Key::kDown);
-    EXPECT_TRUE(g.currentSquare().none());
+    g.play().selectSquare(9, 9);  // a blank square selects nothing
+    g.play().keyPress(Key::kDown);
+    EXPECT_TRUE(g.play().currentSquare().none());
 
     // "&Znovu" keeps the selected square but no longer paints it.
-    g.selectSquare(2, 2);
-    g.reloadTask();
-    ASSERT_EQ(g.currentSquare(), (BoardSquare{2, 2}));
+    g.play().selectSquare(2, 2);
+    g.tasks().reloadTask();
+    ASSERT_EQ(g.play().currentSquare(), (BoardSquare{2, 2}));
     ASSERT_EQ(colour(2, 2), kYellow);
-    g.keyPress(Key::k2);
-    g.keyPress(Key::kDelete);
-    g.keyPress(Key::kRight);
+    g.play().keyPress(Key::k2);
+    g.play().keyPress(Key::kDelete);
+    g.play().keyPress(Key::kRight);
     EXPECT_EQ(g.history().moveCount, 0);
-    EXPECT_EQ(g.currentSquare(), (BoardSquare{2, 2}));
+    EXPECT_EQ(g.play().currentSquare(), (BoardSquare{2, 2}));
 
     // "160" takes the selection away; a click gives it back.
-    g.setLevel(Level::k160);
-    g.keyPress(Key::k1);
+    g.play().setLevel(Level::k160);
+    g.play().keyPress(Key::k1);
     EXPECT_EQ(g.history().moveCount, 0);
-    g.selectSquare(5, 2);
-    g.keyPress(Key::kRight);
-    g.keyPress(Key::k1);
+    g.play().selectSquare(5, 2);
+    g.play().keyPress(Key::kRight);
+    g.play().keyPress(Key::k1);
     EXPECT_EQ(digit(5, 3), 1);
     EXPECT_EQ(colour(5, 3), kRed);
 }
@@ -175,21 +176,21 @@ TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
     Game& g = f.game;
     f.choose("t");
     quiet.choose("t");
-    quiet.game.selectSquare(2, 2);
-    quiet.game.setSolverSpeed(SolverSpeed::kStep);
+    quiet.game.play().selectSquare(2, 2);
+    quiet.game.solver().setSolverSpeed(SolverSpeed::kStep);
     quiet.host.confirmations.push_back(true);
-    quiet.game.askToSolve();
+    quiet.game.solver().askToSolve();
     testing::finishSolve(quiet.game);
 
-    g.selectSquare(2, 2);
-    g.setSolverSpeed(SolverSpeed::kStep);
+    g.play().selectSquare(2, 2);
+    g.solver().setSolverSpeed(SolverSpeed::kStep);
     const Key keys[] = {Key::k1, Key::kRight, Key::kDelete, Key::k9, Key::kDown};
     std::size_t pressed = 0;
     f.host.confirmations.push_back(true);
-    g.askToSolve();
+    g.solver().askToSolve();
     testing::finishSolve(g, [&] {
-        g.keyPress(keys[pressed++ % std::size(keys)]);
-        g.taskListKeyPress(Key::kEscape);
+        g.play().keyPress(keys[pressed++ % std::size(keys)]);
+        g.tasks().taskListKeyPress(Key::kEscape);
     });
     EXPECT_GT(pressed, 0u);
     EXPECT_EQ(f.host.repaintedSquares, quiet.host.repaintedSquares);
@@ -197,19 +198,19 @@ TEST(Keyboard, KeysDoNothingWhileTheSolverSearchesNorOnItsSquares) {
 
     // The solver's last square is no selection of the player's.
     const int moves = g.history().moveCount;
-    g.keyPress(Key::kDelete);
-    g.keyPress(Key::kLeft);
+    g.play().keyPress(Key::kDelete);
+    g.play().keyPress(Key::kLeft);
     EXPECT_EQ(g.history().moveCount, moves);
-    EXPECT_EQ(g.currentSquare(), quiet.game.currentSquare());
+    EXPECT_EQ(g.play().currentSquare(), quiet.game.play().currentSquare());
 }
 
 TEST_F(KeyboardTest, EscapeClosesTheTaskListAndKeepsTheBoard) {
-    g.showTaskList();
-    g.taskListKeyPress(Key::k1);
-    g.taskListKeyPress(Key::kDown);
-    EXPECT_TRUE(g.taskListScreen().visible);
-    g.taskListKeyPress(Key::kEscape);
-    EXPECT_FALSE(g.taskListScreen().visible);
+    g.tasks().showTaskList();
+    g.tasks().taskListKeyPress(Key::k1);
+    g.tasks().taskListKeyPress(Key::kDown);
+    EXPECT_TRUE(g.tasks().taskListScreen().visible);
+    g.tasks().taskListKeyPress(Key::kEscape);
+    EXPECT_FALSE(g.tasks().taskListScreen().visible);
     EXPECT_TRUE(g.screen().boardPanel);
     EXPECT_EQ(g.board().at(2, 2).kind, kEntry);
 }

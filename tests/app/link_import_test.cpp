@@ -21,37 +21,37 @@ const std::string kLink = "https://puzz.link/p?kakuro/5/5/48la0.na0lh3l0Bn.0cl.c
 
 struct ImportFixture : GameFixture {
     std::string ownFile = dir.file("data/moje_ulohy.kri");
-    ImportFixture() { game.setOwnTaskFilePath(ownFile); }
+    ImportFixture() { game.tasks().setOwnTaskFilePath(ownFile); }
 };
 
 TEST(LinkImport, TheLinkIsKeptUnderItsNameLoadedAndSharedAgain) {
     ImportFixture f;
-    f.game.copyTaskLink();  // nothing on the board yet
+    f.game.newTasks().copyTaskLink();  // nothing on the board yet
     EXPECT_EQ(f.host.messages, V{"Na desce zatím není žádná úloha."});
 
-    f.game.openLinkImport("  " + kLink + "\n");
-    const LinkImportScreen& dialog = f.game.linkImportScreen();
+    f.game.newTasks().openLinkImport("  " + kLink + "\n");
+    const LinkImportScreen& dialog = f.game.newTasks().linkImportScreen();
     EXPECT_TRUE(dialog.visible);
     ASSERT_TRUE(dialog.puzzle);
     EXPECT_EQ(dialog.nameField, "odkaz 6x6");
-    f.game.setImportName(cp1250FromUtf8("sobotní"));
-    f.game.importLinkedTask();
+    f.game.newTasks().setImportName(cp1250FromUtf8("sobotní"));
+    f.game.newTasks().importLinkedTask();
     EXPECT_FALSE(dialog.visible);
     EXPECT_EQ(readTaskNames(f.ownFile), V{cp1250FromUtf8("sobotní")});
-    EXPECT_EQ(f.game.taskFilePath(), f.ownFile);
-    EXPECT_EQ(f.game.selectedTaskName(), cp1250FromUtf8("sobotní"));
+    EXPECT_EQ(f.game.tasks().taskFilePath(), f.ownFile);
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), cp1250FromUtf8("sobotní"));
     EXPECT_TRUE(f.game.screen().boardPanel);
 
     // What was kept and loaded is the link's board: its link is the same.
-    f.game.copyTaskLink();
+    f.game.newTasks().copyTaskLink();
     EXPECT_EQ(f.host.clipboard, V{kLink});
     EXPECT_EQ(f.host.messages.back(), "Odkaz na úlohu je ve schránce:\n" + kLink);
 
     // The same name again replaces the task only when the player agrees.
-    f.game.openLinkImport(kLink);
-    f.game.setImportName(cp1250FromUtf8("SOBOTNÍ"));
+    f.game.newTasks().openLinkImport(kLink);
+    f.game.newTasks().setImportName(cp1250FromUtf8("SOBOTNÍ"));
     const std::string kept = readFileBytes(f.ownFile);
-    f.game.importLinkedTask();  // answered No
+    f.game.newTasks().importLinkedTask();  // answered No
     EXPECT_EQ(f.host.questions, V{"Úloha \"sobotní\" už v souboru je. Nahradit ji?"});
     EXPECT_TRUE(dialog.visible);
     EXPECT_EQ(readFileBytes(f.ownFile), kept);
@@ -59,21 +59,21 @@ TEST(LinkImport, TheLinkIsKeptUnderItsNameLoadedAndSharedAgain) {
 
 TEST(LinkImport, TheFieldTellsWhatItRefuses) {
     ImportFixture f;
-    f.game.openLinkImport("jen tak nějaký text");  // no link: the field stays empty
-    EXPECT_EQ(f.game.linkImportScreen().text, "");
+    f.game.newTasks().openLinkImport("jen tak nějaký text");  // no link: the field stays empty
+    EXPECT_EQ(f.game.newTasks().linkImportScreen().text, "");
     for (const std::string& text :
          {std::string("https://puzz.link/p?sudoku/4/4/g"), kLink.substr(0, kLink.size() - 1),
           std::string("kakuro/15/14/") + std::string(210, 'k')}) {
-        f.game.setLinkText(text);
-        EXPECT_FALSE(f.game.linkImportScreen().puzzle) << text;
-        EXPECT_EQ(f.game.linkImportScreen().refusal, importPuzzle(text).message);
-        EXPECT_EQ(f.game.linkImportScreen().nameField, "");
-        f.game.importLinkedTask();  // "vlož" does nothing without a board
+        f.game.newTasks().setLinkText(text);
+        EXPECT_FALSE(f.game.newTasks().linkImportScreen().puzzle) << text;
+        EXPECT_EQ(f.game.newTasks().linkImportScreen().refusal, importPuzzle(text).message);
+        EXPECT_EQ(f.game.newTasks().linkImportScreen().nameField, "");
+        f.game.newTasks().importLinkedTask();  // "vlož" does nothing without a board
     }
     EXPECT_FALSE(fileExists(f.ownFile));
     EXPECT_TRUE(f.host.errors.empty());
-    f.game.cancelLinkImport();
-    EXPECT_FALSE(f.game.linkImportScreen().visible);
+    f.game.newTasks().cancelLinkImport();
+    EXPECT_FALSE(f.game.newTasks().linkImportScreen().visible);
 }
 
 }  // namespace

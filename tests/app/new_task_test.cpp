@@ -27,45 +27,46 @@ using V = std::vector<std::string>;
 struct OwnTasksFixture : GameFixture {
     std::string ownFile = dir.file("data/krizovky/moje_ulohy.kri");
     OwnTasksFixture() {
-        game.setOwnTaskFilePath(ownFile);
+        game.tasks().setOwnTaskFilePath(ownFile);
         choose("priklad");
-        game.enterDigit(2, 2, 7, true, true);
+        game.play().enterDigit(2, 2, 7, true, true);
     }
     // "vytvoř" for the small board of the medium grade and number 12.
     void make() {
-        game.openNewTask();
-        game.newTask().setGrade(1);
-        game.newTask().setSize(0);
-        game.newTask().setNumber(12);
-        game.createNewTask();
+        game.newTasks().openNewTask();
+        game.newTasks().newTask().setGrade(1);
+        game.newTasks().newTask().setSize(0);
+        game.newTasks().newTask().setNumber(12);
+        game.newTasks().createNewTask();
     }
     bool stillPriklad() const {
-        return game.selectedTaskName() == "priklad" && game.history().moveCount == 1 &&
+        return game.tasks().selectedTaskName() == "priklad" && game.history().moveCount == 1 &&
                game.board().at(2, 2).digit == 7;
     }
 };
 
 TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
     OwnTasksFixture f;
-    f.game.openNewTask();
-    const NewTaskScreen& dialog = f.game.newTaskScreen();
+    f.game.newTasks().openNewTask();
+    const NewTaskScreen& dialog = f.game.newTasks().newTaskScreen();
     EXPECT_TRUE(dialog.visible);
     EXPECT_GE(dialog.number, 0);
     EXPECT_LE(dialog.number, kMaxTaskNumber);
-    f.game.selectSquare(2, 2);
+    f.game.play().selectSquare(2, 2);
     ASSERT_TRUE(f.game.screen().acrossPanel);
     f.make();
     EXPECT_TRUE(dialog.working);
     EXPECT_TRUE(f.stillPriklad());  // nothing changes before the task is ready
-    f.game.waitForNewTask();
+    f.game.newTasks().waitForNewTask();
 
-    const MadeTask expected = makeTask(f.game.newTask().request(), completeCombinationTable());
+    const MadeTask expected =
+        makeTask(f.game.newTasks().newTask().request(), completeCombinationTable());
     ASSERT_TRUE(expected.made);
     EXPECT_FALSE(dialog.visible);
     EXPECT_FALSE(dialog.working);
     EXPECT_EQ(readFileBytes(f.ownFile), expected.text);
-    EXPECT_EQ(f.game.taskFilePath(), f.ownFile);
-    EXPECT_EQ(f.game.selectedTaskName(), "S 8 12");
+    EXPECT_EQ(f.game.tasks().taskFilePath(), f.ownFile);
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "S 8 12");
     EXPECT_EQ(f.game.screen().taskNameCaption, "  S 8 12  ");
     EXPECT_EQ(f.game.history().moveCount, 0);
     EXPECT_FALSE(f.game.screen().acrossPanel);  // the hints of (2, 2) went with "priklad"
@@ -78,9 +79,9 @@ TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
     EXPECT_TRUE(f.host.messages.empty());
 
     // The list shows the own tasks, with the whole description in the tip.
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    const TaskListScreen& list = f.game.taskListScreen();
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    const TaskListScreen& list = f.game.tasks().taskListScreen();
     EXPECT_TRUE(list.ownTasks);
     EXPECT_EQ(list.items, V{"S 8 12"});
     EXPECT_EQ(list.descriptions, V{"střední, malá 8 × 8, číslo 12"});
@@ -92,38 +93,39 @@ TEST(NewTask, TheMadeTaskIsKeptAndLoadedAsAChosenTask) {
 TEST(NewTask, TheMakingRunsWhereTheFrontEndRunsIt) {
     OwnTasksFixture f;
     std::vector<std::shared_ptr<Job>> jobs;
-    f.game.newTask().useRunner([&](std::shared_ptr<Job> job) { jobs.push_back(std::move(job)); });
+    f.game.newTasks().newTask().useRunner(
+        [&](std::shared_ptr<Job> job) { jobs.push_back(std::move(job)); });
     f.make();
     ASSERT_EQ(jobs.size(), 1u);
-    f.game.pollNewTask();
-    EXPECT_TRUE(f.game.newTaskScreen().working);
+    f.game.newTasks().pollNewTask();
+    EXPECT_TRUE(f.game.newTasks().newTaskScreen().working);
     EXPECT_TRUE(f.stillPriklad());
     jobs[0]->run();
-    f.game.pollNewTask();
-    EXPECT_FALSE(f.game.newTaskScreen().working);
-    EXPECT_EQ(f.game.selectedTaskName(), "S 8 12");
+    f.game.newTasks().pollNewTask();
+    EXPECT_FALSE(f.game.newTasks().newTaskScreen().working);
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "S 8 12");
 
-    f.game.enterDigit(2, 2, 1, true, true);
+    f.game.play().enterDigit(2, 2, 1, true, true);
     f.make();
     ASSERT_EQ(jobs.size(), 2u);
-    f.game.cancelNewTask();
+    f.game.newTasks().cancelNewTask();
     EXPECT_TRUE(jobs[1]->cancelled());
     jobs[1]->run();
-    f.game.pollNewTask();
+    f.game.newTasks().pollNewTask();
     EXPECT_EQ(f.game.board().at(2, 2).digit, 1);
 }
 
 TEST(NewTask, CancelLeavesTheBoardAndNoFile) {
     OwnTasksFixture f;
     f.make();
-    f.game.cancelNewTask();
-    EXPECT_FALSE(f.game.newTaskScreen().visible);
-    EXPECT_FALSE(f.game.newTaskScreen().working);
-    f.game.waitForNewTask();  // the stopped making ends and gives nothing
-    f.game.pollNewTask();
+    f.game.newTasks().cancelNewTask();
+    EXPECT_FALSE(f.game.newTasks().newTaskScreen().visible);
+    EXPECT_FALSE(f.game.newTasks().newTaskScreen().working);
+    f.game.newTasks().waitForNewTask();  // the stopped making ends and gives nothing
+    f.game.newTasks().pollNewTask();
     EXPECT_TRUE(f.stillPriklad());
     EXPECT_FALSE(fileExists(f.ownFile));
-    EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));
+    EXPECT_EQ(f.game.tasks().taskFilePath(), f.dir.file("krizovky.KRI"));
 }
 
 TEST(NewTask, ATaskThatCannotBeKeptLeavesTheBoardAndTheDialog) {
@@ -131,19 +133,19 @@ TEST(NewTask, ATaskThatCannotBeKeptLeavesTheBoardAndTheDialog) {
         OwnTasksFixture f;
         injectWriteFault(WriteStep::kRename, ENOSPC);
         f.make();
-        f.game.waitForNewTask();
+        f.game.newTasks().waitForNewTask();
         injectWriteFault(WriteStep::kNone, 0);
         EXPECT_EQ(f.host.failures, V{std::strerror(ENOSPC)});
-        EXPECT_TRUE(f.game.newTaskScreen().visible);
+        EXPECT_TRUE(f.game.newTasks().newTaskScreen().visible);
         EXPECT_TRUE(f.stillPriklad());
         EXPECT_FALSE(fileExists(f.ownFile));
     }
     OwnTasksFixture f;
-    f.game.setOwnTaskFilePath("");  // no folder for the player's files
+    f.game.tasks().setOwnTaskFilePath("");  // no folder for the player's files
     f.make();
-    f.game.waitForNewTask();
+    f.game.newTasks().waitForNewTask();
     EXPECT_EQ(f.host.errors.size(), 1u);
-    EXPECT_TRUE(f.game.newTaskScreen().visible);
+    EXPECT_TRUE(f.game.newTasks().newTaskScreen().visible);
     EXPECT_TRUE(f.stillPriklad());
 }
 
@@ -152,27 +154,27 @@ TEST(NewTask, TheOwnTaskFileLiesInThePlayersDataFolder) {
     ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
     GameFixture f;
     ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(f.game.ownTaskFilePath(), data.file("krizovky/moje_ulohy.kri"));
+    EXPECT_EQ(f.game.tasks().ownTaskFilePath(), data.file("krizovky/moje_ulohy.kri"));
 }
 
 TEST(NewTask, TheListSwitchesBetweenTheCollectionAndTheOwnTasks) {
     OwnTasksFixture f;
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    EXPECT_TRUE(f.game.taskListScreen().ownTasksSwitch);
-    EXPECT_EQ(f.game.taskListScreen().collectionFile, f.dir.file("krizovky.KRI"));
-    f.game.showOwnTasks(true);  // no own task yet: an empty list, no box
-    EXPECT_TRUE(f.game.taskListScreen().ownTasks);
-    EXPECT_TRUE(f.game.taskListScreen().items.empty());
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    EXPECT_TRUE(f.game.tasks().taskListScreen().ownTasksSwitch);
+    EXPECT_EQ(f.game.tasks().taskListScreen().collectionFile, f.dir.file("krizovky.KRI"));
+    f.game.tasks().showOwnTasks(true);  // no own task yet: an empty list, no box
+    EXPECT_TRUE(f.game.tasks().taskListScreen().ownTasks);
+    EXPECT_TRUE(f.game.tasks().taskListScreen().items.empty());
     EXPECT_TRUE(f.host.failures.empty());
-    f.game.showOwnTasks(false);
-    EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));
-    EXPECT_EQ(f.game.taskListScreen().items, V{"priklad"});
+    f.game.tasks().showOwnTasks(false);
+    EXPECT_EQ(f.game.tasks().taskFilePath(), f.dir.file("krizovky.KRI"));
+    EXPECT_EQ(f.game.tasks().taskListScreen().items, V{"priklad"});
 }
 
 TEST(UniqueTaskInTheEditor, FillsTheGridWithATaskOfOneSolutionAtTheGrade) {
     GameFixture f;
-    TaskEditor& editor = f.game.editor();
+    TaskEditor& editor = f.game.tasks().editor();
     editor.changeTaskNumber("7");
     const GeneratorState before = editor.generator();
     editor.setUniqueGrade(2);

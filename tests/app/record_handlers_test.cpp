@@ -24,13 +24,13 @@ struct RecordTest : ::testing::Test {
 
     void SetUp() override { start(g); }
     void start(Game& game) {
-        game.usePlayerFiles(files);
-        game.setTaskFilePath(f.dir.file("krizovky.KRI"));
-        ASSERT_TRUE(game.chooseTaskByName("priklad"));
+        game.persistence().usePlayerFiles(files);
+        game.tasks().setTaskFilePath(f.dir.file("krizovky.KRI"));
+        ASSERT_TRUE(game.tasks().chooseTaskByName("priklad"));
     }
     static void write(Game& game, int row, int column, int digit) {
-        game.openSquareMenu(row, column);
-        game.chooseDigit(digit);
+        game.play().openSquareMenu(row, column);
+        game.play().chooseDigit(digit);
     }
     void write(int row, int column, int digit) { write(g, row, column, digit); }
     std::vector<GameResult> results() const { return ResultsRecord::read(files.record).results; }
@@ -42,17 +42,17 @@ struct RecordTest : ::testing::Test {
     std::unique_ptr<Restart> restart() {
         auto again = std::make_unique<Restart>();
         again->game.start(f.dir.file("krizovky"));
-        again->game.usePlayerFiles(files);
+        again->game.persistence().usePlayerFiles(files);
         return again;
     }
 };
 
 TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
-    g.toggleChecking();  // any digit lands where it is put
-    g.toggleAutoFill();
-    g.setLevel(Level::k130);
-    g.playClock().passTime(75'000);
-    g.showNextStep();
+    g.play().toggleChecking();  // any digit lands where it is put
+    g.play().toggleAutoFill();
+    g.play().setLevel(Level::k130);
+    g.persistence().playClock().passTime(75'000);
+    g.help().showNextStep();
     write(2, 2, 7);
     write(2, 3, 1);
     write(3, 2, 9);
@@ -60,7 +60,7 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     EXPECT_EQ(f.host.messages.back(),
               "Celou křížovku jste sice zaplnil, ale máte tam nějaké chybky!");
     EXPECT_FALSE(fileExists(files.record));
-    g.playClock().passTime(5'000);
+    g.persistence().playClock().passTime(5'000);
     write(3, 3, 2);
     EXPECT_EQ(f.host.messages.back(), "Celou křížovku jste úspěšně vyřešil, gratuluji!");
 
@@ -78,7 +78,7 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     EXPECT_FALSE(r.checked || r.bySolver);
     // The clock stands, and the board filled again after a change is no
     // second result.
-    g.playClock().passTime(60'000);
+    g.persistence().playClock().passTime(60'000);
     EXPECT_EQ(g.screen().playClockCaption, "1:20");
     write(3, 3, 5);
     write(3, 3, 2);
@@ -86,11 +86,11 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
 
     // "&Znovu" starts from zero; "70" solves and is recorded as the solver's.
     f.host.answers = {true};
-    g.reloadTask();
-    EXPECT_EQ(g.playClock().seconds(), 0);
-    g.verifyBoard();
+    g.tasks().reloadTask();
+    EXPECT_EQ(g.persistence().playClock().seconds(), 0);
+    g.help().verifyBoard();
     f.host.confirmations = {true};
-    g.askToSolve();
+    g.solver().askToSolve();
     testing::finishSolve(g);
     recorded = results();
     ASSERT_EQ(recorded.size(), 2u);
@@ -102,8 +102,8 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
 
     // The notes "&Vyplň poznámky" fills are what IQ 100 shows.
     f.host.answers = {true};
-    g.reloadTask();
-    g.fillNotes();
+    g.tasks().reloadTask();
+    g.moves().fillNotes();
     for (const auto& [row, column, digit] : {std::array{2, 2, 7}, {2, 3, 1}, {3, 2, 9}, {3, 3, 2}})
         write(row, column, digit);
     EXPECT_EQ(results().back().level, 100);
@@ -126,30 +126,30 @@ TEST_F(RecordTest, ADamagedRecordIsSetAsideAndTheGameGoesOn) {
 }
 
 TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
-    g.toggleAutoFill();
-    g.setLevel(Level::k130);
+    g.play().toggleAutoFill();
+    g.play().setLevel(Level::k130);
     write(2, 2, 7);
-    g.setMark();
-    g.showNextStep();
-    g.toggleNote(3, 3, 4);
-    g.playClock().passTime(90'000);
+    g.moves().setMark();
+    g.help().showNextStep();
+    g.moves().toggleNote(3, 3, 4);
+    g.persistence().playClock().passTime(90'000);
     EXPECT_TRUE(testing::quitAnswered(g));
     EXPECT_TRUE(f.host.questions.empty());
 
     auto again = restart();
     Game& h = again->game;
-    ASSERT_TRUE(h.resumeKeptGame());
+    ASSERT_TRUE(h.persistence().resumeKeptGame());
     EXPECT_EQ(h.board().at(2, 2).digit, 7);
     EXPECT_EQ(h.history().moveCount, 1);
     EXPECT_EQ(h.history().markCount, 1);
     EXPECT_EQ(h.board().at(3, 3).notes, digitBit(4));
-    EXPECT_EQ(h.playClock().seconds(), 90);
-    EXPECT_EQ(h.selectedTaskName(), "priklad");
+    EXPECT_EQ(h.persistence().playClock().seconds(), 90);
+    EXPECT_EQ(h.tasks().selectedTaskName(), "priklad");
     EXPECT_EQ(h.screen().taskNameCaption, "  priklad  ");
     EXPECT_TRUE(h.screen().boardPanel && h.screen().playClock);
     EXPECT_EQ(h.options().level, Level::k130);
     EXPECT_FALSE(h.options().autoFill);
-    EXPECT_EQ(h.aids().nextSteps, 1);
+    EXPECT_EQ(h.persistence().aids().nextSteps, 1);
     EXPECT_TRUE(again->host.messages.empty());
 
     // A finished game is not kept, nor is the older one left to come back,
@@ -164,8 +164,8 @@ TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
 
     // Notes alone are a game in progress too.
     again->host.answers = {true};
-    h.reloadTask();
-    h.toggleNote(2, 2, 3);
+    h.tasks().reloadTask();
+    h.moves().toggleNote(2, 2, 3);
     EXPECT_TRUE(testing::quitAnswered(h));
     EXPECT_TRUE(fileExists(files.keptGame));
 }
@@ -191,7 +191,7 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
          [&] { f.dir.write("state/krizovky/rozehrana_hra.json", "{\n\"version\": 1,\n"); },
          "soubor je poškozený (řádek 3)."},
     };
-    g.toggleAutoFill();
+    g.play().toggleAutoFill();
     for (const auto& c : cases) {
         f.dir.write("krizovky.KRI", testing::crlf(testing::kExampleTask));
         start(g);
@@ -200,7 +200,7 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
         c.change();
 
         auto again = restart();
-        EXPECT_FALSE(again->game.resumeKeptGame()) << c.what;
+        EXPECT_FALSE(again->game.persistence().resumeKeptGame()) << c.what;
         ASSERT_EQ(again->host.messages.size(), 1u) << c.what;
         const std::string& text = again->host.messages[0];
         EXPECT_EQ(text.rfind("Rozehranou hru se nepodařilo načíst: ", 0), 0u) << text;
@@ -216,14 +216,14 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
 
 TEST_F(RecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
     const std::string file = f.dir.file("hra.ulo");
-    g.toggleAutoFill();
+    g.play().toggleAutoFill();
     write(2, 2, 7);
     f.host.files = {file};
-    g.saveGame();  // no time yet: the documented layout alone
+    g.persistence().saveGame();  // no time yet: the documented layout alone
     EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
-    g.playClock().passTime(42'000);
+    g.persistence().playClock().passTime(42'000);
     f.host.files = {file};
-    g.saveGame();
+    g.persistence().saveGame();
     SavedGame saved;
     std::string problem;
     ASSERT_TRUE(decodeSavedGame(readFileBytes(file), saved, problem)) << problem;
@@ -236,14 +236,14 @@ TEST_F(RecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
     history.moveCount = saved.moveCount;
     f.dir.write("hra.ulo", encodeSavedGame(saved.board, history, saved.extras));
     f.host.answers = {true};
-    g.reloadTask();
-    EXPECT_EQ(g.playClock().seconds(), 0);
+    g.tasks().reloadTask();
+    EXPECT_EQ(g.persistence().playClock().seconds(), 0);
     f.host.files = {file};
-    g.loadGame();
-    EXPECT_EQ(g.playClock().seconds(), 42);
-    g.playClock().passTime(8'000);
+    g.persistence().loadGame();
+    EXPECT_EQ(g.persistence().playClock().seconds(), 42);
+    g.persistence().playClock().passTime(8'000);
     f.host.files = {file};
-    g.saveGame();
+    g.persistence().saveGame();
     ASSERT_TRUE(decodeSavedGame(readFileBytes(file), saved, problem)) << problem;
     EXPECT_EQ(saved.extras.seconds, 50u);
     EXPECT_EQ(saved.extras.notesAt(3, 3), digitBit(2) | digitBit(5));

@@ -36,22 +36,22 @@ const Writer kWriters[] = {
     {"Ulož", "hra.ulo",
      [](GameFixture& f, const std::string& path) {
          f.host.files.push_back(path);
-         f.game.saveGame();
+         f.game.persistence().saveGame();
      }},
     {"the text editor's save", "krizovky.KRI",
      [](GameFixture& f, const std::string&) {
-         f.game.showTextEditor();
-         f.game.textEditor().activate();
-         f.game.textEditor().changeText("@nový");
-         f.game.textEditor().save();
+         f.game.tasks().showTextEditor();
+         f.game.tasks().textEditor().activate();
+         f.game.tasks().textEditor().changeText("@nový");
+         f.game.tasks().textEditor().save();
      }},
     {"ulož úlohu", "ulohy.kri",
      [](GameFixture& f, const std::string& path) {
-         f.game.showTaskEditor();
-         f.game.editor().changeName("nová");
-         f.game.setOwnTaskFilePath(f.dir.file("moje_ulohy.kri"));
+         f.game.tasks().showTaskEditor();
+         f.game.tasks().editor().changeName("nová");
+         f.game.tasks().setOwnTaskFilePath(f.dir.file("moje_ulohy.kri"));
          f.host.files.push_back(path);
-         f.game.editor().saveTask();
+         f.game.tasks().editor().saveTask();
      }},
 };
 

@@ -63,9 +63,9 @@ TEST(Requests, AnOperationWaitsForItsAnswer) {
     f.host.answersAtOnce = false;
     f.choose("priklad");
     f.host.answerRequests(f.game.requests());
-    ASSERT_TRUE(f.game.enterDigit(2, 2, 7, true, true));
+    ASSERT_TRUE(f.game.play().enterDigit(2, 2, 7, true, true));
 
-    f.game.reloadTask();
+    f.game.tasks().reloadTask();
     ASSERT_NE(f.game.requests().pending(), nullptr);
     EXPECT_EQ(f.game.requests().pending()->text, "Začít úlohu znovu? Rozehraná hra se ztratí.");
     EXPECT_EQ(f.game.board().at(2, 2).digit, 7);
@@ -76,8 +76,8 @@ TEST(Requests, AnOperationWaitsForItsAnswer) {
 
     // "&Ulož": the file dialog first; the file is written with the answer.
     const std::string path = f.dir.file("hra.ulo");
-    f.game.enterDigit(2, 2, 7, true, true);
-    f.game.saveGame();
+    f.game.play().enterDigit(2, 2, 7, true, true);
+    f.game.persistence().saveGame();
     ASSERT_NE(f.game.requests().pending(), nullptr);
     EXPECT_EQ(f.game.requests().pending()->kind, RequestKind::kFile);
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -85,11 +85,11 @@ TEST(Requests, AnOperationWaitsForItsAnswer) {
     EXPECT_TRUE(std::filesystem::exists(path));
 
     // "&Konec" without the player's files: the answer decides.
-    f.game.enterDigit(2, 3, 1, true, true);
-    f.game.confirmQuit();
-    EXPECT_FALSE(f.game.quitConfirmed());
+    f.game.play().enterDigit(2, 3, 1, true, true);
+    f.game.persistence().confirmQuit();
+    EXPECT_FALSE(f.game.persistence().quitConfirmed());
     f.game.requests().answer(Answer::kNo);
-    EXPECT_TRUE(f.game.quitConfirmed());
+    EXPECT_TRUE(f.game.persistence().quitConfirmed());
 }
 
 }  // namespace

@@ -27,17 +27,17 @@ struct SolverTest : ::testing::Test {
 
     void SetUp() override {
         f.choose("t");
-        g.setLevel(Level::k130);  // the player's options, to come back after every solve
-        g.toggleChecking();
-        g.toggleAutoFill();
+        g.play().setLevel(Level::k130);  // the player's options, to come back after every solve
+        g.play().toggleChecking();
+        g.play().toggleAutoFill();
         // "krokovat": one placement a slice, each one drawn.
-        g.setSolverSpeed(SolverSpeed::kStep);
+        g.solver().setSolverSpeed(SolverSpeed::kStep);
     }
     // "70" confirmed, its search advanced to its end with between() after
     // each slice; the number of slices.
     int solve(const std::function<void()>& between = {}) {
         f.host.confirmations.push_back(true);
-        g.askToSolve();
+        g.solver().askToSolve();
         return finishSolve(g, between);
     }
     std::string rows() const {
@@ -50,8 +50,8 @@ struct SolverTest : ::testing::Test {
     void expectOptionsBack() const {
         EXPECT_EQ(g.options().level, Level::k130);
         EXPECT_EQ(g.options().solverSpeed, SolverSpeed::kStep);
-        EXPECT_FALSE(g.checkingOn() || g.autoFillOn());
-        EXPECT_FALSE(g.solving() || s.solverClock || s.stopButton);
+        EXPECT_FALSE(g.play().checkingOn() || g.play().autoFillOn());
+        EXPECT_FALSE(g.solver().solving() || s.solverClock || s.stopButton);
         EXPECT_FALSE(s.markButton || s.undoButton || s.undoToMarkButton);
     }
 };
@@ -60,17 +60,18 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
     int between = 0;
     const int slices = solve([&] {  // after each slice
         ++between;
-        EXPECT_TRUE(g.solving() && s.solverClock && s.stopButton &&
+        EXPECT_TRUE(g.solver().solving() && s.solverClock && s.stopButton &&
                     s.solverClockCaption == "0:00:00");
         // The player's options wait; what holds is the solver's.
-        EXPECT_TRUE(g.options().level == Level::k130 && g.checkingOn() && !g.autoFillOn());
+        EXPECT_TRUE(g.options().level == Level::k130 && g.play().checkingOn() &&
+                    !g.play().autoFillOn());
     });
     // One placement a slice; the fifth fills the board and ends the solve.
     EXPECT_EQ(slices, 5);
     EXPECT_EQ(between, 4);
     EXPECT_EQ(rows(), "274896");
-    EXPECT_EQ(g.lastSolve().placements, 5);
-    EXPECT_EQ(g.lastSolve().backtracks, 1);
+    EXPECT_EQ(g.solver().lastSolve().placements, 5);
+    EXPECT_EQ(g.solver().lastSolve().backtracks, 1);
     EXPECT_TRUE(f.host.messages.empty());  // no congratulation at "70"
     expectOptionsBack();
 
@@ -79,11 +80,11 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
     ASSERT_EQ(g.history().moveCount, 6);
     EXPECT_EQ(g.history().move(2).byPlayer, 0);
     EXPECT_EQ(g.history().move(3).byPlayer, 1);
-    g.openSquareMenu(3, 4);
-    g.eraseSquare();
+    g.play().openSquareMenu(3, 4);
+    g.play().eraseSquare();
     std::vector<std::string> undone;
     for (int click = 0; click < 6; ++click) {
-        g.undoMove();
+        g.moves().undoMove();
         undone.push_back(rows());
     }
     EXPECT_EQ(undone, (std::vector<std::string>{"274896", "274890", "274090", "270090", "070090",
@@ -93,22 +94,22 @@ TEST_F(SolverTest, SolvesThroughTheGamesStepsAndItsMovesAreUndoneLikeThePlayers)
 TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
     f.host.answers = {false, false, true};
     solve([&] {
-        g.selectSquare(2, 2);
-        g.openSquareMenu(2, 2);
-        g.chooseDigit(9);
-        g.undoMove();
-        g.setLevel(Level::k100);
-        g.toggleChecking();
-        g.setSolverSpeed(SolverSpeed::kFastest);
-        g.reloadTask();
-        g.showTaskList();
-        g.askToSolve();
-        g.stopSolving();  // "přeruš": No, No, Yes
+        g.play().selectSquare(2, 2);
+        g.play().openSquareMenu(2, 2);
+        g.play().chooseDigit(9);
+        g.moves().undoMove();
+        g.play().setLevel(Level::k100);
+        g.play().toggleChecking();
+        g.solver().setSolverSpeed(SolverSpeed::kFastest);
+        g.tasks().reloadTask();
+        g.tasks().showTaskList();
+        g.solver().askToSolve();
+        g.solver().stopSolving();  // "přeruš": No, No, Yes
     });
     EXPECT_EQ(f.host.questions,
               std::vector<std::string>(3, "Chcete skutečně ukončit proces hledání řešení?"));
     EXPECT_EQ(f.host.solverDialogs, 1);
-    EXPECT_EQ(g.lastSolve().end, SolveEnd::kStopped);
+    EXPECT_EQ(g.solver().lastSolve().end, SolveEnd::kStopped);
     // The digits written so far stay, on the board and in the history.
     EXPECT_EQ(rows(), "274090");
     EXPECT_EQ(g.history().moveCount, 4);
@@ -116,9 +117,9 @@ TEST_F(SolverTest, OtherCommandsDoNothingWhileItRunsAndPrerusStopsAfterAYes) {
 }
 
 TEST_F(SolverTest, APlayersGameIsRestartedFirst) {
-    g.openSquareMenu(3, 4);
-    g.chooseDigit(5);
-    g.setMark();
+    g.play().openSquareMenu(3, 4);
+    g.play().chooseDigit(5);
+    g.moves().setMark();
     solve();
     EXPECT_EQ(rows(), "274896");
     EXPECT_EQ(g.history().markCount, 0);
@@ -129,13 +130,13 @@ TEST_F(SolverTest, APlayersGameIsRestartedFirst) {
 }
 
 TEST_F(SolverTest, WithoutATaskAnEntrySquareOrAConfirmationNothingChanges) {
-    g.askToSolve();    // "byl to omyl"
-    g.showTaskList();  // no task chosen
+    g.solver().askToSolve();   // "byl to omyl"
+    g.tasks().showTaskList();  // no task chosen
     solve();
     GameFixture empty(smallTask({"0,0/3", "0"}));
     empty.choose("t");
     empty.host.confirmations.push_back(true);
-    empty.game.askToSolve();
+    empty.game.solver().askToSolve();
     EXPECT_EQ(f.host.solverDialogs, 2);
     EXPECT_EQ(f.host.messages, std::vector<std::string>{std::string(
                                    "Tuto úroveň je možno zvolit jen pokud je vybrána úloha!")});
@@ -148,11 +149,11 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     GameFixture example;  // 7 1 over 9 2, every square forced
     example.choose("priklad");
     example.host.confirmations.push_back(true);
-    example.game.askToSolve();
+    example.game.solver().askToSolve();
     // Nothing is left to search: the first slice ends the solve.
     EXPECT_EQ(finishSolve(example.game), 1);
-    EXPECT_EQ(example.game.lastSolve().end, SolveEnd::kSolved);
-    EXPECT_EQ(example.game.lastSolve().placements, 0);
+    EXPECT_EQ(example.game.solver().lastSolve().end, SolveEnd::kSolved);
+    EXPECT_EQ(example.game.solver().lastSolve().placements, 0);
     EXPECT_EQ(example.game.history().moveCount, 4);
     EXPECT_EQ(example.game.history().move(4).byPlayer, 0);
 
@@ -161,15 +162,15 @@ TEST(Solver, ForcedSquaresAloneOrNoSolution) {
     // the bare task.
     GameFixture none(smallTask({"0,0/9,0/9", "3/0,2,2", "17/0,2,2"}));
     none.choose("t");
-    none.game.toggleChecking();
+    none.game.play().toggleChecking();
     none.host.confirmations.push_back(true);
-    none.game.askToSolve();
+    none.game.solver().askToSolve();
     finishSolve(none.game);
     EXPECT_EQ(none.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
-    EXPECT_EQ(none.game.lastSolve().end, SolveEnd::kUnsolvable);
+    EXPECT_EQ(none.game.solver().lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(none.game.history().moveCount, 0);
     EXPECT_EQ(none.game.screen().square(3, 2).caption, " ");
-    EXPECT_FALSE(none.game.checkingOn());
+    EXPECT_FALSE(none.game.play().checkingOn());
 }
 
 // A task of tests/data/hard.kri chosen, with a search of 750,000 placements.
@@ -191,26 +192,27 @@ TEST(Solver, ALongSearchRunsInSlicesUntilPrerusAndABoardWithoutCluesEndsAtOnce) 
     chooseHardTask(hard);
     hard.host.answers = {true};
     hard.host.confirmations.push_back(true);
-    hard.game.askToSolve();
+    hard.game.solver().askToSolve();
     for (int slice = 0; slice < 10; ++slice)
-        hard.game.advanceSolve(Clock::now() - SolverPace::kFrame);
-    EXPECT_TRUE(hard.game.solving());
-    hard.game.stopSolving();
+        hard.game.solver().advanceSolve(Clock::now() - SolverPace::kFrame);
+    EXPECT_TRUE(hard.game.solver().solving());
+    hard.game.solver().stopSolving();
     EXPECT_EQ(hard.host.questions.size(), 1u);
-    EXPECT_TRUE(hard.game.solving() && hard.game.screen().stopButton);
-    EXPECT_LE(hard.game.solverDue(), Clock::now());
+    EXPECT_TRUE(hard.game.solver().solving() && hard.game.screen().stopButton);
+    EXPECT_LE(hard.game.solver().solverDue(), Clock::now());
     EXPECT_EQ(finishSolve(hard.game), 1);
-    EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
-    EXPECT_EQ(hard.game.lastSolve().placements, 10 * SolverPace::kPlacementsPerClockReading);
-    EXPECT_FALSE(hard.game.solving() || hard.game.screen().stopButton);
+    EXPECT_EQ(hard.game.solver().lastSolve().end, SolveEnd::kStopped);
+    EXPECT_EQ(hard.game.solver().lastSolve().placements,
+              10 * SolverPace::kPlacementsPerClockReading);
+    EXPECT_FALSE(hard.game.solver().solving() || hard.game.screen().stopButton);
 
-    hard.game.stopSolvingAfter(1000);
+    hard.game.solver().stopSolvingAfter(1000);
     hard.host.confirmations.push_back(true);
-    hard.game.askToSolve();
+    hard.game.solver().askToSolve();
     // 15 slices of 64 placements, and 40 in the last.
     EXPECT_EQ(finishSolve(hard.game, {}, SolverPace::kFrame), 16);
-    EXPECT_EQ(hard.game.lastSolve().end, SolveEnd::kStopped);
-    EXPECT_EQ(hard.game.lastSolve().placements, 1000);
+    EXPECT_EQ(hard.game.solver().lastSolve().end, SolveEnd::kStopped);
+    EXPECT_EQ(hard.game.solver().lastSolve().placements, 1000);
 
     std::string allEntries = "@t\n";
     for (int r = 1; r <= 15; ++r)
@@ -218,12 +220,12 @@ TEST(Solver, ALongSearchRunsInSlicesUntilPrerusAndABoardWithoutCluesEndsAtOnce) 
     GameFixture open(allEntries);
     open.choose("t");
     open.host.confirmations.push_back(true);
-    open.game.askToSolve();
+    open.game.solver().askToSolve();
     finishSolve(open.game);
     EXPECT_EQ(open.host.messages, std::vector<std::string>{"Tato úloha není řešitelná!"});
-    EXPECT_EQ(open.game.lastSolve().end, SolveEnd::kUnsolvable);
+    EXPECT_EQ(open.game.solver().lastSolve().end, SolveEnd::kUnsolvable);
     EXPECT_EQ(open.game.history().moveCount, 0);
-    EXPECT_FALSE(open.game.solving());
+    EXPECT_FALSE(open.game.solver().solving());
 }
 
 // However the search is cut into slices it is the same search: solved in
@@ -243,13 +245,13 @@ TEST(Solver, TheSlicesOfASearchMakeTheSameSearchAsOneRun) {
         GameFixture fixture;
         chooseHardTask(fixture);
         Game& game = fixture.game;
-        game.setSolverSpeed(speed);
-        game.stopSolvingAfter(limit);
+        game.solver().setSolverSpeed(speed);
+        game.solver().stopSolvingAfter(limit);
         fixture.host.confirmations.push_back(true);
-        game.askToSolve();
+        game.solver().askToSolve();
         finishSolve(game, {}, late);
-        Result result{game.lastSolve().end, game.lastSolve().placements,
-                      game.lastSolve().backtracks, game.history().moveCount, ""};
+        Result result{game.solver().lastSolve().end, game.solver().lastSolve().placements,
+                      game.solver().lastSolve().backtracks, game.history().moveCount, ""};
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c)
                 result.digits += char('0' + game.board().at(r, c).digit);
@@ -267,15 +269,15 @@ TEST(Solver, TheSlicesOfASearchMakeTheSameSearchAsOneRun) {
 
     GameFixture slow;
     chooseHardTask(slow);
-    slow.game.setSolverSpeed(SolverSpeed::kSmooth);
+    slow.game.solver().setSolverSpeed(SolverSpeed::kSmooth);
     slow.host.confirmations.push_back(true);
     const Clock::time_point before = Clock::now();
-    slow.game.askToSolve();
-    EXPECT_LE(slow.game.solverDue(), Clock::now());  // the first slice at once
+    slow.game.solver().askToSolve();
+    EXPECT_LE(slow.game.solver().solverDue(), Clock::now());  // the first slice at once
     const Clock::time_point later = before + std::chrono::milliseconds(65500);
-    slow.game.advanceSolve(later);
+    slow.game.solver().advanceSolve(later);
     EXPECT_EQ(slow.game.screen().solverClockCaption, "0:01:05");
-    EXPECT_EQ(slow.game.solverDue(), later);
+    EXPECT_EQ(slow.game.solver().solverDue(), later);
 }
 
 }  // namespace

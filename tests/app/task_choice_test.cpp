@@ -19,7 +19,7 @@ const std::string kTwoTasks = std::string(testing::kExampleTask) +
 TEST(StartUp, FindsTheDataFilesBesideTheProgram) {
     GameFixture f(kTwoTasks);
     EXPECT_TRUE(f.host.failures.empty());
-    EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));
+    EXPECT_EQ(f.game.tasks().taskFilePath(), f.dir.file("krizovky.KRI"));
     EXPECT_EQ(f.game.fileNames().programDir, f.dir.path() + "/");
     EXPECT_EQ(f.game.combinations().combinationCount(), 511);
     EXPECT_FALSE(f.game.screen().boardPanel);
@@ -33,12 +33,12 @@ TEST(StartUp, WithoutTheCombinationFileNoTaskFileIsSet) {
     dir.write("krizovky.KRI", "@a\r\n");
     game.start(dir.file("krizovky"));
     EXPECT_EQ(host.failures, V{kFileNotFound});
-    EXPECT_EQ(game.taskFilePath(), "");
+    EXPECT_EQ(game.tasks().taskFilePath(), "");
     EXPECT_EQ(game.combinations().combinationCount(), 0);
     // The list stays empty without a task file, and no further box comes.
-    game.showTaskList();
-    game.fillTaskList(true);
-    EXPECT_TRUE(game.taskListScreen().items.empty());
+    game.tasks().showTaskList();
+    game.tasks().fillTaskList(true);
+    EXPECT_TRUE(game.tasks().taskListScreen().items.empty());
     EXPECT_EQ(host.failures.size(), 1u);
 }
 
@@ -52,20 +52,20 @@ TEST(StartUp, ABrokenCombinationFileIsReportedButTheTaskFileIsSet) {
     dir.write("krizovky.DEF", records);
     game.start(dir.file("krizovky"));
     EXPECT_EQ(host.failures, V{kRangeCheckError});
-    EXPECT_EQ(game.taskFilePath(), dir.file("krizovky.KRI"));
+    EXPECT_EQ(game.tasks().taskFilePath(), dir.file("krizovky.KRI"));
 }
 
 TEST(TaskList, ACzechNameReachesTheScreenAsUtf8AndItsItemLoadsTheTask) {
     std::string file = testing::kExampleTask;
     file.replace(0, std::string("@priklad").size(), cp1250FromUtf8("@čáp"));
     GameFixture f(file + "@alfa\n0,0/3\n");
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    const TaskListScreen& list = f.game.taskListScreen();
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    const TaskListScreen& list = f.game.tasks().taskListScreen();
     ASSERT_EQ(list.items, (V{"alfa", "čáp"}));
-    f.game.selectListedTask(1);
+    f.game.tasks().selectListedTask(1);
     EXPECT_EQ(list.chosenName, "čáp");
-    f.game.chooseListedTask();
+    f.game.tasks().chooseListedTask();
     EXPECT_TRUE(f.host.failures.empty());
     EXPECT_EQ(f.game.screen().taskNameCaption, "  čáp  ");
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
@@ -74,20 +74,20 @@ TEST(TaskList, ACzechNameReachesTheScreenAsUtf8AndItsItemLoadsTheTask) {
 
 TEST(TaskList, ListsSortedNamesWithDuplicates) {
     GameFixture f(kTwoTasks);
-    f.game.showTaskList();
-    EXPECT_TRUE(f.game.taskListScreen().visible);
-    f.game.fillTaskList(true);
-    EXPECT_EQ(f.game.taskListScreen().items, (V{"alfa", "beta", "beta", "priklad"}));
+    f.game.tasks().showTaskList();
+    EXPECT_TRUE(f.game.tasks().taskListScreen().visible);
+    f.game.tasks().fillTaskList(true);
+    EXPECT_EQ(f.game.tasks().taskListScreen().items, (V{"alfa", "beta", "beta", "priklad"}));
 }
 
 TEST(TaskList, EitherOfTwoEqualNamesLoadsTheFirstTask) {
     GameFixture f(kTwoTasks);
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    f.game.selectListedTask(2);  // the second "beta"
-    EXPECT_EQ(f.game.taskListScreen().chosenName, "beta");
-    f.game.chooseListedTask();
-    EXPECT_EQ(f.game.selectedTaskName(), "beta");
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    f.game.tasks().selectListedTask(2);  // the second "beta"
+    EXPECT_EQ(f.game.tasks().taskListScreen().chosenName, "beta");
+    f.game.tasks().chooseListedTask();
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "beta");
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 5);
     EXPECT_EQ(f.game.board().at(1, 3).kind, kBlank);
 }
@@ -95,43 +95,43 @@ TEST(TaskList, EitherOfTwoEqualNamesLoadsTheFirstTask) {
 TEST(TaskList, ChoosingShowsTheNameAndHidesTheList) {
     GameFixture f(kTwoTasks);
     f.choose("alfa");
-    EXPECT_FALSE(f.game.taskListScreen().visible);
+    EXPECT_FALSE(f.game.tasks().taskListScreen().visible);
     EXPECT_TRUE(f.game.screen().taskName);
     EXPECT_EQ(f.game.screen().taskNameCaption, "  alfa  ");
-    EXPECT_EQ(f.game.taskListScreen().chosenName, "alfa");
+    EXPECT_EQ(f.game.tasks().taskListScreen().chosenName, "alfa");
     EXPECT_TRUE(f.game.screen().boardPanel);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 3);
 }
 
 TEST(TaskList, NothingHappensWithoutASelection) {
     GameFixture f(kTwoTasks);
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    f.game.chooseListedTask();
-    EXPECT_TRUE(f.game.taskListScreen().visible);
-    EXPECT_EQ(f.game.selectedTaskName(), "");
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    f.game.tasks().chooseListedTask();
+    EXPECT_TRUE(f.game.tasks().taskListScreen().visible);
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "");
     EXPECT_FALSE(f.game.screen().boardPanel);
-    f.game.selectListedTask(4);  // beyond the list
-    f.game.chooseListedTask();
+    f.game.tasks().selectListedTask(4);  // beyond the list
+    f.game.tasks().chooseListedTask();
     EXPECT_FALSE(f.game.screen().boardPanel);
 }
 
 TEST(TaskList, CancelKeepsTheBoardAndStopsReloads) {
     GameFixture f(kTwoTasks);
     f.choose("priklad");
-    f.game.showTaskList();
+    f.game.tasks().showTaskList();
     EXPECT_FALSE(f.game.screen().taskName);
-    EXPECT_EQ(f.game.selectedTaskName(), "");
-    f.game.fillTaskList(true);
-    f.game.cancelTaskList();
-    EXPECT_FALSE(f.game.taskListScreen().visible);
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "");
+    f.game.tasks().fillTaskList(true);
+    f.game.tasks().cancelTaskList();
+    EXPECT_FALSE(f.game.tasks().taskListScreen().visible);
     EXPECT_FALSE(f.game.screen().taskName);
-    EXPECT_EQ(f.game.selectedTaskName(), "");
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "");
     EXPECT_TRUE(f.game.screen().boardPanel);
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);
     // "&Znovu" does nothing until a task is chosen again.
     int repaints = f.host.gaugeRepaints;
-    f.game.reloadTask();
+    f.game.tasks().reloadTask();
     EXPECT_EQ(f.host.gaugeRepaints, repaints);
     f.choose("alfa");
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 3);
@@ -139,44 +139,44 @@ TEST(TaskList, CancelKeepsTheBoardAndStopsReloads) {
 
 TEST(TaskList, RefillingShowsTheFileAsItIsNowAndKeepsTheSelection) {
     GameFixture f(kTwoTasks);
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    f.game.selectListedTask(3);  // "priklad"
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    f.game.tasks().selectListedTask(3);  // "priklad"
     f.dir.write("krizovky.KRI", "@zeta\r\n@priklad\r\n0/1\r\n");
-    f.game.fillTaskList(false);
-    EXPECT_EQ(f.game.taskListScreen().items, (V{"priklad", "zeta"}));
-    EXPECT_EQ(f.game.taskListScreen().selected, 0);
-    f.game.chooseListedTask();
+    f.game.tasks().fillTaskList(false);
+    EXPECT_EQ(f.game.tasks().taskListScreen().items, (V{"priklad", "zeta"}));
+    EXPECT_EQ(f.game.tasks().taskListScreen().selected, 0);
+    f.game.tasks().chooseListedTask();
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 1);
 }
 
 TEST(TaskList, AFileWithoutTasksSaysSoInTheList) {
     GameFixture f("");
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
-    EXPECT_TRUE(f.game.taskListScreen().items.empty());
-    EXPECT_EQ(f.game.taskListScreen().emptyListText, "V souboru nejsou žádné úlohy.");
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    EXPECT_TRUE(f.game.tasks().taskListScreen().items.empty());
+    EXPECT_EQ(f.game.tasks().taskListScreen().emptyListText, "V souboru nejsou žádné úlohy.");
     EXPECT_TRUE(f.host.failures.empty() && f.host.messages.empty());
     f.dir.write("krizovky.KRI", testing::crlf(kTwoTasks));
-    f.game.fillTaskList(false);
-    EXPECT_EQ(f.game.taskListScreen().emptyListText, "");
+    f.game.tasks().fillTaskList(false);
+    EXPECT_EQ(f.game.tasks().taskListScreen().emptyListText, "");
 }
 
 TEST(TaskList, AMissingFileIsReportedWhenShownAndTheListKept) {
     GameFixture f(kTwoTasks);
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
-    f.game.fillTaskList(false);  // an activation: no box that could return on its own
+    f.game.tasks().fillTaskList(false);  // an activation: no box that could return on its own
     EXPECT_TRUE(f.host.failures.empty());
-    f.game.fillTaskList(true);
+    f.game.tasks().fillTaskList(true);
     EXPECT_EQ(f.host.failures, V{kFileNotFound});
-    EXPECT_EQ(f.game.taskListScreen().items.size(), 4u);
+    EXPECT_EQ(f.game.tasks().taskListScreen().items.size(), 4u);
 }
 
 TEST(TaskFileChoice, OffersTheTaskFilesBesideTheProgram) {
     GameFixture f(kTwoTasks);
-    f.game.chooseTaskFile();
+    f.game.tasks().chooseTaskFile();
     ASSERT_EQ(f.host.dialogs.size(), 1u);
     const FileDialog& d = f.host.dialogs[0];
     EXPECT_EQ(d.title, "soubory se zadáním úloh");
@@ -187,7 +187,7 @@ TEST(TaskFileChoice, OffersTheTaskFilesBesideTheProgram) {
     EXPECT_EQ(d.fileName, f.dir.path() + "/*.kri");
     EXPECT_TRUE(d.pathMustExist);
     EXPECT_TRUE(d.promptToCreate);
-    EXPECT_EQ(f.game.taskFilePath(), f.dir.file("krizovky.KRI"));  // cancelled
+    EXPECT_EQ(f.game.tasks().taskFilePath(), f.dir.file("krizovky.KRI"));  // cancelled
 }
 
 TEST(TaskFileChoice, SwitchesTheListToTheChosenFile) {
@@ -195,18 +195,18 @@ TEST(TaskFileChoice, SwitchesTheListToTheChosenFile) {
     f.choose("priklad");
     std::string other = f.dir.write("jine.kri", "@jina\r\n0/2\r\n");
     f.host.files.push_back(other);
-    f.game.chooseTaskFile();
-    EXPECT_EQ(f.game.taskFilePath(), other);
+    f.game.tasks().chooseTaskFile();
+    EXPECT_EQ(f.game.tasks().taskFilePath(), other);
     EXPECT_FALSE(f.game.screen().taskName);
-    EXPECT_EQ(f.game.selectedTaskName(), "");
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "");
     EXPECT_EQ(f.game.board().at(1, 2).downSum, 16);  // the board stays
     f.choose("jina");
     EXPECT_EQ(f.game.board().at(1, 1).downSum, 2);
     // A chosen file that does not exist is reported by the next list.
     f.host.files.push_back(f.dir.file("nova.kri"));
-    f.game.chooseTaskFile();
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
+    f.game.tasks().chooseTaskFile();
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
     EXPECT_EQ(f.host.failures, V{kFileNotFound});
 }
 

@@ -39,12 +39,12 @@ std::string smallStructures() {
 }
 
 struct EditorFixture : GameFixture {
-    TaskEditor& editor = game.editor();
+    TaskEditor& editor = game.tasks().editor();
     std::string ownFile = dir.file("data/krizovky/moje_ulohy.kri");
     explicit EditorFixture(const std::string& tasks = testing::kExampleTask) : GameFixture(tasks) {
         dir.write("krizovky.VZR", smallStructures());
-        game.setOwnTaskFilePath(ownFile);
-        game.showTaskEditor();
+        game.tasks().setOwnTaskFilePath(ownFile);
+        game.tasks().showTaskEditor();
     }
     // " generuj vše", then "ulož úlohu" into the file.
     void generateAndSave(const std::string& file) {
@@ -57,14 +57,14 @@ struct EditorFixture : GameFixture {
 TEST(TaskEditor, EachSaveUnderTheDefaultNameGetsItsOwnName) {
     EditorFixture f;
     f.generateAndSave("g.kri");  // seed 0 at start: the first task counts 2
-    f.game.showTaskEditor();
+    f.game.tasks().showTaskEditor();
     f.generateAndSave("g.kri");
     EXPECT_TRUE(f.host.errors.empty());
     EXPECT_EQ(readTaskNames(f.dir.file("g.kri")), (V{u("úloha/1/2"), u("úloha/1/3")}));
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
     EXPECT_EQ(f.editor.screen().nameField, u("nová_úloha"));
     // The task list shows the saved names at once.
-    EXPECT_EQ(f.game.taskListScreen().items, (V{"úloha/1/2", "úloha/1/3"}));
+    EXPECT_EQ(f.game.tasks().taskListScreen().items, (V{"úloha/1/2", "úloha/1/3"}));
 }
 
 TEST(TaskEditor, ASaveIsOfferedTheOwnTaskFileAndTellsWhereTheTaskWent) {
@@ -85,7 +85,7 @@ TEST(TaskEditor, ASaveIsOfferedTheOwnTaskFileAndTellsWhereTheTaskWent) {
     EXPECT_EQ(f.editor.screen().savedTo, "");
 
     // Without a folder for the player's files the dialog is in the program's.
-    f.game.setOwnTaskFilePath("");
+    f.game.tasks().setOwnTaskFilePath("");
     f.editor.saveTask();
     ASSERT_EQ(f.host.dialogs.size(), 2u);
     EXPECT_EQ(f.host.dialogs[1].fileName, f.dir.path() + "/*.kri");
@@ -178,15 +178,15 @@ TEST(TaskEditor, AFailedSaveKeepsTheTaskFileAndTheWindow) {
 TEST(TaskEditor, LoadsATaskChosenInTheTaskList) {
     EditorFixture f;
     f.editor.setCell(1, 15, "keep");
-    f.game.setSelectedTaskName("priklad");
+    f.game.tasks().setSelectedTaskName("priklad");
     f.editor.chooseTaskToLoad();
-    EXPECT_TRUE(f.game.taskListForEditor());
-    EXPECT_EQ(f.game.selectedTaskName(), "");
-    EXPECT_TRUE(f.game.taskListScreen().visible);
-    f.game.fillTaskList(true);
-    f.game.selectListedTask(0);
-    f.game.chooseListedTask();
-    EXPECT_FALSE(f.game.taskListForEditor());
+    EXPECT_TRUE(f.game.tasks().taskListForEditor());
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "");
+    EXPECT_TRUE(f.game.tasks().taskListScreen().visible);
+    f.game.tasks().fillTaskList(true);
+    f.game.tasks().selectListedTask(0);
+    f.game.tasks().chooseListedTask();
+    EXPECT_FALSE(f.game.tasks().taskListForEditor());
     EXPECT_EQ(f.editor.editorTaskName(), "priklad");
     EXPECT_EQ(f.editor.screen().nameField, "priklad");
     EXPECT_EQ(testing::rowOf(f.editor.screen().grid, 2, 4), "8/0,,,x");
@@ -194,25 +194,25 @@ TEST(TaskEditor, LoadsATaskChosenInTheTaskList) {
     // The name shows above the board, but the board waits for "&Znovu".
     EXPECT_FALSE(f.game.screen().boardPanel);
     EXPECT_EQ(f.game.screen().taskNameCaption, "  priklad  ");
-    f.game.reloadTask();
+    f.game.tasks().reloadTask();
     EXPECT_TRUE(f.game.screen().boardPanel);
 }
 
 TEST(TaskEditor, ATaskListCancelledForTheEditorServesTheBoardNext) {
     EditorFixture f;
     f.editor.chooseTaskToLoad();
-    f.game.cancelTaskList();
-    EXPECT_TRUE(f.game.taskListForEditor());
+    f.game.tasks().cancelTaskList();
+    EXPECT_TRUE(f.game.tasks().taskListForEditor());
     f.choose("priklad");
     EXPECT_TRUE(f.game.screen().boardPanel);
     EXPECT_EQ(f.editor.screen().grid.at(1, 2), "");
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
     // A task file gone missing: the grid and the name stay.
     f.editor.chooseTaskToLoad();
-    f.game.fillTaskList(true);
-    f.game.selectListedTask(0);
+    f.game.tasks().fillTaskList(true);
+    f.game.tasks().selectListedTask(0);
     std::filesystem::remove(f.dir.file("krizovky.KRI"));
-    f.game.chooseListedTask();
+    f.game.tasks().chooseListedTask();
     EXPECT_EQ(f.host.failures, V{"File not found"});
     EXPECT_EQ(f.editor.editorTaskName(), u("nová_úloha"));
 }
@@ -244,11 +244,11 @@ TEST(TaskEditor, TellsWhatTheTaskOfTheGridIsWorth) {
     EditorFixture f(std::string(testing::kExampleTask) + "@nic\n0,0/9,0/9\n3/0,2,2\n17/0,2,2\n");
     auto load = [&f](const std::string& name) {
         f.editor.chooseTaskToLoad();
-        f.game.fillTaskList(true);
-        const auto& items = f.game.taskListScreen().items;
+        f.game.tasks().fillTaskList(true);
+        const auto& items = f.game.tasks().taskListScreen().items;
         const auto at = std::find(items.begin(), items.end(), name) - items.begin();
-        f.game.selectListedTask(static_cast<int>(at));
-        f.game.chooseListedTask();
+        f.game.tasks().selectListedTask(static_cast<int>(at));
+        f.game.tasks().chooseListedTask();
         return f.editor.screen().verdict;
     };
     EXPECT_EQ(load("priklad"), "jediné řešení, lehká");

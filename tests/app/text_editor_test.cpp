@@ -22,10 +22,10 @@ const std::string kFile = cp1250FromUtf8("@čáp\r\n0*15\r\n@dub\r\n2*15\r\n");
 struct EditorFixture : GameFixture {
     EditorFixture() {
         dir.write("krizovky.KRI", kFile);
-        game.showTextEditor();
+        game.tasks().showTextEditor();
         editor().activate();
     }
-    TaskTextEditor& editor() { return game.textEditor(); }
+    TaskTextEditor& editor() { return game.tasks().textEditor(); }
     std::string file() { return readFileBytes(dir.file("krizovky.KRI")); }
 };
 
@@ -50,23 +50,23 @@ TEST(TextEditor, OpensOnlyOnAnExistingFileAndReadsItAtEachActivation) {
     EXPECT_EQ(f.editor().screen().lines, V{cp1250FromUtf8("@jiná")});
 
     f.editor().leave();
-    f.game.showTextEditor();
+    f.game.tasks().showTextEditor();
     EXPECT_FALSE(f.editor().screen().visible);
-    f.game.setTaskFilePath("");
-    f.game.showTextEditor();
+    f.game.tasks().setTaskFilePath("");
+    f.game.tasks().showTextEditor();
     EXPECT_FALSE(f.editor().screen().visible);
 }
 
 TEST(TextEditor, SavesCrLfLinesAndTheTaskListShowsTheNamesAtOnce) {
     EditorFixture f;
-    f.game.showTaskList();
-    f.game.fillTaskList(true);
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
     f.editor().changeText(cp1250FromUtf8("@řeka\n0*15\n@dub\n2*15"));
     EXPECT_TRUE(f.editor().modified());
     EXPECT_TRUE(f.editor().save());
     EXPECT_FALSE(f.editor().modified());
     EXPECT_EQ(f.file(), cp1250FromUtf8("@řeka\r\n0*15\r\n@dub\r\n2*15\r\n"));
-    EXPECT_EQ(f.game.taskListScreen().items, (V{"dub", "řeka"}));
+    EXPECT_EQ(f.game.tasks().taskListScreen().items, (V{"dub", "řeka"}));
 
     // Every line the field shows comes back, an empty last one too; an
     // empty field is an empty file.

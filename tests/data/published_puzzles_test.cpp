@@ -38,9 +38,9 @@ std::map<std::string, std::vector<std::string>> readSolutions() {
 // A game started as the program starts, with the named puzzle loaded.
 void startOn(Game& game, const std::string& name) {
     game.start("krizovky", completeCombinationFile());
-    game.setTaskFilePath(kPuzzles + ".kri");
-    game.setSelectedTaskName(name);
-    game.loadTask();
+    game.tasks().setTaskFilePath(kPuzzles + ".kri");
+    game.tasks().setSelectedTaskName(name);
+    game.tasks().loadTask();
 }
 
 TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
@@ -61,9 +61,9 @@ TEST(PublishedPuzzles, EachIsPlayedToTheCongratulationWithTheOfferedDigits) {
                 ASSERT_EQ(game.board().at(r, c).kind == kEntry, wanted != '.') << r << " " << c;
                 if (wanted == '.' || game.board().at(r, c).digit != 0) continue;
                 const int digit = wanted - '0';
-                game.openSquareMenu(r, c);
+                game.play().openSquareMenu(r, c);
                 ASSERT_TRUE(game.screen().digitItemEnabled[digit]) << r << " " << c;
-                game.chooseDigit(digit);
+                game.play().chooseDigit(digit);
             }
         }
         for (int r = 1; r <= kBoardSize; ++r) {
@@ -92,16 +92,16 @@ TEST(PublishedPuzzles, TheSolverSolvesAllButTenWithinAHundredThousandPlacements)
         testing::ScriptedHost host;
         Game game(host);
         startOn(game, name);
-        game.stopSolvingAfter(limit);
+        game.solver().stopSolvingAfter(limit);
         host.confirmations.push_back(true);
-        game.askToSolve();
+        game.solver().askToSolve();
         testing::finishSolve(game);
-        if (game.lastSolve().end == SolveEnd::kStopped) {
-            EXPECT_EQ(game.lastSolve().placements, limit);
+        if (game.solver().lastSolve().end == SolveEnd::kStopped) {
+            EXPECT_EQ(game.solver().lastSolve().placements, limit);
             ++stopped;
             continue;
         }
-        ASSERT_EQ(game.lastSolve().end, SolveEnd::kSolved);
+        ASSERT_EQ(game.solver().lastSolve().end, SolveEnd::kSolved);
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c)
                 if (solution[r - 1][c - 1] != '.') {

@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.start(fuzz::workFolder() + "/krizovky", bytes);
     requireSoundLookups(game.combinations());
     for (const std::string& name : names) {
-        game.setSelectedTaskName(name);
-        game.loadTask();
+        game.tasks().setSelectedTaskName(name);
+        game.tasks().loadTask();
         fuzz::playEverything(game);
     }
     return 0;

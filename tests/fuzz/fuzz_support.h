@@ -50,27 +50,27 @@ inline std::string writeWorkFile(const std::string& name, std::string_view bytes
 // that may reach outside the board, the table or the history.
 inline void playEverything(Game& game) {
     for (Level level : {Level::k130, Level::k160, Level::k100}) {
-        game.setLevel(level);
+        game.play().setLevel(level);
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c)
-                game.selectSquare(r, c);
+                game.play().selectSquare(r, c);
     }
     for (int r = 1; r <= kBoardSize; ++r) {
         for (int c = 1; c <= kBoardSize; ++c) {
-            game.openSquareMenu(r, c);
+            game.play().openSquareMenu(r, c);
             for (int d = 1; d <= 9; ++d)
                 if (game.screen().digitItemEnabled[d]) {
-                    game.chooseDigit(d);
+                    game.play().chooseDigit(d);
                     break;
                 }
-            game.writeSingleDigit(r, c);
+            game.play().writeSingleDigit(r, c);
         }
     }
-    game.toggleChecking();
-    game.checkWholeBoard();
-    game.setMark();
+    game.play().toggleChecking();
+    game.play().checkWholeBoard();
+    game.moves().setMark();
     for (int k = 0; k < 600 && game.history().moveCount > 0; ++k)
-        game.undoMove();
+        game.moves().undoMove();
 }
 
 }  // namespace krizovky::fuzz

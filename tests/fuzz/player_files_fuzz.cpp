@@ -33,8 +33,8 @@ constexpr std::string_view kExampleTask =
 void startGame(Game& game) {
     static const std::string table = completeCombinationFile();
     game.start("krizovky", table);
-    game.setTaskFilePath("krizovky.KRI");
-    game.usePlayerFiles(playerFilesBeside(fuzz::workFolder() + "/vysledky.json"));
+    game.tasks().setTaskFilePath("krizovky.KRI");
+    game.persistence().usePlayerFiles(playerFilesBeside(fuzz::workFolder() + "/vysledky.json"));
 }
 
 }  // namespace
@@ -56,14 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HeadlessHost host;
     Game game(host);
     startGame(game);
-    game.fillTaskList(false);
-    game.resultsScreen();
-    if (game.resumeKeptGame()) {
+    game.tasks().fillTaskList(false);
+    game.persistence().resultsScreen();
+    if (game.persistence().resumeKeptGame()) {
         const std::string savedBefore =
             encodeSavedGame(game.board(), game.history(), SavedGameExtras{});
         // Kept on closing as it was taken up, and taken up again.
-        game.confirmQuit();
-        if (!game.quitConfirmed()) __builtin_trap();
+        game.persistence().confirmQuit();
+        if (!game.persistence().quitConfirmed()) __builtin_trap();
         HeadlessHost againHost;
         Game again(againHost);
         startGame(again);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Game game(host);
     static const std::string table = completeCombinationFile();
     game.start("krizovky", table);
-    game.loadSavedGame(bytes, "fuzz.ulo");
+    game.persistence().loadSavedGame(bytes, "fuzz.ulo");
     if (!game.screen().boardPanel) return 0;
 
     // What the reader accepted comes out of the writer as it went in, but for
@@ -45,34 +45,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         notesOfBoard(reread.board) != extras.notes)
         __builtin_trap();
 
-    game.fillNotes();
-    game.toggleNotesMode();
-    game.keyPress(Key::kNotesMode);
+    game.moves().fillNotes();
+    game.moves().toggleNotesMode();
+    game.play().keyPress(Key::kNotesMode);
 
     for (int mark = 1; mark <= 4; ++mark)
-        game.highlightMark(mark);
-    game.setLevel(Level::k100);
+        game.moves().highlightMark(mark);
+    game.play().setLevel(Level::k100);
     for (int r = 1; r <= kBoardSize; ++r) {
         for (int c = 1; c <= kBoardSize; ++c) {
-            game.openSquareMenu(r, c);
+            game.play().openSquareMenu(r, c);
             for (int d = 1; d <= 9; ++d)
                 if (game.screen().digitItemEnabled[d]) {
-                    game.chooseDigit(d);
+                    game.play().chooseDigit(d);
                     break;
                 }
-            game.writeSingleDigit(r, c);
-            game.toggleNote(r, c, (r + c) % 9 + 1);
+            game.play().writeSingleDigit(r, c);
+            game.moves().toggleNote(r, c, (r + c) % 9 + 1);
         }
     }
-    game.setMark();
-    game.toggleChecking();
-    game.checkWholeBoard();
-    game.removeMark(1);
+    game.moves().setMark();
+    game.play().toggleChecking();
+    game.play().checkWholeBoard();
+    game.moves().removeMark(1);
     while (game.history().moveCount > 0 && game.screen().undoToMarkButton)
-        game.undoToMark();
+        game.moves().undoToMark();
     for (int k = 0; k < 600 && game.history().moveCount > 0; ++k)
-        game.undoMove();
-    for (int k = 0; k < 600 && game.redoCount() > 0; ++k)
-        game.redoMove();
+        game.moves().undoMove();
+    for (int k = 0; k < 600 && game.moves().redoCount() > 0; ++k)
+        game.moves().redoMove();
     return 0;
 }

@@ -53,18 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Game game(host);
     static const std::string table = completeCombinationFile();
     game.start(fuzz::workFolder() + "/krizovky", table);
-    game.showTaskList();
-    game.fillTaskList(true);
-    const auto& items = game.taskListNames();
+    game.tasks().showTaskList();
+    game.tasks().fillTaskList(true);
+    const auto& items = game.tasks().taskListNames();
     const std::string text = readTaskFile(path);
     if (items.size() != taskNamesOfText(text).size()) __builtin_trap();
 
     for (std::size_t i = 0; i < items.size() && i < 40; ++i) {
         const std::string name = items[i];
-        game.showTaskList();
-        game.fillTaskList(false);
-        game.selectListedTask(static_cast<int>(i));
-        game.chooseListedTask();
+        game.tasks().showTaskList();
+        game.tasks().fillTaskList(false);
+        game.tasks().selectListedTask(static_cast<int>(i));
+        game.tasks().chooseListedTask();
         if (host.lastFailure) {
             // Refused: the same reading of the task gives the same error.
             Board board;

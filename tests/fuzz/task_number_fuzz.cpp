@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The field's handler takes the same number.
     HeadlessHost host;
     Game game(host);
-    game.editor().changeTaskNumber(bytes);
-    if (game.editor().generator().randomSeed != state.randomSeed ||
+    game.tasks().editor().changeTaskNumber(bytes);
+    if (game.tasks().editor().generator().randomSeed != state.randomSeed ||
         good == host.lastFailure.has_value())
         __builtin_trap();
 

@@ -16,18 +16,18 @@ struct SavedGameTest : testing::FreePlay {
     std::string file = f.dir.file("hra.ulo");
     void save(const std::string& path) {
         f.host.files.push_back(path);
-        g.saveGame();
+        g.persistence().saveGame();
     }
     void load(const std::string& path) {
         f.host.files.push_back(path);
-        g.loadGame();
+        g.persistence().loadGame();
     }
 };
 
 TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
     write(2, 3, 5);
     write(3, 2, 7);
-    g.setMark();
+    g.moves().setMark();
     save(file);
     const std::string bytes = readFileBytes(file);
     ASSERT_EQ(bytes.size(), kSavedGameSize);
@@ -47,15 +47,15 @@ TEST_F(SavedGameTest, FileHasTheDocumentedLayout) {
 
 TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     write(2, 2, 1);
-    g.setMark();
+    g.moves().setMark();
     write(2, 3, 2);
     write(2, 4, 3);
-    g.setMark();
+    g.moves().setMark();
     save(file);
     write(2, 5, 4);
-    g.setMark();
+    g.moves().setMark();
     write(3, 2, 5);
-    g.setMark();
+    g.moves().setMark();
     write(3, 3, 6);
     ASSERT_TRUE(s.swatch[4]);
 
@@ -71,10 +71,10 @@ TEST_F(SavedGameTest, LoadGoesOnWhereTheGameWasSaved) {
     EXPECT_EQ(s.squaresBuild, SquaresBuild::kSavedGame);  // stands 8 pixels left of a task load
     EXPECT_EQ(h.lastPlayerMove, (BoardSquare{2, 4}));
     // Undo takes back the saved Moves, newest first.
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(g.board().at(2, 4).digit, 0);
     EXPECT_EQ(h.markCount, 1);
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(g.board().at(2, 3).digit, 0);
 }
 
@@ -84,13 +84,13 @@ TEST_F(SavedGameTest, EmptyHistoryLoadsWithUndoShownAndNoMarkButton) {
     load(file);
     EXPECT_FALSE(s.markButton);
     EXPECT_TRUE(s.undoButton);
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(h.moveCount, 0);
 }
 
 TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
     write(2, 2, 1);
-    g.setMark();
+    g.moves().setMark();
     write(2, 3, 2);
     save(file);
     const std::string good = readFileBytes(file);
@@ -160,14 +160,14 @@ TEST_F(SavedGameTest, FailedSaveLeavesTheEarlierFileWhole) {
 }
 
 TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
-    g.reloadTask();  // nothing to lose: no question
+    g.tasks().reloadTask();  // nothing to lose: no question
     EXPECT_TRUE(f.host.questions.empty());
     EXPECT_TRUE(testing::quitAnswered(g));
     write(2, 2, 1);
-    g.reloadTask();  // No: the game stays
+    g.tasks().reloadTask();  // No: the game stays
     EXPECT_EQ(digit(2, 2), 1);
     f.host.answers = {true};
-    g.reloadTask();
+    g.tasks().reloadTask();
     EXPECT_EQ(digit(2, 2), 0);
     EXPECT_EQ(f.host.questions,
               std::vector<std::string>(2, "Začít úlohu znovu? Rozehraná hra se ztratí."));
@@ -187,7 +187,7 @@ TEST_F(SavedGameTest, ReloadAndQuitAskBeforeMovesAreLost) {
     EXPECT_TRUE(testing::quitAnswered(g));
     load(file);
     EXPECT_TRUE(testing::quitAnswered(g));
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_TRUE(testing::quitAnswered(g));  // the history holds no Move any more
     EXPECT_EQ(f.host.questions.size(), 4u);
 }
@@ -203,19 +203,19 @@ TEST(SavedGameOfAnotherTask, ShowsItsClueSquaresWithTheirSums) {
         u);
     Game& g = f.game;
     f.choose("t");
-    g.toggleChecking();
-    g.toggleAutoFill();
-    g.setLevel(Level::k130);
+    g.play().toggleChecking();
+    g.play().toggleAutoFill();
+    g.play().setLevel(Level::k130);
     for (int r = 2; r <= 3; ++r) {
-        g.openSquareMenu(r, 2);
-        g.chooseDigit(8);
+        g.play().openSquareMenu(r, 2);
+        g.play().chooseDigit(8);
     }
     f.choose("u");  // (2, 2) and (3, 2) are clue squares now
-    g.openSquareMenu(2, 3);
-    g.chooseDigit(2);
+    g.play().openSquareMenu(2, 3);
+    g.play().chooseDigit(2);
     const std::string file = f.dir.file("u.ulo");
     f.host.files.push_back(file);
-    g.saveGame();
+    g.persistence().saveGame();
     std::string bytes = readFileBytes(file);
     auto digitAt = [](int row, int column) {
         return 2506 + 28 * (15 * (row - 1) + column - 1) + 5;
@@ -226,7 +226,7 @@ TEST(SavedGameOfAnotherTask, ShowsItsClueSquaresWithTheirSums) {
     bytes[digitAt(2, 2)] = 8;
     bytes[digitAt(3, 2)] = 8;
     for (const std::string& saved : {readFileBytes(file), bytes}) {
-        g.loadSavedGame(saved, "u.ulo");
+        g.persistence().loadSavedGame(saved, "u.ulo");
         EXPECT_EQ(g.screen().square(2, 2).caption, clueCaption(g.board().at(2, 2)));
         EXPECT_EQ(g.screen().square(3, 2).caption, clueCaption(g.board().at(3, 2)));
         EXPECT_EQ(g.board().at(2, 2).digit, 0);

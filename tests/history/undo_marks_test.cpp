@@ -11,35 +11,35 @@ using HistoryTest = testing::FreePlay;
 TEST_F(HistoryTest, UndoBringsBackOverwrittenAndErasedDigits) {
     write(2, 2, 5);
     write(2, 2, 7);
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(digit(2, 2), 5);
     EXPECT_EQ(s.square(2, 2).caption, "5");
-    g.openSquareMenu(2, 2);
-    g.eraseSquare();
+    g.play().openSquareMenu(2, 2);
+    g.play().eraseSquare();
     EXPECT_EQ(digit(2, 2), 0);
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(digit(2, 2), 5);
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(h.moveCount, 0);
     EXPECT_FALSE(s.markButton || s.undoButton);
-    g.undoMove();  // hidden: nothing
+    g.moves().undoMove();  // hidden: nothing
     EXPECT_EQ(h.moveCount, 0);
 }
 
 TEST_F(HistoryTest, MarksAreSetOncePerMoveUpToFourAndRenumberedWhenOneGoes) {
     write(2, 2, 1);
-    g.setMark();
-    g.setMark();  // no Move since: no second Mark
+    g.moves().setMark();
+    g.moves().setMark();  // no Move since: no second Mark
     EXPECT_EQ(h.markCount, 1);
     write(2, 3, 2);
-    g.setMark();
+    g.moves().setMark();
     write(2, 4, 3);
-    g.setMark();
+    g.moves().setMark();
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 3).background, kLime);
     EXPECT_EQ(s.square(2, 4).background, kFuchsia);
 
-    g.removeMark(2);
+    g.moves().removeMark(2);
     EXPECT_EQ(h.markCount, 2);
     EXPECT_EQ(mark(2, 3), 0);
     EXPECT_EQ(mark(2, 4), 2);
@@ -48,16 +48,16 @@ TEST_F(HistoryTest, MarksAreSetOncePerMoveUpToFourAndRenumberedWhenOneGoes) {
     EXPECT_FALSE(s.swatch[3]);
     EXPECT_TRUE(s.swatch[1] && s.swatch[2] && s.undoToMarkButton);
 
-    g.setMark();  // the removal is no Move
+    g.moves().setMark();  // the removal is no Move
     EXPECT_EQ(h.markCount, 2);
     write(2, 5, 4);
-    g.setMark();
+    g.moves().setMark();
     write(3, 2, 5);
-    g.setMark();
+    g.moves().setMark();
     ASSERT_EQ(h.markCount, 4);
     EXPECT_EQ(s.square(3, 2).background, kOrange);
     write(3, 3, 6);
-    g.setMark();
+    g.moves().setMark();
     EXPECT_EQ(h.markCount, 4);
     EXPECT_EQ(mark(3, 3), 0);
 }
@@ -66,7 +66,7 @@ TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
     playTwoMarks();
     write(3, 2, 5);
     write(3, 3, 6);
-    g.undoToMark();
+    g.moves().undoToMark();
     EXPECT_EQ(h.moveCount, 2);
     EXPECT_EQ(h.markCount, 1);
     EXPECT_EQ(mark(2, 2), 1);
@@ -74,12 +74,12 @@ TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
     EXPECT_FALSE(s.swatch[2]);
     EXPECT_TRUE(s.undoToMarkButton);
     // The next Mark goes onto the square of the newest remaining Move.
-    g.setMark();
+    g.moves().setMark();
     EXPECT_EQ(mark(2, 3), 2);
 
     // A later rewrite of a marked square, undone, takes its Mark away too.
     write(2, 3, 9);
-    g.undoMove();
+    g.moves().undoMove();
     EXPECT_EQ(mark(2, 3), 0);
     EXPECT_EQ(h.markCount, 1);
     EXPECT_EQ(digit(2, 3), 2);
@@ -87,14 +87,14 @@ TEST_F(HistoryTest, BackToTheMarkTakesBackTheMarkedMoveAndRemovesOnlyThatMark) {
 
 TEST_F(HistoryTest, SwatchHighlightsTheMovesSinceItsMark) {
     playTwoMarks();
-    g.highlightMark(1);
+    g.moves().highlightMark(1);
     EXPECT_EQ(s.square(2, 2).background, kAqua);
     EXPECT_EQ(s.square(2, 3).background, kAqua);
     EXPECT_EQ(s.square(2, 4).background, kLime);  // the next Mark ends it
-    g.highlightMark(2);
+    g.moves().highlightMark(2);
     EXPECT_EQ(s.square(2, 5).background, kLime);
     // The next click repaints the latest highlight's squares only.
-    g.selectSquare(3, 2);
+    g.play().selectSquare(3, 2);
     EXPECT_EQ(s.square(2, 5).background, kYellow);
     EXPECT_EQ(s.square(2, 4).background, kLime);
     EXPECT_EQ(s.square(2, 3).background, kAqua);
@@ -106,7 +106,7 @@ TEST_F(HistoryTest, FullHistoryDropsItsOldestMove) {
     EXPECT_EQ(h.moveCount, kMoveSlots);
     EXPECT_EQ(h.move(1).prevDigit, 1 % 9 + 1);  // the second Move wrote over the first
     for (int k = 1; k <= kMoveSlots; ++k)
-        g.undoMove();
+        g.moves().undoMove();
     EXPECT_EQ(h.moveCount, 0);
     EXPECT_EQ(digit(2, 2), 1 % 9 + 1);
 }

@@ -11,13 +11,13 @@ using testing::smallTask;
 
 TEST(CheckButton, FollowsTheImmediateCheckWhileATaskIsShown) {
     GameFixture f;
-    f.game.toggleChecking();
+    f.game.play().toggleChecking();
     EXPECT_FALSE(f.game.screen().checkButton);  // no task yet
     f.choose("priklad");
     EXPECT_TRUE(f.game.screen().checkButton);
-    f.game.toggleChecking();
+    f.game.play().toggleChecking();
     EXPECT_FALSE(f.game.screen().checkButton);
-    f.game.toggleChecking();
+    f.game.play().toggleChecking();
     EXPECT_TRUE(f.game.screen().checkButton);
 }
 
@@ -25,17 +25,17 @@ TEST(FullCheck, ReportsAllIsWellOnlyWhenAskedAndPaintsFailingRuns) {
     GameFixture f;
     f.choose("priklad");
     Game& g = f.game;
-    g.toggleChecking();
-    g.toggleAutoFill();
-    g.setLevel(Level::k130);
-    g.openSquareMenu(2, 2);
-    g.chooseDigit(7);
-    g.checkWholeBoard();
+    g.play().toggleChecking();
+    g.play().toggleAutoFill();
+    g.play().setLevel(Level::k130);
+    g.play().openSquareMenu(2, 2);
+    g.play().chooseDigit(7);
+    g.play().checkWholeBoard();
     EXPECT_EQ(f.host.messages, std::vector<std::string>{"Vše je zatím v pořádku!"});
 
     // Not full and already at its sum: the across run of 8 fails.
-    g.chooseDigit(8);
-    g.checkWholeBoard();
+    g.play().chooseDigit(8);
+    g.play().checkWholeBoard();
     EXPECT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(g.screen().square(2, 2).background, kGray);
     EXPECT_EQ(g.screen().square(2, 3).background, kGray);
@@ -43,7 +43,7 @@ TEST(FullCheck, ReportsAllIsWellOnlyWhenAskedAndPaintsFailingRuns) {
     EXPECT_FALSE(g.screen().duplicateLegend);
 
     // The next click on a square takes the colours and the legend off.
-    g.selectSquare(3, 3);
+    g.play().selectSquare(3, 3);
     EXPECT_EQ(g.screen().square(2, 3).background, kYellow);
     EXPECT_FALSE(g.screen().wrongSumLegend);
 }
@@ -53,12 +53,12 @@ TEST(FullCheck, RepeatedDigitOutranksWrongSumAndTheAcrossRunIsPaintedLast) {
     GameFixture f(smallTask({"0,0/3,0/4", "5/0,2,2", "9/0,2,2"}));
     f.choose("t");
     Game& g = f.game;
-    g.toggleChecking();
-    g.toggleAutoFill();
-    g.setLevel(Level::k130);
+    g.play().toggleChecking();
+    g.play().toggleAutoFill();
+    g.play().setLevel(Level::k130);
     for (auto [r, c, d] : {std::tuple{2, 2, 2}, {2, 3, 2}, {3, 2, 5}, {3, 3, 2}}) {
-        g.openSquareMenu(r, c);
-        g.chooseDigit(d);
+        g.play().openSquareMenu(r, c);
+        g.play().chooseDigit(d);
     }
     // Row 2 repeats a 2 (and misses its sum); column 2 misses its sum; column
     // 3 repeats a 2; row 3 misses its sum. A square in two failing runs shows

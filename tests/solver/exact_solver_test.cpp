@@ -105,13 +105,14 @@ std::string generatedTasks(const testing::TempDir& dir, const std::string& numbe
     const std::string taskFile = dir.file("generated.kri");
     testing::ScriptedHost host;
     Game author(host);
-    author.editor().setStructureFile(std::string(KRIZOVKY_SOURCE_DIR) + "/data/krizovky.VZR");
-    author.showTaskEditor();
-    author.editor().changeTaskNumber(number);
+    author.tasks().editor().setStructureFile(std::string(KRIZOVKY_SOURCE_DIR) +
+                                             "/data/krizovky.VZR");
+    author.tasks().showTaskEditor();
+    author.tasks().editor().changeTaskNumber(number);
     for (int k = 0; k < 12; ++k) {
-        author.showTaskEditor();
+        author.tasks().showTaskEditor();
         host.files.push_back(taskFile);
-        if (author.editor().generateWholeTask()) author.editor().saveTask();
+        if (author.tasks().editor().generateWholeTask()) author.tasks().editor().saveTask();
     }
     return taskFile;
 }
@@ -127,13 +128,13 @@ int compareWithTheSearch(const std::string& taskFile, int& unique) {
         testing::ScriptedHost host;
         Game game(host);
         game.start("krizovky", completeCombinationFile());
-        game.setTaskFilePath(taskFile);
-        game.setSelectedTaskName(name);
-        game.loadTask();
+        game.tasks().setTaskFilePath(taskFile);
+        game.tasks().setSelectedTaskName(name);
+        game.tasks().loadTask();
         const ExactResult exact = solveExact(game.board(), table(), 2);
         EXPECT_TRUE(exact.malformed.empty()) << exact.malformed;
         host.confirmations.push_back(true);
-        game.askToSolve();
+        game.solver().askToSolve();
         // Slices of 64 placements; a search too long for the test is stopped
         // by "přeruš" after its 20,000th.
         long slices = 0;
@@ -142,12 +143,12 @@ int compareWithTheSearch(const std::string& taskFile, int& unique) {
             [&] {
                 if (++slices != 20000) return;
                 host.answers.push_back(true);
-                game.stopSolving();
+                game.solver().stopSolving();
             },
             SolverPace::kFrame);
-        if (game.lastSolve().end == SolveEnd::kStopped) continue;
+        if (game.solver().lastSolve().end == SolveEnd::kStopped) continue;
         ++compared;
-        EXPECT_EQ(game.lastSolve().end == SolveEnd::kSolved, exact.solutions >= 1);
+        EXPECT_EQ(game.solver().lastSolve().end == SolveEnd::kSolved, exact.solutions >= 1);
         if (exact.solutions == 1) {
             ++unique;
             EXPECT_EQ(digitsOf(game.board()), digitsOf(exact.first));

@@ -16,23 +16,23 @@ struct FreePlay : ::testing::Test {
 
     void SetUp() override {
         f.choose("t");
-        g.toggleChecking();
-        g.toggleAutoFill();
-        g.setLevel(Level::k130);
+        g.play().toggleChecking();
+        g.play().toggleAutoFill();
+        g.play().setLevel(Level::k130);
     }
     // The digit from the square's pop-up menu.
     void write(int row, int column, int digit) {
-        g.openSquareMenu(row, column);
-        g.chooseDigit(digit);
+        g.play().openSquareMenu(row, column);
+        g.play().chooseDigit(digit);
     }
     // 1 into (2, 2) with Mark 1, 2 into (2, 3), 3 into (2, 4) with Mark 2, then
     // 4 into (2, 5).
     void playTwoMarks() {
         write(2, 2, 1);
-        g.setMark();
+        g.moves().setMark();
         write(2, 3, 2);
         write(2, 4, 3);
-        g.setMark();
+        g.moves().setMark();
         write(2, 5, 4);
     }
     int digit(int row, int column) const { return g.board().at(row, column).digit; }

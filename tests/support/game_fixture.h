@@ -12,8 +12,8 @@ namespace krizovky::testing {
 
 // "&Konec" answered by the script: whether the program may end.
 inline bool quitAnswered(Game& game) {
-    game.confirmQuit();
-    return game.quitConfirmed();
+    game.persistence().confirmQuit();
+    return game.persistence().quitConfirmed();
 }
 
 // A game started as the program "krizovky" in a fresh folder that holds the
@@ -32,7 +32,7 @@ struct GameFixture {
 
     // Loads a task through the menu and the list, as the player does.
     void choose(const std::string& name) {
-        if (!game.chooseTaskByName(name))
+        if (!game.tasks().chooseTaskByName(name))
             throw std::runtime_error("no task " + name + " in the list");
     }
 };

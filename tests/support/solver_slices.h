@@ -15,10 +15,10 @@ namespace krizovky::testing {
 inline int finishSolve(Game& game, const std::function<void()>& between = {},
                        SolverRun::Clock::duration late = {}) {
     int slices = 0;
-    while (game.solving()) {
-        game.advanceSolve(SolverRun::Clock::now() - late);
+    while (game.solver().solving()) {
+        game.solver().advanceSolve(SolverRun::Clock::now() - late);
         ++slices;
-        if (game.solving() && between) between();
+        if (game.solver().solving() && between) between();
     }
     return slices;
 }

@@ -50,7 +50,7 @@ TEST_F(BoardLookTest, ModernBoardTakesTheClicksOfTheClassicOne) {
         trigger(look);
         for (const BoardSquare& s : squares) {
             mouse(s.row, s.column, Qt::LeftButton);
-            reached[look[0] == 'm'].push_back(application->game().currentSquare());
+            reached[look[0] == 'm'].push_back(application->game().play().currentSquare());
         }
     }
     EXPECT_EQ(reached[0], (std::vector<BoardSquare>{{2, 3}, {3, 2}, {3, 2}, {3, 3}}));
@@ -73,7 +73,7 @@ TEST_F(BoardLookTest, ModernBoardTakesTheClicksOfTheClassicOne) {
     menuOpen.start(0);
     mouse(2, 2, Qt::RightButton);
     EXPECT_TRUE(opened);
-    EXPECT_EQ(application->game().popupSquare(), (BoardSquare{2, 2}));
+    EXPECT_EQ(application->game().play().popupSquare(), (BoardSquare{2, 2}));
     mouse(2, 2, Qt::LeftButton, true);
     EXPECT_EQ(view().picture().at(2, 2).digit, 7);
 }
@@ -101,7 +101,7 @@ TEST_F(BoardLookTest, LookIsKeptBetweenStarts) {
 }
 
 TEST_F(BoardLookTest, PrintExportAndBookletWriteTheirFiles) {
-    application->game().enterDigit(2, 2, 7, true, true);
+    application->game().play().enterDigit(2, 2, 7, true, true);
     const GamePrintout printout = *printoutOfGame(application->game());
     const struct {
         const char* action;

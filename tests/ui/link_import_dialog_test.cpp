@@ -13,7 +13,7 @@ namespace {
 using LinkMenuTest = ExampleGameTest;
 
 TEST_F(LinkMenuTest, ALinkFromTheClipboardIsKeptLoadedAndCopiedBack) {
-    application->game().setOwnTaskFilePath(dir.file("moje_ulohy.kri"));
+    application->game().tasks().setOwnTaskFilePath(dir.file("moje_ulohy.kri"));
     const QString link = QStringLiteral("https://puzz.link/p?kakuro/5/5/48la0.na0lh3l0Bn.0cl.c4a3");
     QGuiApplication::clipboard()->setText(link);
     trigger("importLinkAction");

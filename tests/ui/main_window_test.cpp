@@ -212,7 +212,7 @@ TEST_F(TaskFileChoiceTest, DialogOffersTaskFilesBesideTheProgram) {
     EXPECT_EQ(shown.nameFilters, QStringList{QStringLiteral("úlohy (*.kri)")});
     EXPECT_EQ(shown.defaultSuffix, QStringLiteral("kri"));
     EXPECT_EQ(shown.directory, QString::fromStdString(dir.path()));
-    EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
+    EXPECT_EQ(application->game().tasks().taskFilePath(), dir.file("krizovky.KRI"));
 }
 
 TEST_F(TaskFileChoiceTest, ChosenFileIsListedNext) {
@@ -220,7 +220,7 @@ TEST_F(TaskFileChoiceTest, ChosenFileIsListedNext) {
     script.fileChoices.push_back(pick(other));
     start();
     trigger("taskFileAction");
-    EXPECT_EQ(application->game().taskFilePath(), other);
+    EXPECT_EQ(application->game().tasks().taskFilePath(), other);
     trigger("chooseTaskAction");
     EXPECT_EQ(listed(), QStringList{"z jiného souboru"});
 }
@@ -235,11 +235,11 @@ TEST_F(TaskFileChoiceTest, NewFileIsTakenOnlyAfterTheQuestion) {
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].icon, QMessageBox::Question);
     EXPECT_TRUE(script.boxes[0].text.contains(QStringLiteral("nová.kri")));
-    EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
+    EXPECT_EQ(application->game().tasks().taskFilePath(), dir.file("krizovky.KRI"));
 
     trigger("taskFileAction");
     ASSERT_EQ(script.boxes.size(), 2u);
-    EXPECT_EQ(application->game().taskFilePath(), dir.file("nová.kri"));
+    EXPECT_EQ(application->game().tasks().taskFilePath(), dir.file("nová.kri"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("nová.kri")));
 
     trigger("chooseTaskAction");  // the list now reports the file that is not there
@@ -253,7 +253,7 @@ TEST_F(TaskFileChoiceTest, FileInAMissingFolderIsRefused) {
     trigger("taskFileAction");
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(application->game().taskFilePath(), dir.file("krizovky.KRI"));
+    EXPECT_EQ(application->game().tasks().taskFilePath(), dir.file("krizovky.KRI"));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class NewTaskDialogTest : public ExampleGameTest {
   protected:
     void SetUp() override {
         ExampleGameTest::SetUp();
-        application->game().setOwnTaskFilePath(ownFile);
+        application->game().tasks().setOwnTaskFilePath(ownFile);
     }
     QDialog& dialog() { return application->newTaskDialog(); }
     // "&Nová úloha…", then a medium task of the small size and number 12

@@ -49,7 +49,7 @@ TEST_F(NotesWindowTest, KeysButtonsAndMenusReachTheNotes) {
     EXPECT_FALSE(notesButton->isChecked());
 
     // The pop-up's "poznámka" ticks the square's notes and toggles them.
-    application->game().openSquareMenu(2, 3);
+    application->game().play().openSquareMenu(2, 3);
     application->refresh();
     auto* noteMenu = mainWindow().squareMenu()->findChild<QMenu*>(QStringLiteral("noteMenu"));
     ASSERT_NE(noteMenu, nullptr);

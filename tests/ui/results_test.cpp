@@ -147,17 +147,17 @@ TEST_F(ResultsTest, ThePlayClockShowsAboveTheBoardAndWaitsWhileABoxIsOpen) {
 
     bool countingBehindTheBox = true;
     script.whileBoxShown = [&] {
-        countingBehindTheBox = application->game().playClock().counting();
+        countingBehindTheBox = application->game().persistence().playClock().counting();
     };
     trigger("verifyAction");  // "&Je to zatím správně?"
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_FALSE(countingBehindTheBox);
-    EXPECT_TRUE(application->game().playClock().counting());
+    EXPECT_TRUE(application->game().persistence().playClock().counting());
     // "&Nová úloha…" is shown, not run as a box, and blocks the game as well.
     trigger("newTaskAction");
-    EXPECT_FALSE(application->game().playClock().counting());
+    EXPECT_FALSE(application->game().persistence().playClock().counting());
     control<QPushButton>(application->newTaskDialog(), "cancelButton")->click();
-    EXPECT_TRUE(application->game().playClock().counting());
+    EXPECT_TRUE(application->game().persistence().playClock().counting());
 }
 
 }  // namespace

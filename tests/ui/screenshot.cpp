@@ -88,7 +88,7 @@ void answerUnattended(QDialog& dialog) {
 // The player's way: "&Výběr úlohy", a click on the name, " vybráno".
 bool chooseTask(Application& application, const char* wanted) {
     application.mainWindow().showTaskList();
-    const auto& names = application.game().taskListScreen().items;
+    const auto& names = application.game().tasks().taskListScreen().items;
     if (names.empty()) {
         std::fprintf(stderr, "krizovky-screenshot: the task file lists no task\n");
         return false;
@@ -133,7 +133,7 @@ bool play(Application& application, const QString& step) {
                     static_cast<Key>(static_cast<int>(Key::kNote1) + digit.digitValue() - 1));
         } else {
             // What the right click does before its menu opens, then the item.
-            application.game().openSquareMenu(row, column);
+            application.game().play().openSquareMenu(row, column);
             application.refresh();
             // "vymaž" for 0.
             const int digit = match.captured(4).toInt();

@@ -110,7 +110,7 @@ class HardSolveTest : public UiTest {
     }
     // The same of the latest solve in the window, the board as its squares show it.
     QString windowTrace() {
-        const SolverRun::Report& report = application->game().lastSolve();
+        const SolverRun::Report& report = application->game().solver().lastSolve();
         const char* ends[] = {"solved", "unsolvable", "stopped"};
         QString trace = QStringLiteral("%1 placements %2 backtracks %3 moves %4 ")
                             .arg(QString::fromLatin1(ends[static_cast<int>(report.end)]))
@@ -134,13 +134,13 @@ TEST_F(HardSolveTest, EverySpeedSearchesAsTheToolDoes) {
         const QString expected = toolTrace(name, 25);
         choose(name);
         for (const char* speed : {"stepSpeedAction", "smoothSpeedAction", "fastestSpeedAction"}) {
-            application->game().stopSolvingAfter(25);
+            application->game().solver().stopSolvingAfter(25);
             solve(speed);
             EXPECT_EQ(windowTrace(), expected) << speed;
             EXPECT_TRUE(control<QAction>(mainWindow(), speed)->isChecked()) << speed;
         }
     }
-    application->game().stopSolvingAfter(0);
+    application->game().solver().stopSolvingAfter(0);
     solve("fastestSpeedAction");
     EXPECT_EQ(windowTrace(), toolTrace(names.back(), 0));
 }
@@ -154,8 +154,8 @@ TEST_F(HardSolveTest, PrerusStopsTheFastestSearchWhereTheToolStopsAtTheSameCount
     script.answers = {QMessageBox::Yes};
     solve("fastestSpeedAction");
     ASSERT_EQ(script.boxes.size(), 1u);
-    const long placements = application->game().lastSolve().placements;
-    EXPECT_EQ(application->game().lastSolve().end, SolveEnd::kStopped);
+    const long placements = application->game().solver().lastSolve().placements;
+    EXPECT_EQ(application->game().solver().lastSolve().end, SolveEnd::kStopped);
     EXPECT_GT(placements, 0);
     EXPECT_EQ(windowTrace(), toolTrace(names[1], placements));
 }

@@ -20,7 +20,7 @@ class TaskEditorWindowTest : public UiTest {
         writeTasks("krizovky.KRI", kExampleTask);
         std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.VZR", dir.file("krizovky.VZR"));
         start();
-        application->game().setOwnTaskFilePath(dir.file("data/krizovky/moje_ulohy.kri"));
+        application->game().tasks().setOwnTaskFilePath(dir.file("data/krizovky/moje_ulohy.kri"));
     }
     QWidget& taskEditorWindow() { return application->taskEditorWindow(); }
     QPushButton* button(const char* name) { return control<QPushButton>(taskEditorWindow(), name); }

@@ -141,7 +141,7 @@ TEST_F(TaskListTest, ClosingTheWindowHidesItUntilTheMenuOpensItAgain) {
     taskListWindow().close();
     QApplication::processEvents();
     EXPECT_FALSE(taskListWindow().isVisible());
-    EXPECT_FALSE(application->game().taskListScreen().visible);
+    EXPECT_FALSE(application->game().tasks().taskListScreen().visible);
 
     trigger("chooseTaskAction");
     EXPECT_TRUE(taskListWindow().isVisible());
@@ -159,7 +159,7 @@ TEST_F(TaskListTest, EscapeClosesTheListLikeItsCloseButton) {
 
     QTest::keyClick(taskListWindow().windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(taskListWindow().isVisible());
-    EXPECT_FALSE(application->game().taskListScreen().visible);
+    EXPECT_FALSE(application->game().tasks().taskListScreen().visible);
     EXPECT_FALSE(mainWindow().findChild<QWidget*>("boardPanel")->isVisible());
 }
 
@@ -196,11 +196,11 @@ TEST_F(TaskListTest, ATaskLeftInProgressIsMarkedWithItsTimeInTheTip) {
     // The window's clock runs on a time the test moves.
     // (Shared: the clock may read it while the program closes.)
     auto now = std::make_shared<PlayClock::Milliseconds>(0);
-    PlayClock& clock = application->game().playClock();
+    PlayClock& clock = application->game().persistence().playClock();
     clock.useTimeSource([now] { return *now; });
     choose(QStringLiteral("hora"));
     clock.setWindowActive(true);
-    application->game().toggleNote(2, 2, 1);
+    application->game().moves().toggleNote(2, 2, 1);
     *now += 56'000;
     choose(QStringLiteral("dub"));
     trigger("chooseTaskAction");

@@ -171,7 +171,8 @@ class UiTest : public ::testing::Test {
     // The window's timer advances the search of "70" slice by slice; the
     // events are handled until the solve has ended.
     void waitForSolve() {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !application->game().solving(); }, 60000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return !application->game().solver().solving(); }, 60000));
     }
     template <typename T>
     T* control(QWidget& window, const char* name) {

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/game_state.h"
+#include "app/link_import.h"
+#include "app/new_task.h"
+
+namespace krizovky {
+
+class GamePersistence;
+class SolverSession;
+class TaskLibrary;
+
+// The tasks that come new into the player's own task file and onto the
+// board: made by "Nová úloha…" or imported from a link of the public puzzle
+// editor; and the link of the task on the board for others.
+class NewTasks {
+  public:
+    NewTasks(GameState& state, TaskLibrary& tasks, SolverSession& solver,
+             GamePersistence& persistence)
+        : board_(state.board),
+          screen_(state.screen),
+          requests_(state.requests),
+          host_(state.host),
+          names_(state.names),
+          tasks_(tasks),
+          solver_(solver),
+          persistence_(persistence),
+          newTask_(state.table) {}
+
+    // "&Nová úloha…": the dialog "nová úloha" with a fresh number. "vytvoř"
+    // starts making the task as a job that the front-end runs where it likes
+    // (newTask().useRunner: the desktop, on a thread); pollNewTask, called by
+    // the dialog while it works, takes the task once it is ready: it is kept
+    // in the player's own task file and loaded onto the board as a chosen
+    // task is, and the dialog closes. Until then nothing on the board
+    // changes; a task that is not made or cannot be kept is reported and the
+    // dialog stays. "zruš" stops the making and closes the dialog.
+    void openNewTask();
+    void createNewTask();   // "vytvoř"
+    void pollNewTask();     // the dialog's look at the making under way
+    void waitForNewTask();  // the same, waiting for the making to end
+    void cancelNewTask();   // "zruš" and the close box
+    NewTaskMaker& newTask() { return newTask_; }
+    const NewTaskScreen& newTaskScreen() const { return newTask_.screen(); }
+
+    // "Vložit úlohu z &odkazu…": the dialog that reads a link of the public
+    // puzzle editor or its file, shows the board and keeps the task in the
+    // player's own task file under the name in its field, then loads it onto
+    // the board. clipboard is what the clipboard holds: a link there fills
+    // the field.
+    void openLinkImport(std::string_view clipboard);
+    void setLinkText(std::string_view text);    // the field edited (UTF-8)
+    void setImportName(std::string_view name);  // the name field (Windows-1250)
+    void chooseLinkFile();                      // "ze souboru…": a pzprv3 file
+    void importLinkedTask();                    // "vlož"
+    void cancelLinkImport();                    // "zruš" and the close box
+    const LinkImportScreen& linkImportScreen() const { return linkImport_; }
+    // "Kopírovat &odkaz na úlohu": the link of the task on the board goes to
+    // the clipboard and is shown; a task the editor cannot hold is refused
+    // with the reason.
+    void copyTaskLink();
+
+  private:
+    // The end of a making: the task kept and loaded, or what went wrong said.
+    void takeMadeTask(const MadeTask& task);
+    // "vlož" once the game on the board is kept: the question before a task
+    // of the name is replaced, then the task kept and loaded.
+    void keepLinkedTask(const std::string& name);
+    void writeLinkedTask(const std::string& name);
+    bool solving() const;
+
+    const Board& board_;
+    const MainScreen& screen_;
+    Requests& requests_;
+    Host& host_;
+    const DataFileNames& names_;
+    TaskLibrary& tasks_;
+    SolverSession& solver_;
+    GamePersistence& persistence_;
+
+    LinkImportScreen linkImport_;
+    // Last: destroyed first, it stops a making that still uses the table.
+    NewTaskMaker newTask_;
+};
+
+}  // namespace krizovky
