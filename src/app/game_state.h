@@ -12,11 +12,11 @@
 namespace krizovky {
 
 // What every part of the game works on: the board and its Moves (what an
-// undo restores), what the player sees of them, the player's options, the
-// requests waiting for the player, and what start-up read. The parts of the
-// game (the play session, the moves and notes, the help, the solver's run,
-// the task library, the new tasks, the persistence) each keep the rest of
-// their state to themselves.
+// undo restores: the digits, the notes a digit took, the Marks), what the
+// player sees of them, the player's options, the requests waiting for the
+// player, and what start-up read. What an undo does not restore (the
+// selection, the redo list, the clock, the record, the task list) each part
+// of the game keeps to itself.
 struct GameState {
     explicit GameState(Host& frontEnd) : host(frontEnd), requests(frontEnd) {}
 
