@@ -1,5 +1,11 @@
 #include "app/data_files.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+#include <cstdlib>
+#endif
+
 #include <unistd.h>
 
 #include <vector>
@@ -38,6 +44,18 @@ std::string gameProgramBeside(const std::string& executablePath) {
     return dataFileNames(executablePath).programDir + "krizovky";
 }
 
+#ifdef __EMSCRIPTEN__
+// Under Node.js the program is its script: the data files lie beside it.
+EM_JS(char*, scriptPathOfProgram, (),
+      { return allocateUTF8(typeof __filename == = "undefined" ? "" : __filename); });
+
+std::string executablePath() {
+    char* path = scriptPathOfProgram();
+    std::string result = path;
+    std::free(path);
+    return result;
+}
+#else
 std::string executablePath() {
     std::vector<char> buffer(4096);
     for (;;) {
@@ -47,5 +65,6 @@ std::string executablePath() {
         buffer.resize(buffer.size() * 2);
     }
 }
+#endif
 
 }  // namespace krizovky
