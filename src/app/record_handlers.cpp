@@ -108,7 +108,8 @@ bool GamePersistence::updatePlayClock() {
 SavedGameExtras GamePersistence::extrasToSave() const {
     SavedGameExtras extras;
     extras.notes = notesOfBoard(board_);
-    extras.seconds = static_cast<std::uint32_t>(std::min<long>(clock_.seconds(), UINT32_MAX));
+    extras.seconds =
+        static_cast<std::uint32_t>(std::min<std::int64_t>(clock_.seconds(), UINT32_MAX));
     extras.hasBlock = false;
     return extras;
 }
