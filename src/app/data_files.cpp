@@ -47,7 +47,7 @@ std::string gameProgramBeside(const std::string& executablePath) {
 #ifdef __EMSCRIPTEN__
 // Under Node.js the program is its script: the data files lie beside it.
 EM_JS(char*, scriptPathOfProgram, (),
-      { return allocateUTF8(typeof __filename == = "undefined" ? "" : __filename); });
+      { return allocateUTF8(typeof __filename == "undefined" ? "" : __filename); });
 
 std::string executablePath() {
     char* path = scriptPathOfProgram();
