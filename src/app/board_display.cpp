@@ -20,8 +20,8 @@ void Game::loadTask() {
     Board read = board_;
     setGauge(0, kBoardSize);
     try {
-        readTask(choice_.taskFilePath(), choice_.selectedName(), read,
-                 [this](int row) { setGauge(row, kBoardSize); });
+        readTask(storage_, choice_.taskFilePlace(), choice_.taskFilePath(), choice_.selectedName(),
+                 read, [this](int row) { setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
         screen_.loadGauge.visible = false;
         requests_.failure(e.what());

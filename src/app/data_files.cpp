@@ -1,9 +1,5 @@
 #include "app/data_files.h"
 
-#include <unistd.h>
-
-#include <vector>
-
 namespace krizovky {
 namespace {
 
@@ -36,16 +32,6 @@ DataFileNames dataFileNames(const std::string& executablePath) {
 
 std::string gameProgramBeside(const std::string& executablePath) {
     return dataFileNames(executablePath).programDir + "krizovky";
-}
-
-std::string executablePath() {
-    std::vector<char> buffer(4096);
-    for (;;) {
-        ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) return {};
-        if (static_cast<std::size_t>(n) < buffer.size()) return std::string(buffer.data(), n);
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 }  // namespace krizovky

@@ -32,6 +32,8 @@
 #include "history/undo.h"
 #include "model/board.h"
 #include "model/combination_table.h"
+#include "model/file_storage.h"
+#include "model/storage.h"
 #include "play/level.h"
 #include "solver/exact_solver.h"
 #include "solver/visible_search.h"
@@ -48,7 +50,8 @@ namespace krizovky {
 // handler but "přeruš" does nothing.
 class Game : private UndoActions, private SolverSteps {
   public:
-    explicit Game(Host& host) : host_(host), requests_(host), choice_(requests_) {}
+    explicit Game(Host& host, Storage& storage = desktopStorage())
+        : host_(host), storage_(storage), requests_(host), choice_(requests_, storage) {}
 
     // Start-up: the data file names, the combination table, the task file.
     void start(const std::string& executablePath);
@@ -94,7 +97,7 @@ class Game : private UndoActions, private SolverSteps {
     void showTaskEditor();
     // "&Text" under "&Editace": the current task file as text, when it exists.
     void showTextEditor() {
-        if (!solving()) textEditor_.open(choice_.taskFilePath());
+        if (!solving()) textEditor_.open(choice_.taskFilePlace(), choice_.taskFilePath());
     }
 
     // "&Nová úloha…": the dialog "nová úloha" with a fresh number. "vytvoř"
@@ -254,9 +257,12 @@ class Game : private UndoActions, private SolverSteps {
     const CombinationTable& combinations() const { return table_; }
     const DataFileNames& fileNames() const { return names_; }
     // The rules for the rules window, from the rules file beside the program.
-    RulesText rules() const { return readRules(names_.programBase + "PRA"); }
+    RulesText rules() const { return readRules(storage_, names_.programBase + "PRA"); }
     const MoveHistory& history() const { return history_; }
     const std::string& taskFilePath() const { return choice_.taskFilePath(); }
+    Place taskFilePlace() const { return choice_.taskFilePlace(); }
+    // Where the game reads and writes its files.
+    Storage& storage() const { return storage_; }
     const std::string& selectedTaskName() const { return choice_.selectedName(); }
     bool taskListForEditor() const { return choice_.forEditor(); }
     // The player's options; the window ticks "&Volby" from them.
@@ -422,6 +428,7 @@ class Game : private UndoActions, private SolverSteps {
     void markTasksInProgress();
 
     Host& host_;
+    Storage& storage_;
     Requests requests_;
     Board board_;
     CombinationTable table_;
@@ -471,9 +478,9 @@ class Game : private UndoActions, private SolverSteps {
     std::map<std::string, std::string> keptTasks_;
     std::string keptTasksStamp_;
 
-    TaskEditor editor_{requests_, names_, choice_};
+    TaskEditor editor_{requests_, names_, choice_, storage_};
     // A save in the text editor shows its names in the task list at once.
-    TaskTextEditor textEditor_{requests_, [this] { choice_.fill(false); }};
+    TaskTextEditor textEditor_{requests_, storage_, [this] { choice_.fill(false); }};
     // Last: destroyed first, it stops a making that still uses the table.
     NewTaskMaker newTask_{table_};
 };

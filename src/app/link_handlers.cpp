@@ -4,7 +4,6 @@
 #include "app/own_tasks.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
@@ -43,7 +42,7 @@ void Game::chooseLinkFile() {
     requests_.chooseFile(dialog, [this](const std::optional<std::string>& path) {
         if (!path) return;
         try {
-            setLinkText(readFileBytes(*path));
+            setLinkText(storage_.read(Place::kChosen, *path));
         } catch (const RunError& e) {
             requests_.failure(e.what());
         }
@@ -70,14 +69,15 @@ void Game::keepLinkedTask(const std::string& name) {
     }
     // Another task of the name is replaced only when the player agrees, as
     // in the task editor's save.
-    confirmTaskReplacement(requests_, path, name, [this, name] { writeLinkedTask(name); });
+    confirmTaskReplacement(requests_, storage_, Place::kPlayerData, path, name,
+                           [this, name] { writeLinkedTask(name); });
 }
 
 void Game::writeLinkedTask(const std::string& name) {
     if (solving() || !linkImport_.puzzle) return;
     const auto& rows = linkImport_.puzzle->rows;
     const bool kept = keepOwnTask([&](const std::string& path) {
-        keepTaskRows(rows, name, path);
+        keepTaskRows(rows, name, storage_, path);
         return true;
     });
     if (!kept) return;

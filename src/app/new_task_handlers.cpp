@@ -4,7 +4,6 @@
 #include "app/game.h"
 #include "app/own_tasks.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -13,7 +12,8 @@ const std::vector<NamedStructure>& Game::structures() {
     if (!structures_) {
         structures_.emplace();
         try {
-            *structures_ = readStructures(splitLines(readFileBytes(names_.structureFile)));
+            *structures_ =
+                readStructures(splitLines(storage_.read(Place::kShipped, names_.structureFile)));
         } catch (const RunError&) {
             // Without the file the dialog offers the maker's own sizes only.
         }
@@ -49,7 +49,7 @@ void Game::takeMadeTask(const MadeTask& task) {
     }
     leaveTask([this, task] {
         const bool kept = keepOwnTask([&](const std::string& path) {
-            keepMadeTask(task, path);
+            keepMadeTask(task, storage_, path);
             return true;
         });
         if (!kept) return;

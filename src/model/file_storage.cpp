@@ -1,8 +1,10 @@
 #include "model/file_storage.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "model/file_layer.h"
 #include "model/player_folders.h"
@@ -63,6 +65,16 @@ void FileStorage::makeFolderFor(Place place, const std::string& name) {
 Storage& desktopStorage() {
     static FileStorage storage;
     return storage;
+}
+
+std::string executablePath() {
+    std::vector<char> buffer(4096);
+    for (;;) {
+        ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (n < 0) return {};
+        if (static_cast<std::size_t>(n) < buffer.size()) return std::string(buffer.data(), n);
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 }  // namespace krizovky

@@ -36,4 +36,8 @@ class FileStorage : public Storage {
 // The storage of a game that is given none: the file system, names as paths.
 Storage& desktopStorage();
 
+// The full path of the running executable, from /proc/self/exe; empty when the
+// system does not tell it.
+std::string executablePath();
+
 }  // namespace krizovky

@@ -114,7 +114,7 @@ void MainWindow::makeBooklet() {
     const QString taskFile = fromNativePath(game_.taskFilePath());
     std::vector<TaskOfFile> tasks;
     try {
-        tasks = readTasksOfFile(game_.taskFilePath());
+        tasks = readTasksOfFile(game_.storage(), game_.taskFilePlace(), game_.taskFilePath());
     } catch (const RunError& e) {
         host_->showFailure(e.what());
         return;
