@@ -16,6 +16,7 @@
 #include "app/headless_host.h"
 #include "history/results_record.h"
 #include "model/combination_table.h"
+#include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
@@ -128,7 +129,7 @@ void BM_LargeFileFillTaskListWithSolvedTasks(benchmark::State& state) {
         result.seconds = 600 + k;
         record.results.push_back(result);
     }
-    record.write(recordPath);
+    writeFileReplacing(recordPath, record.encode());
     const bool refill = state.range(1) != 0;
     HeadlessHost host;
     for (auto _ : state) {

@@ -27,8 +27,8 @@ void TaskLibrary::loadTask() {
     Board read = board_;
     play_.setGauge(0, kBoardSize);
     try {
-        readTask(choice_.taskFilePath(), choice_.selectedName(), read,
-                 [this](int row) { play_.setGauge(row, kBoardSize); });
+        readTask(storage_, choice_.taskFilePlace(), choice_.taskFilePath(), choice_.selectedName(),
+                 read, [this](int row) { play_.setGauge(row, kBoardSize); });
     } catch (const RunError& e) {
         screen_.loadGauge.visible = false;
         requests_.failure(e.what());

@@ -1,15 +1,5 @@
 #include "app/data_files.h"
 
-#ifdef __EMSCRIPTEN__
-#include <emscripten.h>
-
-#include <cstdlib>
-#endif
-
-#include <unistd.h>
-
-#include <vector>
-
 namespace krizovky {
 namespace {
 
@@ -43,28 +33,5 @@ DataFileNames dataFileNames(const std::string& executablePath) {
 std::string gameProgramBeside(const std::string& executablePath) {
     return dataFileNames(executablePath).programDir + "krizovky";
 }
-
-#ifdef __EMSCRIPTEN__
-// Under Node.js the program is its script: the data files lie beside it.
-EM_JS(char*, scriptPathOfProgram, (),
-      { return allocateUTF8(typeof __filename == "undefined" ? "" : __filename); });
-
-std::string executablePath() {
-    char* path = scriptPathOfProgram();
-    std::string result = path;
-    std::free(path);
-    return result;
-}
-#else
-std::string executablePath() {
-    std::vector<char> buffer(4096);
-    for (;;) {
-        ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) return {};
-        if (static_cast<std::size_t>(n) < buffer.size()) return std::string(buffer.data(), n);
-        buffer.resize(buffer.size() * 2);
-    }
-}
-#endif
 
 }  // namespace krizovky

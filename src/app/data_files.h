@@ -22,8 +22,4 @@ DataFileNames dataFileNames(const std::string& executablePath);
 // data files, krizovky.VZR and the rest, not files of its own name.
 std::string gameProgramBeside(const std::string& executablePath);
 
-// The full path of the running executable, from /proc/self/exe; empty when the
-// system does not tell.
-std::string executablePath();
-
 }  // namespace krizovky

@@ -11,6 +11,7 @@
 #include "app/play_session.h"
 #include "app/solver_session.h"
 #include "app/task_library.h"
+#include "model/file_storage.h"
 
 namespace krizovky {
 
@@ -24,7 +25,7 @@ namespace krizovky {
 // state and the other parts it calls.
 class Game {
   public:
-    explicit Game(Host& host) : state_(host) {}
+    explicit Game(Host& host, Storage& storage = desktopStorage()) : state_(host, storage) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -63,6 +64,8 @@ class Game {
     const DataFileNames& fileNames() const { return state_.names; }
     // The player's options; the window ticks "&Volby" from them.
     const Options& options() const { return state_.options; }
+    // Where the game reads and writes its files.
+    Storage& storage() const { return state_.storage; }
 
   private:
     // The first steps of start-up: the data file names.

@@ -37,6 +37,7 @@ class GamePersistence {
           requests_(state.requests),
           table_(state.table),
           names_(state.names),
+          storage_(state.storage),
           play_(play),
           moves_(moves),
           help_(help),
@@ -149,6 +150,7 @@ class GamePersistence {
     Requests& requests_;
     const CombinationTable& table_;
     const DataFileNames& names_;
+    Storage& storage_;
     PlaySession& play_;
     MovesAndNotes& moves_;
     GameHelp& help_;

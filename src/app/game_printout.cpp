@@ -35,8 +35,8 @@ std::optional<GamePrintout> printoutOfGame(const Game& game) {
     return printout;
 }
 
-std::vector<TaskOfFile> readTasksOfFile(const std::string& path) {
-    return tasksOfFile(splitLines(readTaskFile(path)));
+std::vector<TaskOfFile> readTasksOfFile(Storage& storage, Place place, const std::string& file) {
+    return tasksOfFile(splitLines(readTaskFile(storage, place, file)));
 }
 
 std::vector<PrintedTask> printedTasks(const std::vector<TaskOfFile>& tasks,

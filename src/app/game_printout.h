@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/board_picture.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -37,7 +38,7 @@ std::optional<GamePrintout> printoutOfGame(const Game& game);
 
 // Every task of the task file at path, in file order (see tasksOfFile). A
 // file that cannot be read throws RunError with the system's text.
-std::vector<TaskOfFile> readTasksOfFile(const std::string& path);
+std::vector<TaskOfFile> readTasksOfFile(Storage& storage, Place place, const std::string& file);
 
 // The tasks chosen for a booklet, by their places in file order, made ready
 // for paper, each graded by the solvers; a task that cannot be read is left

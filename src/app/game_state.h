@@ -8,19 +8,23 @@
 #include "history/move_history.h"
 #include "model/board.h"
 #include "model/combination_table.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
 // What every part of the game works on: the board and its Moves (what an
 // undo restores: the digits, the notes a digit took, the Marks), what the
 // player sees of them, the player's options, the requests waiting for the
-// player, and what start-up read. What an undo does not restore (the
+// player, where its files are, and what start-up read. What an undo does not restore (the
 // selection, the redo list, the clock, the record, the task list) each part
 // of the game keeps to itself.
 struct GameState {
-    explicit GameState(Host& frontEnd) : host(frontEnd), requests(frontEnd) {}
+    GameState(Host& frontEnd, Storage& files)
+        : host(frontEnd), storage(files), requests(frontEnd) {}
 
     Host& host;
+    // Where the game reads and writes its files.
+    Storage& storage;
     Requests requests;
     CombinationTable table;
     DataFileNames names;

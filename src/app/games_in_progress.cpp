@@ -13,8 +13,6 @@
 #include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
-#include "model/player_folders.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
@@ -42,14 +40,16 @@ std::string inProgressText(long seconds) {
 }
 
 std::map<std::string, std::string> tasksInProgress(const std::vector<KeptGame>& games,
+                                                   Storage& storage, Place place,
                                                    const std::string& taskFile,
                                                    const std::vector<std::string>& names) {
     std::map<std::string, const KeptGame*> kept;  // by the name as the list has it
     for (const KeptGame& game : games)
         if (game.taskFile == taskFile) kept.try_emplace(cp1250FromUtf8(game.taskName), &game);
     std::map<std::string, std::string> inProgress;
-    const auto hashes = taskHashesOf(
-        taskFile, names, [&kept](const std::string& name) { return kept.contains(name); });
+    const auto hashes =
+        taskHashesOf(storage, place, taskFile, names,
+                     [&kept](const std::string& name) { return kept.contains(name); });
     for (const auto& [name, hash] : hashes) {
         const KeptGame& game = *kept.at(name);
         // A task changed since is another task: its old game is not its own.
@@ -62,10 +62,10 @@ std::map<std::string, std::string> tasksInProgress(const std::vector<KeptGame>& 
 bool GamePersistence::readGamesInProgress(std::vector<KeptGame>& games) {
     games.clear();
     const std::string& path = playerFiles_.gamesInProgress;
-    if (path.empty() || !fileExists(path)) return true;
+    if (path.empty() || !storage_.exists(Place::kState, path)) return true;
     std::string problem;
     try {
-        games = decodeKeptGames(readFileStart(path, kLargestGamesInProgress));
+        games = decodeKeptGames(storage_.read(Place::kState, path, kLargestGamesInProgress));
         return true;
     } catch (const DamagedFileError& e) {
         problem = damagedFileText(e, path);
@@ -75,7 +75,8 @@ bool GamePersistence::readGamesInProgress(std::vector<KeptGame>& games) {
     games.clear();
     const std::string why = "Rozehrané úlohy se nepodařilo načíst: " + problem;
     try {
-        requests_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) +
+        requests_.message(why + ". Byl uložen stranou jako " +
+                          setAsideFileName(storage_, Place::kState, path) +
                           "; rozehrané úlohy se budou ukládat do nového souboru.");
         return true;
     } catch (const RunError& failed) {
@@ -108,8 +109,8 @@ bool GamePersistence::keepGameInProgress() {
             games.insert(games.begin(), gameToKeep());
             if (games.size() > kMostGamesInProgress) games.resize(kMostGamesInProgress);
             try {
-                makeFolders(folderOfFile(path));
-                writeFileReplacing(path, encodeKeptGames(games));
+                storage_.makeFolderFor(Place::kState, path);
+                storage_.replace(Place::kState, path, encodeKeptGames(games));
                 return true;
             } catch (const RunError&) {
                 // The question of leaveTask says what it means for the player.
@@ -148,7 +149,7 @@ void GamePersistence::takeUpTaskGame() {
     }
     // On the board now, the game is kept again when the player leaves it.
     try {
-        writeFileReplacing(playerFiles_.gamesInProgress, encodeKeptGames(games));
+        storage_.replace(Place::kState, playerFiles_.gamesInProgress, encodeKeptGames(games));
     } catch (const RunError&) {
         // Left in the file, the entry gives this game back as it was now.
     }
@@ -161,7 +162,7 @@ void GamePersistence::dropGameInProgress(const RecordedTask& task) {
         std::erase_if(games, [&task](const KeptGame& kept) { return isGameOf(kept, task); }) == 0)
         return;
     try {
-        writeFileReplacing(playerFiles_.gamesInProgress, encodeKeptGames(games));
+        storage_.replace(Place::kState, playerFiles_.gamesInProgress, encodeKeptGames(games));
     } catch (const RunError&) {
         // The entry left brings back an older game of the task, which loses
         // the player nothing.

@@ -6,6 +6,7 @@
 
 #include "history/kept_game.h"
 #include "history/results_record.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -20,6 +21,7 @@ std::string inProgressText(long seconds);
 // inProgressText. A game of a task changed since, or no longer there, marks
 // nothing.
 std::map<std::string, std::string> tasksInProgress(const std::vector<KeptGame>& games,
+                                                   Storage& storage, Place place,
                                                    const std::string& taskFile,
                                                    const std::vector<std::string>& names);
 

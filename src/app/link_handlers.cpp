@@ -7,7 +7,6 @@
 #include "app/task_library.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
@@ -46,7 +45,7 @@ void NewTasks::chooseLinkFile() {
     requests_.chooseFile(dialog, [this](const std::optional<std::string>& path) {
         if (!path) return;
         try {
-            setLinkText(readFileBytes(*path));
+            setLinkText(storage_.read(Place::kChosen, *path));
         } catch (const RunError& e) {
             requests_.failure(e.what());
         }
@@ -73,14 +72,15 @@ void NewTasks::keepLinkedTask(const std::string& name) {
     }
     // Another task of the name is replaced only when the player agrees, as
     // in the task editor's save.
-    confirmTaskReplacement(requests_, path, name, [this, name] { writeLinkedTask(name); });
+    confirmTaskReplacement(requests_, storage_, Place::kPlayerData, path, name,
+                           [this, name] { writeLinkedTask(name); });
 }
 
 void NewTasks::writeLinkedTask(const std::string& name) {
     if (solving() || !linkImport_.puzzle) return;
     const auto& rows = linkImport_.puzzle->rows;
     const bool kept = tasks_.keepOwnTask([&](const std::string& path) {
-        keepTaskRows(rows, name, path);
+        keepTaskRows(rows, name, storage_, path);
         return true;
     });
     if (!kept) return;

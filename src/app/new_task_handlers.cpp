@@ -7,7 +7,6 @@
 #include "app/solver_session.h"
 #include "app/task_library.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -16,7 +15,8 @@ const std::vector<NamedStructure>& TaskLibrary::structures() {
     if (!structures_) {
         structures_.emplace();
         try {
-            *structures_ = readStructures(splitLines(readFileBytes(names_.structureFile)));
+            *structures_ =
+                readStructures(splitLines(storage_.read(Place::kShipped, names_.structureFile)));
         } catch (const RunError&) {
             // Without the file the dialog offers the maker's own sizes only.
         }
@@ -52,7 +52,7 @@ void NewTasks::takeMadeTask(const MadeTask& task) {
     }
     persistence_.leaveTask([this, task] {
         const bool kept = tasks_.keepOwnTask([&](const std::string& path) {
-            keepMadeTask(task, path);
+            keepMadeTask(task, storage_, path);
             return true;
         });
         if (!kept) return;

@@ -25,6 +25,7 @@ class NewTasks {
           requests_(state.requests),
           host_(state.host),
           names_(state.names),
+          storage_(state.storage),
           tasks_(tasks),
           solver_(solver),
           persistence_(persistence),
@@ -77,6 +78,7 @@ class NewTasks {
     Requests& requests_;
     Host& host_;
     const DataFileNames& names_;
+    Storage& storage_;
     TaskLibrary& tasks_;
     SolverSession& solver_;
     GamePersistence& persistence_;

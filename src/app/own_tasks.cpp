@@ -4,7 +4,6 @@
 
 #include "editor/task_form.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/player_folders.h"
 #include "model/task_reader.h"
 #include "model/text.h"
@@ -18,33 +17,36 @@ std::string ownTaskFilePath() {
 
 namespace {
 
-void keepGrid(const EditorGrid& grid, const std::string& name, const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0) makeFolders(path.substr(0, slash + 1));
-    saveTaskToFile(grid, name, path);
+void keepGrid(const EditorGrid& grid, const std::string& name, Storage& storage,
+              const std::string& path) {
+    storage.makeFolderFor(Place::kPlayerData, path);
+    saveTaskToFile(grid, name, storage, Place::kPlayerData, path);
 }
 
 }  // namespace
 
-void keepMadeTask(const MadeTask& task, const std::string& path) {
-    keepGrid(task.grid, task.name, path);
+void keepMadeTask(const MadeTask& task, Storage& storage, const std::string& path) {
+    keepGrid(task.grid, task.name, storage, path);
 }
 
-void keepTaskRows(std::string_view rows, const std::string& name, const std::string& path) {
+void keepTaskRows(std::string_view rows, const std::string& name, Storage& storage,
+                  const std::string& path) {
     // The grid of the task editor writes the same rows back, each square as
     // its own token.
     EditorGrid grid;
     int row = 0;
     for (const std::string& line : splitLines(rows))
         if (++row <= kEditorSize) parseTaskRowIntoGrid(grid, line, row);
-    keepGrid(grid, name, path);
+    keepGrid(grid, name, storage, path);
 }
 
-void confirmTaskReplacement(Requests& requests, const std::string& path, const std::string& name,
+void confirmTaskReplacement(Requests& requests, Storage& storage, Place place,
+                            const std::string& path, const std::string& name,
                             const std::function<void()>& then) {
     std::optional<std::string> replaced;
     try {
-        if (fileExists(path)) replaced = replacedTaskName(readTaskFile(path), name);
+        if (storage.exists(place, path))
+            replaced = replacedTaskName(readTaskFile(storage, place, path), name);
     } catch (const RunError& e) {
         requests.failure(e.what());
         return;

@@ -24,8 +24,8 @@ std::string damagedFileText(const DamagedFileError& e, const std::string& path) 
                         : "soubor je poškozený";
 }
 
-std::string setAsideFileName(const std::string& path) {
-    return fileNameOf(setAside(path));
+std::string setAsideFileName(Storage& storage, Place place, const std::string& path) {
+    return fileNameOf(storage.setAside(place, path));
 }
 
 }  // namespace krizovky

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "model/storage.h"
+
 namespace krizovky {
 
 // Where the game keeps what belongs to the player between starts. An empty
@@ -26,8 +28,8 @@ class DamagedFileError;
 // "soubor je poškozený (řádek 3)": what the player is told of a damaged file
 // of theirs at path; the reader's own words go to standard error.
 std::string damagedFileText(const DamagedFileError& e, const std::string& path);
-// Sets the file at path aside and gives the name it now has, without its
+// Sets the stored file path aside and gives the name it now has, without its
 // folder, which is the file's own. Throws RunError when it cannot.
-std::string setAsideFileName(const std::string& path);
+std::string setAsideFileName(Storage& storage, Place place, const std::string& path);
 
 }  // namespace krizovky

@@ -1,11 +1,8 @@
 // What the game keeps for the player between starts: the time of play, the
 // record of results written at each congratulation, and the game in progress
 // kept on closing and taken up at the next start.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
 #include "app/game_persistence.h"
 #include "app/games_in_progress.h"
@@ -15,8 +12,6 @@
 #include "history/notes.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
-#include "model/player_folders.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "solver/explanations.h"
@@ -25,12 +20,9 @@
 namespace krizovky {
 namespace {
 
-// A file's size and time of its last change, "-" when there is none.
-std::string fileStamp(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return "-|";
-    return std::to_string(status.st_size) + "@" + std::to_string(status.st_mtim.tv_sec) + "." +
-           std::to_string(status.st_mtim.tv_nsec) + "|";
+// A stored file's stamp, ended so that two stamps follow each other unmixed.
+std::string fileStamp(Storage& storage, Place place, const std::string& name) {
+    return storage.stamp(place, name) + "|";
 }
 
 Level levelOfIq(int iq) {
@@ -49,7 +41,7 @@ std::string gradeOf(const Board& board, const CombinationTable& table) {
 }
 
 // Why the kept game cannot be taken up; nothing when it can.
-std::optional<std::string> keptGameProblem(const KeptGame& kept) {
+std::optional<std::string> keptGameProblem(const KeptGame& kept, Storage& storage, Place place) {
     SavedGame game;
     std::string problem;
     if (!decodeSavedGame(kept.savedGame, game, problem))
@@ -61,7 +53,7 @@ std::optional<std::string> keptGameProblem(const KeptGame& kept) {
     const std::string quoted = "\"" + kept.taskName + "\"";
     Board task;
     try {
-        if (!readTask(kept.taskFile, cp1250FromUtf8(kept.taskName), task))
+        if (!readTask(storage, place, kept.taskFile, cp1250FromUtf8(kept.taskName), task))
             return "úloha " + quoted + " už v souboru úloh " + kept.taskFile + " není";
     } catch (const RunError& e) {
         return "soubor úloh " + kept.taskFile + " nelze přečíst (" + e.what() + ")";
@@ -119,7 +111,8 @@ ResultsRecord GamePersistence::readRecord() {
     if (path.empty() || recordUnusable_) return {};
     std::string problem;
     try {
-        return ResultsRecord::read(path);
+        if (!storage_.exists(Place::kState, path)) return {};
+        return ResultsRecord::decode(storage_.read(Place::kState, path));
     } catch (const DamagedFileError& e) {
         problem = damagedFileText(e, path);
     } catch (const RunError& e) {
@@ -127,7 +120,7 @@ ResultsRecord GamePersistence::readRecord() {
     }
     const std::string why = "Záznam vašich výsledků se nepodařilo načíst: " + problem;
     try {
-        const std::string aside = setAsideFileName(path);
+        const std::string aside = setAsideFileName(storage_, Place::kState, path);
         requests_.message(why + ". Byl uložen stranou jako " + aside +
                           "; výsledky se budou zapisovat do nového záznamu.");
     } catch (const RunError& failed) {
@@ -142,7 +135,7 @@ ResultsRecord GamePersistence::readRecord() {
 void GamePersistence::recordResult() {
     // A game kept at an earlier closing is finished now: it must not come
     // back, even when the program does not close as it should.
-    if (!playerFiles_.keptGame.empty()) std::remove(playerFiles_.keptGame.c_str());
+    if (!playerFiles_.keptGame.empty()) storage_.remove(Place::kState, playerFiles_.keptGame);
     dropGameInProgress(boardTask_);
     const std::string& path = playerFiles_.record;
     if (path.empty()) return;
@@ -163,8 +156,8 @@ void GamePersistence::recordResult() {
     if (recordUnusable_) return;
     record.results.push_back(result);
     try {
-        makeFolders(folderOfFile(path));
-        record.write(path);
+        storage_.makeFolderFor(Place::kState, path);
+        storage_.replace(Place::kState, path, record.encode());
     } catch (const RunError& e) {
         requests_.failure("Výsledek se nepodařilo zapsat do záznamu " + path + ": " + e.what());
     }
@@ -176,12 +169,13 @@ void GamePersistence::markSolvedTasks() {
     // The list is filled again each time its window becomes active, and a
     // task file may hold 100,000 tasks: the ticks are worked out anew only
     // when the task file, the record or the names have changed.
-    const std::string stamp = fileStamp(tasks_.choice().taskFilePath()) +
-                              fileStamp(playerFiles_.record) +
-                              std::to_string(tasks_.choice().names().size());
+    const std::string stamp =
+        fileStamp(storage_, tasks_.choice().taskFilePlace(), tasks_.choice().taskFilePath()) +
+        fileStamp(storage_, Place::kState, playerFiles_.record) +
+        std::to_string(tasks_.choice().names().size());
     if (stamp == solvedStamp_) return;
-    tasks_.choice().setSolved(
-        solvedTasks(readRecord(), tasks_.choice().taskFilePath(), tasks_.choice().names()));
+    tasks_.choice().setSolved(solvedTasks(readRecord(), storage_, tasks_.choice().taskFilePlace(),
+                                          tasks_.choice().taskFilePath(), tasks_.choice().names()));
     solvedStamp_ = stamp;
 }
 
@@ -192,13 +186,15 @@ void GamePersistence::markTasksInProgress() {
     const std::string& taskFile = tasks_.choice().taskFilePath();
     const auto& names = tasks_.choice().names();
     const auto stampNow = [&] {
-        return fileStamp(taskFile) + fileStamp(playerFiles_.gamesInProgress) +
+        return fileStamp(storage_, tasks_.choice().placeOf(taskFile), taskFile) +
+               fileStamp(storage_, Place::kState, playerFiles_.gamesInProgress) +
                std::to_string(names.size());
     };
     if (stampNow() != keptTasksStamp_) {
         std::vector<KeptGame> games;
         readGamesInProgress(games);
-        keptTasks_ = tasksInProgress(games, taskFile, names);
+        keptTasks_ =
+            tasksInProgress(games, storage_, tasks_.choice().placeOf(taskFile), taskFile, names);
         // A damaged file set aside has changed the stamp.
         keptTasksStamp_ = stampNow();
     }
@@ -236,12 +232,12 @@ bool GamePersistence::keepGame() {
     const std::string& path = playerFiles_.keptGame;
     if (!gameInProgress()) {
         // An older kept game must not come back at the next start.
-        std::remove(path.c_str());
+        storage_.remove(Place::kState, path);
         return true;
     }
     try {
-        makeFolders(folderOfFile(path));
-        writeFileReplacing(path, encodeKeptGame(gameToKeep()));
+        storage_.makeFolderFor(Place::kState, path);
+        storage_.replace(Place::kState, path, encodeKeptGame(gameToKeep()));
     } catch (const RunError& e) {
         requests_.failure(
             std::string("Rozehranou hru se nepodařilo uschovat pro příští spuštění: ") + e.what());
@@ -252,15 +248,15 @@ bool GamePersistence::keepGame() {
 
 bool GamePersistence::resumeKeptGame() {
     const std::string& path = playerFiles_.keptGame;
-    if (path.empty() || solving() || !fileExists(path)) return false;
+    if (path.empty() || solving() || !storage_.exists(Place::kState, path)) return false;
     KeptGame kept;
     std::optional<std::string> problem;
     std::string text;
     try {
-        text = readFileStart(path, kLargestKeptGame);
+        text = storage_.read(Place::kState, path, kLargestKeptGame);
         try {
             kept = decodeKeptGame(text);
-            problem = keptGameProblem(kept);
+            problem = keptGameProblem(kept, storage_, tasks_.choice().placeOf(kept.taskFile));
         } catch (const DamagedFileError& e) {
             problem = damagedFileText(e, path);
         }
@@ -270,7 +266,8 @@ bool GamePersistence::resumeKeptGame() {
     if (problem) {
         const std::string why = "Rozehranou hru se nepodařilo načíst: " + *problem;
         try {
-            requests_.message(why + ". Byl uložen stranou jako " + setAsideFileName(path) + ".");
+            requests_.message(why + ". Byl uložen stranou jako " +
+                              setAsideFileName(storage_, Place::kState, path) + ".");
         } catch (const RunError& e) {
             requests_.message(why + ". Její soubor " + path + " nelze ani odložit (" + e.what() +
                               ").");

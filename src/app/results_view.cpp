@@ -50,7 +50,8 @@ ResultsScreen resultsScreenOf(const ResultsRecord& record) {
 }
 
 std::map<std::string, std::string> taskHashesOf(
-    const std::string& taskFile, const std::vector<std::string>& names,
+    Storage& storage, Place place, const std::string& taskFile,
+    const std::vector<std::string>& names,
     const std::function<bool(const std::string& name)>& wanted) {
     std::map<std::string, std::string> hashes;
     std::vector<std::string> read;
@@ -59,7 +60,7 @@ std::map<std::string, std::string> taskHashesOf(
     if (read.empty()) return hashes;
     std::string text;
     try {
-        text = readTaskFile(taskFile);
+        text = readTaskFile(storage, place, taskFile);
     } catch (const RunError&) {
         return hashes;
     }
@@ -76,17 +77,17 @@ std::map<std::string, std::string> taskHashesOf(
     return hashes;
 }
 
-std::map<std::string, std::string> solvedTasks(const ResultsRecord& record,
-                                               const std::string& taskFile,
+std::map<std::string, std::string> solvedTasks(const ResultsRecord& record, Storage& storage,
+                                               Place place, const std::string& taskFile,
                                                const std::vector<std::string>& names) {
     const std::string file = recordText(taskFile);
     std::set<std::string> recorded;
     for (const GameResult& r : record.results)
         if (r.taskFile == file) recorded.insert(r.taskName);
     std::map<std::string, std::string> solved;
-    const auto hashes = taskHashesOf(taskFile, names, [&recorded](const std::string& name) {
-        return recorded.contains(utf8FromCp1250(name));
-    });
+    const auto hashes = taskHashesOf(
+        storage, place, taskFile, names,
+        [&recorded](const std::string& name) { return recorded.contains(utf8FromCp1250(name)); });
     for (const auto& [name, hash] : hashes)
         if (const auto best = record.best({file, utf8FromCp1250(name), hash}))
             solved[name] = bestResultText(*best);

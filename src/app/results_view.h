@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/results_record.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -28,11 +29,12 @@ inline constexpr std::size_t kLatestResultsShown = 20;
 ResultsScreen resultsScreenOf(const ResultsRecord& record);
 
 // The taskHash of each of names (Windows-1250, as the task list holds them)
-// that wanted picks and the task file at taskFile holds as a readable task;
+// that wanted picks and the stored task file taskFile holds as a readable task;
 // a name whose rows break the format has none. The file is read only when
 // some name is wanted; a file that cannot be read holds none.
 std::map<std::string, std::string> taskHashesOf(
-    const std::string& taskFile, const std::vector<std::string>& names,
+    Storage& storage, Place place, const std::string& taskFile,
+    const std::vector<std::string>& names,
     const std::function<bool(const std::string& name)>& wanted);
 
 // The solved tasks among names (Windows-1250, as the task list holds them)
@@ -40,8 +42,8 @@ std::map<std::string, std::string> taskHashesOf(
 // ("bez nápovědy 12:41"). A task counts as solved only while the file holds
 // it as it was solved: an edited task is another task. The file is read only
 // when the record has results of it; a file that cannot be read has none.
-std::map<std::string, std::string> solvedTasks(const ResultsRecord& record,
-                                               const std::string& taskFile,
+std::map<std::string, std::string> solvedTasks(const ResultsRecord& record, Storage& storage,
+                                               Place place, const std::string& taskFile,
                                                const std::vector<std::string>& names);
 
 }  // namespace krizovky

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/storage.h"
+
 namespace krizovky {
 
 // The rules and the help for players as the rules window shows them.
@@ -15,6 +17,6 @@ struct RulesText {
 // Reads the rules file (Windows-1250 with CR LF line ends). A file that
 // cannot be read gives no lines and the reason, for the window to show in
 // their place: a help text brings no box at start-up.
-RulesText readRules(const std::string& rulesFile);
+RulesText readRules(Storage& storage, const std::string& rulesFile);
 
 }  // namespace krizovky

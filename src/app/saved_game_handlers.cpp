@@ -8,7 +8,6 @@
 #include "app/solver_session.h"
 #include "history/saved_game.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -41,7 +40,8 @@ void GamePersistence::saveGameThen(std::function<void(bool written)> then) {
         savedGameDialog(names_, true), [this, then](const std::optional<std::string>& path) {
             if (!path || solving()) return then(false);
             try {
-                writeFileReplacing(*path, encodeSavedGame(board_, history_, extrasToSave()));
+                storage_.replace(Place::kChosen, *path,
+                                 encodeSavedGame(board_, history_, extrasToSave()));
             } catch (const RunError& e) {
                 requests_.failure(e.what());
                 return then(false);
@@ -87,7 +87,7 @@ void GamePersistence::loadChosenGame(const std::string& path) {
     // The whole file is read and judged before anything of the game changes.
     std::string bytes;
     try {
-        bytes = readFileStart(path, kLargestSavedGame + 1);
+        bytes = storage_.read(Place::kChosen, path, kLargestSavedGame + 1);
     } catch (const RunError& e) {
         requests_.failure(e.what());
         return;

@@ -1,14 +1,14 @@
 #include "app/game.h"
 #include "app/own_tasks.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 
 namespace krizovky {
 
 void Game::start(const std::string& executablePath) {
     std::string records;
     try {
-        records = readFileBytes(dataFileNames(executablePath).combinationFile);
+        records =
+            state_.storage.read(Place::kShipped, dataFileNames(executablePath).combinationFile);
     } catch (const RunError& e) {
         // Without the table nothing else is set up, not even the task file.
         formNames(executablePath);
@@ -27,7 +27,7 @@ void Game::formNames(const std::string& executablePath) {
 
 void Game::start(const std::string& executablePath, std::string_view records) {
     formNames(executablePath);
-    tasks_.setTaskFilePath(state_.names.defaultTaskFile);
+    tasks_.choice().setShippedTaskFilePath(state_.names.defaultTaskFile);
     tasks_.setOwnTaskFilePath(krizovky::ownTaskFilePath());
     // The names "Nová úloha" gives tell all in a tool tip.
     tasks_.choice().setDescriber(

@@ -4,7 +4,6 @@
 
 #include "editor/task_form.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/task_list.h"
 #include "model/text.h"
 
@@ -14,6 +13,16 @@ void TaskChoice::setTaskFilePath(std::string path) {
     if (path != ownTaskFilePath_) collectionPath_ = path;
     taskFilePath_ = std::move(path);
     describeItems();
+}
+
+void TaskChoice::setShippedTaskFilePath(std::string path) {
+    shippedTaskFilePath_ = path;
+    setTaskFilePath(std::move(path));
+}
+
+Place TaskChoice::placeOf(const std::string& taskFile) const {
+    if (!ownTaskFilePath_.empty() && taskFile == ownTaskFilePath_) return Place::kPlayerData;
+    return taskFile == shippedTaskFilePath_ ? Place::kShipped : Place::kChosen;
 }
 
 void TaskChoice::setOwnTaskFilePath(std::string path) {
@@ -42,7 +51,7 @@ void TaskChoice::fill(bool reportErrors) {
     std::vector<std::string> names;
     // The player's own file comes with the first task kept there: until then
     // the list is just empty.
-    if (ownTasksShown() && !fileExists(taskFilePath_)) {
+    if (ownTasksShown() && !storage_.exists(Place::kPlayerData, taskFilePath_)) {
         names_.clear();
         screen_.emptyListText.clear();
         screen_.selected = -1;
@@ -50,7 +59,7 @@ void TaskChoice::fill(bool reportErrors) {
         return;
     }
     try {
-        names = readTaskNames(taskFilePath_);
+        names = readTaskNames(storage_, taskFilePlace(), taskFilePath_);
     } catch (const RunError& e) {
         // The list keeps what it showed. Only the showing reports the failure:
         // reporting it on every activation would bring the box back each time

@@ -7,6 +7,7 @@
 
 #include "app/requests.h"
 #include "app/screen.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -16,12 +17,19 @@ namespace krizovky {
 // game loads the chosen task onto the board, the task editor into its grid.
 class TaskChoice {
   public:
-    explicit TaskChoice(Requests& requests) : requests_(requests) {}
+    TaskChoice(Requests& requests, Storage& storage) : requests_(requests), storage_(storage) {}
 
     const std::string& taskFilePath() const { return taskFilePath_; }
     // The task file chosen by "&Soubor úloh" (or the shipped one): the list's
     // collection, to which showOwnTasks(false) goes back.
     void setTaskFilePath(std::string path);
+    // The same for the task file shipped beside the program, which is also
+    // remembered as such.
+    void setShippedTaskFilePath(std::string path);
+    // Where a task file is kept: the player's own, the shipped one, or one
+    // the player chose.
+    Place placeOf(const std::string& taskFile) const;
+    Place taskFilePlace() const { return placeOf(taskFilePath_); }
     // The player's own task file, where made and imported tasks are kept;
     // empty when no folder for it is known.
     const std::string& ownTaskFilePath() const { return ownTaskFilePath_; }
@@ -95,7 +103,9 @@ class TaskChoice {
         const std::map<std::string, std::string>& byName);
 
     Requests& requests_;
+    Storage& storage_;
     std::string taskFilePath_;
+    std::string shippedTaskFilePath_;
     std::string collectionPath_;
     std::string ownTaskFilePath_;
     std::function<std::optional<std::string>(const std::string&)> describe_;

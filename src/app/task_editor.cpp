@@ -6,7 +6,6 @@
 #include "editor/structure_file.h"
 #include "editor/task_form.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/player_folders.h"
 #include "model/task_list.h"
 #include "model/task_reader.h"
@@ -22,8 +21,9 @@ std::string defaultName() {
 
 }  // namespace
 
-TaskEditor::TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice)
-    : requests_(requests), names_(names), choice_(choice) {
+TaskEditor::TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice,
+                       Storage& storage)
+    : requests_(requests), names_(names), choice_(choice), storage_(storage) {
     editorTaskName_ = defaultName();
     screen_.nameField = editorTaskName_;
     screen_.numberField = "         1";
@@ -55,12 +55,13 @@ void TaskEditor::saveTaskTo(const std::string& path) {
                    .substr(0, 20);
     // A task of the same name, also in other capitals, is replaced only
     // when the author agrees.
-    confirmTaskReplacement(requests_, path, name, [this, path, name] { writeTask(path, name); });
+    confirmTaskReplacement(requests_, storage_, choice_.placeOf(path), path, name,
+                           [this, path, name] { writeTask(path, name); });
 }
 
 void TaskEditor::writeTask(const std::string& path, const std::string& name) {
     try {
-        saveTaskToFile(screen_.grid, name, path);
+        saveTaskToFile(screen_.grid, name, storage_, choice_.placeOf(path), path);
     } catch (const RunError& e) {
         requests_.failure(e.what());
         return;
@@ -80,7 +81,7 @@ FileDialog TaskEditor::saveDialog() const {
     if (slash != std::string::npos && slash > 0) {
         const std::string folder = own.substr(0, slash + 1);
         try {
-            makeFolders(folder);
+            storage_.makeFolderFor(Place::kPlayerData, own);
             FileDialog dialog = fileDialogIn(folder, title, "úlohy", "kri");
             dialog.fileName = own;
             return dialog;
@@ -105,7 +106,9 @@ void TaskEditor::generateStructure() {
     const std::string path = structureFile_.empty() ? names_.structureFile : structureFile_;
     StructureDraw outcome;
     try {
-        outcome = loadRandomStructure(screen_.grid, generator_.randomSeed, path);
+        outcome =
+            loadRandomStructure(screen_.grid, generator_.randomSeed, storage_,
+                                structureFile_.empty() ? Place::kShipped : Place::kChosen, path);
     } catch (const RunError& e) {
         requests_.failure(e.what());
         return;
@@ -203,7 +206,7 @@ void TaskEditor::loadTaskIntoGrid() {
     choice_.setForEditor(false);
     std::vector<std::string> lines;
     try {
-        lines = splitLines(readTaskFile(choice_.taskFilePath()));
+        lines = splitLines(readTaskFile(storage_, choice_.taskFilePlace(), choice_.taskFilePath()));
     } catch (const RunError& e) {
         requests_.failure(e.what());
         return;

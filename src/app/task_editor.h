@@ -58,7 +58,8 @@ struct TaskEditorScreen {
 // Owned by the task library (TaskLibrary::editor()); "&Formulář" is TaskLibrary::showTaskEditor.
 class TaskEditor {
   public:
-    TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice);
+    TaskEditor(Requests& requests, const DataFileNames& names, TaskChoice& choice,
+               Storage& storage);
 
     // "&Formulář" under "&Editace": shows the window.
     void show() { screen_.visible = true; }
@@ -150,6 +151,7 @@ class TaskEditor {
     Requests& requests_;
     const DataFileNames& names_;
     TaskChoice& choice_;
+    Storage& storage_;
     TaskEditorScreen screen_;
     std::string editorTaskName_;
     GeneratorState generator_;

@@ -34,6 +34,7 @@ class TaskLibrary {
           screen_(state.screen),
           requests_(state.requests),
           names_(state.names),
+          storage_(state.storage),
           play_(play),
           help_(help),
           solver_(solver),
@@ -81,10 +82,11 @@ class TaskLibrary {
     // the order of its items.
     const std::vector<std::string>& taskListNames() const { return choice_.names(); }
     const std::string& taskFilePath() const { return choice_.taskFilePath(); }
+    Place taskFilePlace() const { return choice_.taskFilePlace(); }
     const std::string& selectedTaskName() const { return choice_.selectedName(); }
     bool taskListForEditor() const { return choice_.forEditor(); }
     // The rules for the rules window, from the rules file beside the program.
-    RulesText rules() const { return readRules(names_.programBase + "PRA"); }
+    RulesText rules() const { return readRules(storage_, names_.programBase + "PRA"); }
 
     // Set at start, by the headless tool and by tests that skip the dialogs.
     void setTaskFilePath(std::string path) { choice_.setTaskFilePath(std::move(path)); }
@@ -118,16 +120,17 @@ class TaskLibrary {
     MainScreen& screen_;
     Requests& requests_;
     const DataFileNames& names_;
+    Storage& storage_;
     PlaySession& play_;
     GameHelp& help_;
     SolverSession& solver_;
     GamePersistence& persistence_;
 
-    TaskChoice choice_{requests_};
+    TaskChoice choice_{requests_, storage_};
     std::optional<std::vector<NamedStructure>> structures_;  // see structures()
-    TaskEditor editor_{requests_, names_, choice_};
+    TaskEditor editor_{requests_, names_, choice_, storage_};
     // A save in the text editor shows its names in the task list at once.
-    TaskTextEditor textEditor_{requests_, [this] { choice_.fill(false); }};
+    TaskTextEditor textEditor_{requests_, storage_, [this] { choice_.fill(false); }};
 };
 
 }  // namespace krizovky

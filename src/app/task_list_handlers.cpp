@@ -44,7 +44,7 @@ void TaskLibrary::chooseTaskFile() {
 }
 
 void TaskLibrary::showTextEditor() {
-    if (!solving()) textEditor_.open(choice_.taskFilePath());
+    if (!solving()) textEditor_.open(choice_.taskFilePlace(), choice_.taskFilePath());
 }
 
 void TaskLibrary::nameTaskOnBoard(const std::string& name) {

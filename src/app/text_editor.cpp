@@ -1,13 +1,13 @@
 #include "app/text_editor.h"
 
 #include "model/errors.h"
-#include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
 namespace krizovky {
-void TaskTextEditor::open(const std::string& path) {
-    if (path.empty() || !fileExists(path)) return;
+void TaskTextEditor::open(Place place, const std::string& path) {
+    if (path.empty() || !storage_.exists(place, path)) return;
+    place_ = place;
     path_ = path;
     screen_.visible = true;
 }
@@ -62,7 +62,7 @@ void TaskTextEditor::leave() {
 void TaskTextEditor::load() {
     std::string bytes;
     try {
-        bytes = readTaskFile(path_);
+        bytes = readTaskFile(storage_, place_, path_);
     } catch (const RunError& e) {
         // The text stays as it was shown.
         requests_.failure(e.what());
@@ -75,7 +75,7 @@ void TaskTextEditor::load() {
 
 bool TaskTextEditor::writeFile() {
     try {
-        writeFileReplacing(path_, fileBytes(screen_.lines));
+        storage_.replace(place_, path_, fileBytes(screen_.lines));
     } catch (const RunError& e) {
         requests_.failure(e.what());
         return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/requests.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -28,12 +29,12 @@ class TaskTextEditor {
   public:
     // saved runs after every successful save (the task list reads the file
     // again, so changed names show at once).
-    TaskTextEditor(Requests& requests, std::function<void()> saved)
-        : requests_(requests), saved_(std::move(saved)) {}
+    TaskTextEditor(Requests& requests, Storage& storage, std::function<void()> saved)
+        : requests_(requests), storage_(storage), saved_(std::move(saved)) {}
 
     // "&Text": shows the editor for the task file at path when a file exists
     // there; otherwise nothing happens.
-    void open(const std::string& path);
+    void open(Place place, const std::string& path);
 
     // The editor became the active window: the text is the file's once more.
     // Nothing happens while it is active already.
@@ -72,6 +73,8 @@ class TaskTextEditor {
     void stopEditing(const std::function<void(bool left)>& then);
 
     Requests& requests_;
+    Storage& storage_;
+    Place place_ = Place::kChosen;
     std::function<void()> saved_;
     TextEditorScreen screen_;
     std::string path_;

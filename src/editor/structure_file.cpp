@@ -1,7 +1,6 @@
 #include "editor/structure_file.h"
 
 #include "editor/random.h"
-#include "model/file_layer.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -74,10 +73,10 @@ std::string structureMessage(StructureDraw outcome) {
     return {};
 }
 
-StructureDraw loadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed,
-                                  const std::string& path) {
-    if (!fileExists(path)) return StructureDraw::kNoFile;
-    const std::vector<std::string> lines = splitLines(readFileBytes(path));
+StructureDraw loadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed, Storage& storage,
+                                  Place place, const std::string& name) {
+    if (!storage.exists(place, name)) return StructureDraw::kNoFile;
+    const std::vector<std::string> lines = splitLines(storage.read(place, name));
     const std::size_t count = structureNames(lines).size();
     if (count == 0) return StructureDraw::kNoNames;
     const int k = nextRandom(randomSeed, static_cast<int>(count)) + 1;

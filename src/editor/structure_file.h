@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/editor_grid.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -36,11 +37,11 @@ enum class StructureDraw {
 // The messages for what did not draw (UTF-8).
 std::string structureMessage(StructureDraw outcome);
 
-// Draws a structure at random from the structure file at path into the grid,
+// Draws a structure at random from the stored structure file into the grid,
 // with one number of the editor's generator. A file without structures, or
 // none at all, draws no number and leaves the grid as it was. File errors
 // throw RunError.
-StructureDraw loadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed,
-                                  const std::string& path);
+StructureDraw loadRandomStructure(EditorGrid& grid, std::uint32_t& randomSeed, Storage& storage,
+                                  Place place, const std::string& name);
 
 }  // namespace krizovky

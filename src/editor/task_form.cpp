@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "model/file_layer.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 #include "model/text_services.h"
@@ -119,14 +118,15 @@ std::string workFileName(const std::string& taskFilePath) {
     return taskFilePath.substr(0, dot + 1) + "WRK";
 }
 
-void saveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path) {
+void saveTaskToFile(const EditorGrid& grid, std::string_view name, Storage& storage, Place place,
+                    const std::string& file) {
     std::string bytes;
-    if (fileExists(path)) {
-        bytes = readTaskFile(path);
+    if (storage.exists(place, file)) {
+        bytes = readTaskFile(storage, place, file);
         if (auto kept = removeTaskFromFile(bytes, name)) bytes = std::move(*kept);
     }
     bytes += taskText(grid, name);
-    writeFileThrough(path, workFileName(path), bytes);
+    storage.replaceThrough(place, file, workFileName(file), bytes);
 }
 
 void parseTaskRowIntoGrid(EditorGrid& grid, std::string_view line, int r) {

@@ -7,6 +7,7 @@
 
 #include "editor/editor_grid.h"
 #include "model/board.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -55,12 +56,13 @@ std::optional<std::string> removeTaskFromFile(std::string_view fileBytes, std::s
 // appended when the file name has none.
 std::string workFileName(const std::string& taskFilePath);
 
-// Writes the task into the task file at path: a task of the same name is
+// Writes the task into the stored task file: a task of the same name is
 // replaced and the new task goes to the end; a missing file is created. The
 // new content is written whole to the work file, which then takes the task
 // file's place, so the task file is at every moment either the old one or the
 // new one. Throws RunError with the system's text; the old file stays then.
-void saveTaskToFile(const EditorGrid& grid, std::string_view name, const std::string& path);
+void saveTaskToFile(const EditorGrid& grid, std::string_view name, Storage& storage, Place place,
+                    const std::string& file);
 
 // Writes one row line of a task into row r of the grid, token by token from
 // column 1: "0" gives "x", "2" the empty text, any other token (a clue such

@@ -7,7 +7,6 @@
 
 #include "history/player_json.h"
 #include "model/errors.h"
-#include "model/file_layer.h"
 
 namespace krizovky {
 namespace {
@@ -51,9 +50,7 @@ int rank(const GameResult& r) {
 
 }  // namespace
 
-ResultsRecord ResultsRecord::read(const std::string& path) {
-    if (!fileExists(path)) return {};
-    const std::string bytes = readFileBytes(path);
+ResultsRecord ResultsRecord::decode(std::string_view bytes) {
     return readPlayerJson(bytes, [](const json& document) {
         if (document.at("version").get<int>() != kRecordVersion)
             throw RunError("an unknown version of the record");
@@ -64,13 +61,13 @@ ResultsRecord ResultsRecord::read(const std::string& path) {
     });
 }
 
-void ResultsRecord::write(const std::string& path) const {
+std::string ResultsRecord::encode() const {
     json list = json::array();
     for (const GameResult& r : results)
         list.push_back(toJson(r));
     const json document{{"version", kRecordVersion}, {"results", list}};
     // Texts are kept as UTF-8 (see recordText), so nothing is replaced here.
-    writeFileReplacing(path, document.dump(2, ' ', false, json::error_handler_t::replace) + "\n");
+    return document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 std::string recordText(std::string_view text) {

@@ -41,13 +41,11 @@ class ResultsRecord {
   public:
     std::vector<GameResult> results;
 
-    // The record in the file at path; an empty record when there is no file.
-    // Throws RunError when the file cannot be read, DamagedFileError when it
-    // is no record.
-    static ResultsRecord read(const std::string& path);
-    // Replaces the file at path through the replacing write; the folder must
-    // exist. Throws RunError with the system's text.
-    void write(const std::string& path) const;
+    // The record that a file's bytes hold. Throws DamagedFileError when they
+    // are no record.
+    static ResultsRecord decode(std::string_view bytes);
+    // The bytes of the record's file.
+    std::string encode() const;
 
     // The task's best result: the shortest time solved unaided, else the
     // shortest with help, else a result of "70". None when never solved.

@@ -27,6 +27,10 @@ std::vector<std::string> readTaskNames(const std::string& path) {
     return taskNamesOfText(readTaskFile(path));
 }
 
+std::vector<std::string> readTaskNames(Storage& storage, Place place, const std::string& name) {
+    return taskNamesOfText(readTaskFile(storage, place, name));
+}
+
 bool czechCollationAvailable() {
     const TextServices* services = textServices();
     return services != nullptr && services->hasCzechOrder();

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/storage.h"
+
 namespace krizovky {
 
 // The names of all tasks in the lines of a task file, in file order,
@@ -16,6 +18,8 @@ std::vector<std::string> taskNamesOfText(std::string_view text);
 // The same from the file at path, read as readTaskFile reads it; file errors
 // throw RunError.
 std::vector<std::string> readTaskNames(const std::string& path);
+// The same from a stored item.
+std::vector<std::string> readTaskNames(Storage& storage, Place place, const std::string& name);
 
 // Sorts Windows-1250 names alphabetically as a Czech reader expects them:
 // numbers first, capitals beside their small letters, "č" after "c", "ch"

@@ -135,6 +135,15 @@ std::string readTaskFile(const std::string& path) {
     return windows1250Text(readFileBytes(path));
 }
 
+std::string readTaskFile(Storage& storage, Place place, const std::string& name) {
+    return windows1250Text(storage.read(place, name));
+}
+
+bool readTask(Storage& storage, Place place, const std::string& file, std::string_view name,
+              Board& board, const RowProgress& progress) {
+    return readTaskText(readTaskFile(storage, place, file), name, board, progress);
+}
+
 bool readTask(const std::string& path, std::string_view name, Board& board,
               const RowProgress& progress) {
     return readTaskText(readTaskFile(path), name, board, progress);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/board.h"
+#include "model/storage.h"
 
 namespace krizovky {
 
@@ -36,9 +37,14 @@ bool readTaskText(std::string_view text, std::string_view name, Board& board,
 // The text of the task file at path, in Windows-1250 also when the file is
 // in UTF-8 (see windows1250Text); file errors throw RunError.
 std::string readTaskFile(const std::string& path);
+// The same from a stored item.
+std::string readTaskFile(Storage& storage, Place place, const std::string& name);
 
 // The same from the file at path; file errors throw RunError.
 bool readTask(const std::string& path, std::string_view name, Board& board,
               const RowProgress& progress = {});
+// The same from a stored item.
+bool readTask(Storage& storage, Place place, const std::string& file, std::string_view name,
+              Board& board, const RowProgress& progress = {});
 
 }  // namespace krizovky

@@ -10,6 +10,7 @@
 #include "model/combination_table.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/file_storage.h"
 #include "model/text.h"
 #include "solver/exact_solver.h"
 
@@ -69,7 +70,8 @@ int generateTasks(const std::string& structurePath, const std::string& number, l
     GenerateHost host;
     host.taskFile = (folder / "generated.kri").string();
 
-    Game game(host);
+    FileStorage storage;
+    Game game(host, storage);
     TaskEditor& editor = game.tasks().editor();
     editor.setStructureFile(structurePath);
     game.tasks().showTaskEditor();

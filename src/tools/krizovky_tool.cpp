@@ -55,6 +55,7 @@
 #include "model/combination_table.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/file_storage.h"
 #include "model/task_list.h"
 #include "model/task_reader.h"
 #include "model/text.h"
@@ -152,7 +153,8 @@ std::optional<std::string> loadNamedTask(const std::string& path, const std::str
 
 int show(const std::string& path, const std::string& utf8Name) {
     HeadlessHost host;
-    Game game(host);
+    FileStorage storage;
+    Game game(host, storage);
     if (auto error = loadNamedTask(path, utf8Name, game, host)) return fail(*error);
     printBoard(game.board());
     return 0;
@@ -219,7 +221,8 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
     if (!findTask(path, utf8Name, name, error)) return fail(error);
 
     SolveHost host;
-    Game game(host);
+    FileStorage storage;
+    Game game(host, storage);
     // At the limit's placement the search stops as "přeruš" answered Yes stops it.
     game.solver().stopSolvingAfter(limit);
     game.start(gameProgramBeside(executablePath()), completeCombinationFile());
@@ -244,7 +247,8 @@ int solve(const std::string& path, const std::string& utf8Name, long limit) {
 // up to limit and the first of them.
 int count(const std::string& path, const std::string& utf8Name, long limit) {
     HeadlessHost host;
-    Game game(host);
+    FileStorage storage;
+    Game game(host, storage);
     if (auto error = loadNamedTask(path, utf8Name, game, host)) return fail(*error);
     const ExactResult result =
         solveExact(game.board(), completeCombinationTable(), static_cast<int>(limit));

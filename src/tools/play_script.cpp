@@ -14,6 +14,7 @@
 #include "app/game.h"
 #include "app/host.h"
 #include "model/combination_table.h"
+#include "model/file_storage.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -454,7 +455,8 @@ std::string squareToken(const Cell& cell) {
 int playScript(const std::string& executable, const std::string& taskFile, const std::string& name,
                std::istream& in, const std::string& record) {
     ScriptHost host;
-    Game game(host);
+    FileStorage storage;
+    Game game(host, storage);
     // The table the build writes beside the program, held in memory, so the
     // run does not depend on a file there.
     game.start(executable, completeCombinationFile());

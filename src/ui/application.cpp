@@ -47,7 +47,7 @@ class ModalPause : public QObject {
 }  // namespace
 
 Application::Application(const std::string& executablePath, QtHost::ModalRunner runModal)
-    : host_(std::move(runModal)), game_(host_) {
+    : host_(std::move(runModal)), game_(host_, storage_) {
     // The player's record and kept game in the state folder; the time of play
     // by the system's clock, waiting while a box of the game is open.
     game_.persistence().usePlayerFiles(defaultPlayerFiles());

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/game.h"
+#include "model/file_storage.h"
 #include "ui/job_threads.h"
 #include "ui/qt_host.h"
 
@@ -50,6 +51,7 @@ class Application {
 
   private:
     QtHost host_;
+    FileStorage storage_;
     Game game_;
     // After the game: its jobs end before the game's table goes.
     JobThreads jobThreads_;

@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "app/data_files.h"
+#include "model/file_storage.h"
 #include "ui/application.h"
 #include "ui/czech_translations.h"
 #include "ui/fonts.h"

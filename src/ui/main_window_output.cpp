@@ -114,7 +114,8 @@ void MainWindow::makeBooklet() {
     const QString taskFile = fromNativePath(game_.tasks().taskFilePath());
     std::vector<TaskOfFile> tasks;
     try {
-        tasks = readTasksOfFile(game_.tasks().taskFilePath());
+        tasks = readTasksOfFile(game_.storage(), game_.tasks().taskFilePlace(),
+                                game_.tasks().taskFilePath());
     } catch (const RunError& e) {
         host_->showFailure(e.what());
         return;

@@ -1,4 +1,5 @@
 #include "app/data_files.h"
+#include "model/file_storage.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -9,6 +9,7 @@
 
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/file_storage.h"
 #include "model/task_list.h"
 #include "support/temp_dir.h"
 
@@ -34,10 +35,10 @@ TEST(KeepMadeTask, CreatesTheFileWithItsFoldersAndKeepsEachNameOnce) {
     testing::TempDir dir;
     const std::string path = dir.file("data/krizovky/moje_ulohy.kri");
     const MadeTask first = made(1), second = made(2);
-    keepMadeTask(first, path);
+    keepMadeTask(first, desktopStorage(), path);
     EXPECT_EQ(readFileBytes(path), first.text);
-    keepMadeTask(second, path);
-    keepMadeTask(first, path);  // made again: replaced, and last
+    keepMadeTask(second, desktopStorage(), path);
+    keepMadeTask(first, desktopStorage(), path);  // made again: replaced, and last
     EXPECT_EQ(readTaskNames(path), (std::vector<std::string>{"L 8 2", "L 8 1"}));
     EXPECT_EQ(filesIn(dir.file("data/krizovky")), std::set<std::string>{"moje_ulohy.kri"});
 }
@@ -45,7 +46,7 @@ TEST(KeepMadeTask, CreatesTheFileWithItsFoldersAndKeepsEachNameOnce) {
 TEST(KeepMadeTask, AFailedWriteKeepsTheOldFile) {
     testing::TempDir dir;
     const std::string path = dir.file("moje_ulohy.kri");
-    keepMadeTask(made(1), path);
+    keepMadeTask(made(1), desktopStorage(), path);
     const std::string old = readFileBytes(path);
     const MadeTask next = made(2);
     for (WriteStep step : {WriteStep::kCreate, WriteStep::kWrite, WriteStep::kFlush,
@@ -53,7 +54,7 @@ TEST(KeepMadeTask, AFailedWriteKeepsTheOldFile) {
         SCOPED_TRACE(static_cast<int>(step));
         injectWriteFault(step, ENOSPC);
         try {
-            keepMadeTask(next, path);
+            keepMadeTask(next, desktopStorage(), path);
             ADD_FAILURE() << "no error";
         } catch (const RunError& e) {
             EXPECT_STREQ(e.what(), std::strerror(ENOSPC));
@@ -63,7 +64,9 @@ TEST(KeepMadeTask, AFailedWriteKeepsTheOldFile) {
         EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"moje_ulohy.kri"});
     }
     // A folder that cannot be made: a file stands where it would be.
-    EXPECT_THROW(keepMadeTask(next, dir.file("moje_ulohy.kri/krizovky/moje_ulohy.kri")), RunError);
+    EXPECT_THROW(
+        keepMadeTask(next, desktopStorage(), dir.file("moje_ulohy.kri/krizovky/moje_ulohy.kri")),
+        RunError);
     EXPECT_EQ(readFileBytes(path), old);
 }
 

@@ -6,7 +6,7 @@
 #include "history/results_record.h"
 #include "history/saved_game.h"
 #include "model/file_layer.h"
-#include "model/player_folders.h"
+#include "model/memory_storage.h"
 #include "support/game_fixture.h"
 #include "support/solver_slices.h"
 
@@ -33,7 +33,9 @@ struct RecordTest : ::testing::Test {
         game.play().chooseDigit(digit);
     }
     void write(int row, int column, int digit) { write(g, row, column, digit); }
-    std::vector<GameResult> results() const { return ResultsRecord::read(files.record).results; }
+    std::vector<GameResult> results() const {
+        return ResultsRecord::decode(readFileBytes(files.record)).results;
+    }
     // The program closed and started again on the same folders.
     struct Restart {
         testing::ScriptedHost host;
@@ -107,22 +109,6 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     for (const auto& [row, column, digit] : {std::array{2, 2, 7}, {2, 3, 1}, {3, 2, 9}, {3, 3, 2}})
         write(row, column, digit);
     EXPECT_EQ(results().back().level, 100);
-}
-
-TEST_F(RecordTest, ADamagedRecordIsSetAsideAndTheGameGoesOn) {
-    makeFolders(f.dir.file("state/krizovky"));
-    const std::string damaged = "{\"version\": 1,\n\"results\": [\n{\"taskFile\": 0x1f}";
-    f.dir.write("state/krizovky/vysledky.json", damaged);
-    write(2, 2, 7);  // the completion fills the rest
-    ASSERT_EQ(f.host.messages.size(), 2u);
-    EXPECT_EQ(f.host.messages[0], "Celou křížovku jste úspěšně vyřešil, gratuluji!");
-    // In Czech, with the line the reader stopped at and without its own words.
-    EXPECT_EQ(f.host.messages[1],
-              "Záznam vašich výsledků se nepodařilo načíst: soubor je poškozený (řádek 3). Byl "
-              "uložen stranou jako vysledky.json.damaged; výsledky se budou zapisovat do nového "
-              "záznamu.");
-    EXPECT_EQ(readFileBytes(files.record + ".damaged"), damaged);
-    EXPECT_EQ(results().size(), 1u);
 }
 
 TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
@@ -214,19 +200,65 @@ TEST_F(RecordTest, AKeptGameThatNoLongerLoadsIsSetAside) {
     }
 }
 
-TEST_F(RecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
-    const std::string file = f.dir.file("hra.ulo");
+// The same game with every file in memory.
+struct StoredRecordTest : ::testing::Test {
+    testing::MemoryGameFixture f;
+    Game& g = f.game;
+    MemoryStorage& storage = f.storage;
+    const PlayerFiles files = playerFilesBeside("/stav/krizovky/vysledky.json");
+
+    void SetUp() override {
+        g.persistence().usePlayerFiles(files);
+        ASSERT_TRUE(g.tasks().chooseTaskByName("priklad"));
+    }
+    void write(int row, int column, int digit) {
+        g.play().openSquareMenu(row, column);
+        g.play().chooseDigit(digit);
+    }
+    std::vector<GameResult> results() {
+        return ResultsRecord::decode(storage.read(Place::kState, files.record)).results;
+    }
+};
+
+TEST_F(StoredRecordTest, ADamagedRecordIsSetAsideAndTheGameGoesOn) {
+    const std::string damaged = "{\"version\": 1,\n\"results\": [\n{\"taskFile\": 0x1f}";
+    storage.replace(Place::kState, files.record, damaged);
+    write(2, 2, 7);  // the completion fills the rest
+    ASSERT_EQ(f.host.messages.size(), 2u);
+    EXPECT_EQ(f.host.messages[0], "Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    // In Czech, with the line the reader stopped at and without its own words.
+    EXPECT_EQ(f.host.messages[1],
+              "Záznam vašich výsledků se nepodařilo načíst: soubor je poškozený (řádek 3). Byl "
+              "uložen stranou jako vysledky.json.damaged; výsledky se budou zapisovat do nového "
+              "záznamu.");
+    EXPECT_EQ(storage.read(Place::kState, files.record + ".damaged"), damaged);
+    EXPECT_EQ(results().size(), 1u);
+}
+
+TEST_F(StoredRecordTest, ARecordThatCannotBeWrittenIsToldAndKeptAsItWas) {
+    storage.failWrites("No space left on device");
+    write(2, 2, 7);  // the completion fills the rest
+    EXPECT_EQ(f.host.messages.back(), "Celou křížovku jste úspěšně vyřešil, gratuluji!");
+    ASSERT_EQ(f.host.failures.size(), 1u);
+    EXPECT_EQ(f.host.failures[0],
+              "Výsledek se nepodařilo zapsat do záznamu /stav/krizovky/vysledky.json: No space "
+              "left on device");
+    EXPECT_FALSE(storage.exists(Place::kState, files.record));
+}
+
+TEST_F(StoredRecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
+    const std::string file = "/hry/hra.ulo";
     g.play().toggleAutoFill();
     write(2, 2, 7);
     f.host.files = {file};
     g.persistence().saveGame();  // no time yet: the documented layout alone
-    EXPECT_EQ(readFileBytes(file).size(), kSavedGameSize);
+    EXPECT_EQ(storage.read(Place::kChosen, file).size(), kSavedGameSize);
     g.persistence().playClock().passTime(42'000);
     f.host.files = {file};
     g.persistence().saveGame();
     SavedGame saved;
     std::string problem;
-    ASSERT_TRUE(decodeSavedGame(readFileBytes(file), saved, problem)) << problem;
+    ASSERT_TRUE(decodeSavedGame(storage.read(Place::kChosen, file), saved, problem)) << problem;
     EXPECT_EQ(saved.extras.seconds, 42u);
 
     // A file with notes loads at its time and saves them again.
@@ -234,7 +266,7 @@ TEST_F(RecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
     MoveHistory history;
     history.moves = saved.moves;
     history.moveCount = saved.moveCount;
-    f.dir.write("hra.ulo", encodeSavedGame(saved.board, history, saved.extras));
+    storage.replace(Place::kChosen, file, encodeSavedGame(saved.board, history, saved.extras));
     f.host.answers = {true};
     g.tasks().reloadTask();
     EXPECT_EQ(g.persistence().playClock().seconds(), 0);
@@ -244,9 +276,18 @@ TEST_F(RecordTest, ASavedGameKeepsItsTimeAndTheNotesItHad) {
     g.persistence().playClock().passTime(8'000);
     f.host.files = {file};
     g.persistence().saveGame();
-    ASSERT_TRUE(decodeSavedGame(readFileBytes(file), saved, problem)) << problem;
+    ASSERT_TRUE(decodeSavedGame(storage.read(Place::kChosen, file), saved, problem)) << problem;
     EXPECT_EQ(saved.extras.seconds, 50u);
     EXPECT_EQ(saved.extras.notesAt(3, 3), digitBit(2) | digitBit(5));
+
+    // A save that fails is told and leaves the saved game as it was.
+    const std::string before = storage.read(Place::kChosen, file);
+    write(3, 2, 9);
+    storage.failWrites("No space left on device");
+    f.host.files = {file};
+    g.persistence().saveGame();
+    EXPECT_EQ(f.host.failures, std::vector<std::string>{"No space left on device"});
+    EXPECT_EQ(storage.read(Place::kChosen, file), before);
 }
 
 }  // namespace

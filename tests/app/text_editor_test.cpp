@@ -7,6 +7,7 @@
 
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/file_storage.h"
 #include "model/text.h"
 #include "support/game_fixture.h"
 
@@ -149,10 +150,10 @@ TEST(TextEditor, ItsOwnBoxesAreNoLeaving) {
     testing::TempDir dir;
     StealingHost host;
     Requests requests(host);
-    TaskTextEditor editor(requests, {});
+    TaskTextEditor editor(requests, desktopStorage(), {});
     host.editor = &editor;
     dir.write("a.kri", "@a\r\n");
-    editor.open(dir.file("a.kri"));
+    editor.open(Place::kChosen, dir.file("a.kri"));
     editor.activate();
     editor.changeText("@b");
     injectWriteFault(WriteStep::kWrite, EIO);

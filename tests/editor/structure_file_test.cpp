@@ -4,6 +4,7 @@
 
 #include "editor/random.h"
 #include "model/errors.h"
+#include "model/file_storage.h"
 #include "model/text.h"
 #include "support/editor_grid_text.h"
 #include "support/temp_dir.h"
@@ -57,8 +58,11 @@ TEST(loadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
     grid.fill("5");
     const EditorGrid untouched = grid;
     std::uint32_t seed = 3;
-    EXPECT_EQ(loadRandomStructure(grid, seed, dir.file("none.VZR")), StructureDraw::kNoFile);
-    EXPECT_EQ(loadRandomStructure(grid, seed, dir.write("a.VZR", "x,/\r\n\r\n/,/\r\n")),
+    EXPECT_EQ(
+        loadRandomStructure(grid, seed, desktopStorage(), Place::kChosen, dir.file("none.VZR")),
+        StructureDraw::kNoFile);
+    EXPECT_EQ(loadRandomStructure(grid, seed, desktopStorage(), Place::kChosen,
+                                  dir.write("a.VZR", "x,/\r\n\r\n/,/\r\n")),
               StructureDraw::kNoNames);
     EXPECT_EQ(seed, 3u);
     EXPECT_EQ(grid, untouched);
@@ -67,7 +71,8 @@ TEST(loadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
 
     // One structure: every draw gives it, and each draws a number.
     const std::string one = dir.write("one.VZR", "@jen\r\n/,/\r\n");
-    EXPECT_EQ(loadRandomStructure(grid, seed, one), StructureDraw::kDrawn);
+    EXPECT_EQ(loadRandomStructure(grid, seed, desktopStorage(), Place::kChosen, one),
+              StructureDraw::kDrawn);
     EXPECT_EQ(seed, 404327440u);
     EXPECT_EQ(rowOf(grid, 1, 3), "/,/, ");
 
@@ -86,7 +91,8 @@ TEST(loadRandomStructure, DrawsOneNumberOnlyWhenThereIsAStructure) {
         std::uint32_t expected = s;
         const int k = nextRandom(expected, 20) + 1;
         std::uint32_t actual = s;
-        EXPECT_EQ(loadRandomStructure(grid, actual, many), StructureDraw::kDrawn);
+        EXPECT_EQ(loadRandomStructure(grid, actual, desktopStorage(), Place::kChosen, many),
+                  StructureDraw::kDrawn);
         EXPECT_EQ(actual, expected);
         EXPECT_EQ(grid.at((k - 1) % 15 + 1, (k - 1) / 15 + 1), "/") << k;
         int clues = 0;

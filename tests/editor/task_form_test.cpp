@@ -7,6 +7,7 @@
 
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/file_storage.h"
 #include "model/text.h"
 #include "support/editor_grid_text.h"
 #include "support/temp_dir.h"
@@ -99,19 +100,19 @@ TEST_F(SaveTask, CreatesAppendsAndReplaces) {
     const std::string path = dir.file("u.kri");
     const EditorGrid a = gridOf({"x,4/0"}, "");
     const EditorGrid b = gridOf({"x,5/0"}, "");
-    saveTaskToFile(a, "Abc", path);
+    saveTaskToFile(a, "Abc", desktopStorage(), Place::kChosen, path);
     EXPECT_EQ(readFileBytes(path), taskText(a, "Abc"));
-    saveTaskToFile(b, "other", path);
+    saveTaskToFile(b, "other", desktopStorage(), Place::kChosen, path);
     EXPECT_EQ(readFileBytes(path), taskText(a, "Abc") + taskText(b, "other"));
     // Saved again under a name in other letters: the old one goes, the new one
     // comes at the end, and the file has no empty line but before it.
-    saveTaskToFile(b, "ABC", path);
+    saveTaskToFile(b, "ABC", desktopStorage(), Place::kChosen, path);
     std::string other = taskText(b, "other").substr(2);
     EXPECT_EQ(readFileBytes(path), other + taskText(b, "ABC"));
     EXPECT_FALSE(fileExists(workFileName(path)));
     // A file without that name is kept byte for byte, LF line ends included.
     const std::string lf = dir.write("lf.kri", "head\n@q\n0*15");
-    saveTaskToFile(a, "n", lf);
+    saveTaskToFile(a, "n", desktopStorage(), Place::kChosen, lf);
     EXPECT_EQ(readFileBytes(lf), "head\n@q\n0*15" + taskText(a, "n"));
 }
 
@@ -121,7 +122,7 @@ TEST_F(SaveTask, AFailedWriteLeavesTheOldFileWhole) {
     for (WriteStep step : {WriteStep::kCreate, WriteStep::kWrite, WriteStep::kRename}) {
         injectWriteFault(step, ENOSPC);
         try {
-            saveTaskToFile(grid, "abc", path);
+            saveTaskToFile(grid, "abc", desktopStorage(), Place::kChosen, path);
             ADD_FAILURE() << "no error";
         } catch (const RunError& e) {
             EXPECT_EQ(std::string(e.what()), std::strerror(ENOSPC));
@@ -131,8 +132,10 @@ TEST_F(SaveTask, AFailedWriteLeavesTheOldFileWhole) {
     }
     injectWriteFault(WriteStep::kNone, 0);
     // A missing folder is the system's own failure.
-    EXPECT_THROW(saveTaskToFile(grid, "abc", dir.file("none/u.kri")), RunError);
-    saveTaskToFile(grid, "abc", path);
+    EXPECT_THROW(
+        saveTaskToFile(grid, "abc", desktopStorage(), Place::kChosen, dir.file("none/u.kri")),
+        RunError);
+    saveTaskToFile(grid, "abc", desktopStorage(), Place::kChosen, path);
     EXPECT_EQ(readFileBytes(path), "@z\r\n2\r\n" + taskText(grid, "abc"));
 }
 

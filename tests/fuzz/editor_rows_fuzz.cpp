@@ -15,6 +15,7 @@
 #include "fuzz_support.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/file_storage.h"
 #include "model/task_list.h"
 #include "model/task_reader.h"
 #include "model/text.h"
@@ -46,7 +47,7 @@ void requireLoaderCells(const EditorGrid& grid) {
 void saveAndLoadAgain(const EditorGrid& grid, const std::string& name) {
     const std::string path = fuzz::workFolder() + "/saved.kri";
     try {
-        saveTaskToFile(grid, name, path);
+        saveTaskToFile(grid, name, desktopStorage(), Place::kChosen, path);
     } catch (const RunError&) {
         __builtin_trap();  // the work folder takes every save
     }

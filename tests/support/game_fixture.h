@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/game.h"
+#include "model/file_layer.h"
+#include "model/memory_storage.h"
 #include "support/scripted_host.h"
 #include "support/task_text.h"
 #include "support/temp_dir.h"
@@ -34,6 +36,21 @@ struct GameFixture {
     void choose(const std::string& name) {
         if (!game.tasks().chooseTaskByName(name))
             throw std::runtime_error("no task " + name + " in the list");
+    }
+};
+
+// The same game with every file in memory: the program "/hra/krizovky" with
+// its data files among the shipped items.
+struct MemoryGameFixture {
+    MemoryStorage storage;
+    ScriptedHost host;
+    Game game{host, storage};
+
+    explicit MemoryGameFixture(const std::string& taskFileText = kExampleTask) {
+        storage.replace(Place::kShipped, "/hra/krizovky.DEF",
+                        readFileBytes(std::string(KRIZOVKY_BINARY_DIR) + "/krizovky.DEF"));
+        storage.replace(Place::kShipped, "/hra/krizovky.KRI", crlf(taskFileText));
+        game.start("/hra/krizovky");
     }
 };
 

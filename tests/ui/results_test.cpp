@@ -5,6 +5,7 @@
 #include <QToolTip>
 
 #include "history/results_record.h"
+#include "model/file_layer.h"
 #include "model/player_folders.h"
 #include "model/task_reader.h"
 #include "ui/new_task_dialog.h"
@@ -45,7 +46,7 @@ class ResultsTest : public UiTest {
         record.results[3].bySolver = true;
         record.results[4].taskHash = "0000000000000000";
         makeFolders(dir.file("state/krizovky"));
-        record.write(dir.file("state/krizovky/vysledky.json"));
+        writeFileReplacing(dir.file("state/krizovky/vysledky.json"), record.encode());
     }
 
     QListWidget* nameList() { return control<QListWidget>(taskListWindow(), "nameList"); }
