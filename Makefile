@@ -21,8 +21,8 @@ WERROR ?= ON
 # before with another generator keeps its own.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: all setup configure build run test sanitized fuzz bench screenshot format format-check \
-	clean install uninstall package
+.PHONY: all setup configure build run test sanitized sanitized-tests optimised-tests fuzz bench \
+	screenshot format format-check clean install uninstall package
 
 all: build
 
@@ -46,12 +46,21 @@ run: configure
 
 # The sanitized build runs the library's tests; the optimised build the
 # corpus tests (label corpus: every shipped and published task), the
-# painter's, the windows', the tool's and the installation's; the fuzz
-# targets replay their seeds and fuzz for TEST_FUZZ_SECONDS, two at a time.
-test: format-check build sanitized
-	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j$(JOBS) -LE corpus
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+# painter's, the windows', the tool's and the installation's, and builds the
+# benchmarks; the fuzz targets replay their seeds and fuzz for
+# TEST_FUZZ_SECONDS, two at a time. The two builds, each followed by its
+# tests, run at the same time beside format-check, so that both cores stay
+# busy from start to end (-Otarget prints each step's output whole, when it
+# ends); the fuzz targets come last, when the cores are free for them.
+test: setup
+	$(MAKE) --no-print-directory -j3 -Otarget format-check optimised-tests sanitized-tests
 	bash scripts/fuzz.sh $(SANITIZED_BUILD) $(TEST_FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+sanitized-tests: sanitized
+	cd $(SANITIZED_BUILD) && ctest --output-on-failure -j$(JOBS) -LE corpus
+
+optimised-tests: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 sanitized: setup
 	cmake -S . -B $(SANITIZED_BUILD) $(call generator,$(SANITIZED_BUILD)) \
