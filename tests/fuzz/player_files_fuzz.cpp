@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Game again(againHost);
         startGame(again);
         if (fileExists(kept)) {
-            if (!again.resumeKeptGame()) __builtin_trap();
+            if (!again.persistence().resumeKeptGame()) __builtin_trap();
             if (encodeSavedGame(again.board(), again.history(), SavedGameExtras{}) != savedBefore)
                 __builtin_trap();
         }
