@@ -51,6 +51,11 @@ void saveAndLoadAgain(const EditorGrid& grid, const std::string& name) {
     } catch (const RunError&) {
         __builtin_trap();  // the work folder takes every save
     }
+    // Task files are Windows-1250, but one whose bytes are UTF-8 as a whole is
+    // read as UTF-8 (a file another editor saved so): the names of such a
+    // file come back converted, and the saved name is not among them.
+    const std::string saved = readFileBytes(path);
+    if (windows1250Text(saved) != saved) return;
     Board board;
     try {
         if (!readTask(path, name, board)) __builtin_trap();
