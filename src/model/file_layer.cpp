@@ -12,6 +12,10 @@
 
 #include "model/errors.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace krizovky {
 namespace {
 
@@ -19,6 +23,66 @@ namespace {
     if (error == ENOENT || error == ENOTDIR) throw RunError(kFileNotFound);
     throw RunError(std::strerror(error));
 }
+
+#ifdef __EMSCRIPTEN__
+// Node.js opens a named pipe only blocking, which would wait for a writer for
+// ever: the pipe is read here through Node's own calls, without waiting to
+// open, a moment at a time while a writer has nothing for it yet, up to limit
+// bytes. The bytes land in a buffer of malloc's (*size of them), or nullptr
+// with the error number in *error (the C library's own; 29 is EIO).
+EM_JS(char*, readPipeThroughNode, (const char* path, double limit, double* size, int* error), {
+    const fs = require("fs");
+    let fd;
+    try {
+        fd = fs.openSync(UTF8ToString(path), fs.constants.O_RDONLY | fs.constants.O_NONBLOCK);
+    } catch (e) {
+        HEAP32[error >> 2] = (typeof ERRNO_CODES != "undefined" && ERRNO_CODES[e.code]) || 29;
+        return 0;
+    }
+    const pause = new Int32Array(new SharedArrayBuffer(4));
+    const chunks = [];
+    let total = 0;
+    const buffer = Buffer.alloc(65536);
+    while (total < limit) {
+        let n;
+        try {
+            n = fs.readSync(fd, buffer, 0, Math.min(buffer.length, limit - total), null);
+        } catch (e) {
+            if (e.code == "EAGAIN") {
+                Atomics.wait(pause, 0, 0, 10);
+                continue;
+            }
+            fs.closeSync(fd);
+            HEAP32[error >> 2] = (typeof ERRNO_CODES != "undefined" && ERRNO_CODES[e.code]) || 29;
+            return 0;
+        }
+        if (n == 0) break;
+        chunks.push(Buffer.from(buffer.subarray(0, n)));
+        total += n;
+    }
+    fs.closeSync(fd);
+    const bytes = _malloc(total + 1);
+    let at = bytes;
+    for (const chunk of chunks) {
+        HEAPU8.set(chunk, at);
+        at += chunk.length;
+    }
+    HEAPF64[size >> 3] = total;
+    return bytes;
+});
+
+std::string readPipe(const std::string& path, std::size_t limit) {
+    double size = 0;
+    int error = 0;
+    const double most = static_cast<double>(std::min(limit, kMaxFileBytes + 1));
+    char* bytes = readPipeThroughNode(path.c_str(), most, &size, &error);
+    if (!bytes) fail(error);
+    std::string text(bytes, static_cast<std::size_t>(size));
+    std::free(bytes);
+    if (text.size() > kMaxFileBytes) fail(EFBIG);
+    return text;
+}
+#endif
 
 WriteStep faultStep = WriteStep::kNone;
 int faultError = 0;
@@ -84,6 +148,10 @@ std::string readFileBytes(const std::string& path) {
 std::string readFileStart(const std::string& path, std::size_t limit) {
     if (path.empty()) throw RunError(kFileNotFound);
     if (readFaultError != 0) fail(readFaultError);
+#ifdef __EMSCRIPTEN__
+    if (struct stat named{}; ::stat(path.c_str(), &named) == 0 && S_ISFIFO(named.st_mode))
+        return readPipe(path, limit);
+#endif
     // Without O_NONBLOCK, opening a pipe would wait for a writer for ever.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) fail(errno);
