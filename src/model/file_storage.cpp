@@ -62,10 +62,7 @@ std::string FileStorage::stamp(Place place, const std::string& name) {
 }
 
 void FileStorage::makeFolderFor(Place place, const std::string& name) {
-    const std::string path = pathOf(place, name);
-    // A bare name lies in the working folder, which is there.
-    const std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0) makeFolders(path.substr(0, slash + 1));
+    makeFolders(folderOfFile(pathOf(place, name)));
 }
 
 Storage& desktopStorage() {
