@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/file_storage.h"
@@ -18,22 +15,15 @@ namespace {
 struct OnDisk {
     testing::TempDir dir;
     FileStorage storage{{{Place::kState, dir.path() + "/"}}};
-    void failWrites(bool fail) {
-        injectWriteFault(fail ? WriteStep::kRename : WriteStep::kNone, fail ? ENOSPC : 0);
-    }
 };
 
 struct InMemory {
     MemoryStorage storage;
-    void failWrites(bool fail) {
-        storage.failWrites(fail ? std::optional<std::string>(std::strerror(ENOSPC)) : std::nullopt);
-    }
 };
 
 template <typename Kind>
 class StorageTest : public ::testing::Test {
   protected:
-    void TearDown() override { kind.failWrites(false); }
     Kind kind;
     Storage& storage = kind.storage;
 };
@@ -67,25 +57,6 @@ TYPED_TEST(StorageTest, GivesBackWhatWasWrittenAndTellsAMissingItem) {
 
     s.remove(Place::kState, "vysledky.json");
     EXPECT_FALSE(s.exists(Place::kState, "vysledky.json"));
-}
-
-TYPED_TEST(StorageTest, AFailedWriteLeavesTheOldItemWhole) {
-    Storage& s = this->storage;
-    s.replace(Place::kState, "hra.json", "old");
-    this->kind.failWrites(true);
-    for (int through = 0; through < 2; ++through) {
-        try {
-            if (through != 0)
-                s.replaceThrough(Place::kState, "hra.json", "hra.WRK", "new");
-            else
-                s.replace(Place::kState, "hra.json", "new");
-            ADD_FAILURE() << "the write went through";
-        } catch (const RunError& e) {
-            EXPECT_STREQ(e.what(), std::strerror(ENOSPC));
-        }
-        EXPECT_EQ(s.read(Place::kState, "hra.json"), "old");
-        EXPECT_FALSE(s.exists(Place::kState, "hra.WRK"));
-    }
 }
 
 TYPED_TEST(StorageTest, SetsADamagedItemAsideUnderAFreeName) {
