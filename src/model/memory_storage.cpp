@@ -2,6 +2,7 @@
 
 #include "model/errors.h"
 #include "model/file_layer.h"
+#include "model/player_folders.h"
 
 namespace krizovky {
 
@@ -40,9 +41,8 @@ void MemoryStorage::remove(Place place, const std::string& name) {
 std::string MemoryStorage::setAside(Place place, const std::string& name) {
     const auto item = items_.find({place, name});
     if (item == items_.end()) throw RunError(kFileNotFound);
-    std::string aside = name + ".damaged";
-    for (int k = 2; exists(place, aside); ++k)
-        aside = name + ".damaged-" + std::to_string(k);
+    const std::string aside =
+        setAsideName(name, [&](const std::string& taken) { return exists(place, taken); });
     std::string bytes = std::move(item->second.bytes);
     items_.erase(item);
     put({place, aside}, std::move(bytes));

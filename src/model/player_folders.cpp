@@ -50,10 +50,15 @@ void makeFolders(const std::string& folder) {
 }
 
 std::string setAsideName(const std::string& path) {
-    std::string name = path + ".damaged";
-    for (int k = 2; fileExists(name); ++k)
-        name = path + ".damaged-" + std::to_string(k);
-    return name;
+    return setAsideName(path, fileExists);
+}
+
+std::string setAsideName(const std::string& name,
+                         const std::function<bool(const std::string&)>& taken) {
+    std::string aside = name + ".damaged";
+    for (int k = 2; taken(aside); ++k)
+        aside = name + ".damaged-" + std::to_string(k);
+    return aside;
 }
 
 std::string setAside(const std::string& path) {

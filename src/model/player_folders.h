@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace krizovky {
@@ -20,6 +21,9 @@ void makeFolders(const std::string& folder);
 // A name beside path for setting aside a damaged file of the player's:
 // "path.damaged", or with "-2", "-3", ... while that name is taken.
 std::string setAsideName(const std::string& path);
+// The same rule for an item of any storage: taken tells a name in use.
+std::string setAsideName(const std::string& name,
+                         const std::function<bool(const std::string&)>& taken);
 // Renames the file at path to setAsideName(path) and returns the new name.
 // Throws RunError with the system's text when it cannot.
 std::string setAside(const std::string& path);
