@@ -1,0 +1,326 @@
+// The page: starts the core, hands it the player's taps, keys and files,
+// and draws everything from its screen after every call.
+import { BoardView } from "./board.js";
+import { GameHandlers, ScreenJson, WebGame, fetchBytes, loadCore, shippedFiles } from "./core.js";
+import { Driver, InformationDialogs, LinkImportDialog, NewTaskDialog, RequestBox, TaskListDialog } from "./dialogs.js";
+import { byId, setShown, setText } from "./dom.js";
+import { copyText, download, linkOfAddress, pickFile, acceptOf, saveNameOf } from "./files.js";
+import { HistoryButtons, Keypad, SquareMenu } from "./keypad.js";
+import { TaskMaker } from "./making.js";
+import { MenuBar } from "./menus.js";
+
+// The desktop's keys by the names the game knows them by. Digits are read
+// from the key's place too: on a Czech keyboard the top row gives "+ěšč…"
+// without Shift.
+export function keyName(event: KeyboardEvent): string | null {
+  if (event.altKey || event.metaKey) return null;
+  let digit = /^[1-9]$/.test(event.key) ? event.key : null;
+  digit ??= /^(?:Digit|Numpad)([1-9])$/.exec(event.code)?.[1] ?? null;
+  if (event.key.length === 1 && /^\d$/.test(event.key) && !digit) return null;
+  if (event.ctrlKey) {
+    if (digit) return `Ctrl+${digit}`;
+    const letter = event.key.toLowerCase();
+    if (letter === "z") return event.shiftKey ? "Ctrl+Y" : "Ctrl+Z";
+    if (letter === "y") return "Ctrl+Y";
+    return null;
+  }
+  if (digit && (event.key === digit || event.key.length === 1)) return digit;
+  if (event.key === "n" || event.key === "N") return "N";
+  const named = ["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "Delete", "Backspace", "Escape"];
+  return named.includes(event.key) ? event.key : null;
+}
+
+class Page implements Driver {
+  private screen!: ScreenJson;
+  private readonly board: BoardView;
+  private readonly menuBar: MenuBar;
+  private readonly keypad: Keypad;
+  private readonly history: HistoryButtons;
+  private readonly squareMenu: SquareMenu;
+  private readonly requestBox: RequestBox;
+  private readonly taskList: TaskListDialog;
+  private readonly newTask: NewTaskDialog;
+  private readonly linkImport: LinkImportDialog;
+  private readonly information: InformationDialogs;
+  private readonly maker: TaskMaker;
+  private solverTimer = 0;
+  private fileRequestOpen = false;
+  private rendering = false;
+  private renderAgain = false;
+
+  constructor(private readonly game: WebGame, maker: TaskMaker) {
+    this.maker = maker;
+    this.board = new BoardView(byId("board"), "hrací plocha", {
+      tap: (row, column) => this.act("tapSquare", row, column),
+      openMenu: (row, column, cell) => {
+        this.act("tapSquare", row, column);
+        if (!this.screen.request && !this.screen.options.solving) this.squareMenu.open(this.screen, cell);
+      },
+    });
+    const controls = { act: (action: string, a?: number) => this.act(action, a), key: (name: string) => this.key(name) };
+    this.menuBar = new MenuBar(byId("menuBar"), {
+      act: (action, a) => this.act(action, a),
+      showRules: () => this.information.showRules(JSON.parse(this.game.rules())),
+      showResults: () => this.information.showResults(JSON.parse(this.game.results())),
+    });
+    this.keypad = new Keypad(byId("keypad"), controls);
+    this.history = new HistoryButtons(byId("historyButtons"), byId("swatches"), controls);
+    this.squareMenu = new SquareMenu(controls);
+    this.requestBox = new RequestBox(this);
+    this.taskList = new TaskListDialog(this);
+    this.newTask = new NewTaskDialog(this);
+    this.linkImport = new LinkImportDialog(this);
+    this.information = new InformationDialogs();
+    byId("whyButton").addEventListener("click", () => this.act("explainStep"));
+    byId("closeStepButton").addEventListener("click", () => this.act("closeStep"));
+    document.addEventListener("keydown", (event) => this.onKey(event));
+    new ResizeObserver(() => this.fitBoard()).observe(byId("boardRoom"));
+    window.addEventListener("resize", () => this.fitBoard());
+  }
+
+  // ---- calls into the game, each followed by a drawing ----
+
+  act(action: string, a?: number, b?: number): void {
+    if (a === undefined) this.game.act(action);
+    else if (b === undefined) this.game.act(action, a);
+    else this.game.act(action, a, b);
+    this.render();
+  }
+
+  key(name: string): boolean {
+    const taken = this.game.key(name);
+    this.render();
+    return taken;
+  }
+
+  setText(field: string, text: string): void {
+    this.game.setText(field, text);
+    this.render();
+  }
+
+  answer(answer: "yes" | "no" | "cancel"): void {
+    this.game.answer(answer);
+    this.render();
+  }
+
+  cancelNewTask(): void {
+    const working = this.screen.newTask?.working ?? false;
+    this.game.act("cancelNewTask");
+    // A making cannot be stopped from outside but by ending its worker.
+    if (working) this.maker.restart();
+    this.render();
+  }
+
+  makingDone(id: number, result: string): void {
+    this.game.makingDone(id, result);
+    this.render();
+  }
+
+  openLink(link: string): void {
+    this.game.openLink(link);
+    this.render();
+  }
+
+  tick(): void {
+    if (this.game.tick()) this.render();
+  }
+
+  setHidden(hidden: boolean): void {
+    this.game.setHidden(hidden);
+    this.render();
+  }
+
+  // ---- drawing ----
+
+  render(): void {
+    // A call made while drawing (a dialog's focus, a file answered) draws
+    // once more when the drawing is done.
+    if (this.rendering) {
+      this.renderAgain = true;
+      return;
+    }
+    this.rendering = true;
+    try {
+      do {
+        this.renderAgain = false;
+        this.screen = JSON.parse(this.game.screen()) as ScreenJson;
+        this.draw(this.screen);
+      } while (this.renderAgain);
+    } finally {
+      this.rendering = false;
+    }
+  }
+
+  private draw(screen: ScreenJson): void {
+    const idle = !screen.options.solving;
+    const boardFocused = this.board.hasFocus();
+    setShown(byId("boardSide"), true);
+    setShown(byId("boardRoom"), screen.boardShown);
+    this.board.show(screen.boardShown ? screen.board : undefined, screen.current, idle);
+    if (boardFocused) this.board.focusCurrent();
+    this.fitBoard();
+
+    const name = screen.taskProblem ? `${screen.taskName.trimEnd()} – ${screen.taskProblem}` : screen.taskName;
+    setText(byId("taskName"), name);
+    const playClock = byId("playClock");
+    setText(playClock, screen.playClock);
+    setShown(playClock, screen.playClock !== "");
+    const solverClock = byId("solverClock");
+    setText(solverClock, screen.solverClock);
+    setShown(solverClock, screen.solverClock !== "");
+    setShown(byId("duplicateLegend"), screen.legends.duplicate);
+    setShown(byId("wrongSumLegend"), screen.legends.wrongSum);
+
+    this.showHints(screen);
+    this.showStep(screen);
+    this.keypad.show(screen);
+    this.history.show(screen);
+    this.menuBar.show(screen);
+    if (!idle && this.squareMenu.isOpen()) this.squareMenu.close();
+
+    this.taskList.show(screen.taskList);
+    this.newTask.show(screen.newTask);
+    this.linkImport.show(screen.linkImport);
+    // The request comes last: its box stands over every other window.
+    this.requestBox.show(screen.request);
+    if (screen.request?.kind === "file") this.answerFileRequest(screen);
+    this.paceSolver(screen);
+  }
+
+  private showHints(screen: ScreenJson): void {
+    const panels: [string, string, string[] | undefined][] = [
+      ["acrossPanel", "acrossHints", screen.hints.across],
+      ["downPanel", "downHints", screen.hints.down],
+      ["allowedPanel", "allowedDigits", screen.hints.allowed],
+    ];
+    for (const [panel, text, lines] of panels) {
+      setShown(byId(panel), lines !== undefined);
+      setText(byId(text), (lines ?? []).join("\n"));
+    }
+  }
+
+  private showStep(screen: ScreenJson): void {
+    const step = screen.step;
+    setShown(byId("stepPanel"), step !== undefined);
+    if (!step) return;
+    setText(byId("stepHeadline"), step.headline);
+    const explanation = byId("stepExplanation");
+    setText(explanation, step.explanation.replace(/\r\n/g, "\n"));
+    setShown(explanation, step.explanation !== "");
+    setShown(byId("whyButton"), step.explanation === "");
+  }
+
+  private fitBoard(): void {
+    const room = byId("boardRoom");
+    if (room.hidden) return;
+    const width = room.clientWidth;
+    const top = room.getBoundingClientRect().top + window.scrollY;
+    const below = byId("legendLine").offsetHeight + byId("keypad").offsetHeight + 24;
+    const wide = window.matchMedia("(min-width: 760px)").matches;
+    // On a phone the board takes the width and the page scrolls if it must;
+    // beside the panels it keeps to the window's height.
+    const height = wide ? window.innerHeight - top - below : Math.max(window.innerHeight - top - below, width);
+    this.board.setRoom(width, Math.max(160, height));
+  }
+
+  // ---- the parts of the browser the game asks for ----
+
+  private answerFileRequest(screen: ScreenJson): void {
+    const file = screen.request?.file;
+    if (!file || this.fileRequestOpen) return;
+    this.fileRequestOpen = true;
+    if (file.forSaving) {
+      queueMicrotask(() => {
+        this.fileRequestOpen = false;
+        this.game.answerFile(saveNameOf(file, screen.taskName));
+        const written = this.game.takeDownload();
+        if (written) download(written.name, written.bytes);
+        this.render();
+      });
+      return;
+    }
+    pickFile(acceptOf(file.filterPattern), (chosen) => {
+      this.fileRequestOpen = false;
+      if (chosen) {
+        this.game.putChosen(chosen.name, chosen.bytes);
+        this.game.answerFile(chosen.name);
+      } else this.game.answerFile(null);
+      this.render();
+    });
+  }
+
+  // "70": the game's solver runs in slices at the pace it asks for.
+  private paceSolver(screen: ScreenJson): void {
+    if (!screen.options.solving || this.solverTimer) return;
+    this.solverTimer = window.setTimeout(() => this.advanceSolver(), 0);
+  }
+
+  private advanceSolver(): void {
+    this.solverTimer = 0;
+    const next = this.game.advance();
+    if (next >= 0) this.solverTimer = window.setTimeout(() => this.advanceSolver(), next);
+    this.render();
+  }
+
+  // ---- keys ----
+
+  private onKey(event: KeyboardEvent): void {
+    if (event.defaultPrevented || event.isComposing) return;
+    if (document.querySelector("dialog[open]") || this.menuBar.isOpen() || this.squareMenu.isOpen()) return;
+    const target = event.target as HTMLElement;
+    if (target.closest("input, textarea, select, [role=menubar]")) return;
+    const name = keyName(event);
+    if (!name) return;
+    // Enter and Space stay with the buttons; a digit or an arrow is the
+    // board's wherever the focus is.
+    if (this.key(name)) event.preventDefault();
+  }
+}
+
+async function startPage(): Promise<void> {
+  const note = byId("loadingNote");
+  try {
+    const [core, ...files] = await Promise.all([loadCore(), ...shippedFiles.map((name) => fetchBytes(name))]);
+    let page: Page | null = null;
+    const maker = new TaskMaker(
+      (id, result) => page?.makingDone(id, result),
+      (message) => {
+        page?.cancelNewTask();
+        window.alert(`Úlohu se nepodařilo vytvořit: ${message}`);
+      },
+    );
+    const handlers: GameHandlers = {
+      copyToClipboard: (text) => copyText(text),
+      startMaking: (id, request) => maker.start(id, request),
+    };
+    const game = new core.WebGame(handlers);
+    shippedFiles.forEach((name, index) => game.putShipped(name, files[index]));
+    game.start(location.origin + location.pathname);
+    page = new Page(game, maker);
+    byId("play").hidden = false;
+    note.hidden = true;
+    page.render();
+
+    const link = linkOfAddress(location);
+    if (link !== null) {
+      // Taken once: a reload does not import it again.
+      history.replaceState(null, "", location.pathname);
+      page.openLink(link);
+    }
+    const shown = page;
+    window.setInterval(() => shown.tick(), 250);
+    document.addEventListener("visibilitychange", () => shown.setHidden(document.hidden));
+    window.addEventListener("pagehide", () => shown.setHidden(true));
+    // The worker's own core loads once the page plays, not before.
+    window.setTimeout(() => maker.prepare(), 1500);
+  } catch (error) {
+    note.textContent = `Hru se nepodařilo spustit: ${error instanceof Error ? error.message : String(error)}`;
+    note.classList.add("error");
+    throw error;
+  }
+}
+
+if ("serviceWorker" in navigator && window.isSecureContext) {
+  navigator.serviceWorker.register("service-worker.js").catch((error) => console.warn("service worker:", error));
+}
+void startPage();
