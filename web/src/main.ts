@@ -6,29 +6,9 @@ import { Driver, InformationDialogs, LinkImportDialog, NewTaskDialog, RequestBox
 import { byId, setShown, setText } from "./dom.js";
 import { copyText, download, linkOfAddress, pickFile, acceptOf, saveNameOf } from "./files.js";
 import { HistoryButtons, Keypad, SquareMenu } from "./keypad.js";
+import { keyName } from "./keys.js";
 import { TaskMaker } from "./making.js";
 import { MenuBar } from "./menus.js";
-
-// The desktop's keys by the names the game knows them by. Digits are read
-// from the key's place too: on a Czech keyboard the top row gives "+ěšč…"
-// without Shift.
-export function keyName(event: KeyboardEvent): string | null {
-  if (event.altKey || event.metaKey) return null;
-  let digit = /^[1-9]$/.test(event.key) ? event.key : null;
-  digit ??= /^(?:Digit|Numpad)([1-9])$/.exec(event.code)?.[1] ?? null;
-  if (event.key.length === 1 && /^\d$/.test(event.key) && !digit) return null;
-  if (event.ctrlKey) {
-    if (digit) return `Ctrl+${digit}`;
-    const letter = event.key.toLowerCase();
-    if (letter === "z") return event.shiftKey ? "Ctrl+Y" : "Ctrl+Z";
-    if (letter === "y") return "Ctrl+Y";
-    return null;
-  }
-  if (digit && (event.key === digit || event.key.length === 1)) return digit;
-  if (event.key === "n" || event.key === "N") return "N";
-  const named = ["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "Delete", "Backspace", "Escape"];
-  return named.includes(event.key) ? event.key : null;
-}
 
 class Page implements Driver {
   private screen!: ScreenJson;
@@ -221,6 +201,10 @@ class Page implements Driver {
     // beside the panels it keeps to the window's height.
     const height = wide ? window.innerHeight - top - below : Math.max(window.innerHeight - top - below, width);
     this.board.setRoom(width, Math.max(160, height));
+    // The name, the clocks and the keypad keep to the board's width.
+    const boardWidth = this.board.element.style.width;
+    if (document.documentElement.style.getPropertyValue("--board-width") !== boardWidth)
+      document.documentElement.style.setProperty("--board-width", boardWidth);
   }
 
   // ---- the parts of the browser the game asks for ----
