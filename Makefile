@@ -14,6 +14,15 @@ TEST_FUZZ_SECONDS ?= 5
 FUZZ_TARGETS = saved_game structure combination task_file editor_rows task_number play_script \
 	puzzle_link player_files
 JOBS ?= $(shell nproc)
+# The web page: the core built to WebAssembly by Debian's Emscripten in
+# WEB_CORE_BUILD, the page's static folder in WEB_BUILD.
+WEB_CORE_BUILD ?= build-web-core
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8080
+# Emscripten's tools find their Node.js modules there; its own emulator flag
+# (--experimental-wasm-threads) is refused by this Node.js, and its loader
+# needs --no-experimental-fetch.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 # Every build fails on a compiler warning, make run's as make test's, so that
 # the one never rebuilds what the other built.
 WERROR ?= ON
@@ -22,7 +31,8 @@ WERROR ?= ON
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
 .PHONY: all setup configure build run test sanitized sanitized-tests optimised-tests fuzz bench \
-	screenshot format format-check clean install uninstall package
+	screenshot format format-check clean install uninstall package web web-core web-serve \
+	web-tests
 
 all: build
 
@@ -53,7 +63,8 @@ run: configure
 # busy from start to end (-Otarget prints each step's output whole, when it
 # ends); the fuzz targets come last, when the cores are free for them.
 test: setup
-	$(MAKE) --no-print-directory -j3 -Otarget format-check optimised-tests sanitized-tests
+	$(MAKE) --no-print-directory -j3 -Otarget format-check optimised-tests sanitized-tests \
+		web-tests
 	bash scripts/fuzz.sh $(SANITIZED_BUILD) $(TEST_FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 sanitized-tests: sanitized
@@ -70,6 +81,39 @@ sanitized: setup
 		-DKRIZOVKY_LIBRARY_TESTS=ON -DKRIZOVKY_CORPUS_TESTS=OFF -DKRIZOVKY_BENCHMARKS=OFF \
 		-DKRIZOVKY_WERROR=$(WERROR)
 	cmake --build $(SANITIZED_BUILD) -j$(JOBS)
+
+# The core and krizovky-tool in WebAssembly, the page's module among them.
+web-core: setup
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_CORE_BUILD) $(call generator,$(WEB_CORE_BUILD)) \
+		-DCMAKE_BUILD_TYPE=Release -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_USE_ICU=OFF \
+		-DKRIZOVKY_USE_ZLIB=OFF -DKRIZOVKY_LIBRARY_TESTS=OFF -DKRIZOVKY_CORPUS_TESTS=OFF \
+		-DKRIZOVKY_BENCHMARKS=OFF -DKRIZOVKY_WERROR=$(WERROR) \
+		"-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch"
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_CORE_BUILD) -j$(JOBS)
+
+# The page's static folder WEB_BUILD (index.html, the scripts, the core's
+# .wasm, the data files, the manifest, the service worker), and beside it
+# WEB_BUILD/krizovky-tool, the WebAssembly tool's launcher, with the tool and
+# its data files in WEB_BUILD/tool/.
+web: web-core
+	node web/build.mjs
+	mkdir -p $(WEB_BUILD)/tool
+	cp $(WEB_CORE_BUILD)/krizovky-tool.js $(WEB_CORE_BUILD)/krizovky-tool.wasm \
+		$(WEB_CORE_BUILD)/krizovky.DEF $(WEB_CORE_BUILD)/krizovky.KRI \
+		$(WEB_CORE_BUILD)/krizovky.VZR $(WEB_CORE_BUILD)/krizovky.PRA $(WEB_BUILD)/tool/
+	sed 's|/krizovky-tool.js|/tool/krizovky-tool.js|' $(WEB_CORE_BUILD)/krizovky-tool-node \
+		> $(WEB_BUILD)/krizovky-tool
+	chmod +x $(WEB_BUILD)/krizovky-tool
+
+# Serves the page on http://localhost:WEB_PORT/ for a player to try.
+web-serve: web
+	node web/serve.mjs --port $(WEB_PORT) --dir $(WEB_BUILD)
+
+# The WebAssembly tool on the tool's test scripts (the same outputs as the
+# native tool's), then the page in headless Chromium.
+web-tests: web
+	bash scripts/web-tool-tests.sh $(WEB_BUILD)/krizovky-tool
+	cd web && npx playwright test
 
 # Each fuzz target for FUZZ_SECONDS on its seed files and the corpus it grew.
 fuzz: sanitized
@@ -113,4 +157,4 @@ format-check: setup
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED_BUILD)
+	rm -rf $(BUILD) $(SANITIZED_BUILD) $(WEB_CORE_BUILD) $(WEB_BUILD)

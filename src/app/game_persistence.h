@@ -64,6 +64,11 @@ class GamePersistence {
     // congratulation, and the game kept on closing. Without them the game
     // records and keeps nothing.
     void usePlayerFiles(PlayerFiles files) { playerFiles_ = std::move(files); }
+    // "&Konec" and closing the window: the game in progress to the kept game's
+    // file, or the file removed when there is nothing to keep. False when it
+    // could not be written (the player has been told). A web page, which may
+    // be closed at any moment, keeps the game so after every change.
+    bool keepGame();
     // At start: the game kept at the last closing taken up as it was, its
     // task chosen and named above the board. A kept game that no longer loads
     // is set aside with a message. False when no game was taken up.
@@ -121,10 +126,6 @@ class GamePersistence {
     // The record as its file holds it; a damaged or unreadable one is set
     // aside with a message, and the record starts anew.
     ResultsRecord readRecord();
-    // "&Konec" and closing the window: the game in progress to the kept game's
-    // file, or the file removed when there is nothing to keep. False when it
-    // could not be written (the player has been told).
-    bool keepGame();
     // What a saved game keeps beyond the board: the notes and the time of play.
     SavedGameExtras extrasToSave() const;
     // Whether the game on the board is one to keep: it has Moves or notes,

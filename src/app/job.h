@@ -18,11 +18,7 @@ class Job {
 
     void run() {
         work();
-        {
-            std::lock_guard lock(mutex_);
-            done_.store(true, std::memory_order_release);
-        }
-        ended_.notify_all();
+        finish();
     }
     void cancel() { cancelled_.store(true); }
     bool cancelled() const { return cancelled_.load(); }
@@ -36,6 +32,15 @@ class Job {
 
   protected:
     virtual void work() = 0;
+    // The job has ended: by its own run, or where the work was done
+    // elsewhere (another instance of the core in a browser's worker).
+    void finish() {
+        {
+            std::lock_guard lock(mutex_);
+            done_.store(true, std::memory_order_release);
+        }
+        ended_.notify_all();
+    }
     std::atomic<bool> cancelled_{false};
 
   private:

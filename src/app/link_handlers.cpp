@@ -103,8 +103,62 @@ void NewTasks::copyTaskLink() {
         requests_.error(link.message);
         return;
     }
-    host_.copyToClipboard(link.text);
-    requests_.message("Odkaz na úlohu je ve schránce:\n" + link.text);
+    std::string text = link.text;
+    if (!linkAddress_.empty()) text = linkAddress_ + text.substr(text.find('?'));
+    host_.copyToClipboard(text);
+    requests_.message("Odkaz na úlohu je ve schránce:\n" + text);
+}
+
+void NewTasks::openLink(std::string_view link) {
+    if (solving()) return;
+    ImportResult result = importPuzzle(link);
+    if (!result.puzzle) {
+        requests_.error(result.message);
+        return;
+    }
+    const std::string& path = tasks_.ownTaskFilePath();
+    if (path.empty()) {
+        requests_.error(kNoOwnTaskFolder);
+        return;
+    }
+    std::string file;
+    try {
+        if (storage_.exists(Place::kPlayerData, path))
+            file = readTaskFile(storage_, Place::kPlayerData, path);
+    } catch (const RunError& e) {
+        requests_.failure(e.what());
+        return;
+    }
+    const std::vector<std::string> fileLines = splitLines(file);
+    EditorGrid linked;
+    int row = 0;
+    for (const std::string& line : splitLines(result.puzzle->rows))
+        if (++row <= kEditorSize) parseTaskRowIntoGrid(linked, line, row);
+
+    // A name is taken as a save would replace it: in any capitals.
+    const std::string offered = result.puzzle->name;
+    std::string name = offered;
+    bool there = false;
+    for (int copy = 2;; ++copy) {
+        const std::optional<std::string> taken = replacedTaskName(file, name);
+        if (!taken) break;
+        EditorGrid kept;
+        if (loadTaskIntoGrid(kept, fileLines, *taken) && kept == linked) {
+            name = nameOfLine("@" + *taken);
+            there = true;
+            break;
+        }
+        name = offered + " (" + std::to_string(copy) + ")";
+    }
+    const std::string rows = result.puzzle->rows;
+    persistence_.leaveTask([this, name, rows, there] {
+        if (!there && !tasks_.keepOwnTask([&](const std::string& taskFile) {
+                keepTaskRows(rows, name, storage_, taskFile);
+                return true;
+            }))
+            return;
+        tasks_.loadOwnTask(name);
+    });
 }
 
 }  // namespace krizovky

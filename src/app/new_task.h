@@ -53,6 +53,15 @@ class TaskMakingJob : public Job {
     // What was made; read once done().
     MadeTask& result() { return result_; }
 
+    // For a front-end that makes the task elsewhere instead of calling
+    // run() (a browser's worker, with a core of its own): what to make, and
+    // what was made there, which ends the job.
+    const TaskRequest& request() const { return request_; }
+    void deliver(MadeTask made) {
+        result_ = std::move(made);
+        finish();
+    }
+
   private:
     void work() override;
 

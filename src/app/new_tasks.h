@@ -63,6 +63,18 @@ class NewTasks {
     // the clipboard and is shown; a task the editor cannot hold is refused
     // with the reason.
     void copyTaskLink();
+    // The address the copied links lead to, in place of the public editor's
+    // ("https://puzz.link/p"): the web page's own, so that a link opens the
+    // task in the page; the link's data follows after "?". Empty: the
+    // editor's.
+    void useLinkAddress(std::string address) { linkAddress_ = std::move(address); }
+    // A link the page was opened with: its task straight onto the board,
+    // without the dialog. The task is kept in the player's own task file
+    // under the name the import offers ("odkaz 11x11"), or with " (2)", " (3)",
+    // ... after it while another task has the name; a task the file holds
+    // already under one of those names is loaded from there as it is. A
+    // refused link is said with the reason.
+    void openLink(std::string_view link);
 
   private:
     // The end of a making: the task kept and loaded, or what went wrong said.
@@ -84,6 +96,7 @@ class NewTasks {
     GamePersistence& persistence_;
 
     LinkImportScreen linkImport_;
+    std::string linkAddress_;
     // Last: destroyed first, it stops a making that still uses the table.
     NewTaskMaker newTask_;
 };

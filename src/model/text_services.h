@@ -6,8 +6,9 @@
 namespace krizovky {
 
 // What the game needs of a language library for names: the Czech alphabetical
-// order and capitals. The desktop build gives ICU's; a build without ICU gets
-// them from its front-end (a browser has both), installed at start-up.
+// order and capitals. The desktop build gives ICU's, a WebAssembly build the
+// JavaScript engine's (Intl); a build without either gets them from its
+// front-end, installed at start-up.
 class TextServices {
   public:
     virtual ~TextServices() = default;
@@ -26,8 +27,8 @@ class TextServices {
 // the services must outlive every use.
 void installTextServices(const TextServices* services);
 
-// The services installed, or the build's own (ICU's); nullptr in a build
-// without ICU whose front-end has installed none.
+// The services installed, or the build's own (ICU's, Intl's); nullptr in a
+// native build without ICU whose front-end has installed none.
 const TextServices* textServices();
 
 }  // namespace krizovky

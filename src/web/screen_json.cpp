@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/board_picture.h"
+#include "model/text.h"
 #include "play/level.h"
 
 namespace krizovky {
@@ -41,8 +42,7 @@ json squareJson(const PictureSquare& square) {
     return out;
 }
 
-json boardJson(const Game& game) {
-    const BoardPicture picture = pictureOfGame(game.board(), &game.screen());
+json pictureJson(const BoardPicture& picture) {
     json rows = json::array();
     for (int r = 1; r <= picture.rows; ++r) {
         json row = json::array();
@@ -51,6 +51,47 @@ json boardJson(const Game& game) {
         rows.push_back(std::move(row));
     }
     return {{"rows", picture.rows}, {"columns", picture.columns}, {"squares", std::move(rows)}};
+}
+
+json boardJson(const Game& game) {
+    return pictureJson(pictureOfGame(game.board(), &game.screen()));
+}
+
+json taskListJson(const TaskListScreen& list) {
+    return {{"visible", list.visible},
+            {"items", list.items},
+            {"emptyListText", list.emptyListText},
+            {"selected", list.selected},
+            {"solved", list.solved},
+            {"inProgress", list.inProgress},
+            {"descriptions", list.descriptions},
+            {"ownTasksSwitch", list.ownTasksSwitch},
+            {"ownTasks", list.ownTasks}};
+}
+
+json newTaskJson(const NewTaskScreen& dialog) {
+    json grades = json::array();
+    for (const Difficulty grade : kOfferedGrades)
+        grades.push_back(difficultyName(grade));
+    json sizes = json::array();
+    for (const TaskSize size : kOfferedSizes)
+        sizes.push_back(taskSizeName(size));
+    for (const std::string& structure : dialog.structures)
+        sizes.push_back(structure);
+    return {{"visible", dialog.visible},   {"grade", dialog.grade},
+            {"grades", std::move(grades)}, {"size", dialog.size},
+            {"sizes", std::move(sizes)},   {"number", dialog.number},
+            {"working", dialog.working},   {"workingShown", dialog.workingShown},
+            {"attempt", dialog.attempt},   {"maxAttempts", dialog.maxAttempts}};
+}
+
+json linkImportJson(const LinkImportScreen& dialog) {
+    json out = {{"visible", dialog.visible},
+                {"text", dialog.text},
+                {"name", utf8FromCp1250(dialog.nameField)},
+                {"refusal", dialog.refusal}};
+    if (dialog.puzzle) out["board"] = pictureJson(pictureOfTask(dialog.puzzle->board));
+    return out;
 }
 
 json requestJson(const Request& request) {
@@ -62,7 +103,8 @@ json requestJson(const Request& request) {
         out["file"] = {{"title", dialog.title},
                        {"filterName", dialog.filterName},
                        {"filterPattern", dialog.filterPattern},
-                       {"forSaving", dialog.forSaving}};
+                       {"forSaving", dialog.forSaving},
+                       {"fileName", dialog.fileName}};
     }
     return out;
 }
@@ -123,7 +165,11 @@ std::string screenJson(const Game& game) {
                       {"solverSpeed", kSpeeds[static_cast<int>(options.solverSpeed)]},
                       {"solving", game.solver().solving()}};
     if (const Request* request = game.requests().pending()) out["request"] = requestJson(*request);
-    return out.dump();
+    out["taskList"] = taskListJson(game.tasks().taskListScreen());
+    out["newTask"] = newTaskJson(game.newTasks().newTaskScreen());
+    out["linkImport"] = linkImportJson(game.newTasks().linkImportScreen());
+    // Texts that are no UTF-8 (a damaged file quoted) are shown with U+FFFD.
+    return out.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
 }  // namespace krizovky

@@ -76,5 +76,37 @@ TEST(LinkImport, TheFieldTellsWhatItRefuses) {
     EXPECT_FALSE(f.game.newTasks().linkImportScreen().visible);
 }
 
+TEST(LinkImport, AnOpenedLinkFindsItsTaskOrKeepsItUnderAFreeName) {
+    ImportFixture f;
+    f.game.newTasks().useLinkAddress("http://localhost:8080/index.html");
+    f.game.newTasks().openLink(kLink.substr(kLink.find('?') + 1));  // the page's "?" part
+    EXPECT_TRUE(f.host.errors.empty());
+    EXPECT_EQ(readTaskNames(f.ownFile), V{"odkaz 6x6"});
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "odkaz 6x6");
+    EXPECT_TRUE(f.game.screen().boardPanel);
+
+    // The copied link leads to the page, with the same data.
+    f.game.newTasks().copyTaskLink();
+    EXPECT_EQ(f.host.clipboard,
+              V{"http://localhost:8080/index.html" + kLink.substr(kLink.find('?'))});
+
+    // The same link again loads the task kept and writes nothing.
+    const std::string kept = readFileBytes(f.ownFile);
+    f.game.newTasks().openLink(kLink);
+    EXPECT_EQ(readFileBytes(f.ownFile), kept);
+
+    // Another board of that name is never replaced: the new one takes the next free name.
+    const std::string other = "https://puzz.link/p?kakuro/5/5/48la0.na0lh3l0Bn.0cl.c4a4";
+    f.game.newTasks().openLink(other);
+    f.game.newTasks().openLink(other);
+    EXPECT_EQ(readTaskNames(f.ownFile), (V{"odkaz 6x6", "odkaz 6x6 (2)"}));
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "odkaz 6x6 (2)");
+    EXPECT_TRUE(f.host.questions.empty());
+
+    f.game.newTasks().openLink("kakuro/5/5/48la0");
+    EXPECT_EQ(f.host.errors, V{importPuzzle("kakuro/5/5/48la0").message});
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "odkaz 6x6 (2)");
+}
+
 }  // namespace
 }  // namespace krizovky
