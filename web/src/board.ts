@@ -110,17 +110,17 @@ function inksOf(square: Square): Inks {
 
 // What a square says to a screen reader, in Czech.
 export function squareLabel(square: Square, row: number, column: number): string {
+  const place = `řádek ${row}, sloupec ${column}`;
   switch (square.kind) {
     case "blank":
-      return "prázdné pole";
+      return `${place}, prázdné pole`;
     case "clue": {
       const sums: string[] = [];
       if (square.across > 0) sums.push(`doprava ${square.across}`);
       if (square.down > 0) sums.push(`dolů ${square.down}`);
-      return sums.length > 0 ? "součet " + sums.join(", ") : "černé pole";
+      return `${place}, ${sums.length > 0 ? "součet " + sums.join(", ") : "černé pole"}`;
     }
     case "entry": {
-      const place = `řádek ${row}, sloupec ${column}`;
       if (square.digit >= 1 && square.digit <= 9) return `${place}, ${square.digit}`;
       const notes = square.notes.split("").join(" ");
       return notes ? `${place}, prázdné, poznámky ${notes}` : `${place}, prázdné`;

@@ -75,7 +75,6 @@ export class RequestBox {
     this.shown = request;
     const error = request.kind === "error" || request.kind === "failure";
     this.dialog.classList.toggle("error", error);
-    this.dialog.setAttribute("role", error ? "alertdialog" : "dialog");
     setText(
       this.heading,
       request.title || (request.kind === "solverQuestion" ? "Mám dotaz!" : error ? "chyba" : "součtové křížovky"),
@@ -229,7 +228,7 @@ export class TaskListDialog {
 // says so, and "zruš" stops it.
 export class NewTaskDialog {
   private readonly dialog: HTMLDialogElement;
-  private readonly grades: HTMLElement;
+  private readonly grades: HTMLSelectElement;
   private readonly sizes: HTMLSelectElement;
   private readonly number: HTMLInputElement;
   private readonly working: HTMLElement;
@@ -237,11 +236,13 @@ export class NewTaskDialog {
   private readonly createButton: HTMLButtonElement;
   private shownGrades = "";
   private shownSizes = "";
+  private shownNumber = 0;
 
   constructor(driver: Driver) {
     const { dialog, body } = newDialog("newTaskDialog", "nová úloha");
     this.dialog = dialog;
-    this.grades = el("div", { role: "radiogroup", "aria-labelledby": "gradeTitle", className: "grades" });
+    this.grades = el("select", { id: "gradeChoice" });
+    this.grades.addEventListener("change", () => driver.act("setGrade", this.grades.selectedIndex));
     this.sizes = el("select", { id: "sizeChoice" });
     this.sizes.addEventListener("change", () => driver.act("setSize", this.sizes.selectedIndex));
     this.number = el("input", {
@@ -253,22 +254,25 @@ export class NewTaskDialog {
       inputmode: "numeric",
       title: "Stejné číslo dá se stejnou obtížností a velikostí vždy stejnou úlohu, i u přítele.",
     });
-    this.number.addEventListener("change", () => {
+    const setNumber = () => {
+      if (this.number.value.trim() === "") return;
       const value = Math.round(Number(this.number.value));
       if (Number.isFinite(value)) driver.act("setNumber", Math.min(9999, Math.max(0, value)));
+    };
+    this.number.addEventListener("input", setNumber);
+    this.number.addEventListener("change", () => {
+      setNumber();
+      this.number.value = String(this.shownNumber);
     });
     this.working = el("p", { className: "working", role: "status" });
     this.bar = el("progress", { "aria-hidden": "true" });
-    this.createButton = el("button", { type: "button", text: "vytvoř", onclick: () => {
-      this.number.dispatchEvent(new Event("change"));
-      driver.act("createNewTask");
-    } });
+    this.createButton = el("button", { type: "button", text: "vytvoř", onclick: () => driver.act("createNewTask") });
     const cancel = () => driver.cancelNewTask();
     body.append(
       el(
         "div",
         { className: "form" },
-        el("span", { id: "gradeTitle", text: "obtížnost:" }),
+        el("label", { for: "gradeChoice", text: "obtížnost:" }),
         this.grades,
         el("label", { for: "sizeChoice", text: "velikost:" }),
         this.sizes,
@@ -279,10 +283,6 @@ export class NewTaskDialog {
       this.bar,
       el("div", { className: "buttons" }, this.createButton, el("button", { type: "button", text: "zruš", onclick: cancel })),
     );
-    this.grades.addEventListener("change", (event) => {
-      const input = event.target as HTMLInputElement;
-      driver.act("setGrade", Number(input.value));
-    });
     onCancel(dialog, cancel);
   }
 
@@ -296,24 +296,19 @@ export class NewTaskDialog {
     const grades = JSON.stringify(task.grades);
     if (grades !== this.shownGrades) {
       this.shownGrades = grades;
-      this.grades.replaceChildren(
-        ...task.grades.map((name, index) =>
-          el("label", {}, el("input", { type: "radio", name: "grade", value: index }), name),
-        ),
-      );
+      this.grades.replaceChildren(...task.grades.map((name) => el("option", { text: name })));
     }
-    this.grades.querySelectorAll("input").forEach((input, index) => {
-      input.checked = index === task.grade;
-      setEnabled(input, !task.working);
-    });
+    if (this.grades.selectedIndex !== task.grade) this.grades.selectedIndex = task.grade;
     const sizes = JSON.stringify(task.sizes);
     if (sizes !== this.shownSizes) {
       this.shownSizes = sizes;
       this.sizes.replaceChildren(...task.sizes.map((name) => el("option", { text: name })));
     }
     if (this.sizes.selectedIndex !== task.size) this.sizes.selectedIndex = task.size;
+    // The field keeps what the player types until it loses the focus.
+    this.shownNumber = task.number;
     if (document.activeElement !== this.number || task.working) this.number.value = String(task.number);
-    for (const control of [this.sizes, this.number, this.createButton]) setEnabled(control, !task.working);
+    for (const control of [this.grades, this.sizes, this.number, this.createButton]) setEnabled(control, !task.working);
     setText(
       this.working,
       task.maxAttempts > 0 ? `Vytvářím úlohu… (pokus ${task.attempt} z ${task.maxAttempts})` : "Vytvářím úlohu…",
@@ -380,7 +375,7 @@ export class LinkImportDialog {
       setShown(this.previewHost, link.board !== undefined);
       this.preview.setRoom(Math.min(260, window.innerWidth - 80), 200);
       this.preview.show(link.board, undefined, false);
-      setEnabled(this.importButton, link.board !== undefined && link.refusal === "");
+      setEnabled(this.importButton, link.board !== undefined);
     }
     showDialog(this.dialog, visible, () => this.link.focus());
   }

@@ -21,14 +21,14 @@ export class Keypad {
     // note, as on the desktop's keyboard.
     const digitRow = el("div", { className: "digits" });
     for (let d = 1; d <= 9; ++d) {
-      const button = el("button", { type: "button", className: "digit", "aria-label": `cifra ${d}`, text: String(d), onclick: () => actions.key(String(d)) });
+      const button = el("button", { type: "button", className: "digit", text: String(d), onclick: () => actions.key(String(d)) });
       this.digits.push(button);
       digitRow.append(button);
     }
     this.erase = el("button", { type: "button", text: "vymaž", onclick: () => actions.key("Delete") });
     this.notes = el("button", { type: "button", className: "switch", "aria-pressed": "false", text: "poznámky", onclick: () => actions.act("toggleNotesMode") });
-    this.undo = el("button", { type: "button", text: "zpět", "aria-label": "zpět o 1 tah", onclick: () => actions.act("undoMove") });
-    this.redo = el("button", { type: "button", text: "vpřed", "aria-label": "znovu o 1 tah", onclick: () => actions.act("redoMove") });
+    this.undo = el("button", { type: "button", text: "zpět", title: "zpět o 1 tah", onclick: () => actions.act("undoMove") });
+    this.redo = el("button", { type: "button", text: "vpřed", title: "znovu o 1 tah", onclick: () => actions.act("redoMove") });
     host.append(digitRow, el("div", { className: "commands" }, this.erase, this.notes, this.undo, this.redo));
     // The keypad never takes the focus from the board on a tap, so the
     // keys keep working on the selected square.
@@ -40,7 +40,9 @@ export class Keypad {
   show(screen: ScreenJson): void {
     const idle = !screen.options.solving;
     const board = screen.boardShown && screen.current !== undefined;
-    const allowed = new Set(screen.menu.digits);
+    // In the notes mode a digit is a note, and notes are the player's own:
+    // any digit, whatever the hints allow.
+    const allowed = new Set(screen.notesMode ? [1, 2, 3, 4, 5, 6, 7, 8, 9] : screen.menu.digits);
     this.digits.forEach((button, index) => setEnabled(button, idle && board && allowed.has(index + 1)));
     setEnabled(this.erase, idle && board);
     setEnabled(this.notes, idle && screen.buttons.notes);

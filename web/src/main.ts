@@ -52,6 +52,8 @@ class Page implements Driver {
     this.linkImport = new LinkImportDialog(this);
     this.information = new InformationDialogs();
     byId("whyButton").addEventListener("click", () => this.act("explainStep"));
+    byId("startChoose").addEventListener("click", () => this.act("showTaskList"));
+    byId("startNew").addEventListener("click", () => this.act("openNewTask"));
     byId("closeStepButton").addEventListener("click", () => this.act("closeStep"));
     document.addEventListener("keydown", (event) => this.onKey(event));
     new ResizeObserver(() => this.fitBoard()).observe(byId("boardRoom"));
@@ -124,6 +126,8 @@ class Page implements Driver {
       do {
         this.renderAgain = false;
         this.screen = JSON.parse(this.game.screen()) as ScreenJson;
+        // No hint panel at all comes as null.
+        this.screen.hints ??= {};
         this.draw(this.screen);
       } while (this.renderAgain);
     } finally {
@@ -136,11 +140,16 @@ class Page implements Driver {
     const boardFocused = this.board.hasFocus();
     setShown(byId("boardSide"), true);
     setShown(byId("boardRoom"), screen.boardShown);
+    // Without a task on the board: the way to one instead of a dead keypad.
+    setShown(byId("startPanel"), !screen.boardShown);
+    setShown(byId("keypad"), screen.boardShown);
     this.board.show(screen.boardShown ? screen.board : undefined, screen.current, idle);
     if (boardFocused) this.board.focusCurrent();
     this.fitBoard();
 
-    const name = screen.taskProblem ? `${screen.taskName.trimEnd()} – ${screen.taskProblem}` : screen.taskName;
+    // What is wrong with the task follows its name, as on the desktop.
+    const taskName = screen.taskName.trim();
+    const name = screen.taskProblem ? `${taskName} – ${screen.taskProblem}` : taskName;
     setText(byId("taskName"), name);
     const playClock = byId("playClock");
     setText(playClock, screen.playClock);
@@ -165,6 +174,10 @@ class Page implements Driver {
     this.requestBox.show(screen.request);
     if (screen.request?.kind === "file") this.answerFileRequest(screen);
     this.paceSolver(screen);
+    // A window closed leaves the focus nowhere: it goes back to the board,
+    // where the keys play.
+    if (document.activeElement === document.body && !document.querySelector("dialog[open]") && screen.boardShown)
+      this.board.focusCurrent();
   }
 
   private showHints(screen: ScreenJson): void {
@@ -252,7 +265,7 @@ class Page implements Driver {
     if (event.defaultPrevented || event.isComposing) return;
     if (document.querySelector("dialog[open]") || this.menuBar.isOpen() || this.squareMenu.isOpen()) return;
     const target = event.target as HTMLElement;
-    if (target.closest("input, textarea, select, [role=menubar]")) return;
+    if (target.closest("input, textarea, select, #menuBar")) return;
     const name = keyName(event);
     if (!name) return;
     // Enter and Space stay with the buttons; a digit or an arrow is the
@@ -266,13 +279,7 @@ async function startPage(): Promise<void> {
   try {
     const [core, ...files] = await Promise.all([loadCore(), ...shippedFiles.map((name) => fetchBytes(name))]);
     let page: Page | null = null;
-    const maker = new TaskMaker(
-      (id, result) => page?.makingDone(id, result),
-      (message) => {
-        page?.cancelNewTask();
-        window.alert(`Úlohu se nepodařilo vytvořit: ${message}`);
-      },
-    );
+    const maker = new TaskMaker((id, result) => page?.makingDone(id, result));
     const handlers: GameHandlers = {
       copyToClipboard: (text) => copyText(text),
       startMaking: (id, request) => maker.start(id, request),
@@ -284,6 +291,7 @@ async function startPage(): Promise<void> {
     byId("play").hidden = false;
     note.hidden = true;
     page.render();
+    document.body.dataset.ready = "";
 
     const link = linkOfAddress(location);
     if (link !== null) {

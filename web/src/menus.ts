@@ -1,4 +1,4 @@
-// The menu bar with the desktop's menus and texts: "Hra", "Volby",
+// The menu bar (buttons that open menus) with the desktop's menus and texts: "Hra", "Volby",
 // "Informace", "Pomoc". Submenus ("IQ", "Rychlost řešení") stand inline as
 // groups, which a finger reaches as easily as a mouse. The ticks are the
 // game's, read from the screen after every call.
@@ -116,7 +116,6 @@ export class MenuBar {
     popup.hidden = true;
     const top = el("button", {
       type: "button",
-      role: "menuitem",
       className: "menu-top",
       "aria-haspopup": "menu",
       "aria-expanded": "false",

@@ -50,11 +50,11 @@ test("files: a download is named by the game, else by the task; the picker takes
   assert.equal(acceptOf("*"), "");
 });
 
-test("labels: where an entry square is and what it holds, the sums a clue square shows", () => {
+test("labels: where a square is and what it holds, the sums a clue square shows", () => {
   assert.equal(squareLabel({ kind: "entry", digit: 0, notes: "137" }, 3, 5), "řádek 3, sloupec 5, prázdné, poznámky 1 3 7");
   assert.equal(squareLabel({ kind: "entry", digit: 0, notes: "" }, 3, 5), "řádek 3, sloupec 5, prázdné");
   assert.equal(squareLabel({ kind: "entry", digit: 7, notes: "137" }, 3, 5), "řádek 3, sloupec 5, 7");
-  assert.equal(squareLabel({ kind: "clue", across: 16, down: 23 }, 1, 1), "součet doprava 16, dolů 23");
-  assert.equal(squareLabel({ kind: "clue", across: 0, down: 23 }, 1, 1), "součet dolů 23");
-  assert.equal(squareLabel({ kind: "blank" }, 1, 1), "prázdné pole");
+  assert.equal(squareLabel({ kind: "clue", across: 16, down: 23 }, 1, 1), "řádek 1, sloupec 1, součet doprava 16, dolů 23");
+  assert.equal(squareLabel({ kind: "clue", across: 0, down: 23 }, 1, 2), "řádek 1, sloupec 2, součet dolů 23");
+  assert.equal(squareLabel({ kind: "blank" }, 1, 1), "řádek 1, sloupec 1, prázdné pole");
 });
