@@ -207,8 +207,23 @@ export class BoardView {
   }
 
   focusCurrent(): void {
-    const cell = this.currentCell() ?? this.cells[0]?.[0];
+    const cell = this.currentCell() ?? this.firstEntryCell();
     cell?.focus();
+  }
+
+  // The next square to fill from the focused one (or from the first) in a
+  // direction: where the arrows lead while no square is selected yet.
+  entryBeside(rowStep: number, columnStep: number): [number, number] | null {
+    const board = this.board;
+    if (!board) return null;
+    const focused = this.cellOf(document.activeElement);
+    if (!focused) {
+      const first = this.firstEntryCell();
+      return first ? [Number(first.dataset.row), Number(first.dataset.column)] : null;
+    }
+    for (let r = focused.row + rowStep, c = focused.column + columnStep; r >= 1 && r <= board.rows && c >= 1 && c <= board.columns; r += rowStep, c += columnStep)
+      if (this.isEntry(r, c)) return [r, c];
+    return null;
   }
 
   hasFocus(): boolean {
@@ -441,14 +456,14 @@ export class BoardView {
       event.preventDefault();
       if (this.menuOpenedByPress) return;
       const at = this.cellOf(event.target);
-      if (at && this.enabled) events.openMenu(at.row, at.column, at.cell);
+      if (at && this.enabled && this.isEntry(at.row, at.column)) events.openMenu(at.row, at.column, at.cell);
     });
     grid.addEventListener("pointerdown", (event) => {
       this.cancelPress();
       this.menuOpenedByPress = false;
       if (event.pointerType === "mouse" || !event.isPrimary) return;
       const at = this.cellOf(event.target);
-      if (!at) return;
+      if (!at || !this.isEntry(at.row, at.column)) return;
       this.pressStart = { x: event.clientX, y: event.clientY };
       this.pressTimer = window.setTimeout(() => {
         this.pressTimer = 0;
@@ -477,9 +492,14 @@ export class BoardView {
         events.tap(at.row, at.column);
       } else if (event.key === "ContextMenu" || (event.key === "F10" && event.shiftKey)) {
         event.preventDefault();
-        events.openMenu(at.row, at.column, at.cell);
+        if (this.isEntry(at.row, at.column)) events.openMenu(at.row, at.column, at.cell);
       }
     });
+  }
+
+  // Only a square to fill has a menu, as on the desktop.
+  private isEntry(row: number, column: number): boolean {
+    return this.board?.squares[row - 1]?.[column - 1]?.kind === "entry";
   }
 
   private cancelPress(): void {

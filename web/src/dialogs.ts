@@ -79,7 +79,12 @@ export class RequestBox {
       this.heading,
       request.title || (request.kind === "solverQuestion" ? "Mám dotaz!" : error ? "chyba" : "součtové křížovky"),
     );
-    this.text.textContent = request.text;
+    // The solver's question is the desktop's own box, with its own words.
+    this.text.textContent =
+      request.text ||
+      (request.kind === "solverQuestion"
+        ? "Tuto úroveň jste stiskl(a) omylem, nebo jste skutečně takový(á) trouba?"
+        : "");
     this.buttons.replaceChildren(
       ...(answersOf[request.kind] ?? answersOf.message).map(([label, answer]) =>
         el("button", { type: "button", text: label, onclick: () => this.choose(answer) }),

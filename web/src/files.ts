@@ -11,10 +11,12 @@ export function acceptOf(pattern: string): string {
     .join(",");
 }
 
-// The name a saved game is downloaded under: the game's own, or the task's
-// name with the file type's extension.
+// The name a saved game is downloaded under: the game's own, or (where the
+// game offers only a pattern, "*.ulo") the task's name with the file type's
+// extension.
 export function saveNameOf(file: FileRequest, taskName: string): string {
-  if (file.fileName) return file.fileName.replace(/^.*[\\/]/, "");
+  const offered = (file.fileName ?? "").replace(/^.*[\\/]/, "");
+  if (offered && !/[*?]/.test(offered)) return offered;
   const extension = acceptOf(file.filterPattern).split(",")[0] || "";
   const base = taskName.trim().replace(/[\\/:*?"<>|\u0000-\u001f]+/g, "_") || "krizovka";
   return base + extension;

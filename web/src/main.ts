@@ -27,6 +27,7 @@ class Page implements Driver {
   private fileRequestOpen = false;
   private rendering = false;
   private renderAgain = false;
+  private dialogWasOpen = false;
 
   constructor(private readonly game: WebGame, maker: TaskMaker) {
     this.maker = maker;
@@ -174,10 +175,12 @@ class Page implements Driver {
     this.requestBox.show(screen.request);
     if (screen.request?.kind === "file") this.answerFileRequest(screen);
     this.paceSolver(screen);
-    // A window closed leaves the focus nowhere: it goes back to the board,
+    // A window of the game closed, or the focus nowhere: back to the board,
     // where the keys play.
-    if (document.activeElement === document.body && !document.querySelector("dialog[open]") && screen.boardShown)
+    const dialogOpen = document.querySelector("dialog[open]") !== null;
+    if (!dialogOpen && screen.boardShown && (this.dialogWasOpen || document.activeElement === document.body))
       this.board.focusCurrent();
+    this.dialogWasOpen = dialogOpen;
   }
 
   private showHints(screen: ScreenJson): void {
@@ -268,6 +271,16 @@ class Page implements Driver {
     if (target.closest("input, textarea, select, #menuBar")) return;
     const name = keyName(event);
     if (!name) return;
+    // Before any square is selected the game's arrows have nothing to move:
+    // on the board they select the next square to fill that way.
+    const steps: Record<string, [number, number]> = { ArrowLeft: [0, -1], ArrowRight: [0, 1], ArrowUp: [-1, 0], ArrowDown: [1, 0] };
+    if (name in steps && this.board.hasFocus() && !this.screen.current && !this.screen.options.solving) {
+      event.preventDefault();
+      const next = this.board.entryBeside(...steps[name]);
+      if (next) this.act("tapSquare", next[0], next[1]);
+      this.board.focusCurrent();
+      return;
+    }
     // Enter and Space stay with the buttons; a digit or an arrow is the
     // board's wherever the focus is.
     if (this.key(name)) event.preventDefault();

@@ -43,6 +43,7 @@ test("files: a download is named by the game, else by the task; the picker takes
   const file = { title: "Ulož", filterName: "hra", filterPattern: "*.sav", forSaving: true };
   assert.equal(saveNameOf({ ...file, fileName: "/home/hra/L 11 4711.sav" }, "x"), "L 11 4711.sav");
   assert.equal(saveNameOf(file, "L 11 4711  "), "L 11 4711.sav");
+  assert.equal(saveNameOf({ ...file, fileName: "/krizovky/*.sav" }, "01 lehká"), "01 lehká.sav");
   assert.equal(saveNameOf(file, 'a/b:c*"'), "a_b_c_.sav");
   assert.equal(saveNameOf({ ...file, filterPattern: "" }, ""), "krizovka");
   assert.equal(acceptOf("*.sav"), ".sav");
