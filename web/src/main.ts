@@ -207,11 +207,13 @@ class Page implements Driver {
   }
 
   private fitBoard(): void {
+    this.placeKeypad();
     const room = byId("boardRoom");
     if (room.hidden) return;
     const width = room.clientWidth;
     const top = room.getBoundingClientRect().top + window.scrollY;
-    const below = byId("legendLine").offsetHeight + byId("keypad").offsetHeight + 24;
+    const keypad = byId("keypad");
+    const below = byId("legendLine").offsetHeight + (keypad.parentElement === byId("boardSide") ? keypad.offsetHeight : 0) + 24;
     const wide = window.matchMedia("(min-width: 760px)").matches;
     // On a phone the board takes the width and the page scrolls if it must;
     // beside the panels it keeps to the window's height.
@@ -221,6 +223,17 @@ class Page implements Driver {
     const boardWidth = this.board.element.style.width;
     if (document.documentElement.style.getPropertyValue("--board-width") !== boardWidth)
       document.documentElement.style.setProperty("--board-width", boardWidth);
+  }
+
+  // On a wide screen the keypad stands beside the board, at the top of the
+  // panels, and the board takes the window's height; otherwise under it.
+  private placeKeypad(): void {
+    const keypad = byId("keypad");
+    const beside = window.matchMedia("(min-width: 1000px)").matches;
+    const home = beside ? byId("panels") : byId("boardSide");
+    if (keypad.parentElement === home) return;
+    if (beside) home.prepend(keypad);
+    else home.append(keypad);
   }
 
   // ---- the parts of the browser the game asks for ----
