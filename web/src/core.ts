@@ -119,7 +119,6 @@ export interface TaskListJson {
   descriptions: string[];
   ownTasksSwitch: boolean;
   ownTasks: boolean;
-  chosenName?: string;
 }
 
 export interface NewTaskJson {

@@ -63,6 +63,14 @@ export class RequestBox {
     return this.shown !== null;
   }
 
+  // Over a window that opened after it: the oldest request is answered first.
+  raise(): void {
+    if (!this.shown) return;
+    this.dialog.close();
+    this.dialog.showModal();
+    (this.buttons.firstElementChild as HTMLElement | null)?.focus();
+  }
+
   show(request: RequestJson | undefined): void {
     if (!request || request.kind === "file") {
       if (this.shown) {
@@ -111,7 +119,6 @@ export class TaskListDialog {
   private readonly ownTab: HTMLButtonElement;
   private readonly list: HTMLElement;
   private readonly emptyText: HTMLElement;
-  private readonly chosenName: HTMLElement;
   private readonly chooseButton: HTMLButtonElement;
   private shownItems = "";
   private selected = -1;
@@ -125,13 +132,11 @@ export class TaskListDialog {
     this.tabs = el("div", { role: "tablist", className: "tabs" }, this.collectionTab, this.ownTab);
     this.list = el("ul", { role: "listbox", id: "taskNames", "aria-label": "úlohy", tabindex: 0, className: "task-names" });
     this.emptyText = el("p", { className: "empty-list" });
-    this.chosenName = el("span", { id: "chosenName" });
     this.chooseButton = el("button", { type: "button", text: " vybráno", onclick: () => driver.act("chooseListedTask") });
     body.append(
       this.tabs,
       this.list,
       this.emptyText,
-      el("p", { className: "chosen" }, "název vybrané úlohy: ", this.chosenName),
       el(
         "div",
         { className: "buttons" },
@@ -224,7 +229,6 @@ export class TaskListDialog {
     }
     setText(this.emptyText, list.emptyListText);
     setShown(this.emptyText, list.emptyListText !== "");
-    setText(this.chosenName, list.chosenName ?? list.items[list.selected] ?? "");
     setEnabled(this.chooseButton, list.selected >= 0);
   }
 }

@@ -168,10 +168,12 @@ class Page implements Driver {
     this.menuBar.show(screen);
     if (!idle && this.squareMenu.isOpen()) this.squareMenu.close();
 
+    const openBefore = document.querySelectorAll("dialog[open]").length;
     this.taskList.show(screen.taskList);
     this.newTask.show(screen.newTask);
     this.linkImport.show(screen.linkImport);
     // The request comes last: its box stands over every other window.
+    if (document.querySelectorAll("dialog[open]").length > openBefore) this.requestBox.raise();
     this.requestBox.show(screen.request);
     if (screen.request?.kind === "file") this.answerFileRequest(screen);
     this.paceSolver(screen);
