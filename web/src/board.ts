@@ -208,7 +208,8 @@ export class BoardView {
 
   focusCurrent(): void {
     const cell = this.currentCell() ?? this.firstEntryCell();
-    cell?.focus();
+    // The page does not jump on a phone when a window closes.
+    if (cell && cell !== document.activeElement) cell.focus({ preventScroll: !this.hasFocus() });
   }
 
   // The next square to fill from the focused one (or from the first) in a
