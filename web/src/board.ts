@@ -397,11 +397,14 @@ export class BoardView {
     context.moveTo(x, y);
     context.lineTo(x + s, y + s);
     context.stroke();
-    const height = (small ? 0.32 : 0.27) * s;
-    const width = (small ? 0.46 : 0.44) * s;
+    // On a small square the sums take what their triangles hold, a little
+    // nearer their corners: their boxes still end short of the diagonal.
+    const height = (small ? 0.35 : 0.27) * s;
+    const width = (small ? 0.48 : 0.44) * s;
     const family = small ? sumFont : digitFont;
-    if (across > 0) drawDigits(context, String(across), x + 0.71 * s, y + 0.28 * s, height, width, ink, small, family);
-    if (down > 0) drawDigits(context, String(down), x + 0.29 * s, y + 0.72 * s, height, width, ink, small, family);
+    const [near, far] = small ? [0.27, 0.72] : [0.28, 0.71];
+    if (across > 0) drawDigits(context, String(across), x + far * s, y + near * s, height, width, ink, small, family);
+    if (down > 0) drawDigits(context, String(down), x + (1 - far) * s, y + (1 - near) * s, height, width, ink, small, family);
   }
 
   private paintEntry(
