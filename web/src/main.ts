@@ -10,6 +10,12 @@ import { keyName } from "./keys.js";
 import { TaskMaker } from "./making.js";
 import { MenuBar } from "./menus.js";
 
+// The panels stand beside the board on a wide screen and on a phone held
+// sideways (as style.css lays them out); the keypad joins them where the
+// height is short or the width ample.
+const besideQuery = "(min-width: 760px), (orientation: landscape) and (min-width: 560px)";
+const keypadBesideQuery = "(min-width: 1000px), (orientation: landscape) and (min-width: 560px) and (max-height: 600px)";
+
 class Page implements Driver {
   private screen!: ScreenJson;
   private readonly board: BoardView;
@@ -216,10 +222,11 @@ class Page implements Driver {
     const top = room.getBoundingClientRect().top + window.scrollY;
     const keypad = byId("keypad");
     const below = byId("legendLine").offsetHeight + (keypad.parentElement === byId("boardSide") ? keypad.offsetHeight : 0) + 24;
-    const wide = window.matchMedia("(min-width: 760px)").matches;
-    // On a phone the board takes the width and the page scrolls if it must;
-    // beside the panels it keeps to the window's height.
-    const height = wide ? window.innerHeight - top - below : Math.max(window.innerHeight - top - below, width);
+    // Beside the panels on a tall window the board keeps to the window's
+    // height; on a phone, upright or sideways, it takes the width and the
+    // page scrolls if it must.
+    const heightBound = window.matchMedia(besideQuery).matches && window.innerHeight > 600;
+    const height = heightBound ? window.innerHeight - top - below : Math.max(window.innerHeight - top - below, width);
     this.board.setRoom(width, Math.max(160, height));
     // The name, the clocks and the keypad keep to the board's width.
     const boardWidth = this.board.element.style.width;
@@ -231,7 +238,7 @@ class Page implements Driver {
   // panels, and the board takes the window's height; otherwise under it.
   private placeKeypad(): void {
     const keypad = byId("keypad");
-    const beside = window.matchMedia("(min-width: 1000px)").matches;
+    const beside = window.matchMedia(keypadBesideQuery).matches;
     const home = beside ? byId("panels") : byId("boardSide");
     if (keypad.parentElement === home) return;
     if (beside) home.prepend(keypad);
