@@ -145,6 +145,7 @@ void WebGame::start(const std::string& address) {
     readSettings();
     game_.persistence().resumeKeptGame();
     keptSettings_ = settingsJson();
+    keepAfterChange();
 }
 
 void WebGame::openLink(std::string_view link) {
@@ -267,6 +268,11 @@ void WebGame::setHidden(bool hidden) {
 }
 
 void WebGame::keepAfterChange() {
+    // The time of play stands while a box waits, as behind the desktop's
+    // modal boxes.
+    const bool boxShown = game_.requests().pending() != nullptr;
+    if (boxShown != boxShown_) game_.persistence().playClock().setModalOpen(boxShown);
+    boxShown_ = boxShown;
     if (keptSettings_ != settingsJson()) writeSettings();
     if (!keepingFailed_ && !game_.persistence().keepGame()) keepingFailed_ = true;
 }

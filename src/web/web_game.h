@@ -89,7 +89,8 @@ class WebGame : private Host {
     void copyToClipboard(std::string_view text) override { page_.copyToClipboard(text); }
 
     // After each event: the options and the game in progress kept, as a
-    // page that may close at any moment must.
+    // page that may close at any moment must, and the clock told whether a
+    // box stands over the board.
     void keepAfterChange();
     void readSettings();
     void writeSettings();
@@ -103,6 +104,7 @@ class WebGame : private Host {
     std::string keptSettings_;
     // A keeping failed and was said: no more tries until the page hides.
     bool keepingFailed_ = false;
+    bool boxShown_ = false;
 };
 
 }  // namespace krizovky

@@ -160,9 +160,12 @@ TEST(WebGame, ASavedGameIsDownloadedAndOpenedAgain) {
     visit.game.act("toggleAutoFill");
     visit.game.act("tapSquare", 2, 2);
     visit.game.key("7");
+    EXPECT_TRUE(visit.game.game().persistence().playClock().counting());
     visit.game.act("saveGame");
     ASSERT_EQ(visit.screen().at("request").at("kind"), "file");
+    EXPECT_FALSE(visit.game.game().persistence().playClock().counting());  // behind the box
     visit.game.answerFile("priklad.sav");
+    EXPECT_TRUE(visit.game.game().persistence().playClock().counting());
     const auto download = visit.game.takeDownload();
     ASSERT_TRUE(download);
     EXPECT_EQ(download->name, "priklad.sav");
