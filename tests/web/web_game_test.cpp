@@ -206,6 +206,23 @@ TEST(WebGame, ATaskMadeInTheWorkerIsKeptAndLoadedAndACancelledOneNever) {
     EXPECT_TRUE(items.items.count("krizovky/data/hrac/moje_ulohy.kri"));
 }
 
+TEST(WebGame, SeventyAsksThenRunsSliceBySliceToItsEnd) {
+    MapItems items;
+    Visit visit(items);
+    visit.choose("priklad");
+    EXPECT_EQ(visit.game.advance(), -1);  // no solve runs
+    visit.game.act("askToSolve");
+    EXPECT_EQ(visit.screen().at("request").at("kind"), "solverQuestion");
+    visit.game.answer("yes");
+    int slices = 0;
+    while (visit.game.advance() >= 0)
+        ++slices;
+    EXPECT_LT(slices, 1000);
+    const json screen = visit.screen();
+    EXPECT_FALSE(screen.at("options").at("solving"));
+    EXPECT_EQ(screen.at("board").at("squares")[2][2].at("digit"), 2);
+}
+
 TEST(TaskWorkshop, RequestsAndMadeTasksCrossToTheWorkerAndBackWhole) {
     TaskRequest request;
     request.grade = Difficulty::kHard;
