@@ -40,6 +40,10 @@
 //                                      by the task maker from the numbers N,
 //                                      N+1, ..., as a task file on standard
 //                                      output
+//   krizovky-tool daily [--date YYYY-MM-DD]
+//                                      the task of the day, today's or the
+//                                      date's, as a task file on standard
+//                                      output
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -98,7 +102,8 @@ int usage() {
         "[--task NAME]... [--paper a4|letter] [--no-numbers]\n"
         "       krizovky-tool new --grade lehká|střední|těžká|velmi-těžká\n"
         "                         --size malá|střední|velká|NAME --number N [--count K]\n"
-        "                         [--structures FILE]");
+        "                         [--structures FILE]\n"
+        "       krizovky-tool daily [--date YYYY-MM-DD]");
 }
 
 int list(const std::string& path) {
@@ -348,6 +353,8 @@ int main(int argc, char** argv) {
     if (!args.empty() && (args[0] == "render" || args[0] == "booklet"))
         return fail("krizovky-tool " + args[0] + ": this build cannot draw");
 #endif
+    if (!args.empty() && args[0] == "daily")
+        return dailyTask(std::vector<std::string>(args.begin() + 1, args.end()));
     if (!args.empty() && args[0] == "new")
         return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
                         dataFileNames(gameProgramBeside(executablePath())).structureFile);
