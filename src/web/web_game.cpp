@@ -89,6 +89,11 @@ const std::map<std::string, Event, std::less<>>& events() {
         {"cancelTaskList", [](Game& g, int, int) { g.tasks().cancelTaskList(); }},
         {"showOwnTasks", [](Game& g, int own, int) { g.tasks().showOwnTasks(own != 0); }},
         {"openNewTask", [](Game& g, int, int) { g.newTasks().openNewTask(); }},
+        {"openDailyTask",
+         [](Game& g, int, int) {
+             if (const auto today = parseCalendarDate(localTimeNow().substr(0, 10)))
+                 g.newTasks().openDailyTask(*today);
+         }},
         {"setGrade", [](Game& g, int i, int) { g.newTasks().newTask().setGrade(i); }},
         {"setSize", [](Game& g, int i, int) { g.newTasks().newTask().setSize(i); }},
         {"setNumber", [](Game& g, int n, int) { g.newTasks().newTask().setNumber(n); }},
@@ -129,7 +134,7 @@ WebGame::WebGame(WebPage& page, ItemStore& store)
     game_.newTasks().newTask().useRunner([this](std::shared_ptr<Job> job) {
         making_ = std::dynamic_pointer_cast<TaskMakingJob>(job);
         if (!making_) return job->run();
-        page_.startMaking(++makingId_, requestJson(making_->request()));
+        page_.startMaking(++makingId_, requestJson({making_->request(), making_->day()}));
     });
 }
 
