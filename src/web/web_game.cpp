@@ -168,6 +168,31 @@ std::string WebGame::results() {
         .dump();
 }
 
+std::string WebGame::statistics() {
+    const std::optional<CalendarDate> today = parseCalendarDate(localTimeNow().substr(0, 10));
+    const PlayerStatistics figures = game_.persistence().statistics(today.value_or(CalendarDate{}));
+    json grades = json::array();
+    for (std::size_t g = 0; g < figures.grades.size(); ++g) {
+        const GradeStatistics& grade = figures.grades[g];
+        json times = json::array();
+        for (const TimedResult& r : figures.recentTimes[g])
+            times.push_back(
+                {{"finishedAt", r.finishedAt}, {"seconds", r.seconds}, {"unaided", r.unaided}});
+        json out = {{"grade", grade.grade},
+                    {"solvedTasks", grade.solvedTasks},
+                    {"results", grade.results},
+                    {"aidedResults", grade.aidedResults},
+                    {"times", std::move(times)}};
+        if (grade.bestUnaidedSeconds) out["bestUnaided"] = *grade.bestUnaidedSeconds;
+        if (grade.medianUnaidedSeconds) out["medianUnaided"] = *grade.medianUnaidedSeconds;
+        grades.push_back(std::move(out));
+    }
+    return json{{"grades", std::move(grades)},
+                {"streak", figures.streaks.current},
+                {"longestStreak", figures.streaks.longest}}
+        .dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
 std::string WebGame::rules() const {
     const RulesText rules = game_.tasks().rules();
     json lines = json::array();

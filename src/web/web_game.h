@@ -43,7 +43,10 @@ class WebGame : private Host {
     // The main screen, the task list, the dialogs "nová úloha" and the link
     // import and the request waiting, as one JSON text.
     std::string screen() const;
-    std::string results();      // "&Moje výsledky"
+    std::string results();  // "&Moje výsledky"
+    // The player's statistics, the streaks up to today: per grade the
+    // figures and the latest times to plot.
+    std::string statistics();
     std::string rules() const;  // "&Pravidla": its lines
 
     // A player's event by its name, with up to two numbers; false for a name

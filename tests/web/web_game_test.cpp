@@ -230,6 +230,14 @@ TEST(WebGame, SeventyAsksThenRunsSliceBySliceToItsEnd) {
     const json screen = visit.screen();
     EXPECT_FALSE(screen.at("options").at("solving"));
     EXPECT_EQ(screen.at("board").at("squares")[2][2].at("digit"), 2);
+
+    // The record has the solver's result: help, and no time of the player's to plot.
+    const json statistics = json::parse(visit.game.statistics());
+    ASSERT_EQ(statistics.at("grades").size(), 1u);
+    EXPECT_EQ(statistics.at("grades")[0].at("results"), 1);
+    EXPECT_EQ(statistics.at("grades")[0].at("aidedResults"), 1);
+    EXPECT_TRUE(statistics.at("grades")[0].at("times").empty());
+    EXPECT_EQ(statistics.at("streak"), 0);
 }
 
 TEST(TaskWorkshop, RequestsAndMadeTasksCrossToTheWorkerAndBackWhole) {
