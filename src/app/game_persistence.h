@@ -10,6 +10,7 @@
 #include "app/play_clock.h"
 #include "app/player_files.h"
 #include "app/results_view.h"
+#include "app/statistics.h"
 #include "history/kept_game.h"
 #include "history/results_record.h"
 #include "history/saved_game_extension.h"
@@ -75,6 +76,8 @@ class GamePersistence {
     bool resumeKeptGame();
     // "&Moje výsledky": the player's record in numbers.
     ResultsScreen resultsScreen();
+    // The player's statistics from the record, the streaks up to today.
+    PlayerStatistics statistics(CalendarDate today);
     // The time of play of the game on the board. The window tells it when it
     // is minimized, inactive or shows a modal box, and gives it a clock.
     PlayClock& playClock() { return clock_; }

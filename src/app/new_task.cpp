@@ -13,7 +13,7 @@ void TaskMakingJob::work() {
         maxAttempts_.store(maxAttempts);
         attempt_.store(attempt);
     };
-    result_ = makeTask(request_, table_, control);
+    result_ = day_ ? makeDailyTask(*day_, table_, control) : makeTask(request_, table_, control);
 }
 
 NewTaskMaker::~NewTaskMaker() {
@@ -60,6 +60,17 @@ TaskRequest NewTaskMaker::request() const {
 
 bool NewTaskMaker::start() {
     if (!screen_.visible || screen_.working) return false;
+    run(std::make_shared<TaskMakingJob>(request(), table_));
+    return true;
+}
+
+bool NewTaskMaker::startDaily(CalendarDate day) {
+    if (screen_.working) return false;
+    run(std::make_shared<TaskMakingJob>(day, table_));
+    return true;
+}
+
+void NewTaskMaker::run(std::shared_ptr<TaskMakingJob> job) {
     // A making cancelled before may still be ending: it ends at its next
     // look at the flag, and its task is never taken.
     cancelled_ = false;
@@ -67,13 +78,13 @@ bool NewTaskMaker::start() {
     screen_.workingShown = false;
     screen_.attempt = 0;
     screen_.maxAttempts = 0;
+    screen_.daily = job->day().has_value();
     started_ = std::chrono::steady_clock::now();
-    job_ = std::make_shared<TaskMakingJob>(request(), table_);
+    job_ = std::move(job);
     if (runner_)
         runner_(job_);
     else
         job_->run();
-    return true;
 }
 
 std::optional<MadeTask> NewTaskMaker::poll() {

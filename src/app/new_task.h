@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/job.h"
+#include "editor/daily_task.h"
 #include "editor/task_maker.h"
 #include "model/combination_table.h"
 
@@ -39,6 +40,9 @@ struct NewTaskScreen {
     bool workingShown = false;
     int attempt = 0;  // the attempt under way, from 1
     int maxAttempts = 0;
+    // The making under way, or the latest, is of the task of the day, which
+    // starts without the dialog.
+    bool daily = false;
 };
 
 // The making of one task as a job, with how far it got. The table must
@@ -47,6 +51,9 @@ class TaskMakingJob : public Job {
   public:
     TaskMakingJob(TaskRequest request, const CombinationTable& table)
         : request_(std::move(request)), table_(table) {}
+    // The task of the day of the date ("Úloha dne").
+    TaskMakingJob(CalendarDate day, const CombinationTable& table)
+        : request_(dailyTaskRequest(day)), day_(day), table_(table) {}
 
     int attempt() const { return attempt_.load(); }  // the attempt under way, from 1
     int maxAttempts() const { return maxAttempts_.load(); }
@@ -57,6 +64,8 @@ class TaskMakingJob : public Job {
     // run() (a browser's worker, with a core of its own): what to make, and
     // what was made there, which ends the job.
     const TaskRequest& request() const { return request_; }
+    // The date of a making of the task of the day; nothing for another.
+    const std::optional<CalendarDate>& day() const { return day_; }
     void deliver(MadeTask made) {
         result_ = std::move(made);
         finish();
@@ -66,6 +75,7 @@ class TaskMakingJob : public Job {
     void work() override;
 
     TaskRequest request_;
+    std::optional<CalendarDate> day_;
     const CombinationTable& table_;
     std::atomic<int> attempt_{0};
     std::atomic<int> maxAttempts_{0};
@@ -103,6 +113,10 @@ class NewTaskMaker {
     // "vytvoř": starts making the task of request(). False, with nothing
     // started, while a making is under way or the dialog is closed.
     bool start();
+    // "Úloha dne": starts making the task of the day, without the dialog,
+    // which stays closed; poll() gives it as for "vytvoř". False while a
+    // making is under way.
+    bool startDaily(CalendarDate day);
     // Looks at the making: the task once it has ended (made or not), and
     // nothing while it goes on or after it was cancelled. The dialog stays
     // open; the caller closes it.
@@ -120,6 +134,8 @@ class NewTaskMaker {
   private:
     // The task of the ended making; none when it was cancelled.
     std::optional<MadeTask> collect();
+    // Starts the job as the front-end runs jobs.
+    void run(std::shared_ptr<TaskMakingJob> job);
 
     const CombinationTable& table_;
     JobRunner runner_;

@@ -6,7 +6,9 @@
 #include "app/own_tasks.h"
 #include "app/solver_session.h"
 #include "app/task_library.h"
+#include "editor/task_form.h"
 #include "model/errors.h"
+#include "model/task_reader.h"
 #include "model/text.h"
 
 namespace krizovky {
@@ -45,9 +47,34 @@ void NewTasks::cancelNewTask() {
     newTask_.cancel();
 }
 
+void NewTasks::openDailyTask(CalendarDate today) {
+    if (solving()) return;
+    const std::string name = dailyTaskName(today);
+    const std::string& path = tasks_.ownTaskFilePath();
+    if (path.empty()) {
+        requests_.error(kNoOwnTaskFolder);
+        return;
+    }
+    std::optional<std::string> kept;
+    try {
+        if (storage_.exists(Place::kPlayerData, path))
+            kept = replacedTaskName(readTaskFile(storage_, Place::kPlayerData, path), name);
+    } catch (const RunError& e) {
+        requests_.failure(e.what());
+        return;
+    }
+    if (kept) {
+        persistence_.leaveTask([this, name] { tasks_.loadOwnTask(name); });
+        return;
+    }
+    newTask_.startDaily(today);
+}
+
 void NewTasks::takeMadeTask(const MadeTask& task) {
     if (!task.made) {
-        requests_.message(notMadeMessage(task));
+        requests_.message(newTask_.screen().daily
+                              ? task.failure + " Úlohu dne se vytvořit nepodařilo."
+                              : notMadeMessage(task));
         return;
     }
     persistence_.leaveTask([this, task] {

@@ -44,6 +44,11 @@ class NewTasks {
     void pollNewTask();     // the dialog's look at the making under way
     void waitForNewTask();  // the same, waiting for the making to end
     void cancelNewTask();   // "zruš" and the close box
+    // "Úloha dne": the task of the day of today's date onto the board. One
+    // kept in the player's own task file already is loaded from there with
+    // its game; else it is made as a job, as "vytvoř" makes a task, and
+    // kept and loaded once ready (pollNewTask).
+    void openDailyTask(CalendarDate today);
     NewTaskMaker& newTask() { return newTask_; }
     const NewTaskScreen& newTaskScreen() const { return newTask_.screen(); }
 

@@ -210,6 +210,10 @@ ResultsScreen GamePersistence::resultsScreen() {
     return resultsScreenOf(readRecord());
 }
 
+PlayerStatistics GamePersistence::statistics(CalendarDate today) {
+    return statisticsOf(readRecord(), today);
+}
+
 bool GamePersistence::gameInProgress() const {
     return !solving() && !finished_ && (history_.moveCount > 0 || hasNotes(board_)) &&
            screen_.boardPanel;

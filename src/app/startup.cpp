@@ -30,8 +30,10 @@ void Game::start(const std::string& executablePath, std::string_view records) {
     tasks_.choice().setShippedTaskFilePath(state_.names.defaultTaskFile);
     tasks_.setOwnTaskFilePath(krizovky::ownTaskFilePath());
     // The names "Nová úloha" gives tell all in a tool tip.
-    tasks_.choice().setDescriber(
-        [this](const std::string& name) { return describeTaskName(name, tasks_.structures()); });
+    tasks_.choice().setDescriber([this](const std::string& name) {
+        if (auto daily = describeDailyTask(name)) return daily;
+        return describeTaskName(name, tasks_.structures());
+    });
     try {
         state_.table.load(records);
     } catch (const RunError& e) {

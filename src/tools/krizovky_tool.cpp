@@ -40,6 +40,14 @@
 //                                      by the task maker from the numbers N,
 //                                      N+1, ..., as a task file on standard
 //                                      output
+//   krizovky-tool daily [--date YYYY-MM-DD]
+//                                      the task of the day, today's or the
+//                                      date's, as a task file on standard
+//                                      output
+//   krizovky-tool stats --record FILE [--date YYYY-MM-DD]
+//                                      the player's statistics from the record
+//                                      of results, the streaks up to today or
+//                                      the date
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -51,6 +59,8 @@
 #include "app/data_files.h"
 #include "app/game.h"
 #include "app/headless_host.h"
+#include "app/statistics.h"
+#include "history/damaged_file.h"
 #include "history/saved_game.h"
 #include "model/combination_table.h"
 #include "model/errors.h"
@@ -98,7 +108,9 @@ int usage() {
         "[--task NAME]... [--paper a4|letter] [--no-numbers]\n"
         "       krizovky-tool new --grade lehká|střední|těžká|velmi-těžká\n"
         "                         --size malá|střední|velká|NAME --number N [--count K]\n"
-        "                         [--structures FILE]");
+        "                         [--structures FILE]\n"
+        "       krizovky-tool daily [--date YYYY-MM-DD]\n"
+        "       krizovky-tool stats --record FILE [--date YYYY-MM-DD]");
 }
 
 int list(const std::string& path) {
@@ -169,6 +181,26 @@ void printBoard(const Board& board) {
         }
         std::printf("%s\n", line.c_str());
     }
+}
+
+// The player's statistics from a record of results, with the streaks of the
+// task of the day up to date (today by the local clock without one).
+int showStatistics(const std::string& path, const std::string& dateText) {
+    const std::optional<CalendarDate> today = parseCalendarDate(dateText);
+    if (!today)
+        return fail("krizovky-tool stats: --date is a day of the calendar as YYYY-MM-DD, not \"" +
+                    dateText + "\"");
+    ResultsRecord record;
+    try {
+        record = ResultsRecord::decode(readFileBytes(path));
+    } catch (const DamagedFileError& e) {
+        return fail(path + ": " + e.what());
+    } catch (const RunError& e) {
+        return fail(path + ": " + e.what());
+    }
+    const std::string text = statisticsText(statisticsOf(record, *today));
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
 }
 
 // A saved game as the file holds it: its counts, its board and its Moves.
@@ -324,6 +356,10 @@ int main(int argc, char** argv) {
     if (args.size() == 5 && args[0] == "play" && args[1] == "--record")
         return play(args[3], args[4], args[2]);
     if (args.size() == 2 && args[0] == "show-saved") return showSaved(args[1]);
+    if (args.size() == 3 && args[0] == "stats" && args[1] == "--record")
+        return showStatistics(args[2], localTimeNow().substr(0, 10));
+    if (args.size() == 5 && args[0] == "stats" && args[1] == "--record" && args[3] == "--date")
+        return showStatistics(args[2], args[4]);
     if (args.size() == 3 && args[0] == "solve") return solve(args[1], args[2], 0);
     if (args.size() == 5 && args[0] == "solve" && args[3] == "--limit") {
         if (auto limit = limitOf(args[4])) return solve(args[1], args[2], *limit);
@@ -348,6 +384,8 @@ int main(int argc, char** argv) {
     if (!args.empty() && (args[0] == "render" || args[0] == "booklet"))
         return fail("krizovky-tool " + args[0] + ": this build cannot draw");
 #endif
+    if (!args.empty() && args[0] == "daily")
+        return dailyTask(std::vector<std::string>(args.begin() + 1, args.end()));
     if (!args.empty() && args[0] == "new")
         return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
                         dataFileNames(gameProgramBeside(executablePath())).structureFile);

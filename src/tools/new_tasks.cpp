@@ -5,7 +5,9 @@
 #include <map>
 #include <optional>
 
+#include "editor/daily_task.h"
 #include "editor/task_maker.h"
+#include "history/results_record.h"
 #include "model/combination_table.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
@@ -14,8 +16,8 @@
 namespace krizovky {
 namespace {
 
-int fail(const std::string& text) {
-    std::fprintf(stderr, "krizovky-tool new: %s\n", text.c_str());
+int fail(const std::string& text, const char* verb = "new") {
+    std::fprintf(stderr, "krizovky-tool %s: %s\n", verb, text.c_str());
     return 1;
 }
 
@@ -126,6 +128,34 @@ int newTasks(const std::vector<std::string>& args, const std::string& defaultStr
                      difficultyName(task.grade), size.c_str(), task.attempts, task.seconds);
     }
     return made > 0 ? 0 : 1;
+}
+
+int dailyTask(const std::vector<std::string>& args) {
+    std::string dateText = localTimeNow().substr(0, 10);
+    if (args.size() == 2 && args[0] == "--date")
+        dateText = args[1];
+    else if (!args.empty())
+        return fail(
+            args[0] == "--date" ? "--date needs a value" : "unknown argument \"" + args[0] + "\"",
+            "daily");
+    const std::optional<CalendarDate> date = parseCalendarDate(dateText);
+    if (!date)
+        return fail("--date is a day of the calendar as YYYY-MM-DD, not \"" + dateText + "\"",
+                    "daily");
+    static constexpr const char* kWeekdays[] = {"pondělí", "úterý",  "středa", "čtvrtek",
+                                                "pátek",   "sobota", "neděle"};
+    const TaskRequest request = dailyTaskRequest(*date);
+    const MadeTask task = makeDailyTask(*date, completeCombinationTable());
+    const std::string name = dailyTaskName(*date);
+    if (!task.made) {
+        std::fprintf(stderr, "%s: not made within its limits (%s)\n", name.c_str(),
+                     task.failure.c_str());
+        return 1;
+    }
+    std::fwrite(task.text.data(), 1, task.text.size(), stdout);
+    std::fprintf(stderr, "%s\t%s\t%s\t%s\n", name.c_str(), kWeekdays[weekdayOf(*date)],
+                 difficultyName(request.grade), taskSizeName(request.size));
+    return 0;
 }
 
 }  // namespace krizovky

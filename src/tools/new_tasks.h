@@ -14,4 +14,11 @@ namespace krizovky {
 // came out.
 int newTasks(const std::vector<std::string>& args, const std::string& defaultStructures);
 
+// krizovky-tool daily [--date YYYY-MM-DD]: the task of the day (today's,
+// by the local clock, without --date) as task file text on standard output,
+// and its name, weekday, grade and size on standard error. args are the
+// words after "daily". 1 with a message for a wrong argument or a date the
+// calendar has not, or when the task maker made no task.
+int dailyTask(const std::vector<std::string>& args);
+
 }  // namespace krizovky

@@ -291,6 +291,13 @@ void MainWindow::showScreen() {
     showPlayClock();
     boardPanel_->setVisible(screen.boardPanel);
     showGauge();
+    // The task of the day is made without a dialog: the pointer says that
+    // the window works on it.
+    const NewTaskScreen& making = game_.newTasks().newTaskScreen();
+    if (making.working && making.daily)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 
     for (int mark = 1; mark <= 4; ++mark) {
         setBackground(swatches_[mark], toQColor(screen.swatchColour[mark]));

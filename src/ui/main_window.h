@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
     void exportPage();   // "&Export…": the same into a PDF, SVG or PNG file
     void makeBooklet();  // "&Sešit úloh…": tasks of the task file into one PDF
     void openNewTask() { act(&Game::newTasks, &NewTasks::openNewTask); }  // "&Nová úloha…"
+    // "Úloha &dne": the task of today's date by the local clock.
+    void openDailyTask();
     // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
     void openLinkImport();
     void copyTaskLink() {

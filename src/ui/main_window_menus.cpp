@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 
+#include "history/results_record.h"
 #include "ui/main_window.h"
 #include "ui/text_convert.h"
 
@@ -91,8 +92,15 @@ void MainWindow::addUndoAndRedoItems(QMenu* game) {
 }
 
 void MainWindow::addNewTaskItem(QMenu* game) {
+    addItem(game, "dailyTaskAction", QStringLiteral("Úloha &dne"), &MainWindow::openDailyTask);
     addItem(game, "newTaskAction", QStringLiteral("&Nová úloha…"), &MainWindow::openNewTask)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+}
+
+void MainWindow::openDailyTask() {
+    if (const auto today = parseCalendarDate(localTimeNow().substr(0, 10)))
+        game_.newTasks().openDailyTask(*today);
+    changed_();
 }
 
 void MainWindow::addLinkItems(QMenu* game) {

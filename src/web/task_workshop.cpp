@@ -9,18 +9,27 @@ namespace krizovky {
 
 using nlohmann::json;
 
-std::string requestJson(const TaskRequest& request) {
+std::string requestJson(const MakingRequest& making) {
+    const TaskRequest& request = making.task;
     json out = {{"grade", static_cast<int>(request.grade)},
                 {"size", static_cast<int>(request.size)},
                 {"number", request.number}};
     if (request.size == TaskSize::kStructure) out["structure"] = request.structure.place;
+    if (making.day) out["day"] = formatCalendarDate(*making.day);
     return out.dump();
 }
 
-TaskRequest requestOfJson(std::string_view text, const std::vector<NamedStructure>& structures) {
+MakingRequest requestOfJson(std::string_view text, const std::vector<NamedStructure>& structures) {
     try {
         const json in = json::parse(text);
-        TaskRequest request;
+        MakingRequest making;
+        if (in.contains("day")) {
+            making.day = parseCalendarDate(in.at("day").get<std::string>());
+            if (!making.day) throw RunError("the day is no day of the calendar");
+            making.task = dailyTaskRequest(*making.day);
+            return making;
+        }
+        TaskRequest& request = making.task;
         const int grade = in.at("grade").get<int>();
         const int size = in.at("size").get<int>();
         request.number = in.at("number").get<int>();
@@ -40,7 +49,7 @@ TaskRequest requestOfJson(std::string_view text, const std::vector<NamedStructur
                 }
             if (!found) throw RunError("no structure " + std::to_string(place));
         }
-        return request;
+        return making;
     } catch (const json::exception& e) {
         throw RunError(std::string("the request is no request: ") + e.what());
     }
@@ -109,7 +118,9 @@ TaskWorkshop::TaskWorkshop(std::string_view combinations, std::string_view struc
 
 std::string TaskWorkshop::make(std::string_view request) const {
     try {
-        return madeTaskJson(makeTask(requestOfJson(request, structures_), table_));
+        const MakingRequest making = requestOfJson(request, structures_);
+        return madeTaskJson(making.day ? makeDailyTask(*making.day, table_)
+                                       : makeTask(making.task, table_));
     } catch (const RunError& e) {
         MadeTask failed;
         failed.failure = e.what();

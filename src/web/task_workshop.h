@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/daily_task.h"
 #include "editor/task_maker.h"
 #include "model/combination_table.h"
 
@@ -12,12 +14,20 @@ namespace krizovky {
 // The making of "Nová úloha" in a browser's worker, which runs a core of its
 // own: the request goes there and the task made comes back as JSON texts.
 
+// What the worker is asked to make: a task of a request, or the task of a
+// day ("Úloha dne"), whose request the date gives.
+struct MakingRequest {
+    TaskRequest task;
+    std::optional<CalendarDate> day;
+};
+
 // {"grade": 0..3, "size": 0..3 (malá, střední, velká, a structure),
-//  "structure": its place in the structure file from 1, "number": n}
-std::string requestJson(const TaskRequest& request);
+//  "structure": its place in the structure file from 1, "number": n,
+//  "day": "2026-12-09" for the task of the day}
+std::string requestJson(const MakingRequest& request);
 // The request of a JSON text of requestJson; a structure by its place among
 // structures. Throws RunError for a text that is no such request.
-TaskRequest requestOfJson(std::string_view json, const std::vector<NamedStructure>& structures);
+MakingRequest requestOfJson(std::string_view json, const std::vector<NamedStructure>& structures);
 
 // Everything of a MadeTask, its texts in UTF-8.
 std::string madeTaskJson(const MadeTask& task);

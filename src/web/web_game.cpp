@@ -89,6 +89,11 @@ const std::map<std::string, Event, std::less<>>& events() {
         {"cancelTaskList", [](Game& g, int, int) { g.tasks().cancelTaskList(); }},
         {"showOwnTasks", [](Game& g, int own, int) { g.tasks().showOwnTasks(own != 0); }},
         {"openNewTask", [](Game& g, int, int) { g.newTasks().openNewTask(); }},
+        {"openDailyTask",
+         [](Game& g, int, int) {
+             if (const auto today = parseCalendarDate(localTimeNow().substr(0, 10)))
+                 g.newTasks().openDailyTask(*today);
+         }},
         {"setGrade", [](Game& g, int i, int) { g.newTasks().newTask().setGrade(i); }},
         {"setSize", [](Game& g, int i, int) { g.newTasks().newTask().setSize(i); }},
         {"setNumber", [](Game& g, int n, int) { g.newTasks().newTask().setNumber(n); }},
@@ -129,7 +134,7 @@ WebGame::WebGame(WebPage& page, ItemStore& store)
     game_.newTasks().newTask().useRunner([this](std::shared_ptr<Job> job) {
         making_ = std::dynamic_pointer_cast<TaskMakingJob>(job);
         if (!making_) return job->run();
-        page_.startMaking(++makingId_, requestJson(making_->request()));
+        page_.startMaking(++makingId_, requestJson({making_->request(), making_->day()}));
     });
 }
 
@@ -145,6 +150,7 @@ void WebGame::start(const std::string& address) {
     readSettings();
     game_.persistence().resumeKeptGame();
     keptSettings_ = settingsJson();
+    keepAfterChange();
 }
 
 void WebGame::openLink(std::string_view link) {
@@ -160,6 +166,31 @@ std::string WebGame::results() {
     const ResultsScreen results = game_.persistence().resultsScreen();
     return json{{"grades", tableJson(results.grades)}, {"latest", tableJson(results.latest)}}
         .dump();
+}
+
+std::string WebGame::statistics() {
+    const std::optional<CalendarDate> today = parseCalendarDate(localTimeNow().substr(0, 10));
+    const PlayerStatistics figures = game_.persistence().statistics(today.value_or(CalendarDate{}));
+    json grades = json::array();
+    for (std::size_t g = 0; g < figures.grades.size(); ++g) {
+        const GradeStatistics& grade = figures.grades[g];
+        json times = json::array();
+        for (const TimedResult& r : figures.recentTimes[g])
+            times.push_back(
+                {{"finishedAt", r.finishedAt}, {"seconds", r.seconds}, {"unaided", r.unaided}});
+        json out = {{"grade", grade.grade},
+                    {"solvedTasks", grade.solvedTasks},
+                    {"results", grade.results},
+                    {"aidedResults", grade.aidedResults},
+                    {"times", std::move(times)}};
+        if (grade.bestUnaidedSeconds) out["bestUnaided"] = *grade.bestUnaidedSeconds;
+        if (grade.medianUnaidedSeconds) out["medianUnaided"] = *grade.medianUnaidedSeconds;
+        grades.push_back(std::move(out));
+    }
+    return json{{"grades", std::move(grades)},
+                {"streak", figures.streaks.current},
+                {"longestStreak", figures.streaks.longest}}
+        .dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
 std::string WebGame::rules() const {
@@ -267,6 +298,11 @@ void WebGame::setHidden(bool hidden) {
 }
 
 void WebGame::keepAfterChange() {
+    // The time of play stands while a box waits, as behind the desktop's
+    // modal boxes.
+    const bool boxShown = game_.requests().pending() != nullptr;
+    if (boxShown != boxShown_) game_.persistence().playClock().setModalOpen(boxShown);
+    boxShown_ = boxShown;
     if (keptSettings_ != settingsJson()) writeSettings();
     if (!keepingFailed_ && !game_.persistence().keepGame()) keepingFailed_ = true;
 }

@@ -43,7 +43,10 @@ class WebGame : private Host {
     // The main screen, the task list, the dialogs "nová úloha" and the link
     // import and the request waiting, as one JSON text.
     std::string screen() const;
-    std::string results();      // "&Moje výsledky"
+    std::string results();  // "&Moje výsledky"
+    // The player's statistics, the streaks up to today: per grade the
+    // figures and the latest times to plot.
+    std::string statistics();
     std::string rules() const;  // "&Pravidla": its lines
 
     // A player's event by its name, with up to two numbers; false for a name
@@ -89,7 +92,8 @@ class WebGame : private Host {
     void copyToClipboard(std::string_view text) override { page_.copyToClipboard(text); }
 
     // After each event: the options and the game in progress kept, as a
-    // page that may close at any moment must.
+    // page that may close at any moment must, and the clock told whether a
+    // box stands over the board.
     void keepAfterChange();
     void readSettings();
     void writeSettings();
@@ -103,6 +107,7 @@ class WebGame : private Host {
     std::string keptSettings_;
     // A keeping failed and was said: no more tries until the page hides.
     bool keepingFailed_ = false;
+    bool boxShown_ = false;
 };
 
 }  // namespace krizovky

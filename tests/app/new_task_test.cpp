@@ -11,6 +11,8 @@
 #include <cstring>
 
 #include "app/game.h"
+#include "app/player_files.h"
+#include "editor/daily_task.h"
 #include "editor/task_form.h"
 #include "model/file_layer.h"
 #include "model/text.h"
@@ -113,6 +115,49 @@ TEST(NewTask, TheMakingRunsWhereTheFrontEndRunsIt) {
     jobs[1]->run();
     f.game.newTasks().pollNewTask();
     EXPECT_EQ(f.game.board().at(2, 2).digit, 1);
+}
+
+// "Úloha dne": made once as a job without the dialog, kept and loaded; taken
+// from the own task file with its game the next time.
+TEST(NewTask, TheTaskOfTheDayIsMadeOnceAndThenTakenFromTheOwnTasks) {
+    OwnTasksFixture f;
+    f.game.persistence().usePlayerFiles(playerFilesBeside(f.dir.file("vysledky.json")));
+    std::vector<std::shared_ptr<Job>> jobs;
+    f.game.newTasks().newTask().useRunner(
+        [&](std::shared_ptr<Job> job) { jobs.push_back(std::move(job)); });
+    f.game.newTasks().openDailyTask({2026, 12, 9});
+    ASSERT_EQ(jobs.size(), 1u);
+    const NewTaskScreen& dialog = f.game.newTasks().newTaskScreen();
+    EXPECT_TRUE(dialog.working);
+    EXPECT_TRUE(dialog.daily);
+    EXPECT_FALSE(dialog.visible);
+    jobs[0]->run();
+    f.game.newTasks().pollNewTask();
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "den 2026-12-09");
+    EXPECT_EQ(readFileBytes(f.ownFile),
+              makeDailyTask({2026, 12, 9}, completeCombinationTable()).text);
+    // A digit on the day's board, in its first entry square.
+    BoardSquare entry;
+    for (int r = 1; r <= kBoardSize && entry.none(); ++r)
+        for (int c = 1; c <= kBoardSize && entry.none(); ++c)
+            if (f.game.board().isEntry(r, c)) entry = {r, c};
+    f.game.play().toggleChecking();  // any digit goes in
+    f.game.play().enterDigit(entry.row, entry.column, 9, true, true);
+    ASSERT_EQ(f.game.board().at(entry.row, entry.column).digit, 9);
+    f.game.tasks().showTaskList();
+    f.game.tasks().fillTaskList(true);
+    EXPECT_EQ(f.game.tasks().taskListScreen().descriptions,
+              V{"úloha dne 9. 12. 2026: střední, střední 11 × 11"});
+    f.game.tasks().cancelTaskList();
+
+    // Another task, then the day's again: from the file, with the game left on it.
+    f.game.tasks().showOwnTasks(false);
+    f.choose("priklad");
+    f.game.newTasks().openDailyTask({2026, 12, 9});
+    EXPECT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(f.game.tasks().selectedTaskName(), "den 2026-12-09");
+    EXPECT_EQ(f.game.board().at(entry.row, entry.column).digit, 9);
+    EXPECT_TRUE(f.host.messages.empty());
 }
 
 TEST(NewTask, CancelLeavesTheBoardAndNoFile) {

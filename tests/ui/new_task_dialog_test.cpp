@@ -6,6 +6,7 @@
 #include <QToolTip>
 #include <filesystem>
 
+#include "history/results_record.h"
 #include "ui/new_task_dialog.h"
 #include "ui_harness.h"
 
@@ -70,6 +71,18 @@ TEST_F(NewTaskDialogTest, CancelLeavesTheBoardAsItWas) {
     QTest::qWait(100);
     EXPECT_EQ(taskName(), QStringLiteral("priklad"));
     EXPECT_FALSE(std::filesystem::exists(ownFile));
+}
+
+// "Úloha dne" needs no dialog: the day's task is made, kept and loaded.
+TEST_F(NewTaskDialogTest, TheTaskOfTheDayComesStraightOntoTheBoard) {
+    trigger("dailyTaskAction");
+    EXPECT_FALSE(dialog().isVisible());
+    const QString today = QString::fromStdString("den " + localTimeNow().substr(0, 10));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return taskName() == today; }, 10000));
+    EXPECT_FALSE(application->game().newTasks().newTaskScreen().working);
+    EXPECT_NE(mainWindow().cursor().shape(), Qt::BusyCursor);  // no longer busy
+    EXPECT_TRUE(std::filesystem::exists(ownFile));
+    EXPECT_TRUE(script.boxes.empty());
 }
 
 }  // namespace

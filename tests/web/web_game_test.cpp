@@ -8,6 +8,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "history/results_record.h"
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "support/task_text.h"
@@ -160,9 +161,12 @@ TEST(WebGame, ASavedGameIsDownloadedAndOpenedAgain) {
     visit.game.act("toggleAutoFill");
     visit.game.act("tapSquare", 2, 2);
     visit.game.key("7");
+    EXPECT_TRUE(visit.game.game().persistence().playClock().counting());
     visit.game.act("saveGame");
     ASSERT_EQ(visit.screen().at("request").at("kind"), "file");
+    EXPECT_FALSE(visit.game.game().persistence().playClock().counting());  // behind the box
     visit.game.answerFile("priklad.sav");
+    EXPECT_TRUE(visit.game.game().persistence().playClock().counting());
     const auto download = visit.game.takeDownload();
     ASSERT_TRUE(download);
     EXPECT_EQ(download->name, "priklad.sav");
@@ -201,6 +205,39 @@ TEST(WebGame, ATaskMadeInTheWorkerIsKeptAndLoadedAndACancelledOneNever) {
     EXPECT_FALSE(screen.at("newTask").at("visible"));
     EXPECT_EQ(screen.at("taskName"), "  L 8 17  ");
     EXPECT_TRUE(items.items.count("krizovky/data/hrac/moje_ulohy.kri"));
+
+    // "Úloha dne" of today goes to the worker as its date.
+    visit.game.act("openDailyTask");
+    ASSERT_EQ(visit.page.makings.size(), 3u);
+    const std::string today = localTimeNow().substr(0, 10);
+    EXPECT_EQ(json::parse(visit.page.makings[2].second).at("day"), today);
+    visit.game.makingDone(visit.page.makings[2].first, workshop.make(visit.page.makings[2].second));
+    EXPECT_EQ(visit.screen().at("taskName"), "  den " + today + "  ");
+}
+
+TEST(WebGame, SeventyAsksThenRunsSliceBySliceToItsEnd) {
+    MapItems items;
+    Visit visit(items);
+    visit.choose("priklad");
+    EXPECT_EQ(visit.game.advance(), -1);  // no solve runs
+    visit.game.act("askToSolve");
+    EXPECT_EQ(visit.screen().at("request").at("kind"), "solverQuestion");
+    visit.game.answer("yes");
+    int slices = 0;
+    while (visit.game.advance() >= 0)
+        ++slices;
+    EXPECT_LT(slices, 1000);
+    const json screen = visit.screen();
+    EXPECT_FALSE(screen.at("options").at("solving"));
+    EXPECT_EQ(screen.at("board").at("squares")[2][2].at("digit"), 2);
+
+    // The record has the solver's result: help, and no time of the player's to plot.
+    const json statistics = json::parse(visit.game.statistics());
+    ASSERT_EQ(statistics.at("grades").size(), 1u);
+    EXPECT_EQ(statistics.at("grades")[0].at("results"), 1);
+    EXPECT_EQ(statistics.at("grades")[0].at("aidedResults"), 1);
+    EXPECT_TRUE(statistics.at("grades")[0].at("times").empty());
+    EXPECT_EQ(statistics.at("streak"), 0);
 }
 
 TEST(TaskWorkshop, RequestsAndMadeTasksCrossToTheWorkerAndBackWhole) {
@@ -208,13 +245,19 @@ TEST(TaskWorkshop, RequestsAndMadeTasksCrossToTheWorkerAndBackWhole) {
     request.grade = Difficulty::kHard;
     request.size = TaskSize::kMedium;
     request.number = 4711;
-    const TaskRequest back = requestOfJson(requestJson(request), {});
-    EXPECT_EQ(back.grade, Difficulty::kHard);
-    EXPECT_EQ(back.size, TaskSize::kMedium);
-    EXPECT_EQ(back.number, 4711);
+    const MakingRequest back = requestOfJson(requestJson({request, {}}), {});
+    EXPECT_EQ(back.task.grade, Difficulty::kHard);
+    EXPECT_EQ(back.task.size, TaskSize::kMedium);
+    EXPECT_EQ(back.task.number, 4711);
+    EXPECT_FALSE(back.day);
+    const MakingRequest daily =
+        requestOfJson(requestJson({request, CalendarDate{2026, 12, 13}}), {});
+    EXPECT_EQ(daily.day, (CalendarDate{2026, 12, 13}));
+    EXPECT_EQ(daily.task.grade, Difficulty::kVeryHard);  // the Sunday's, whatever the rest says
+    EXPECT_THROW(requestOfJson("{\"day\": \"2026-02-30\"}", {}), RunError);
     request.size = TaskSize::kStructure;
     request.structure.place = 3;
-    EXPECT_THROW(requestOfJson(requestJson(request), {}), RunError);
+    EXPECT_THROW(requestOfJson(requestJson({request, {}}), {}), RunError);
     EXPECT_THROW(requestOfJson("{\"grade\": 9, \"size\": 0, \"number\": 1}", {}), RunError);
     EXPECT_THROW(requestOfJson("[", {}), RunError);
 
