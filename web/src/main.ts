@@ -59,6 +59,7 @@ class Page implements Driver {
     this.linkImport = new LinkImportDialog(this);
     this.information = new InformationDialogs();
     byId("whyButton").addEventListener("click", () => this.act("explainStep"));
+    byId("startDaily").addEventListener("click", () => this.act("openDailyTask"));
     byId("startChoose").addEventListener("click", () => this.act("showTaskList"));
     byId("startNew").addEventListener("click", () => this.act("openNewTask"));
     byId("closeStepButton").addEventListener("click", () => this.act("closeStep"));
@@ -166,6 +167,11 @@ class Page implements Driver {
     setShown(solverClock, screen.solverClock !== "");
     setShown(byId("duplicateLegend"), screen.legends.duplicate);
     setShown(byId("wrongSumLegend"), screen.legends.wrongSum);
+
+    // The task of the day is made without the dialog: the page says it works.
+    const makingAlone = (screen.newTask?.working ?? false) && !(screen.newTask?.visible ?? false);
+    setShown(byId("makingNote"), makingAlone);
+    document.body.classList.toggle("busy", makingAlone);
 
     this.showHints(screen);
     this.showStep(screen);

@@ -26,6 +26,7 @@ const menus: { text: string; entries: Entry[] }[] = [
   {
     text: "Hra",
     entries: [
+      { text: "Úloha dne", run: act("openDailyTask") },
       { text: "Nová úloha…", run: act("openNewTask") },
       { text: "Výběr úlohy", run: act("showTaskList") },
       { text: "Znovu", run: act("reloadTask") },
