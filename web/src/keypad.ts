@@ -65,16 +65,23 @@ export class HistoryButtons {
     this.check = el("button", { type: "button", text: " proveď kontroly", onclick: () => actions.act("checkWholeBoard") });
     this.stop = el("button", { type: "button", className: "stop", text: "přeruš", onclick: () => actions.act("stopSolving") });
     host.append(this.mark, this.undoToMark, this.check, this.stop);
-    // A click shows where the Mark's moves are, a double click removes the
-    // Mark; a double click also sends two clicks first, harmless here.
+    // A click shows where the Mark's moves are, a double click (or Delete)
+    // removes the Mark; a double click also sends two clicks first,
+    // harmless here.
     for (let mark = 1; mark <= 4; ++mark) {
       const swatch = el("button", {
         type: "button",
         className: "swatch",
         "aria-label": `značka ${mark}`,
-        title: "klepnutím ukážete tahy od značky, dvojklepnutím značku odstraníte",
+        title: "klepnutím ukážete tahy od značky, dvojklepnutím nebo klávesou Delete značku odstraníte",
         onclick: () => actions.act("highlightMark", mark),
         ondblclick: () => actions.act("removeMark", mark),
+      });
+      swatch.addEventListener("keydown", (event) => {
+        if (event.key !== "Delete" && event.key !== "Backspace") return;
+        event.preventDefault();
+        event.stopPropagation();
+        actions.act("removeMark", mark);
       });
       this.swatches.push(swatch);
       swatchHost.append(swatch);

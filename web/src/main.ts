@@ -218,6 +218,7 @@ class Page implements Driver {
     setText(explanation, step.explanation.replace(/\r\n/g, "\n"));
     setShown(explanation, step.explanation !== "");
     setShown(byId("whyButton"), step.explanation === "");
+    for (const id of ["whyButton", "closeStepButton"]) byId<HTMLButtonElement>(id).disabled = screen.options.solving;
   }
 
   private fitBoard(): void {
