@@ -184,10 +184,6 @@ export class BoardView {
     this.layOut();
   }
 
-  squareSize(): number {
-    return this.square;
-  }
-
   show(board: BoardJson | undefined, current: [number, number] | undefined, enabled: boolean): void {
     const sameShape =
       this.board !== undefined &&
