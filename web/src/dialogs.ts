@@ -119,6 +119,9 @@ export class TaskListDialog {
   private readonly ownTab: HTMLButtonElement;
   private readonly list: HTMLElement;
   private readonly emptyText: HTMLElement;
+  // What the desktop's tip tells of the selected task (its description, its
+  // best result, its game in progress), in sight where no tip shows.
+  private readonly details: HTMLElement;
   private readonly chooseButton: HTMLButtonElement;
   private shownItems = "";
   private selected = -1;
@@ -132,11 +135,13 @@ export class TaskListDialog {
     this.tabs = el("div", { role: "tablist", className: "tabs" }, this.collectionTab, this.ownTab);
     this.list = el("ul", { role: "listbox", id: "taskNames", "aria-label": "úlohy", tabindex: 0, className: "task-names" });
     this.emptyText = el("p", { className: "empty-list" });
+    this.details = el("p", { className: "task-details", "aria-live": "polite" });
     this.chooseButton = el("button", { type: "button", text: " vybráno", onclick: () => driver.act("chooseListedTask") });
     body.append(
       this.tabs,
       this.list,
       this.emptyText,
+      this.details,
       el(
         "div",
         { className: "buttons" },
@@ -227,6 +232,9 @@ export class TaskListDialog {
         chosen.scrollIntoView({ block: "nearest" });
       } else this.list.removeAttribute("aria-activedescendant");
     }
+    const name = list.items[list.selected];
+    const tips = name === undefined ? [] : [list.descriptions?.[list.selected], list.solved?.[name], list.inProgress?.[name]];
+    setText(this.details, tips.filter((tip) => tip).join(" · "));
     setText(this.emptyText, list.emptyListText);
     setShown(this.emptyText, list.emptyListText !== "");
     setEnabled(this.chooseButton, list.selected >= 0);
