@@ -350,9 +350,20 @@ async function startPage(): Promise<void> {
   } catch (error) {
     note.textContent = `Hru se nepodařilo spustit: ${error instanceof Error ? error.message : String(error)}`;
     note.classList.add("error");
-    throw error;
+    console.error(error);
   }
 }
+
+// A fault of the page or the core is said, not left as a page that stops
+// answering; the game, kept after every move, comes back on a reload.
+function sayFailure(error: unknown): void {
+  const note = byId("failureNote");
+  const text = error instanceof Error ? error.message : String(error);
+  note.textContent = `Ve hře nastala chyba (${text}). Obnovte stránku; hra se ukládá po každém tahu.`;
+  note.hidden = false;
+}
+window.addEventListener("error", (event) => sayFailure(event.error ?? event.message));
+window.addEventListener("unhandledrejection", (event) => sayFailure(event.reason));
 
 // The page offline: the service worker keeps its files. Registered once
 // the game plays, so that its downloads do not slow the first start.
