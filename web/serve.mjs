@@ -7,6 +7,7 @@ import { createReadStream } from "node:fs";
 import { stat } from "node:fs/promises";
 import http from "node:http";
 import path from "node:path";
+import { fileURLToPath } from "node:url";
 
 const types = {
   ".html": "text/html; charset=utf-8",
@@ -28,7 +29,9 @@ function option(name, fallback) {
 }
 
 const port = Number(option("--port", "8080"));
-const folder = path.resolve(option("--dir", "build-web"));
+// The page's build folder beside web/ unless told otherwise.
+const built = path.join(path.dirname(path.dirname(fileURLToPath(import.meta.url))), "build-web");
+const folder = path.resolve(option("--dir", built));
 const host = option("--host", "127.0.0.1");
 
 async function fileOf(urlPath) {
