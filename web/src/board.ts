@@ -153,6 +153,8 @@ export class BoardView {
   private pressTimer = 0;
   private pressStart: { x: number; y: number } | null = null;
   private menuOpenedByPress = false;
+  private readonly announcer: HTMLElement;
+  private announcedCell: HTMLElement | null = null;
 
   constructor(
     host: HTMLElement,
@@ -173,7 +175,10 @@ export class BoardView {
       this.grid.setAttribute("role", "img");
       this.grid.setAttribute("aria-label", label);
     }
-    host.append(this.canvas, this.grid);
+    this.announcer = document.createElement("div");
+    this.announcer.className = "visually-hidden";
+    this.announcer.setAttribute("aria-live", "polite");
+    host.append(this.canvas, this.grid, this.announcer);
   }
 
   // The room the board may take, in CSS pixels; the squares are whole pixels.
@@ -292,6 +297,7 @@ export class BoardView {
     const board = this.board;
     if (!board || this.events === null) return;
     const current = this.currentCell() ?? this.firstEntryCell();
+    const before = current?.getAttribute("aria-label") ?? null;
     for (let r = 0; r < this.cells.length; ++r) {
       for (let c = 0; c < this.cells[r].length; ++c) {
         const square = board.squares[r]?.[c] ?? { kind: "blank" };
@@ -308,6 +314,12 @@ export class BoardView {
         if (cell.tabIndex !== tabIndex) cell.tabIndex = tabIndex;
       }
     }
+    // A digit or a note written on the selected square is said: a screen
+    // reader reads a label when the focus comes, not when it changes.
+    const after = current?.getAttribute("aria-label") ?? null;
+    if (current && current === this.announcedCell && after !== before && this.enabled && after)
+      this.announcer.textContent = after;
+    this.announcedCell = current ?? null;
   }
 
   private firstEntryCell(): HTMLElement | undefined {
