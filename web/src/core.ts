@@ -1,0 +1,201 @@
+// The core module (krizovky-core.js, the C++ game built to WebAssembly) as
+// the page sees it, and the JSON texts it hands over.
+
+export interface GameHandlers {
+  copyToClipboard(text: string): void;
+  startMaking(id: number, requestJson: string): void;
+}
+
+export interface WebGame {
+  putShipped(name: string, bytes: Uint8Array): void;
+  start(address: string): void;
+  openLink(link: string): void;
+  screen(): string;
+  results(): string;
+  rules(): string;
+  act(action: string, a?: number, b?: number): void;
+  key(name: string): boolean;
+  setText(field: string, text: string): void;
+  answer(answer: "yes" | "no" | "cancel"): void;
+  answerFile(name: string | null): void;
+  putChosen(name: string, bytes: Uint8Array): void;
+  takeDownload(): { name: string; bytes: Uint8Array } | null;
+  advance(): number;
+  tick(): boolean;
+  makingDone(id: number, resultJson: string): void;
+  setHidden(hidden: boolean): void;
+  delete(): void;
+}
+
+export interface TaskWorkshop {
+  make(requestJson: string): string;
+  delete(): void;
+}
+
+export interface CoreModule {
+  WebGame: new (handlers: GameHandlers) => WebGame;
+  TaskWorkshop: new (combinations: Uint8Array, structures: Uint8Array) => TaskWorkshop;
+}
+
+type CoreFactory = () => Promise<CoreModule>;
+
+// The module lies beside the page's scripts and is loaded as it is, not
+// bundled: Emscripten's loader finds its .wasm beside itself.
+export async function loadCore(): Promise<CoreModule> {
+  const url = new URL("./krizovky-core.js", import.meta.url).href;
+  const module = (await import(/* @vite-ignore */ url)) as { default: CoreFactory };
+  return module.default();
+}
+
+export async function fetchBytes(name: string): Promise<Uint8Array> {
+  const response = await fetch(new URL(name, import.meta.url));
+  if (!response.ok) throw new Error(`${name}: ${response.status} ${response.statusText}`);
+  return new Uint8Array(await response.arrayBuffer());
+}
+
+export const shippedFiles = ["krizovky.DEF", "krizovky.KRI", "krizovky.VZR", "krizovky.PRA"];
+
+// ---- screen() ----
+
+export interface BlankSquare {
+  kind: "blank";
+  background?: number;
+  text?: number;
+}
+export interface ClueSquare {
+  kind: "clue";
+  across: number;
+  down: number;
+  background?: number;
+  text?: number;
+}
+export interface EntrySquare {
+  kind: "entry";
+  digit: number;
+  notes: string;
+  background?: number;
+  text?: number;
+  wrong?: boolean;
+}
+export type Square = BlankSquare | ClueSquare | EntrySquare;
+
+export interface BoardJson {
+  rows: number;
+  columns: number;
+  squares: Square[][];
+}
+
+export type RequestKind =
+  | "message"
+  | "error"
+  | "failure"
+  | "yesNo"
+  | "yesNoCancel"
+  | "solverQuestion"
+  | "file";
+
+export interface FileRequest {
+  title: string;
+  filterName: string;
+  filterPattern: string;
+  forSaving: boolean;
+  fileName?: string;
+}
+
+export interface RequestJson {
+  kind: RequestKind;
+  text: string;
+  title?: string;
+  file?: FileRequest;
+}
+
+export interface TaskListJson {
+  visible: boolean;
+  items: string[];
+  emptyListText: string;
+  selected: number;
+  solved: Record<string, string>;
+  inProgress: Record<string, string>;
+  descriptions: string[];
+  ownTasksSwitch: boolean;
+  ownTasks: boolean;
+}
+
+export interface NewTaskJson {
+  visible: boolean;
+  grade: number;
+  grades: string[];
+  size: number;
+  sizes: string[];
+  number: number;
+  working: boolean;
+  workingShown: boolean;
+  attempt: number;
+  maxAttempts: number;
+}
+
+export interface LinkImportJson {
+  visible: boolean;
+  text: string;
+  name: string;
+  refusal: string;
+  board?: BoardJson;
+}
+
+export interface ScreenJson {
+  boardShown: boolean;
+  board?: BoardJson;
+  current?: [number, number];
+  taskName: string;
+  taskProblem: string;
+  hints: { across?: string[]; down?: string[]; allowed?: string[] };
+  step?: { headline: string; explanation: string };
+  buttons: {
+    undo: boolean;
+    redo: boolean;
+    mark: boolean;
+    undoToMark: boolean;
+    check: boolean;
+    notes: boolean;
+    stop: boolean;
+  };
+  notesMode: boolean;
+  swatches: { mark: number; colour: number }[];
+  legends: { duplicate: boolean; wrongSum: boolean };
+  menu: { digits: number[]; notesEnabled: boolean; notes: number[] };
+  playClock: string;
+  solverClock: string;
+  loading?: boolean;
+  options: {
+    iq: number;
+    autoFill: boolean;
+    checking: boolean;
+    eraseNotes: boolean;
+    solverSpeed: "step" | "smooth" | "fastest";
+    solving: boolean;
+  };
+  request?: RequestJson;
+  taskList?: TaskListJson;
+  newTask?: NewTaskJson;
+  linkImport?: LinkImportJson;
+}
+
+export interface TableJson {
+  columns: string[];
+  numeric: boolean[];
+  rows: string[][];
+}
+
+export interface ResultsJson {
+  grades: TableJson;
+  latest: TableJson;
+}
+
+export interface RulesJson {
+  lines: string[];
+  problem: string;
+}
+
+export function cssColour(colour: number): string {
+  return "#" + (colour & 0xffffff).toString(16).padStart(6, "0");
+}
