@@ -74,10 +74,9 @@ class GamePersistence {
     // task chosen and named above the board. A kept game that no longer loads
     // is set aside with a message. False when no game was taken up.
     bool resumeKeptGame();
-    // "&Moje výsledky": the player's record in numbers.
-    ResultsScreen resultsScreen();
-    // The player's statistics from the record, the streaks up to today.
-    PlayerStatistics statistics(CalendarDate today);
+    // "&Moje výsledky": the player's record in numbers, the streaks up to
+    // today.
+    ResultsScreen resultsScreen(CalendarDate today);
     // The time of play of the game on the board. The window tells it when it
     // is minimized, inactive or shows a modal box, and gives it a clock.
     PlayClock& playClock() { return clock_; }

@@ -206,12 +206,8 @@ void GamePersistence::markTasksInProgress() {
     tasks_.choice().setInProgress(std::move(inProgress));
 }
 
-ResultsScreen GamePersistence::resultsScreen() {
-    return resultsScreenOf(readRecord());
-}
-
-PlayerStatistics GamePersistence::statistics(CalendarDate today) {
-    return statisticsOf(readRecord(), today);
+ResultsScreen GamePersistence::resultsScreen(CalendarDate today) {
+    return resultsScreenOf(readRecord(), today);
 }
 
 bool GamePersistence::gameInProgress() const {

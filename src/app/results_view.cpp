@@ -2,16 +2,13 @@
 
 #include <set>
 
+#include "model/czech_plural.h"
 #include "model/errors.h"
 #include "model/task_reader.h"
 #include "model/text.h"
 
 namespace krizovky {
 namespace {
-
-// The grades of the logical solver from the easiest.
-const std::vector<std::string> kGrades = {"lehká", "střední", "těžká", "velmi těžká",
-                                          "vyžaduje zkoušení"};
 
 std::string timeOrDash(const std::optional<long>& seconds) {
     return seconds ? formatPlayTime(*seconds) : "–";
@@ -29,14 +26,25 @@ std::string aidsText(const GameResult& r) {
 
 }  // namespace
 
-ResultsScreen resultsScreenOf(const ResultsRecord& record) {
+ResultsScreen resultsScreenOf(const ResultsRecord& record, CalendarDate today) {
     ResultsScreen screen;
-    screen.grades.columns = {"obtížnost", "vyřešeno úloh", "nejlepší čas", "medián času"};
-    screen.grades.numeric = {false, true, true, true};
-    for (const GradeSummary& grade : summarizeByGrade(record, kGrades))
+    screen.statistics = statisticsOf(record, today);
+    screen.grades.columns = {"obtížnost", "vyřešeno úloh", "nejlepší čas bez nápovědy",
+                             "medián bez nápovědy", "s nápovědou"};
+    screen.grades.numeric = {false, true, true, true, true};
+    for (const GradeStatistics& grade : screen.statistics.grades) {
+        const int share =
+            grade.results == 0 ? 0 : (100 * grade.aidedResults + grade.results / 2) / grade.results;
         screen.grades.rows.push_back(
             {grade.grade.empty() ? "neurčená" : grade.grade, std::to_string(grade.solvedTasks),
-             timeOrDash(grade.bestSeconds), timeOrDash(grade.medianSeconds)});
+             timeOrDash(grade.bestUnaidedSeconds), timeOrDash(grade.medianUnaidedSeconds),
+             std::to_string(share) + " %"});
+    }
+    const DailyStreaks& streaks = screen.statistics.streaks;
+    screen.streaks = "úloha dne: řada " + std::to_string(streaks.current) + " " +
+                     czechPlural(streaks.current, "den", "dny", "dní") + ", nejdelší " +
+                     std::to_string(streaks.longest) + " " +
+                     czechPlural(streaks.longest, "den", "dny", "dní");
 
     screen.latest.columns = {"dokončeno", "úloha", "obtížnost", "čas", "IQ", "pomoc"};
     screen.latest.numeric = {false, false, false, true, true, false};

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/statistics.h"
 #include "history/results_record.h"
 #include "model/storage.h"
 
@@ -17,16 +18,20 @@ struct ResultsTable {
     std::vector<std::vector<std::string>> rows;
 };
 
-// What "&Moje výsledky" shows: the tasks solved per grade with the best and
-// the median time of each, and the latest results, the newest first.
+// What "&Moje výsledky" shows: per grade the tasks solved, the best and the
+// median time without help and how often help came; the streaks of the task
+// of the day; the times to plot; and the latest results, the newest first.
 struct ResultsScreen {
     ResultsTable grades;
+    std::string streaks;  // "úloha dne: řada 3 dny, nejdelší 5 dní"
+    PlayerStatistics statistics;
     ResultsTable latest;
 };
 
 inline constexpr std::size_t kLatestResultsShown = 20;
 
-ResultsScreen resultsScreenOf(const ResultsRecord& record);
+// The screen of the record, with the streaks up to today.
+ResultsScreen resultsScreenOf(const ResultsRecord& record, CalendarDate today);
 
 // The taskHash of each of names (Windows-1250, as the task list holds them)
 // that wanted picks and the stored task file taskFile holds as a readable task;

@@ -9,6 +9,7 @@
 
 #include "ui/fonts.h"
 #include "ui/text_convert.h"
+#include "ui/times_plot.h"
 
 namespace krizovky::ui {
 namespace {
@@ -53,7 +54,7 @@ ResultsWindow::ResultsWindow(Game& game, QWidget* parent) : QDialog(parent), gam
     setWindowTitle(caption());
     setModal(false);
     setFont(baseFont());
-    resize(620, 560);
+    resize(720, 760);
 
     auto* layout = new QVBoxLayout(this);
     empty_ = new QLabel(QStringLiteral("Zatím jste nevyřešil žádnou úlohu."), this);
@@ -61,13 +62,22 @@ ResultsWindow::ResultsWindow(Game& game, QWidget* parent) : QDialog(parent), gam
     layout->addWidget(empty_);
     layout->addWidget(new QLabel(QStringLiteral("podle obtížnosti:"), this));
     grades_ = newTable(this, "gradesTable");
-    grades_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Columns as wide as their titles, the last one taking the rest.
+    grades_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grades_->setMaximumHeight(6 * 20 + 28);
     layout->addWidget(grades_);
+    streaks_ = new QLabel(this);
+    streaks_->setObjectName(QStringLiteral("streaks"));
+    layout->addWidget(streaks_);
+    layout->addWidget(new QLabel(
+        QStringLiteral("časy posledních %1 výsledků podle obtížnosti:").arg(kPlottedResults),
+        this));
+    plot_ = new TimesPlot(this);
+    layout->addWidget(plot_, 2);
     layout->addWidget(
         new QLabel(QStringLiteral("posledních %1 výsledků:").arg(kLatestResultsShown), this));
     latest_ = newTable(this, "latestTable");
-    layout->addWidget(latest_, 1);
+    layout->addWidget(latest_, 2);
     auto* close = new QPushButton(QStringLiteral("zavřít"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
@@ -79,8 +89,14 @@ QString ResultsWindow::caption() {
 }
 
 void ResultsWindow::showResults() {
-    const ResultsScreen screen = game_.persistence().resultsScreen();
+    const std::optional<CalendarDate> today = parseCalendarDate(localTimeNow().substr(0, 10));
+    const ResultsScreen screen = game_.persistence().resultsScreen(today.value_or(CalendarDate{}));
     fill(grades_, screen.grades);
+    streaks_->setText(fromUtf8(screen.streaks));
+    std::vector<TimesPlot::Series> series;
+    for (std::size_t g = 0; g < screen.statistics.grades.size(); ++g)
+        series.push_back({screen.statistics.grades[g].grade, screen.statistics.recentTimes[g]});
+    plot_->setSeries(std::move(series));
     fill(latest_, screen.latest);
     empty_->setVisible(screen.latest.rows.empty());
 }

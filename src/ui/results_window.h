@@ -9,9 +9,13 @@ class QTableWidget;
 
 namespace krizovky::ui {
 
-// "&Moje výsledky": the player's record in two small tables, the tasks solved
-// per grade with the best and median times, and the latest results. Read
-// from the record each time the window shows. Not modal; "zavřít" hides it.
+class TimesPlot;
+
+// "&Moje výsledky": the player's statistics: per grade the tasks solved,
+// the best and median times without help and how often help came, the
+// streaks of the task of the day, a plot of the latest times per grade, and
+// the latest results. Read from the record each time the window shows. Not
+// modal; "zavřít" hides it.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 
@@ -30,6 +34,8 @@ class ResultsWindow : public QDialog {
     Game& game_;
     QLabel* empty_ = nullptr;
     QTableWidget* grades_ = nullptr;
+    QLabel* streaks_ = nullptr;
+    TimesPlot* plot_ = nullptr;
     QTableWidget* latest_ = nullptr;
 };
 

@@ -57,7 +57,6 @@ class PageGame {
     void openLink(const std::string& link) { game_.openLink(link); }
     std::string screen() const { return game_.screen(); }
     std::string results() { return game_.results(); }
-    std::string statistics() { return game_.statistics(); }
     std::string rules() const { return game_.rules(); }
     // act(name), act(name, a) and act(name, a, b): embind tells overloads
     // by their number of arguments.
@@ -120,7 +119,6 @@ EMSCRIPTEN_BINDINGS(krizovky_core) {
         .function("openLink", &PageGame::openLink)
         .function("screen", &PageGame::screen)
         .function("results", &PageGame::results)
-        .function("statistics", &PageGame::statistics)
         .function("rules", &PageGame::rules)
         .function("act", emscripten::select_overload<bool(const std::string&)>(&PageGame::act))
         .function("act", &PageGame::act1)

@@ -163,33 +163,21 @@ std::string WebGame::screen() const {
 }
 
 std::string WebGame::results() {
-    const ResultsScreen results = game_.persistence().resultsScreen();
-    return json{{"grades", tableJson(results.grades)}, {"latest", tableJson(results.latest)}}
-        .dump();
-}
-
-std::string WebGame::statistics() {
     const std::optional<CalendarDate> today = parseCalendarDate(localTimeNow().substr(0, 10));
-    const PlayerStatistics figures = game_.persistence().statistics(today.value_or(CalendarDate{}));
-    json grades = json::array();
+    const ResultsScreen results = game_.persistence().resultsScreen(today.value_or(CalendarDate{}));
+    const PlayerStatistics& figures = results.statistics;
+    // Per grade of the table, the times of its latest results to plot.
+    json times = json::array();
     for (std::size_t g = 0; g < figures.grades.size(); ++g) {
-        const GradeStatistics& grade = figures.grades[g];
-        json times = json::array();
+        json points = json::array();
         for (const TimedResult& r : figures.recentTimes[g])
-            times.push_back(
+            points.push_back(
                 {{"finishedAt", r.finishedAt}, {"seconds", r.seconds}, {"unaided", r.unaided}});
-        json out = {{"grade", grade.grade},
-                    {"solvedTasks", grade.solvedTasks},
-                    {"results", grade.results},
-                    {"aidedResults", grade.aidedResults},
-                    {"times", std::move(times)}};
-        if (grade.bestUnaidedSeconds) out["bestUnaided"] = *grade.bestUnaidedSeconds;
-        if (grade.medianUnaidedSeconds) out["medianUnaided"] = *grade.medianUnaidedSeconds;
-        grades.push_back(std::move(out));
+        times.push_back({{"grade", figures.grades[g].grade}, {"points", std::move(points)}});
     }
-    return json{{"grades", std::move(grades)},
-                {"streak", figures.streaks.current},
-                {"longestStreak", figures.streaks.longest}}
+    return json{{"grades", tableJson(results.grades)}, {"streaks", results.streaks},
+                {"streak", figures.streaks.current},   {"longestStreak", figures.streaks.longest},
+                {"times", std::move(times)},           {"latest", tableJson(results.latest)}}
         .dump(-1, ' ', false, json::error_handler_t::replace);
 }
 

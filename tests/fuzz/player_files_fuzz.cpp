@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Game game(host);
     startGame(game);
     game.tasks().fillTaskList(false);
-    game.persistence().resultsScreen();
+    game.persistence().resultsScreen({2026, 12, 9});
     if (game.persistence().resumeKeptGame()) {
         const std::string savedBefore =
             encodeSavedGame(game.board(), game.history(), SavedGameExtras{});

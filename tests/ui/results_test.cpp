@@ -10,6 +10,7 @@
 #include "model/task_reader.h"
 #include "ui/new_task_dialog.h"
 #include "ui/results_window.h"
+#include "ui/times_plot.h"
 #include "ui_harness.h"
 
 namespace krizovky::testing {
@@ -116,7 +117,14 @@ TEST_F(ResultsTest, MojeVysledkyShowsTheNumbersOfTheRecord) {
     ASSERT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("moje výsledky"));
     EXPECT_EQ(rows(control<QTableWidget>(window, "gradesTable")),
-              (QStringList{"lehká|2|1:40|10:40", "střední|1|5:00|5:00", "těžká|1|–|–"}));
+              (QStringList{"lehká|2|1:40|10:40|0 %", "střední|1|–|–|100 %", "těžká|1|–|–|100 %"}));
+    EXPECT_EQ(control<QLabel>(window, "streaks")->text(),
+              QStringLiteral("úloha dne: řada 0 dní, nejdelší 0 dní"));
+    // The plot has a line a grade, of the player's own times.
+    const auto& series = control<ui::TimesPlot>(window, "timesPlot")->series();
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_EQ(series[0].times.size(), 3u);
+    EXPECT_TRUE(series[2].times.empty());  // "70" only
     EXPECT_EQ(rows(control<QTableWidget>(window, "latestTable")),
               (QStringList{"2026-12-05 20:00:00|čáp|lehká|1:40|100|bez nápovědy",
                            "2026-12-04 20:00:00|jezero|těžká|0:20|100|vyřešil počítač",

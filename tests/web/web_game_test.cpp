@@ -232,12 +232,13 @@ TEST(WebGame, SeventyAsksThenRunsSliceBySliceToItsEnd) {
     EXPECT_EQ(screen.at("board").at("squares")[2][2].at("digit"), 2);
 
     // The record has the solver's result: help, and no time of the player's to plot.
-    const json statistics = json::parse(visit.game.statistics());
-    ASSERT_EQ(statistics.at("grades").size(), 1u);
-    EXPECT_EQ(statistics.at("grades")[0].at("results"), 1);
-    EXPECT_EQ(statistics.at("grades")[0].at("aidedResults"), 1);
-    EXPECT_TRUE(statistics.at("grades")[0].at("times").empty());
-    EXPECT_EQ(statistics.at("streak"), 0);
+    const json results = json::parse(visit.game.results());
+    ASSERT_EQ(results.at("grades").at("rows").size(), 1u);
+    EXPECT_EQ(results.at("grades").at("rows")[0][4], "100 %");  // helped, by "70"
+    ASSERT_EQ(results.at("times").size(), 1u);
+    EXPECT_TRUE(results.at("times")[0].at("points").empty());
+    EXPECT_EQ(results.at("streaks"), "úloha dne: řada 0 dní, nejdelší 0 dní");
+    EXPECT_EQ(results.at("latest").at("rows").size(), 1u);
 }
 
 TEST(TaskWorkshop, RequestsAndMadeTasksCrossToTheWorkerAndBackWhole) {
