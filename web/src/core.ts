@@ -186,8 +186,18 @@ export interface TableJson {
   rows: string[][];
 }
 
+// The times of a grade's latest results, to plot.
+export interface TimesJson {
+  grade: string;
+  points: { finishedAt: string; seconds: number; unaided: boolean }[];
+}
+
 export interface ResultsJson {
   grades: TableJson;
+  streaks: string; // "úloha dne: řada 3 dny, nejdelší 5 dní"
+  streak: number;
+  longestStreak: number;
+  times: TimesJson[];
   latest: TableJson;
 }
 

@@ -11,6 +11,7 @@ import {
   TaskListJson,
 } from "./core.js";
 import { el, newDialog, setEnabled, setShown, setText, showDialog } from "./dom.js";
+import { timesPlot } from "./times_plot.js";
 
 export interface Driver {
   act(action: string, a?: number, b?: number): void;
@@ -442,13 +443,17 @@ export class InformationDialogs {
   }
 
   showResults(results: ResultsJson): void {
-    const nothing = results.latest.rows.length === 0 && results.grades.rows.length === 0;
+    const nothing = results.latest.rows.length === 0;
+    this.results.showModal();
+    const width = Math.max(260, Math.min(640, this.resultsBody.clientWidth || window.innerWidth - 60));
     this.resultsBody.replaceChildren(
       ...(nothing ? [el("p", { text: "Zatím jste nevyřešil žádnou úlohu." })] : []),
       tableOf(results.grades, "podle obtížnosti:"),
+      ...(results.streaks ? [el("p", { className: "streaks", text: results.streaks })] : []),
+      el("p", { className: "plot-title", text: "časy posledních 30 výsledků podle obtížnosti:" }),
+      timesPlot(results.times ?? [], width),
       tableOf(results.latest, "posledních 20 výsledků:"),
     );
-    this.results.showModal();
   }
 
   showRules(rules: RulesJson): void {

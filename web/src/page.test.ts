@@ -6,6 +6,7 @@ import { test } from "node:test";
 import { squareLabel } from "./board.js";
 import { acceptOf, linkOfAddress, saveNameOf } from "./files.js";
 import { keyName } from "./keys.js";
+import { formatPlayTime, timeStep } from "./times_plot.js";
 
 const press = (key: string, code = "", mods: { ctrl?: boolean; shift?: boolean; alt?: boolean } = {}) =>
   keyName({ key, code, ctrlKey: !!mods.ctrl, shiftKey: !!mods.shift, altKey: !!mods.alt, metaKey: false });
@@ -58,4 +59,16 @@ test("labels: where a square is and what it holds, the sums a clue square shows"
   assert.equal(squareLabel({ kind: "clue", across: 16, down: 23 }, 1, 1), "řádek 1, sloupec 1, součet doprava 16, dolů 23");
   assert.equal(squareLabel({ kind: "clue", across: 0, down: 23 }, 1, 2), "řádek 1, sloupec 2, součet dolů 23");
   assert.equal(squareLabel({ kind: "blank" }, 1, 1), "řádek 1, sloupec 1, prázdné pole");
+});
+
+test("times plot: the axis holds the slowest result in at most six lines, its times as the game writes them", () => {
+  for (const most of [60, 61, 299, 300, 1799, 3601, 7200, 20000, 90000]) {
+    const step = timeStep(most);
+    const top = (Math.floor(most / step) + 1) * step;
+    assert.ok(top > most, `${most}`);
+    assert.ok(top / step <= 6 || step === 14400, `${most}: ${top / step} lines`);
+  }
+  assert.equal(formatPlayTime(0), "0:00");
+  assert.equal(formatPlayTime(761), "12:41");
+  assert.equal(formatPlayTime(3605), "1:00:05");
 });
