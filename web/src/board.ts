@@ -179,6 +179,11 @@ export class BoardView {
     this.announcer.className = "visually-hidden";
     this.announcer.setAttribute("aria-live", "polite");
     host.append(this.canvas, this.grid, this.announcer);
+    let repaint = 0;
+    window.visualViewport?.addEventListener("resize", () => {
+      cancelAnimationFrame(repaint);
+      repaint = requestAnimationFrame(() => this.paint());
+    });
   }
 
   // The room the board may take, in CSS pixels; the squares are whole pixels.
@@ -331,13 +336,21 @@ export class BoardView {
     return this.cells[0]?.[0];
   }
 
+  // Device pixels per CSS pixel: more while a finger zooms the page in, so
+  // that the sums stay sharp (up to a canvas of some 4000 pixels a side).
+  private pixelRatio(cssWidth: number): number {
+    const zoom = Math.min(Math.max(window.visualViewport?.scale ?? 1, 1), 4);
+    const ratio = (window.devicePixelRatio || 1) * zoom;
+    return cssWidth > 0 ? Math.min(ratio, 4096 / cssWidth) : ratio;
+  }
+
   private paint(): void {
     const board = this.board;
     const s = this.square;
     const band = Math.round(numberBand * s);
-    const ratio = window.devicePixelRatio || 1;
     const cssWidth = board ? board.columns * s + band : 0;
     const cssHeight = board ? board.rows * s + band : 0;
+    const ratio = this.pixelRatio(cssWidth);
     const pixelWidth = Math.round(cssWidth * ratio);
     const pixelHeight = Math.round(cssHeight * ratio);
     if (this.canvas.width !== pixelWidth) this.canvas.width = pixelWidth;
