@@ -110,10 +110,11 @@ web-serve: web
 	node web/serve.mjs --port $(WEB_PORT) --dir $(WEB_BUILD)
 
 # The WebAssembly tool on the tool's test scripts (the same outputs as the
-# native tool's), then the page in headless Chromium.
+# native tool's); the page's TypeScript type-checked and its own unit tests;
+# then the page in headless Chromium.
 web-tests: web
 	bash scripts/web-tool-tests.sh $(WEB_BUILD)/krizovky-tool
-	cd web && npx playwright test
+	cd web && npm run --silent check && npm test --silent && npx playwright test
 
 # Each fuzz target for FUZZ_SECONDS on its seed files and the corpus it grew.
 fuzz: sanitized

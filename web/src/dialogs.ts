@@ -307,7 +307,17 @@ export class NewTaskDialog {
   show(task: NewTaskJson | undefined): void {
     const visible = task?.visible ?? false;
     if (task && visible) this.fill(task);
-    showDialog(this.dialog, visible, () => this.createButton.focus());
+    // While the worker makes the task the page stays at the player's hand:
+    // the dialog steps aside to the foot of the page, no longer modal, with
+    // its "zruš", and the board answers taps until the task comes.
+    const aside = visible && (task?.working ?? false);
+    if (this.dialog.open && this.dialog.matches(":modal") === aside) this.dialog.close();
+    this.dialog.classList.toggle("aside", aside);
+    if (aside) {
+      if (!this.dialog.open) this.dialog.show();
+    } else {
+      showDialog(this.dialog, visible, () => this.createButton.focus());
+    }
   }
 
   private fill(task: NewTaskJson): void {

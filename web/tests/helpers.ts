@@ -8,7 +8,8 @@
 // - the keypad: role group labelled "klávesnice", its buttons named "1".."9",
 //   "vymaž", "poznámky", "zpět", "vpřed";
 // - the menus: buttons named "Hra", "Volby", "Pomoc", "Informace" that open
-//   role menuitem entries named as the desktop's items without "&";
+//   a role menu of the desktop's items without "&" (menuitem, menuitemcheckbox,
+//   menuitemradio);
 // - every box and dialog: role dialog, its buttons named by their texts
 //   ("OK", "Ano", "Ne", " vybráno", "vytvoř", "zruš").
 import { execFileSync } from "node:child_process";
@@ -34,7 +35,8 @@ export async function cellLabel(page: Page, row: number, column: number): Promis
 // A menu item of the page's menus, opened from the menu bar or the menu button.
 export async function chooseMenuItem(page: Page, menu: string, item: string): Promise<void> {
   await page.getByRole("button", { name: menu, exact: true }).click();
-  await page.getByRole("menuitem", { name: item, exact: true }).click();
+  // Plain items, ticked ones and the radio items of a group alike.
+  await page.getByRole("menu").getByText(item, { exact: true }).click();
 }
 
 export async function chooseTask(page: Page, name: string): Promise<void> {
@@ -48,6 +50,7 @@ export async function chooseTask(page: Page, name: string): Promise<void> {
 // solve prints it.
 export function solutionOf(taskFile: string, name: string): { row: number; column: number; digit: number }[] {
   const out = execFileSync(resolve(root, "build-web/krizovky-tool"), ["solve", taskFile, name], {
+    cwd: root,
     encoding: "utf8",
   });
   const rows = out.split("\n").filter((line) => line.startsWith("x") || /^\d/.test(line));

@@ -15,7 +15,7 @@ test("a shipped task is played to the congratulation by taps on squares and the 
     await keypad(page, String(digit));
   }
   const box = page.getByRole("dialog");
-  await expect(box).toContainText("Gratuluji");
+  await expect(box).toContainText("gratuluji!");
   await box.getByRole("button", { name: "OK" }).click();
 });
 
@@ -46,19 +46,20 @@ test("a large task is made in the worker while the page still answers a tap", as
   const dialog = page.getByRole("dialog");
   await dialog.getByLabel("velikost").selectOption({ label: "velká" });
   await dialog.getByLabel("obtížnost").selectOption({ label: "velmi těžká" });
-  await dialog.getByLabel("číslo úlohy").fill("4711");
-  const started = Date.now();
+  await dialog.getByLabel("číslo úlohy").fill("27");  // among the longest makings of its size
   await dialog.getByRole("button", { name: "vytvoř" }).click();
-  // While the worker makes it, the main thread answers at once.
-  const answered = await page.evaluate(() => new Promise<number>((done) => {
-    const asked = performance.now();
-    setTimeout(() => done(performance.now() - asked), 0);
-  }));
-  expect(answered).toBeLessThan(200);
-  expect(Date.now() - started).toBeLessThan(60_000);
-  await expect(page.getByText("V 15 4711")).toBeVisible({ timeout: 60_000 });
-  await expect(cell(page, 2, 2)).toBeVisible();
-  expect(first).toBeTruthy();
+  // Whether the making was under way when the tap reached the page: a page
+  // that made the task itself would see the tap only once it was made.
+  await page.evaluate(() => {
+    const making = document.getElementById("newTaskDialog")!;
+    document.addEventListener("click", () => {
+      (window as unknown as { tapWhileMaking: boolean }).tapWhileMaking = making.classList.contains("aside");
+    }, { capture: true, once: true });
+  });
+  await cell(page, first.row, first.column).click();
+  expect(await page.evaluate(() => (window as unknown as { tapWhileMaking: boolean }).tapWhileMaking)).toBe(true);
+  await expect(page.getByText("V 15 27")).toBeVisible({ timeout: 30_000 });
+  await expect(page.locator("#newTaskDialog")).not.toHaveAttribute("open");
 });
 
 test("a link in the address opens its task", async ({ page }) => {
