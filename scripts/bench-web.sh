@@ -7,15 +7,15 @@
 #     every puzzle SOLVES times (5) and gives the median over the puzzles of
 #     their medians; the figure of a build is the median of its runs;
 #   - krizovky-tool check on a file of 32 copies of the shipped collection
-#     data/krizovky.KRI, start-up included, timed by hyperfine (CHECKS runs
-#     each, 15, after 2 to warm up).
+#     data/krizovky.KRI, start-up included: CHECKS runs each (15), taking
+#     turns too, timed by the shell's clock; the figure is their median.
 # Prints the medians, the ratios WebAssembly / native and the load (uptime)
 # before and after. Run it with nothing else running.
 #
 #   scripts/bench-web.sh
 #
-# It builds nothing. It needs hyperfine (apt-get install -y hyperfine), the
-# native build in build/ and the WebAssembly one in build-web-core/:
+# It builds nothing. It needs the native build in build/ and the WebAssembly
+# one in build-web-core/:
 #   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRIZOVKY_BUILD_UI=OFF \
 #     -DKRIZOVKY_LIBRARY_TESTS=OFF -DKRIZOVKY_CORPUS_TESTS=OFF -DKRIZOVKY_BENCHMARKS=ON
 #   cmake --build build -j2 --target krizovky-tool exact_solver_timing krizovky_data
@@ -28,6 +28,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-3} solves=${SOLVES:-5} checks=${CHECKS:-15}
+(( BASH_VERSINFO[0] >= 5 )) || { echo "bash 5 is needed (EPOCHREALTIME)" >&2; exit 1; }
 
 native_timing=build/bench/exact_solver_timing
 web_timing=build-web-core/bench/exact_solver_timing.js
@@ -37,7 +38,6 @@ for file in "$native_timing" "$web_timing" "$native_tool" "$web_tool"; do
     [[ -x $file || -f $file ]] || { echo "missing $file: build it first (see $0)" >&2; exit 1; }
 done
 [[ -f ../shared/puzzles/janko.kri ]] || { echo "no published puzzles in ../shared/puzzles" >&2; exit 1; }
-command -v hyperfine >/dev/null || { echo "hyperfine is needed: apt-get install -y hyperfine" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -107,12 +107,26 @@ for ((i = 1; i <= 32; ++i)); do cat data/krizovky.KRI; done >"$collection"
 "$web_tool" check "$collection" >"$work/check.web"
 cmp -s "$work/check.native" "$work/check.web" || { echo "the two builds' check verdicts differ" >&2; exit 1; }
 echo
-echo "check on 32 copies of data/krizovky.KRI ($(wc -l <"$work/check.native") tasks), start-up included:"
-hyperfine -N --style basic --warmup 2 --runs "$checks" --export-csv "$work/check.csv" \
-    "$native_tool check $collection" "$web_tool check $collection" | sed 's/^/  /'
-awk -F, 'NR == 2 { n = $4 } NR == 3 { w = $4 }
-    END { printf "  median: native %.1f ms, WebAssembly %.1f ms, ratio %.2f (limit 1.5)\n", n * 1000, w * 1000, w / n }' \
-    "$work/check.csv"
+echo "check on 32 copies of data/krizovky.KRI ($(wc -l <"$work/check.native") tasks), start-up included,"
+echo "${checks} runs each, native and WebAssembly taking turns, after one of each to warm up (ms):"
+# The wall time of one run in milliseconds, from the shell's own clock.
+time_check() {
+    local start=$EPOCHREALTIME
+    "$1" check "$collection" >/dev/null
+    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f\n", (b - a) * 1000 }'
+}
+time_check "$native_tool" >/dev/null
+time_check "$web_tool" >/dev/null
+for ((i = 1; i <= checks; ++i)); do
+    time_check "$native_tool" >>"$work/check.native.times"
+    time_check "$web_tool" >>"$work/check.web.times"
+done
+echo "  native      $(tr '\n' ' ' <"$work/check.native.times")"
+echo "  WebAssembly $(tr '\n' ' ' <"$work/check.web.times")"
+check_native=$(middle <"$work/check.native.times")
+check_web=$(middle <"$work/check.web.times")
+awk -v n="$check_native" -v w="$check_web" \
+    'BEGIN { printf "  median: native %.1f ms, WebAssembly %.1f ms, ratio %.2f (limit 1.5)\n", n, w, w / n }'
 
 echo
 echo "load after: $(uptime)"
