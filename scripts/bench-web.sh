@@ -58,12 +58,12 @@ web_median=$(median_of_runs web)
 echo
 echo "exact solver, ${runs} runs each of $(awk -F'\t' '$1 == "puzzles" { print $2 }' "$work/native.1") published puzzles solved ${solves} times:"
 for side in native web; do
-    printf '  %-7s median per puzzle of each run (ms):' "$side"
+    printf '  %-7s median per puzzle of each run (µs):' "$side"
     for ((i = 1; i <= runs; ++i)); do printf ' %s' "$(awk -F'\t' '$1 == "median" { print $2 }' "$work/$side.$i")"; done
     echo
 done
 awk -v n="$native_median" -v w="$web_median" \
-    'BEGIN { printf "  median per puzzle: native %.4f ms, WebAssembly %.4f ms, ratio %.2f (limit 1.3)\n", n, w, w / n }'
+    'BEGIN { printf "  median per puzzle: native %.2f µs, WebAssembly %.2f µs, ratio %.2f (limit 1.3)\n", n, w, w / n }'
 
 # Puzzle by puzzle: the median of each puzzle's times over the runs, and the
 # puzzles that WebAssembly slows down most. Lines "RATIO NAME NATIVE WEB".
@@ -87,15 +87,15 @@ awk -F'\t' '
                 for (i = 1; i <= count[side, p]; ++i) a[i] = times[side, p, i]
                 m[side] = middle(a, count[side, p])
             }
-            printf "%.3f\t%s\t%.4f\t%.4f\n", m["web"] / m["native"], p, m["native"], m["web"]
+            printf "%.3f\t%s\t%.2f\t%.2f\n", m["web"] / m["native"], p, m["native"], m["web"]
         }
     }' "$work"/native.* "$work"/web.* | sort -g >"$work/ratios"
-awk -F'\t' '{ n += $3; w += $4 } END { printf "  sum over the puzzles: native %.2f ms, WebAssembly %.2f ms, ratio %.2f\n", n, w, w / n }' "$work/ratios"
+awk -F'\t' '{ n += $3; w += $4 } END { printf "  sum over the puzzles: native %.0f µs, WebAssembly %.0f µs, ratio %.2f\n", n, w, w / n }' "$work/ratios"
 echo "  ratio of a puzzle's times: median $(cut -f1 "$work/ratios" | middle), largest five:"
-tail -n 5 "$work/ratios" | awk -F'\t' '{ printf "    %s: native %.4f ms, WebAssembly %.4f ms, ratio %.2f\n", $2, $3, $4, $1 }'
+tail -n 5 "$work/ratios" | awk -F'\t' '{ printf "    %s: native %.2f µs, WebAssembly %.2f µs, ratio %.2f\n", $2, $3, $4, $1 }'
 echo "  the five slowest natively:"
 sort -t$'\t' -k3,3g "$work/ratios" | tail -n 5 |
-    awk -F'\t' '{ printf "    %s: native %.4f ms, WebAssembly %.4f ms, ratio %.2f\n", $2, $3, $4, $1 }'
+    awk -F'\t' '{ printf "    %s: native %.2f µs, WebAssembly %.2f µs, ratio %.2f\n", $2, $3, $4, $1 }'
 
 # check on 32 copies of the collection, as they stand: check judges every
 # task from its own lines, so a name met again is worked out again as the
