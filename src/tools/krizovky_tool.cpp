@@ -48,6 +48,10 @@
 //                                      the player's statistics from the record
 //                                      of results, the streaks up to today or
 //                                      the date
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -88,6 +92,10 @@ int fail(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
     return 1;
 }
+
+#ifdef __EMSCRIPTEN__
+EM_JS(int, stdoutIsTerminal, (), { return require("tty").isatty(1) ? 1 : 0; });
+#endif
 
 int usage() {
     return fail(
@@ -349,6 +357,13 @@ int play(const std::string& path, const std::string& utf8Name, const std::string
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef __EMSCRIPTEN__
+    // Standard output buffered as the C library buffers it natively: by the
+    // line on a terminal, whole blocks into a file or a pipe. Emscripten's
+    // takes every stream for a terminal and writes each line through calls
+    // of Node's own: some 30 ms of a check of 2,000 tasks.
+    if (!stdoutIsTerminal()) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+#endif
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "list") return list(args[1]);
     if (args.size() == 3 && args[0] == "show") return show(args[1], args[2]);
