@@ -32,7 +32,7 @@ generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
 .PHONY: all setup configure build run test sanitized sanitized-tests optimised-tests fuzz bench \
 	screenshot format format-check clean install uninstall package web web-core web-serve \
-	web-tests
+	web-tests bench-web
 
 all: build
 
@@ -87,7 +87,7 @@ web-core: setup
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_CORE_BUILD) $(call generator,$(WEB_CORE_BUILD)) \
 		-DCMAKE_BUILD_TYPE=Release -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_USE_ICU=OFF \
 		-DKRIZOVKY_USE_ZLIB=OFF -DKRIZOVKY_LIBRARY_TESTS=OFF -DKRIZOVKY_CORPUS_TESTS=OFF \
-		-DKRIZOVKY_BENCHMARKS=OFF -DKRIZOVKY_WERROR=$(WERROR) \
+		-DKRIZOVKY_BENCHMARKS=ON -DKRIZOVKY_WERROR=$(WERROR) \
 		"-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch"
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_CORE_BUILD) -j$(JOBS)
 
@@ -126,6 +126,11 @@ bench: build
 		--benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/krizovky_painter_bench --benchmark_repetitions=10 \
 		--benchmark_report_aggregates_only=true
+
+# The WebAssembly core against the native one, side by side: the exact
+# solver on the published puzzles and check on 32 copies of the collection.
+bench-web: build web-core
+	bash scripts/bench-web.sh
 
 screenshot: build
 	bash scripts/screenshot.sh
