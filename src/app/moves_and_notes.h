@@ -24,7 +24,6 @@ class MovesAndNotes : private UndoActions {
         : board_(state.board),
           history_(state.history),
           screen_(state.screen),
-          options_(state.options),
           requests_(state.requests),
           table_(state.table),
           play_(play),
@@ -94,7 +93,6 @@ class MovesAndNotes : private UndoActions {
     Board& board_;
     MoveHistory& history_;
     MainScreen& screen_;
-    Options& options_;
     Requests& requests_;
     const CombinationTable& table_;
     PlaySession& play_;

@@ -10,10 +10,6 @@
 namespace krizovky {
 namespace {
 
-std::string timeOrDash(const std::optional<long>& seconds) {
-    return seconds ? formatPlayTime(*seconds) : "–";
-}
-
 // What helped, in a few words.
 std::string aidsText(const GameResult& r) {
     if (r.bySolver) return "vyřešil počítač";

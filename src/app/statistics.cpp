@@ -42,11 +42,11 @@ DailyStreaks streaksOf(const ResultsRecord& record, CalendarDate today) {
     return streaks;
 }
 
+}  // namespace
+
 std::string timeOrDash(const std::optional<long>& seconds) {
     return seconds ? formatPlayTime(*seconds) : "–";
 }
-
-}  // namespace
 
 PlayerStatistics statisticsOf(const ResultsRecord& record, CalendarDate today) {
     PlayerStatistics statistics;

@@ -50,6 +50,9 @@ inline constexpr std::size_t kPlottedResults = 30;
 // by "70".
 PlayerStatistics statisticsOf(const ResultsRecord& record, CalendarDate today);
 
+// "12:41", or "–" for no time.
+std::string timeOrDash(const std::optional<long>& seconds);
+
 // The statistics as text, for krizovky-tool stats: a line a grade
 // (tab-separated: the grade, tasks solved, best and median time without
 // help, the share of results with help), the streaks, and the plotted

@@ -13,7 +13,6 @@
 namespace krizovky {
 namespace {
 
-constexpr int kLongestRun = 9;
 constexpr DigitSet kAllDigits = 0x3FE;
 
 // The side of the player's sizes and the entry squares their shapes hold:

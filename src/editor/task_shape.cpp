@@ -6,8 +6,6 @@
 namespace krizovky {
 namespace {
 
-constexpr int kLongestRun = 9;
-
 // The length of the run through (row, col) across or down; 0 for a square
 // that is no entry square.
 int runThrough(const TaskShape& shape, int row, int col, bool across) {

@@ -10,6 +10,9 @@
 
 namespace krizovky {
 
+// The most squares a run can have: nine digits, none twice.
+inline constexpr int kLongestRun = 9;
+
 // Which squares of a task are entry squares. Every other square is a clue
 // when a run starts right of it or below it, and blank otherwise. rows and
 // cols are the last row and column that hold an entry square, so they count
