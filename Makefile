@@ -83,11 +83,14 @@ sanitized: setup
 	cmake --build $(SANITIZED_BUILD) -j$(JOBS)
 
 # The core and krizovky-tool in WebAssembly, the page's module among them.
+# Each layer is compiled a few files to a translation unit (a unity build):
+# the optimiser's work on the standard library's headers is most of a
+# WebAssembly compile.
 web-core: setup
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_CORE_BUILD) $(call generator,$(WEB_CORE_BUILD)) \
 		-DCMAKE_BUILD_TYPE=Release -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_USE_ICU=OFF \
 		-DKRIZOVKY_USE_ZLIB=OFF -DKRIZOVKY_LIBRARY_TESTS=OFF -DKRIZOVKY_CORPUS_TESTS=OFF \
-		-DKRIZOVKY_BENCHMARKS=ON -DKRIZOVKY_WERROR=$(WERROR) \
+		-DKRIZOVKY_BENCHMARKS=ON -DKRIZOVKY_WERROR=$(WERROR) -DCMAKE_UNITY_BUILD=ON \
 		"-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch"
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_CORE_BUILD) -j$(JOBS)
 
