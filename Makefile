@@ -19,6 +19,8 @@ JOBS ?= $(shell nproc)
 WEB_CORE_BUILD ?= build-web-core
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8080
+# The WebAssembly build of the exact solver's timing program, for make bench-web.
+WEB_BENCHMARKS ?= OFF
 # Emscripten's tools find their Node.js modules there; its own emulator flag
 # (--experimental-wasm-threads) is refused by this Node.js, and its loader
 # needs --no-experimental-fetch.
@@ -90,7 +92,7 @@ web-core: setup
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_CORE_BUILD) $(call generator,$(WEB_CORE_BUILD)) \
 		-DCMAKE_BUILD_TYPE=Release -DKRIZOVKY_BUILD_UI=OFF -DKRIZOVKY_USE_ICU=OFF \
 		-DKRIZOVKY_USE_ZLIB=OFF -DKRIZOVKY_LIBRARY_TESTS=OFF -DKRIZOVKY_CORPUS_TESTS=OFF \
-		-DKRIZOVKY_BENCHMARKS=ON -DKRIZOVKY_WERROR=$(WERROR) -DCMAKE_UNITY_BUILD=ON \
+		-DKRIZOVKY_BENCHMARKS=$(WEB_BENCHMARKS) -DKRIZOVKY_WERROR=$(WERROR) -DCMAKE_UNITY_BUILD=ON \
 		"-DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/node;--no-experimental-fetch"
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_CORE_BUILD) -j$(JOBS)
 
@@ -132,7 +134,8 @@ bench: build
 
 # The WebAssembly core against the native one, side by side: the exact
 # solver on the published puzzles and check on 32 copies of the collection.
-bench-web: build web-core
+bench-web: build
+	$(MAKE) --no-print-directory web-core WEB_BENCHMARKS=ON
 	bash scripts/bench-web.sh
 
 screenshot: build
