@@ -5,18 +5,23 @@
 import { expect, test } from "@playwright/test";
 import { cell, cellLabel, chooseMenuItem, chooseTask, keypad, openPage, solutionOf } from "./helpers";
 
-test("a shipped task is played to the congratulation by taps on squares and the keypad", async ({ page }) => {
-  await openPage(page);
-  await chooseTask(page, "01 lehká");
-  for (const { row, column, digit } of solutionOf("data/krizovky.KRI", "01 lehká")) {
-    // "Doplňovat" may have completed the run already.
-    if ((await cellLabel(page, row, column)).endsWith(`, ${digit}`)) continue;
-    await cell(page, row, column).click();
-    await keypad(page, String(digit));
-  }
-  const box = page.getByRole("dialog");
-  await expect(box).toContainText("gratuluji!");
-  await box.getByRole("button", { name: "OK" }).click();
+test.describe("on a phone held upright", () => {
+  test.use({ viewport: { width: 390, height: 780 }, hasTouch: true, isMobile: true });
+
+  test("a shipped task is played to the congratulation by taps on squares and the keypad", async ({ page }) => {
+    await openPage(page);
+    await chooseTask(page, "01 lehká");
+    const pad = page.getByRole("group", { name: "klávesnice" });
+    for (const { row, column, digit } of solutionOf("data/krizovky.KRI", "01 lehká")) {
+      // "Doplňovat" may have completed the run already.
+      if ((await cellLabel(page, row, column)).endsWith(`, ${digit}`)) continue;
+      await cell(page, row, column).tap();
+      await pad.getByRole("button", { name: String(digit), exact: true }).tap();
+    }
+    const box = page.getByRole("dialog");
+    await expect(box).toContainText("gratuluji!");
+    await box.getByRole("button", { name: "OK" }).tap();
+  });
 });
 
 test("notes, undo and redo from the keypad", async ({ page }) => {
