@@ -8,12 +8,15 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "ui/board_view.h"
 #include "ui/click_tracker.h"
@@ -87,6 +90,7 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
     loadGauge_->setGeometry(664, 352, 121, 121);
     loadGauge_->hide();
 
+    createStartPanel(form);
     createBoardView();
     createSolverTimer();
 
@@ -96,6 +100,49 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
 
 QString MainWindow::caption() {
     return QStringLiteral("součtové křížovky");
+}
+
+void MainWindow::createStartPanel(QWidget* form) {
+    startPanel_ = new QFrame(form);
+    startPanel_->setObjectName(QStringLiteral("startPanel"));
+    startPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* layout = new QVBoxLayout(startPanel_);
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->setSpacing(10);
+    auto* prompt = new QLabel(QStringLiteral("Čím začnete?"), startPanel_);
+    prompt->setAlignment(Qt::AlignCenter);
+    layout->addWidget(prompt);
+    QFont large = font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    large.setBold(true);
+    auto addButton = [&](const char* name, const QString& text, void (MainWindow::*slot)()) {
+        auto* button = new QPushButton(text, startPanel_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(large);
+        button->setMinimumSize(260, 52);
+        connect(button, &QPushButton::clicked, this, slot);
+        layout->addWidget(button);
+    };
+    addButton("startDailyButton", QStringLiteral("Úloha dne"), &MainWindow::openDailyTask);
+    addButton("startNewTaskButton", QStringLiteral("Nová úloha…"), &MainWindow::openNewTask);
+    addButton("startChooseButton", QStringLiteral("Výběr úlohy"), &MainWindow::showTaskList);
+    // The look's switch, as "&Vzhled" of "&Volby" has it.
+    auto* looks = new QHBoxLayout;
+    looks->addWidget(new QLabel(QStringLiteral("vzhled:"), startPanel_));
+    classicLookChoice_ = new QRadioButton(QStringLiteral("klasický"), startPanel_);
+    classicLookChoice_->setObjectName(QStringLiteral("startClassicLook"));
+    modernLookChoice_ = new QRadioButton(QStringLiteral("moderní"), startPanel_);
+    modernLookChoice_->setObjectName(QStringLiteral("startModernLook"));
+    connect(classicLookChoice_, &QRadioButton::clicked, this,
+            [this] { chooseLook(WindowLook::kClassic); });
+    connect(modernLookChoice_, &QRadioButton::clicked, this,
+            [this] { chooseLook(WindowLook::kModern); });
+    looks->addWidget(classicLookChoice_);
+    looks->addWidget(modernLookChoice_);
+    looks->addStretch();
+    layout->addLayout(looks);
+    startPanel_->adjustSize();
+    startPanel_->hide();
 }
 
 void MainWindow::createBoardPanel(QWidget* form) {
@@ -290,6 +337,8 @@ void MainWindow::showScreen() {
     game_.persistence().updatePlayClock();
     showPlayClock();
     boardPanel_->setVisible(screen.boardPanel);
+    // The start's buttons until the first task is on the board.
+    startPanel_->setVisible(!screen.boardPanel && !game_.solver().solving());
     showGauge();
     // The task of the day is made without a dialog: the pointer says that
     // the window works on it.

@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QTimer;
 
 namespace krizovky::ui {
@@ -191,6 +192,9 @@ class MainWindow : public QMainWindow {
     void createOutputItems(QMenu* game);
     void createSquareMenu();
     void createBoardPanel(QWidget* form);
+    // While no game is on the board: "Úloha dne", "Nová úloha…", "Výběr
+    // úlohy" and the look's switch, in the middle of the window.
+    void createStartPanel(QWidget* form);
     void createMarkSwatches();
     void createLegends();
     void createHintPanels(QWidget* form);
@@ -232,6 +236,9 @@ class MainWindow : public QMainWindow {
     Game& game_;
     std::function<void()> changed_;
     QFrame* boardPanel_ = nullptr;
+    QFrame* startPanel_ = nullptr;
+    QRadioButton* classicLookChoice_ = nullptr;
+    QRadioButton* modernLookChoice_ = nullptr;
     QLabel* taskName_ = nullptr;
     DigitalClock* clock_ = nullptr;
     QLabel* playClock_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -71,6 +72,8 @@ void MainWindow::setLook(WindowLook look) {
     const bool modern = look == WindowLook::kModern;
     classicLookItem_->setChecked(!modern);
     modernLookItem_->setChecked(modern);
+    classicLookChoice_->setChecked(!modern);
+    modernLookChoice_->setChecked(modern);
     if (modern) {
         setMinimumSize(kClassicSize);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -122,7 +125,7 @@ void MainWindow::layOutBoard() {
         return *known;
     };
     for (QWidget* child : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child == boardPanel_) continue;
+        if (child == boardPanel_ || child == startPanel_) continue;
         const QRect place = classicPlace(child);
         child->setGeometry(place.translated(place.left() >= kBoardPanelWidth ? wider : 0, 0));
     }
@@ -142,6 +145,8 @@ void MainWindow::layOutBoard() {
     boardView_->setGeometry(kMargin, kBand, boardPanel_->width() - 2 * kMargin,
                             panelHeight - 2 * kBand);
     squareNumbers_->setGeometry(boardPanel_->rect());
+    startPanel_->move((form->width() - startPanel_->width()) / 2,
+                      (form->height() - startPanel_->height()) / 2);
     fitTaskName();
 }
 

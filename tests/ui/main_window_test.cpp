@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -63,6 +64,23 @@ TEST_F(MainWindowTest, BoardIsHiddenUntilTheFirstTaskIsLoaded) {
     EXPECT_FALSE(mainWindow().findChild<QAction*>("copyLinkAction")->isEnabled());
     EXPECT_FALSE(mainWindow().findChild<QAction*>("saveGameAction")->isEnabled());
     EXPECT_TRUE(script.boxes.empty());
+
+    // The start says what to do: three buttons and the look's switch, gone
+    // with the first task on the board.
+    auto* start = control<QWidget>(mainWindow(), "startPanel");
+    ASSERT_TRUE(start->isVisible());
+    for (const char* name : {"startDailyButton", "startNewTaskButton", "startChooseButton"})
+        EXPECT_TRUE(control<QPushButton>(*start, name)->isVisible()) << name;
+    EXPECT_TRUE(start->geometry().contains(mainWindow().centralWidget()->rect().center()));
+    control<QRadioButton>(*start, "startModernLook")->click();
+    EXPECT_EQ(mainWindow().look(), ui::WindowLook::kModern);
+    EXPECT_TRUE(mainWindow().findChild<QAction*>("modernLookAction")->isChecked());
+    control<QPushButton>(*start, "startChooseButton")->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(taskListWindow().isVisible());
+    control<QPushButton>(taskListWindow(), "cancelButton")->click();
+    choose("hora");
+    EXPECT_FALSE(start->isVisible());
 }
 
 TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
