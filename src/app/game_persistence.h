@@ -82,6 +82,11 @@ class GamePersistence {
     PlayClock& playClock() { return clock_; }
     // The clock's caption brought up to the time; true when it changed.
     bool updatePlayClock();
+    // "&Pauza" and P: the clock stops and the board is covered until the
+    // player goes on (the same again). Only a game that is on pauses; a
+    // fresh game begins unpaused.
+    void togglePause();
+    bool paused() const { return screen_.paused; }
     // What has helped the player in the game on the board so far.
     const GameAids& aids() const { return aids_; }
 
@@ -139,6 +144,7 @@ class GamePersistence {
     // Marks, the notes, the time of play, the options and what has helped.
     // fileName names the file it came from in a refusal.
     void takeUpGame(const KeptGame& kept, const std::string& fileName);
+    void setPaused(bool paused);
     // The keeping of leaveTask; false when the game could not be kept.
     bool keepGameInProgress();
     // The games as their file holds them, in games; false when the file is

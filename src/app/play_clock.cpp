@@ -26,7 +26,7 @@ PlayClock::Milliseconds PlayClock::now() const {
 }
 
 PlayClock::Milliseconds PlayClock::countedUntil(Milliseconds until) const {
-    if (!running_ || minimized_ || modalBoxes_ > 0 || until <= since_) return 0;
+    if (!running_ || minimized_ || paused_ || modalBoxes_ > 0 || until <= since_) return 0;
     if (!active_) until = std::min(until, inactiveSince_ + kInactiveGrace);
     return std::max<Milliseconds>(0, until - since_);
 }
@@ -65,6 +65,11 @@ void PlayClock::setMinimized(bool minimized) {
     minimized_ = minimized;
 }
 
+void PlayClock::setPaused(bool paused) {
+    settle();
+    paused_ = paused;
+}
+
 void PlayClock::setModalOpen(bool open) {
     settle();
     modalBoxes_ = std::max(0, modalBoxes_ + (open ? 1 : -1));
@@ -75,7 +80,7 @@ long PlayClock::seconds() const {
 }
 
 bool PlayClock::counting() const {
-    if (!running_ || minimized_ || modalBoxes_ > 0) return false;
+    if (!running_ || minimized_ || paused_ || modalBoxes_ > 0) return false;
     return active_ || now() < inactiveSince_ + kInactiveGrace;
 }
 

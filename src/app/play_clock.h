@@ -38,6 +38,9 @@ class PlayClock {
 
     void setWindowActive(bool active);
     void setMinimized(bool minimized);
+    // "Pauza": the player has stopped the game for a while.
+    void setPaused(bool paused);
+    bool paused() const { return paused_; }
     // Nested boxes count: the clock waits until the last one closes.
     void setModalOpen(bool open);
 
@@ -63,6 +66,7 @@ class PlayClock {
     bool running_ = false;
     bool active_ = true;
     bool minimized_ = false;
+    bool paused_ = false;
     int modalBoxes_ = 0;
 };
 

@@ -83,11 +83,23 @@ bool GamePersistence::solving() const {
 
 void GamePersistence::beginPlay(long seconds) {
     clock_.restart(seconds);
+    setPaused(false);
     // The level counts from the first square the player selects.
     aids_ = {};
     finished_ = false;
     screen_.playClock = true;
     updatePlayClock();
+}
+
+void GamePersistence::togglePause() {
+    // Only a game that is on: its clock runs and no solve or box stands.
+    if (!screen_.paused && (solving() || !clock_.running() || requests_.awaitingAnswer())) return;
+    setPaused(!screen_.paused);
+}
+
+void GamePersistence::setPaused(bool paused) {
+    screen_.paused = paused;
+    clock_.setPaused(paused);
 }
 
 bool GamePersistence::updatePlayClock() {

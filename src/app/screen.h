@@ -116,6 +116,9 @@ struct MainScreen {
     // above the board right of the task name; shown once a game is on.
     bool playClock = false;
     std::string playClockCaption;
+    // "&Pauza": the clock stands until the player goes on, and the window
+    // covers the board meanwhile.
+    bool paused = false;
 
     // The hint panels right of the board and their lists, one string a line
     // (UTF-8).

@@ -92,6 +92,7 @@ MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::str
 
     createStartPanel(form);
     createBoardView();
+    createPauseCover();
     createSolverTimer();
 
     game_.start(executablePath);
@@ -143,6 +144,32 @@ void MainWindow::createStartPanel(QWidget* form) {
     layout->addLayout(looks);
     startPanel_->adjustSize();
     startPanel_->hide();
+}
+
+void MainWindow::createPauseCover() {
+    pauseCover_ = new QFrame(boardPanel_);
+    pauseCover_->setObjectName(QStringLiteral("pauseCover"));
+    pauseCover_->setAutoFillBackground(true);
+    QPalette palette = pauseCover_->palette();
+    palette.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    pauseCover_->setPalette(palette);
+    auto* layout = new QVBoxLayout(pauseCover_);
+    layout->addStretch();
+    auto* label = new QLabel(QStringLiteral("Pauza"), pauseCover_);
+    QFont large = label->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    label->setFont(large);
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+    auto* resume = new QPushButton(QStringLiteral("pokračovat"), pauseCover_);
+    resume->setObjectName(QStringLiteral("resumeButton"));
+    connect(resume, &QPushButton::clicked, this, &MainWindow::togglePause);
+    layout->addWidget(resume, 0, Qt::AlignCenter);
+    layout->addStretch();
+    pauseCover_->setGeometry(boardPanel_->rect());
+    pauseCover_->hide();
 }
 
 void MainWindow::createBoardPanel(QWidget* form) {
@@ -339,6 +366,9 @@ void MainWindow::showScreen() {
     boardPanel_->setVisible(screen.boardPanel);
     // The start's buttons until the first task is on the board.
     startPanel_->setVisible(!screen.boardPanel && !game_.solver().solving());
+    pauseCover_->setVisible(screen.paused);
+    if (screen.paused) pauseCover_->raise();
+    pauseItem_->setChecked(screen.paused);
     showGauge();
     // The task of the day is made without a dialog: the pointer says that
     // the window works on it.
@@ -561,7 +591,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QWidget*>(watched)->window() == this && !qobject_cast<QMenuBar*>(watched)) {
         const std::optional<Key> key = gameKey(*static_cast<QKeyEvent*>(event));
         if (key && *key != Key::kEscape) {
-            keyPress(*key);
+            // Under the pause's cover the board takes no key.
+            if (!game_.screen().paused) keyPress(*key);
             return true;
         }
     }

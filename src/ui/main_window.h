@@ -84,6 +84,9 @@ class MainWindow : public QMainWindow {
     void openNewTask() { act(&Game::newTasks, &NewTasks::openNewTask); }  // "&Nová úloha…"
     // "Úloha &dne": the task of today's date by the local clock.
     void openDailyTask();
+    // "Pau&za" and P: the clock stops and the board is covered until the
+    // player goes on.
+    void togglePause() { act(&Game::persistence, &GamePersistence::togglePause); }
     // "Vložit úlohu z &odkazu…": the dialog, with the clipboard's link in it.
     void openLinkImport();
     void copyTaskLink() {
@@ -195,6 +198,8 @@ class MainWindow : public QMainWindow {
     // While no game is on the board: "Úloha dne", "Nová úloha…", "Výběr
     // úlohy" and the look's switch, in the middle of the window.
     void createStartPanel(QWidget* form);
+    // Over the board while the game pauses, with "pokračovat".
+    void createPauseCover();
     void createMarkSwatches();
     void createLegends();
     void createHintPanels(QWidget* form);
@@ -237,6 +242,8 @@ class MainWindow : public QMainWindow {
     std::function<void()> changed_;
     QFrame* boardPanel_ = nullptr;
     QFrame* startPanel_ = nullptr;
+    QFrame* pauseCover_ = nullptr;
+    QAction* pauseItem_ = nullptr;
     QRadioButton* classicLookChoice_ = nullptr;
     QRadioButton* modernLookChoice_ = nullptr;
     QLabel* taskName_ = nullptr;

@@ -133,7 +133,7 @@ void MainWindow::layOutBoard() {
     for (QWidget* child :
          boardPanel_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child == taskName_ || child == boardView_ || child == squareNumbers_ ||
-            qobject_cast<SquareWidget*>(child))
+            child == pauseCover_ || qobject_cast<SquareWidget*>(child))
             continue;
         const QRect place = classicPlace(child);
         // The time of play keeps to the panel's right edge, clear of the
@@ -145,6 +145,7 @@ void MainWindow::layOutBoard() {
     boardView_->setGeometry(kMargin, kBand, boardPanel_->width() - 2 * kMargin,
                             panelHeight - 2 * kBand);
     squareNumbers_->setGeometry(boardPanel_->rect());
+    if (pauseCover_) pauseCover_->setGeometry(boardPanel_->rect());
     startPanel_->move((form->width() - startPanel_->width()) / 2,
                       (form->height() - startPanel_->height()) / 2);
     fitTaskName();

@@ -53,6 +53,9 @@ void MainWindow::createMenu() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     addItem(game, "reloadAction", QStringLiteral("&Znovu"), &MainWindow::reloadTask)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::Key_F5)});
+    pauseItem_ = addItem(game, "pauseAction", QStringLiteral("Pau&za"), &MainWindow::togglePause);
+    pauseItem_->setShortcut(QKeySequence(Qt::Key_P));
+    pauseItem_->setCheckable(true);
     addUndoAndRedoItems(game);
     saveGameItem_ = addItem(game, "saveGameAction", QStringLiteral("&Ulož"), &MainWindow::saveGame);
     addItem(game, "loadGameAction", QStringLiteral("&Načti"), &MainWindow::loadGame);

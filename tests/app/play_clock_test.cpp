@@ -11,7 +11,8 @@ namespace {
 // What happens to the game and the window, in order: "new" or "new120" a game
 // from 0 or 120 seconds, "+10" ten seconds pass, "min"/"max" the window is
 // minimized and shown again, "off"/"on" it loses and gets the activation,
-// "box"/"/box" a modal box opens and closes, "end" the congratulation.
+// "box"/"/box" a modal box opens and closes, "pause"/"go" the player pauses
+// and goes on, "end" the congratulation.
 void play(PlayClock& clock, const std::string& steps) {
     std::istringstream words(steps);
     for (std::string w; words >> w;) {
@@ -20,6 +21,7 @@ void play(PlayClock& clock, const std::string& steps) {
         if (w == "min" || w == "max") clock.setMinimized(w == "min");
         if (w == "off" || w == "on") clock.setWindowActive(w == "on");
         if (w == "box" || w == "/box") clock.setModalOpen(w == "box");
+        if (w == "pause" || w == "go") clock.setPaused(w == "pause");
         if (w == "end") clock.stop();
     }
 }
@@ -40,6 +42,7 @@ TEST(PlayClock, CountsOnlyTheTimeOfPlay) {
         {"waits while boxes are open, nested too", "new +4 box box +50 /box +50 /box +6", 10, true},
         {"stands still after the congratulation", "new +7 end +100", 7, false},
         {"a saved game's time goes on", "new120 +3", 123, true},
+        {"stands while paused", "new +4 pause +100 go +2", 6, true},
     };
     for (const auto& c : cases) {
         PlayClock clock;

@@ -111,6 +111,30 @@ TEST_F(RecordTest, TheResultIsRecordedAtTheCongratulationOnce) {
     EXPECT_EQ(results().back().level, 100);
 }
 
+TEST_F(RecordTest, APauseStopsTheClockOfAGameOnAndAFreshGameBeginsUnpaused) {
+    g.persistence().playClock().passTime(5'000);
+    g.persistence().togglePause();
+    EXPECT_TRUE(g.screen().paused);
+    g.persistence().playClock().passTime(60'000);
+    g.persistence().togglePause();
+    EXPECT_FALSE(g.screen().paused);
+    g.persistence().playClock().passTime(1'000);
+    EXPECT_EQ(g.persistence().playClock().seconds(), 6);
+
+    g.persistence().togglePause();
+    g.tasks().reloadTask();  // nothing played: no question
+    EXPECT_FALSE(g.screen().paused);
+    EXPECT_TRUE(g.persistence().playClock().counting());
+
+    // No pause while a question waits.
+    f.host.answersAtOnce = false;
+    write(2, 2, 7);
+    g.tasks().reloadTask();  // "Moves would be lost": a question waits
+    ASSERT_TRUE(g.requests().awaitingAnswer());
+    g.persistence().togglePause();
+    EXPECT_FALSE(g.screen().paused);
+}
+
 TEST_F(RecordTest, AGameKeptOnClosingComesBackAsIfNeverClosed) {
     g.play().toggleAutoFill();
     g.play().setLevel(Level::k130);

@@ -83,6 +83,21 @@ TEST_F(MainWindowTest, BoardIsHiddenUntilTheFirstTaskIsLoaded) {
     EXPECT_FALSE(start->isVisible());
 }
 
+TEST_F(MainWindowTest, APauseCoversTheBoardAndStopsTheClockUntilThePlayerGoesOn) {
+    start();
+    choose("hora");
+    trigger("pauseAction");
+    auto* cover = control<QWidget>(mainWindow(), "pauseCover");
+    ASSERT_TRUE(cover->isVisible());
+    EXPECT_EQ(cover->geometry(), control<QWidget>(mainWindow(), "boardPanel")->rect());
+    EXPECT_FALSE(application->game().persistence().playClock().counting());
+    EXPECT_TRUE(mainWindow().findChild<QAction*>("pauseAction")->isChecked());
+    control<QPushButton>(*cover, "resumeButton")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(cover->isVisible());
+    EXPECT_TRUE(application->game().persistence().playClock().counting());
+}
+
 TEST_F(MainWindowTest, ChosenTaskShowsItsSquares) {
     start();
     choose("hora");
