@@ -130,10 +130,7 @@ void NewTasks::openLink(std::string_view link) {
         return;
     }
     const std::vector<std::string> fileLines = splitLines(file);
-    EditorGrid linked;
-    int row = 0;
-    for (const std::string& line : splitLines(result.puzzle->rows))
-        if (++row <= kEditorSize) parseTaskRowIntoGrid(linked, line, row);
+    const EditorGrid linked = gridOfTaskRows(result.puzzle->rows);
 
     // A name is taken as a save would replace it: in any capitals.
     const std::string offered = result.puzzle->name;

@@ -29,15 +29,19 @@ void keepMadeTask(const MadeTask& task, Storage& storage, const std::string& pat
     keepGrid(task.grid, task.name, storage, path);
 }
 
-void keepTaskRows(std::string_view rows, const std::string& name, Storage& storage,
-                  const std::string& path) {
-    // The grid of the task editor writes the same rows back, each square as
-    // its own token.
+EditorGrid gridOfTaskRows(std::string_view rows) {
     EditorGrid grid;
     int row = 0;
     for (const std::string& line : splitLines(rows))
         if (++row <= kEditorSize) parseTaskRowIntoGrid(grid, line, row);
-    keepGrid(grid, name, storage, path);
+    return grid;
+}
+
+void keepTaskRows(std::string_view rows, const std::string& name, Storage& storage,
+                  const std::string& path) {
+    // The grid of the task editor writes the same rows back, each square as
+    // its own token.
+    keepGrid(gridOfTaskRows(rows), name, storage, path);
 }
 
 void confirmTaskReplacement(Requests& requests, Storage& storage, Place place,

@@ -25,6 +25,10 @@ inline constexpr const char* kNoOwnTaskFolder =
 // as it was. Throws RunError with the system's text.
 void keepMadeTask(const MadeTask& task, Storage& storage, const std::string& path);
 
+// The task editor's grid of a task's row lines as a task file holds them
+// (Windows-1250), each token a cell.
+EditorGrid gridOfTaskRows(std::string_view rows);
+
 // The same for a task given by its row lines as a task file holds them (an
 // imported task's) and its name (Windows-1250).
 void keepTaskRows(std::string_view rows, const std::string& name, Storage& storage,
