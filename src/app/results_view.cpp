@@ -29,12 +29,10 @@ ResultsScreen resultsScreenOf(const ResultsRecord& record, CalendarDate today) {
                              "medián bez nápovědy", "s nápovědou"};
     screen.grades.numeric = {false, true, true, true, true};
     for (const GradeStatistics& grade : screen.statistics.grades) {
-        const int share =
-            grade.results == 0 ? 0 : (100 * grade.aidedResults + grade.results / 2) / grade.results;
         screen.grades.rows.push_back(
             {grade.grade.empty() ? "neurčená" : grade.grade, std::to_string(grade.solvedTasks),
              timeOrDash(grade.bestUnaidedSeconds), timeOrDash(grade.medianUnaidedSeconds),
-             std::to_string(share) + " %"});
+             std::to_string(helpPercent(grade)) + " %"});
     }
     const DailyStreaks& streaks = screen.statistics.streaks;
     screen.streaks = "úloha dne: řada " + std::to_string(streaks.current) + " " +

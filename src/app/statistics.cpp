@@ -44,6 +44,15 @@ DailyStreaks streaksOf(const ResultsRecord& record, CalendarDate today) {
 
 }  // namespace
 
+int helpPercent(const GradeStatistics& grade) {
+    return grade.results == 0 ? 0 : (100 * grade.aidedResults + grade.results / 2) / grade.results;
+}
+
+CalendarDate localToday() {
+    // localTimeNow() always begins with the date.
+    return parseCalendarDate(localTimeNow().substr(0, 10)).value_or(CalendarDate{});
+}
+
 std::string timeOrDash(const std::optional<long>& seconds) {
     return seconds ? formatPlayTime(*seconds) : "–";
 }
@@ -82,13 +91,11 @@ std::string statisticsText(const PlayerStatistics& statistics) {
         "obtížnost\tvyřešeno úloh\tnejlepší čas bez nápovědy\tmedián bez nápovědy"
         "\ts nápovědou\n";
     for (const GradeStatistics& grade : statistics.grades) {
-        const int share =
-            grade.results == 0 ? 0 : (100 * grade.aidedResults + grade.results / 2) / grade.results;
         text += (grade.grade.empty() ? std::string("neurčená") : grade.grade) + "\t" +
                 std::to_string(grade.solvedTasks) + "\t" + timeOrDash(grade.bestUnaidedSeconds) +
                 "\t" + timeOrDash(grade.medianUnaidedSeconds) + "\t" +
                 std::to_string(grade.aidedResults) + " z " + std::to_string(grade.results) + " (" +
-                std::to_string(share) + " %)\n";
+                std::to_string(helpPercent(grade)) + " %)\n";
     }
     text += "úloha dne: řada " + std::to_string(statistics.streaks.current) + ", nejdelší " +
             std::to_string(statistics.streaks.longest) + "\n";

@@ -50,6 +50,12 @@ inline constexpr std::size_t kPlottedResults = 30;
 // by "70".
 PlayerStatistics statisticsOf(const ResultsRecord& record, CalendarDate today);
 
+// The share of the grade's results that had help, in whole percent.
+int helpPercent(const GradeStatistics& grade);
+
+// Today by the local clock, as the record's times have it.
+CalendarDate localToday();
+
 // "12:41", or "–" for no time.
 std::string timeOrDash(const std::optional<long>& seconds);
 

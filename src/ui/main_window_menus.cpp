@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 
-#include "history/results_record.h"
 #include "ui/main_window.h"
 #include "ui/text_convert.h"
 
@@ -101,8 +100,7 @@ void MainWindow::addNewTaskItem(QMenu* game) {
 }
 
 void MainWindow::openDailyTask() {
-    if (const auto today = parseCalendarDate(localTimeNow().substr(0, 10)))
-        game_.newTasks().openDailyTask(*today);
+    game_.newTasks().openDailyTask(localToday());
     changed_();
 }
 

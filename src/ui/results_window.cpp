@@ -89,8 +89,7 @@ QString ResultsWindow::caption() {
 }
 
 void ResultsWindow::showResults() {
-    const std::optional<CalendarDate> today = parseCalendarDate(localTimeNow().substr(0, 10));
-    const ResultsScreen screen = game_.persistence().resultsScreen(today.value_or(CalendarDate{}));
+    const ResultsScreen screen = game_.persistence().resultsScreen(localToday());
     fill(grades_, screen.grades);
     streaks_->setText(fromUtf8(screen.streaks));
     std::vector<TimesPlot::Series> series;

@@ -89,11 +89,7 @@ const std::map<std::string, Event, std::less<>>& events() {
         {"cancelTaskList", [](Game& g, int, int) { g.tasks().cancelTaskList(); }},
         {"showOwnTasks", [](Game& g, int own, int) { g.tasks().showOwnTasks(own != 0); }},
         {"openNewTask", [](Game& g, int, int) { g.newTasks().openNewTask(); }},
-        {"openDailyTask",
-         [](Game& g, int, int) {
-             if (const auto today = parseCalendarDate(localTimeNow().substr(0, 10)))
-                 g.newTasks().openDailyTask(*today);
-         }},
+        {"openDailyTask", [](Game& g, int, int) { g.newTasks().openDailyTask(localToday()); }},
         {"setGrade", [](Game& g, int i, int) { g.newTasks().newTask().setGrade(i); }},
         {"setSize", [](Game& g, int i, int) { g.newTasks().newTask().setSize(i); }},
         {"setNumber", [](Game& g, int n, int) { g.newTasks().newTask().setNumber(n); }},
@@ -163,8 +159,7 @@ std::string WebGame::screen() const {
 }
 
 std::string WebGame::results() {
-    const std::optional<CalendarDate> today = parseCalendarDate(localTimeNow().substr(0, 10));
-    const ResultsScreen results = game_.persistence().resultsScreen(today.value_or(CalendarDate{}));
+    const ResultsScreen results = game_.persistence().resultsScreen(localToday());
     const PlayerStatistics& figures = results.statistics;
     // Per grade of the table, the times of its latest results to plot.
     json times = json::array();
