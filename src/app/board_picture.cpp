@@ -32,6 +32,37 @@ BoardPicture pictureOfTask(const Board& board) {
     return picture;
 }
 
+StateOfColour stateOfColour(Colour colour, const std::array<Colour, 5>& swatchColours) {
+    for (int m = 1; m <= 4; ++m)
+        if (colour == swatchColours[static_cast<std::size_t>(m)]) return {SquareState::kMark, m};
+    switch (colour) {
+        case kRed:
+            return {SquareState::kSelected, 0};
+        case kOlive:
+            return {SquareState::kDuplicate, 0};
+        case kGray:
+            return {SquareState::kWrongSum, 0};
+        case kSkyBlue:
+            return {SquareState::kHintUsed, 0};
+        case kBlue:
+            return {SquareState::kHintDecided, 0};
+        case kPink:
+            return {SquareState::kWrongDigit, 0};
+        default:
+            return {};
+    }
+}
+
+std::vector<std::pair<int, int>> runSquaresThrough(const Board& board, int row, int column) {
+    std::vector<std::pair<int, int>> squares;
+    if (!board.isEntry(row, column)) return squares;
+    squares.emplace_back(row, column);
+    for (const auto& [dr, dc] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}})
+        for (int r = row + dr, c = column + dc; board.isEntry(r, c); r += dr, c += dc)
+            squares.emplace_back(r, c);
+    return squares;
+}
+
 BoardPicture pictureOfGame(const Board& board, const MainScreen* screen) {
     BoardPicture picture = pictureOfTask(board);
     for (int r = 1; r <= picture.rows; ++r) {
@@ -61,8 +92,23 @@ BoardPicture pictureOfGame(const Board& board, const MainScreen* screen) {
             if (!look.exists || !look.visible) continue;
             square.background = look.background;
             square.textColour = look.textColour;
-            if (square.kind == PictureKind::kEntry) square.notes = look.notes;
+            if (square.kind != PictureKind::kEntry) continue;
+            square.notes = look.notes;
+            if (look.background) {
+                const StateOfColour state = stateOfColour(*look.background, screen->swatchColour);
+                square.state = state.state;
+                square.mark = state.mark;
+            }
         }
+    }
+    // The solver's search moves no selection of the player's.
+    if (!screen->solverClock && screen->selectedRow <= picture.rows &&
+        screen->selectedColumn <= picture.columns) {
+        for (const auto& [r, c] :
+             runSquaresThrough(board, screen->selectedRow, screen->selectedColumn))
+            picture.at(r, c).inSelectedRun = true;
+        if (board.isEntry(screen->selectedRow, screen->selectedColumn))
+            picture.at(screen->selectedRow, screen->selectedColumn).selected = true;
     }
     return picture;
 }

@@ -18,6 +18,27 @@ namespace krizovky {
 // in each square.
 enum class PictureKind : std::uint8_t { kBlank, kClue, kEntry };
 
+// What the screen's colour of an entry square says, so that a look can show
+// it in its own colours and by a shape besides.
+enum class SquareState : std::uint8_t {
+    kPlain,        // yellow: nothing to show
+    kSelected,     // red: the selected square, where the level shows hints
+    kDuplicate,    // olive: a run of a check with a digit twice
+    kWrongSum,     // gray: a run of a check whose digits miss its sum
+    kMark,         // a Mark's colour: its square, or a square of its highlight
+    kHintUsed,     // sky blue: a square the next step's reasoning went through
+    kHintDecided,  // blue: the square the next step decides
+    kWrongDigit,   // pink: "Ukaž chyby", a digit that is not the solution's
+};
+
+// The state a screen colour shows, and for a Mark's colour its number 1..4
+// (0 otherwise); a colour the game does not give an entry square is plain.
+struct StateOfColour {
+    SquareState state = SquareState::kPlain;
+    int mark = 0;
+};
+StateOfColour stateOfColour(Colour colour, const std::array<Colour, 5>& swatchColours);
+
 struct PictureSquare {
     PictureKind kind = PictureKind::kBlank;
     int acrossSum = 0;  // clue squares: 0 for no run that way
@@ -25,6 +46,13 @@ struct PictureSquare {
     int digit = 0;       // entry squares: 0 empty, 1..9 written
     DigitSet notes = 0;  // entry squares: the player's notes, bits 1..9, shown while empty
     bool wrong = false;  // the digit is not the solution's
+    // Entry squares of a picture with the main window's screen: what the
+    // square's colour says, the selected square, and the squares of its
+    // across and down runs.
+    SquareState state = SquareState::kPlain;
+    int mark = 0;  // 1..4 with kMark
+    bool selected = false;
+    bool inSelectedRun = false;
     // The screen's colours; without them the look's own colours.
     std::optional<Colour> background;
     std::optional<Colour> textColour;
@@ -68,6 +96,10 @@ BoardPicture pictureOfTask(const Board& board);
 // window's screen, the squares take its colours and notes, and every square
 // of the board what the classic look shows of it.
 BoardPicture pictureOfGame(const Board& board, const MainScreen* screen = nullptr);
+
+// The entry squares of the runs across and down through (row, column), the
+// square itself included; nothing for a square that is not an entry square.
+std::vector<std::pair<int, int>> runSquaresThrough(const Board& board, int row, int column);
 
 // Flags the written digits that differ from the solution's.
 void markWrongDigits(BoardPicture& picture, const BoardPicture& solution);

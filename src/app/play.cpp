@@ -50,6 +50,10 @@ void PlaySession::selectWithHints(int row, int column) {
 
     const BoardSquare old = current_;
     current_ = {row, column};
+    if (!solving()) {
+        screen_.selectedRow = row;
+        screen_.selectedColumn = column;
+    }
     if (!old.none()) paintSquare(old.row, old.column, kNaturalColour);
     paintSquare(row, column, kNaturalColour);
 
@@ -256,6 +260,8 @@ void PlaySession::setLevel(Level level) {
     if (!current_.none()) {
         const BoardSquare old = current_;
         current_ = {};
+        screen_.selectedRow = 0;
+        screen_.selectedColumn = 0;
         paintSquare(old.row, old.column, kNaturalColour);
     }
 }

@@ -83,6 +83,11 @@ struct MainScreen {
     // would only repeat them, and crashes clang 14 where a MainScreen is made.
     std::array<std::array<SquareLook, kBoardSize + 1>, kBoardSize + 1> squares;
     SquaresBuild squaresBuild = SquaresBuild::kTask;
+    // The selected square, where the keys write (1-based; 0 and 0: none). The
+    // classic look paints it red where the level shows hints; the modern look
+    // frames it at every level.
+    int selectedRow = 0;
+    int selectedColumn = 0;
 
     bool taskName = true;         // the name of the chosen task above the board
     std::string taskNameCaption;  // UTF-8
