@@ -102,17 +102,27 @@ void PlaySession::openSquareMenu(int row, int column) {
     if (solving() || !board_.isEntry(row, column)) return;
     popup_ = {row, column};
     selectSquare(row, column);
+    moves_.showNoteItems();
+    screen_.digitItemEnabled = digitsOffered();
+}
+
+std::array<bool, 10> PlaySession::digitsOffered() const {
+    std::array<bool, 10> offered{};
+    // In the notes mode a digit toggles a note, any digit of an empty square.
+    if (notesMode()) {
+        const bool empty = !current_.none() && board_.isEntry(current_.row, current_.column) &&
+                           board_.at(current_.row, current_.column).digit == 0;
+        for (int d = 1; d <= 9; ++d)
+            offered[d] = empty;
+        return offered;
+    }
     for (int d = 1; d <= 9; ++d)
-        screen_.digitItemEnabled[d] = options_.level != Level::k100;
+        offered[d] = options_.level != Level::k100;
     if (options_.level == Level::k100 && !screen_.allowedDigits.empty()) {
         for (char ch : screen_.allowedDigits.front())
-            if (ch >= '1' && ch <= '9') screen_.digitItemEnabled[ch - '0'] = true;
+            if (ch >= '1' && ch <= '9') offered[ch - '0'] = true;
     }
-    moves_.showNoteItems();
-    // In the notes mode the digit items toggle notes, any digit of an empty square.
-    if (notesMode())
-        for (int d = 1; d <= 9; ++d)
-            screen_.digitItemEnabled[d] = screen_.noteItemsEnabled;
+    return offered;
 }
 
 void PlaySession::chooseDigit(int digit) {

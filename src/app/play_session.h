@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -37,8 +38,12 @@ class PlaySession {
           help_(help),
           persistence_(persistence) {}
 
-    void selectSquare(int row, int column);      // a left click: select and show the hints
-    void openSquareMenu(int row, int column);    // a right click, before the menu opens
+    void selectSquare(int row, int column);    // a left click: select and show the hints
+    void openSquareMenu(int row, int column);  // a right click, before the menu opens
+    // The digits 1..9 (index 0 unused) the pop-up menu offers for the
+    // selected square: those the level's hints allow, any in the notes mode
+    // on an empty square. The digit pad greys the others.
+    std::array<bool, 10> digitsOffered() const;
     void chooseDigit(int digit);                 // a digit item of the pop-up menu
     void eraseSquare();                          // "vymaž" on the pop-up's square
     void writeSingleDigit(int row, int column);  // writes the single allowed digit

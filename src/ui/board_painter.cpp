@@ -76,11 +76,36 @@ double devicePixel(QPainter& painter) {
 struct Inks {
     QColor fill;
     QColor text;
+    QColor notes;
     bool filled = true;
 };
 
-Inks inksOf(const PictureSquare& square, BoardLook look) {
+Inks inksOf(const PictureSquare& square, const BoardStyle& style) {
+    const BoardLook look = style.look;
     Inks inks;
+    if (look == BoardLook::kScreen && style.palette) {
+        const BoardPalette& palette = *style.palette;
+        switch (square.kind) {
+            case PictureKind::kBlank:
+                inks.filled = false;
+                break;
+            case PictureKind::kClue:
+                inks.fill = qColour(palette.clue);
+                inks.text = qColour(palette.clueInk);
+                break;
+            case PictureKind::kEntry: {
+                Colour fill = fillOf(palette, square.state, square.mark);
+                if (style.runHighlight && square.state == SquareState::kPlain &&
+                    square.inSelectedRun && !square.selected)
+                    fill = palette.runShade;
+                inks.fill = qColour(fill);
+                inks.text = qColour(palette.entryInk);
+                inks.notes = qColour(palette.notesInk);
+                break;
+            }
+        }
+        return inks;
+    }
     if (look == BoardLook::kPrint) {
         inks.fill = square.kind == PictureKind::kEntry ? Qt::white : kPrintShade;
         inks.text = kPrintInk;
@@ -101,7 +126,53 @@ Inks inksOf(const PictureSquare& square, BoardLook look) {
             inks.text = qColour(square.textColour.value_or(kBlack));
             break;
     }
+    inks.notes = inks.text;
     return inks;
+}
+
+// Parallel lines across the rectangle, clipped to it: direction 1 rises to
+// the right, -1 falls.
+void hatch(QPainter& painter, const QRectF& rect, int direction, const QColor& ink, double width) {
+    const double s = rect.width();
+    const double gap = std::max(0.2 * s, 3 * width);
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setPen(QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
+    for (double offset = -s; offset <= s; offset += gap) {
+        if (direction > 0)
+            painter.drawLine(QPointF(rect.left() + offset, rect.bottom()),
+                             QPointF(rect.left() + offset + s, rect.top()));
+        else
+            painter.drawLine(QPointF(rect.left() + offset, rect.top()),
+                             QPointF(rect.left() + offset + s, rect.bottom()));
+    }
+    painter.restore();
+}
+
+void markSymbol(QPainter& painter, const QPointF& centre, double radius, int mark,
+                const QColor& ink) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    const double r = radius;
+    const double x = centre.x();
+    const double y = centre.y();
+    switch (mark) {
+        case 1:
+            painter.drawEllipse(centre, r, r);
+            break;
+        case 2:
+            painter.drawPolygon(QPolygonF{{x, y - r}, {x + r, y + 0.8 * r}, {x - r, y + 0.8 * r}});
+            break;
+        case 3:
+            painter.drawRect(QRectF(x - 0.85 * r, y - 0.85 * r, 1.7 * r, 1.7 * r));
+            break;
+        case 4:
+            painter.drawPolygon(QPolygonF{{x, y - r}, {x + r, y}, {x, y + r}, {x - r, y}});
+            break;
+        default:
+            break;
+    }
+    painter.setBrush(Qt::NoBrush);
 }
 
 void paintClue(QPainter& painter, const QRectF& rect, const PictureSquare& square,
@@ -134,7 +205,7 @@ void paintEntry(QPainter& painter, const QRectF& rect, const PictureSquare& squa
         return;
     }
     // Notes: 1 top left ... 9 bottom right.
-    const QColor ink = look == BoardLook::kPrint ? kPrintNotes : inks.text;
+    const QColor ink = look == BoardLook::kPrint ? kPrintNotes : inks.notes;
     for (int d = 1; d <= 9; ++d) {
         if (!(square.notes & digitBit(d))) continue;
         const QPointF centre = rect.topLeft() + QPointF((0.2 + 0.3 * ((d - 1) % 3)) * s,
@@ -157,7 +228,8 @@ class Visible {
     QRectF clip_;
 };
 
-void paintNumbers(QPainter& painter, const BoardGeometry& geometry, int rows, int columns) {
+void paintNumbers(QPainter& painter, const BoardGeometry& geometry, int rows, int columns,
+                  const QColor& ink) {
     const double s = geometry.square();
     const double band = kNumberBand * s;
     const Visible visible(painter);
@@ -165,21 +237,88 @@ void paintNumbers(QPainter& painter, const BoardGeometry& geometry, int rows, in
         const QRectF square = geometry.squareRect(1, c);
         if (!visible(square.translated(0, -band))) continue;
         paintEdgeNumber(painter, c, QPointF(square.center().x(), square.top() - band / 2), 0.22 * s,
-                        0.8 * s);
+                        0.8 * s, ink);
     }
     for (int r = 1; r <= rows; ++r) {
         const QRectF square = geometry.squareRect(r, 1);
         if (!visible(square.translated(-band, 0))) continue;
         paintEdgeNumber(painter, r, QPointF(square.left() - band / 2, square.center().y()),
-                        0.22 * s, band * 0.9);
+                        0.22 * s, band * 0.9, ink);
     }
 }
 
 }  // namespace
 
 void paintEdgeNumber(QPainter& painter, int number, const QPointF& centre, double inkHeight,
-                     double maxWidth) {
-    drawDigits(painter, QString::number(number), centre, inkHeight, maxWidth, kNumberInk, false);
+                     double maxWidth, const QColor& ink) {
+    drawDigits(painter, QString::number(number), centre, inkHeight, maxWidth, ink, false);
+}
+
+void paintStateUnderDigit(QPainter& painter, const QRectF& rect, SquareState state,
+                          const QColor& ink, double line) {
+    QColor faint = ink;
+    faint.setAlphaF(0.4);
+    const double width = std::max(1.4 * line, 0.05 * rect.width());
+    if (state == SquareState::kDuplicate) {
+        hatch(painter, rect, 1, faint, width);
+        hatch(painter, rect, -1, faint, width);
+    } else if (state == SquareState::kWrongSum) {
+        hatch(painter, rect, 1, faint, width);
+    }
+}
+
+void paintStateOverDigit(QPainter& painter, const QRectF& rect, SquareState state, int mark,
+                         bool selected, const QColor& ink, double line) {
+    const double s = rect.width();
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    if (selected || state == SquareState::kSelected) {
+        const double frame = std::max(0.1 * s, 2 * line);
+        painter.setPen(QPen(ink, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(rect.adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2));
+    }
+    switch (state) {
+        case SquareState::kWrongDigit:
+            painter.setPen(QPen(ink, std::max(0.05 * s, 1.5 * line)));
+            painter.drawEllipse(rect.center(), 0.37 * s, 0.37 * s);
+            break;
+        case SquareState::kHintUsed: {
+            const double width = std::max(0.05 * s, line);
+            painter.setPen(QPen(ink, width, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+            painter.drawRect(rect.adjusted(0.12 * s, 0.12 * s, -0.12 * s, -0.12 * s));
+            break;
+        }
+        case SquareState::kHintDecided: {
+            const double width = std::max(0.04 * s, line);
+            painter.setPen(QPen(ink, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            painter.drawRect(rect.adjusted(0.1 * s, 0.1 * s, -0.1 * s, -0.1 * s));
+            painter.drawRect(rect.adjusted(0.2 * s, 0.2 * s, -0.2 * s, -0.2 * s));
+            break;
+        }
+        case SquareState::kMark:
+            markSymbol(painter, rect.topLeft() + QPointF(0.14 * s, 0.14 * s), 0.1 * s, mark, ink);
+            break;
+        default:
+            break;
+    }
+    painter.restore();
+}
+
+void paintStateSample(QPainter& painter, const QRectF& rect, SquareState state, int mark,
+                      const BoardPalette& palette) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(rect, qColour(fillOf(palette, state, mark)));
+    const double line = std::max(1.0, 0.025 * rect.height());
+    const QColor ink = qColour(palette.shapeInk);
+    const QRectF square(rect.left() + (rect.width() - rect.height()) / 2, rect.top(), rect.height(),
+                        rect.height());
+    paintStateUnderDigit(painter, rect, state, ink, line);
+    if (state == SquareState::kMark)
+        markSymbol(painter, square.center(), 0.3 * square.height(), mark, ink);
+    else
+        paintStateOverDigit(painter, square, state, mark, false, ink, line);
+    painter.restore();
 }
 
 BoardGeometry::BoardGeometry(const BoardPicture& picture, const BoardStyle& style,
@@ -225,29 +364,47 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
     const double line = std::max(0.025 * s, pixel);
     const bool print = style.look == BoardLook::kPrint;
     const Visible visible(painter);
+    const BoardPalette* palette = print ? nullptr : style.palette;
+    if (palette && palette->page) painter.fillRect(target, qColour(*palette->page));
+    const QColor shapeInk = palette ? qColour(palette->shapeInk) : kPrintInk;
 
     for (int r = 1; r <= geometry.rows(); ++r) {
         for (int c = 1; c <= geometry.columns(); ++c) {
             const PictureSquare& square = picture.at(r, c);
-            const Inks inks = inksOf(square, style.look);
+            const Inks inks = inksOf(square, style);
             const QRectF rect = geometry.squareRect(r, c);
             if (!inks.filled || !visible(rect)) continue;
             painter.fillRect(rect, inks.fill);
-            if (square.kind == PictureKind::kClue)
+            if (square.kind == PictureKind::kClue) {
                 paintClue(painter, rect, square, print ? kPrintInk : inks.text, line);
-            else if (square.kind == PictureKind::kEntry)
+            } else if (square.kind == PictureKind::kEntry) {
+                if (palette) paintStateUnderDigit(painter, rect, square.state, shapeInk, line);
                 paintEntry(painter, rect, square, inks, style.look, line);
+            }
         }
     }
 
     // The grid over the fills: every square drawn gets its outline, and on
     // paper the board its frame.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kPrintInk, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(palette ? qColour(palette->grid) : kPrintInk, line, Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
     for (int r = 1; r <= geometry.rows(); ++r)
         for (int c = 1; c <= geometry.columns(); ++c)
-            if (inksOf(picture.at(r, c), style.look).filled && visible(geometry.squareRect(r, c)))
+            if (inksOf(picture.at(r, c), style).filled && visible(geometry.squareRect(r, c)))
                 painter.drawRect(geometry.squareRect(r, c));
+    // The shapes over the grid, so that a frame keeps its whole width.
+    if (palette) {
+        for (int r = 1; r <= geometry.rows(); ++r) {
+            for (int c = 1; c <= geometry.columns(); ++c) {
+                const PictureSquare& square = picture.at(r, c);
+                const QRectF rect = geometry.squareRect(r, c);
+                if (square.kind != PictureKind::kEntry || !visible(rect)) continue;
+                paintStateOverDigit(painter, rect, square.state, square.mark, square.selected,
+                                    shapeInk, line);
+            }
+        }
+    }
     if (print) {
         // Inside the board's edge, so that a board filling its rectangle
         // keeps the whole frame.
@@ -255,7 +412,9 @@ void paintBoard(QPainter& painter, const QRectF& target, const BoardPicture& pic
         painter.setPen(QPen(kPrintInk, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(geometry.board().adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2));
     }
-    if (style.numbers) paintNumbers(painter, geometry, geometry.rows(), geometry.columns());
+    if (style.numbers)
+        paintNumbers(painter, geometry, geometry.rows(), geometry.columns(),
+                     palette ? qColour(palette->numbers) : kNumberInk);
     painter.restore();
 }
 

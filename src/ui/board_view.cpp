@@ -8,8 +8,6 @@
 namespace krizovky::ui {
 namespace {
 
-constexpr BoardStyle kScreenStyle{BoardLook::kScreen, true};
-
 bool sameSquare(const std::optional<BoardGeometry::Square>& a,
                 const std::optional<BoardGeometry::Square>& b) {
     return a && b && a->row == b->row && a->column == b->column;
@@ -19,6 +17,17 @@ bool sameSquare(const std::optional<BoardGeometry::Square>& a,
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("boardView"));
+    style_.look = BoardLook::kScreen;
+    style_.numbers = true;
+    style_.palette = &boardPalette(ColourScheme::kClassic);
+    style_.runHighlight = true;
+}
+
+void BoardView::setColours(const BoardPalette& palette, bool runHighlight) {
+    if (style_.palette == &palette && style_.runHighlight == runHighlight) return;
+    style_.palette = &palette;
+    style_.runHighlight = runHighlight;
+    update();
 }
 
 void BoardView::setPicture(const BoardPicture& picture) {
@@ -37,7 +46,7 @@ void BoardView::setPicture(const BoardPicture& picture) {
 }
 
 BoardGeometry BoardView::geometry() const {
-    return BoardGeometry(picture_, kScreenStyle, QRectF(rect()));
+    return BoardGeometry(picture_, style_, QRectF(rect()));
 }
 
 QRectF BoardView::squareRect(int row, int column) const {
@@ -63,7 +72,7 @@ std::optional<BoardGeometry::Square> BoardView::entryAt(const QPointF& point) co
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    paintBoard(painter, QRectF(rect()), picture_, kScreenStyle);
+    paintBoard(painter, QRectF(rect()), picture_, style_);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

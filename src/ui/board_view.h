@@ -23,6 +23,9 @@ class BoardView : public QWidget {
     // Redrawn only when the picture changed.
     void setPicture(const BoardPicture& picture);
     const BoardPicture& picture() const { return picture_; }
+    // The scheme's colours, and whether the selected square's runs are shaded.
+    void setColours(const BoardPalette& palette, bool runHighlight);
+    const BoardStyle& style() const { return style_; }
     // Where square (row, column) lies in the widget now.
     QRectF squareRect(int row, int column) const;
     // Draws the square at once, not at the next event (the solver's steps).
@@ -48,6 +51,7 @@ class BoardView : public QWidget {
     std::optional<BoardGeometry::Square> entryAt(const QPointF& point) const;
 
     BoardPicture picture_;
+    BoardStyle style_;
     std::optional<BoardGeometry::Square> pressed_;  // the left button went down here
 };
 

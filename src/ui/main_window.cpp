@@ -25,30 +25,11 @@
 #include "ui/keys.h"
 #include "ui/pie_gauge.h"
 #include "ui/square_widget.h"
+#include "ui/state_label.h"
 #include "ui/text_convert.h"
 
 namespace krizovky::ui {
 namespace {
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    widget->setPalette(palette);
-}
-
-// A label that only says something, at its place and never wider than
-// maxWidth: the caption must stay whole in the window's own font.
-QLabel* captionLabel(const QString& text, QWidget* parent, const char* name, QRect place,
-                     int maxWidth) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 4;
-    place.setWidth(std::clamp(needed, place.width(), std::max(place.width(), maxWidth)));
-    label->setGeometry(place);
-    return label;
-}
 
 // The lines of a list as the text of its box.
 QString joinLines(const std::vector<std::string>& lines) {
@@ -68,7 +49,7 @@ void showLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
 }  // namespace
 
 MainWindow::MainWindow(Game& game, std::function<void()> changed, const std::string& executablePath)
-    : game_(game), changed_(std::move(changed)) {
+    : game_(game), changed_(std::move(changed)), display_(rememberedDisplay()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(caption());
     setFont(baseFont());
@@ -258,7 +239,7 @@ void MainWindow::connectSquare(SquareWidget* square) {
 
 void MainWindow::createMarkSwatches() {
     for (int mark = 1; mark <= 4; ++mark) {
-        auto* swatch = new QLabel(boardPanel_);
+        auto* swatch = new StateLabel(QString(), boardPanel_);
         swatch->setObjectName(QStringLiteral("markSwatch%1").arg(mark));
         swatch->setProperty("tag", mark);
         swatch->setGeometry(24 + 40 * (mark - 1), 480, 25, 16);
@@ -273,14 +254,22 @@ void MainWindow::createMarkSwatches() {
 void MainWindow::createLegends() {
     // Each legend may grow up to the next one (or the panel's edge) to keep
     // its caption whole.
-    duplicateLegend_ = captionLabel(QStringLiteral(" duplikátní číslo"), boardPanel_,
-                                    "duplicateLegend", QRect(216, 480, 105, 16), 352 - 8 - 216);
-    setBackground(duplicateLegend_, toQColor(kOlive));
-    duplicateLegend_->hide();
-    wrongSumLegend_ = captionLabel(QStringLiteral(" chybný součet"), boardPanel_, "wrongSumLegend",
-                                   QRect(352, 480, 105, 16), 521 - 8 - 352);
-    setBackground(wrongSumLegend_, toQColor(kGray));
-    wrongSumLegend_->hide();
+    // The caption follows a square with the state's shape.
+    auto legend = [this](const QString& text, const char* name, QRect place, int maxWidth) {
+        auto* label = new StateLabel(text, boardPanel_);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setIndent(place.height() + 2);
+        const int needed = label->fontMetrics().horizontalAdvance(text) + place.height() + 6;
+        place.setWidth(std::clamp(needed, place.width(), std::max(place.width(), maxWidth)));
+        label->setGeometry(place);
+        label->setAutoFillBackground(true);
+        label->hide();
+        return label;
+    };
+    duplicateLegend_ = legend(QStringLiteral(" duplikátní číslo"), "duplicateLegend",
+                              QRect(216, 480, 105, 16), 352 - 8 - 216);
+    wrongSumLegend_ = legend(QStringLiteral(" chybný součet"), "wrongSumLegend",
+                             QRect(352, 480, 105, 16), 521 - 8 - 352);
 }
 
 void MainWindow::createHintPanels(QWidget* form) {
@@ -378,10 +367,9 @@ void MainWindow::showScreen() {
     else
         unsetCursor();
 
-    for (int mark = 1; mark <= 4; ++mark) {
-        setBackground(swatches_[mark], toQColor(screen.swatchColour[mark]));
+    showDisplay();
+    for (int mark = 1; mark <= 4; ++mark)
         swatches_[mark]->setVisible(screen.swatch[mark]);
-    }
     duplicateLegend_->setVisible(screen.duplicateLegend);
     wrongSumLegend_->setVisible(screen.wrongSumLegend);
     markButton_->setVisible(screen.markButton);
@@ -617,6 +605,8 @@ void MainWindow::changeEvent(QEvent* event) {
         game_.persistence().playClock().setWindowActive(isActiveWindow());
     else if (event->type() == QEvent::WindowStateChange)
         game_.persistence().playClock().setMinimized(isMinimized());
+    else if (event->type() == QEvent::ApplicationPaletteChange && boardView_)
+        showDisplay();  // the system's dark mode, followed until a scheme is chosen
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

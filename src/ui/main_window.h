@@ -26,6 +26,7 @@ class DigitalClock;
 class PieGauge;
 class QtHost;
 class SquareWidget;
+class StateLabel;
 
 // The main window: the board panel with its squares, the name of the task,
 // the clock, the Mark swatches and the legends of the check; the hint panels,
@@ -147,7 +148,15 @@ class MainWindow : public QMainWindow {
     void setLevel(Level level);  // "100", "130", "160" of "&IQ"
     void toggleAutoFill() { act(&Game::play, &PlaySession::toggleAutoFill); }  // "&Doplňovat"
     void toggleChecking() { act(&Game::play, &PlaySession::toggleChecking); }  // "&Kontrolovat"
-    void chooseLook(WindowLook look);        // "&Vzhled": kept for the next start
+    void chooseLook(WindowLook look);  // "&Vzhled": kept for the next start
+    // "&Barvy", "&Zvýrazňovat úseky" and "Čísel&ník": kept for the next start.
+    void chooseColours(ColourScheme scheme);
+    void toggleRunHighlight();
+    void toggleDigitPad();
+    // The scheme the board is drawn in now: the one chosen, or the system's
+    // dark mode's; the classic look keeps its colours under "tmavé".
+    ColourScheme boardScheme() const;
+    const DisplayOptions& display() const { return display_; }
     void setSolverSpeed(SolverSpeed speed);  // "&Rychlost řešení"
     // "70": after "Mám dotaz!" the program solves the task itself, visibly;
     // "přeruš" stops it.
@@ -173,6 +182,18 @@ class MainWindow : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // A dark window palette of the system's, as its platform theme gives it.
+    static bool systemDark();
+    void createDisplayMenu(QMenu* options);
+    // The board's colours, the legends' and the window's, from the options.
+    void showDisplay();
+    // The digit pad right of the modern board: the nine digits, "vymaž",
+    // "poznámky" and "zpět"; the digits the pop-up menu would not offer are
+    // greyed.
+    void createDigitPad();
+    int digitPadWidth() const;  // what the pad takes from the board's width
+    void placeDigitPad();
+    void showDigitPad();
     // Runs a handler of the game, then lets every window redraw.
     template <typename Part, typename Result>
     void act(Part& (Game::*part)(), Result (Part::*handler)()) {
@@ -253,9 +274,9 @@ class MainWindow : public QMainWindow {
     PieGauge* loadGauge_ = nullptr;
     std::array<std::array<SquareWidget*, kBoardSize + 1>, kBoardSize + 1> squares_{};
 
-    std::array<QLabel*, 5> swatches_{};  // Marks 1..4
-    QLabel* duplicateLegend_ = nullptr;
-    QLabel* wrongSumLegend_ = nullptr;
+    std::array<StateLabel*, 5> swatches_{};  // Marks 1..4
+    StateLabel* duplicateLegend_ = nullptr;
+    StateLabel* wrongSumLegend_ = nullptr;
 
     QFrame* acrossPanel_ = nullptr;
     QFrame* downPanel_ = nullptr;
@@ -306,6 +327,17 @@ class MainWindow : public QMainWindow {
     QAction* saveGameItem_ = nullptr;  // "&Ulož": the same
     // Where the classic look puts the controls that the modern one moves.
     QHash<QWidget*, QRect> classicPlaces_;
+
+    DisplayOptions display_;
+    std::array<QAction*, 3> colourItems_{};  // "klasické", "pro barvoslepé", "tmavé"
+    QAction* runHighlightItem_ = nullptr;
+    QAction* digitPadItem_ = nullptr;
+    bool darkWindow_ = false;  // the window in the dark scheme's palette
+    QFrame* digitPad_ = nullptr;
+    std::array<QPushButton*, 10> padDigits_{};  // 1..9
+    QPushButton* padErase_ = nullptr;
+    QPushButton* padNotes_ = nullptr;
+    QPushButton* padUndo_ = nullptr;
     QtHost* host_ = nullptr;
 };
 

@@ -33,6 +33,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createBoardView() {
+    createDigitPad();
     boardView_ = new BoardView(boardPanel_);
     boardView_->hide();
     connect(boardView_, &BoardView::clicked, this,
@@ -87,6 +88,7 @@ void MainWindow::setLook(WindowLook look) {
     }
     boardView_->setVisible(modern);
     layOutBoard();
+    showDisplay();
     showBoard();
     showSquareNumbers();
 }
@@ -133,7 +135,7 @@ void MainWindow::layOutBoard() {
     for (QWidget* child :
          boardPanel_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child == taskName_ || child == boardView_ || child == squareNumbers_ ||
-            child == pauseCover_ || qobject_cast<SquareWidget*>(child))
+            child == pauseCover_ || child == digitPad_ || qobject_cast<SquareWidget*>(child))
             continue;
         const QRect place = classicPlace(child);
         // The time of play keeps to the panel's right edge, clear of the
@@ -142,8 +144,9 @@ void MainWindow::layOutBoard() {
             place.translated(child == playClock_ ? wider : 0,
                              place.top() >= kUnderTheBoard ? panelHeight - kBoardPanelHeight : 0));
     }
-    boardView_->setGeometry(kMargin, kBand, boardPanel_->width() - 2 * kMargin,
+    boardView_->setGeometry(kMargin, kBand, boardPanel_->width() - 2 * kMargin - digitPadWidth(),
                             panelHeight - 2 * kBand);
+    placeDigitPad();
     squareNumbers_->setGeometry(boardPanel_->rect());
     if (pauseCover_) pauseCover_->setGeometry(boardPanel_->rect());
     startPanel_->move((form->width() - startPanel_->width()) / 2,

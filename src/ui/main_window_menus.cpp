@@ -143,6 +143,7 @@ void MainWindow::createOptionsMenu() {
     autoFillItem_->setCheckable(true);
     checkingItem_->setCheckable(true);
     createLookMenu(options);
+    createDisplayMenu(options);
     createSpeedMenu(options);
     eraseNotesItem_ = addItem(options, "eraseNotesAction", QStringLiteral("&Mazat poznámky"),
                               &MainWindow::toggleEraseNotes);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <tuple>
 
+#include "ui/board_painter.h"
 #include "ui/click_tracker.h"
 #include "ui/fonts.h"
 #include "ui/text_convert.h"
@@ -23,7 +24,8 @@ constexpr int kTaskBoardIndent = 8;
 
 auto fields(const PictureSquare& look) {
     return std::tie(look.exists, look.visible, look.caption, look.background, look.textColour,
-                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.notes);
+                    look.font, look.centred, look.wordWrap, look.interactive, look.tag, look.notes,
+                    look.kind, look.state, look.mark);
 }
 
 }  // namespace
@@ -84,8 +86,16 @@ void SquareWidget::setLook(const PictureSquare& look, const QRect& place) {
     update();
 }
 
+void SquareWidget::setColours(const BoardPalette& palette) {
+    if (&palette == palette_) return;
+    palette_ = &palette;
+    if (look_.interactive) update();
+}
+
 std::optional<QColor> SquareWidget::background() const {
     if (!look_.background) return std::nullopt;
+    if (look_.kind == PictureKind::kEntry)
+        return toQColor(fillOf(*palette_, look_.state, look_.mark));
     return toQColor(*look_.background);
 }
 
@@ -97,7 +107,16 @@ QStringList SquareWidget::lines() const {
 
 void SquareWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (look_.background) painter.fillRect(rect(), toQColor(*look_.background));
+    const std::optional<QColor> fill = background();
+    if (fill) painter.fillRect(rect(), *fill);
+    // An entry square's state shows by a shape too: under the digit and over it.
+    const bool shaped = look_.kind == PictureKind::kEntry && fill;
+    const QColor shapeInk = toQColor(palette_->shapeInk);
+    if (shaped) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        paintStateUnderDigit(painter, QRectF(rect()), look_.state, shapeInk, 1);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
     painter.setPen(toQColor(look_.textColour.value_or(kBlack)));
 
     switch (look_.font) {
@@ -131,6 +150,11 @@ void SquareWidget::paintEvent(QPaintEvent*) {
             if (look_.wordWrap) flags |= Qt::TextWordWrap;
             painter.drawText(rect(), flags, caption_);
             paintNotes(painter);
+            if (shaped) {
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                paintStateOverDigit(painter, QRectF(rect()), look_.state, look_.mark, false,
+                                    shapeInk, 1);
+            }
             break;
         }
     }

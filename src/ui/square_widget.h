@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/board_palette.h"
 #include "app/board_picture.h"
 
 class QPainter;
@@ -26,10 +27,13 @@ class SquareWidget : public QWidget {
     explicit SquareWidget(QWidget* parent = nullptr);
 
     void setLook(const PictureSquare& look, const QRect& place);
+    // The scheme whose colours an entry square takes for its state.
+    void setColours(const BoardPalette& palette);
 
     int tag() const { return look_.tag; }
     QString caption() const { return caption_; }
-    // Nothing when the square takes the panel's colour.
+    // Nothing when the square takes the panel's colour. An entry square's is
+    // its state's in the scheme.
     std::optional<QColor> background() const;
     // The caption as the square shows it: a word-wrapped caption broken into
     // its lines.
@@ -51,6 +55,7 @@ class SquareWidget : public QWidget {
     void paintNotes(QPainter& painter) const;
 
     PictureSquare look_;
+    const BoardPalette* palette_ = &boardPalette(ColourScheme::kClassic);
     QRect place_;
     QString caption_;
 };

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+#include "app/board_palette.h"
+
 namespace krizovky::ui {
 
 // How the main window draws the board ("&Vzhled" under "&Volby").
@@ -16,6 +18,10 @@ enum class WindowLook : std::uint8_t {
 // chosen.
 WindowLook rememberedLook();
 void rememberLook(WindowLook look);
+
+// The board's colours, its run highlight and the digit pad, kept the same way.
+DisplayOptions rememberedDisplay();
+void rememberDisplay(const DisplayOptions& options);
 
 // The main window's size and place in the modern look (QWidget::saveGeometry);
 // empty until kept.
