@@ -572,6 +572,10 @@ void MainWindow::keyPress(Key key) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The system's palette changed: its dark mode is followed until the
+    // player chooses a scheme.
+    if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp && boardView_)
+        showDisplay();
     // Every key press of the application passes here before its widget sees
     // it. Those of this window are the board's, whichever control has the
     // focus; only the menu bar, while the keyboard is in it, keeps its keys.
@@ -605,8 +609,6 @@ void MainWindow::changeEvent(QEvent* event) {
         game_.persistence().playClock().setWindowActive(isActiveWindow());
     else if (event->type() == QEvent::WindowStateChange)
         game_.persistence().playClock().setMinimized(isMinimized());
-    else if (event->type() == QEvent::ApplicationPaletteChange && boardView_)
-        showDisplay();  // the system's dark mode, followed until a scheme is chosen
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

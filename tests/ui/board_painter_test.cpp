@@ -92,5 +92,53 @@ TEST(BoardPainterTest, AnEntrySquareShowsItsDigitOrElseItsNotesInTheLooksColours
     }
 }
 
+// A palette whose every fill is the plain square's: what is left to tell the
+// states apart is their shapes.
+BoardPalette oneFillPalette() {
+    BoardPalette palette = boardPalette(ColourScheme::kClassic);
+    palette.states.fill(palette.entry);
+    palette.marks.fill(palette.entry);
+    palette.runShade = palette.entry;
+    return palette;
+}
+
+TEST(BoardPainterTest, EveryStateHasAShapeOfItsOwnBesidesItsColour) {
+    const BoardPalette palette = oneFillPalette();
+    BoardStyle style{BoardLook::kScreen, false, &palette, true};
+    struct Shown {
+        SquareState state;
+        int mark;
+        bool selected;
+    };
+    std::vector<Shown> states{
+        {SquareState::kPlain, 0, false},     {SquareState::kPlain, 0, true},
+        {SquareState::kDuplicate, 0, false}, {SquareState::kWrongSum, 0, false},
+        {SquareState::kHintUsed, 0, false},  {SquareState::kHintDecided, 0, false},
+        {SquareState::kWrongDigit, 0, false}};
+    for (int m = 1; m <= 4; ++m)
+        states.push_back({SquareState::kMark, m, false});
+    std::vector<QImage> images;
+    for (const Shown& shown : states) {
+        BoardPicture board = picture(1, 1);
+        PictureSquare& square = board.at(1, 1);
+        square.kind = PictureKind::kEntry;
+        square.digit = 5;
+        square.state = shown.state;
+        square.mark = shown.mark;
+        square.selected = shown.selected;
+        // In grey only: what a player sees who tells no colours apart.
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            paintBoard(painter, QRectF(0, 0, 60, 60), board, style);
+        }
+        images.push_back(image.convertToFormat(QImage::Format_Grayscale8));
+    }
+    for (std::size_t i = 0; i < images.size(); ++i)
+        for (std::size_t j = i + 1; j < images.size(); ++j)
+            EXPECT_NE(images[i], images[j]) << "states " << i << " and " << j << " look the same";
+}
+
 }  // namespace
 }  // namespace krizovky::ui
