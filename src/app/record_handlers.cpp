@@ -7,6 +7,7 @@
 #include "app/game_persistence.h"
 #include "app/games_in_progress.h"
 #include "app/solver_session.h"
+#include "app/statistics.h"
 #include "app/task_library.h"
 #include "history/damaged_file.h"
 #include "history/notes.h"
@@ -178,14 +179,16 @@ void GamePersistence::recordResult() {
 
 void GamePersistence::markSolvedTasks() {
     if (playerFiles_.record.empty()) return;
+    const CalendarDate today = localToday();
     // The list is filled again each time its window becomes active, and a
     // task file may hold 100,000 tasks: the ticks are worked out anew only
     // when the task file, the record or the names have changed.
     const std::string stamp =
         fileStamp(storage_, tasks_.choice().taskFilePlace(), tasks_.choice().taskFilePath()) +
         fileStamp(storage_, Place::kState, playerFiles_.record) +
-        std::to_string(tasks_.choice().names().size());
+        std::to_string(tasks_.choice().names().size()) + formatCalendarDate(today);
     if (stamp == solvedStamp_) return;
+    tasks_.choice().setDailyStatus(dailyTaskStatus(readRecord(), today));
     tasks_.choice().setSolved(solvedTasks(readRecord(), storage_, tasks_.choice().taskFilePlace(),
                                           tasks_.choice().taskFilePath(), tasks_.choice().names()));
     solvedStamp_ = stamp;

@@ -175,6 +175,10 @@ struct TaskListScreen {
     bool ownTasksSwitch = false;
     bool ownTasks = false;
     std::string collectionFile;  // the collection's path, for its tool tip
+    // Above the list: whether today's "Úloha dne" is solved, "Úloha dne
+    // 2026-12-09: vyřešená bez nápovědy 12:41" (UTF-8); empty without a
+    // record.
+    std::string dailyStatus;
 };
 
 // The tag of an entry square and its way back to the cell.

@@ -109,4 +109,18 @@ std::string statisticsText(const PlayerStatistics& statistics) {
     return text;
 }
 
+std::string dailyTaskStatus(const ResultsRecord& record, CalendarDate day) {
+    const std::string name = dailyTaskName(day);
+    const GameResult* best = nullptr;
+    for (const GameResult& result : record.results) {
+        if (result.taskName != name || result.bySolver) continue;
+        // Without help first, then the shorter time.
+        if (!best || std::pair{!result.unaided(), result.seconds} <
+                         std::pair{!best->unaided(), best->seconds})
+            best = &result;
+    }
+    const std::string title = "Úloha dne " + formatCalendarDate(day) + ": ";
+    return best ? title + "vyřešená " + bestResultText(*best) : title + "zatím nevyřešená";
+}
+
 }  // namespace krizovky

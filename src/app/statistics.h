@@ -56,6 +56,12 @@ int helpPercent(const GradeStatistics& grade);
 // Today by the local clock, as the record's times have it.
 CalendarDate localToday();
 
+// Whether the task of that day is solved, as the task list says it: "Úloha
+// dne 2026-12-09: vyřešená bez nápovědy 12:41" with the best result, or
+// "Úloha dne 2026-12-09: zatím nevyřešená". A solve by "70" is no solve of
+// the player's.
+std::string dailyTaskStatus(const ResultsRecord& record, CalendarDate day);
+
 // "12:41", or "–" for no time.
 std::string timeOrDash(const std::optional<long>& seconds);
 

@@ -77,6 +77,8 @@ class TaskChoice {
         screen_.solved = byScreenName(solved);
     }
 
+    void setDailyStatus(std::string status) { screen_.dailyStatus = std::move(status); }
+
     // The tasks of the list with a game in progress, by their names in the
     // task file.
     void setInProgress(const std::map<std::string, std::string>& inProgress) {

@@ -89,6 +89,13 @@ TaskListWindow::TaskListWindow(Game& game, std::function<void()> changed)
     createNameList();
     createChosenName();
 
+    // Under the list: whether today's task of the day is solved.
+    dailyStatus_ = new QLabel(this);
+    dailyStatus_->setObjectName(QStringLiteral("dailyStatus"));
+    dailyStatus_->setGeometry(8, 211 + kSwitchHeight - 30, 286, 30);
+    dailyStatus_->setWordWrap(true);
+    dailyStatus_->hide();
+
     chooseButton_ = new QPushButton(QStringLiteral(" vybráno"), this);
     chooseButton_->setObjectName(QStringLiteral("chooseButton"));
     chooseButton_->setGeometry(136, 144 + kSwitchHeight, 65, 25);
@@ -197,6 +204,8 @@ void TaskListWindow::showScreen() {
     else if (selectedRow() != screen.selected)
         nameList_->setCurrentRow(screen.selected);
     chosenName_->setText(fromUtf8(screen.chosenName));
+    dailyStatus_->setText(fromUtf8(screen.dailyStatus));
+    dailyStatus_->setVisible(!screen.dailyStatus.empty());
     emptyListText_->setText(fromUtf8(screen.emptyListText));
     emptyListText_->setVisible(!screen.emptyListText.empty());
 

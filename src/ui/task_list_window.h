@@ -71,6 +71,7 @@ class TaskListWindow : public QDialog {
     QTabBar* fileSwitch_ = nullptr;
     QListWidget* nameList_ = nullptr;
     QLabel* emptyListText_ = nullptr;  // over the list: why it holds no names
+    QLabel* dailyStatus_ = nullptr;    // "Úloha dne 2026-12-09: vyřešená …"
     QLabel* chosenName_ = nullptr;
     QLabel* chosenTitle_ = nullptr;
     QPushButton* chooseButton_ = nullptr;

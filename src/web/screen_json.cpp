@@ -66,7 +66,8 @@ json taskListJson(const TaskListScreen& list) {
             {"inProgress", list.inProgress},
             {"descriptions", list.descriptions},
             {"ownTasksSwitch", list.ownTasksSwitch},
-            {"ownTasks", list.ownTasks}};
+            {"ownTasks", list.ownTasks},
+            {"dailyStatus", list.dailyStatus}};
 }
 
 json newTaskJson(const NewTaskScreen& dialog) {

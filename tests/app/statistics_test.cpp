@@ -95,5 +95,24 @@ TEST(Statistics, StreaksCountTheDaysWhoseTaskWasSolvedOnTheDay) {
     EXPECT_EQ(statisticsOf(record, {2026, 12, 9}).streaks.longest, 4);
 }
 
+TEST(Statistics, TheTaskListSaysWhetherTheDaysTaskIsSolvedAndItsBestResult) {
+    ResultsRecord record;
+    const CalendarDate day{2026, 12, 9};
+    EXPECT_EQ(dailyTaskStatus(record, day), "Úloha dne 2026-12-09: zatím nevyřešená");
+    GameResult solver = result("den 2026-12-09", "těžká", 3);
+    solver.bySolver = true;
+    record.results.push_back(solver);
+    record.results.push_back(result("den 2026-12-08", "těžká", 400));
+    EXPECT_EQ(dailyTaskStatus(record, day), "Úloha dne 2026-12-09: zatím nevyřešená")
+        << "\"70\" and yesterday's task are no solve of today's";
+    GameResult hinted = result("den 2026-12-09", "těžká", 200);
+    hinted.nextSteps = 1;
+    record.results.push_back(hinted);
+    EXPECT_EQ(dailyTaskStatus(record, day), "Úloha dne 2026-12-09: vyřešená s nápovědou 3:20");
+    record.results.push_back(result("den 2026-12-09", "těžká", 900));
+    EXPECT_EQ(dailyTaskStatus(record, day), "Úloha dne 2026-12-09: vyřešená bez nápovědy 15:00")
+        << "a solve without help is the better one";
+}
+
 }  // namespace
 }  // namespace krizovky

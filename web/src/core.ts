@@ -119,6 +119,7 @@ export interface TaskListJson {
   descriptions: string[];
   ownTasksSwitch: boolean;
   ownTasks: boolean;
+  dailyStatus: string;
 }
 
 export interface NewTaskJson {

@@ -123,6 +123,7 @@ export class TaskListDialog {
   // What the desktop's tip tells of the selected task (its description, its
   // best result, its game in progress), in sight where no tip shows.
   private readonly details: HTMLElement;
+  private readonly dailyStatus: HTMLElement;
   private readonly chooseButton: HTMLButtonElement;
   private shownItems = "";
   private selected = -1;
@@ -137,12 +138,14 @@ export class TaskListDialog {
     this.list = el("ul", { role: "listbox", id: "taskNames", "aria-label": "úlohy", tabindex: 0, className: "task-names" });
     this.emptyText = el("p", { className: "empty-list" });
     this.details = el("p", { className: "task-details", "aria-live": "polite" });
+    this.dailyStatus = el("p", { className: "daily-status" });
     this.chooseButton = el("button", { type: "button", text: " vybráno", onclick: () => driver.act("chooseListedTask") });
     body.append(
       this.tabs,
       this.list,
       this.emptyText,
       this.details,
+      this.dailyStatus,
       el(
         "div",
         { className: "buttons" },
@@ -238,6 +241,8 @@ export class TaskListDialog {
     setText(this.details, tips.filter((tip) => tip).join(" · "));
     setText(this.emptyText, list.emptyListText);
     setShown(this.emptyText, list.emptyListText !== "");
+    setText(this.dailyStatus, list.dailyStatus);
+    setShown(this.dailyStatus, list.dailyStatus !== "");
     setEnabled(this.chooseButton, list.selected >= 0);
   }
 }
