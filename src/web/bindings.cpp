@@ -89,6 +89,7 @@ class PageGame {
     bool tick() { return game_.tick(); }
     void makingDone(int id, const std::string& made) { game_.makingDone(id, made); }
     void setHidden(bool hidden) { game_.setHidden(hidden); }
+    void setSystemDark(bool dark) { game_.setSystemDark(dark); }
 
   private:
     PageHandlers page_;
@@ -132,7 +133,8 @@ EMSCRIPTEN_BINDINGS(krizovky_core) {
         .function("advance", &PageGame::advance)
         .function("tick", &PageGame::tick)
         .function("makingDone", &PageGame::makingDone)
-        .function("setHidden", &PageGame::setHidden);
+        .function("setHidden", &PageGame::setHidden)
+        .function("setSystemDark", &PageGame::setSystemDark);
     emscripten::class_<PageWorkshop>("TaskWorkshop")
         .constructor<emscripten::val, emscripten::val>()
         .function("make", &PageWorkshop::make);

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/board_palette.h"
 #include "app/board_picture.h"
 #include "model/text.h"
 #include "play/level.h"
@@ -30,10 +31,20 @@ json squareJson(const PictureSquare& square) {
             out["across"] = square.acrossSum;
             out["down"] = square.downSum;
             break;
-        case PictureKind::kEntry:
+        case PictureKind::kEntry: {
             out["digit"] = square.digit;
             out["notes"] = noteDigits(square.notes);
+            // Only what is not plain, to keep the board's text short.
+            static constexpr const char* kStates[] = {"plain",       "selected",  "duplicate",
+                                                      "wrongSum",    "mark",      "hintUsed",
+                                                      "hintDecided", "wrongDigit"};
+            if (square.state != SquareState::kPlain)
+                out["state"] = kStates[static_cast<int>(square.state)];
+            if (square.mark != 0) out["mark"] = square.mark;
+            if (square.selected) out["selected"] = true;
+            if (square.inSelectedRun) out["inRun"] = true;
             break;
+        }
         case PictureKind::kBlank:
             break;
     }
@@ -117,9 +128,29 @@ json digitsOfItems(const std::array<bool, 10>& items) {
     return digits;
 }
 
+json paletteJson(const BoardPalette& palette) {
+    json states = json::object();
+    for (const auto& [name, state] : {std::pair{"selected", SquareState::kSelected},
+                                      {"duplicate", SquareState::kDuplicate},
+                                      {"wrongSum", SquareState::kWrongSum},
+                                      {"hintUsed", SquareState::kHintUsed},
+                                      {"hintDecided", SquareState::kHintDecided},
+                                      {"wrongDigit", SquareState::kWrongDigit}})
+        states[name] = fillOf(palette, state, 0);
+    json marks = json::array();
+    for (int m = 1; m <= 4; ++m)
+        marks.push_back(fillOf(palette, SquareState::kMark, m));
+    return {{"clue", palette.clue},         {"clueInk", palette.clueInk},
+            {"entry", palette.entry},       {"entryInk", palette.entryInk},
+            {"notesInk", palette.notesInk}, {"grid", palette.grid},
+            {"runShade", palette.runShade}, {"shapeInk", palette.shapeInk},
+            {"numbers", palette.numbers},   {"states", std::move(states)},
+            {"marks", std::move(marks)}};
+}
+
 }  // namespace
 
-std::string screenJson(const Game& game) {
+std::string screenJson(const Game& game, const DisplayOptions& display, bool systemDark) {
     const MainScreen& screen = game.screen();
     const Options& options = game.options();
     json out;
@@ -165,6 +196,11 @@ std::string screenJson(const Game& game) {
                       {"eraseNotes", options.eraseNotes},
                       {"solverSpeed", kSpeeds[static_cast<int>(options.solverSpeed)]},
                       {"solving", game.solver().solving()}};
+    const ColourScheme scheme = schemeOf(display, systemDark);
+    out["display"] = {{"colours", display.colours ? json(schemeName(*display.colours)) : json()},
+                      {"scheme", schemeName(scheme)},
+                      {"runHighlight", display.runHighlight}};
+    out["palette"] = paletteJson(boardPalette(scheme));
     if (const Request* request = game.requests().pending()) out["request"] = requestJson(*request);
     out["taskList"] = taskListJson(game.tasks().taskListScreen());
     out["newTask"] = newTaskJson(game.newTasks().newTaskScreen());

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/board_palette.h"
 #include "app/game.h"
 
 namespace krizovky {
@@ -11,6 +12,9 @@ namespace krizovky {
 // captions of the main screen, the player's options, and the oldest request
 // waiting for the player, if any. Colours are 0xRRGGBB numbers, absent where
 // the look's own colour stands; notes are their digits, "137".
-std::string screenJson(const Game& game);
+// display says the page's drawing options and the scheme the board is drawn
+// in, with its colours ("display" and "palette").
+std::string screenJson(const Game& game, const DisplayOptions& display = {},
+                       bool systemDark = false);
 
 }  // namespace krizovky

@@ -101,6 +101,7 @@ const std::map<std::string, Event, std::less<>>& events() {
         {"copyTaskLink", [](Game& g, int, int) { g.newTasks().copyTaskLink(); }},
         {"saveGame", [](Game& g, int, int) { g.persistence().saveGame(); }},
         {"loadGame", [](Game& g, int, int) { g.persistence().loadGame(); }},
+
     };
     return table;
 }
@@ -155,7 +156,7 @@ void WebGame::openLink(std::string_view link) {
 }
 
 std::string WebGame::screen() const {
-    return screenJson(game_);
+    return screenJson(game_, display_, systemDark_);
 }
 
 std::string WebGame::results() {
@@ -185,6 +186,15 @@ std::string WebGame::rules() const {
 }
 
 bool WebGame::act(std::string_view action, int a, int b) {
+    // The page's drawing options are the page's own, not the game's.
+    if (action == "chooseColours" || action == "toggleRunHighlight") {
+        if (action == "toggleRunHighlight")
+            display_.runHighlight = !display_.runHighlight;
+        else if (a >= 0 && a < static_cast<int>(kColourSchemes.size()))
+            display_.colours = kColourSchemes[static_cast<std::size_t>(a)];
+        keepAfterChange();
+        return true;
+    }
     const auto event = events().find(action);
     if (event == events().end()) return false;
     if (action == "cancelNewTask") making_.reset();  // its task, should it come, is not taken
@@ -296,7 +306,9 @@ std::string WebGame::settingsJson() const {
                 {"autoFill", options.autoFill},
                 {"checking", options.checking},
                 {"eraseNotes", options.eraseNotes},
-                {"solverSpeed", static_cast<int>(options.solverSpeed)}}
+                {"solverSpeed", static_cast<int>(options.solverSpeed)},
+                {"colours", display_.colours ? json(schemeName(*display_.colours)) : json()},
+                {"runHighlight", display_.runHighlight}}
         .dump();
 }
 
@@ -323,7 +335,14 @@ void WebGame::readSettings() {
             settings =
                 Settings{*level, in.at("autoFill").get<bool>(), in.at("checking").get<bool>(),
                          in.at("eraseNotes").get<bool>(), static_cast<SolverSpeed>(speed)};
+        // Kept since the schemes came: a file without them has the defaults.
+        if (settings && in.contains("colours") && in["colours"].is_string())
+            display_.colours = schemeNamed(in["colours"].get<std::string>());
+        if (settings && in.contains("runHighlight"))
+            display_.runHighlight = in.at("runHighlight").get<bool>();
     } catch (const json::exception&) {
+        display_ = {};
+        settings.reset();
     }
     if (!settings) {
         // Set aside, never dropped: the player may want to look at it.

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/board_palette.h"
 #include "app/game.h"
 #include "app/host.h"
 #include "app/new_task.h"
@@ -77,6 +78,11 @@ class WebGame : private Host {
     // and the game is kept at once.
     void setHidden(bool hidden);
 
+    // The system's dark mode as the page's media query says it: followed
+    // until the player chooses a scheme.
+    void setSystemDark(bool dark) { systemDark_ = dark; }
+    const DisplayOptions& display() const { return display_; }
+
     Game& game() { return game_; }
     BrowserStorage& storage() { return storage_; }
 
@@ -108,6 +114,9 @@ class WebGame : private Host {
     // A keeping failed and was said: no more tries until the page hides.
     bool keepingFailed_ = false;
     bool boxShown_ = false;
+    // "Barvy" and the run highlight, kept with the options.
+    DisplayOptions display_;
+    bool systemDark_ = false;
 };
 
 }  // namespace krizovky

@@ -143,6 +143,37 @@ TEST(WebGame, EventsAndKeysByNameAndTheGameAndOptionsKeptForTheNextVisit) {
     EXPECT_EQ(next.screen().at("board").at("squares")[1][1].at("digit"), 7);
 }
 
+TEST(WebGame, TheSchemeAndTheRunHighlightAreKeptAndTheBoardSaysItsStates) {
+    MapItems items;
+    // Settings of a build before the schemes: read, with the defaults for them.
+    items.items["krizovky/config/hrac/volby.json"] =
+        R"({"iq":100,"autoFill":false,"checking":true,"eraseNotes":true,"solverSpeed":2})";
+    {
+        Visit visit(items);
+        EXPECT_EQ(visit.request(), "");
+        EXPECT_EQ(visit.screen().at("display").at("colours"), nullptr);
+        visit.game.setSystemDark(true);
+        EXPECT_EQ(visit.screen().at("display").at("scheme"), "tmavé");
+        visit.choose("priklad");
+        visit.game.act("tapSquare", 2, 2);
+        const json square = visit.screen().at("board").at("squares")[1][1];
+        EXPECT_EQ(square.at("state"), "selected");
+        EXPECT_TRUE(square.at("selected").get<bool>());
+        EXPECT_TRUE(visit.screen().at("board").at("squares")[2][1].at("inRun").get<bool>());
+        EXPECT_TRUE(visit.game.act("chooseColours", 1));
+        EXPECT_TRUE(visit.game.act("toggleRunHighlight"));
+    }
+    Visit next(items);
+    next.game.setSystemDark(true);
+    const json screen = next.screen();
+    EXPECT_EQ(screen.at("display").at("colours"), "pro barvoslepé");
+    EXPECT_EQ(screen.at("display").at("scheme"), "pro barvoslepé")
+        << "a choice outranks the system";
+    EXPECT_FALSE(screen.at("display").at("runHighlight").get<bool>());
+    EXPECT_EQ(screen.at("palette").at("entry"), boardPalette(ColourScheme::kColourBlind).entry);
+    EXPECT_FALSE(screen.at("options").at("autoFill").get<bool>());
+}
+
 TEST(WebGame, DamagedSettingsAreSetAsideWithAMessage) {
     MapItems items;
     items.items["krizovky/config/hrac/volby.json"] = "{\"iq\": 250";
