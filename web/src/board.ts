@@ -4,12 +4,12 @@
 // numbers in grey along the top and left edges, a wrong digit ringed red),
 // with an ARIA grid of transparent cells laid over it that takes the taps,
 // the focus and the screen reader's questions.
-import { BoardJson, Square, cssColour } from "./core.js";
+import { BoardJson, PaletteJson, Square, SquareState, cssColour } from "./core.js";
 
 // The row and column numbers take this share of a square above and left of
 // the board.
 const numberBand = 0.6;
-const numberInk = "#606060";
+const defaultNumberInk = "#606060";
 const wrongRing = "#d00000";
 
 const digitFont = '"DejaVu Sans", Roboto, "Segoe UI", Arial, sans-serif';
@@ -82,10 +82,36 @@ function drawDigits(
 interface Inks {
   fill: string;
   text: string;
+  notes?: string;
   filled: boolean;
 }
 
-function inksOf(square: Square): Inks {
+// The fill of an entry square in its state, in the scheme's colours.
+export function fillOf(palette: PaletteJson, state: SquareState | undefined, mark: number | undefined): number {
+  if (state === undefined || state === "plain") return palette.entry;
+  if (state === "mark") return palette.marks[(mark ?? 1) - 1] ?? palette.entry;
+  return palette.states[state];
+}
+
+function inksOf(square: Square, palette?: PaletteJson, runHighlight = false): Inks {
+  if (palette) {
+    switch (square.kind) {
+      case "blank":
+        return { filled: false, fill: "", text: "" };
+      case "clue":
+        return { filled: true, fill: cssColour(palette.clue), text: cssColour(palette.clueInk) };
+      case "entry": {
+        const state = square.state ?? "plain";
+        const shaded = runHighlight && state === "plain" && square.inRun === true && square.selected !== true;
+        return {
+          filled: true,
+          fill: cssColour(shaded ? palette.runShade : fillOf(palette, state, square.mark)),
+          text: cssColour(palette.entryInk),
+          notes: cssColour(palette.notesInk),
+        };
+      }
+    }
+  }
   switch (square.kind) {
     case "blank":
       return {
@@ -106,6 +132,131 @@ function inksOf(square: Square): Inks {
         text: cssColour(square.text ?? 0),
       };
   }
+}
+
+// Every state of a square has a shape of its own besides its colour, as on
+// the desktop: under the digit cross-hatching for a run with a digit twice
+// and a single hatching for a run that misses its sum; over it a thick frame
+// for the selected square, a ring for a wrong digit, a dashed frame for a
+// square of the next step's reasoning, a double one for the square it
+// decides, and a Mark's symbol in the corner (disc, triangle, square, diamond).
+function hatch(context: CanvasRenderingContext2D, x: number, y: number, s: number, direction: number, ink: string, width: number): void {
+  const gap = Math.max(0.2 * s, 3 * width);
+  context.save();
+  context.beginPath();
+  context.rect(x, y, s, s);
+  context.clip();
+  context.strokeStyle = ink;
+  context.lineWidth = width;
+  context.lineCap = "butt";
+  context.beginPath();
+  for (let offset = -s; offset <= s; offset += gap) {
+    if (direction > 0) {
+      context.moveTo(x + offset, y + s);
+      context.lineTo(x + offset + s, y);
+    } else {
+      context.moveTo(x + offset, y);
+      context.lineTo(x + offset + s, y + s);
+    }
+  }
+  context.stroke();
+  context.restore();
+}
+
+function markSymbol(context: CanvasRenderingContext2D, cx: number, cy: number, r: number, mark: number, ink: string): void {
+  context.fillStyle = ink;
+  context.beginPath();
+  if (mark === 1) context.arc(cx, cy, r, 0, 2 * Math.PI);
+  else if (mark === 2) {
+    context.moveTo(cx, cy - r);
+    context.lineTo(cx + r, cy + 0.8 * r);
+    context.lineTo(cx - r, cy + 0.8 * r);
+  } else if (mark === 3) context.rect(cx - 0.85 * r, cy - 0.85 * r, 1.7 * r, 1.7 * r);
+  else if (mark === 4) {
+    context.moveTo(cx, cy - r);
+    context.lineTo(cx + r, cy);
+    context.lineTo(cx, cy + r);
+    context.lineTo(cx - r, cy);
+  }
+  context.closePath();
+  context.fill();
+}
+
+function withAlpha(colour: number, alpha: number): string {
+  return `rgba(${(colour >> 16) & 255}, ${(colour >> 8) & 255}, ${colour & 255}, ${alpha})`;
+}
+
+export function paintStateUnderDigit(context: CanvasRenderingContext2D, x: number, y: number, s: number, state: SquareState | undefined, palette: PaletteJson, line: number): void {
+  const faint = withAlpha(palette.shapeInk, 0.4);
+  const width = Math.max(1.4 * line, 0.05 * s);
+  if (state === "duplicate") {
+    hatch(context, x, y, s, 1, faint, width);
+    hatch(context, x, y, s, -1, faint, width);
+  } else if (state === "wrongSum") hatch(context, x, y, s, 1, faint, width);
+}
+
+export function paintStateOverDigit(
+  context: CanvasRenderingContext2D,
+  x: number,
+  y: number,
+  s: number,
+  state: SquareState | undefined,
+  mark: number,
+  selected: boolean,
+  palette: PaletteJson,
+  line: number,
+): void {
+  const ink = cssColour(palette.shapeInk);
+  context.save();
+  context.strokeStyle = ink;
+  context.lineJoin = "miter";
+  if (selected || state === "selected") {
+    const frame = Math.max(0.1 * s, 2 * line);
+    context.lineWidth = frame;
+    context.strokeRect(x + frame / 2, y + frame / 2, s - frame, s - frame);
+  }
+  if (state === "wrongDigit") {
+    context.lineWidth = Math.max(0.05 * s, 1.5 * line);
+    context.beginPath();
+    context.arc(x + s / 2, y + s / 2, 0.37 * s, 0, 2 * Math.PI);
+    context.stroke();
+  } else if (state === "hintUsed") {
+    const width = Math.max(0.05 * s, line);
+    context.lineWidth = width;
+    context.setLineDash([3 * width, 2 * width]);
+    context.strokeRect(x + 0.12 * s, y + 0.12 * s, 0.76 * s, 0.76 * s);
+  } else if (state === "hintDecided") {
+    context.lineWidth = Math.max(0.04 * s, line);
+    context.strokeRect(x + 0.1 * s, y + 0.1 * s, 0.8 * s, 0.8 * s);
+    context.strokeRect(x + 0.2 * s, y + 0.2 * s, 0.6 * s, 0.6 * s);
+  } else if (state === "mark") markSymbol(context, x + 0.14 * s, y + 0.14 * s, 0.1 * s, mark, ink);
+  context.restore();
+}
+
+// A state's sample for a legend or a Mark's swatch, on its own small canvas.
+export function drawStateSample(
+  canvas: HTMLCanvasElement,
+  cssWidth: number,
+  cssHeight: number,
+  state: SquareState,
+  mark: number,
+  palette: PaletteJson,
+): void {
+  const ratio = window.devicePixelRatio || 1;
+  canvas.style.width = `${cssWidth}px`;
+  canvas.style.height = `${cssHeight}px`;
+  canvas.width = Math.round(cssWidth * ratio);
+  canvas.height = Math.round(cssHeight * ratio);
+  const context = canvas.getContext("2d");
+  if (!context) return;
+  context.setTransform(ratio, 0, 0, ratio, 0, 0);
+  context.fillStyle = cssColour(fillOf(palette, state, mark));
+  context.fillRect(0, 0, cssWidth, cssHeight);
+  const s = cssHeight;
+  const x = (cssWidth - s) / 2;
+  paintStateUnderDigit(context, x, 0, s, state, palette, 1);
+  if (state === "mark") markSymbol(context, cssWidth / 2, s / 2, 0.3 * s, mark, cssColour(palette.shapeInk));
+  else paintStateOverDigit(context, x, 0, s, state, mark, false, palette, 1);
 }
 
 // What a square says to a screen reader, in Czech.
@@ -144,6 +295,8 @@ export class BoardView {
   private readonly grid: HTMLElement;
   private board: BoardJson | undefined;
   private current: [number, number] | undefined;
+  private palette: PaletteJson | undefined;
+  private runHighlight = false;
   private cells: HTMLElement[][] = [];
   private labels: string[][] = [];
   private square = 0;
@@ -192,6 +345,13 @@ export class BoardView {
     this.width = width;
     this.height = height;
     this.layOut();
+  }
+
+  // The scheme's colours and the run highlight; without a palette the
+  // picture's own colours (a task shown before it is played).
+  setColours(palette: PaletteJson | undefined, runHighlight: boolean): void {
+    this.palette = palette;
+    this.runHighlight = runHighlight;
   }
 
   show(board: BoardJson | undefined, current: [number, number] | undefined, enabled: boolean): void {
@@ -365,33 +525,46 @@ export class BoardView {
     context.scale(ratio, ratio);
     const line = Math.max(0.025 * s, 1 / ratio);
     const small = s < smallSquare;
+    const palette = this.palette;
 
     for (let r = 1; r <= board.rows; ++r) {
       for (let c = 1; c <= board.columns; ++c) {
         const square = board.squares[r - 1]?.[c - 1];
         if (!square) continue;
-        const inks = inksOf(square);
+        const inks = inksOf(square, palette, this.runHighlight);
         if (!inks.filled) continue;
         const x = band + (c - 1) * s;
         const y = band + (r - 1) * s;
         context.fillStyle = inks.fill;
         context.fillRect(x, y, s, s);
         if (square.kind === "clue") this.paintClue(context, x, y, s, square.across, square.down, inks.text, line, small);
-        else if (square.kind === "entry") this.paintEntry(context, x, y, s, square, inks.text, line, small);
+        else if (square.kind === "entry") {
+          if (palette) paintStateUnderDigit(context, x, y, s, square.state, palette, line);
+          this.paintEntry(context, x, y, s, square, inks, line, small);
+        }
       }
     }
 
     // The grid over the fills: every square drawn gets its outline.
-    context.strokeStyle = "#000000";
+    context.strokeStyle = palette ? cssColour(palette.grid) : "#000000";
     context.lineWidth = line;
     context.lineJoin = "miter";
     context.beginPath();
     for (let r = 1; r <= board.rows; ++r)
       for (let c = 1; c <= board.columns; ++c) {
         const square = board.squares[r - 1]?.[c - 1];
-        if (square && inksOf(square).filled) context.rect(band + (c - 1) * s, band + (r - 1) * s, s, s);
+        if (square && inksOf(square, palette).filled) context.rect(band + (c - 1) * s, band + (r - 1) * s, s, s);
       }
     context.stroke();
+    // The shapes over the grid, so that a frame keeps its whole width.
+    if (palette)
+      for (let r = 1; r <= board.rows; ++r)
+        for (let c = 1; c <= board.columns; ++c) {
+          const square = board.squares[r - 1]?.[c - 1];
+          if (square?.kind !== "entry") continue;
+          paintStateOverDigit(context, band + (c - 1) * s, band + (r - 1) * s, s, square.state, square.mark ?? 0, square.selected === true, palette, line);
+        }
+    const numberInk = palette ? cssColour(palette.numbers) : defaultNumberInk;
 
     const numberHeight = 0.22 * s * (small ? 1.35 : 1);
     for (let c = 1; c <= board.columns; ++c)
@@ -434,12 +607,12 @@ export class BoardView {
     y: number,
     s: number,
     square: Extract<Square, { kind: "entry" }>,
-    ink: string,
+    inks: Inks,
     line: number,
     small: boolean,
   ): void {
     if (square.digit >= 1 && square.digit <= 9) {
-      drawDigits(context, String(square.digit), x + s / 2, y + s / 2, 0.5 * s, s, ink, true, digitFont);
+      drawDigits(context, String(square.digit), x + s / 2, y + s / 2, 0.5 * s, s, inks.text, true, digitFont);
       if (square.wrong) {
         context.strokeStyle = wrongRing;
         context.lineWidth = 1.5 * line;
@@ -455,7 +628,7 @@ export class BoardView {
       if (d < 1 || d > 9) continue;
       const cx = x + (0.2 + 0.3 * ((d - 1) % 3)) * s;
       const cy = y + (0.2 + 0.3 * Math.floor((d - 1) / 3)) * s;
-      drawDigits(context, String(d), cx, cy, (small ? 0.24 : 0.2) * s, 0.3 * s, ink, small, digitFont);
+      drawDigits(context, String(d), cx, cy, (small ? 0.24 : 0.2) * s, 0.3 * s, inks.notes ?? inks.text, small, digitFont);
     }
   }
 

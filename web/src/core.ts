@@ -24,6 +24,7 @@ export interface WebGame {
   tick(): boolean;
   makingDone(id: number, resultJson: string): void;
   setHidden(hidden: boolean): void;
+  setSystemDark(dark: boolean): void;
   delete(): void;
 }
 
@@ -69,6 +70,7 @@ export interface ClueSquare {
   background?: number;
   text?: number;
 }
+export type SquareState = "plain" | "selected" | "duplicate" | "wrongSum" | "mark" | "hintUsed" | "hintDecided" | "wrongDigit";
 export interface EntrySquare {
   kind: "entry";
   digit: number;
@@ -76,7 +78,29 @@ export interface EntrySquare {
   background?: number;
   text?: number;
   wrong?: boolean;
+  // What the square's colour says, the selected square, its runs' squares.
+  state?: SquareState;
+  mark?: number;
+  selected?: boolean;
+  inRun?: boolean;
 }
+
+// The colours of the scheme the board is drawn in, 0xRRGGBB.
+export interface PaletteJson {
+  clue: number;
+  clueInk: number;
+  entry: number;
+  entryInk: number;
+  notesInk: number;
+  grid: number;
+  runShade: number;
+  shapeInk: number;
+  numbers: number;
+  states: Record<"selected" | "duplicate" | "wrongSum" | "hintUsed" | "hintDecided" | "wrongDigit", number>;
+  marks: number[]; // Marks 1..4
+}
+
+export const colourSchemes = ["klasické", "pro barvoslepé", "tmavé"] as const;
 export type Square = BlankSquare | ClueSquare | EntrySquare;
 
 export interface BoardJson {
@@ -175,6 +199,8 @@ export interface ScreenJson {
     solverSpeed: "step" | "smooth" | "fastest";
     solving: boolean;
   };
+  display: { colours: string | null; scheme: string; runHighlight: boolean };
+  palette: PaletteJson;
   request?: RequestJson;
   taskList?: TaskListJson;
   newTask?: NewTaskJson;

@@ -1,7 +1,8 @@
 // The controls under and beside the board: the keypad (1–9, "vymaž",
 // "poznámky", "zpět", "vpřed"), the history buttons with the Marks'
 // swatches, and the square's menu that a long press or a right click opens.
-import { ScreenJson, cssColour } from "./core.js";
+import { drawStateSample } from "./board.js";
+import { PaletteJson, ScreenJson } from "./core.js";
 import { el, setEnabled, setShown } from "./dom.js";
 
 export interface ControlActions {
@@ -83,6 +84,8 @@ export class HistoryButtons {
         event.stopPropagation();
         actions.act("removeMark", mark);
       });
+      // The Mark's colour and its symbol, as the board shows them.
+      swatch.append(el("canvas", { "aria-hidden": "true" }));
       this.swatches.push(swatch);
       swatchHost.append(swatch);
     }
@@ -103,8 +106,14 @@ export class HistoryButtons {
     this.swatches.forEach((swatch, index) => {
       const shown = screen.swatches.find((s) => s.mark === index + 1);
       setShown(swatch, shown !== undefined);
-      if (shown) swatch.style.background = cssColour(shown.colour);
       setEnabled(swatch, idle);
+    });
+  }
+
+  showColours(palette: PaletteJson): void {
+    this.swatches.forEach((swatch, index) => {
+      const sample = swatch.querySelector("canvas");
+      if (sample) drawStateSample(sample, 34, 20, "mark", index + 1, palette);
     });
   }
 }

@@ -1,7 +1,7 @@
 // The page: starts the core, hands it the player's taps, keys and files,
 // and draws everything from its screen after every call.
-import { BoardView } from "./board.js";
-import { GameHandlers, ScreenJson, WebGame, fetchBytes, loadCore, shippedFiles } from "./core.js";
+import { BoardView, drawStateSample } from "./board.js";
+import { GameHandlers, ScreenJson, WebGame, cssColour, fetchBytes, loadCore, shippedFiles } from "./core.js";
 import { Driver, InformationDialogs, LinkImportDialog, NewTaskDialog, RequestBox, TaskListDialog } from "./dialogs.js";
 import { byId, setShown, setText } from "./dom.js";
 import { copyText, download, linkOfAddress, pickFile, acceptOf, saveNameOf } from "./files.js";
@@ -120,6 +120,12 @@ class Page implements Driver {
     this.render();
   }
 
+  // The system's dark mode, followed until the player chooses "Barvy".
+  setSystemDark(dark: boolean): void {
+    this.game.setSystemDark(dark);
+    this.render();
+  }
+
   // ---- drawing ----
 
   render(): void {
@@ -143,6 +149,30 @@ class Page implements Driver {
     }
   }
 
+  private shownScheme = "";
+
+  // The page in the scheme's colours: the board, its legends and swatches,
+  // and in "tmavé" the whole page dark.
+  private showColours(screen: ScreenJson): void {
+    this.board.setColours(screen.palette, screen.display.runHighlight);
+    const key = JSON.stringify(screen.palette);
+    if (key === this.shownScheme) return;
+    this.shownScheme = key;
+    document.body.classList.toggle("theme-dark", screen.display.scheme === "tmavé");
+    const legends = [
+      ["duplicateLegend", "duplicate"],
+      ["wrongSumLegend", "wrongSum"],
+    ] as const;
+    for (const [id, state] of legends) {
+      const legend = byId(id);
+      legend.style.background = cssColour(screen.palette.states[state]);
+      legend.style.color = cssColour(screen.palette.entryInk);
+      const sample = legend.querySelector("canvas");
+      if (sample) drawStateSample(sample, 14, 14, state, 0, screen.palette);
+    }
+    this.history.showColours(screen.palette);
+  }
+
   private draw(screen: ScreenJson): void {
     const idle = !screen.options.solving;
     const boardFocused = this.board.hasFocus();
@@ -150,6 +180,7 @@ class Page implements Driver {
     // Without a task on the board: the way to one instead of a dead keypad.
     setShown(byId("startPanel"), !screen.boardShown);
     setShown(byId("keypad"), screen.boardShown);
+    this.showColours(screen);
     this.board.show(screen.boardShown ? screen.board : undefined, screen.current, idle);
     if (boardFocused) this.board.focusCurrent();
     this.fitBoard();
@@ -345,6 +376,9 @@ async function startPage(): Promise<void> {
     window.setInterval(() => shown.tick(), 250);
     document.addEventListener("visibilitychange", () => shown.setHidden(document.hidden));
     window.addEventListener("pagehide", () => shown.setHidden(true));
+    const dark = window.matchMedia("(prefers-color-scheme: dark)");
+    shown.setSystemDark(dark.matches);
+    dark.addEventListener("change", () => shown.setSystemDark(dark.matches));
     // The worker's own core loads once the page plays, not before.
     window.setTimeout(() => maker.prepare(), 1500);
   } catch (error) {

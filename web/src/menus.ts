@@ -2,7 +2,7 @@
 // "Informace", "Pomoc". Submenus ("IQ", "Rychlost řešení") stand inline as
 // groups, which a finger reaches as easily as a mouse. The ticks are the
 // game's, read from the screen after every call.
-import { ScreenJson } from "./core.js";
+import { ScreenJson, colourSchemes } from "./core.js";
 import { el } from "./dom.js";
 
 export interface MenuActions {
@@ -68,6 +68,17 @@ const menus: { text: string; entries: Entry[] }[] = [
       },
       "separator",
       { text: "Mazat poznámky", run: act("toggleEraseNotes"), checked: (s) => s.options.eraseNotes },
+      "separator",
+      {
+        group: "Barvy",
+        items: colourSchemes.map((text, index) => ({
+          text,
+          run: act("chooseColours", index),
+          checked: (s: ScreenJson) => s.display.scheme === text,
+          radio: true,
+        })),
+      },
+      { text: "Zvýrazňovat úseky", run: act("toggleRunHighlight"), checked: (s) => s.display.runHighlight },
     ],
   },
   {
