@@ -109,8 +109,7 @@ void MainWindow::toggleRunHighlight() {
 void MainWindow::toggleDigitPad() {
     display_.digitPad = !display_.digitPad;
     rememberDisplay(display_);
-    layOutBoard();
-    showDisplay();
+    setLook(look_);
 }
 
 void MainWindow::createDigitPad() {

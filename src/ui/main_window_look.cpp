@@ -76,7 +76,8 @@ void MainWindow::setLook(WindowLook look) {
     classicLookChoice_->setChecked(!modern);
     modernLookChoice_->setChecked(modern);
     if (modern) {
-        setMinimumSize(kClassicSize);
+        // The digit pad takes its width beside the board, not from it.
+        setMinimumSize(kClassicSize + QSize(digitPadWidth(), 0));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         // The classic squares come back with their looks from the screen
         // state when the classic look returns.

@@ -1,7 +1,9 @@
 // "Barvy", the run highlight and the digit pad of the main window: chosen in
 // "&Volby", kept between starts, the system's dark mode followed until the
 // player chooses, and the pad writing into the selected square.
+#include <QImage>
 #include <QPalette>
+#include <iostream>
 
 #include "ui/board_view.h"
 #include "ui_harness.h"
@@ -54,10 +56,13 @@ TEST_F(BoardColoursTest, TheSchemeFollowsTheSystemUntilChosenAndIsKeptBetweenSta
 TEST_F(BoardColoursTest, ThePadWritesIntoTheSelectedSquareAndGreysWhatTheHintsRuleOut) {
     trigger("modernLookAction");
     EXPECT_FALSE(control<QWidget>(mainWindow(), "digitPad")->isVisible());
-    const int wide = view().width();
+    const int wide = mainWindow().minimumWidth();
     trigger("digitPadAction");
     ASSERT_TRUE(control<QWidget>(mainWindow(), "digitPad")->isVisible());
-    EXPECT_LT(view().width(), wide) << "the pad stands beside the board";
+    EXPECT_GT(mainWindow().minimumWidth(), wide) << "the pad's room comes on top of the board's";
+    EXPECT_GE(control<QWidget>(mainWindow(), "digitPad")->x(),
+              static_cast<QWidget&>(view()).geometry().right())
+        << "the pad stands beside the board";
     EXPECT_FALSE(pad("padDigit7Button")->isEnabled()) << "no square selected yet";
 
     // (2, 2): 8 across in two squares, 16 down in two: only 7 fits.
@@ -82,6 +87,56 @@ TEST_F(BoardColoursTest, ThePadWritesIntoTheSelectedSquareAndGreysWhatTheHintsRu
 
     trigger("classicLookAction");
     EXPECT_FALSE(control<QWidget>(mainWindow(), "digitPad")->isVisible()) << "the modern look's";
+}
+
+// The modern board at the window's smallest size with a 15 x 15 task: the
+// height of a sum's digits in pixels, measured on the drawing.
+class SmallestBoardTest : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        std::filesystem::copy_file(KRIZOVKY_BINARY_DIR "/krizovky.KRI", dir.file("krizovky.KRI"));
+        start();
+        choose("60 expert");
+        trigger("modernLookAction");
+    }
+    // The rows of a clue square's upper right triangle that hold the sum's ink.
+    int sumHeight() {
+        mainWindow().resize(mainWindow().minimumSize());
+        QApplication::processEvents();
+        ui::BoardView& view = *mainWindow().boardView();
+        const QImage image = view.grab().toImage();
+        const BoardPicture& picture = view.picture();
+        for (int r = 1; r <= picture.rows; ++r)
+            for (int c = 1; c <= picture.columns; ++c) {
+                if (picture.at(r, c).kind != PictureKind::kClue || picture.at(r, c).acrossSum < 10)
+                    continue;
+                const QRect square = view.squareRect(r, c).toAlignedRect();
+                int top = square.bottom(), bottom = square.top();
+                for (int y = square.top() + 2; y < square.center().y(); ++y)
+                    for (int x = square.center().x() + 2; x < square.right() - 1; ++x)
+                        // The sum's light ink on the dark square; the diagonal stays left of it.
+                        if (x - square.left() > y - square.top() + 3 &&
+                            qGray(image.pixel(x, y)) > 160) {
+                            top = std::min(top, y);
+                            bottom = std::max(bottom, y);
+                        }
+                return bottom - top + 1;
+            }
+        return 0;
+    }
+};
+
+TEST_F(SmallestBoardTest, TheSumsStayLegibleAtTheSmallestWindowWithOrWithoutThePad) {
+    const int alone = sumHeight();
+    trigger("digitPadAction");
+    const int withPad = sumHeight();
+    std::cout << "sums at " << mainWindow().minimumSize().width() << " x "
+              << mainWindow().minimumSize().height() << ": " << alone << " px, with the pad "
+              << withPad << " px\n";
+    RecordProperty("sumPixels", alone);
+    EXPECT_GE(alone, 7);
+    EXPECT_EQ(withPad, alone) << "the pad widens the window, it does not shrink the board";
 }
 
 }  // namespace
