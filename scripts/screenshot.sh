@@ -19,6 +19,11 @@
 # docs/modern-board-scale2.png; then the page that "Hra - Tisk…" prints of the
 # game as it stands, as docs/printed-game.png (the PDF at 100 dpi by pdftoppm).
 #
+# Then docs/colours-classic.png, docs/colours-colour-blind.png and
+# docs/colours-dark.png: that game in the modern look in each scheme of
+# "Barvy" with the digit pad, and docs/colours-deuteranopia-grey.png: the
+# first two as deuteranopia (simulated) and greyscale show them.
+#
 # Then docs/rules.png, docs/text-editor.png and docs/about.png: the windows of
 # "Pravidla", "Editace - Text" (on the build's task file) and "O hře" as their
 # menu items open them.
@@ -77,6 +82,26 @@ echo "wrote docs/modern-board.png"
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2400x1800x24" \
     "$program" docs/modern-board-scale2.png "$@" modernLookAction 1040x760
 echo "wrote docs/modern-board-scale2.png"
+# The same game in the three schemes of "Volby - Barvy", with the digit pad,
+# and the first two as a player with deuteranopia sees them (simulated on
+# linear RGB, Machado et al. 2009) and in grey.
+for scheme in classic colourBlind dark; do
+    picture=docs/colours-$(tr '[:upper:]' '[:lower:]' <<<"${scheme/B/-b}").png
+    QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" "$picture" "$@" modernLookAction \
+        "${scheme}ColoursAction" digitPadAction 1040x760
+    echo "wrote $picture"
+done
+deuteranopia="0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881"
+for picture in docs/colours-classic.png docs/colours-colour-blind.png; do
+    convert "$picture" -colorspace RGB -color-matrix "$deuteranopia" -colorspace sRGB \
+        "$XDG_CONFIG_HOME/$(basename "$picture" .png)-deuteranopia.png"
+    convert "$picture" -colorspace Gray "$XDG_CONFIG_HOME/$(basename "$picture" .png)-grey.png"
+done
+convert \( "$XDG_CONFIG_HOME/colours-classic-deuteranopia.png" \
+    "$XDG_CONFIG_HOME/colours-colour-blind-deuteranopia.png" +append \) \
+    \( "$XDG_CONFIG_HOME/colours-classic-grey.png" "$XDG_CONFIG_HOME/colours-colour-blind-grey.png" \
+    +append \) -append -resize 50% docs/colours-deuteranopia-grey.png
+echo "wrote docs/colours-deuteranopia-grey.png"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" "$XDG_CONFIG_HOME/window.png" "$@" \
     "print=$XDG_CONFIG_HOME/printed.pdf"
 pdftoppm -r 100 -png -singlefile "$XDG_CONFIG_HOME/printed.pdf" docs/printed-game

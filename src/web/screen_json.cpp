@@ -175,6 +175,7 @@ std::string screenJson(const Game& game, const DisplayOptions& display, bool sys
                       {"check", screen.checkButton}, {"notes", screen.notesButton},
                       {"stop", screen.stopButton}};
     out["notesMode"] = screen.notesMode;
+    out["paused"] = screen.paused;
     json swatches = json::array();
     for (int m = 1; m <= 4; ++m)
         if (screen.swatch[static_cast<std::size_t>(m)])

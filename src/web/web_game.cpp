@@ -101,6 +101,7 @@ const std::map<std::string, Event, std::less<>>& events() {
         {"copyTaskLink", [](Game& g, int, int) { g.newTasks().copyTaskLink(); }},
         {"saveGame", [](Game& g, int, int) { g.persistence().saveGame(); }},
         {"loadGame", [](Game& g, int, int) { g.persistence().loadGame(); }},
+        {"togglePause", [](Game& g, int, int) { g.persistence().togglePause(); }},
 
     };
     return table;
@@ -204,6 +205,9 @@ bool WebGame::act(std::string_view action, int a, int b) {
 }
 
 bool WebGame::key(std::string_view name) {
+    if (name == "P" || name == "p") return act("togglePause");
+    // Under the pause's cover the board takes no key.
+    if (game_.screen().paused) return false;
     if (name == "Ctrl+Z" || name == "Ctrl+z") return act("undoMove");
     if (name == "Ctrl+Y" || name == "Ctrl+y") return act("redoMove");
     const auto key = keys().find(name);

@@ -185,6 +185,7 @@ export interface ScreenJson {
     stop: boolean;
   };
   notesMode: boolean;
+  paused: boolean;
   swatches: { mark: number; colour: number }[];
   legends: { duplicate: boolean; wrongSum: boolean };
   menu: { digits: number[]; notesEnabled: boolean; notes: number[] };

@@ -39,7 +39,7 @@ export class Keypad {
   }
 
   show(screen: ScreenJson): void {
-    const idle = !screen.options.solving;
+    const idle = !screen.options.solving && !screen.paused;
     const board = screen.boardShown && screen.current !== undefined;
     // In the notes mode a digit is a note, and notes are the player's own:
     // any digit, whatever the hints allow.
@@ -92,7 +92,7 @@ export class HistoryButtons {
   }
 
   show(screen: ScreenJson): void {
-    const idle = !screen.options.solving;
+    const idle = !screen.options.solving && !screen.paused;
     const b = screen.buttons;
     for (const [button, shown] of [
       [this.mark, b.mark],

@@ -23,5 +23,6 @@ export function keyName(event: KeyPress): string | null {
   }
   if (digit) return digit;
   if (event.key === "n" || event.key === "N") return "N";
+  if (event.key === "p" || event.key === "P") return "P";
   return namedKeys.includes(event.key) ? event.key : null;
 }

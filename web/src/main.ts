@@ -63,6 +63,7 @@ class Page implements Driver {
     byId("startChoose").addEventListener("click", () => this.act("showTaskList"));
     byId("startNew").addEventListener("click", () => this.act("openNewTask"));
     byId("closeStepButton").addEventListener("click", () => this.act("closeStep"));
+    byId("resumeButton").addEventListener("click", () => this.act("togglePause"));
     document.addEventListener("keydown", (event) => this.onKey(event));
     new ResizeObserver(() => this.fitBoard()).observe(byId("boardRoom"));
     window.addEventListener("resize", () => this.fitBoard());
@@ -181,6 +182,8 @@ class Page implements Driver {
     setShown(byId("startPanel"), !screen.boardShown);
     setShown(byId("keypad"), screen.boardShown);
     this.showColours(screen);
+    // The clock stands and the board is covered until the player goes on.
+    setShown(byId("pauseCover"), screen.paused);
     this.board.show(screen.boardShown ? screen.board : undefined, screen.current, idle);
     if (boardFocused) this.board.focusCurrent();
     this.fitBoard();

@@ -30,6 +30,7 @@ const menus: { text: string; entries: Entry[] }[] = [
       { text: "Nová úloha…", run: act("openNewTask") },
       { text: "Výběr úlohy", run: act("showTaskList") },
       { text: "Znovu", run: act("reloadTask") },
+      { text: "Pauza", run: act("togglePause"), checked: (s) => s.paused, enabled: (s) => s.boardShown },
       { text: "Zpět o tah", run: act("undoMove"), enabled: (s) => s.buttons.undo },
       { text: "Vpřed o tah", run: act("redoMove"), enabled: (s) => s.buttons.redo },
       { text: "Ulož", run: act("saveGame"), enabled: (s) => s.boardShown },
