@@ -87,8 +87,10 @@ echo "wrote docs/modern-board-scale2.png"
 # linear RGB, Machado et al. 2009) and in grey.
 for scheme in classic colourBlind dark; do
     picture=docs/colours-$(tr '[:upper:]' '[:lower:]' <<<"${scheme/B/-b}").png
-    QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" "$picture" "$@" modernLookAction \
-        "${scheme}ColoursAction" digitPadAction 1040x760
+    # Each from no settings: the pad's switch is kept between starts.
+    mkdir -p "$XDG_CONFIG_HOME/$scheme"
+    XDG_CONFIG_HOME="$XDG_CONFIG_HOME/$scheme" QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
+        "$program" "$picture" "$@" modernLookAction "${scheme}ColoursAction" digitPadAction 1040x760
     echo "wrote $picture"
 done
 deuteranopia="0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881"
