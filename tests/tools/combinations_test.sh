@@ -9,17 +9,12 @@ source "$(dirname "$0")/test_helpers.sh"
 check "exit status" 0 $?
 check "nothing on standard error" "" "$(cat "$work/err")"
 check "every combination once" 511 "$(sort -u "$work/all" | wc -l)"
-check "by length, sum, digits" "$(sort -k1,1n -k2,2n -k3,3 "$work/all")" "$(cat "$work/all")"
 check "the first and the last" $'1 1 1\n9 45 123456789' "$(sed -n '1p;$p' "$work/all")"
 
-check "length and sum" $'2 10 19\n2 10 28\n2 10 37\n2 10 46' \
-    "$("$tool" combinations --length 2 --sum 10)"
-check "a sum of any length without 1" $'1 7 7\n2 7 25\n2 7 34' \
-    "$("$tool" combinations --sum 7 --without 1)"
-check "with digits, the options in any order" "3 7 124" \
-    "$("$tool" combinations --with 21 --sum 7)"
-check "with and without" $'8 40 12346789' \
-    "$("$tool" combinations --length 8 --with 1234789 --without 5)"
+# Which combinations a filter lets through is the core's tests' business:
+# here only that every option reaches it, in any order.
+check "every option" $'3 10 127\n3 10 136' \
+    "$("$tool" combinations --without 4 --sum 10 --with 1 --length 3)"
 out=$("$tool" combinations --length 2 --sum 18)
 check "a sum the length cannot have: nothing" "0 " "$? $out"
 
