@@ -86,7 +86,7 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     resultsWindow_ = std::make_unique<ResultsWindow>(game_);
     QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
                      [this, bringUp] { bringUp(resultsWindow_.get()); });
-    combinationsWindow_ = std::make_unique<CombinationsWindow>(game_);
+    combinationsWindow_ = std::make_unique<CombinationsWindow>(game_, mainWindow_.get());
     QObject::connect(mainWindow_.get(), &MainWindow::combinationsRequested,
                      combinationsWindow_.get(),
                      [this] { combinationsWindow_->openForSelectedSquare(); });

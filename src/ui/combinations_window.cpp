@@ -1,11 +1,14 @@
 #include "ui/combinations_window.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/fonts.h"
@@ -26,13 +29,13 @@ CombinationsWindow::CombinationsWindow(Game& game, QWidget* parent) : QDialog(pa
     acrossRunButton_->setObjectName(QStringLiteral("acrossRunButton"));
     connect(acrossRunButton_, &QPushButton::clicked, this, [this] {
         finder().chooseRun(Direction::kAcross);
-        changed();
+        showScreen();
     });
     downRunButton_ = new QPushButton(this);
     downRunButton_->setObjectName(QStringLiteral("downRunButton"));
     connect(downRunButton_, &QPushButton::clicked, this, [this] {
         finder().chooseRun(Direction::kDown);
-        changed();
+        showScreen();
     });
     runs->addWidget(acrossRunButton_);
     runs->addWidget(downRunButton_);
@@ -47,7 +50,7 @@ CombinationsWindow::CombinationsWindow(Game& game, QWidget* parent) : QDialog(pa
         lengthChoice_->addItem(QString::number(length), length);
     connect(lengthChoice_, &QComboBox::activated, this, [this](int index) {
         finder().chooseLength(lengthChoice_->itemData(index).toInt());
-        changed();
+        showScreen();
     });
     grid->addWidget(lengthChoice_, 0, 1, 1, 9, Qt::AlignLeft);
     grid->addWidget(new QLabel(QStringLiteral("součet:"), this), 1, 0);
@@ -55,7 +58,7 @@ CombinationsWindow::CombinationsWindow(Game& game, QWidget* parent) : QDialog(pa
     sumChoice_->setObjectName(QStringLiteral("sumChoice"));
     connect(sumChoice_, &QComboBox::activated, this, [this](int index) {
         finder().chooseSum(sumChoice_->itemData(index).toInt());
-        changed();
+        showScreen();
     });
     grid->addWidget(sumChoice_, 1, 1, 1, 9, Qt::AlignLeft);
     // Nine digit buttons per filter; a press puts the digit in, or out again.
@@ -69,7 +72,7 @@ CombinationsWindow::CombinationsWindow(Game& game, QWidget* parent) : QDialog(pa
             button->setFixedWidth(28);
             connect(button, &QPushButton::clicked, this, [this, d, toggle] {
                 (finder().*toggle)(d);
-                changed();
+                showScreen();
             });
             grid->addWidget(button, row, d);
             buttons[static_cast<std::size_t>(d)] = button;
@@ -108,8 +111,21 @@ void CombinationsWindow::openForSelectedSquare() {
     activateWindow();
 }
 
+void CombinationsWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Qt tells the window activated before the one deactivated, whose own
+    // word to the clock would come last: the active window is looked at once
+    // both have heard.
+    if (event->type() == QEvent::ActivationChange)
+        QTimer::singleShot(0, this, [this] {
+            const QWidget* active = QApplication::activeWindow();
+            game_.persistence().playClock().setWindowActive(
+                active != nullptr && (active == this || active == parentWidget()));
+        });
+}
+
 void CombinationsWindow::showScreen() {
-    const CombinationsScreen screen = game_.help().combinationFinder().screen();
+    const CombinationsScreen screen = finder().screen();
     acrossRunButton_->setText(fromUtf8(screen.acrossCaption));
     acrossRunButton_->setEnabled(screen.acrossRun.has_value());
     downRunButton_->setText(fromUtf8(screen.downCaption));

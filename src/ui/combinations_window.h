@@ -16,7 +16,8 @@ namespace krizovky::ui {
 // length and sum, narrowed by the digits it must and must not hold, with
 // buttons that take the length and sum of the selected square's across or
 // down run. The filter is the game's (CombinationFinder); the window shows
-// it. Not modal; one window, raised when opened again; "zavřít" hides it.
+// it. Not modal, over the main window; one window, raised when opened
+// again; "zavřít" hides it.
 class CombinationsWindow : public QDialog {
     Q_OBJECT
 
@@ -30,9 +31,13 @@ class CombinationsWindow : public QDialog {
     // The filter, its list and the selected square's runs as they are now.
     void showScreen();
 
+  protected:
+    // The table is part of play: the time of play goes on while it or the
+    // main window (its parent) is the active window.
+    void changeEvent(QEvent* event) override;
+
   private:
     CombinationFinder& finder() { return game_.help().combinationFinder(); }
-    void changed() { showScreen(); }
 
     Game& game_;
     QComboBox* lengthChoice_ = nullptr;

@@ -88,5 +88,19 @@ TEST_F(CombinationsWindowTest, TheRunButtonsFollowTheBoardAndTheMenuRaisesTheOne
     EXPECT_FALSE(window().isVisible());
 }
 
+TEST_F(CombinationsWindowTest, TheTimeOfPlayGoesOnWhileThePlayerLooksInTheTable) {
+    PlayClock& clock = application->game().persistence().playClock();
+    PlayClock::Milliseconds now = 0;
+    clock.useTimeSource([&now] { return now; });
+    mainWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+    const long before = clock.seconds();
+    trigger("combinationsAction");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QApplication::processEvents();
+    now += 60000;
+    EXPECT_EQ(clock.seconds(), before + 60);
+}
+
 }  // namespace
 }  // namespace krizovky::testing
