@@ -7,7 +7,7 @@ tool=$(realpath "${1:?usage: web-tool-tests.sh LAUNCHER}")
 cd "$(dirname "$0")/../tests/tools"
 failed=0
 for script in krizovky_tool play notes saved record solve generate count check inputs help \
-    links collection new daily stats; do
+    links collection new daily stats combinations; do
     if output=$(KRIZOVKY_TOOL="$tool" bash "${script}_test.sh" 2>&1); then
         echo "passed: $script"
     else

@@ -44,6 +44,7 @@ class Game {
     MovesAndNotes& moves() { return moves_; }
     const MovesAndNotes& moves() const { return moves_; }
     GameHelp& help() { return help_; }
+    const GameHelp& help() const { return help_; }
     SolverSession& solver() { return solver_; }
     const SolverSession& solver() const { return solver_; }
     TaskLibrary& tasks() { return tasks_; }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/combination_finder.h"
 #include "app/game_state.h"
 #include "solver/exact_solver.h"
 
@@ -28,13 +29,17 @@ class GameHelp {
           table_(state.table),
           play_(play),
           solver_(solver),
-          persistence_(persistence) {}
+          persistence_(persistence),
+          combinationFinder_(state.board, state.screen) {}
 
     void showNextStep();  // "&Další krok"
     void verifyBoard();   // "&Je to zatím správně?"
     void showErrors();    // "&Ukaž chyby"
     void explainStep();   // "proč?" of the step's panel: the whole explanation
     void closeStep();     // the panel's "zavři": the step goes with its colours
+    // "Tabulka kombinací": its filter and the selected square's runs.
+    CombinationFinder& combinationFinder() { return combinationFinder_; }
+    const CombinationFinder& combinationFinder() const { return combinationFinder_; }
 
     // For the other parts of the game.
     // At each board build: a task without one solution says so beside its
@@ -63,6 +68,7 @@ class GameHelp {
     GamePersistence& persistence_;
 
     std::optional<TaskClass> taskClass_;
+    CombinationFinder combinationFinder_;
 };
 
 }  // namespace krizovky

@@ -15,6 +15,19 @@ RunMeasure measureRun(const Board& board, Direction direction, int firstRow, int
     return run;
 }
 
+SquareRun runOfSquare(const Board& board, Direction direction, int row, int column) {
+    SquareRun run;
+    const Cell& square = board.at(row, column);
+    if (direction == Direction::kAcross && square.acrossClueCol != 0) {
+        run.sum = board.at(row, square.acrossClueCol).acrossSum;
+        run.measure = measureRun(board, direction, row, square.acrossClueCol + 1);
+    } else if (direction == Direction::kDown && square.downClueRow != 0) {
+        run.sum = board.at(square.downClueRow, column).downSum;
+        run.measure = measureRun(board, direction, square.downClueRow + 1, column);
+    }
+    return run;
+}
+
 GroupUnion groupUnion(const CombinationTable& table, int sum, int length, DigitSet used) {
     GroupUnion result;
     auto group = table.lookup(sum, length);
@@ -49,26 +62,15 @@ Hints allowedDigits(const Board& board, const CombinationTable& table, int row, 
                     GroupUnion& across, GroupUnion& down) {
     Hints hints;
     const Cell& square = board.at(row, column);
-    const int c0 = square.acrossClueCol;
-    const int r0 = square.downClueRow;
-
     // A run whose clue is missing is measured as no run at all: length 0 and
     // sum 0 match no group, so it allows nothing.
-    RunMeasure acrossRun, downRun;
-    int acrossSum = 0, downSum = 0;
-    if (c0 != 0) {
-        acrossSum = board.at(row, c0).acrossSum;
-        acrossRun = measureRun(board, Direction::kAcross, row, c0 + 1);
-    }
-    if (r0 != 0) {
-        downSum = board.at(r0, column).downSum;
-        downRun = measureRun(board, Direction::kDown, r0 + 1, column);
-    }
-    hints.acrossUsed = acrossRun.used;
-    hints.downUsed = downRun.used;
+    const SquareRun acrossRun = runOfSquare(board, Direction::kAcross, row, column);
+    const SquareRun downRun = runOfSquare(board, Direction::kDown, row, column);
+    hints.acrossUsed = acrossRun.measure.used;
+    hints.downUsed = downRun.measure.used;
 
-    across = groupUnion(table, acrossSum, acrossRun.length, hints.acrossUsed);
-    down = groupUnion(table, downSum, downRun.length, hints.downUsed);
+    across = groupUnion(table, acrossRun.sum, acrossRun.measure.length, hints.acrossUsed);
+    down = groupUnion(table, downRun.sum, downRun.measure.length, hints.downUsed);
 
     const DigitSet common = across.digits & down.digits;
     hints.allowed = common & ~hints.acrossUsed & ~hints.downUsed;

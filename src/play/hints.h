@@ -18,6 +18,15 @@ struct RunMeasure {
 };
 RunMeasure measureRun(const Board& board, Direction direction, int firstRow, int firstColumn);
 
+// The run across or down of an entry square, found by the clue the square is
+// linked to: the clue's sum, and the run measured from the square after the
+// clue. Without a clue that way (only in a malformed task): sum 0, length 0.
+struct SquareRun {
+    int sum = 0;
+    RunMeasure measure;
+};
+SquareRun runOfSquare(const Board& board, Direction direction, int row, int column);
+
 // The digits of every member of the (sum, length) group that holds all of
 // used, and the whole group (members that do not fit included). A group that
 // does not exist gives an empty union and an empty group.

@@ -48,6 +48,10 @@
 //                                      the player's statistics from the record
 //                                      of results, the streaks up to today or
 //                                      the date
+//   krizovky-tool combinations [--length N] [--sum S] [--with DIGITS]
+//                 [--without DIGITS]
+//                                      the combinations of distinct digits of
+//                                      "Tabulka kombinací", a line each
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 #endif
@@ -76,6 +80,7 @@
 #include "solver/exact_solver.h"
 #include "solver/task_check.h"
 #include "tools/collection.h"
+#include "tools/combinations.h"
 #include "tools/generate.h"
 #include "tools/new_tasks.h"
 #include "tools/play_script.h"
@@ -118,7 +123,9 @@ int usage() {
         "                         --size malá|střední|velká|NAME --number N [--count K]\n"
         "                         [--structures FILE]\n"
         "       krizovky-tool daily [--date YYYY-MM-DD]\n"
-        "       krizovky-tool stats --record FILE [--date YYYY-MM-DD]");
+        "       krizovky-tool stats --record FILE [--date YYYY-MM-DD]\n"
+        "       krizovky-tool combinations [--length N] [--sum S] [--with DIGITS] "
+        "[--without DIGITS]");
 }
 
 int list(const std::string& path) {
@@ -401,6 +408,8 @@ int main(int argc, char** argv) {
 #endif
     if (!args.empty() && args[0] == "daily")
         return dailyTask(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!args.empty() && args[0] == "combinations")
+        return printCombinations(std::vector<std::string>(args.begin() + 1, args.end()));
     if (!args.empty() && args[0] == "new")
         return newTasks(std::vector<std::string>(args.begin() + 1, args.end()),
                         dataFileNames(gameProgramBeside(executablePath())).structureFile);

@@ -4,6 +4,7 @@
 #include <QHash>
 
 #include "ui/about_box.h"
+#include "ui/combinations_window.h"
 #include "ui/link_import_dialog.h"
 #include "ui/main_window.h"
 #include "ui/new_task_dialog.h"
@@ -85,6 +86,10 @@ Application::Application(const std::string& executablePath, QtHost::ModalRunner 
     resultsWindow_ = std::make_unique<ResultsWindow>(game_);
     QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
                      [this, bringUp] { bringUp(resultsWindow_.get()); });
+    combinationsWindow_ = std::make_unique<CombinationsWindow>(game_, mainWindow_.get());
+    QObject::connect(mainWindow_.get(), &MainWindow::combinationsRequested,
+                     combinationsWindow_.get(),
+                     [this] { combinationsWindow_->openForSelectedSquare(); });
     // The game the player left at the last closing comes back.
     game_.persistence().resumeKeptGame();
     refresh();
@@ -95,6 +100,7 @@ Application::~Application() {
     host_.attachSolverQuestion(nullptr);
     host_.onModal({});
     host_.onLateRequest({});
+    combinationsWindow_.reset();
     resultsWindow_.reset();
     linkImportDialog_.reset();
     newTaskDialog_.reset();
@@ -126,6 +132,9 @@ void Application::refresh() {
         if (taskEditorWindow_) taskEditorWindow_->showScreen();
         if (newTaskDialog_) newTaskDialog_->showScreen();
         if (linkImportDialog_) linkImportDialog_->showScreen();
+        // Its run buttons follow the square selected on the board.
+        if (combinationsWindow_ && combinationsWindow_->isVisible())
+            combinationsWindow_->showScreen();
         if (taskListWindow_) {
             taskListWindow_->showScreen();
             taskListWindow_->setEnabled(!game_.solver().solving());

@@ -20,6 +20,7 @@ class TextEditorWindow;
 class TaskEditorWindow;
 class NewTaskDialog;
 class LinkImportDialog;
+class CombinationsWindow;
 
 // The program: the game, its host and its windows, created in the order the
 // game starts up in, all hidden but the main window once shown.
@@ -48,6 +49,7 @@ class Application {
     ResultsWindow& resultsWindow() { return *resultsWindow_; }
     NewTaskDialog& newTaskDialog() { return *newTaskDialog_; }
     LinkImportDialog& linkImportDialog() { return *linkImportDialog_; }
+    CombinationsWindow& combinationsWindow() { return *combinationsWindow_; }
 
   private:
     QtHost host_;
@@ -65,6 +67,7 @@ class Application {
     std::unique_ptr<ResultsWindow> resultsWindow_;
     std::unique_ptr<NewTaskDialog> newTaskDialog_;
     std::unique_ptr<LinkImportDialog> linkImportDialog_;
+    std::unique_ptr<CombinationsWindow> combinationsWindow_;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

@@ -138,6 +138,8 @@ class MainWindow : public QMainWindow {
     void toggleNotesMode() { act(&Game::moves, &MovesAndNotes::toggleNotesMode); }
     void chooseNote(int digit);
     void fillNotes() { act(&Game::moves, &MovesAndNotes::fillNotes); }
+    // "Tabulka kombinací" of "&Pomoc": its window answers the signal.
+    void showCombinations() { emit combinationsRequested(); }
     void toggleEraseNotes() { act(&Game::play, &PlaySession::toggleEraseNotes); }
     // The Mark swatches 1..4: a click shows what was done since the Mark, a
     // double click removes it.
@@ -171,6 +173,7 @@ class MainWindow : public QMainWindow {
     void rulesRequested();
     void aboutRequested();
     void resultsRequested();
+    void combinationsRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -83,6 +83,8 @@ void MainWindow::createMenu() {
             &MainWindow::verifyBoard);
     addItem(help, "showErrorsAction", QStringLiteral("&Ukaž chyby"), &MainWindow::showErrors);
     addItem(help, "fillNotesAction", QStringLiteral("&Vyplň poznámky"), &MainWindow::fillNotes);
+    addItem(help, "combinationsAction", QStringLiteral("Tabulka kombinací"),
+            &MainWindow::showCombinations);
 }
 
 void MainWindow::addUndoAndRedoItems(QMenu* game) {

@@ -58,6 +58,7 @@ class PageGame {
     std::string screen() const { return game_.screen(); }
     std::string results() { return game_.results(); }
     std::string rules() const { return game_.rules(); }
+    std::string combinations() const { return game_.combinations(); }
     // act(name), act(name, a) and act(name, a, b): embind tells overloads
     // by their number of arguments.
     bool act(const std::string& action) { return game_.act(action); }
@@ -121,6 +122,7 @@ EMSCRIPTEN_BINDINGS(krizovky_core) {
         .function("screen", &PageGame::screen)
         .function("results", &PageGame::results)
         .function("rules", &PageGame::rules)
+        .function("combinations", &PageGame::combinations)
         .function("act", emscripten::select_overload<bool(const std::string&)>(&PageGame::act))
         .function("act", &PageGame::act1)
         .function("act", &PageGame::act2)

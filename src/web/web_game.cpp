@@ -77,6 +77,20 @@ const std::map<std::string, Event, std::less<>>& events() {
         {"showErrors", [](Game& g, int, int) { g.help().showErrors(); }},
         {"explainStep", [](Game& g, int, int) { g.help().explainStep(); }},
         {"closeStep", [](Game& g, int, int) { g.help().closeStep(); }},
+        // "Tabulka kombinací": its filter; combinations() shows it.
+        {"openCombinations", [](Game& g, int, int) { g.help().combinationFinder().open(); }},
+        {"chooseCombinationLength",
+         [](Game& g, int length, int) { g.help().combinationFinder().chooseLength(length); }},
+        {"chooseCombinationSum",
+         [](Game& g, int sum, int) { g.help().combinationFinder().chooseSum(sum); }},
+        {"toggleRequiredDigit",
+         [](Game& g, int d, int) { g.help().combinationFinder().toggleRequired(d); }},
+        {"toggleExcludedDigit",
+         [](Game& g, int d, int) { g.help().combinationFinder().toggleExcluded(d); }},
+        {"chooseAcrossRun",
+         [](Game& g, int, int) { g.help().combinationFinder().chooseRun(Direction::kAcross); }},
+        {"chooseDownRun",
+         [](Game& g, int, int) { g.help().combinationFinder().chooseRun(Direction::kDown); }},
         {"reloadTask", [](Game& g, int, int) { g.tasks().reloadTask(); }},
         // The list is read afresh each time it opens, as the window's is.
         {"showTaskList",
@@ -184,6 +198,29 @@ std::string WebGame::rules() const {
     for (const std::string& line : rules.lines)
         lines.push_back(utf8FromCp1250(line));
     return json{{"lines", std::move(lines)}, {"problem", rules.problem}}.dump();
+}
+
+std::string WebGame::combinations() const {
+    const CombinationsScreen shown = game_.help().combinationFinder().screen();
+    json listed = json::array();
+    for (const Combination& c : shown.combinations)
+        listed.push_back(c.digitText);
+    const auto run = [](const std::optional<SelectedRun>& selected, const std::string& caption) {
+        json out{{"caption", caption}};
+        if (selected) out.update({{"length", selected->length}, {"sum", selected->sum}});
+        return out;
+    };
+    return json{{"length", shown.filter.length},
+                {"sum", shown.filter.sum},
+                {"lowestSum", shown.sums.lowest},
+                {"highestSum", shown.sums.highest},
+                {"required", shown.filter.required},
+                {"excluded", shown.filter.excluded},
+                {"combinations", std::move(listed)},
+                {"count", shown.countText},
+                {"across", run(shown.acrossRun, shown.acrossCaption)},
+                {"down", run(shown.downRun, shown.downCaption)}}
+        .dump();
 }
 
 bool WebGame::act(std::string_view action, int a, int b) {

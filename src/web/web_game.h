@@ -49,6 +49,10 @@ class WebGame : private Host {
     // figures and the latest times to plot.
     std::string statistics();
     std::string rules() const;  // "&Pravidla": its lines
+    // "Tabulka kombinací": the filter (the digit sets as bits 1..9), the
+    // sums its length can have, the combinations' digits, their count, and
+    // the selected square's runs across and down.
+    std::string combinations() const;
 
     // A player's event by its name, with up to two numbers; false for a name
     // the game does not know.

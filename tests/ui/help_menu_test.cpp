@@ -46,7 +46,8 @@ TEST_F(HelpMenuTest, TheItemsSitInTheirMenuAndF1ShowsTheStepBesideTheBoard) {
         items << action->objectName() + QLatin1Char(' ') + action->text();
     EXPECT_EQ(items,
               (QStringList{"nextStepAction &Další krok", "verifyAction &Je to zatím správně?",
-                           "showErrorsAction &Ukaž chyby", "fillNotesAction &Vyplň poznámky"}));
+                           "showErrorsAction &Ukaž chyby", "fillNotesAction &Vyplň poznámky",
+                           "combinationsAction Tabulka kombinací"}));
 
     mainWindow().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));

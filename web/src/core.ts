@@ -13,6 +13,7 @@ export interface WebGame {
   screen(): string;
   results(): string;
   rules(): string;
+  combinations(): string;
   act(action: string, a?: number, b?: number): void;
   key(name: string): boolean;
   setText(field: string, text: string): void;

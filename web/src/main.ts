@@ -1,6 +1,7 @@
 // The page: starts the core, hands it the player's taps, keys and files,
 // and draws everything from its screen after every call.
 import { BoardView, drawStateSample } from "./board.js";
+import { CombinationsDialog, CombinationsJson } from "./combinations.js";
 import { GameHandlers, ScreenJson, WebGame, cssColour, fetchBytes, loadCore, shippedFiles } from "./core.js";
 import { Driver, InformationDialogs, LinkImportDialog, NewTaskDialog, RequestBox, TaskListDialog } from "./dialogs.js";
 import { byId, setShown, setText } from "./dom.js";
@@ -28,6 +29,7 @@ class Page implements Driver {
   private readonly newTask: NewTaskDialog;
   private readonly linkImport: LinkImportDialog;
   private readonly information: InformationDialogs;
+  private readonly combinations: CombinationsDialog;
   private readonly maker: TaskMaker;
   private solverTimer = 0;
   private fileRequestOpen = false;
@@ -49,6 +51,7 @@ class Page implements Driver {
       act: (action, a) => this.act(action, a),
       showRules: () => this.information.showRules(JSON.parse(this.game.rules())),
       showResults: () => this.information.showResults(JSON.parse(this.game.results())),
+      showCombinations: () => this.combinations.open(),
     });
     this.keypad = new Keypad(byId("keypad"), controls);
     this.history = new HistoryButtons(byId("historyButtons"), byId("swatches"), controls);
@@ -58,6 +61,10 @@ class Page implements Driver {
     this.newTask = new NewTaskDialog(this);
     this.linkImport = new LinkImportDialog(this);
     this.information = new InformationDialogs();
+    this.combinations = new CombinationsDialog({
+      act: (action, a) => this.act(action, a),
+      combinations: () => JSON.parse(this.game.combinations()) as CombinationsJson,
+    });
     byId("whyButton").addEventListener("click", () => this.act("explainStep"));
     byId("startDaily").addEventListener("click", () => this.act("openDailyTask"));
     byId("startChoose").addEventListener("click", () => this.act("showTaskList"));

@@ -9,6 +9,7 @@ export interface MenuActions {
   act(action: string, a?: number): void;
   showRules(): void;
   showResults(): void;
+  showCombinations(): void;
 }
 
 interface Command {
@@ -96,6 +97,7 @@ const menus: { text: string; entries: Entry[] }[] = [
       { text: "Je to zatím správně?", run: act("verifyBoard"), enabled: (s) => s.boardShown },
       { text: "Ukaž chyby", run: act("showErrors"), enabled: (s) => s.boardShown },
       { text: "Vyplň poznámky", run: act("fillNotes"), enabled: (s) => s.boardShown },
+      { text: "Tabulka kombinací", run: (actions) => actions.showCombinations() },
     ],
   },
 ];
