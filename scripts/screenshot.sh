@@ -37,8 +37,11 @@
 # added by Ctrl+9 on the selected square, a repeated 8 in row 6 coloured by
 # " proveď kontroly", and the notes mode on.
 #
-# Last docs/next-step.png: "Další krok" on "13 lehká" after two digits, with
+# Then docs/next-step.png: "Další krok" on "13 lehká" after two digits, with
 # "proč?" pressed: the panel beside the board and the classic look's numbers.
+#
+# Last docs/combinations.png: "Tabulka kombinací" opened on the square in row
+# 3, column 5 of "13 lehká", its across run preselected.
 #
 # Builds nothing; run it after the build (make screenshot). BUILD names the
 # build folder, build by default. The player's own record and kept game are
@@ -149,3 +152,6 @@ echo "wrote docs/notes.png"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/next-step.png "13 lehká" \
     2,4=7 2,5=8 nextStepAction whyButton
 echo "wrote docs/next-step.png"
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$program" docs/combinations.png "13 lehká" \
+    2,4=7 3,5 combinations
+echo "wrote docs/combinations.png"

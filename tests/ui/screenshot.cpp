@@ -24,6 +24,8 @@
 //   WxH      the window resized to W x H (in the modern look)
 //   print=FILE.pdf  "&Tisk…" with "hra, jak právě stojí" chosen, printed
 //            into the PDF file FILE.pdf
+//   combinations  "Tabulka kombinací" opened for the selected square; the
+//            picture is then of its window
 
 #include <QAbstractButton>
 #include <QAction>
@@ -44,6 +46,7 @@
 
 #include "ui/about_box.h"
 #include "ui/application.h"
+#include "ui/combinations_window.h"
 #include "ui/czech_translations.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
@@ -61,6 +64,8 @@ using namespace krizovky::ui;
 
 // The file "&Tisk…" prints into, set by a print= step.
 QString printFile;
+// The window the picture is taken of when not the main window.
+QWidget* pictured = nullptr;
 
 // Nobody is there to answer: a box is printed and closed. "&Tisk…" prints
 // the game as it stands into printFile.
@@ -152,6 +157,12 @@ bool play(Application& application, const QString& step) {
     static const QRegularExpression sizeStep(QStringLiteral(R"(^(\d+)x(\d+)$)"));
     if (const auto match = sizeStep.match(step); match.hasMatch()) {
         form.resize(match.captured(1).toInt(), match.captured(2).toInt());
+        return true;
+    }
+    if (step == QLatin1String("combinations")) {
+        form.showCombinations();
+        QApplication::processEvents();
+        pictured = &application.combinationsWindow();
         return true;
     }
     if (step.startsWith(QLatin1String("print="))) {
@@ -259,7 +270,8 @@ int main(int argc, char* argv[]) {
     }
 
     const QString output = QString::fromLocal8Bit(argv[1]);
-    if (!application.mainWindow().grab().save(output, "PNG")) {
+    QWidget* window = pictured ? pictured : &application.mainWindow();
+    if (!window->grab().save(output, "PNG")) {
         std::fprintf(stderr, "krizovky-screenshot: cannot write %s\n", argv[1]);
         return 1;
     }
