@@ -181,7 +181,7 @@ void MainWindow::createBoardPanel(QWidget* form) {
 
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c) {
-            squares_[r][c] = new SquareWidget(boardPanel_);
+            squares_[r][c] = new SquareWidget(r, c, boardPanel_);
             connectSquare(squares_[r][c]);
         }
 
@@ -276,10 +276,12 @@ void MainWindow::createLegends() {
     duplicateLegend_ = captionLabel(QStringLiteral(" duplikátní číslo"), boardPanel_,
                                     "duplicateLegend", QRect(216, 480, 105, 16), 352 - 8 - 216);
     setBackground(duplicateLegend_, toQColor(kOlive));
+    duplicateLegend_->setAccessibleName(QStringLiteral("duplikátní číslo"));
     duplicateLegend_->hide();
     wrongSumLegend_ = captionLabel(QStringLiteral(" chybný součet"), boardPanel_, "wrongSumLegend",
                                    QRect(352, 480, 105, 16), 521 - 8 - 352);
     setBackground(wrongSumLegend_, toQColor(kGray));
+    wrongSumLegend_->setAccessibleName(QStringLiteral("chybný součet"));
     wrongSumLegend_->hide();
 }
 
@@ -384,6 +386,7 @@ void MainWindow::showScreen() {
     }
     duplicateLegend_->setVisible(screen.duplicateLegend);
     wrongSumLegend_->setVisible(screen.wrongSumLegend);
+    showCheckResult();
     markButton_->setVisible(screen.markButton);
     undoButton_->setVisible(screen.undoButton);
     undoToMarkButton_->setVisible(screen.undoToMarkButton);
@@ -426,6 +429,14 @@ void MainWindow::showHintPanels() {
     acrossPanel_->setVisible(screen.acrossPanel);
     downPanel_->setVisible(screen.downPanel);
     allowedPanel_->setVisible(screen.allowedPanel);
+}
+
+void MainWindow::showCheckResult() {
+    const MainScreen& screen = game_.screen();
+    QStringList shown;
+    if (screen.duplicateLegend) shown << duplicateLegend_->accessibleName();
+    if (screen.wrongSumLegend) shown << wrongSumLegend_->accessibleName();
+    boardView_->setCheckResult(shown.join(QStringLiteral(", ")));
 }
 
 void MainWindow::showNotesAndRedo() {
