@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 #include <optional>
 
@@ -13,7 +14,10 @@ namespace krizovky::ui {
 // allows. Clicks on an entry square come out as the square's row and column,
 // with the meaning a classic square's clicks have: a click when the left
 // button goes up over the square it went down on, a double click on the
-// second press, the pop-up menu on a right click.
+// second press, the pop-up menu on a right click. For screen readers it is a
+// table of its squares (see board_accessible.h): it takes the focus, the
+// selected square is the focused cell, and a square whose description
+// changes, by a written digit or a check, says so.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -30,6 +34,11 @@ class BoardView : public QWidget {
     QRectF squareRect(int row, int column) const;
     // Draws the square at once, not at the next event (the solver's steps).
     void repaintSquare(int row, int column);
+    // What a check found, "duplikátní číslo, chybný součet", or nothing: the
+    // board's accessible description, also the selected square's.
+    void setCheckResult(const QString& result);
+    // The square under a point of the widget: (row, column), nothing off the board.
+    std::optional<BoardGeometry::Square> squareAt(const QPointF& point) const;
 
   signals:
     void clicked(int row, int column);
@@ -42,6 +51,7 @@ class BoardView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     BoardGeometry geometry() const;
@@ -49,6 +59,10 @@ class BoardView : public QWidget {
     QRect squareArea(int row, int column) const;
     // The entry square under a point; nothing elsewhere.
     std::optional<BoardGeometry::Square> entryAt(const QPointF& point) const;
+    // What changed for a screen reader (see boardNews).
+    void tellAccessibility(const BoardPicture& before);
+    // An event of the table's child, square number child.
+    void tellOfSquare(QAccessible::Event type, int child);
 
     BoardPicture picture_;
     BoardStyle style_;

@@ -162,7 +162,7 @@ void MainWindow::createBoardPanel(QWidget* form) {
 
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c) {
-            squares_[r][c] = new SquareWidget(boardPanel_);
+            squares_[r][c] = new SquareWidget(r, c, boardPanel_);
             connectSquare(squares_[r][c]);
         }
 
@@ -270,6 +270,8 @@ void MainWindow::createLegends() {
                               QRect(216, 480, 105, 16), 352 - 8 - 216);
     wrongSumLegend_ = legend(QStringLiteral(" chybný součet"), "wrongSumLegend",
                              QRect(352, 480, 105, 16), 521 - 8 - 352);
+    duplicateLegend_->setAccessibleName(QStringLiteral("duplikátní číslo"));
+    wrongSumLegend_->setAccessibleName(QStringLiteral("chybný součet"));
 }
 
 void MainWindow::createHintPanels(QWidget* form) {
@@ -372,6 +374,7 @@ void MainWindow::showScreen() {
         swatches_[mark]->setVisible(screen.swatch[mark]);
     duplicateLegend_->setVisible(screen.duplicateLegend);
     wrongSumLegend_->setVisible(screen.wrongSumLegend);
+    showCheckResult();
     markButton_->setVisible(screen.markButton);
     undoButton_->setVisible(screen.undoButton);
     undoToMarkButton_->setVisible(screen.undoToMarkButton);
@@ -414,6 +417,14 @@ void MainWindow::showHintPanels() {
     acrossPanel_->setVisible(screen.acrossPanel);
     downPanel_->setVisible(screen.downPanel);
     allowedPanel_->setVisible(screen.allowedPanel);
+}
+
+void MainWindow::showCheckResult() {
+    const MainScreen& screen = game_.screen();
+    QStringList shown;
+    if (screen.duplicateLegend) shown << duplicateLegend_->accessibleName();
+    if (screen.wrongSumLegend) shown << wrongSumLegend_->accessibleName();
+    boardView_->setCheckResult(shown.join(QStringLiteral(", ")));
 }
 
 void MainWindow::showNotesAndRedo() {

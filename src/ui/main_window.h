@@ -240,6 +240,8 @@ class MainWindow : public QMainWindow {
     void createNotesAndRedoButtons(QWidget* form);
     void createNoteSubmenu();
     void showNotesAndRedo();
+    // The check's legends shown, for a screen reader on the board.
+    void showCheckResult();
     void connectSquare(SquareWidget* square);
     void showGauge();
     void showHintPanels();

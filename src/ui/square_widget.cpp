@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <tuple>
 
+#include "app/square_description.h"
 #include "ui/board_painter.h"
 #include "ui/click_tracker.h"
 #include "ui/fonts.h"
@@ -53,7 +54,8 @@ QStringList wrapFixedPitch(const QString& text, int columns) {
     return lines;
 }
 
-SquareWidget::SquareWidget(QWidget* parent) : QWidget(parent) {
+SquareWidget::SquareWidget(int row, int column, QWidget* parent)
+    : QWidget(parent), row_(row), column_(column) {
     hide();
     auto* clicks = new ClickTracker(this);
     connect(clicks, &ClickTracker::clicked, this, [this] {
@@ -81,6 +83,8 @@ void SquareWidget::setLook(const PictureSquare& look, const QRect& place) {
     look_ = look;
     place_ = place;
     caption_ = fromUtf8(look.caption);
+    // A digit, the notes or a colour differ whenever the description does.
+    setAccessibleName(fromUtf8(squareDescription(look, row_, column_)));
     setGeometry(place);
     setVisible(look.exists && look.visible);
     update();

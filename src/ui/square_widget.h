@@ -17,14 +17,16 @@ namespace krizovky::ui {
 // classic look's part of it) at its place on the board panel: a clue square shows its
 // two sums on either side of the diagonal, an entry square its digit. Only an
 // entry square (an interactive look) passes on clicks and asks for the
-// pop-up menu.
+// pop-up menu. Its accessible name is the square's description, as the
+// modern look's board gives it.
 class SquareWidget : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int tag READ tag)
     Q_PROPERTY(QString caption READ caption)
 
   public:
-    explicit SquareWidget(QWidget* parent = nullptr);
+    // The square (row, column) of the board.
+    explicit SquareWidget(int row = 1, int column = 1, QWidget* parent = nullptr);
 
     void setLook(const PictureSquare& look, const QRect& place);
     // The scheme whose colours an entry square takes for its state.
@@ -54,6 +56,8 @@ class SquareWidget : public QWidget {
     // The player's notes, small, in an empty entry square.
     void paintNotes(QPainter& painter) const;
 
+    int row_;
+    int column_;
     PictureSquare look_;
     const BoardPalette* palette_ = &boardPalette(ColourScheme::kClassic);
     QRect place_;

@@ -4,6 +4,7 @@
 
 #include "app/board_palette.h"
 #include "app/board_picture.h"
+#include "app/square_description.h"
 #include "model/text.h"
 #include "play/level.h"
 
@@ -23,9 +24,11 @@ void putColour(json& out, const char* key, const std::optional<Colour>& colour) 
     if (colour) out[key] = *colour;
 }
 
-json squareJson(const PictureSquare& square) {
+// Square (row, column) of a picture, with what it says to a screen reader.
+json squareJson(const PictureSquare& square, int row, int column) {
     static constexpr const char* kKinds[] = {"blank", "clue", "entry"};
-    json out = {{"kind", kKinds[static_cast<int>(square.kind)]}};
+    json out = {{"kind", kKinds[static_cast<int>(square.kind)]},
+                {"label", squareDescription(square, row, column)}};
     switch (square.kind) {
         case PictureKind::kClue:
             out["across"] = square.acrossSum;
@@ -58,7 +61,7 @@ json pictureJson(const BoardPicture& picture) {
     for (int r = 1; r <= picture.rows; ++r) {
         json row = json::array();
         for (int c = 1; c <= picture.columns; ++c)
-            row.push_back(squareJson(picture.at(r, c)));
+            row.push_back(squareJson(picture.at(r, c), r, c));
         rows.push_back(std::move(row));
     }
     return {{"rows", picture.rows}, {"columns", picture.columns}, {"squares", std::move(rows)}};

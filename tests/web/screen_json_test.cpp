@@ -42,6 +42,7 @@ TEST(ScreenJsonTest, TheBoardItsSquaresAndTheSelectedSquareComeAsThePictureHasTh
     EXPECT_EQ(squares[1][1].at("digit"), 7);
     EXPECT_EQ(squares[2][2].at("digit"), 0);
     EXPECT_EQ(squares[2][2].at("notes"), "2");
+    EXPECT_EQ(squares[2][2].at("label"), "řádek 3, sloupec 3, prázdné, poznámky 2");
     EXPECT_EQ(screen.at("current"), (json{2, 2}));
     EXPECT_EQ(screen.at("taskName"), "  priklad  ");
     EXPECT_TRUE(screen.at("buttons").at("undo"));

@@ -259,26 +259,6 @@ export function drawStateSample(
   else paintStateOverDigit(context, x, 0, s, state, mark, false, palette, 1);
 }
 
-// What a square says to a screen reader, in Czech.
-export function squareLabel(square: Square, row: number, column: number): string {
-  const place = `řádek ${row}, sloupec ${column}`;
-  switch (square.kind) {
-    case "blank":
-      return `${place}, prázdné pole`;
-    case "clue": {
-      const sums: string[] = [];
-      if (square.across > 0) sums.push(`doprava ${square.across}`);
-      if (square.down > 0) sums.push(`dolů ${square.down}`);
-      return `${place}, ${sums.length > 0 ? "součet " + sums.join(", ") : "černé pole"}`;
-    }
-    case "entry": {
-      if (square.digit >= 1 && square.digit <= 9) return `${place}, ${square.digit}`;
-      const notes = square.notes.split("").join(" ");
-      return notes ? `${place}, prázdné, poznámky ${notes}` : `${place}, prázdné`;
-    }
-  }
-}
-
 export interface BoardEvents {
   tap(row: number, column: number): void;
   openMenu(row: number, column: number, cell: HTMLElement): void;
@@ -465,8 +445,7 @@ export class BoardView {
     const before = current?.getAttribute("aria-label") ?? null;
     for (let r = 0; r < this.cells.length; ++r) {
       for (let c = 0; c < this.cells[r].length; ++c) {
-        const square = board.squares[r]?.[c] ?? { kind: "blank" };
-        const text = squareLabel(square, r + 1, c + 1);
+        const text = board.squares[r]?.[c]?.label ?? "";
         const cell = this.cells[r][c];
         if (this.labels[r][c] !== text) {
           cell.setAttribute("aria-label", text);

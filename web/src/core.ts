@@ -61,11 +61,13 @@ export const shippedFiles = ["krizovky.DEF", "krizovky.KRI", "krizovky.VZR", "kr
 
 export interface BlankSquare {
   kind: "blank";
+  label: string;
   background?: number;
   text?: number;
 }
 export interface ClueSquare {
   kind: "clue";
+  label: string;
   across: number;
   down: number;
   background?: number;
@@ -74,6 +76,7 @@ export interface ClueSquare {
 export type SquareState = "plain" | "selected" | "duplicate" | "wrongSum" | "mark" | "hintUsed" | "hintDecided" | "wrongDigit";
 export interface EntrySquare {
   kind: "entry";
+  label: string;
   digit: number;
   notes: string;
   background?: number;

@@ -1,9 +1,8 @@
 // The page's own rules, outside a browser: the keys it hands the game, the
-// links it takes from its address, the names of downloads, the squares'
-// labels. (The browser tests prove the wiring.)
+// links it takes from its address, the names of downloads. (The browser
+// tests prove the wiring.)
 import assert from "node:assert/strict";
 import { test } from "node:test";
-import { squareLabel } from "./board.js";
 import { acceptOf, linkOfAddress, saveNameOf } from "./files.js";
 import { keyName } from "./keys.js";
 import { formatPlayTime, timeStep } from "./times_plot.js";
@@ -50,15 +49,6 @@ test("files: a download is named by the game, else by the task; the picker takes
   assert.equal(acceptOf("*.sav"), ".sav");
   assert.equal(acceptOf("*.kri *.txt"), ".kri,.txt");
   assert.equal(acceptOf("*"), "");
-});
-
-test("labels: where a square is and what it holds, the sums a clue square shows", () => {
-  assert.equal(squareLabel({ kind: "entry", digit: 0, notes: "137" }, 3, 5), "řádek 3, sloupec 5, prázdné, poznámky 1 3 7");
-  assert.equal(squareLabel({ kind: "entry", digit: 0, notes: "" }, 3, 5), "řádek 3, sloupec 5, prázdné");
-  assert.equal(squareLabel({ kind: "entry", digit: 7, notes: "137" }, 3, 5), "řádek 3, sloupec 5, 7");
-  assert.equal(squareLabel({ kind: "clue", across: 16, down: 23 }, 1, 1), "řádek 1, sloupec 1, součet doprava 16, dolů 23");
-  assert.equal(squareLabel({ kind: "clue", across: 0, down: 23 }, 1, 2), "řádek 1, sloupec 2, součet dolů 23");
-  assert.equal(squareLabel({ kind: "blank" }, 1, 1), "řádek 1, sloupec 1, prázdné pole");
 });
 
 test("times plot: the axis holds the slowest result in at most six lines, its times as the game writes them", () => {
