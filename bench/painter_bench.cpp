@@ -46,6 +46,34 @@ void BM_PaintBoardOnScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintBoardOnScreen)->Unit(benchmark::kMillisecond);
 
+// The same board in a scheme of "Barvy" with a shape on every entry square,
+// the states taking turns (hatchings, frames, rings, the Marks' symbols) and
+// the selected square's runs shaded: the most a repaint draws.
+void BM_PaintBoardWithEveryShape(benchmark::State& state) {
+    BoardPicture picture = fullBoard();
+    constexpr SquareState kStates[] = {SquareState::kDuplicate,   SquareState::kWrongSum,
+                                       SquareState::kMark,        SquareState::kHintUsed,
+                                       SquareState::kHintDecided, SquareState::kWrongDigit};
+    int next = 0;
+    for (int r = 1; r <= picture.rows; ++r)
+        for (int c = 1; c <= picture.columns; ++c) {
+            PictureSquare& square = picture.at(r, c);
+            if (square.kind != PictureKind::kEntry) continue;
+            square.state = kStates[next % 6];
+            square.mark = next % 4 + 1;
+            square.inSelectedRun = r == 8 || c == 8;
+            ++next;
+        }
+    QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
+    const ui::BoardStyle style{ui::BoardLook::kScreen, true,
+                               &boardPalette(ColourScheme::kColourBlind), true};
+    for (auto _ : state) {
+        QPainter painter(&image);
+        ui::paintBoard(painter, QRectF(0, 0, 600, 600), picture, style);
+    }
+}
+BENCHMARK(BM_PaintBoardWithEveryShape)->Unit(benchmark::kMillisecond);
+
 void BM_BoardPdf(benchmark::State& state) {
     const BoardPicture picture = fullBoard();
     for (auto _ : state)

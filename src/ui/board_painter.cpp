@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -130,23 +131,23 @@ Inks inksOf(const PictureSquare& square, const BoardStyle& style) {
     return inks;
 }
 
-// Parallel lines across the rectangle, clipped to it: direction 1 rises to
+// Parallel lines at 45 degrees across the square, ending at its edges (no
+// clip: a clipped painter costs more than the lines): direction 1 rises to
 // the right, -1 falls.
 void hatch(QPainter& painter, const QRectF& rect, int direction, const QColor& ink, double width) {
     const double s = rect.width();
     const double gap = std::max(0.2 * s, 3 * width);
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.setPen(QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
-    for (double offset = -s; offset <= s; offset += gap) {
+    QVarLengthArray<QLineF, 16> lines;
+    for (double offset = -s + gap / 2; offset < s; offset += gap) {
+        const double from = std::max(0.0, -offset), to = std::min(s, s - offset);
+        const double x = rect.left() + offset;
         if (direction > 0)
-            painter.drawLine(QPointF(rect.left() + offset, rect.bottom()),
-                             QPointF(rect.left() + offset + s, rect.top()));
+            lines.append(QLineF(x + from, rect.bottom() - from, x + to, rect.bottom() - to));
         else
-            painter.drawLine(QPointF(rect.left() + offset, rect.top()),
-                             QPointF(rect.left() + offset + s, rect.bottom()));
+            lines.append(QLineF(x + from, rect.top() + from, x + to, rect.top() + to));
     }
-    painter.restore();
+    painter.setPen(QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(lines.constData(), static_cast<int>(lines.size()));
 }
 
 void markSymbol(QPainter& painter, const QPointF& centre, double radius, int mark,
@@ -256,15 +257,40 @@ void paintEdgeNumber(QPainter& painter, int number, const QPointF& centre, doubl
 
 void paintStateUnderDigit(QPainter& painter, const QRectF& rect, SquareState state,
                           const QColor& ink, double line) {
+    if (state != SquareState::kDuplicate && state != SquareState::kWrongSum) return;
+    const bool crossed = state == SquareState::kDuplicate;
     QColor faint = ink;
     faint.setAlphaF(0.4);
     const double width = std::max(1.4 * line, 0.05 * rect.width());
-    if (state == SquareState::kDuplicate) {
-        hatch(painter, rect, 1, faint, width);
-        hatch(painter, rect, -1, faint, width);
-    } else if (state == SquareState::kWrongSum) {
-        hatch(painter, rect, 1, faint, width);
+    auto draw = [&](QPainter& onto, const QRectF& square, double lineWidth) {
+        onto.setRenderHint(QPainter::Antialiasing, true);
+        hatch(onto, square, 1, faint, lineWidth);
+        if (crossed) hatch(onto, square, -1, faint, lineWidth);
+    };
+    const double pixel = devicePixel(painter);
+    if (pixel <= 0) {
+        draw(painter, rect, width);  // a vector device: the lines themselves
+        return;
     }
+    // On a screen or an image, antialiased lines of a hatching cost ten times
+    // the rest of a square: each size and ink is drawn once into a tile.
+    const int side = std::max(1, static_cast<int>(std::lround(rect.width() / pixel)));
+    const quint64 key = (static_cast<quint64>(side) << 34) | (static_cast<quint64>(crossed) << 33) |
+                        (static_cast<quint64>(std::lround(width / pixel * 8)) << 24) |
+                        (faint.rgba() & 0xFFFFFF);
+    thread_local QHash<quint64, QImage> tiles;
+    auto tile = tiles.constFind(key);
+    if (tile == tiles.constEnd()) {
+        if (tiles.size() > 64) tiles.clear();
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter onto(&image);
+            draw(onto, QRectF(0, 0, side, side), width / pixel);
+        }
+        tile = tiles.insert(key, image);
+    }
+    painter.drawImage(rect, *tile);
 }
 
 void paintStateOverDigit(QPainter& painter, const QRectF& rect, SquareState state, int mark,
