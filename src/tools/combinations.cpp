@@ -1,12 +1,12 @@
 #include "tools/combinations.h"
 
-#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
 
 #include "app/combination_finder.h"
 #include "model/digit_set.h"
+#include "tools/verb_options.h"
 
 namespace krizovky {
 namespace {
@@ -14,15 +14,6 @@ namespace {
 int fail(const std::string& text) {
     std::fprintf(stderr, "krizovky-tool combinations: %s\n", text.c_str());
     return 1;
-}
-
-std::optional<int> numberOf(const std::string& text, int lowest, int highest) {
-    int value = 0;
-    const char* last = text.data() + text.size();
-    auto [end, error] = std::from_chars(text.data(), last, value);
-    if (text.empty() || end != last || error != std::errc() || value < lowest || value > highest)
-        return std::nullopt;
-    return value;
 }
 
 // The digits 1..9 of "137", each once.
@@ -39,25 +30,19 @@ std::optional<DigitSet> digitsOf(const std::string& text) {
 }  // namespace
 
 int printCombinations(const std::vector<std::string>& args) {
-    std::map<std::string, std::string> options;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string& option = args[i];
-        if (option != "--length" && option != "--sum" && option != "--with" &&
-            option != "--without")
-            return fail("unknown argument \"" + option + "\"");
-        if (i + 1 == args.size()) return fail(option + " needs a value");
-        if (!options.emplace(option, args[i + 1]).second) return fail(option + " given twice");
-    }
+    const VerbOptions parsed = verbOptions(args, {"--length", "--sum", "--with", "--without"});
+    if (!parsed.error.empty()) return fail(parsed.error);
+    std::map<std::string, std::string> options = parsed.values;
     CombinationFilter filter;
     if (options.count("--length") != 0) {
-        const auto length = numberOf(options["--length"], 1, 9);
+        const auto length = wholeNumberOf(options["--length"], 1, 9);
         if (!length)
             return fail("--length is a whole number from 1 to 9, not \"" + options["--length"] +
                         "\"");
         filter.length = *length;
     }
     if (options.count("--sum") != 0) {
-        const auto sum = numberOf(options["--sum"], 1, 45);
+        const auto sum = wholeNumberOf(options["--sum"], 1, 45);
         if (!sum)
             return fail("--sum is a whole number from 1 to 45, not \"" + options["--sum"] + "\"");
         filter.sum = *sum;

@@ -1,6 +1,5 @@
 #include "tools/new_tasks.h"
 
-#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -12,6 +11,7 @@
 #include "model/errors.h"
 #include "model/file_layer.h"
 #include "model/text.h"
+#include "tools/verb_options.h"
 
 namespace krizovky {
 namespace {
@@ -19,15 +19,6 @@ namespace {
 int fail(const std::string& text, const char* verb = "new") {
     std::fprintf(stderr, "krizovky-tool %s: %s\n", verb, text.c_str());
     return 1;
-}
-
-std::optional<int> numberOf(const std::string& text, int lowest, int highest) {
-    int value = 0;
-    const char* last = text.data() + text.size();
-    auto [end, error] = std::from_chars(text.data(), last, value);
-    if (text.empty() || end != last || error != std::errc() || value < lowest || value > highest)
-        return std::nullopt;
-    return value;
 }
 
 std::optional<Difficulty> gradeOf(const std::string& text) {
@@ -75,15 +66,10 @@ std::string chooseSize(const std::string& size, const std::string& path, TaskReq
 }  // namespace
 
 int newTasks(const std::vector<std::string>& args, const std::string& defaultStructures) {
-    std::map<std::string, std::string> options;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string& option = args[i];
-        if (option != "--grade" && option != "--size" && option != "--number" &&
-            option != "--count" && option != "--structures")
-            return fail("unknown argument \"" + option + "\"");
-        if (i + 1 == args.size()) return fail(option + " needs a value");
-        if (!options.emplace(option, args[i + 1]).second) return fail(option + " given twice");
-    }
+    const VerbOptions parsed =
+        verbOptions(args, {"--grade", "--size", "--number", "--count", "--structures"});
+    if (!parsed.error.empty()) return fail(parsed.error);
+    std::map<std::string, std::string> options = parsed.values;
     for (const char* required : {"--grade", "--size", "--number"})
         if (options.count(required) == 0) return fail(std::string(required) + " is missing");
 
@@ -93,12 +79,12 @@ int newTasks(const std::vector<std::string>& args, const std::string& defaultStr
         return fail("--grade is one of lehká, střední, těžká, velmi-těžká, not \"" +
                     options["--grade"] + "\"");
     request.grade = *grade;
-    const auto number = numberOf(options["--number"], 0, kMaxTaskNumber);
+    const auto number = wholeNumberOf(options["--number"], 0, kMaxTaskNumber);
     if (!number)
         return fail("--number is a whole number from 0 to " + std::to_string(kMaxTaskNumber));
     int count = 1;
     if (options.count("--count") != 0) {
-        const auto given = numberOf(options["--count"], 1, kMaxTaskNumber + 1);
+        const auto given = wholeNumberOf(options["--count"], 1, kMaxTaskNumber + 1);
         if (!given) return fail("--count is a whole number from 1 up");
         count = *given;
     }
