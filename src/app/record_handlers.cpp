@@ -188,8 +188,9 @@ void GamePersistence::markSolvedTasks() {
         fileStamp(storage_, Place::kState, playerFiles_.record) +
         std::to_string(tasks_.choice().names().size()) + formatCalendarDate(today);
     if (stamp == solvedStamp_) return;
-    tasks_.choice().setDailyStatus(dailyTaskStatus(readRecord(), today));
-    tasks_.choice().setSolved(solvedTasks(readRecord(), storage_, tasks_.choice().taskFilePlace(),
+    const ResultsRecord record = readRecord();
+    tasks_.choice().setDailyStatus(dailyTaskStatus(record, today));
+    tasks_.choice().setSolved(solvedTasks(record, storage_, tasks_.choice().taskFilePlace(),
                                           tasks_.choice().taskFilePath(), tasks_.choice().names()));
     solvedStamp_ = stamp;
 }
