@@ -262,7 +262,6 @@ void MainWindow::createLegends() {
         const int needed = label->fontMetrics().horizontalAdvance(text) + place.height() + 6;
         place.setWidth(std::clamp(needed, place.width(), std::max(place.width(), maxWidth)));
         label->setGeometry(place);
-        label->setAutoFillBackground(true);
         label->hide();
         return label;
     };
@@ -369,7 +368,7 @@ void MainWindow::showScreen() {
     else
         unsetCursor();
 
-    showDisplay();
+    showDigitPad();
     for (int mark = 1; mark <= 4; ++mark)
         swatches_[mark]->setVisible(screen.swatch[mark]);
     duplicateLegend_->setVisible(screen.duplicateLegend);

@@ -89,8 +89,9 @@ void MainWindow::setLook(WindowLook look) {
     }
     boardView_->setVisible(modern);
     layOutBoard();
-    showDisplay();
     showBoard();
+    // The pad stands beside the board just shown.
+    showDisplay();
     showSquareNumbers();
 }
 
