@@ -198,8 +198,10 @@ BoardNews boardNews(const BoardPicture& before, const BoardPicture& after) {
     if (!news.reshaped) {
         for (int r = 1; r <= after.rows; ++r)
             for (int c = 1; c <= after.columns; ++c)
-                if (squareDescription(after.at(r, c), r, c) !=
-                    squareDescription(before.at(r, c), r, c))
+                // Most squares stay as they were: no description is made of them.
+                if (!(after.at(r, c) == before.at(r, c)) &&
+                    squareDescription(after.at(r, c), r, c) !=
+                        squareDescription(before.at(r, c), r, c))
                     news.renamed.push_back(boardChildIndex(after, r, c));
     }
     const auto selected = selectedChild(after);
