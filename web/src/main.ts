@@ -163,9 +163,9 @@ class Page implements Driver {
   // and in "tmavé" the whole page dark.
   private showColours(screen: ScreenJson): void {
     this.board.setColours(screen.palette, screen.display.runHighlight);
-    const key = JSON.stringify(screen.palette);
-    if (key === this.shownScheme) return;
-    this.shownScheme = key;
+    // A scheme's colours are the scheme's own: drawn again only when it changes.
+    if (screen.display.scheme === this.shownScheme) return;
+    this.shownScheme = screen.display.scheme;
     document.body.classList.toggle("theme-dark", screen.display.scheme === "tmavé");
     const legends = [
       ["duplicateLegend", "duplicate"],
